@@ -1,0 +1,42 @@
+# Helpers shared by every folder's CMakeLists.
+
+# GoogleTest: the system package natively; built from Debian's sources for mingw.
+macro(mervik_find_gtest)
+  if(WIN32)
+    set(gtest_force_shared_crt OFF CACHE BOOL "" FORCE)
+    set(INSTALL_GTEST OFF CACHE BOOL "" FORCE)
+    add_subdirectory(/usr/src/googletest ${CMAKE_BINARY_DIR}/googletest EXCLUDE_FROM_ALL)
+  else()
+    find_package(GTest REQUIRED)
+  endif()
+  include(GoogleTest)
+endmacro()
+
+# mervik_test(NAME name SOURCES ... [LIBS ...] [NATIVE_ONLY] [WINE_ONLY])
+# Natively every test case is its own ctest entry. Under Wine one entry runs the
+# whole executable, since each Wine start costs far more than a test case.
+function(mervik_test)
+  cmake_parse_arguments(T "NATIVE_ONLY;WINE_ONLY" "NAME" "SOURCES;LIBS" ${ARGN})
+  if(WIN32 AND T_NATIVE_ONLY)
+    return()
+  endif()
+  if(NOT WIN32 AND T_WINE_ONLY)
+    return()
+  endif()
+  add_executable(${T_NAME} ${T_SOURCES})
+  target_link_libraries(${T_NAME} PRIVATE ${T_LIBS} GTest::gtest GTest::gtest_main mervik_warnings)
+  target_include_directories(${T_NAME} PRIVATE ${PROJECT_SOURCE_DIR})
+  if(WIN32)
+    add_test(NAME wine.${T_NAME} COMMAND ${T_NAME} --gtest_brief=1)
+    set_tests_properties(wine.${T_NAME} PROPERTIES TIMEOUT 600 LABELS wine)
+  else()
+    gtest_discover_tests(${T_NAME} DISCOVERY_TIMEOUT 60)
+  endif()
+endfunction()
+
+# A portable core library: no <windows.h>, warnings on, includes from the root.
+function(mervik_core_library name)
+  add_library(${name} STATIC ${ARGN})
+  target_include_directories(${name} PUBLIC ${PROJECT_SOURCE_DIR})
+  target_link_libraries(${name} PRIVATE mervik_warnings)
+endfunction()
