@@ -40,3 +40,21 @@ function(mervik_core_library name)
   target_include_directories(${name} PUBLIC ${PROJECT_SOURCE_DIR})
   target_link_libraries(${name} PRIVATE mervik_warnings)
 endfunction()
+
+# Program folders under dist/: component "program" is the folder for a real
+# mouse, "demo" the same folder with the simulated mouse. Everything but the HID
+# library goes into both.
+#   mervik_install_targets(target...)            executables and DLLs, both folders
+#   mervik_install_directory(dir DESTINATION d)  a generated folder, both folders
+function(mervik_install_targets)
+  foreach(component program demo)
+    install(TARGETS ${ARGN} RUNTIME DESTINATION . LIBRARY DESTINATION . COMPONENT ${component})
+  endforeach()
+endfunction()
+
+function(mervik_install_directory dir)
+  cmake_parse_arguments(I "" "DESTINATION" "" ${ARGN})
+  foreach(component program demo)
+    install(DIRECTORY ${dir}/ DESTINATION ${I_DESTINATION} COMPONENT ${component})
+  endforeach()
+endfunction()
