@@ -16,8 +16,8 @@ constexpr int kMaxMacroRepeat = 255;
 
 struct MacroRecord {
     char Name[kMacroRecordNameSize];
-    int32_t RepeatCount; // plays of the whole sequence per start, 1..255 once edited
-    int32_t EventCount;  // valid entries of Events, 0..kMaxMacroEvents
+    int32_t RepeatCount;                // plays of the whole sequence per start, 1..255 once edited
+    int32_t EventCount;                 // valid entries of Events, 0..kMaxMacroEvents
     MacroEvent Events[kMaxMacroEvents]; // entries past EventCount may hold old steps
 };
 

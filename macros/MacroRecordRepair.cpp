@@ -10,10 +10,13 @@ namespace {
 void CutName(MacroRecord& record) {
     const void* end = std::memchr(record.Name, 0, kMaxMacroNameLength + 1);
     if (!end)
-        std::memset(record.Name + kMaxMacroNameLength, 0, kMacroRecordNameSize - kMaxMacroNameLength);
+        std::memset(record.Name + kMaxMacroNameLength, 0,
+                    kMacroRecordNameSize - kMaxMacroNameLength);
 }
 
-bool IsKnownAction(uint8_t action) { return action == MacroPress || action == MacroRelease; }
+bool IsKnownAction(uint8_t action) {
+    return action == MacroPress || action == MacroRelease;
+}
 
 } // namespace
 

@@ -7,6 +7,7 @@ namespace mervik {
 namespace {
 
 // Searched in this order, first match wins in both directions.
+// clang-format off
 constexpr KeyPair kKeyPairs[] = {
     // Letters A..Z.
     {65, 4}, {66, 5}, {67, 6}, {68, 7}, {69, 8}, {70, 9}, {71, 10}, {72, 11}, {73, 12},
@@ -42,6 +43,7 @@ constexpr KeyPair kKeyPairs[] = {
     // The mouse buttons are the suite's own codes and map to themselves.
     {240, 240}, {241, 241}, {242, 242}, {243, 243}, {244, 244},
 };
+// clang-format on
 static_assert(std::size(kKeyPairs) == kKeyPairCount);
 
 constexpr int kVirtualKeyCount = 256;
@@ -52,22 +54,23 @@ struct NamedKey {
     std::string_view name;
 };
 
+// clang-format off
 constexpr NamedKey kOtherNames[] = {
-    {8, "BkSpac"},         {9, "Tab"},           {13, "Enter"},   {19, "Pause"},
-    {20, "CapsLk"},        {27, "Esc"},          {32, "Space"},   {33, "PgUp"},
-    {34, "PgDn"},          {35, "End"},          {36, "Home"},    {37, "Left"},
-    {38, "Up"},            {39, "Right"},        {40, "Down"},    {41, "Select"},
-    {43, "Execute"},       {44, "PrtSc"},        {45, "Insert"},  {46, "Delete"},
-    {47, "Help"},          {91, "L_WIN"},        {92, "R_WIN"},   {93, "APP"},
-    {106, "Num_*"},        {107, "Num_+"},       {108, "Num_ "},  {109, "Num_-"},
-    {110, "Num_."},        {111, "Num_/"},       {144, "NmLk"},   {145, "ScrLk"},
-    {160, "L_Shift"},      {161, "R_Shift"},     {162, "L_Ctrl"}, {163, "R_Ctrl"},
-    {164, "L_Alt"},        {165, "R_Alt"},       {186, ";"},      {187, "="},
-    {188, ","},            {189, "-"},           {190, "."},      {191, "/"},
-    {192, "`"},            {219, "["},           {220, "\\"},     {221, "]"},
-    {222, "'"},            {240, "Left Button"}, {241, "Right Button"},
-    {242, "Wheel"},        {243, "Side Button 1"}, {244, "Side Button 2"},
+    {8, "BkSpac"},   {9, "Tab"},      {13, "Enter"},   {19, "Pause"},   {20, "CapsLk"},
+    {27, "Esc"},     {32, "Space"},   {33, "PgUp"},    {34, "PgDn"},    {35, "End"},
+    {36, "Home"},    {37, "Left"},    {38, "Up"},      {39, "Right"},   {40, "Down"},
+    {41, "Select"},  {43, "Execute"}, {44, "PrtSc"},   {45, "Insert"},  {46, "Delete"},
+    {47, "Help"},    {91, "L_WIN"},   {92, "R_WIN"},   {93, "APP"},
+    {106, "Num_*"},  {107, "Num_+"},  {108, "Num_ "},  {109, "Num_-"},  {110, "Num_."},
+    {111, "Num_/"},  {144, "NmLk"},   {145, "ScrLk"},
+    {160, "L_Shift"}, {161, "R_Shift"}, {162, "L_Ctrl"}, {163, "R_Ctrl"},
+    {164, "L_Alt"},   {165, "R_Alt"},
+    {186, ";"}, {187, "="}, {188, ","}, {189, "-"}, {190, "."}, {191, "/"}, {192, "`"},
+    {219, "["}, {220, "\\"}, {221, "]"}, {222, "'"},
+    {240, "Left Button"}, {241, "Right Button"}, {242, "Wheel"},
+    {243, "Side Button 1"}, {244, "Side Button 2"},
 };
+// clang-format on
 
 constexpr std::string_view kLetterNames = "ABCDEFGHIJKLMNOPQRSTUVWXYZ";
 constexpr std::string_view kDigitNames = "0123456789";
@@ -95,7 +98,9 @@ constexpr NameTable kNames = BuildNames();
 
 } // namespace
 
-std::span<const KeyPair> KeyPairs() { return kKeyPairs; }
+std::span<const KeyPair> KeyPairs() {
+    return kKeyPairs;
+}
 
 bool UsageOfKey(int virtualKey, uint8_t& usage) {
     for (const KeyPair& p : kKeyPairs) {

@@ -12,7 +12,7 @@ using test::Macro;
 
 TEST(RepairLoadedMacro, ASoundRecordIsLeftByteForByte) {
     MacroRecord record = Macro("fine", {4, 5}, 255, 65535);
-    record.Name[10] = 'x'; // bytes behind the terminator are not the name's business
+    record.Name[10] = 'x';         // bytes behind the terminator are not the name's business
     record.Events[30] = {1, 9, 0}; // nor are steps past the count
     const MacroRecord before = record;
     EXPECT_TRUE(RepairLoadedMacro(record));
