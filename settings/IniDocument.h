@@ -1,0 +1,87 @@
+#pragma once
+// An INI file held in memory, read and edited the way the platform's
+// private-profile functions read and edit it, but keeping the file's own bytes:
+// a write changes the one line of its key (or adds one) and every other line
+// stays byte for byte as it was.
+//
+// Reading follows the platform: names and values are trimmed of blanks; names
+// compare without regard to ASCII case; the first section of a name wins and
+// later sections of the same name are never seen; within it the first line of
+// a key wins, even a line without '=' (which reads as missing); lines before
+// the first section header form the section named ""; a header is a line that
+// starts with '[' and has a ']' after it (the last one ends the name; anything
+// behind it is ignored); comment lines are ordinary lines, so ";x=1" is key
+// ";x"; CR, LF and CR LF all end a line; a UTF-8 byte order mark is skipped.
+#include <cstddef>
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace mervik {
+
+class IniDocument {
+public:
+    IniDocument() = default;
+    explicit IniDocument(std::string_view bytes);
+
+    // The file's bytes, with the edits made so far.
+    std::string Bytes() const;
+
+    // The value as stored, trimmed; nothing when the section or key is missing
+    // or the key's line has no '='.
+    std::optional<std::string_view> Find(std::string_view section, std::string_view key) const;
+
+    // Text with one pair of surrounding quotes removed; `fallback` (trailing
+    // blanks trimmed, as the platform does) when the key is missing.
+    std::string ReadText(std::string_view section, std::string_view key, std::string_view fallback) const;
+    // `fallback` when the key is missing or empty; otherwise the platform's
+    // conversion, which reads non-numeric text as 0 (see ini::ParseInt).
+    int32_t ReadInt(std::string_view section, std::string_view key, int32_t fallback) const;
+    // True and `buffer` filled when the stored structure is sound; otherwise
+    // false and `buffer` untouched.
+    bool ReadStruct(std::string_view section, std::string_view key, void* buffer, size_t size) const;
+
+    // Sets the key's value, adding the key at the end of its section and the
+    // section at the end of the file when missing. Names and the value are
+    // trimmed; a value is cut at its first line break so it cannot spill into
+    // lines of its own.
+    void WriteText(std::string_view section, std::string_view key, std::string_view value);
+    void WriteInt(std::string_view section, std::string_view key, int32_t value);
+    void WriteStruct(std::string_view section, std::string_view key, const void* data, size_t size);
+
+private:
+    enum class LineKind : uint8_t { Blank, Header, Entry };
+
+    // One line of the file, its end of line included. Names and values are
+    // positions in `text`.
+    struct Line {
+        std::string text;
+        LineKind kind = LineKind::Blank;
+        bool hasValue = false;
+        size_t nameBegin = 0, nameSize = 0;
+        size_t valueBegin = 0, valueSize = 0;
+
+        std::string_view Name() const { return std::string_view(text).substr(nameBegin, nameSize); }
+        std::string_view Value() const { return std::string_view(text).substr(valueBegin, valueSize); }
+        std::string_view LineEnd() const;
+    };
+
+    struct Range {
+        size_t begin, end; // lines of a section, its header excluded
+    };
+
+    static Line ParseLine(std::string text);
+    std::optional<Range> FindSection(std::string_view name) const;
+    std::optional<size_t> FindKey(Range section, std::string_view key) const;
+    void Replace(size_t index, std::string_view value);
+    void Insert(size_t index, std::string text);
+    size_t EndOfContent(Range section) const;
+    size_t FirstHeader() const;
+
+    std::string bom_;
+    std::vector<Line> lines_;
+};
+
+} // namespace mervik

@@ -1,0 +1,38 @@
+#pragma once
+// One INI file, value by value, as the platform's private-profile functions
+// offer it: every read reads the file afresh, every write replaces the whole
+// file at once (temporary file and rename), so two programs sharing a file
+// each see the other's latest write. Reading and editing rules are those of
+// IniDocument. To read or write many values, use an IniDocument with
+// ReadWholeFile and WriteFileAtomically instead: one read and one write.
+#include <cstddef>
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+namespace mervik {
+
+class IniFile {
+public:
+    explicit IniFile(std::string path) : path_(std::move(path)) {}
+
+    const std::string& Path() const { return path_; }
+
+    // A missing or unreadable file reads as an empty one.
+    std::string ReadText(std::string_view section, std::string_view key, std::string_view fallback) const;
+    int32_t ReadInt(std::string_view section, std::string_view key, int32_t fallback) const;
+    bool ReadStruct(std::string_view section, std::string_view key, void* buffer, size_t size) const;
+
+    // False when the file could not be written, or exists but could not be
+    // read (it is then left alone rather than replaced by this one value).
+    bool WriteText(std::string_view section, std::string_view key, std::string_view value);
+    bool WriteInt(std::string_view section, std::string_view key, int32_t value);
+    bool WriteStruct(std::string_view section, std::string_view key, const void* data, size_t size);
+
+private:
+    template <class Edit> bool Modify(Edit edit);
+
+    std::string path_;
+};
+
+} // namespace mervik

@@ -1,0 +1,19 @@
+#pragma once
+// Character rules shared by the INI reader and writer: what counts as blank
+// around names and values, and how names compare. They follow the platform's
+// private-profile functions so files read the same through either.
+#include <string_view>
+
+namespace mervik::ini {
+
+// Space, tab, CR, LF, VT, FF, and the old end-of-file mark Ctrl-Z.
+constexpr bool IsBlank(char c) {
+    return c == ' ' || (c >= '\t' && c <= '\r') || c == '\x1a';
+}
+
+std::string_view Trim(std::string_view text);
+
+// Section and key names compare without regard to ASCII case.
+bool NamesEqual(std::string_view a, std::string_view b);
+
+} // namespace mervik::ini
