@@ -1,0 +1,126 @@
+"""Window backgrounds: everything in a picture that is not a control face.
+
+Decorations are listed in the layout files; each entry names its type and the
+rectangle or point it occupies.
+"""
+from PIL import ImageDraw
+
+import mouse_drawing
+import paint
+import palette
+import theme as t
+
+
+def window(image, layout):
+    """Body, header band and edge, following the shape the mask cuts."""
+    w, h = layout["size"]
+    radius = layout.get("radius", 0)
+    header = layout.get("header", 0)
+    paint.gradient(image, (0, 0, w, h), t.WINDOW_TOP, t.WINDOW_BOTTOM, radius)
+    if header:
+        paint.gradient(image, (0, 0, w, header + radius), t.HEADER_TOP, t.HEADER_BOTTOM, radius)
+        paint.gradient(image, (1, header, w - 2, radius + 2), t.WINDOW_TOP, t.WINDOW_TOP, 0)
+        draw = ImageDraw.Draw(image)
+        draw.line([(1, header), (w - 2, header)], fill=t.PANEL_EDGE)
+        draw.line([(1, header + 1), (w - 2, header + 1)], fill=(6, 18, 30))
+    if layout.get("edge", True):
+        paint.outline(image, (0, 0, w, h), t.WINDOW_EDGE, radius)
+
+
+def panel(image, spec):
+    x, y, w, h = spec["rect"]
+    paint.gradient(image, spec["rect"], t.PANEL, paint.mix(t.PANEL, (0, 0, 0), 0.25), 6)
+    paint.outline(image, spec["rect"], t.PANEL_EDGE, 6)
+    title = spec.get("title")
+    if title:
+        draw = ImageDraw.Draw(image)
+        draw.text((x + 12, y + 9), title.upper(), font=t.font(11, True), fill=t.PANEL_TITLE)
+        draw.line([(x + 12, y + 26), (x + w - 13, y + 26)], fill=paint.mix(t.PANEL_EDGE, t.PANEL, 0.3))
+
+
+def text(image, spec):
+    colour = t.named_colour(spec.get("colour", "text"))
+    paint.text_at(ImageDraw.Draw(image), spec["at"], spec["text"],
+                  t.font(spec.get("size", 12), spec.get("bold", False)), colour,
+                  spec.get("anchor", "la"))
+
+
+def wrap(image, spec):
+    colour = t.named_colour(spec.get("colour", "text"))
+    paint.wrapped(ImageDraw.Draw(image), spec["rect"], spec["text"],
+                  t.font(spec.get("size", 13), spec.get("bold", False)), colour)
+
+
+def logo(image, spec):
+    """Word mark: a slanted accent bar and the product name."""
+    x, y = spec["at"]
+    size = spec.get("size", 22)
+    draw = ImageDraw.Draw(image)
+    bar = [(x, y + size), (x + 7, y), (x + 14, y), (x + 7, y + size)]
+    draw.polygon(bar, fill=t.ACCENT)
+    draw.polygon([(p[0] + 9, p[1]) for p in bar], fill=t.ACCENT_LIGHT)
+    draw.text((x + 30, y + size / 2), "MERVIK", font=t.font(size, True), fill=(255, 255, 255),
+              anchor="lm")
+    if spec.get("subtitle"):
+        wordw = paint.text_size(draw, "MERVIK", t.font(size, True))[0]
+        draw.text((x + 42 + wordw, y + size / 2 + 1), spec["subtitle"], font=t.font(13),
+                  fill=t.TEXT_MUTED, anchor="lm")
+
+
+def frame(image, spec):
+    """A one-pixel frame just outside a control that paints its own inside."""
+    x, y, w, h = spec["rect"]
+    draw = ImageDraw.Draw(image)
+    draw.rectangle((x - 1, y - 1, x + w, y + h), outline=t.FIELD_EDGE)
+    if spec.get("glow"):
+        draw.rectangle((x - 2, y - 2, x + w + 1, y + h + 1), outline=paint.mix(t.ACCENT, t.PANEL, 0.6))
+
+
+def line(image, spec):
+    (x1, y1), (x2, y2) = spec["from"], spec["to"]
+    ImageDraw.Draw(image).line([(x1, y1), (x2, y2)], fill=paint.mix(t.PANEL_EDGE, t.PANEL, 0.2))
+
+
+def sign(image, spec):
+    """Round badge with ! for warnings, ? for questions, i for notices."""
+    x, y = spec["at"]
+    r = spec.get("radius", 20)
+    colour = t.named_colour(spec.get("colour", "warning"))
+    paint.gradient(image, (x - r, y - r, 2 * r, 2 * r), paint.mix(colour, (255, 255, 255), 0.25),
+                   paint.mix(colour, (0, 0, 0), 0.2), r)
+    draw = ImageDraw.Draw(image)
+    draw.text((x, y + 1), spec.get("glyph", "!"), font=t.font(int(r * 1.3), True),
+              fill=(20, 24, 30), anchor="mm")
+
+
+def palette_area(image, spec):
+    palette.draw(image, spec["rect"])
+    frame(image, {"rect": spec["rect"]})
+
+
+def mouse(image, spec, layout):
+    mouse_drawing.draw(image, spec, layout)
+
+
+DECOR = {
+    "panel": panel,
+    "text": text,
+    "wrap": wrap,
+    "logo": logo,
+    "frame": frame,
+    "line": line,
+    "sign": sign,
+    "palette": palette_area,
+}
+
+
+def draw_all(image, layout):
+    window(image, layout)
+    for spec in layout.get("decor", []):
+        kind = spec["type"]
+        if kind == "mouse":
+            mouse(image, spec, layout)
+        elif kind in DECOR:
+            DECOR[kind](image, spec)
+        else:
+            raise SystemExit("skin generator: unknown decoration %r in %s" % (kind, layout["ini"]))

@@ -1,0 +1,93 @@
+#!/usr/bin/env python3
+"""Builds the default skin: for every layout file, the window's INI, its four
+state pictures and its mask, plus the pictures loaded by fixed name.
+
+usage: make_skin.py LAYOUT_DIR OUT_DIR
+"""
+import json
+import pathlib
+import sys
+
+from PIL import Image, ImageDraw
+
+import decor
+import faces
+import fixed_images
+import ini_writer
+import theme as t
+
+STATE_KEYS = {"normal": "Normal", "over": "Over", "down": "Down", "disable": "Disable"}
+
+
+def load_layouts(folder):
+    layouts = []
+    for path in sorted(pathlib.Path(folder).glob("*.json")):
+        with open(path, encoding="utf-8") as f:
+            layout = json.load(f)
+        layout["source"] = path.name
+        layouts.append(layout)
+    if not layouts:
+        raise SystemExit("skin generator: no layout files in %s" % folder)
+    return layouts
+
+
+def window_mask(layout):
+    """Black inside the window's outline, pure white outside; no grey edge."""
+    w, h = layout["size"]
+    mask = Image.new("1", (w, h), 1)
+    radius = layout.get("radius", 0)
+    ImageDraw.Draw(mask).rounded_rectangle((0, 0, w - 1, h - 1), radius=radius, fill=0)
+    return mask.convert("RGB")
+
+
+def render(layout, out_dir):
+    size = tuple(layout["size"])
+    base = Image.new("RGB", size, t.WINDOW_BOTTOM)
+    decor.draw_all(base, layout)
+    prefix = layout["prefix"]
+    images = {"Mask": prefix + "_mask.bmp"}
+    window_mask(layout).save(out_dir / images["Mask"])
+    for state, key in STATE_KEYS.items():
+        picture = base.copy()
+        for control in layout["controls"]:
+            faces.draw_face(picture, control, state)
+        images[key] = "%s_%s.bmp" % (prefix, state)
+        picture.save(out_dir / images[key])
+    ini_writer.write(out_dir / layout["ini"], layout.get("section", "SCREEN"), images,
+                     layout["controls"], layout["ini"])
+    return base
+
+
+def region_button_size(layouts):
+    sizes = {tuple(c["rect"][2:]) for layout in layouts for c in layout["controls"]
+             if c.get("face") == "primary"}
+    if len(sizes) != 1:
+        raise SystemExit("skin generator: the region buttons share one mask, so they need "
+                         "one size; found %s" % sorted(sizes))
+    return sizes.pop()
+
+
+def slider_thumb(layouts, bases):
+    """The thumb's height is the tracks' height; its backdrop is what lies under
+    the first track."""
+    for layout in layouts:
+        for control in layout["controls"]:
+            if control.get("face") == "slider":
+                x, y, w, h = control["rect"]
+                return (control.get("thumb", 14), h), bases[layout["ini"]].getpixel((x, y))
+    return (14, 20), t.PANEL
+
+
+def main(argv):
+    if len(argv) != 3:
+        raise SystemExit(__doc__)
+    out_dir = pathlib.Path(argv[2])
+    out_dir.mkdir(parents=True, exist_ok=True)
+    layouts = load_layouts(argv[1])
+    bases = {layout["ini"]: render(layout, out_dir) for layout in layouts}
+    thumb_size, thumb_background = slider_thumb(layouts, bases)
+    fixed_images.write_all(out_dir, region_button_size(layouts), thumb_size, thumb_background)
+
+
+if __name__ == "__main__":
+    main(sys.argv)

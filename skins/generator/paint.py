@@ -1,0 +1,85 @@
+"""Drawing primitives shared by faces and window backgrounds."""
+from PIL import Image, ImageChops, ImageDraw
+
+
+def box(rect):
+    """Layout rectangles are [x, y, w, h]; PIL wants inclusive corners."""
+    x, y, w, h = rect
+    return (x, y, x + w - 1, y + h - 1)
+
+
+def mix(a, b, t):
+    return tuple(int(round(a[i] + (b[i] - a[i]) * t)) for i in range(3))
+
+
+def gradient(image, rect, top, bottom, radius=0):
+    """Vertical gradient clipped to a rounded rectangle.
+
+    Anti-aliased corners come from drawing the shape at four times the size and
+    scaling it down into the alpha channel of the paste.
+    """
+    x, y, w, h = rect
+    if w <= 0 or h <= 0:
+        return
+    fill = Image.new("RGB", (w, h))
+    fd = ImageDraw.Draw(fill)
+    for row in range(h):
+        fd.line([(0, row), (w - 1, row)], fill=mix(top, bottom, row / max(1, h - 1)))
+    image.paste(fill, (x, y), _shape(w, h, radius))
+
+
+def outline(image, rect, colour, radius=0, width=1):
+    x, y, w, h = rect
+    if w <= 0 or h <= 0:
+        return
+    solid = Image.new("RGB", (w, h), colour)
+    outer = _shape(w, h, radius)
+    inner = Image.new("L", (w, h), 0)
+    if w > 2 * width and h > 2 * width:
+        inner.paste(_shape(w - 2 * width, h - 2 * width, max(0, radius - width)), (width, width))
+    image.paste(solid, (x, y), ImageChops.subtract(outer, inner))
+
+
+def _shape(w, h, radius):
+    scale = 4
+    mask = Image.new("L", (w * scale, h * scale), 0)
+    ImageDraw.Draw(mask).rounded_rectangle(
+        (0, 0, w * scale - 1, h * scale - 1), radius=radius * scale, fill=255)
+    return mask.resize((w, h), Image.LANCZOS)
+
+
+def text_size(draw, text, font):
+    left, top, right, bottom = draw.textbbox((0, 0), text, font=font)
+    return right - left, bottom - top
+
+
+def text_in(draw, rect, text, font, colour, align="centre", pad=0):
+    """Text centred vertically in rect; horizontally left, centred or right."""
+    x, y, w, h = rect
+    anchor = {"left": "lm", "centre": "mm", "right": "rm"}[align]
+    tx = {"left": x + pad, "centre": x + w / 2, "right": x + w - pad}[align]
+    draw.text((tx, y + h / 2), text, font=font, fill=colour, anchor=anchor)
+
+
+def text_at(draw, point, text, font, colour, anchor="la"):
+    draw.text(tuple(point), text, font=font, fill=colour, anchor=anchor)
+
+
+def wrapped(draw, rect, text, font, colour, spacing=5):
+    """Greedy word wrap inside rect's width, top-aligned; returns the height used."""
+    x, y, w, _ = rect
+    lines = []
+    for paragraph in text.split("\n"):
+        words, line = paragraph.split(), ""
+        for word in words:
+            trial = (line + " " + word).strip()
+            if text_size(draw, trial, font)[0] <= w or not line:
+                line = trial
+            else:
+                lines.append(line)
+                line = word
+        lines.append(line)
+    line_height = font.getbbox("Ag")[3] + spacing
+    for i, line in enumerate(lines):
+        draw.text((x, y + i * line_height), line, font=font, fill=colour)
+    return len(lines) * line_height
