@@ -2,7 +2,6 @@
 
 #include "settings/AtomicFileWrite.h"
 #include "settings/FileAccess.h"
-#include "settings/IniDocument.h"
 
 namespace mervik {
 
@@ -26,8 +25,8 @@ bool IniFile::ReadStruct(std::string_view section, std::string_view key, void* b
 }
 
 // A write that changes nothing leaves the file untouched, as the platform does.
-template <class Edit> bool IniFile::Modify(Edit edit) {
-    FileContent content = ReadWholeFile(path_);
+bool EditIniFile(const std::string& path, const std::function<void(IniDocument&)>& edit) {
+    FileContent content = ReadWholeFile(path);
     if (content.status == FileStatus::Unreadable)
         return false;
     IniDocument document(content.bytes);
@@ -35,19 +34,19 @@ template <class Edit> bool IniFile::Modify(Edit edit) {
     std::string bytes = document.Bytes();
     if (content.status == FileStatus::Ok && bytes == content.bytes)
         return true;
-    return WriteFileAtomically(path_, bytes);
+    return WriteFileAtomically(path, bytes);
 }
 
 bool IniFile::WriteText(std::string_view section, std::string_view key, std::string_view value) {
-    return Modify([&](IniDocument& d) { d.WriteText(section, key, value); });
+    return EditIniFile(path_, [&](IniDocument& d) { d.WriteText(section, key, value); });
 }
 
 bool IniFile::WriteInt(std::string_view section, std::string_view key, int32_t value) {
-    return Modify([&](IniDocument& d) { d.WriteInt(section, key, value); });
+    return EditIniFile(path_, [&](IniDocument& d) { d.WriteInt(section, key, value); });
 }
 
 bool IniFile::WriteStruct(std::string_view section, std::string_view key, const void* data, size_t size) {
-    return Modify([&](IniDocument& d) { d.WriteStruct(section, key, data, size); });
+    return EditIniFile(path_, [&](IniDocument& d) { d.WriteStruct(section, key, data, size); });
 }
 
 } // namespace mervik

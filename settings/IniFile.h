@@ -7,10 +7,18 @@
 // ReadWholeFile and WriteFileAtomically instead: one read and one write.
 #include <cstddef>
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <string_view>
 
+#include "settings/IniDocument.h"
+
 namespace mervik {
+
+// Reads the file (a missing one as empty), lets `edit` change it and writes it
+// back whole when the bytes changed. False when the file exists but cannot be
+// read (it is then left alone) or cannot be written.
+bool EditIniFile(const std::string& path, const std::function<void(IniDocument&)>& edit);
 
 class IniFile {
 public:
@@ -30,8 +38,6 @@ public:
     bool WriteStruct(std::string_view section, std::string_view key, const void* data, size_t size);
 
 private:
-    template <class Edit> bool Modify(Edit edit);
-
     std::string path_;
 };
 

@@ -1,0 +1,67 @@
+#include "settings/SettingsFiles.h"
+
+#include "settings/FileAccess.h"
+#include "settings/FilePaths.h"
+#include "settings/IniFile.h"
+#include "settings/PointerSettings.h"
+#include "settings/ProfileDefaults.h"
+#include "settings/ProfileFile.h"
+#include "settings/SettingsKeys.h"
+
+namespace mervik {
+
+namespace {
+
+// What the image integers read as when config.ini lacks them.
+constexpr int32_t kMissingImageValue = -1;
+
+// False only when the file is there but cannot be read.
+bool LoadImageValues(SharedSettingsBlock& image, const std::string& configPath) {
+    FileContent content = ReadWholeFile(configPath);
+    IniDocument config(content.bytes);
+    image.CurrentProfile = config.ReadInt(keys::kSettingSection, keys::kCurrentProfile, kMissingImageValue);
+    image.MouseType = config.ReadInt(keys::kSettingSection, keys::kMouseType, kMissingImageValue);
+    image.LedType = config.ReadInt(keys::kSettingSection, keys::kLedType, kMissingImageValue);
+    return content.status != FileStatus::Unreadable;
+}
+
+bool LoadProfileOrDefaults(ProfileRecord& record, const std::string& path, int n) {
+    FileContent content = ReadWholeFile(path);
+    if (content.status == FileStatus::Ok) {
+        ReadProfile(IniDocument(content.bytes), record);
+        return true;
+    }
+    ResetProfile(record, n);
+    return content.status == FileStatus::Missing;
+}
+
+bool SaveImageValues(const SharedSettingsBlock& image, const std::string& configPath) {
+    return EditIniFile(configPath, [&](IniDocument& config) {
+        config.WriteInt(keys::kSettingSection, keys::kCurrentProfile, image.CurrentProfile);
+        config.WriteInt(keys::kSettingSection, keys::kMouseType, image.MouseType);
+        config.WriteInt(keys::kSettingSection, keys::kLedType, image.LedType);
+    });
+}
+
+} // namespace
+
+bool LoadAll(SharedSettingsBlock& image, const std::string& programFolder, RegistryStore* registry) {
+    bool ok = LoadImageValues(image, ConfigFilePath(programFolder));
+    for (int n = 0; n < kProfileFileCount; ++n)
+        ok &= LoadProfileOrDefaults(image.Profiles[n], ProfileFilePath(programFolder, n), n);
+    if (registry && image.HasActiveProfile())
+        ReadPointerSettings(*image.ActiveProfile(), *registry);
+    return ok;
+}
+
+bool SaveAll(const SharedSettingsBlock& image, const std::string& programFolder, RegistryStore* registry) {
+    bool ok = true;
+    if (registry && image.HasActiveProfile())
+        ok &= WritePointerSettings(*image.ActiveProfile(), *registry) == 1;
+    ok &= SaveImageValues(image, ConfigFilePath(programFolder));
+    for (int n = 0; n < kProfileFileCount; ++n)
+        ok &= SaveProfile(image.Profiles[n], ProfileFilePath(programFolder, n));
+    return ok;
+}
+
+} // namespace mervik

@@ -1,0 +1,27 @@
+#pragma once
+// The settings image on disk: the configuration file for the three image
+// integers and one profile file per profile, all in the program folder. Each
+// file is read once and written once, and a save produces exactly the bytes
+// that writing its keys one by one would.
+#include <string>
+
+#include "settings/RegistryStore.h"
+#include "settings/SharedSettingsBlock.h"
+
+namespace mervik {
+
+// Reads config.ini (CurrentProfile, MouseType and LedType; -1 each when
+// missing) and the five profile files; a missing profile file gives that
+// profile its defaults. With a registry, the active profile (if any) then
+// takes the system's pointer settings; when those cannot be read the profile
+// keeps the values of its file. False when a file exists but cannot be read
+// (that profile gets its defaults; the others still load).
+bool LoadAll(SharedSettingsBlock& image, const std::string& programFolder, RegistryStore* registry = nullptr);
+
+// With a registry, writes the active profile's pointer settings first; then
+// the three image integers into config.ini and each profile into its file,
+// creating the config folder when missing. False when any of these fails;
+// the others are still written.
+bool SaveAll(const SharedSettingsBlock& image, const std::string& programFolder, RegistryStore* registry = nullptr);
+
+} // namespace mervik
