@@ -8,6 +8,8 @@ import json
 import pathlib
 import sys
 
+sys.dont_write_bytecode = True  # keep the source folder free of __pycache__
+
 from PIL import Image, ImageDraw
 
 import decor

@@ -1,0 +1,233 @@
+"""Checks the generated default skin the way Option will read it.
+
+usage: python3 -m unittest test_skin (MERVIK_SKIN_DIR names the generated folder)
+"""
+import configparser
+import os
+import pathlib
+import sys
+import unittest
+
+from PIL import Image, ImageChops
+
+sys.dont_write_bytecode = True
+
+SKIN = pathlib.Path(os.environ.get("MERVIK_SKIN_DIR", "build/native/skins"))
+GENERATOR = pathlib.Path(__file__).resolve().parents[2] / "skins" / "generator"
+
+
+def keys(*ranges):
+    out = set()
+    for r in ranges:
+        out |= set(r) if isinstance(r, range) else {r}
+    return out
+
+
+# Keys each window reads, and those of them that may stay empty because the
+# window creates the control but the mouse has no use for it.
+WINDOWS = {
+    "skin_main.ini": (keys(range(1, 10)), set()),
+    "skin_button_page.ini": (keys(range(1, 112)), keys(range(17, 33), range(49, 65), 87, 104, 105)),
+    "skin_advance_setting.ini": (keys(range(1, 23)), {8, 18}),
+    "skin_select_macro.ini": (keys(range(1, 8)), set()),
+    "skin_key.ini": (keys(range(1, 10)), set()),
+    "skin_fire_button.ini": (keys(range(1, 7)), set()),
+    "skin_dpi_color.ini": (keys(range(1, 6)), set()),
+    "skin_click_warn.ini": (keys(1, 2, 3), set()),
+    "skin_reset_warn.ini": (keys(1, 2, 3), set()),
+    "skin_macro_set_warn.ini": (keys(1, 2, 3), set()),
+    "skin_nomouse_warn.ini": (keys(1, 2, 3), set()),
+    "skin_delete_macro_warn.ini": (keys(1, 2, 3), set()),
+}
+
+# Rectangles that only mark an area the window paints or fills itself; they
+# have no faces and may contain or touch other things.
+AREAS = {"skin_main.ini": {9}, "skin_dpi_color.ini": {3, 4}}
+# Controls that paint themselves or never react to the pointer: no hover face.
+NO_HOVER = {
+    "skin_main.ini": {9},
+    "skin_advance_setting.ini": {1, 3, 4, 12, 13, 14, 17, 21, 22},
+    "skin_key.ini": {4},
+    "skin_fire_button.ini": {4, 5, 6},
+    "skin_dpi_color.ini": {3, 4},
+}
+
+
+def parse_value(value):
+    """The seven fields of a BUTTONPOS value."""
+    fields = value.split(",")
+    if len(fields) != 7:
+        raise ValueError("expected 7 fields, got %d: %r" % (len(fields), value))
+    label, x, y, w, h, tooltip, flag = fields
+    return label, (int(x), int(y), int(w), int(h)), tooltip, flag
+
+
+def read_ini(name):
+    parser = configparser.ConfigParser(interpolation=None, strict=True)
+    parser.optionxform = str
+    text = (SKIN / name).read_bytes().decode("ascii")
+    parser.read_string(text)
+    screen = next(s for s in parser.sections() if s.upper() == "SCREEN")
+    buttons = {int(k): parse_value(v) for k, v in parser["BUTTONPOS"].items()}
+    return dict(parser[screen]), buttons
+
+
+def overlap(a, b):
+    ax, ay, aw, ah = a
+    bx, by, bw, bh = b
+    return ax < bx + bw and bx < ax + aw and ay < by + bh and by < ay + ah
+
+
+def outside_mask(size, rects):
+    """White where no control is, black inside every control rectangle."""
+    mask = Image.new("L", size, 255)
+    for x, y, w, h in rects:
+        if w > 0 and h > 0:
+            mask.paste(0, (x, y, x + w, y + h))
+    return mask
+
+
+class SkinFiles(unittest.TestCase):
+    def setUp(self):
+        if not (SKIN / "skin_main.ini").exists():
+            self.fail("no generated skin in %s" % SKIN)
+
+    def test_every_window_has_every_key_with_valid_fields(self):
+        for name, (wanted, may_be_empty) in WINDOWS.items():
+            with self.subTest(window=name):
+                _, buttons = read_ini(name)
+                self.assertEqual(set(buttons), wanted)
+                for key, (label, rect, tooltip, flag) in buttons.items():
+                    self.assertLessEqual(len(label), 39, "key %d" % key)
+                    self.assertLessEqual(len(tooltip), 99, "key %d" % key)
+                    self.assertTrue(label.strip(), "key %d has no label" % key)
+                    self.assertIn(flag, ("TRUE", "FALSE"))
+                    if key not in may_be_empty:
+                        self.assertGreater(rect[2] * rect[3], 0, "key %d is empty" % key)
+
+    def test_pictures_are_24_bit_and_the_window_size(self):
+        for name in WINDOWS:
+            with self.subTest(window=name):
+                screen, buttons = read_ini(name)
+                sizes = set()
+                for role in ("Mask", "Normal", "Over", "Down", "Disable"):
+                    with Image.open(SKIN / screen[role]) as picture:
+                        self.assertEqual(picture.format, "BMP")
+                        self.assertEqual(picture.mode, "RGB", screen[role])
+                        sizes.add(picture.size)
+                self.assertEqual(len(sizes), 1, "pictures of %s differ in size" % name)
+                width, height = sizes.pop()
+                for key, (_, (x, y, w, h), _, _) in buttons.items():
+                    self.assertTrue(0 <= x and 0 <= y and x + w <= width and y + h <= height,
+                                    "key %d (%d,%d,%d,%d) leaves the %dx%d window"
+                                    % (key, x, y, w, h, width, height))
+
+    def test_controls_do_not_overlap(self):
+        for name in WINDOWS:
+            _, buttons = read_ini(name)
+            areas = AREAS.get(name, set())
+            placed = {k: v[1] for k, v in buttons.items()
+                      if k not in areas and v[1][2] > 0 and v[1][3] > 0}
+            for a in placed:
+                for b in placed:
+                    if a >= b:
+                        continue
+                    # The same button in its two modes shares one place.
+                    if name == "skin_button_page.ini" and b - a == 32 and a <= 16:
+                        self.assertEqual(placed[a], placed[b], "keys %d and %d" % (a, b))
+                        continue
+                    with self.subTest(window=name, keys=(a, b)):
+                        self.assertFalse(overlap(placed[a], placed[b]))
+
+    def test_state_pictures_differ_only_inside_controls(self):
+        for name in WINDOWS:
+            with self.subTest(window=name):
+                screen, buttons = read_ini(name)
+                normal = Image.open(SKIN / screen["Normal"]).convert("RGB")
+                outside = outside_mask(normal.size, [b[1] for b in buttons.values()])
+                for role in ("Over", "Down", "Disable"):
+                    other = Image.open(SKIN / screen[role]).convert("RGB")
+                    diff = ImageChops.difference(normal, other).convert("L")
+                    stray = ImageChops.multiply(diff, outside).getbbox()
+                    self.assertIsNone(stray, "%s differs from Normal outside controls at %s"
+                                      % (role, stray))
+
+    def test_hover_pressed_and_disabled_faces_are_visible(self):
+        for name in WINDOWS:
+            screen, buttons = read_ini(name)
+            pictures = {role: Image.open(SKIN / screen[role]).convert("RGB")
+                        for role in ("Normal", "Over", "Down", "Disable")}
+            quiet = NO_HOVER.get(name, set()) | AREAS.get(name, set())
+            for key, (_, (x, y, w, h), _, _) in buttons.items():
+                if key in quiet or w * h == 0:
+                    continue
+                faces = {role: p.crop((x, y, x + w, y + h)) for role, p in pictures.items()}
+                for role in ("Over", "Down", "Disable"):
+                    with self.subTest(window=name, key=key, face=role):
+                        self.assertIsNotNone(
+                            ImageChops.difference(faces["Normal"], faces[role]).getbbox())
+
+    def test_masks_cut_a_shaped_window_and_pages_stay_whole(self):
+        for name in WINDOWS:
+            with self.subTest(window=name):
+                screen, _ = read_ini(name)
+                mask = Image.open(SKIN / screen["Mask"]).convert("RGB")
+                colours = {c for _, c in mask.getcolors(1 << 24)}
+                self.assertLessEqual(colours, {(0, 0, 0), (255, 255, 255)},
+                                     "mask must be black and white only")
+                corner = mask.getpixel((0, 0))
+                centre = mask.getpixel((mask.width // 2, mask.height // 2))
+                self.assertEqual(centre, (0, 0, 0))
+                if name in ("skin_button_page.ini", "skin_advance_setting.ini"):
+                    self.assertEqual(colours, {(0, 0, 0)})
+                else:
+                    self.assertEqual(corner, (255, 255, 255))
+
+    def test_pages_fill_the_page_rectangle_of_the_main_window(self):
+        _, buttons = read_ini("skin_main.ini")
+        _, (_, _, w, h), _, _ = buttons[9]
+        for page in ("skin_button_page.ini", "skin_advance_setting.ini"):
+            screen, _ = read_ini(page)
+            with Image.open(SKIN / screen["Normal"]) as picture:
+                self.assertEqual(picture.size, (w, h), page)
+        for key in (1, 2, 3, 4, 5, 6, 7, 8):
+            self.assertFalse(overlap(buttons[key][1], buttons[9][1]), "key %d" % key)
+
+    def test_fixed_pictures_match_the_controls_that_use_them(self):
+        _, main = read_ini("skin_main.ini")
+        with Image.open(SKIN / "rgnbutton_mask.bmp") as mask:
+            for key in (3, 4, 5):
+                self.assertEqual(mask.size, main[key][1][2:], "region button %d" % key)
+            self.assertEqual(mask.getpixel((0, 0)), (255, 255, 255))
+            self.assertEqual(mask.getpixel((mask.width // 2, mask.height // 2)), (0, 0, 0))
+        _, page = read_ini("skin_advance_setting.ini")
+        with Image.open(SKIN / "slider_thumb.bmp") as thumb:
+            for key in (1, 3, 4, 21, 22):
+                self.assertEqual(thumb.height, page[key][1][3], "slider %d" % key)
+        for arrow in ("scroll_arrow_up.bmp", "scroll_arrow_down.bmp"):
+            with Image.open(SKIN / arrow) as picture:
+                self.assertEqual(picture.mode, "RGB")
+
+    def test_only_the_first_tab_starts_pressed(self):
+        pressed = {(name, key) for name in WINDOWS
+                   for key, value in read_ini(name)[1].items() if value[3] == "TRUE"}
+        self.assertEqual(pressed, {("skin_main.ini", 1)})
+
+
+class IniWriter(unittest.TestCase):
+    def setUp(self):
+        sys.path.insert(0, str(GENERATOR))
+        import ini_writer
+        self.writer = ini_writer
+
+    def test_refuses_fields_the_parser_would_split_or_cut(self):
+        good = {"key": 1, "label": "OK", "rect": [1, 2, 3, 4], "tooltip": "Close"}
+        self.assertEqual(self.writer.button_line(good, "x.ini"), "1=OK,1,2,3,4,Close,FALSE")
+        for bad in ({"label": "Yes, please"}, {"tooltip": "a, b"}, {"label": "x" * 40},
+                    {"tooltip": "y" * 100}):
+            with self.subTest(bad=bad), self.assertRaises(SystemExit):
+                self.writer.button_line(dict(good, **bad), "x.ini")
+
+
+if __name__ == "__main__":
+    unittest.main()
