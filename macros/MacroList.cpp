@@ -3,6 +3,8 @@
 namespace mervik {
 
 int MacroList::Append(const MacroRecord& record) {
+    if (Full())
+        return -1;
     records_.push_back(std::make_unique<MacroRecord>(record));
     return Count() - 1;
 }

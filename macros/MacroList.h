@@ -8,12 +8,19 @@
 
 namespace mervik {
 
+// Far more than anyone records by hand or a menu can show, and small enough
+// that loading a file of this many stays quick. The macro file is read with the
+// same bound, so a list that could be saved can always be loaded again.
+constexpr int kMaxMacroCount = 10000;
+
 class MacroList {
 public:
     int Count() const { return static_cast<int>(records_.size()); }
     bool Empty() const { return records_.empty(); }
 
-    // Appends a copy of `record` and returns its index.
+    bool Full() const { return Count() >= kMaxMacroCount; }
+
+    // Appends a copy of `record` and returns its index; -1 when the list is full.
     int Append(const MacroRecord& record);
 
     // Removes the macro at `index`; false when there is none.

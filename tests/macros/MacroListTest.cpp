@@ -44,6 +44,16 @@ TEST(MacroList, RecordsStayPutWhileOthersAreAppended) {
     EXPECT_STREQ(first->Name, "first");
 }
 
+TEST(MacroList, AFullListRefusesMore) {
+    MacroList list;
+    const MacroRecord record = NewMacroRecord("m");
+    for (int i = 0; i < kMaxMacroCount; ++i)
+        ASSERT_EQ(list.Append(record), i);
+    EXPECT_TRUE(list.Full());
+    EXPECT_EQ(list.Append(record), -1);
+    EXPECT_EQ(list.Count(), kMaxMacroCount);
+}
+
 TEST(MacroRecord, UsedEventCountStaysWithinTheRecord) {
     MacroRecord record = NewMacroRecord("x");
     record.EventCount = 51;

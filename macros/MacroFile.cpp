@@ -1,0 +1,69 @@
+#include "macros/MacroFile.h"
+
+#include <algorithm>
+#include <cstring>
+#include <string_view>
+
+#include "macros/MacroRecordRepair.h"
+#include "settings/AtomicFileWrite.h"
+#include "settings/FileAccess.h"
+#include "settings/FilePaths.h"
+#include "settings/IniDocument.h"
+
+namespace mervik {
+
+namespace {
+
+constexpr std::string_view kMacroFileName = "sequence.dat";
+constexpr std::string_view kMacrosSection = "Macros";
+constexpr std::string_view kCountKey = "number";
+constexpr int32_t kMissingCount = -1;
+
+std::string IndexKey(int index) {
+    return std::to_string(index);
+}
+
+bool ReadMacro(const IniDocument& file, int index, MacroRecord& record) {
+    // A failed read leaves the buffer alone; start from zeros so no undefined
+    // bytes can reach the list.
+    std::memset(&record, 0, sizeof record);
+    return file.ReadStruct(kMacrosSection, IndexKey(index), &record, sizeof record) &&
+           RepairLoadedMacro(record);
+}
+
+} // namespace
+
+std::string MacroFilePath(const std::string& programFolder) {
+    // The macro file sits beside the profile files.
+    return FolderOf(ProfileFilePath(programFolder, 0)) + std::string(kMacroFileName);
+}
+
+MacroFileRead LoadMacroList(const std::string& programFolder, MacroList& list) {
+    list.Clear();
+    const FileContent content = ReadWholeFile(MacroFilePath(programFolder));
+    if (content.status == FileStatus::Unreadable)
+        return MacroFileRead::Unreadable;
+
+    const IniDocument file(content.bytes);
+    // The count is outside data: it sizes nothing, only present keys cost
+    // memory, and the walk over the indexes ends where a list must end anyway.
+    const int32_t count =
+        std::min(file.ReadInt(kMacrosSection, kCountKey, kMissingCount), kMaxMacroCount);
+    MacroRecord record;
+    for (int index = 0; index < count; ++index) {
+        if (ReadMacro(file, index, record))
+            list.Append(record);
+    }
+    return MacroFileRead::Read;
+}
+
+bool SaveMacroList(const std::string& programFolder, const MacroList& list) {
+    IniDocument file;
+    file.WriteInt(kMacrosSection, kCountKey, list.Count());
+    for (int index = 0; index < list.Count(); ++index)
+        file.WriteStruct(kMacrosSection, IndexKey(index), list.RecordAt(index),
+                         sizeof(MacroRecord));
+    return WriteFileAtomically(MacroFilePath(programFolder), file.Bytes());
+}
+
+} // namespace mervik

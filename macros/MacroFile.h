@@ -1,0 +1,30 @@
+#pragma once
+// The macro file, config\sequence.dat in the program folder: section "Macros"
+// with the count under "number" and each macro, in list order, under its
+// index as a structure value.
+#include <string>
+
+#include "macros/MacroList.h"
+
+namespace mervik {
+
+std::string MacroFilePath(const std::string& programFolder);
+
+enum class MacroFileRead {
+    Read,       // the list holds what the file holds (nothing for a missing file)
+    Unreadable, // the file exists but could not be read: the list is empty and
+                // saving it would replace the user's macros with nothing
+};
+
+// Replaces the content of `list` with the macros of the file. Records that
+// are missing or damaged are skipped; the others are repaired to the bounds
+// the rest of the suite relies on (RepairLoadedMacro) or skipped when they
+// cannot be.
+MacroFileRead LoadMacroList(const std::string& programFolder, MacroList& list);
+
+// Rewrites the file from `list` in one step: the old file stays whole until
+// the new one replaces it, and no key of a longer old list survives. Creates
+// the config folder when it is missing. False when the file was not written.
+bool SaveMacroList(const std::string& programFolder, const MacroList& list);
+
+} // namespace mervik

@@ -1,0 +1,183 @@
+#include "macros/MacroFile.h"
+
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <filesystem>
+
+#include "MacroTestData.h"
+#include "settings/IniDocument.h"
+#include "settings/IniValues.h"
+#include "tests/settings/TempFolder.h"
+
+namespace mervik {
+namespace {
+
+using test::Macro;
+using testing::TempFolder;
+
+class MacroFileTest : public ::testing::Test {
+protected:
+    std::string FileBytes() const { return TempFolder::Read(MacroFilePath(dir.Folder())); }
+    void WriteFile(std::string_view bytes) const {
+        std::filesystem::create_directories(dir.File("config"));
+        TempFolder::Write(MacroFilePath(dir.Folder()), bytes);
+    }
+    std::string Value(const MacroRecord& record) const {
+        return ini::EncodeStruct(&record, sizeof record);
+    }
+    MacroList Load() const {
+        MacroList list;
+        EXPECT_EQ(LoadMacroList(dir.Folder(), list), MacroFileRead::Read);
+        return list;
+    }
+
+    TempFolder dir;
+};
+
+void ExpectSameRecords(const MacroList& a, const MacroList& b) {
+    ASSERT_EQ(a.Count(), b.Count());
+    for (int i = 0; i < a.Count(); ++i)
+        EXPECT_EQ(std::memcmp(a.RecordAt(i), b.RecordAt(i), sizeof(MacroRecord)), 0)
+            << "index " << i;
+}
+
+TEST_F(MacroFileTest, EmptyListWritesOnlyTheCountAndCreatesTheConfigFolder) {
+    ASSERT_FALSE(std::filesystem::exists(dir.File("config")));
+    EXPECT_TRUE(SaveMacroList(dir.Folder(), MacroList{}));
+    EXPECT_EQ(FileBytes(), "[Macros]\r\nnumber=0\r\n");
+    EXPECT_EQ(Load().Count(), 0);
+}
+
+TEST_F(MacroFileTest, ThreeMacrosComeBackInOrderByteForByte) {
+    MacroList saved;
+    saved.Append(Macro("first", {4, 5}, 1, 30));
+    saved.Append(Macro("Second one", {240, 44, 226}, 255, 65535));
+    MacroRecord third = Macro("third", {});
+    third.Events[49] = {7, MacroPress, 1}; // an old step past the count survives too
+    saved.Append(third);
+    ASSERT_TRUE(SaveMacroList(dir.Folder(), saved));
+    ExpectSameRecords(Load(), saved);
+
+    const IniDocument file(FileBytes());
+    EXPECT_EQ(file.ReadInt("Macros", "number", -1), 3);
+    EXPECT_EQ(file.Find("Macros", "2").value_or("").size(), 522u);
+    EXPECT_FALSE(file.Find("Macros", "3"));
+}
+
+TEST_F(MacroFileTest, PressAndReleaseOfAStoreAsTheirFourBytesEach) {
+    MacroList list;
+    list.Append(Macro("a", {4}, 1));
+    ASSERT_TRUE(SaveMacroList(dir.Folder(), list));
+    const std::string value(IniDocument(FileBytes()).Find("Macros", "0").value_or(""));
+    ASSERT_EQ(value.size(), 522u);
+
+    std::string expected = "61" + std::string(51 * 2, '0'); // name "a"
+    expected += "01000000";                                 // repeat count 1
+    expected += "02000000";                                 // event count 2
+    expected += "0401000004020000" + std::string(48 * 8, '0');
+    EXPECT_EQ(value.substr(0, 520), expected);
+    EXPECT_EQ(value.substr(120, 16), "0401000004020000");
+}
+
+TEST_F(MacroFileTest, ASavedShorterListLeavesNoKeysOfTheLongerOne) {
+    MacroList list;
+    for (const char* name : {"a", "b", "c"})
+        list.Append(Macro(name, {4}));
+    ASSERT_TRUE(SaveMacroList(dir.Folder(), list));
+    list.RemoveAt(0);
+    list.RemoveAt(0);
+    ASSERT_TRUE(SaveMacroList(dir.Folder(), list));
+    EXPECT_EQ(FileBytes(), "[Macros]\r\nnumber=1\r\n0=" + Value(*list.RecordAt(0)) + "\r\n");
+}
+
+TEST_F(MacroFileTest, AFailedSaveIsReported) {
+    MacroList list;
+    list.Append(Macro("m", {4}));
+    TempFolder::Write(dir.File("config"), "a file, not a folder");
+    EXPECT_FALSE(SaveMacroList(dir.Folder(), list));
+
+    TempFolder other;
+    // A folder that is not empty stands where the file should be.
+    std::filesystem::create_directories(MacroFilePath(other.Folder()) + kPathSeparator + "x");
+    EXPECT_FALSE(SaveMacroList(other.Folder(), list));
+}
+
+TEST_F(MacroFileTest, MissingFileOrCountGivesAnEmptyList) {
+    MacroList list;
+    list.Append(Macro("old", {4}));
+    EXPECT_EQ(LoadMacroList(dir.Folder(), list), MacroFileRead::Read);
+    EXPECT_TRUE(list.Empty());
+
+    WriteFile("[Macros]\r\n0=" + Value(Macro("a", {4})) + "\r\n");
+    EXPECT_EQ(Load().Count(), 0);
+    WriteFile("[Macros]\r\nnumber=-5\r\n0=" + Value(Macro("a", {4})) + "\r\n");
+    EXPECT_EQ(Load().Count(), 0);
+}
+
+TEST_F(MacroFileTest, AnUnreadableFileIsToldApartFromAMissingOne) {
+    std::filesystem::create_directories(MacroFilePath(dir.Folder()));
+    MacroList list;
+    EXPECT_EQ(LoadMacroList(dir.Folder(), list), MacroFileRead::Unreadable);
+    EXPECT_TRUE(list.Empty());
+}
+
+TEST_F(MacroFileTest, MissingAndDamagedKeysAreSkippedTheRestKeepTheirOrder) {
+    std::string badChecksum = Value(Macro("c", {4}));
+    badChecksum.back() = badChecksum.back() == '0' ? '1' : '0';
+    WriteFile("[Macros]\r\nnumber=6\r\n"
+              "0=" +
+              Value(Macro("a", {4})) +
+              "\r\n"
+              "2=" +
+              Value(Macro("b", {5})) +
+              "\r\n"
+              "3=" +
+              badChecksum +
+              "\r\n"
+              "4=" +
+              Value(Macro("d", {6})).substr(2) +
+              "\r\n"
+              "5=" +
+              Value(Macro("e", {7})) + "\r\n");
+    const MacroList list = Load();
+    ASSERT_EQ(list.Count(), 3);
+    EXPECT_STREQ(list.RecordAt(0)->Name, "a");
+    EXPECT_STREQ(list.RecordAt(1)->Name, "b");
+    EXPECT_STREQ(list.RecordAt(2)->Name, "e");
+}
+
+TEST_F(MacroFileTest, KeysPastTheCountAreNotRead) {
+    WriteFile("[Macros]\r\nnumber=1\r\n0=" + Value(Macro("a", {4})) +
+              "\r\n1=" + Value(Macro("b", {4})) + "\r\n");
+    EXPECT_EQ(Load().Count(), 1);
+}
+
+TEST_F(MacroFileTest, AHugeCountStopsWhereAListMustEnd) {
+    const std::string value = Value(Macro("a", {4}));
+    WriteFile("[Macros]\r\nnumber=2147483647\r\n0=" + value + "\r\n" +
+              std::to_string(kMaxMacroCount - 1) + "=" + value + "\r\n" +
+              std::to_string(kMaxMacroCount) + "=" + value + "\r\n");
+    EXPECT_EQ(Load().Count(), 2);
+}
+
+TEST_F(MacroFileTest, LoadedRecordsAreRepairedOrDropped) {
+    MacroRecord longName = Macro("", {4});
+    std::memset(longName.Name, 'x', 30);
+    MacroRecord badAction = Macro("bad", {4});
+    badAction.Events[1].action = 0;
+    MacroRecord tooMany = Macro("many", {4});
+    tooMany.EventCount = 1000;
+    std::fill(std::begin(tooMany.Events), std::end(tooMany.Events), MacroEvent{4, MacroPress, 0});
+    WriteFile("[Macros]\r\nnumber=3\r\n0=" + Value(longName) + "\r\n1=" + Value(badAction) +
+              "\r\n2=" + Value(tooMany) + "\r\n");
+
+    const MacroList list = Load();
+    ASSERT_EQ(list.Count(), 2);
+    EXPECT_STREQ(list.RecordAt(0)->Name, "xxxxxxxxxxxxxxx");
+    EXPECT_STREQ(list.RecordAt(1)->Name, "many");
+    EXPECT_EQ(list.RecordAt(1)->EventCount, kMaxMacroEvents);
+}
+
+} // namespace
+} // namespace mervik
