@@ -11,10 +11,10 @@ namespace {
 
 // Every id a window, menu or the tray asks for.
 std::set<int> UsedIds() {
-  std::set<int> ids = {1000, 1001, 1111, 1142, 1143, 1144};
+  std::set<int> ids = {1000, 1001, 1078, 1111, 1142, 1143, 1144};
   for (int id = 1003; id <= 1060; ++id) ids.insert(id);
   for (int id = 1062; id <= 1076; ++id) ids.insert(id);
-  for (int id = 1078; id <= 1094; ++id) ids.insert(id);
+  for (int id = 1080; id <= 1094; ++id) ids.insert(id);
   for (int id = 1104; id <= 1141; ++id) ids.insert(id);
   return ids;
 }
@@ -22,11 +22,10 @@ std::set<int> UsedIds() {
 // Function names are button captions too: white Arial about 6 pixels a
 // character, on a 150-pixel button whose right 22 pixels hold the arrow.
 std::set<int> CaptionIds() {
-  std::set<int> ids;
+  std::set<int> ids = {1078, 1142};
   for (int id = 1003; id <= 1060; ++id) ids.insert(id);
-  for (int id = 1078; id <= 1094; ++id) ids.insert(id);
+  for (int id = 1080; id <= 1094; ++id) ids.insert(id);
   for (int id = 1104; id <= 1110; ++id) ids.insert(id);
-  ids.insert(1142);
   return ids;
 }
 
