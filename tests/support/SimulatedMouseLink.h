@@ -1,0 +1,31 @@
+#pragma once
+// The device link straight onto a simulated mouse in the same process: the
+// native stand-in for the simulated hiddriver.dll.
+#include <vector>
+
+#include "hiddriver/sim/SimulatedMouse.h"
+#include "service/DeviceLink.h"
+
+namespace mervik::testing {
+
+class SimulatedMouseLink : public DeviceLink {
+public:
+    explicit SimulatedMouseLink(sim::SimulatedMouse& mouse) : mouse_(mouse) {}
+
+    bool IsBound() const override { return true; }
+    void SelectDevice(uint16_t, uint16_t) override {}
+    void StartNotifications() override {}
+    void StopNotifications() override {}
+    void OpenFeatureInterface() override { mouse_.OpenFeature(); }
+    void CloseFeatureInterface() override { mouse_.CloseFeature(); }
+    bool OpenReportInterface() override { return mouse_.OpenReport(); }
+    void CloseReportInterface() override { mouse_.CloseReport(); }
+    void SendFeature(const FeatureReport& report) override { mouse_.SetFeature(report); }
+    bool ReadFeature(FeatureReport& report) override { return mouse_.GetFeature(report); }
+    void WriteBlock(std::span<const uint8_t> block) override { mouse_.Write(block); }
+
+private:
+    sim::SimulatedMouse& mouse_;
+};
+
+} // namespace mervik::testing
