@@ -1,0 +1,86 @@
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+
+#include "tools/mervikctl/Commands.h"
+#include "tools/mervikctl/JsonWriter.h"
+
+namespace mervik::tools {
+namespace {
+
+class MervikctlTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        folder_ = std::filesystem::temp_directory_path() /
+                  ("mervikctl-" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) +
+                   "-" + ::testing::UnitTest::GetInstance()->current_test_info()->name());
+        std::filesystem::remove_all(folder_);
+    }
+    void TearDown() override { std::filesystem::remove_all(folder_); }
+
+    int Run(int (*command)(const Arguments&, Streams), Arguments args) {
+        out_.str("");
+        err_.str("");
+        return command(args, {out_, err_});
+    }
+    std::string Folder() const { return folder_.string(); }
+
+    std::filesystem::path folder_;
+    std::ostringstream out_;
+    std::ostringstream err_;
+};
+
+TEST_F(MervikctlTest, InitThenDumpShowsTheDefaults) {
+    ASSERT_EQ(Run(InitCommand, {Folder()}), kExitOk) << err_.str();
+    EXPECT_TRUE(std::filesystem::exists(folder_ / "config.ini"));
+    EXPECT_TRUE(std::filesystem::exists(folder_ / "config" / "Default4.gmp"));
+    EXPECT_TRUE(std::filesystem::exists(folder_ / "config" / "sequence.dat"));
+
+    ASSERT_EQ(Run(DumpCommand, {Folder()}), kExitOk) << err_.str();
+    const std::string json = out_.str();
+    EXPECT_NE(json.find("\"CurrentProfile\": 0,"), std::string::npos);
+    EXPECT_NE(json.find("\"FWVersion\": 100,"), std::string::npos);
+    EXPECT_NE(json.find("\"Device\": 0,"), std::string::npos);
+    EXPECT_NE(json.find("\"ProFileName\": \"Default5\""), std::string::npos);
+    EXPECT_NE(json.find("\"8SLEDColor7\": 33023,"), std::string::npos);
+    EXPECT_NE(json.find("\"dpiIndicator8\": 6,"), std::string::npos);
+    EXPECT_NE(json.find("\"Macros\": []"), std::string::npos);
+    // Five profiles of 64 slots each.
+    size_t slots = 0;
+    for (size_t at = json.find("\"Slot\""); at != std::string::npos; at = json.find("\"Slot\"", at + 1))
+        ++slots;
+    EXPECT_EQ(slots, 5u * 64u);
+}
+
+TEST_F(MervikctlTest, InitKeepsExistingSettingsUnlessForced) {
+    ASSERT_EQ(Run(InitCommand, {Folder()}), kExitOk);
+    std::ofstream(folder_ / "config.ini") << "[Setting]\r\nCurrentProfile=1\r\nFWVersion=321\r\n";
+    EXPECT_EQ(Run(InitCommand, {Folder()}), kExitFailed);
+    Run(DumpCommand, {Folder()});
+    EXPECT_NE(out_.str().find("\"FWVersion\": 321,"), std::string::npos);
+    EXPECT_EQ(Run(InitCommand, {Folder(), "--force"}), kExitOk);
+}
+
+TEST_F(MervikctlTest, WrongUsageIsReported) {
+    EXPECT_EQ(Run(InitCommand, {}), kExitUsage);
+    EXPECT_EQ(Run(DumpCommand, {}), kExitUsage);
+    EXPECT_EQ(Run(DumpCommand, {"a", "b"}), kExitUsage);
+}
+
+TEST(JsonWriter, TextsStayValidJsonWhateverTheirBytes) {
+    EXPECT_EQ(JsonWriter::Quoted("a\"b\\c\n"), "\"a\\\"b\\\\c\\n\"");
+    EXPECT_EQ(JsonWriter::Quoted("\xC5\xE4\x01"), "\"\\u00c5\\u00e4\\u0001\"");
+    std::ostringstream out;
+    JsonWriter json(out);
+    json.BeginObject();
+    json.BeginArray("empty");
+    json.EndArray();
+    json.NumberRow("row", {1, -2});
+    json.EndObject();
+    EXPECT_EQ(out.str(), "{\n  \"empty\": [],\n  \"row\": [1, -2]\n}\n");
+}
+
+} // namespace
+} // namespace mervik::tools

@@ -1,0 +1,27 @@
+#pragma once
+// The subcommands of mervikctl. Each takes the arguments after its name and
+// returns the process exit code: 0 done, 1 failed, 2 wrong usage.
+#include <ostream>
+#include <string>
+#include <vector>
+
+namespace mervik::tools {
+
+using Arguments = std::vector<std::string>;
+
+struct Streams {
+    std::ostream& out;
+    std::ostream& err;
+};
+
+int InitCommand(const Arguments& args, Streams io);
+int DumpCommand(const Arguments& args, Streams io);
+
+constexpr int kExitOk = 0;
+constexpr int kExitFailed = 1;
+constexpr int kExitUsage = 2;
+
+// A program folder argument as the core expects it: with its trailing separator.
+std::string FolderArgument(const std::string& folder);
+
+} // namespace mervik::tools

@@ -1,0 +1,64 @@
+#include <filesystem>
+#include <memory>
+
+#include "macros/MacroFile.h"
+#include "settings/FilePaths.h"
+#include "settings/ProfileDefaults.h"
+#include "settings/SettingsFiles.h"
+#include "tools/mervikctl/Commands.h"
+
+namespace mervik::tools {
+
+namespace {
+
+// A folder that already holds settings is someone's: init never overwrites them
+// unless told to.
+bool HoldsSettings(const std::string& folder) {
+    std::error_code ignored;
+    if (std::filesystem::exists(ConfigFilePath(folder), ignored))
+        return true;
+    for (int n = 0; n < kProfileFileCount; ++n)
+        if (std::filesystem::exists(ProfileFilePath(folder, n), ignored))
+            return true;
+    return std::filesystem::exists(MacroFilePath(folder), ignored);
+}
+
+} // namespace
+
+int InitCommand(const Arguments& args, Streams io) {
+    bool force = false;
+    std::string folderArg;
+    for (const std::string& a : args) {
+        if (a == "--force")
+            force = true;
+        else if (folderArg.empty())
+            folderArg = a;
+        else
+            return kExitUsage;
+    }
+    if (folderArg.empty())
+        return kExitUsage;
+    const std::string folder = FolderArgument(folderArg);
+    if (!force && HoldsSettings(folder)) {
+        io.err << "mervikctl: " << folderArg
+               << " already holds settings; use --force to replace them with the defaults\n";
+        return kExitFailed;
+    }
+    std::error_code error;
+    std::filesystem::create_directories(folderArg, error);
+
+    auto image = std::make_unique<SharedSettingsBlock>();
+    CreateImage(*image);
+    ResetAllProfiles(*image);
+    bool ok = SaveAll(*image, folder);
+    ok = SaveMacroList(folder, MacroList{}) && ok;
+    if (!ok) {
+        io.err << "mervikctl: could not write the settings into " << folderArg << "\n";
+        return kExitFailed;
+    }
+    io.out << "wrote " << ConfigFilePath(folder) << ", five profile files and "
+           << MacroFilePath(folder) << "\n";
+    return kExitOk;
+}
+
+} // namespace mervik::tools

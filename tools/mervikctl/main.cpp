@@ -1,0 +1,72 @@
+// mervikctl: inspect and script the suite's files from a command line.
+#include <iostream>
+#include <string_view>
+
+#include "tools/mervikctl/Commands.h"
+
+namespace {
+
+using namespace mervik::tools;
+
+constexpr const char* kHelp = R"(usage: mervikctl COMMAND FOLDER [OPTIONS]
+
+FOLDER is a program folder: it holds config.ini, config/Default0.gmp ..
+config/Default4.gmp and config/sequence.dat, as the suite keeps them.
+
+commands:
+  init FOLDER [--force]
+      Write the default config.ini, the five default profile files and an
+      empty macro file, as the programs would. Refuses a folder that already
+      holds settings unless --force is given.
+
+  dump FOLDER
+      Load the folder as the programs do and print JSON: CurrentProfile,
+      MouseType, LedType, FWVersion, MouseColor, Device; "Profiles", five
+      objects with every field under its profile-file key (the 64 slots as
+      "MacroKeyInfo", objects with the fields Slot, Function, FireCount,
+      FireInterval, RunMode, MacroName, MacroRepeat, EventCount, Events,
+      ProgramPath); and "Macros", the macro list (Name, RepeatCount,
+      EventCount, Events). Events are [code, action, delay] triples, as many
+      as EventCount says. Text bytes above 0x7F appear as \u00XX.
+
+  help
+      This text.
+
+exit status: 0 done, 1 a file could not be read or written, 2 wrong usage.
+)";
+
+struct Command {
+    std::string_view name;
+    int (*run)(const Arguments&, Streams);
+};
+
+constexpr Command kCommands[] = {
+    {"init", InitCommand},
+    {"dump", DumpCommand},
+};
+
+} // namespace
+
+int main(int argc, char** argv) {
+    Streams io{std::cout, std::cerr};
+    if (argc < 2) {
+        std::cerr << kHelp;
+        return kExitUsage;
+    }
+    std::string_view name = argv[1];
+    if (name == "help" || name == "--help" || name == "-h") {
+        std::cout << kHelp;
+        return kExitOk;
+    }
+    Arguments args(argv + 2, argv + argc);
+    for (const Command& command : kCommands) {
+        if (command.name == name) {
+            int status = command.run(args, io);
+            if (status == kExitUsage)
+                std::cerr << kHelp;
+            return status;
+        }
+    }
+    std::cerr << "mervikctl: unknown command " << name << "\n" << kHelp;
+    return kExitUsage;
+}
