@@ -48,7 +48,8 @@ def text(image, spec):
 def wrap(image, spec):
     colour = t.named_colour(spec.get("colour", "text"))
     paint.wrapped(ImageDraw.Draw(image), spec["rect"], spec["text"],
-                  t.font(spec.get("size", 13), spec.get("bold", False)), colour)
+                  t.font(spec.get("size", 13), spec.get("bold", False)), colour,
+                  middle=spec.get("middle", False))
 
 
 def logo(image, spec):

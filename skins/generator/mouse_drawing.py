@@ -5,50 +5,55 @@ Shapes are described in unit coordinates: x from -1 (left edge) to 1 (right
 edge), y from 0 (front) to 1 (back). The drawing is made at four times the
 size and scaled down, which gives smooth edges without a vector library.
 """
-from PIL import Image, ImageChops, ImageDraw
+from PIL import Image, ImageChops, ImageDraw, ImageFilter
 
 import paint
 import theme as t
 
 SCALE = 4
 
-# Right half of the shell, front to back; the left half mirrors it.
-OUTLINE = [(0.0, 0.0), (0.30, 0.008), (0.60, 0.04), (0.82, 0.11), (0.92, 0.22),
-           (0.90, 0.34), (0.84, 0.46), (0.86, 0.58), (0.95, 0.72), (0.97, 0.84),
-           (0.86, 0.94), (0.55, 0.99), (0.0, 1.0)]
+# Right half of the shell, front to back; the left half mirrors it. Narrow and
+# round at the front, a waist where the thumb rests, wide under the palm.
+OUTLINE = [(0.0, 0.0), (0.26, 0.008), (0.50, 0.035), (0.70, 0.085), (0.84, 0.16),
+           (0.90, 0.27), (0.86, 0.40), (0.84, 0.50), (0.90, 0.62), (0.97, 0.76),
+           (0.95, 0.88), (0.80, 0.965), (0.45, 0.995), (0.0, 1.0)]
 
 # Where each part sits: a rounded box (x0, y0, x1, y1) in unit coordinates.
 PARTS = {
-    "left": (-0.80, 0.05, -0.10, 0.38),
-    "right": (0.10, 0.05, 0.80, 0.38),
-    "wheel": (-0.10, 0.11, 0.10, 0.25),
-    "top_front": (-0.08, 0.285, 0.08, 0.32),
-    "top_rear": (-0.08, 0.335, 0.08, 0.37),
-    "edge": (-0.80, 0.24, -0.66, 0.33),
-    "side_front": (-0.97, 0.42, -0.86, 0.51),
-    "side_rear": (-0.97, 0.53, -0.86, 0.62),
-    "thumb_1": (-1.03, 0.65, -0.93, 0.71),
-    "thumb_2": (-1.05, 0.725, -0.95, 0.785),
-    "thumb_3": (-1.05, 0.80, -0.95, 0.86),
-    "right_front": (0.86, 0.47, 0.95, 0.56),
-    "right_rear": (0.87, 0.585, 0.96, 0.675),
-    "left_top": (-0.62, 0.43, -0.40, 0.48),
+    "left": (-0.80, 0.05, -0.10, 0.40),
+    "right": (0.10, 0.05, 0.80, 0.40),
+    "wheel": (-0.08, 0.10, 0.08, 0.22),
+    "top_front": (-0.07, 0.285, 0.07, 0.318),
+    "top_rear": (-0.07, 0.335, 0.07, 0.368),
+    "edge": (-0.84, 0.20, -0.72, 0.30),
+    "left_top": (-0.62, 0.435, -0.40, 0.47),
+    "side_front": (-0.92, 0.43, -0.80, 0.51),
+    "side_rear": (-0.90, 0.525, -0.78, 0.605),
+    "thumb_1": (-0.99, 0.64, -0.88, 0.70),
+    "thumb_2": (-1.02, 0.715, -0.91, 0.775),
+    "thumb_3": (-1.02, 0.79, -0.91, 0.85),
+    "right_front": (0.82, 0.45, 0.92, 0.53),
+    "right_rear": (0.84, 0.56, 0.94, 0.64),
 }
 
-# Badge position for each callout target: a part's centre, or a point for the
-# three wheel functions (front, middle, back of the wheel).
+# Badges of the wheel's three functions: above it, on it and below it.
 ANCHORS = {
-    "wheel_up": (0.0, 0.13),
-    "wheel_click": (0.0, 0.18),
-    "wheel_down": (0.0, 0.23),
+    "wheel_up": (0.0, 0.062),
+    "wheel_click": (0.0, 0.16),
+    "wheel_down": (0.0, 0.255),
 }
 
-SHELL = (34, 40, 48)
-SHELL_LIGHT = (58, 66, 78)
-BUTTON = (44, 52, 62)
-SEAM = (12, 14, 18)
-SIDE_BUTTON = (70, 82, 98)
-SIDE_EDGE = (120, 140, 160)
+SHELL_FRONT = (52, 60, 72)
+SHELL_BACK = (26, 30, 37)
+PLATE_FRONT = (70, 80, 94)
+PLATE_BACK = (44, 51, 61)
+CHANNEL = (14, 16, 20)
+SEAM = (10, 12, 15)
+RIM = (96, 112, 128)
+SIDE_BUTTON = (78, 90, 106)
+SIDE_EDGE = (132, 150, 170)
+RUBBER = (30, 34, 40)
+RIB = (96, 108, 122)
 
 
 def _outline_points(box):
@@ -94,72 +99,99 @@ def anchor(box, target):
     return (ax + bx) / 2, (ay + by) / 2
 
 
+class _Canvas:
+    """A transparent layer at SCALE times the size, and the shell that clips it."""
+
+    def __init__(self, size, box):
+        self.layer = Image.new("RGBA", (size[0] * SCALE, size[1] * SCALE), (0, 0, 0, 0))
+        self.box = tuple(v * SCALE for v in box)
+        self.shell = _outline_points(self.box)
+        self.clip = Image.new("L", self.layer.size, 0)
+        ImageDraw.Draw(self.clip).polygon(self.shell, fill=255)
+
+    def fill(self, shape, top, bottom=None, clipped=True, alpha=255):
+        """Paint a vertical gradient through a shape drawn by shape(draw)."""
+        mask = Image.new("L", self.layer.size, 0)
+        shape(ImageDraw.Draw(mask))
+        if clipped:
+            mask = ImageChops.multiply(mask, self.clip)
+        if alpha != 255:
+            mask = mask.point(lambda v: v * alpha // 255)
+        box = mask.getbbox()
+        if not box:
+            return
+        paint_layer = Image.new("RGBA", self.layer.size, top + (255,))
+        if bottom is not None:
+            x0, y0, x1, y1 = box
+            band = Image.new("RGBA", (1, y1 - y0))
+            for row in range(y1 - y0):
+                band.putpixel((0, row), paint.mix(top, bottom, row / max(1, y1 - y0 - 1)) + (255,))
+            paint_layer.paste(band.resize((x1 - x0, y1 - y0)), (x0, y0))
+        self.layer.paste(paint_layer, (0, 0), mask)
+
+    def part(self, name):
+        return _part_box(self.box, name)
+
+    def unit(self, ux, uy):
+        return _unit(self.box, ux, uy)
+
+
 def _draw_body(size, box):
-    """The mouse alone, on a transparent layer, at SCALE times the size."""
-    layer = Image.new("RGBA", (size[0] * SCALE, size[1] * SCALE), (0, 0, 0, 0))
-    d = ImageDraw.Draw(layer)
-    big = tuple(v * SCALE for v in box)
-    shell = _outline_points(big)
-    # Soft blue glow around the shell: the mouse's lighting.
-    for grow, alpha in ((10, 30), (6, 50), (3, 90)):
-        gx, gy, gw, gh = big
-        glow = _outline_points((gx - grow * SCALE, gy - grow * SCALE,
-                                gw + 2 * grow * SCALE, gh + 2 * grow * SCALE))
-        d.polygon(glow, fill=t.ACCENT + (alpha,))
-    d.polygon(shell, fill=SHELL + (255,), outline=SEAM + (255,))
-    width = 2 * SCALE
-    d.line(shell + [shell[0]], fill=(80, 96, 112, 255), width=width)
+    c = _Canvas(size, box)
+    x, y, w, h = c.box
+    # Lighting glow around the shell, then the shell itself, darker to the back.
+    for grow, alpha in ((12, 40), (7, 70), (3, 120)):
+        g = grow * SCALE
+        glow = _outline_points((x - g, y - g, w + 2 * g, h + 2 * g))
+        c.fill(lambda d, p=glow: d.polygon(p, fill=255), t.ACCENT, clipped=False, alpha=alpha)
+    c.fill(lambda d: d.polygon(c.shell, fill=255), SHELL_FRONT, SHELL_BACK)
 
-    def rbox(name, fill, radius=6):
-        ax, ay, bx, by = _part_box(big, name)
-        d.rounded_rectangle((ax, ay, bx, by), radius=radius * SCALE, fill=fill + (255,),
-                            outline=SIDE_EDGE + (255,), width=SCALE)
-
-    clip = Image.new("L", layer.size, 0)
-    ImageDraw.Draw(clip).polygon(shell, fill=255)
-
-    def clipped(colour, draw_shape):
-        shape = Image.new("L", layer.size, 0)
-        draw_shape(ImageDraw.Draw(shape))
-        layer.paste(Image.new("RGBA", layer.size, colour + (255,)), (0, 0),
-                    ImageChops.multiply(shape, clip))
-
-    # Main buttons: two lighter plates split by the channel of the wheel, then
-    # a seam across the shell behind them.
+    # Main buttons: two plates split by the wheel's channel, a seam behind them.
     for name in ("left", "right"):
-        ax, ay, bx, by = _part_box(big, name)
-        clipped(BUTTON, lambda g: g.rounded_rectangle((ax, ay - 40 * SCALE, bx, by),
-                                                      radius=14 * SCALE, fill=255))
-    cx0, cy0 = _unit(big, -0.13, 0.0)
-    cx1, cy1 = _unit(big, 0.13, 0.40)
-    clipped(SEAM, lambda g: g.rounded_rectangle((cx0, cy0 - 40 * SCALE, cx1, cy1),
-                                                radius=10 * SCALE, fill=255))
-    cx0, cx1 = cx0 + SCALE, cx1 - SCALE
-    clipped(SHELL, lambda g: g.rounded_rectangle((cx0, cy0 - 40 * SCALE, cx1, cy1 - SCALE),
-                                                 radius=9 * SCALE, fill=255))
-    sx0, sy = _unit(big, -1.0, 0.40)
-    sx1, _ = _unit(big, 1.0, 0.40)
-    clipped(SEAM, lambda g: g.rectangle((sx0, sy - SCALE, sx1, sy + SCALE), fill=255))
+        ax, ay, bx, by = c.part(name)
+        c.fill(lambda d, r=(ax, ay - 60 * SCALE, bx, by): d.rounded_rectangle(
+            r, radius=16 * SCALE, fill=255), PLATE_FRONT, PLATE_BACK)
+    cx0, cy0 = c.unit(-0.13, 0.0)
+    cx1, cy1 = c.unit(0.13, 0.40)
+    c.fill(lambda d: d.rounded_rectangle((cx0, cy0 - 60 * SCALE, cx1, cy1),
+                                         radius=10 * SCALE, fill=255), CHANNEL)
+    sx0, sy = c.unit(-1.1, 0.40)
+    sx1, _ = c.unit(1.1, 0.40)
+    c.fill(lambda d: d.rectangle((sx0, sy - SCALE, sx1, sy + SCALE), fill=255), SEAM)
 
-    # Wheel with ribs.
-    ax, ay, bx, by = _part_box(big, "wheel")
-    d.rounded_rectangle((ax, ay, bx, by), radius=8 * SCALE, fill=(20, 24, 30, 255),
-                        outline=(90, 104, 120, 255), width=SCALE)
+    # A soft sheen on the front left, as if lit from above.
+    sheen = Image.new("L", c.layer.size, 0)
+    hx0, hy0 = c.unit(-0.7, 0.06)
+    hx1, hy1 = c.unit(-0.2, 0.5)
+    ImageDraw.Draw(sheen).ellipse((hx0, hy0, hx1, hy1), fill=40)
+    sheen = ImageChops.multiply(sheen.filter(ImageFilter.GaussianBlur(12 * SCALE)), c.clip)
+    c.layer.paste(Image.new("RGBA", c.layer.size, (255, 255, 255, 255)), (0, 0),
+                  ImageChops.multiply(sheen, c.layer.split()[3]))
+
+    d = ImageDraw.Draw(c.layer)
+    d.line(c.shell + [c.shell[0]], fill=RIM + (255,), width=2 * SCALE)
+
+    ax, ay, bx, by = c.part("wheel")
+    d.rounded_rectangle((ax, ay, bx, by), radius=9 * SCALE, fill=RUBBER + (255,),
+                        outline=RIM + (255,), width=SCALE)
     rib = ay + 5 * SCALE
     while rib < by - 4 * SCALE:
-        d.line([(ax + 3 * SCALE, rib), (bx - 3 * SCALE, rib)], fill=(70, 82, 96, 255),
-               width=SCALE)
-        rib += 4 * SCALE
+        d.line([(ax + 3 * SCALE, rib), (bx - 3 * SCALE, rib)], fill=RIB + (255,), width=SCALE)
+        rib += 5 * SCALE
+
     for name in ("top_front", "top_rear", "edge", "left_top", "side_front", "side_rear",
                  "thumb_1", "thumb_2", "thumb_3", "right_front", "right_rear"):
-        rbox(name, SIDE_BUTTON, 4)
+        ax, ay, bx, by = c.part(name)
+        d.rounded_rectangle((ax, ay, bx, by), radius=5 * SCALE, fill=SIDE_BUTTON + (255,),
+                            outline=SIDE_EDGE + (255,), width=SCALE)
+
     # Light strip on the palm rest.
-    lx0, ly0 = _unit(big, -0.35, 0.80)
-    lx1, ly1 = _unit(big, 0.35, 0.83)
+    lx0, ly0 = c.unit(-0.35, 0.80)
+    lx1, ly1 = c.unit(0.35, 0.83)
     d.rounded_rectangle((lx0, ly0, lx1, ly1), radius=4 * SCALE, fill=t.ACCENT + (255,))
     d.rounded_rectangle((lx0 + 6 * SCALE, ly0 + SCALE, lx1 - 6 * SCALE, ly1 - SCALE),
                         radius=3 * SCALE, fill=t.ACCENT_LIGHT + (255,))
-    return layer.resize(size, Image.LANCZOS)
+    return c.layer.resize(size, Image.LANCZOS)
 
 
 def _control_rect(layout, key):

@@ -65,13 +65,14 @@ def text_at(draw, point, text, font, colour, anchor="la"):
     draw.text(tuple(point), text, font=font, fill=colour, anchor=anchor)
 
 
-def wrapped(draw, rect, text, font, colour, spacing=5):
-    """Greedy word wrap inside rect's width, top-aligned; returns the height used."""
-    x, y, w, _ = rect
+def wrapped(draw, rect, text, font, colour, spacing=5, middle=False):
+    """Greedy word wrap inside rect's width, from its top or centred in its
+    height; returns the height used."""
+    x, y, w, h = rect
     lines = []
     for paragraph in text.split("\n"):
-        words, line = paragraph.split(), ""
-        for word in words:
+        line = ""
+        for word in paragraph.split():
             trial = (line + " " + word).strip()
             if text_size(draw, trial, font)[0] <= w or not line:
                 line = trial
@@ -80,6 +81,8 @@ def wrapped(draw, rect, text, font, colour, spacing=5):
                 line = word
         lines.append(line)
     line_height = font.getbbox("Ag")[3] + spacing
+    used = len(lines) * line_height - spacing
+    top = y + (h - used) // 2 if middle else y
     for i, line in enumerate(lines):
-        draw.text((x, y + i * line_height), line, font=font, fill=colour)
-    return len(lines) * line_height
+        draw.text((x, top + i * line_height), line, font=font, fill=colour)
+    return used
