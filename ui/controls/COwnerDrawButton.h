@@ -1,0 +1,47 @@
+#pragma once
+// What CSkinButton and CColorButton share: an owner-drawn system button with
+// four faces, hover by capture, a tooltip, push or toggle behaviour.
+#include <string>
+
+#include "ui/controls/ButtonFaces.h"
+#include "ui/controls/HoverTracker.h"
+#include "ui/controls/Window.h"
+
+namespace mervik::ui {
+
+class COwnerDrawButton : public CWindow {
+public:
+    // A visible child at `rect` of `parent`, identifier 0.
+    bool Create(HWND parent, const RECT& rect);
+
+    void SetFaces(ButtonFaces faces) { faces_ = std::move(faces); }
+    void SetPressed(bool pressed);
+    bool Pressed() const { return pressed_; }
+    void SetToggle(bool toggle) { toggle_ = toggle; }
+    void SetTooltip(const std::string& text, bool active = true);
+
+protected:
+    ButtonState StateFor(const DRAWITEMSTRUCT& item) const;
+    HBITMAP FaceBitmap(Face face) const { return faces_.Get(face); }
+    void Repaint() const;
+
+    LRESULT OnMouseMove(UINT keys, POINT pt) override;
+    LRESULT OnCaptureChanged(HWND newOwner) override;
+    LRESULT OnKillFocus(HWND) override;
+    LRESULT OnLButtonDown(UINT keys, POINT pt) override;
+    LRESULT OnLButtonUp(UINT keys, POINT pt) override;
+    LRESULT OnLButtonDblClk(UINT keys, POINT pt) override;
+
+private:
+    void ActivateTopWindow() const;
+    void FinishToggleClick(POINT pt);
+
+    ButtonFaces faces_;
+    HoverTracker hover_;
+    HWND tooltip_ = nullptr;
+    bool pressed_ = false;
+    bool toggle_ = false;
+    bool toggleCapture_ = false;
+};
+
+} // namespace mervik::ui

@@ -1,0 +1,18 @@
+#include "ui/controls/PlaceButton.h"
+
+namespace mervik::ui {
+
+RECT ToRect(const PixelRect& rect) { return RECT{rect.left, rect.top, rect.right, rect.bottom}; }
+
+bool PlaceSkinButton(CSkinButton& button, HWND parent, const SkinFile& skin, const SkinImages& images, int key) {
+    ButtonPos pos = skin.Pos(key);
+    RECT rect = ToRect(pos.rect);
+    if (!button.Create(parent, rect))
+        return false;
+    button.SetFaces(ButtonFaces(images, rect));
+    button.SetTooltip(pos.tooltip);
+    button.SetPressed(pos.pressed);
+    return true;
+}
+
+} // namespace mervik::ui

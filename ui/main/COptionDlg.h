@@ -1,0 +1,73 @@
+#pragma once
+// Option's main window: the two pages, the row of skinned buttons, and the
+// two copies of the settings (the one being edited and the one last
+// exchanged with Monitor).
+#include <memory>
+
+#include "macros/MacroList.h"
+#include "settings/SharedSettingsBlock.h"
+#include "ui/controls/CRgnButton.h"
+#include "ui/controls/CSkinButton.h"
+#include "ui/main/SharedBlockLink.h"
+#include "ui/pages/CAdvanceSettingPage.h"
+#include "ui/pages/CButtonPage.h"
+#include "ui/skin/CSkinnedDialog.h"
+
+namespace mervik::ui {
+
+class COptionDlg : public CSkinnedDialog {
+public:
+    COptionDlg();
+    ~COptionDlg() override;
+
+    SharedSettingsBlock& Working() { return *working_; }
+    MacroList& Macros() { return macros_; }
+    void Apply();
+    void ShowPage(int index);
+    void RefreshPages();
+
+protected:
+    DWORD WindowStyle() const override;
+    DWORD WindowExStyle() const override { return WS_EX_APPWINDOW; }
+    const char* WindowCaption() const override;
+    LRESULT OnCreate() override;
+    void OnInitDialog() override;
+    void PlaceControls(const SkinFile& skin, const SkinImages& images) override;
+    void OnPaint(HDC dc, const PAINTSTRUCT& ps) override;
+    LRESULT OnCommand(WORD code, HWND control) override;
+    LRESULT OnTimer(UINT_PTR id) override;
+    LRESULT OnSysCommand(UINT command) override;
+    LRESULT OnMessage(UINT msg, WPARAM wp, LPARAM lp) override;
+    void OnDestroy() override;
+
+private:
+    void CreatePages();
+    void LoadSettings();
+    void CheckDevice();
+    void BeginWaiting();
+    void EndWaiting();
+    void EnableApplyButtons(bool enable);
+    void TakeBlockFromMonitor();
+    void TakeLevelFromMonitor();
+    void SaveMacros();
+
+    HICON icon_ = nullptr;
+    CSkinButton tabs_[2];
+    CRgnButton ok_, cancel_, apply_;
+    CSkinButton minimise_, close_, web_;
+    RECT pageRect_{};
+    CButtonPage page1_;
+    CAdvanceSettingPage page2_;
+    CSkinnedPage* currentPage_ = nullptr;
+    int currentIndex_ = 0;
+
+    SharedBlockLink link_;
+    std::unique_ptr<SharedSettingsBlock> working_;
+    std::unique_ptr<SharedSettingsBlock> applied_;
+    MacroList macros_;
+    bool macrosReadable_ = true;
+    bool waiting_ = false;
+    HWND monitorWindow_ = nullptr;
+};
+
+} // namespace mervik::ui

@@ -1,0 +1,30 @@
+#include "ui/pages/CSkinnedPage.h"
+
+#include "ui/controls/PlaceButton.h"
+
+namespace mervik::ui {
+namespace {
+constexpr char kPageClass[] = "Mervik Page";
+} // namespace
+
+bool CSkinnedPage::Create(HWND parent) {
+    if (!RegisterWindowClass(kPageClass, CS_DBLCLKS, nullptr))
+        return false;
+    return CWindow::Create(WS_EX_CONTROLPARENT, kPageClass, "", WS_CHILD | WS_CLIPCHILDREN, RECT{0, 0, 0, 0},
+                           parent);
+}
+
+LRESULT CSkinnedPage::OnCreate() {
+    SetUpSkin();
+    return 0;
+}
+
+void CSkinnedPage::PlaceControls(const SkinFile& skin, const SkinImages& images) {
+    for (int key = 1; key <= controlCount_; ++key) {
+        auto button = std::make_unique<CSkinButton>();
+        if (PlaceSkinButton(*button, Hwnd(), skin, images, key))
+            controls_.push_back(std::move(button));
+    }
+}
+
+} // namespace mervik::ui

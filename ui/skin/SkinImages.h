@@ -1,0 +1,33 @@
+#pragma once
+// One window's skin: its INI file in the skin folder and the pictures it names.
+#include <string>
+
+#include "ui/skin/ButtonPos.h"
+#include "ui/skin/Gdi.h"
+
+namespace mervik::ui {
+
+struct SkinImages {
+    Bitmap mask;
+    Bitmap normal;
+    Bitmap over;
+    Bitmap down;
+    Bitmap disable;
+};
+
+class SkinFile {
+public:
+    // `name` is relative to the skin folder, e.g. "skin_main.ini".
+    explicit SkinFile(const std::string& name);
+
+    // The SCREEN section's five pictures; any that cannot be read stay empty.
+    SkinImages LoadImages() const;
+    // BUTTONPOS key `key`; a missing key gives an empty rectangle.
+    ButtonPos Pos(int key) const;
+
+private:
+    std::string Read(const char* section, const std::string& key) const;
+    std::string path_;
+};
+
+} // namespace mervik::ui
