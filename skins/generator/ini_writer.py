@@ -17,6 +17,10 @@ def button_line(control, ini):
     key = control["key"]
     label = _checked_text("label", control["label"], LABEL_MAX, key, ini)
     tooltip = _checked_text("tooltip", control.get("tooltip", ""), TOOLTIP_MAX, key, ini)
+    if "TRUE" in tooltip:
+        # The reader takes "TRUE" anywhere after the label as the pressed flag.
+        raise SystemExit("skin generator: tooltip of key %s in %s must not contain TRUE"
+                         % (key, ini))
     x, y, w, h = control["rect"]
     flag = "TRUE" if control.get("pressed") else "FALSE"
     return "%d=%s,%d,%d,%d,%d,%s,%s" % (key, label, x, y, w, h, tooltip, flag)

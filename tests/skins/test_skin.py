@@ -224,7 +224,7 @@ class IniWriter(unittest.TestCase):
         good = {"key": 1, "label": "OK", "rect": [1, 2, 3, 4], "tooltip": "Close"}
         self.assertEqual(self.writer.button_line(good, "x.ini"), "1=OK,1,2,3,4,Close,FALSE")
         for bad in ({"label": "Yes, please"}, {"tooltip": "a, b"}, {"label": "x" * 40},
-                    {"tooltip": "y" * 100}):
+                    {"tooltip": "y" * 100}, {"tooltip": "Set TRUE colour"}):
             with self.subTest(bad=bad), self.assertRaises(SystemExit):
                 self.writer.button_line(dict(good, **bad), "x.ini")
 
