@@ -24,11 +24,13 @@ size_t EndOfLine(std::string_view bytes, size_t pos) {
     return end + 1;
 }
 
-// A name or value as it can stand on one line: trimmed, and cut at its first
-// line break so that nothing written can add lines (or sections) of its own.
+// A name or value as the platform writes it: without leading blanks, and cut
+// at its first line break so that nothing written can add lines (or sections)
+// of its own. Trailing blanks stay; readers trim them.
 std::string_view SingleLine(std::string_view text) {
-    text = ini::Trim(text);
-    return ini::Trim(text.substr(0, text.find_first_of(kLineBreaks)));
+    while (!text.empty() && ini::IsBlank(text.front()))
+        text.remove_prefix(1);
+    return text.substr(0, text.find_first_of(kLineBreaks));
 }
 
 std::string EntryText(std::string_view name, std::string_view value, std::string_view lineEnd) {
@@ -197,11 +199,14 @@ void IniDocument::WriteStruct(std::string_view section, std::string_view key, co
 }
 
 // The key keeps the spelling it has in the file; the line keeps its own end.
+// A line that would not change is left alone, odd spacing and all.
 void IniDocument::Replace(size_t index, std::string_view value) {
     Line& line = lines_[index];
     if (line.hasValue && line.Value() == value)
         return;
-    line = ParseLine(EntryText(line.Name(), value, line.LineEnd()));
+    std::string text = EntryText(line.Name(), value, line.LineEnd());
+    if (text != line.text)
+        line = ParseLine(std::move(text));
 }
 
 // New lines go before a section's trailing blank lines, next to its last key.

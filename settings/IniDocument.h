@@ -44,9 +44,10 @@ public:
     bool ReadStruct(std::string_view section, std::string_view key, void* buffer, size_t size) const;
 
     // Sets the key's value, adding the key at the end of its section and the
-    // section at the end of the file when missing. Names and the value are
-    // trimmed; a value is cut at its first line break so it cannot spill into
-    // lines of its own.
+    // section at the end of the file when missing. Names and the value lose
+    // their leading blanks and are cut at their first line break so they
+    // cannot spill into lines of their own; trailing blanks are written (the
+    // platform does the same) and trimmed again by every reader.
     void WriteText(std::string_view section, std::string_view key, std::string_view value);
     void WriteInt(std::string_view section, std::string_view key, int32_t value);
     void WriteStruct(std::string_view section, std::string_view key, const void* data, size_t size);

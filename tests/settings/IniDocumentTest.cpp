@@ -107,7 +107,9 @@ TEST(IniDocumentWrite, FromNothingBuildsTheFileThePlatformWould) {
     doc.WriteText("s", "empty", "");
     const uint8_t bytes[] = {0x01, 0x02, 0xA0};
     doc.WriteStruct("t", "st", bytes, sizeof bytes);
-    EXPECT_EQ(doc.Bytes(), "[s]\r\nk=e\r\nk2=v2\r\nk3=v3\r\nsp=x\r\nempty=\r\n[t]\r\na=1\r\nst=0102A0A3\r\n");
+    // Leading blanks go, trailing ones are written and trimmed by readers.
+    EXPECT_EQ(doc.Bytes(), "[s]\r\nk=e\r\nk2=v2\r\nk3=v3\r\nsp=x  \r\nempty=\r\n[t]\r\na=1\r\nst=0102A0A3\r\n");
+    EXPECT_EQ(doc.ReadText("s", "sp", ""), "x");
 }
 
 TEST(IniDocumentWrite, OnlyTheWrittenLineChanges) {
@@ -147,7 +149,7 @@ TEST(IniDocumentWrite, GlobalKeysAndByteOrderMarkStayInFront) {
 TEST(IniDocumentWrite, LineBreaksInWrittenTextCannotAddLines) {
     IniDocument doc;
     doc.WriteText("s", "name", "evil\r\n[Setting]\r\nCurrentProfile=3");
-    doc.WriteText("s\n[x]", "k\r\nj=1", "v");
+    doc.WriteText(" s\n[x]", " k\r\nj=1", "v");
     EXPECT_EQ(doc.Bytes(), "[s]\r\nname=evil\r\nk=v\r\n");
     EXPECT_FALSE(IniDocument(doc.Bytes()).Find("Setting", "CurrentProfile").has_value());
 }
