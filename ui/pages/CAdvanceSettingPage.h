@@ -7,7 +7,7 @@ namespace mervik::ui {
 class CAdvanceSettingPage : public CSkinnedPage {
 public:
     static constexpr int kControlCount = 22;
-    CAdvanceSettingPage() : CSkinnedPage("skin_advance_setting.ini", kControlCount) {}
+    CAdvanceSettingPage() : CSkinnedPage("skin_advance_setting.ini", "page2", kControlCount) {}
 };
 
 } // namespace mervik::ui

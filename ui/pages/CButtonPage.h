@@ -7,7 +7,7 @@ namespace mervik::ui {
 class CButtonPage : public CSkinnedPage {
 public:
     static constexpr int kControlCount = 111;
-    CButtonPage() : CSkinnedPage("skin_button_page.ini", kControlCount) {}
+    CButtonPage() : CSkinnedPage("skin_button_page.ini", "page1", kControlCount) {}
 };
 
 } // namespace mervik::ui

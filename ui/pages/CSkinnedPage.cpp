@@ -10,7 +10,7 @@ constexpr char kPageClass[] = "Mervik Page";
 bool CSkinnedPage::Create(HWND parent) {
     if (!RegisterWindowClass(kPageClass, CS_DBLCLKS, nullptr))
         return false;
-    return CWindow::Create(WS_EX_CONTROLPARENT, kPageClass, "", WS_CHILD | WS_CLIPCHILDREN, RECT{0, 0, 0, 0},
+    return CWindow::Create(WS_EX_CONTROLPARENT, kPageClass, name_, WS_CHILD | WS_CLIPCHILDREN, RECT{0, 0, 0, 0},
                            parent);
 }
 

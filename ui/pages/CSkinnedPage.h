@@ -13,8 +13,10 @@ namespace mervik::ui {
 
 class CSkinnedPage : public CSkinnedWindow {
 public:
-    CSkinnedPage(std::string skinFile, int controlCount)
-        : CSkinnedWindow(std::move(skinFile)), controlCount_(controlCount) {}
+    // `name` is the page window's text: invisible, but it tells the pages apart
+    // from outside (tests, accessibility tools).
+    CSkinnedPage(std::string skinFile, const char* name, int controlCount)
+        : CSkinnedWindow(std::move(skinFile)), name_(name), controlCount_(controlCount) {}
 
     bool Create(HWND parent);
     // Shows the settings of `image`; the pages' own issues fill this in.
@@ -27,6 +29,7 @@ protected:
     HWND DragTarget() const override { return GetParent(Hwnd()); }
 
 private:
+    const char* name_;
     int controlCount_;
     std::vector<std::unique_ptr<CSkinButton>> controls_;
 };

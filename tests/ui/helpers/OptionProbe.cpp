@@ -1,0 +1,157 @@
+// Looks at a running Option from outside, as a test needs to, and plays
+// Monitor's part of the block where a test asks for it. One line of
+// "key=value" pairs per command.
+//   OptionProbe.exe state
+//   OptionProbe.exe mouse-changed CPI RATE BRIGHTNESS   (block edit, then 1256)
+//   OptionProbe.exe block                              (current profile's values)
+//   OptionProbe.exe rect CLASS                         (first visible top-level window of CLASS)
+#include <windows.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <string>
+
+#include "settings/ProgramMessages.h"
+#include "settings/SharedSettingsBlock.h"
+
+namespace {
+
+struct Found {
+    int count = 0;
+    HWND first = nullptr;
+};
+
+BOOL CALLBACK CountOptionWindows(HWND hwnd, LPARAM lp) {
+    char title[64] = {};
+    GetWindowTextA(hwnd, title, sizeof title);
+    if (!strcmp(title, mervik::kOptionCaption)) {
+        auto* found = reinterpret_cast<Found*>(lp);
+        if (!found->first)
+            found->first = hwnd;
+        ++found->count;
+    }
+    return TRUE;
+}
+
+struct Children {
+    HWND regionButtons[3] = {};
+    int regionCount = 0;
+    std::string visiblePage;
+};
+
+BOOL CALLBACK ScanChildren(HWND hwnd, LPARAM lp) {
+    auto* c = reinterpret_cast<Children*>(lp);
+    char cls[64] = {};
+    GetClassNameA(hwnd, cls, sizeof cls);
+    if (!strcmp(cls, "Rgn Button") && c->regionCount < 3)
+        c->regionButtons[c->regionCount++] = hwnd;
+    if (!strcmp(cls, "Mervik Page") && IsWindowVisible(hwnd)) {
+        char text[32] = {};
+        GetWindowTextA(hwnd, text, sizeof text);
+        c->visiblePage = text;
+    }
+    return TRUE;
+}
+
+struct Popup {
+    HWND owner;
+    HWND found = nullptr;
+};
+
+BOOL CALLBACK FindOwnedPopup(HWND hwnd, LPARAM lp) {
+    auto* p = reinterpret_cast<Popup*>(lp);
+    char cls[64] = {};
+    GetClassNameA(hwnd, cls, sizeof cls);
+    if (IsWindowVisible(hwnd) && !strcmp(cls, "Mervik Skinned Dialog") && hwnd != p->owner) {
+        p->found = hwnd;
+        return FALSE;
+    }
+    return TRUE;
+}
+
+int State() {
+    Found found;
+    EnumWindows(CountOptionWindows, reinterpret_cast<LPARAM>(&found));
+    printf("windows=%d", found.count);
+    if (found.first) {
+        Children c;
+        EnumChildWindows(found.first, ScanChildren, reinterpret_cast<LPARAM>(&c));
+        // Region buttons in creation order: OK, cancel, Apply.
+        printf(" ok_enabled=%d apply_enabled=%d", c.regionCount > 0 && IsWindowEnabled(c.regionButtons[0]),
+               c.regionCount > 2 && IsWindowEnabled(c.regionButtons[2]));
+        GUITHREADINFO info{};
+        info.cbSize = sizeof info;
+        GetGUIThreadInfo(GetWindowThreadProcessId(found.first, nullptr), &info);
+        printf(" captured=%d page=%s", info.hwndCapture != nullptr, c.visiblePage.c_str());
+        Popup popup{found.first};
+        EnumWindows(FindOwnedPopup, reinterpret_cast<LPARAM>(&popup));
+        RECT r{};
+        if (popup.found)
+            GetWindowRect(popup.found, &r);
+        printf(" warning=%d warning_rect=%ld,%ld,%ld,%ld", popup.found != nullptr, r.left, r.top, r.right,
+               r.bottom);
+        GetWindowRect(found.first, &r);
+        printf(" main_rect=%ld,%ld,%ld,%ld", r.left, r.top, r.right, r.bottom);
+    }
+    printf("\n");
+    return 0;
+}
+
+template <class Edit> int WithBlock(Edit edit) {
+    HANDLE mapping = OpenFileMappingA(FILE_MAP_ALL_ACCESS, FALSE, mervik::kSharedBlockName);
+    HANDLE mutex = OpenMutexA(MUTEX_ALL_ACCESS, FALSE, mervik::kSharedMutexName);
+    if (!mapping || !mutex) {
+        printf("error=no-block\n");
+        return 1;
+    }
+    auto* block = static_cast<mervik::SharedSettingsBlock*>(
+        MapViewOfFile(mapping, FILE_MAP_ALL_ACCESS, 0, 0, sizeof(mervik::SharedSettingsBlock)));
+    WaitForSingleObject(mutex, INFINITE);
+    int result = edit(*block);
+    ReleaseMutex(mutex);
+    UnmapViewOfFile(block);
+    CloseHandle(mutex);
+    CloseHandle(mapping);
+    return result;
+}
+
+int MouseChanged(int cpi, int rate, int brightness) {
+    int result = WithBlock([&](mervik::SharedSettingsBlock& block) {
+        mervik::ProfileRecord* p = block.ActiveProfile();
+        if (!p)
+            return 1;
+        p->Cpi_X = cpi;
+        p->PollingRate = rate;
+        p->Brightness = brightness;
+        return 0;
+    });
+    if (HWND option = FindWindowA(nullptr, mervik::kOptionCaption))
+        PostMessageA(option, mervik::kMsgMouseChangedLevel, 0, 0);
+    printf("posted=%d\n", result == 0);
+    return result;
+}
+
+int Block() {
+    return WithBlock([](mervik::SharedSettingsBlock& block) {
+        const mervik::ProfileRecord* p = block.ActiveProfile();
+        if (!p)
+            return 1;
+        printf("current=%d cpi=%d rate=%d brightness=%d\n", block.CurrentProfile, p->Cpi_X, p->PollingRate,
+               p->Brightness);
+        return 0;
+    });
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    if (argc >= 2 && !strcmp(argv[1], "state"))
+        return State();
+    if (argc >= 5 && !strcmp(argv[1], "mouse-changed"))
+        return MouseChanged(atoi(argv[2]), atoi(argv[3]), atoi(argv[4]));
+    if (argc >= 2 && !strcmp(argv[1], "block"))
+        return Block();
+    fprintf(stderr, "usage: OptionProbe state | mouse-changed CPI RATE BRIGHTNESS | block\n");
+    return 2;
+}
