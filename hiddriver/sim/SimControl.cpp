@@ -9,12 +9,13 @@ namespace {
 
 std::string Hex(std::span<const uint8_t> bytes) {
     static constexpr char kDigits[] = "0123456789ABCDEF";
-    std::string hex;
+    std::string hex(1, '"');
     for (uint8_t b : bytes) {
         hex += kDigits[b >> 4];
         hex += kDigits[b & 0xF];
     }
-    return '"' + hex + '"';
+    hex += '"';
+    return hex;
 }
 
 const char* ReadAnswerName(ReadAnswer answer) {
@@ -29,8 +30,12 @@ const char* Bool(bool b) { return b ? "true" : "false"; }
 
 std::string BanksJson(const MouseMemory& m) {
     std::string json = "[";
-    for (size_t b = 0; b < m.banks.size(); ++b) json += (b ? "," : "") + Hex(m.banks[b]);
-    return json + "]";
+    for (size_t b = 0; b < m.banks.size(); ++b) {
+        if (b) json += ',';
+        json += Hex(m.banks[b]);
+    }
+    json += ']';
+    return json;
 }
 
 // Splits "verb argument" at the first space; trailing line ends are dropped.
