@@ -16,6 +16,7 @@ struct Streams {
 
 int InitCommand(const Arguments& args, Streams io);
 int DumpCommand(const Arguments& args, Streams io);
+int EncodeCommand(const Arguments& args, Streams io);
 
 constexpr int kExitOk = 0;
 constexpr int kExitFailed = 1;

@@ -29,6 +29,14 @@ commands:
       EventCount, Events). Events are [code, action, delay] triples, as many
       as EventCount says. Text bytes above 0x7F appear as \u00XX.
 
+  encode FOLDER [--profile N]
+      Load the folder as the programs do and print the full upload that
+      Monitor would send to the mouse for the current profile (or profile N,
+      0 to 4), one transfer a line:
+        feature XX XX XX XX XX XX XX XX   a feature report, checksum last
+        write LEN XX ...                  an output block of LEN bytes
+        sleep MS                          the least pause before the next line
+
   help
       This text.
 
@@ -43,6 +51,7 @@ struct Command {
 constexpr Command kCommands[] = {
     {"init", InitCommand},
     {"dump", DumpCommand},
+    {"encode", EncodeCommand},
 };
 
 } // namespace
