@@ -12,13 +12,13 @@ namespace {
 constexpr std::string_view kUtf8Bom = "\xEF\xBB\xBF";
 // What the platform puts at the end of every line it writes.
 constexpr std::string_view kNewLine = "\r\n";
-constexpr std::string_view kLineBreaks("\r\n\0", 3);
 
 // End of the line starting at `pos`: after CR LF, CR or LF, or the end of the bytes.
 size_t EndOfLine(std::string_view bytes, size_t pos) {
-    size_t end = bytes.find_first_of("\r\n", pos);
+    size_t end = ini::FindLineBreak(bytes.substr(pos));
     if (end == std::string_view::npos)
         return bytes.size();
+    end += pos;
     if (bytes[end] == '\r' && end + 1 < bytes.size() && bytes[end + 1] == '\n')
         return end + 2;
     return end + 1;
@@ -30,7 +30,7 @@ size_t EndOfLine(std::string_view bytes, size_t pos) {
 std::string_view SingleLine(std::string_view text) {
     while (!text.empty() && ini::IsBlank(text.front()))
         text.remove_prefix(1);
-    return text.substr(0, text.find_first_of(kLineBreaks));
+    return text.substr(0, ini::FindLineBreak(text, /*nulEndsLine=*/true));
 }
 
 std::string EntryText(std::string_view name, std::string_view value, std::string_view lineEnd) {

@@ -2,6 +2,7 @@
 // Character rules shared by the INI reader and writer: what counts as blank
 // around names and values, and how names compare. They follow the platform's
 // private-profile functions so files read the same through either.
+#include <cstddef>
 #include <string_view>
 
 namespace mervik::ini {
@@ -12,6 +13,11 @@ constexpr bool IsBlank(char c) {
 }
 
 std::string_view Trim(std::string_view text);
+
+// Position of the first CR or LF (or NUL, when `nulEndsLine`), npos when none.
+// Profile files carry kilobyte-long values, so this is on the hot path of
+// every load and save (find_first_of would call memchr once per character).
+size_t FindLineBreak(std::string_view text, bool nulEndsLine = false);
 
 // Section and key names compare without regard to ASCII case.
 bool NamesEqual(std::string_view a, std::string_view b);

@@ -1,5 +1,7 @@
 #include "settings/IniValues.h"
 
+#include <array>
+
 
 namespace mervik::ini {
 
@@ -32,10 +34,19 @@ unsigned BaseOfPrefix(std::string_view text) {
     }
 }
 
-int HexValue(char c) {
-    unsigned v = DigitValue(c);
-    return v < 16 ? static_cast<int>(v) : -1;
-}
+// Hexadecimal digit values by character, -1 for the rest: structures are
+// kilobytes of hex in every profile file.
+constexpr auto kHexValues = [] {
+    std::array<int8_t, 256> values{};
+    values.fill(-1);
+    for (int c = '0'; c <= '9'; ++c)
+        values[c] = static_cast<int8_t>(c - '0');
+    for (int c = 'A'; c <= 'F'; ++c)
+        values[c] = values[c + ('a' - 'A')] = static_cast<int8_t>(c - 'A' + 10);
+    return values;
+}();
+
+int HexValue(char c) { return kHexValues[static_cast<uint8_t>(c)]; }
 
 // Byte `i` of a hexadecimal text, -1 when either digit is no hex digit.
 int ByteAt(std::string_view text, size_t i) {
