@@ -36,5 +36,9 @@ inline constexpr unsigned kMsgApplyDone = 1258;
 // To the on-screen display.
 inline constexpr unsigned kMsgOsdShow = 1324;
 inline constexpr unsigned kMsgOsdMove = 1326;
+// wParam of kMsgOsdShow: the profile notice (profile index in the high half of
+// lParam), or the text stored under OSDData/Message.
+inline constexpr unsigned kOsdShowProfile = 40;
+inline constexpr unsigned kOsdShowText = 50;
 
 } // namespace mervik

@@ -17,4 +17,8 @@ constexpr std::string_view kDevice = "Device";
 constexpr std::string_view kOsdSection = "OSDSetting";
 constexpr std::string_view kOsdKey = "config";
 
+// The notice text Monitor leaves for the on-screen display.
+constexpr std::string_view kOsdDataSection = "OSDData";
+constexpr std::string_view kOsdMessageKey = "Message";
+
 } // namespace mervik::keys

@@ -1,0 +1,15 @@
+#pragma once
+// Which profile belongs to the program in the foreground: the first profile
+// whose game file has the same file name and extension as that program.
+#include <optional>
+#include <string_view>
+
+#include "settings/SharedSettingsBlock.h"
+
+namespace mervik {
+
+// `executable` is a file name without folder. Names compare without regard to
+// case; a game file that is empty or only white space never matches.
+std::optional<int> ProfileForProgram(const SharedSettingsBlock& image, std::string_view executable);
+
+} // namespace mervik

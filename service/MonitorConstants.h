@@ -1,0 +1,61 @@
+#pragma once
+// Numbers and names private to Monitor: its timers, its tray icon, its device
+// worker's requests and the companion programs it starts and closes. What
+// crosses to Option lives in settings/ProgramMessages.h.
+#include <cstdint>
+
+namespace mervik::monitor {
+
+// Timers of the hidden window.
+inline constexpr unsigned kTimerForeground = 500; // profile by foreground program
+inline constexpr unsigned kForegroundPeriodMs = 2000;
+inline constexpr unsigned kTimerStartReadBack = 502; // once, after start-up
+inline constexpr unsigned kStartReadBackDelayMs = 200;
+inline constexpr unsigned kTimerBalloon = 1000; // hides a notice
+inline constexpr unsigned kBalloonPeriodMs = 1000;
+
+// The mouse may need a moment after opening before it answers.
+inline constexpr unsigned kSettleAfterOpenMs = 100;
+
+// The device worker's thread message and its requests (wParam).
+inline constexpr unsigned kMsgWorkerRequest = 1649;
+inline constexpr uintptr_t kRequestUpload = 1;
+inline constexpr uintptr_t kRequestReadBack = 2;
+// Queued by the service itself behind an upload the mouse's removal cut short:
+// the worker repeats that upload once the mouse is back.
+inline constexpr uintptr_t kRequestRepeatOwedUpload = 0x100;
+
+// WM_CLOSE, the one system message the core posts to other programs.
+inline constexpr unsigned kMsgClose = 0x0010;
+
+// Tray icon.
+inline constexpr unsigned kTrayIconId = 102;
+inline constexpr unsigned kMsgSystrayNotify = 1036;
+inline constexpr unsigned kCmdExit = 6002;
+inline constexpr unsigned kTipMaxChars = 63;
+inline constexpr unsigned kBalloonTitleMaxChars = 63;
+inline constexpr unsigned kBalloonTextMaxChars = 255;
+inline constexpr uint32_t kBalloonInfoFlags = 0x10; // NIIF_NOSOUND
+inline constexpr uint32_t kNoticeTimeoutMs = 1000;
+inline constexpr uint32_t kHideTimeoutMs = 500;
+
+// Strings of lan.dll.
+inline constexpr unsigned kStringOpenOption = 1000;
+inline constexpr unsigned kStringExit = 1001;
+inline constexpr unsigned kStringTip = 1111;
+
+// Programs started beside Monitor, relative to the program folder.
+inline constexpr const char* kOptionProgram = "Option.exe";
+inline constexpr const char* kCompanionPrograms[] = {
+    "PellamOSD.exe",
+    "Applets\\LoadMeter.exe",
+    "Applets\\MailWatch.EXE",
+};
+
+// Windows of the companion programs, closed when Monitor ends.
+inline constexpr const char* kCompanionCaptions[] = {
+    "Standard_Mouse_Driver_78_Normal_OSD", "Standard Mouse Driver Pop3", "Standard Mouse Driver CPU RAM OSD",
+    "Standard Mouse Driver OSD SKYPE",     "Standard Mouse Driver OSD MSN",
+};
+
+} // namespace mervik::monitor

@@ -1,0 +1,77 @@
+#pragma once
+// A service core in a fresh program folder with the default settings, a
+// simulated mouse and in-memory surroundings. The test's thread plays the
+// hidden window: Pump hands the mouse's notifications to the core.
+#include <memory>
+
+#include "service/MonitorConstants.h"
+#include "service/MonitorCore.h"
+#include "settings/ProfileDefaults.h"
+#include "settings/SettingsFiles.h"
+#include "tests/service/MonitorFakes.h"
+#include "tests/settings/TempFolder.h"
+#include "tests/support/FakeRegistryStore.h"
+
+namespace mervik::testing {
+
+struct MonitorHarness {
+    TempFolder folder;
+    InstantClock clock;
+    LockedMouseLink mouse;
+    DeviceConnection connection{mouse, clock};
+    FakeSharedBlock block;
+    FakeWindows windows;
+    FakeNotifier notifier;
+    FakeTimers timers;
+    FakePointerSystem pointer;
+    FakeRegistryStore registry;
+    FakeProcesses processes;
+    FakeLauncher launcher;
+    FakeTrace trace;
+    std::unique_ptr<MonitorCore> core;
+
+    MonitorHarness() {
+        auto image = std::make_unique<SharedSettingsBlock>();
+        CreateImage(*image);
+        ResetAllProfiles(*image);
+        SaveAll(*image, folder.Folder());
+        core = std::make_unique<MonitorCore>(
+            MonitorPorts{connection, block, windows, notifier, timers, pointer, registry, processes, launcher, trace},
+            folder.Folder());
+    }
+
+    // The hidden window's creation, with or without the mouse.
+    void Start(bool mousePresent = true, bool openOption = false) {
+        if (!mousePresent) mouse.With([](sim::SimulatedMouse& m) { m.Unplug(); });
+        mouse.TakeNotifications();
+        core->LoadSettings();
+        core->PublishSettings();
+        core->StartWorker();
+        core->ConnectAtStart(openOption);
+    }
+
+    // Delivers what the library would have posted to the window.
+    void Pump() {
+        for (const sim::Notification& n : mouse.TakeNotifications()) {
+            if (n.kind == sim::Notification::Event) core->OnDeviceEvent(n.wParam, n.lParam);
+            else core->OnDeviceChange(n.wParam);
+        }
+    }
+
+    void Settle() {
+        core->WaitForWorker();
+        Pump();
+        core->WaitForWorker();
+    }
+
+    // Option's Apply: change the block, then message 1224.
+    template <typename Fn> void Apply(Fn edit) {
+        block.Edit(edit);
+        core->OnApplyAllSetting(0);
+    }
+
+    const sim::MouseMemory Memory() { return mouse.With([](sim::SimulatedMouse& m) { return m.Memory(); }); }
+    void ClearLog() { mouse.With([](sim::SimulatedMouse& m) { m.ClearLog(); }); }
+};
+
+} // namespace mervik::testing
