@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <initializer_list>
 #include <span>
-#include <vector>
 
 #include "settings/FunctionCodes.h"
 
@@ -89,22 +88,27 @@ bool AppendMacroStep(BankWriter& bank, const MacroEvent& event) {
     return bank.Append({direction, event.code, fifties, wire::kLongPauseMarker});
 }
 
-// Keys pressed and not yet released, in the order they went down.
+// Keys pressed and not yet released, in the order they went down. Plain data,
+// since the cut copies it at every step.
 class HeldKeys {
 public:
     void Follow(const MacroEvent& event) {
-        auto at = std::find(keys_.begin(), keys_.end(), event.code);
-        if (event.action == MacroPress && at == keys_.end()) keys_.push_back(event.code);
-        if (event.action != MacroPress && at != keys_.end()) keys_.erase(at);
+        uint8_t* end = keys_.data() + count_;
+        uint8_t* at = std::find(keys_.data(), end, event.code);
+        if (event.action == MacroPress && at == end) keys_[count_++] = event.code;
+        if (event.action != MacroPress && at != end) {
+            std::copy(at + 1, end, at);
+            --count_;
+        }
     }
-    size_t ReleaseBytes() const { return 2 * keys_.size(); }
+    size_t ReleaseBytes() const { return 2 * count_; }
     void ReleaseAll(BankWriter& bank) const {
-        for (auto key = keys_.rbegin(); key != keys_.rend(); ++key)
-            bank.Append({wire::kStepRelease, *key});
+        for (size_t i = count_; i-- > 0;) bank.Append({wire::kStepRelease, keys_[i]});
     }
 
 private:
-    std::vector<uint8_t> keys_;
+    std::array<uint8_t, kMaxMacroEvents> keys_{};
+    size_t count_ = 0;
 };
 
 // A macro too long for its bank is cut where the steps kept plus the releases
