@@ -30,15 +30,17 @@ double MeanMs(const std::function<void(int)>& work) {
 }
 
 bool SameFiles(const std::string& a, const std::string& b) {
-    bool same = testing::TempFolder::Read(ConfigFilePath(a)) == testing::TempFolder::Read(ConfigFilePath(b));
+    bool same = testing::TempFolder::Read(ConfigFilePath(a)) ==
+                testing::TempFolder::Read(ConfigFilePath(b));
     for (int n = 0; n < kProfileFileCount; ++n)
-        same &= testing::TempFolder::Read(ProfileFilePath(a, n)) == testing::TempFolder::Read(ProfileFilePath(b, n));
+        same &= testing::TempFolder::Read(ProfileFilePath(a, n)) ==
+                testing::TempFolder::Read(ProfileFilePath(b, n));
     return same;
 }
 
 void Report(const char* what, double ours, double platform) {
-    std::printf("%-9s ours %8.3f ms   platform key by key %9.3f ms   ratio %7.1fx\n", what, ours, platform,
-                platform / ours);
+    std::printf("%-9s ours %8.3f ms   platform key by key %9.3f ms   ratio %7.1fx\n", what, ours,
+                platform, platform / ours);
 }
 
 int Run() {
@@ -49,15 +51,18 @@ int Run() {
 
     // Every round saves the other image, so every file really changes.
     double saveOurs = MeanMs([&](int r) { saved &= SaveAll(*images[r % 2], ours.Folder()); });
-    double savePlatform = MeanMs([&](int r) { testing::PlatformSaveAll(*images[r % 2], theirs.Folder()); });
+    double savePlatform =
+        MeanMs([&](int r) { testing::PlatformSaveAll(*images[r % 2], theirs.Folder()); });
     bool sameFiles = saved && SameFiles(ours.Folder(), theirs.Folder());
 
     auto loadedOurs = std::make_unique<SharedSettingsBlock>();
     auto loadedPlatform = std::make_unique<SharedSettingsBlock>();
     bool loaded = true;
     double loadOurs = MeanMs([&](int) { loaded &= LoadAll(*loadedOurs, theirs.Folder()); });
-    double loadPlatform = MeanMs([&](int) { testing::PlatformLoadAll(*loadedPlatform, theirs.Folder()); });
-    bool sameImage = loaded && std::memcmp(loadedOurs.get(), loadedPlatform.get(), sizeof(SharedSettingsBlock)) == 0;
+    double loadPlatform =
+        MeanMs([&](int) { testing::PlatformLoadAll(*loadedPlatform, theirs.Folder()); });
+    bool sameImage = loaded && std::memcmp(loadedOurs.get(), loadedPlatform.get(),
+                                           sizeof(SharedSettingsBlock)) == 0;
 
     std::printf("config.ini and five full profiles, mean of %d rounds\n", kRounds);
     Report("save all", saveOurs, savePlatform);
@@ -70,4 +75,6 @@ int Run() {
 } // namespace
 } // namespace mervik
 
-int main() { return mervik::Run(); }
+int main() {
+    return mervik::Run();
+}

@@ -19,7 +19,9 @@ constexpr int kProfileFileCount = 5;
 std::string FolderOf(std::string_view path);
 
 // The program folder for a program whose own file is `modulePath`.
-inline std::string ProgramFolderOf(std::string_view modulePath) { return FolderOf(modulePath); }
+inline std::string ProgramFolderOf(std::string_view modulePath) {
+    return FolderOf(modulePath);
+}
 
 #ifdef _WIN32
 // The running program's folder; empty when its path cannot be obtained.

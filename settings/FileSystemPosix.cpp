@@ -35,8 +35,12 @@ bool MoveOver(const std::string& from, const std::string& to) {
     return std::rename(from.c_str(), to.c_str()) == 0;
 }
 
-void RemoveFile(const std::string& path) { ::unlink(path.c_str()); }
+void RemoveFile(const std::string& path) {
+    ::unlink(path.c_str());
+}
 
-unsigned long ProcessId() { return static_cast<unsigned long>(::getpid()); }
+unsigned long ProcessId() {
+    return static_cast<unsigned long>(::getpid());
+}
 
 } // namespace mervik::fs

@@ -51,11 +51,16 @@ bool WriteNewFile(const std::string& path, std::string_view bytes) {
 }
 
 bool MoveOver(const std::string& from, const std::string& to) {
-    return MoveFileExA(from.c_str(), to.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH);
+    return MoveFileExA(from.c_str(), to.c_str(),
+                       MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH);
 }
 
-void RemoveFile(const std::string& path) { DeleteFileA(path.c_str()); }
+void RemoveFile(const std::string& path) {
+    DeleteFileA(path.c_str());
+}
 
-unsigned long ProcessId() { return GetCurrentProcessId(); }
+unsigned long ProcessId() {
+    return GetCurrentProcessId();
+}
 
 } // namespace mervik::fs

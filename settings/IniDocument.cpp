@@ -71,7 +71,9 @@ IniDocument::Line IniDocument::ParseLine(std::string text) {
     std::string_view content = ini::Trim(all.substr(0, all.size() - line.LineEnd().size()));
     if (content.empty())
         return line;
-    auto offsetOf = [&](std::string_view part) { return static_cast<size_t>(part.data() - all.data()); };
+    auto offsetOf = [&](std::string_view part) {
+        return static_cast<size_t>(part.data() - all.data());
+    };
 
     size_t close = content.rfind(']');
     if (content.front() == '[' && close != std::string_view::npos && close > 0) {
@@ -140,7 +142,8 @@ std::optional<size_t> IniDocument::FindKey(Range section, std::string_view key) 
     return std::nullopt;
 }
 
-std::optional<std::string_view> IniDocument::Find(std::string_view section, std::string_view key) const {
+std::optional<std::string_view> IniDocument::Find(std::string_view section,
+                                                  std::string_view key) const {
     auto range = FindSection(section);
     if (!range)
         return std::nullopt;
@@ -159,7 +162,8 @@ std::string IniDocument::ReadText(std::string_view section, std::string_view key
     return std::string(fallback);
 }
 
-int32_t IniDocument::ReadInt(std::string_view section, std::string_view key, int32_t fallback) const {
+int32_t IniDocument::ReadInt(std::string_view section, std::string_view key,
+                             int32_t fallback) const {
     auto value = Find(section, key);
     std::string text = value ? ini::UnquotedValue(*value, ini::kIntBufferSize) : std::string();
     return text.empty() ? fallback : ini::ParseInt(text);
@@ -171,7 +175,8 @@ bool IniDocument::ReadStruct(std::string_view section, std::string_view key, voi
     return value && ini::DecodeStruct(*value, buffer, size);
 }
 
-void IniDocument::WriteText(std::string_view section, std::string_view key, std::string_view value) {
+void IniDocument::WriteText(std::string_view section, std::string_view key,
+                            std::string_view value) {
     section = SingleLine(section);
     key = SingleLine(key);
     value = SingleLine(value);

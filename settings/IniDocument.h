@@ -35,13 +35,15 @@ public:
 
     // Text with one pair of surrounding quotes removed; `fallback` (trailing
     // blanks trimmed, as the platform does) when the key is missing.
-    std::string ReadText(std::string_view section, std::string_view key, std::string_view fallback) const;
+    std::string ReadText(std::string_view section, std::string_view key,
+                         std::string_view fallback) const;
     // `fallback` when the key is missing or empty; otherwise the platform's
     // conversion, which reads non-numeric text as 0 (see ini::ParseInt).
     int32_t ReadInt(std::string_view section, std::string_view key, int32_t fallback) const;
     // True and `buffer` filled when the stored structure is sound; otherwise
     // false and `buffer` untouched.
-    bool ReadStruct(std::string_view section, std::string_view key, void* buffer, size_t size) const;
+    bool ReadStruct(std::string_view section, std::string_view key, void* buffer,
+                    size_t size) const;
 
     // Sets the key's value, adding the key at the end of its section and the
     // section at the end of the file when missing. Names and the value lose
@@ -65,7 +67,9 @@ private:
         size_t valueBegin = 0, valueSize = 0;
 
         std::string_view Name() const { return std::string_view(text).substr(nameBegin, nameSize); }
-        std::string_view Value() const { return std::string_view(text).substr(valueBegin, valueSize); }
+        std::string_view Value() const {
+            return std::string_view(text).substr(valueBegin, valueSize);
+        }
         std::string_view LineEnd() const;
     };
 

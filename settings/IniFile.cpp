@@ -7,7 +7,9 @@ namespace mervik {
 
 namespace {
 
-IniDocument Load(const std::string& path) { return IniDocument(ReadWholeFile(path).bytes); }
+IniDocument Load(const std::string& path) {
+    return IniDocument(ReadWholeFile(path).bytes);
+}
 
 } // namespace
 
@@ -20,7 +22,8 @@ int32_t IniFile::ReadInt(std::string_view section, std::string_view key, int32_t
     return Load(path_).ReadInt(section, key, fallback);
 }
 
-bool IniFile::ReadStruct(std::string_view section, std::string_view key, void* buffer, size_t size) const {
+bool IniFile::ReadStruct(std::string_view section, std::string_view key, void* buffer,
+                         size_t size) const {
     return Load(path_).ReadStruct(section, key, buffer, size);
 }
 
@@ -45,7 +48,8 @@ bool IniFile::WriteInt(std::string_view section, std::string_view key, int32_t v
     return EditIniFile(path_, [&](IniDocument& d) { d.WriteInt(section, key, value); });
 }
 
-bool IniFile::WriteStruct(std::string_view section, std::string_view key, const void* data, size_t size) {
+bool IniFile::WriteStruct(std::string_view section, std::string_view key, const void* data,
+                          size_t size) {
     return EditIniFile(path_, [&](IniDocument& d) { d.WriteStruct(section, key, data, size); });
 }
 

@@ -27,9 +27,11 @@ public:
     const std::string& Path() const { return path_; }
 
     // A missing or unreadable file reads as an empty one.
-    std::string ReadText(std::string_view section, std::string_view key, std::string_view fallback) const;
+    std::string ReadText(std::string_view section, std::string_view key,
+                         std::string_view fallback) const;
     int32_t ReadInt(std::string_view section, std::string_view key, int32_t fallback) const;
-    bool ReadStruct(std::string_view section, std::string_view key, void* buffer, size_t size) const;
+    bool ReadStruct(std::string_view section, std::string_view key, void* buffer,
+                    size_t size) const;
 
     // False when the file could not be written, or exists but could not be
     // read (it is then left alone rather than replaced by this one value).

@@ -26,7 +26,9 @@ size_t FindLineBreak(std::string_view text, bool nulEndsLine) {
     return end == text.size() ? std::string_view::npos : end;
 }
 
-static char LowerAscii(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
+static char LowerAscii(char c) {
+    return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
+}
 
 bool NamesEqual(std::string_view a, std::string_view b) {
     if (a.size() != b.size())

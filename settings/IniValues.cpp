@@ -2,14 +2,15 @@
 
 #include <array>
 
-
 namespace mervik::ini {
 
 namespace {
 
 constexpr char kHexDigits[] = "0123456789ABCDEF";
 
-bool IsQuote(char c) { return c == '"' || c == '\''; }
+bool IsQuote(char c) {
+    return c == '"' || c == '\'';
+}
 
 // Digit value in any base up to 36; 99 for characters that are no digit.
 unsigned DigitValue(char c) {
@@ -27,10 +28,14 @@ unsigned BaseOfPrefix(std::string_view text) {
     if (text.size() < 2 || text[0] != '0')
         return 10;
     switch (text[1]) {
-    case 'x': return 16;
-    case 'o': return 8;
-    case 'b': return 2;
-    default: return 10;
+    case 'x':
+        return 16;
+    case 'o':
+        return 8;
+    case 'b':
+        return 2;
+    default:
+        return 10;
     }
 }
 
@@ -46,7 +51,9 @@ constexpr auto kHexValues = [] {
     return values;
 }();
 
-int HexValue(char c) { return kHexValues[static_cast<uint8_t>(c)]; }
+int HexValue(char c) {
+    return kHexValues[static_cast<uint8_t>(c)];
+}
 
 // Byte `i` of a hexadecimal text, -1 when either digit is no hex digit.
 int ByteAt(std::string_view text, size_t i) {

@@ -21,7 +21,8 @@ struct OsdSettings {
 private:
     // Little-endian, as the record is stored.
     int32_t Int32At(size_t offset) const {
-        return static_cast<int32_t>(static_cast<uint32_t>(bytes[offset]) | static_cast<uint32_t>(bytes[offset + 1]) << 8 |
+        return static_cast<int32_t>(static_cast<uint32_t>(bytes[offset]) |
+                                    static_cast<uint32_t>(bytes[offset + 1]) << 8 |
                                     static_cast<uint32_t>(bytes[offset + 2]) << 16 |
                                     static_cast<uint32_t>(bytes[offset + 3]) << 24);
     }

@@ -23,10 +23,13 @@ public:
     template <size_t N> void Text(std::string_view key, char (&field)[N]) {
         SetTextField(field, file_.ReadText(kSettingSection, key, ""));
     }
-    void Int(std::string_view key, int32_t& field) { field = file_.ReadInt(kSettingSection, key, kMissingInt); }
+    void Int(std::string_view key, int32_t& field) {
+        field = file_.ReadInt(kSettingSection, key, kMissingInt);
+    }
     void Byte(std::string_view key, uint8_t& field, std::string_view legacyKey) {
         bool useLegacy = !legacyKey.empty() && !file_.Find(kSettingSection, key);
-        field = static_cast<uint8_t>(file_.ReadInt(kSettingSection, useLegacy ? legacyKey : key, kMissingInt));
+        field = static_cast<uint8_t>(
+            file_.ReadInt(kSettingSection, useLegacy ? legacyKey : key, kMissingInt));
     }
     void Slot(std::string_view key, ButtonAssignment& slot, int n) {
         if (file_.ReadStruct(kSettingSection, key, &slot, sizeof slot))
@@ -47,7 +50,9 @@ public:
         file_.WriteText(kSettingSection, key, TextOfField(field));
     }
     void Int(std::string_view key, int32_t value) { file_.WriteInt(kSettingSection, key, value); }
-    void Byte(std::string_view key, uint8_t value, std::string_view) { file_.WriteInt(kSettingSection, key, value); }
+    void Byte(std::string_view key, uint8_t value, std::string_view) {
+        file_.WriteInt(kSettingSection, key, value);
+    }
     void Slot(std::string_view key, const ButtonAssignment& slot, int) {
         file_.WriteStruct(kSettingSection, key, &slot, sizeof slot);
     }

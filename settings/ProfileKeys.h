@@ -71,7 +71,8 @@ template <class Record, class Visitor> void ForEachProfileKey(Record& r, Visitor
     // Files may also carry the indicators as dpibyDpiIndicator%d; that name is
     // only read, and only where the written one is absent.
     for (int n = 0; n < kDpiIndicatorCount; ++n)
-        v.Byte(IndexedKey("dpiIndicator", n), r.dpiIndicator[n], IndexedKey("dpibyDpiIndicator", n));
+        v.Byte(IndexedKey("dpiIndicator", n), r.dpiIndicator[n],
+               IndexedKey("dpibyDpiIndicator", n));
     v.Byte("DpiIndicationType", r.DpiIndicationType, "");
     for (int n = 0; n < kSlotCount; ++n)
         v.Slot(IndexedKey("MacroKeyInfo", n), r.Buttons[n], n);

@@ -19,7 +19,8 @@ constexpr int32_t kMissingImageValue = -1;
 bool LoadImageValues(SharedSettingsBlock& image, const std::string& configPath) {
     FileContent content = ReadWholeFile(configPath);
     IniDocument config(content.bytes);
-    image.CurrentProfile = config.ReadInt(keys::kSettingSection, keys::kCurrentProfile, kMissingImageValue);
+    image.CurrentProfile =
+        config.ReadInt(keys::kSettingSection, keys::kCurrentProfile, kMissingImageValue);
     image.MouseType = config.ReadInt(keys::kSettingSection, keys::kMouseType, kMissingImageValue);
     image.LedType = config.ReadInt(keys::kSettingSection, keys::kLedType, kMissingImageValue);
     return content.status != FileStatus::Unreadable;
@@ -45,7 +46,8 @@ bool SaveImageValues(const SharedSettingsBlock& image, const std::string& config
 
 } // namespace
 
-bool LoadAll(SharedSettingsBlock& image, const std::string& programFolder, RegistryStore* registry) {
+bool LoadAll(SharedSettingsBlock& image, const std::string& programFolder,
+             RegistryStore* registry) {
     bool ok = LoadImageValues(image, ConfigFilePath(programFolder));
     for (int n = 0; n < kProfileFileCount; ++n)
         ok &= LoadProfileOrDefaults(image.Profiles[n], ProfileFilePath(programFolder, n), n);
@@ -54,7 +56,8 @@ bool LoadAll(SharedSettingsBlock& image, const std::string& programFolder, Regis
     return ok;
 }
 
-bool SaveAll(const SharedSettingsBlock& image, const std::string& programFolder, RegistryStore* registry) {
+bool SaveAll(const SharedSettingsBlock& image, const std::string& programFolder,
+             RegistryStore* registry) {
     bool ok = true;
     if (registry && image.HasActiveProfile())
         ok &= WritePointerSettings(*image.ActiveProfile(), *registry) == 1;

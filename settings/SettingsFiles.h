@@ -16,12 +16,14 @@ namespace mervik {
 // takes the system's pointer settings; when those cannot be read the profile
 // keeps the values of its file. False when a file exists but cannot be read
 // (that profile gets its defaults; the others still load).
-bool LoadAll(SharedSettingsBlock& image, const std::string& programFolder, RegistryStore* registry = nullptr);
+bool LoadAll(SharedSettingsBlock& image, const std::string& programFolder,
+             RegistryStore* registry = nullptr);
 
 // With a registry, writes the active profile's pointer settings first; then
 // the three image integers into config.ini and each profile into its file,
 // creating the config folder when missing. False when any of these fails;
 // the others are still written.
-bool SaveAll(const SharedSettingsBlock& image, const std::string& programFolder, RegistryStore* registry = nullptr);
+bool SaveAll(const SharedSettingsBlock& image, const std::string& programFolder,
+             RegistryStore* registry = nullptr);
 
 } // namespace mervik

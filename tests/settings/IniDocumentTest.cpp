@@ -48,8 +48,9 @@ TEST(IniDocumentRead, OddFilesReadAsThePlatformReadsThem) {
     for (const ReadCase& c : cases) {
         IniDocument doc(c.file);
         auto found = doc.Find(c.section, c.key);
-        SCOPED_TRACE(::testing::Message() << "file " << ::testing::PrintToString(std::string(c.file)) << " ["
-                                        << c.section << "] " << c.key);
+        SCOPED_TRACE(::testing::Message()
+                     << "file " << ::testing::PrintToString(std::string(c.file)) << " ["
+                     << c.section << "] " << c.key);
         if (!c.expected)
             EXPECT_FALSE(found.has_value());
         else
@@ -58,7 +59,8 @@ TEST(IniDocumentRead, OddFilesReadAsThePlatformReadsThem) {
 }
 
 TEST(IniDocumentRead, TextDropsOnePairOfQuotesAndFallbackLosesTrailingBlanks) {
-    IniDocument doc("[s]\r\na=\"x y\"\r\nb='z'\r\nc=\"q\r\nd=\"\r\ne=\"\"\r\nf= \" p \" \r\ng=\"a\"b\"\r\n");
+    IniDocument doc(
+        "[s]\r\na=\"x y\"\r\nb='z'\r\nc=\"q\r\nd=\"\r\ne=\"\"\r\nf= \" p \" \r\ng=\"a\"b\"\r\n");
     EXPECT_EQ(doc.ReadText("s", "a", "D"), "x y");
     EXPECT_EQ(doc.ReadText("s", "b", "D"), "z");
     EXPECT_EQ(doc.ReadText("s", "c", "D"), "\"q");
@@ -108,7 +110,8 @@ TEST(IniDocumentWrite, FromNothingBuildsTheFileThePlatformWould) {
     const uint8_t bytes[] = {0x01, 0x02, 0xA0};
     doc.WriteStruct("t", "st", bytes, sizeof bytes);
     // Leading blanks go, trailing ones are written and trimmed by readers.
-    EXPECT_EQ(doc.Bytes(), "[s]\r\nk=e\r\nk2=v2\r\nk3=v3\r\nsp=x  \r\nempty=\r\n[t]\r\na=1\r\nst=0102A0A3\r\n");
+    EXPECT_EQ(doc.Bytes(),
+              "[s]\r\nk=e\r\nk2=v2\r\nk3=v3\r\nsp=x  \r\nempty=\r\n[t]\r\na=1\r\nst=0102A0A3\r\n");
     EXPECT_EQ(doc.ReadText("s", "sp", ""), "x");
 }
 

@@ -41,7 +41,8 @@ TEST(IniFile, FailedWritesAreReportedAndLeaveNoTemporaries) {
     TempFolder::Write(dir.File("plain"), "not a folder");
     IniFile underAFile(dir.File("plain") + kPathSeparator + "a.ini");
     EXPECT_FALSE(underAFile.WriteInt("s", "k", 1));
-    EXPECT_FALSE(WriteFileAtomically(dir.File("nofolder") + kPathSeparator + "deeper" + kPathSeparator + "a.ini", "x"));
+    EXPECT_FALSE(WriteFileAtomically(
+        dir.File("nofolder") + kPathSeparator + "deeper" + kPathSeparator + "a.ini", "x"));
 
     // A folder where the file should be cannot be read, so it is not replaced.
     std::filesystem::create_directory(dir.File("dir.ini"));
@@ -57,7 +58,8 @@ TEST(IniFile, FailedWritesAreReportedAndLeaveNoTemporaries) {
 
 TEST(IniFile, ReplacingKeepsTheOtherLinesOfTheFile) {
     TempFolder dir;
-    const std::string before = "; keep me\r\n[Setting]\r\nCurrentProfile = 1\r\nUnknown=x\r\n\r\n[Other]\nv=1\n";
+    const std::string before =
+        "; keep me\r\n[Setting]\r\nCurrentProfile = 1\r\nUnknown=x\r\n\r\n[Other]\nv=1\n";
     TempFolder::Write(dir.File("config.ini"), before);
     IniFile ini(dir.File("config.ini"));
     EXPECT_TRUE(ini.WriteInt("Setting", "CurrentProfile", 1)); // same value: untouched

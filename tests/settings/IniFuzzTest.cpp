@@ -17,7 +17,8 @@ namespace {
 
 // Mostly INI-shaped text, with every byte value turning up now and then.
 std::string RandomText(std::mt19937& rng, size_t maxSize) {
-    static const std::string_view alphabet = "[]=;\"' \t\r\n\x1a" "skSKtaA019xX";
+    static const std::string_view alphabet = "[]=;\"' \t\r\n\x1a"
+                                             "skSKtaA019xX";
     std::string text(std::uniform_int_distribution<size_t>(0, maxSize)(rng), ' ');
     for (char& c : text)
         c = rng() % 8 ? alphabet[rng() % alphabet.size()] : static_cast<char>(rng());
@@ -25,7 +26,8 @@ std::string RandomText(std::mt19937& rng, size_t maxSize) {
 }
 
 std::string RandomName(std::mt19937& rng) {
-    static const char* const names[] = {"s", "S", " s ", "t", "", "k", "K", "a", "Setting", "ProFileName", "MacroKeyInfo0"};
+    static const char* const names[] = {
+        "s", "S", " s ", "t", "", "k", "K", "a", "Setting", "ProFileName", "MacroKeyInfo0"};
     return names[rng() % std::size(names)];
 }
 
@@ -35,8 +37,8 @@ TEST(IniFuzz, RandomFilesAndWritesKeepTheirPromises) {
         std::string bytes = RandomText(rng, 200);
         std::string section = RandomName(rng), key = RandomName(rng), value = RandomText(rng, 12);
         std::string error = testing::CheckIniInput(bytes, section, key, value);
-        ASSERT_EQ(error, "") << "input " << i << ": " << ::testing::PrintToString(bytes) << " [" << section << "] "
-                             << key << " = " << ::testing::PrintToString(value);
+        ASSERT_EQ(error, "") << "input " << i << ": " << ::testing::PrintToString(bytes) << " ["
+                             << section << "] " << key << " = " << ::testing::PrintToString(value);
     }
 }
 
@@ -46,10 +48,18 @@ std::string Mutate(std::string file, std::mt19937& rng) {
     for (int e = 0; e < edits && !file.empty(); ++e) {
         size_t at = rng() % file.size();
         switch (rng() % 4) {
-        case 0: file[at] = static_cast<char>(rng()); break;
-        case 1: file.erase(at, file.find('\n', at) - at); break;
-        case 2: file.resize(at); break;
-        default: file.insert(at, RandomText(rng, 20)); break;
+        case 0:
+            file[at] = static_cast<char>(rng());
+            break;
+        case 1:
+            file.erase(at, file.find('\n', at) - at);
+            break;
+        case 2:
+            file.resize(at);
+            break;
+        default:
+            file.insert(at, RandomText(rng, 20));
+            break;
         }
     }
     return file;

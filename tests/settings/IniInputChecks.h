@@ -14,12 +14,13 @@ namespace mervik::testing {
 
 // Parsing keeps every byte; a write is read back as written and leaves the
 // values of other keys alone.
-inline std::string CheckIniInput(std::string_view bytes, std::string_view section, std::string_view key,
-                                 std::string_view value) {
+inline std::string CheckIniInput(std::string_view bytes, std::string_view section,
+                                 std::string_view key, std::string_view value) {
     IniDocument doc(bytes);
     if (doc.Bytes() != bytes)
         return "parse and serialise changed the bytes";
-    const char* const probes[][2] = {{"s", "k"}, {"Setting", "ProFileName"}, {"", "a"}, {"t", "MacroKeyInfo0"}};
+    const char* const probes[][2] = {
+        {"s", "k"}, {"Setting", "ProFileName"}, {"", "a"}, {"t", "MacroKeyInfo0"}};
     std::optional<std::string_view> before[std::size(probes)];
     std::string kept[std::size(probes)];
     for (size_t i = 0; i < std::size(probes); ++i)
@@ -40,7 +41,9 @@ inline std::string CheckIniInput(std::string_view bytes, std::string_view sectio
                     key.find_first_of(breaks) != std::string_view::npos ||
                     trimmedKey.find('=') != std::string_view::npos || trimmedKey.starts_with('[');
     if (oddNames)
-        return IniDocument(doc.Bytes()).Bytes() == doc.Bytes() ? "" : "an edited file did not parse back to itself";
+        return IniDocument(doc.Bytes()).Bytes() == doc.Bytes()
+                   ? ""
+                   : "an edited file did not parse back to itself";
     // Leading blanks (line breaks among them) go first, then the value ends
     // at its first line break.
     std::string_view expected = value;
@@ -51,7 +54,8 @@ inline std::string CheckIniInput(std::string_view bytes, std::string_view sectio
     if (!found || *found != ini::Trim(expected))
         return "a written value did not read back";
     for (size_t i = 0; i < std::size(probes); ++i) {
-        bool same = ini::NamesEqual(ini::Trim(section), probes[i][0]) && ini::NamesEqual(ini::Trim(key), probes[i][1]);
+        bool same = ini::NamesEqual(ini::Trim(section), probes[i][0]) &&
+                    ini::NamesEqual(ini::Trim(key), probes[i][1]);
         auto after = doc.Find(probes[i][0], probes[i][1]);
         if (!same && (after.has_value() != before[i].has_value() || (after && *after != kept[i])))
             return "a write changed another key";
@@ -71,7 +75,8 @@ inline std::string CheckProfileInput(std::string_view bytes) {
         return "a text field lacks its terminator";
     for (int s = 0; s < kSlotCount; ++s) {
         const ButtonAssignment& b = record.Buttons[s];
-        if (b.Slot != s || b.EventCount > kMaxMacroEvents || !std::memchr(b.MacroName, 0, sizeof b.MacroName) ||
+        if (b.Slot != s || b.EventCount > kMaxMacroEvents ||
+            !std::memchr(b.MacroName, 0, sizeof b.MacroName) ||
             !std::memchr(b.ProgramPath, 0, sizeof b.ProgramPath))
             return "slot " + std::to_string(s) + " is not bounded";
     }

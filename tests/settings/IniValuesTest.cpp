@@ -15,24 +15,49 @@ TEST(IniValues, IntegersConvertAsThePlatformConverts) {
         const char* text;
         int32_t expected;
     } cases[] = {
-        {"12", 12}, {" 12", 12}, {"+5", 5}, {"-5", -5}, {"0x10", 16}, {"0X1f", 0}, {"010", 10},
-        {"08", 8}, {"1a", 1}, {"a1", 0}, {"-", 0}, {"+", 0}, {"- 5", 0}, {"1 2", 1}, {"0x", 0},
-        {"0b11", 3}, {"0b12", 1}, {"0o17", 15}, {"-0x10", -16}, {"4294967295", -1},
-        {"4294967296", 0}, {"99999999999", 1215752191}, {"-2147483648", INT32_MIN},
-        {"-2147483649", INT32_MAX}, {"2147483648", INT32_MIN}, {"0xffffffff", -1},
-        {"0x100000000", 0}, {"\t5", 5},
+        {"12", 12},
+        {" 12", 12},
+        {"+5", 5},
+        {"-5", -5},
+        {"0x10", 16},
+        {"0X1f", 0},
+        {"010", 10},
+        {"08", 8},
+        {"1a", 1},
+        {"a1", 0},
+        {"-", 0},
+        {"+", 0},
+        {"- 5", 0},
+        {"1 2", 1},
+        {"0x", 0},
+        {"0b11", 3},
+        {"0b12", 1},
+        {"0o17", 15},
+        {"-0x10", -16},
+        {"4294967295", -1},
+        {"4294967296", 0},
+        {"99999999999", 1215752191},
+        {"-2147483648", INT32_MIN},
+        {"-2147483649", INT32_MAX},
+        {"2147483648", INT32_MIN},
+        {"0xffffffff", -1},
+        {"0x100000000", 0},
+        {"\t5", 5},
     };
     for (const Case& c : cases)
         EXPECT_EQ(ParseInt(UnquotedValue(c.text, kIntBufferSize)), c.expected) << c.text;
 }
 
 TEST(IniValues, TheIntegerBufferCutsLongAndQuotedValues) {
-    EXPECT_EQ(ParseInt(UnquotedValue("123456789012345678901234567890123", kIntBufferSize)), 1849262357);
+    EXPECT_EQ(ParseInt(UnquotedValue("123456789012345678901234567890123", kIntBufferSize)),
+              1849262357);
     EXPECT_EQ(ParseInt(UnquotedValue("0000000000000000000000000000000000012", kIntBufferSize)), 0);
     // One short of room for the closing quote: the platform drops the last
     // digit in its place.
-    EXPECT_EQ(ParseInt(UnquotedValue("\"12345678901234567890123456789\"", kIntBufferSize)), -1103563954);
-    EXPECT_EQ(ParseInt(UnquotedValue("\"123456789012345678901234567890\"", kIntBufferSize)), 1849262357);
+    EXPECT_EQ(ParseInt(UnquotedValue("\"12345678901234567890123456789\"", kIntBufferSize)),
+              -1103563954);
+    EXPECT_EQ(ParseInt(UnquotedValue("\"123456789012345678901234567890\"", kIntBufferSize)),
+              1849262357);
     EXPECT_EQ(UnquotedValue("'7'", kIntBufferSize), "7");
 }
 

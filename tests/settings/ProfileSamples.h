@@ -14,12 +14,22 @@ inline void FillSampleProfile(ProfileRecord& r, int seed) {
     ResetProfile(r, seed % kProfileCount);
     SetTextField(r.ProFileName, "Sample profile " + std::to_string(seed));
     SetTextField(r.GameFile, "C:\\Games\\Game" + std::to_string(seed) + "\\game.exe");
-    int32_t* ints[] = {&r.DbleClickSpeed, &r.ScrollWheelSpeed, &r.ScrollWheelFlag, &r.MouseSpeed, &r.Acceleration,
-                       &r.AccelerationFlag, &r.TiltSpeed, &r.MediaOption, &r.Orientation, &r.XYSynchronous,
-                       &r.Sensitivity_X, &r.Sensitivity_Y, &r.Sensitivity, &r.Cpi_X, &r.Cpi_Y, &r.XYCpiFlag,
-                       &r.Brightness, &r.BreathSpeed, &r.LoopColor, &r.CpiStep, &r.OTGSpeed, &r.PollingRate,
-                       &r.LightSwitch, &r.LightType, &r.ColorOptions, &r.BTNDelay, &r.B2WSens, &r.W2BDelay,
-                       &r.B2TSens, &r.LedColor, &r.LedLPColor};
+    int32_t* ints[] = {&r.DbleClickSpeed,  &r.ScrollWheelSpeed,
+                       &r.ScrollWheelFlag, &r.MouseSpeed,
+                       &r.Acceleration,    &r.AccelerationFlag,
+                       &r.TiltSpeed,       &r.MediaOption,
+                       &r.Orientation,     &r.XYSynchronous,
+                       &r.Sensitivity_X,   &r.Sensitivity_Y,
+                       &r.Sensitivity,     &r.Cpi_X,
+                       &r.Cpi_Y,           &r.XYCpiFlag,
+                       &r.Brightness,      &r.BreathSpeed,
+                       &r.LoopColor,       &r.CpiStep,
+                       &r.OTGSpeed,        &r.PollingRate,
+                       &r.LightSwitch,     &r.LightType,
+                       &r.ColorOptions,    &r.BTNDelay,
+                       &r.B2WSens,         &r.W2BDelay,
+                       &r.B2TSens,         &r.LedColor,
+                       &r.LedLPColor};
     int32_t value = 1000 * seed + 7;
     for (int32_t* field : ints)
         *field = value++;
@@ -49,7 +59,8 @@ inline void FillSampleProfile(ProfileRecord& r, int seed) {
         b.MacroRepeat = seed;
         b.EventCount = static_cast<uint16_t>(s % 51);
         for (int e = 0; e < kMaxMacroEvents; ++e)
-            b.Events[e] = MacroEvent{static_cast<uint8_t>(4 + e), MacroPress, static_cast<uint16_t>(s * e)};
+            b.Events[e] =
+                MacroEvent{static_cast<uint8_t>(4 + e), MacroPress, static_cast<uint16_t>(s * e)};
         SetTextField(b.ProgramPath, "C:\\Tools\\tool" + std::to_string(s) + ".exe");
     }
 }

@@ -34,10 +34,14 @@ std::unique_ptr<SharedSettingsBlock> NewImage() {
 void ExpectSameProfile(const ProfileRecord& a, const ProfileRecord& b) {
     EXPECT_STREQ(a.ProFileName, b.ProFileName);
     EXPECT_STREQ(a.GameFile, b.GameFile);
-    EXPECT_EQ(std::memcmp(&a.DbleClickSpeed, &b.DbleClickSpeed, offsetof(ProfileRecord, Buttons) - offsetof(ProfileRecord, DbleClickSpeed)), 0)
+    EXPECT_EQ(
+        std::memcmp(&a.DbleClickSpeed, &b.DbleClickSpeed,
+                    offsetof(ProfileRecord, Buttons) - offsetof(ProfileRecord, DbleClickSpeed)),
+        0)
         << "an integer or byte field differs";
     for (int s = 0; s < kSlotCount; ++s)
-        EXPECT_EQ(std::memcmp(&a.Buttons[s], &b.Buttons[s], sizeof(ButtonAssignment)), 0) << "slot " << s;
+        EXPECT_EQ(std::memcmp(&a.Buttons[s], &b.Buttons[s], sizeof(ButtonAssignment)), 0)
+            << "slot " << s;
 }
 
 TEST(SettingsFiles, SaveAllThenLoadAllGivesBackEveryField) {
@@ -62,7 +66,9 @@ TEST(SettingsFiles, SavingTwiceChangesNothingAndKeepsForeignLines) {
     FillSampleImage(*image);
     std::filesystem::create_directory(dir.File("config"));
     const std::string path = ProfileFilePath(dir.Folder(), 1);
-    TempFolder::Write(path, "; written by hand\r\n[Setting]\r\nUnknownKey=17\r\nMouseSpeed=3\r\n[Extra]\r\nx=y\r\n");
+    TempFolder::Write(
+        path,
+        "; written by hand\r\n[Setting]\r\nUnknownKey=17\r\nMouseSpeed=3\r\n[Extra]\r\nx=y\r\n");
     ASSERT_TRUE(SaveAll(*image, dir.Folder()));
     std::string first = TempFolder::Read(path);
     EXPECT_EQ(first.rfind("; written by hand\r\n[Setting]\r\nUnknownKey=17\r\nMouseSpeed=", 0), 0u);
@@ -104,7 +110,8 @@ TEST(SettingsFiles, AnUnreadableProfileFileIsReportedAndNotOverwritten) {
     EXPECT_STREQ(image->Profiles[2].ProFileName, "Default3");
     EXPECT_FALSE(SaveAll(*image, dir.Folder()));
     EXPECT_TRUE(std::filesystem::is_directory(ProfileFilePath(dir.Folder(), 2)));
-    EXPECT_TRUE(std::filesystem::exists(ProfileFilePath(dir.Folder(), 4))); // the rest were still written
+    EXPECT_TRUE(
+        std::filesystem::exists(ProfileFilePath(dir.Folder(), 4))); // the rest were still written
 }
 
 TEST(SettingsFiles, AFailedWriteIsReported) {
@@ -194,8 +201,9 @@ TEST_F(ProfileFileEdits, OverlongTextsAreCutToTheirFields) {
 
 TEST_F(ProfileFileEdits, MissingOrDamagedSlotsGetTheirDefaults) {
     std::string sound(*file.Find("Setting", "MacroKeyInfo20"));
-    file.WriteText("Setting", "MacroKeyInfo20", sound.substr(0, sound.size() - 2) + "00"); // bad checksum
-    file.WriteText("Setting", "MacroKeyInfo21", sound.substr(2));                        // too short
+    file.WriteText("Setting", "MacroKeyInfo20",
+                   sound.substr(0, sound.size() - 2) + "00");     // bad checksum
+    file.WriteText("Setting", "MacroKeyInfo21", sound.substr(2)); // too short
     file.WriteText("Setting", "MacroKeyInfo22", "");
     ProfileRecord r = Load();
     for (int s : {20, 21, 22}) {
@@ -229,14 +237,17 @@ TEST(ConfigFile, SingleReadersDefaultsAndTheDeviceFlag) {
     EXPECT_EQ(ReadMouseType(path), 0);
     EXPECT_EQ(ReadLedType(path), 0);
     EXPECT_EQ(ReadDevice(path), 0);
-    TempFolder::Write(path, "[Setting]\r\nFWVersion=205\r\nMouseColor=2\r\nMouseType=1\r\nLedType=3\r\n");
+    TempFolder::Write(path,
+                      "[Setting]\r\nFWVersion=205\r\nMouseColor=2\r\nMouseType=1\r\nLedType=3\r\n");
     EXPECT_TRUE(WriteDevice(path, 1));
     EXPECT_EQ(ReadFWVersion(path), 205);
     EXPECT_EQ(ReadMouseColor(path), 2);
     EXPECT_EQ(ReadMouseType(path), 1);
     EXPECT_EQ(ReadLedType(path), 3);
     EXPECT_EQ(ReadDevice(path), 1);
-    EXPECT_EQ(TempFolder::Read(path), "[Setting]\r\nFWVersion=205\r\nMouseColor=2\r\nMouseType=1\r\nLedType=3\r\nDevice=1\r\n");
+    EXPECT_EQ(
+        TempFolder::Read(path),
+        "[Setting]\r\nFWVersion=205\r\nMouseColor=2\r\nMouseType=1\r\nLedType=3\r\nDevice=1\r\n");
 }
 
 TEST(ConfigFile, OsdSettingsKeepTheirContentWhenTheValueIsMissingOrDamaged) {
@@ -254,7 +265,8 @@ TEST(ConfigFile, OsdSettingsKeepTheirContentWhenTheValueIsMissingOrDamaged) {
     stored.bytes[36] = 0xFE;
     stored.bytes[37] = 0xFF;
     std::string value = ini::EncodeStruct(stored.bytes, sizeof stored.bytes);
-    TempFolder::Write(path, "[OSDSetting]\r\nconfig=" + value.substr(0, value.size() - 1) + "F\r\n");
+    TempFolder::Write(path,
+                      "[OSDSetting]\r\nconfig=" + value.substr(0, value.size() - 1) + "F\r\n");
     EXPECT_FALSE(ReadOsdSettings(path, settings));
     EXPECT_EQ(settings.ProfileNoticeFlag(), 1);
 

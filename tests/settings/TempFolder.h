@@ -18,7 +18,8 @@ public:
         static std::atomic<int> counter{0};
         auto base = std::filesystem::temp_directory_path();
         do {
-            path_ = base / ("mervik-settings-" + std::to_string(Stamp()) + "-" + std::to_string(counter++));
+            path_ = base / ("mervik-settings-" + std::to_string(Stamp()) + "-" +
+                            std::to_string(counter++));
         } while (!std::filesystem::create_directory(path_));
     }
     ~TempFolder() {
@@ -33,7 +34,8 @@ public:
     std::string File(std::string_view name) const { return Folder() + std::string(name); }
 
     static void Write(const std::string& path, std::string_view bytes) {
-        std::ofstream(path, std::ios::binary).write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+        std::ofstream(path, std::ios::binary)
+            .write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
     }
     static std::string Read(const std::string& path) {
         std::ifstream in(path, std::ios::binary);

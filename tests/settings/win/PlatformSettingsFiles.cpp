@@ -28,11 +28,13 @@ public:
 
     template <size_t N> void Text(const std::string& key, char (&field)[N]) {
         char buffer[kTextBufferSize];
-        GetPrivateProfileStringA(kSection.c_str(), key.c_str(), "", buffer, sizeof buffer, path_.c_str());
+        GetPrivateProfileStringA(kSection.c_str(), key.c_str(), "", buffer, sizeof buffer,
+                                 path_.c_str());
         SetTextField(field, buffer);
     }
     void Int(const std::string& key, int32_t& field) {
-        field = static_cast<int32_t>(GetPrivateProfileIntA(kSection.c_str(), key.c_str(), -1, path_.c_str()));
+        field = static_cast<int32_t>(
+            GetPrivateProfileIntA(kSection.c_str(), key.c_str(), -1, path_.c_str()));
     }
     void Byte(const std::string& key, uint8_t& field, const std::string& legacyKey) {
         bool useLegacy = !legacyKey.empty() && !Present(key);
@@ -41,7 +43,8 @@ public:
         field = static_cast<uint8_t>(value);
     }
     void Slot(const std::string& key, ButtonAssignment& slot, int n) {
-        if (GetPrivateProfileStructA(kSection.c_str(), key.c_str(), &slot, sizeof slot, path_.c_str()))
+        if (GetPrivateProfileStructA(kSection.c_str(), key.c_str(), &slot, sizeof slot,
+                                     path_.c_str()))
             MakeSlotSafe(slot, n);
         else
             ResetSlot(slot, n); // the platform may have filled part of it
@@ -50,7 +53,8 @@ public:
 private:
     bool Present(const std::string& key) {
         char buffer[4];
-        GetPrivateProfileStringA(kSection.c_str(), key.c_str(), kAbsent, buffer, sizeof buffer, path_.c_str());
+        GetPrivateProfileStringA(kSection.c_str(), key.c_str(), kAbsent, buffer, sizeof buffer,
+                                 path_.c_str());
         return std::string(buffer) != kAbsent;
     }
     const std::string& path_;
@@ -61,14 +65,17 @@ public:
     explicit PlatformWriter(const std::string& path) : path_(path) {}
 
     template <size_t N> void Text(const std::string& key, const char (&field)[N]) {
-        WritePrivateProfileStringA(kSection.c_str(), key.c_str(), TextOfField(field).c_str(), path_.c_str());
+        WritePrivateProfileStringA(kSection.c_str(), key.c_str(), TextOfField(field).c_str(),
+                                   path_.c_str());
     }
     void Int(const std::string& key, int32_t value) {
-        WritePrivateProfileStringA(kSection.c_str(), key.c_str(), std::to_string(value).c_str(), path_.c_str());
+        WritePrivateProfileStringA(kSection.c_str(), key.c_str(), std::to_string(value).c_str(),
+                                   path_.c_str());
     }
     void Byte(const std::string& key, uint8_t value, const std::string&) { Int(key, value); }
     void Slot(const std::string& key, const ButtonAssignment& slot, int) {
-        WritePrivateProfileStructA(kSection.c_str(), key.c_str(), const_cast<ButtonAssignment*>(&slot), sizeof slot,
+        WritePrivateProfileStructA(kSection.c_str(), key.c_str(),
+                                   const_cast<ButtonAssignment*>(&slot), sizeof slot,
                                    path_.c_str());
     }
 
@@ -77,12 +84,13 @@ private:
 };
 
 int32_t ReadImageValue(const std::string& path, std::string_view key) {
-    return static_cast<int32_t>(GetPrivateProfileIntA(kSection.c_str(), std::string(key).c_str(), -1, path.c_str()));
+    return static_cast<int32_t>(
+        GetPrivateProfileIntA(kSection.c_str(), std::string(key).c_str(), -1, path.c_str()));
 }
 
 void WriteImageValue(const std::string& path, std::string_view key, int32_t value) {
-    WritePrivateProfileStringA(kSection.c_str(), std::string(key).c_str(), std::to_string(value).c_str(),
-                               path.c_str());
+    WritePrivateProfileStringA(kSection.c_str(), std::string(key).c_str(),
+                               std::to_string(value).c_str(), path.c_str());
 }
 
 } // namespace

@@ -24,7 +24,8 @@ namespace {
 using testing::TempFolder;
 
 const char* const kSections[] = {"s", "S", " s ", "t", "u", "u]", "", "[s", "x"};
-const char* const kKeys[] = {"k", "K", " k ", "j", "a", "b", "c", "noeq", ";k", "# j", "z", "st", "missing"};
+const char* const kKeys[] = {"k",    "K",  " k ", "j", "a",  "b",      "c",
+                             "noeq", ";k", "# j", "z", "st", "missing"};
 
 // Files whose every line is odd in some way. Structures use st (3 bytes).
 const char* const kOddFiles[] = {
@@ -40,7 +41,8 @@ const char* const kOddFiles[] = {
     "[s]\r\nk=4294967296\r\nj=99999999999\r\na=-2147483649\r\nb=0b12\r\nc=0o17\r\nz=\"\t5\"\r\n",
     "[s]\r\nk=\"12345678901234567890123456789\"\r\nj=123456789012345678901234567890123\r\n",
     "[s]\r\nst=0102A0A3\r\n[t]\r\nst=0102a0a3\r\n[u]\r\nst=0102A0A4\r\n[x]\r\nst=0102A0\r\n",
-    "[s]\r\nst=\"0102A0A3\"\r\n[t]\r\nst= 0102A0A3 \r\n[u]\r\nst=0102G0A3\r\n[x]\r\nst=01 2A0A3\r\n",
+    "[s]\r\nst=\"0102A0A3\"\r\n[t]\r\nst= 0102A0A3 \r\n[u]\r\nst=0102G0A3\r\n[x]\r\nst=01 "
+    "2A0A3\r\n",
     "\xEF\xBB\xBF[s]\r\nk=1\r\n",
     "",
     "\r\n\r\n",
@@ -66,14 +68,19 @@ Answers Ours(const IniDocument& doc, const char* section, const char* key) {
 Answers Platforms(const std::string& path, const char* section, const char* key) {
     char buffer[4096];
     GetPrivateProfileStringA(section, key, "DEF", buffer, sizeof buffer, path.c_str());
-    Answers a{buffer, static_cast<int32_t>(GetPrivateProfileIntA(section, key, 77, path.c_str())), false, {}};
+    Answers a{buffer,
+              static_cast<int32_t>(GetPrivateProfileIntA(section, key, 77, path.c_str())),
+              false,
+              {}};
     a.structOk = GetPrivateProfileStructA(section, key, a.bytes, sizeof a.bytes, path.c_str());
     if (!a.structOk)
         std::memset(a.bytes, 0, sizeof a.bytes);
     return a;
 }
 
-std::string Printable(const std::string& s) { return ::testing::PrintToString(s); }
+std::string Printable(const std::string& s) {
+    return ::testing::PrintToString(s);
+}
 
 void ExpectSameReads(const TempFolder& dir, const std::string& bytes, int index) {
     // A fresh name per file: the platform caches files by name.
@@ -84,8 +91,10 @@ void ExpectSameReads(const TempFolder& dir, const std::string& bytes, int index)
         for (const char* key : kKeys) {
             Answers ours = Ours(doc, section, key), theirs = Platforms(path, section, key);
             EXPECT_EQ(ours.text, theirs.text) << Printable(bytes) << " [" << section << "] " << key;
-            EXPECT_EQ(ours.integer, theirs.integer) << Printable(bytes) << " [" << section << "] " << key;
-            EXPECT_EQ(ours.structOk, theirs.structOk) << Printable(bytes) << " [" << section << "] " << key;
+            EXPECT_EQ(ours.integer, theirs.integer)
+                << Printable(bytes) << " [" << section << "] " << key;
+            EXPECT_EQ(ours.structOk, theirs.structOk)
+                << Printable(bytes) << " [" << section << "] " << key;
             EXPECT_TRUE(ours == theirs) << Printable(bytes) << " [" << section << "] " << key;
         }
 }
@@ -104,9 +113,10 @@ TEST(PrivateProfileDifferential, OddFilesReadTheSame) {
 // them, where we refuse a value of the wrong length.
 std::string RandomFile(std::mt19937& rng) {
     static const char* const pieces[] = {
-        "[s]", "[S]", " [ s ] ", "[t]", "[u]]", "[]", "[s", "k", "K", " k ", "j", "a", "b", "c", "noeq",
-        ";k", "# j", "z", "st", "=", " = ", "==", "v", "\"q\"", "'", "\"", " ", "\t", "12", "-5", "0x1F",
-        "0102A0A3", "0102a0a4", "0102A0", "x;y", "\x1a",
+        "[s]", "[S]", " [ s ] ", "[t]",  "[u]]",     "[]",       "[s",     "k",   "K",
+        " k ", "j",   "a",       "b",    "c",        "noeq",     ";k",     "# j", "z",
+        "st",  "=",   " = ",     "==",   "v",        "\"q\"",    "'",      "\"",  " ",
+        "\t",  "12",  "-5",      "0x1F", "0102A0A3", "0102a0a4", "0102A0", "x;y", "\x1a",
     };
     static const char* const ends[] = {"\r\n", "\n", "\r", "\r\n\r\n"};
     std::string file;
@@ -143,15 +153,16 @@ void ApplyOurs(IniFile& file, const Write& w) {
 }
 
 void ApplyPlatforms(const std::string& path, const Write& w) {
-    BOOL ok = w.isStruct ? WritePrivateProfileStructA(w.section, w.key, const_cast<char*>(w.value.data()),
-                                                      static_cast<UINT>(w.value.size()), path.c_str())
-                         : WritePrivateProfileStringA(w.section, w.key, w.value.c_str(), path.c_str());
+    BOOL ok = w.isStruct
+                  ? WritePrivateProfileStructA(w.section, w.key, const_cast<char*>(w.value.data()),
+                                               static_cast<UINT>(w.value.size()), path.c_str())
+                  : WritePrivateProfileStringA(w.section, w.key, w.value.c_str(), path.c_str());
     ASSERT_TRUE(ok);
 }
 
 // Applies the writes to both files one by one, comparing bytes after each.
-void ExpectSameWrites(const TempFolder& dir, const std::string& start, const std::vector<Write>& writes, int index,
-                      bool startMissing = false) {
+void ExpectSameWrites(const TempFolder& dir, const std::string& start,
+                      const std::vector<Write>& writes, int index, bool startMissing = false) {
     std::string oursPath = dir.File("ours" + std::to_string(index) + ".ini");
     std::string theirsPath = dir.File("theirs" + std::to_string(index) + ".ini");
     if (!startMissing) {
@@ -174,10 +185,12 @@ void ExpectSameWrites(const TempFolder& dir, const std::string& start, const std
 std::vector<Write> RandomWrites(std::mt19937& rng, int count) {
     static const char* const sections[] = {"s", "S", " t", "u", "Setting"};
     static const char* const keys[] = {"k", "K", "j", " a", "b c", "MacroKeyInfo0", ";x"};
-    static const char* const values[] = {"", "v", "  padded", "\"quoted\"", "-1", "12", "x=y", "a;b", "'"};
+    static const char* const values[] = {"",   "v",   "  padded", "\"quoted\"", "-1",
+                                         "12", "x=y", "a;b",      "'"};
     std::vector<Write> writes;
     for (int i = 0; i < count; ++i) {
-        Write w{sections[rng() % std::size(sections)], keys[rng() % std::size(keys)], values[rng() % std::size(values)]};
+        Write w{sections[rng() % std::size(sections)], keys[rng() % std::size(keys)],
+                values[rng() % std::size(values)]};
         if (rng() % 4 == 0) {
             w.isStruct = true;
             w.value.assign(rng() % 8, '\0');
@@ -219,12 +232,16 @@ class SaveAllDifferential : public ::testing::Test {
 protected:
     void ExpectSameFiles() {
         for (int n = -1; n < kProfileFileCount; ++n) {
-            std::string a = n < 0 ? ConfigFilePath(ours.Folder()) : ProfileFilePath(ours.Folder(), n);
-            std::string b = n < 0 ? ConfigFilePath(theirs.Folder()) : ProfileFilePath(theirs.Folder(), n);
+            std::string a =
+                n < 0 ? ConfigFilePath(ours.Folder()) : ProfileFilePath(ours.Folder(), n);
+            std::string b =
+                n < 0 ? ConfigFilePath(theirs.Folder()) : ProfileFilePath(theirs.Folder(), n);
             std::string bytesA = TempFolder::Read(a), bytesB = TempFolder::Read(b);
             EXPECT_FALSE(bytesA.empty()) << a;
-            EXPECT_TRUE(bytesA == bytesB) << "file " << n << " differs at byte "
-                                          << std::mismatch(bytesA.begin(), bytesA.end(), bytesB.begin(), bytesB.end()).first - bytesA.begin();
+            EXPECT_TRUE(bytesA == bytesB)
+                << "file " << n << " differs at byte "
+                << std::mismatch(bytesA.begin(), bytesA.end(), bytesB.begin(), bytesB.end()).first -
+                       bytesA.begin();
         }
     }
     void SaveBoth(const SharedSettingsBlock& image) {
@@ -250,8 +267,10 @@ TEST_F(SaveAllDifferential, FromNothingThenOverTheSavedFiles) {
 }
 
 TEST_F(SaveAllDifferential, OverFilesWithForeignKeys) {
-    const std::string foreign = "[Setting]\r\nFWVersion=205\r\nMouseColor=1\r\n[OSDSetting]\r\nconfig=00\r\n";
-    const std::string profile = "[Setting]\r\nUnknown=1\r\nModeStatus=1\r\ndpibyDpiIndicator0=3\r\n[Other]\r\nk=v\r\n";
+    const std::string foreign =
+        "[Setting]\r\nFWVersion=205\r\nMouseColor=1\r\n[OSDSetting]\r\nconfig=00\r\n";
+    const std::string profile =
+        "[Setting]\r\nUnknown=1\r\nModeStatus=1\r\ndpibyDpiIndicator0=3\r\n[Other]\r\nk=v\r\n";
     for (TempFolder* dir : {&ours, &theirs}) {
         CreateDirectoryA(dir->File("config").c_str(), nullptr);
         TempFolder::Write(ConfigFilePath(dir->Folder()), foreign);
@@ -268,8 +287,10 @@ TEST_F(SaveAllDifferential, LoadAllReadsWhatTheKeyByKeyLoadReads) {
     WritePrivateProfileStringA("Setting", "MacroKeyInfo3", "00", path.c_str());
     WritePrivateProfileStringA("Setting", "dpiIndicator2", nullptr, path.c_str());
     WritePrivateProfileStringA("Setting", "dpibyDpiIndicator2", "17", path.c_str());
-    WritePrivateProfileStringA("Setting", "ProFileName", std::string(400, 'n').c_str(), path.c_str());
-    WritePrivateProfileStringA(nullptr, nullptr, nullptr, path.c_str()); // flush the platform's cache
+    WritePrivateProfileStringA("Setting", "ProFileName", std::string(400, 'n').c_str(),
+                               path.c_str());
+    WritePrivateProfileStringA(nullptr, nullptr, nullptr,
+                               path.c_str()); // flush the platform's cache
     auto viaPlatform = std::make_unique<SharedSettingsBlock>();
     auto viaOurs = std::make_unique<SharedSettingsBlock>();
     testing::PlatformLoadAll(*viaPlatform, theirs.Folder());
