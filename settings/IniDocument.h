@@ -2,7 +2,14 @@
 // An INI file held in memory, read and edited the way the platform's
 // private-profile functions read and edit it, but keeping the file's own bytes:
 // a write changes the one line of its key (or adds one) and every other line
-// stays byte for byte as it was.
+// stays byte for byte as it was. Windows does the same. Wine instead rewrites
+// the whole file in its own layout on every write (blank lines and blanks
+// around names dropped, text after a header's ']' lost); we keep the lines we
+// do not own, since users and other programs may have put them there. On
+// files already in that layout both give the same bytes.
+//
+// New lines end with CR LF; new keys go after the last non-blank line of
+// their section, new sections at the end of the file.
 //
 // Reading follows the platform: names and values are trimmed of blanks; names
 // compare without regard to ASCII case; the first section of a name wins and
