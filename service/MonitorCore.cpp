@@ -199,7 +199,7 @@ void MonitorCore::OnDpiLevel(int level) {
         cpiLevel = ActiveCpiLevel(*profile);
         osdText = OsdDpiText(*profile);
     }
-    PublishWorkingBlock();
+    SaveFiles(*PublishWorkingBlock());
     TraceShowOsd();
     PostToOption(kMsgMouseChangedLevel);
     if (osd_.DpiNoticeFlag() == kOsdFlagOn) {
@@ -218,7 +218,7 @@ void MonitorCore::OnReportInterval(int intervalMs) {
         if (int32_t rate = PollingRateOfInterval(intervalMs); rate >= 0) profile->PollingRate = rate;
         pollingRate = profile->PollingRate;
     }
-    PublishWorkingBlock();
+    SaveFiles(*PublishWorkingBlock());
     TraceShowOsd();
     PostToOption(kMsgMouseChangedLevel);
     ShowNotice(RateBalloonText(pollingRate));
@@ -393,6 +393,13 @@ void MonitorCore::CloseWindow(const char* caption) {
 void MonitorCore::WriteOsdMessage(const std::string& text) {
     std::lock_guard store(storeMutex_);
     IniFile(configPath_).WriteText(keys::kOsdDataSection, keys::kOsdMessageKey, text);
+}
+
+// A change the mouse made is kept in the files too, so that it survives a
+// restart without the mouse. The registry keeps what the last save wrote.
+void MonitorCore::SaveFiles(const SharedSettingsBlock& image) {
+    std::lock_guard store(storeMutex_);
+    SaveAll(image, programFolder_);
 }
 
 void MonitorCore::WriteDeviceFlag(bool present) {

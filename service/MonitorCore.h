@@ -98,6 +98,7 @@ private:
     void PostToOsd(unsigned message, uintptr_t wParam, intptr_t lParam);
     void WriteOsdMessage(const std::string& text);
     void WriteDeviceFlag(bool present);
+    void SaveFiles(const SharedSettingsBlock& image);
     void CloseWindow(const char* caption);
 
     DeviceConnection& connection_;

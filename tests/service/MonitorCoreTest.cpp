@@ -210,6 +210,7 @@ TEST_F(Monitor, MouseButtonsUpdateTheProfileOptionAndNotices) {
     const ProfileRecord& p = working->Profiles[0];
     EXPECT_EQ(p.Cpi_X, 3);
     EXPECT_EQ(BlockNow()->Profiles[0].Cpi_X, 3);
+    EXPECT_EQ(IniFile(ProfileFilePath(folder.Folder(), 0)).ReadInt("Setting", "Cpi_X", -1), 3);
     EXPECT_EQ(windows.Take(), (std::vector<Posted>{{kOptionCaption, kMsgMouseChangedLevel, 0, 0},
                                                    {kOsdCaption, kMsgOsdShow, kOsdShowText, 0}}));
     EXPECT_EQ(trace.Take(), (Lines{"Show OSD 2\n"}));

@@ -1,0 +1,60 @@
+#pragma once
+// A Monitor.exe in a fresh program folder of its own, with the simulated
+// hiddriver.dll (or without any), started as a user would start it, and the
+// ways a test looks at it: its window, tray icon, shared block, files and the
+// simulated mouse's control channel.
+#include <windows.h>
+
+#include <memory>
+#include <optional>
+#include <string>
+
+#include "settings/SharedSettingsBlock.h"
+
+namespace mervik::testing {
+
+class MonitorUnderTest {
+public:
+    // Lays out the folder: Monitor.exe, lan.dll, default settings, and the
+    // simulated mouse unless `withMouseLibrary` is false. `edit` may change
+    // the settings written first.
+    explicit MonitorUnderTest(bool withMouseLibrary = true, void (*edit)(SharedSettingsBlock&) = nullptr);
+    ~MonitorUnderTest();
+    MonitorUnderTest(const MonitorUnderTest&) = delete;
+    MonitorUnderTest& operator=(const MonitorUnderTest&) = delete;
+
+    // Starts Monitor.exe with `arguments` and waits for its hidden window.
+    bool Start(const std::string& arguments = "");
+    // Runs another Monitor.exe from the same folder; its exit code, or -1.
+    int RunSecond(const std::string& arguments, DWORD timeoutMs = 20000);
+    // Waits for the process to end; its exit code, or -1 on time-out.
+    int WaitForExit(DWORD timeoutMs);
+
+    HWND Window() const { return window_; }
+    const std::string& Folder() const { return folder_; }
+    std::string ConfigPath() const;
+    // Device from config.ini, read without ever blocking Monitor's rename of
+    // the file; -1 before Monitor has written it.
+    int DeviceFlag() const;
+    // The hidden window still answers.
+    bool Responds();
+
+    bool TrayIconShown();
+    // The shared block as it is now; nothing when it does not exist.
+    std::unique_ptr<SharedSettingsBlock> Block();
+    bool WriteBlock(const SharedSettingsBlock& block);
+
+    // One control command to the simulated mouse; its reply, or nothing.
+    std::optional<std::string> Mouse(const std::string& command);
+    int MouseNumber(const std::string& field); // from "state"; -1 when absent
+    int CountInLog(const std::string& prefix); // log lines whose transfer starts with `prefix`
+    // Polls until `condition` holds or `timeoutMs` passes.
+    static bool Eventually(DWORD timeoutMs, bool (*condition)(MonitorUnderTest&), MonitorUnderTest& m);
+
+private:
+    std::string folder_;
+    PROCESS_INFORMATION process_{};
+    HWND window_ = nullptr;
+};
+
+} // namespace mervik::testing
