@@ -54,15 +54,5 @@ TEST(MacroList, AFullListRefusesMore) {
     EXPECT_EQ(list.Count(), kMaxMacroCount);
 }
 
-TEST(MacroRecord, UsedEventCountStaysWithinTheRecord) {
-    MacroRecord record = NewMacroRecord("x");
-    record.EventCount = 51;
-    EXPECT_EQ(UsedEventCount(record), kMaxMacroEvents);
-    record.EventCount = -3;
-    EXPECT_EQ(UsedEventCount(record), 0);
-    record.EventCount = 7;
-    EXPECT_EQ(UsedEventCount(record), 7);
-}
-
 } // namespace
 } // namespace mervik
