@@ -28,27 +28,30 @@ std::unique_ptr<ProfileRecord> BusiestProfile() {
         slot.Function = fn::Macro;
         slot.MacroRepeat = 1;
         for (int e = 0; e < kMaxMacroEvents; ++e)
-            slot.Events[slot.EventCount++] = {uint8_t(4 + e % 20), uint8_t(e % 2 ? MacroRelease : MacroPress),
-                                              uint16_t(e * 40)};
+            slot.Events[slot.EventCount++] = {
+                uint8_t(4 + e % 20), uint8_t(e % 2 ? MacroRelease : MacroPress), uint16_t(e * 40)};
     }
     return p;
 }
 
 void BM_EncodeDefaultProfile(benchmark::State& state) {
     auto profile = testing::DefaultProfile();
-    for (auto _ : state) benchmark::DoNotOptimize(EncodeUpload(*profile));
+    for (auto _ : state)
+        benchmark::DoNotOptimize(EncodeUpload(*profile));
 }
 BENCHMARK(BM_EncodeDefaultProfile)->Unit(benchmark::kMicrosecond);
 
 void BM_EncodeElevenMacroBanks(benchmark::State& state) {
     auto profile = BusiestProfile();
-    for (auto _ : state) benchmark::DoNotOptimize(EncodeUpload(*profile));
+    for (auto _ : state)
+        benchmark::DoNotOptimize(EncodeUpload(*profile));
 }
 BENCHMARK(BM_EncodeElevenMacroBanks)->Unit(benchmark::kMicrosecond);
 
 void BM_PlanText(benchmark::State& state) {
     UploadPlan plan = EncodeUpload(*BusiestProfile());
-    for (auto _ : state) benchmark::DoNotOptimize(PlanText(plan));
+    for (auto _ : state)
+        benchmark::DoNotOptimize(PlanText(plan));
 }
 BENCHMARK(BM_PlanText)->Unit(benchmark::kMicrosecond);
 
@@ -63,7 +66,9 @@ double LeastPauseSlackUs(const UploadPlan& plan, const sim::SimulatedMouse& mous
             dueUs += int64_t(step.pauseMs) * 1000;
             continue;
         }
-        if (i > 0) least = std::min(least, double(mouse.Log()[i].timeUs - mouse.Log()[i - 1].timeUs - dueUs));
+        if (i > 0)
+            least =
+                std::min(least, double(mouse.Log()[i].timeUs - mouse.Log()[i - 1].timeUs - dueUs));
         dueUs = 0;
         ++i;
     }
@@ -72,11 +77,14 @@ double LeastPauseSlackUs(const UploadPlan& plan, const sim::SimulatedMouse& mous
 
 void BM_FullUploadThroughSimulatedMouse(benchmark::State& state) {
     auto profile = testing::DefaultProfile();
-    for (int s : {1, 3, 40}) profile->Buttons[s].Function = fn::Copy;
+    for (int s : {1, 3, 40})
+        profile->Buttons[s].Function = fn::Copy;
     const UploadPlan plan = EncodeUpload(*profile);
     const auto origin = std::chrono::steady_clock::now();
     sim::SimulatedMouse mouse([origin] {
-        return std::chrono::duration_cast<std::chrono::microseconds>(std::chrono::steady_clock::now() - origin).count();
+        return std::chrono::duration_cast<std::chrono::microseconds>(
+                   std::chrono::steady_clock::now() - origin)
+            .count();
     });
     testing::SimulatedMouseLink link(mouse);
     SteadyClock clock;
@@ -87,15 +95,21 @@ void BM_FullUploadThroughSimulatedMouse(benchmark::State& state) {
         mouse.ClearLog();
         auto start = std::chrono::steady_clock::now();
         ExecuteUpload(plan, connection);
-        double ms = std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count();
-        worstOverPct = std::max(worstOverPct, 100.0 * (ms - plan.TotalPauseMs()) / plan.TotalPauseMs());
+        double ms =
+            std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start)
+                .count();
+        worstOverPct =
+            std::max(worstOverPct, 100.0 * (ms - plan.TotalPauseMs()) / plan.TotalPauseMs());
         leastSlackUs = std::min(leastSlackUs, LeastPauseSlackUs(plan, mouse));
     }
     state.counters["pause_sum_ms"] = plan.TotalPauseMs();
     state.counters["worst_over_%"] = worstOverPct;
     state.counters["least_pause_slack_us"] = leastSlackUs;
 }
-BENCHMARK(BM_FullUploadThroughSimulatedMouse)->Unit(benchmark::kMillisecond)->Iterations(3)->UseRealTime();
+BENCHMARK(BM_FullUploadThroughSimulatedMouse)
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(3)
+    ->UseRealTime();
 
 } // namespace
 

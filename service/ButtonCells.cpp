@@ -79,11 +79,14 @@ constexpr CommandRow kCommandTable[] = {
     {fn::Repeat, {0x0A, 0, 10, 10}},
 };
 
-uint8_t LowByte(int32_t value) { return static_cast<uint8_t>(value & 0xFF); }
+uint8_t LowByte(int32_t value) {
+    return static_cast<uint8_t>(value & 0xFF);
+}
 
 ButtonCell TableCell(uint8_t code) {
     for (const CommandRow& row : kCommandTable)
-        if (row.code == code) return row.cell;
+        if (row.code == code)
+            return row.cell;
     return {};
 }
 
@@ -94,7 +97,8 @@ uint8_t FireIntervalParam(int32_t interval) {
     return interval > kShortestInterval ? LowByte(interval / 2) : kMinimumParam;
 }
 
-void ApplyCodeRule(ButtonCell& cell, const ButtonAssignment& slot, int slotIndex, int32_t otgSpeed) {
+void ApplyCodeRule(ButtonCell& cell, const ButtonAssignment& slot, int slotIndex,
+                   int32_t otgSpeed) {
     switch (slot.Function) {
     case fn::Key:
         cell[1] = static_cast<uint8_t>(slot.KeyModifiers() >> 1);
@@ -116,7 +120,8 @@ void ApplyCodeRule(ButtonCell& cell, const ButtonAssignment& slot, int slotIndex
     case fn::Program:
         cell[3] = static_cast<uint8_t>(slotIndex + 1);
         break;
-    default: break;
+    default:
+        break;
     }
 }
 
@@ -128,6 +133,8 @@ ButtonCell CellFor(const ButtonAssignment& slot, int slotIndex, int32_t otgSpeed
     return cell;
 }
 
-bool PlaysSequence(const ButtonCell& cell) { return cell[0] == wire::kCellPlaySequence; }
+bool PlaysSequence(const ButtonCell& cell) {
+    return cell[0] == wire::kCellPlaySequence;
+}
 
 } // namespace mervik

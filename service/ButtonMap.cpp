@@ -9,7 +9,9 @@ namespace mervik {
 
 namespace {
 
-bool IsUnsentSlot(int slot) { return slot >= wire::kFirstUnsentSlot && slot <= wire::kLastUnsentSlot; }
+bool IsUnsentSlot(int slot) {
+    return slot >= wire::kFirstUnsentSlot && slot <= wire::kLastUnsentSlot;
+}
 
 // The bank a sequence cell plays; a macro's cell counts the steps kept.
 BankContent BankFor(const ButtonAssignment& slot, ButtonCell& cell) {
@@ -27,7 +29,8 @@ ButtonMapImage BuildButtonMap(const ProfileRecord& profile) {
     ButtonMapImage image;
     image.banks.reserve(wire::kBankCount);
     for (int i = 0; i < kSlotCount; ++i) {
-        if (IsUnsentSlot(i)) continue;
+        if (IsUnsentSlot(i))
+            continue;
         const ButtonAssignment& slot = profile.Buttons[i];
         ButtonCell cell = CellFor(slot, i, profile.OTGSpeed);
         if (PlaysSequence(cell) && image.banks.size() < wire::kBankCount) {

@@ -6,13 +6,16 @@
 namespace mervik {
 
 std::optional<uint32_t> ConnectionEventOfChange(uintptr_t wParam) {
-    if (wParam == kChangeArrived) return MakeDeviceEvent(kEventClassConnection, kConnectionArrived);
-    if (wParam == kChangeRemoved) return MakeDeviceEvent(kEventClassConnection, kConnectionRemoved);
+    if (wParam == kChangeArrived)
+        return MakeDeviceEvent(kEventClassConnection, kConnectionArrived);
+    if (wParam == kChangeRemoved)
+        return MakeDeviceEvent(kEventClassConnection, kConnectionRemoved);
     return std::nullopt;
 }
 
 bool DeviceConnection::Open() {
-    if (!link_.IsBound()) return false;
+    if (!link_.IsBound())
+        return false;
     link_.SelectDevice(kMouseVendorId, kMouseProductId);
     link_.StartNotifications();
     link_.OpenFeatureInterface();
@@ -22,21 +25,26 @@ bool DeviceConnection::Open() {
 }
 
 void DeviceConnection::Close() {
-    if (!link_.IsBound()) return;
+    if (!link_.IsBound())
+        return;
     link_.CloseFeatureInterface();
     link_.CloseReportInterface();
     link_.StopNotifications();
 }
 
 ConnectionChange DeviceConnection::OnConnectionEvent(uint16_t value) {
-    if (!link_.IsBound()) return ConnectionChange::None;
-    if (value == kConnectionArrived) return Arrive();
-    if (value == kConnectionRemoved) return Remove();
+    if (!link_.IsBound())
+        return ConnectionChange::None;
+    if (value == kConnectionArrived)
+        return Arrive();
+    if (value == kConnectionRemoved)
+        return Remove();
     return ConnectionChange::None;
 }
 
 ConnectionChange DeviceConnection::Arrive() {
-    if (State() == ConnectionState::Present) return ConnectionChange::None;
+    if (State() == ConnectionState::Present)
+        return ConnectionChange::None;
     WaitUntil(clock_, clock_.Now() + kArrivalSettleTime);
     state_ = ConnectionState::Present;
     auto transaction = BeginTransaction();
@@ -46,7 +54,8 @@ ConnectionChange DeviceConnection::Arrive() {
 }
 
 ConnectionChange DeviceConnection::Remove() {
-    if (State() == ConnectionState::Removed) return ConnectionChange::None;
+    if (State() == ConnectionState::Removed)
+        return ConnectionChange::None;
     state_ = ConnectionState::Removed;
     // A transfer in flight finishes before its interface goes away.
     auto transaction = BeginTransaction();

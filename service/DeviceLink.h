@@ -25,12 +25,12 @@ public:
     virtual void OpenFeatureInterface() = 0;  // Open_FeatureDevice
     virtual void CloseFeatureInterface() = 0; // Close_FeatureDevice
     // True when the mouse is present and its output interface is open.
-    virtual bool OpenReportInterface() = 0;   // Open_ReportDevice
-    virtual void CloseReportInterface() = 0;  // Close_ReportDevice
+    virtual bool OpenReportInterface() = 0;  // Open_ReportDevice
+    virtual void CloseReportInterface() = 0; // Close_ReportDevice
 
     virtual void SendFeature(const FeatureReport& report) = 0; // SetFeature
     // `report[0]` names the report wanted; true when `report` holds the answer.
-    virtual bool ReadFeature(FeatureReport& report) = 0;       // GetFeature
+    virtual bool ReadFeature(FeatureReport& report) = 0;         // GetFeature
     virtual void WriteBlock(std::span<const uint8_t> block) = 0; // WriteUSB
 };
 

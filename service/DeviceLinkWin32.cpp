@@ -25,7 +25,8 @@ Win32DeviceLink::Win32DeviceLink(const std::string& programFolder, HWND window) 
 }
 
 Win32DeviceLink::~Win32DeviceLink() {
-    if (library_) FreeLibrary(library_);
+    if (library_)
+        FreeLibrary(library_);
 }
 
 bool Win32DeviceLink::BindAll() {
@@ -43,19 +44,33 @@ bool Win32DeviceLink::BindAll() {
     return all;
 }
 
-void Win32DeviceLink::SelectDevice(uint16_t vendorId, uint16_t productId) { setVidPid_(vendorId, productId); }
+void Win32DeviceLink::SelectDevice(uint16_t vendorId, uint16_t productId) {
+    setVidPid_(vendorId, productId);
+}
 
-void Win32DeviceLink::StartNotifications() { openDevMonitor_(window_, kMsgDeviceEvent, kMsgDeviceChange); }
+void Win32DeviceLink::StartNotifications() {
+    openDevMonitor_(window_, kMsgDeviceEvent, kMsgDeviceChange);
+}
 
-void Win32DeviceLink::StopNotifications() { closeDevMonitor_(); }
+void Win32DeviceLink::StopNotifications() {
+    closeDevMonitor_();
+}
 
-void Win32DeviceLink::OpenFeatureInterface() { openFeatureDevice_(); }
+void Win32DeviceLink::OpenFeatureInterface() {
+    openFeatureDevice_();
+}
 
-void Win32DeviceLink::CloseFeatureInterface() { closeFeatureDevice_(); }
+void Win32DeviceLink::CloseFeatureInterface() {
+    closeFeatureDevice_();
+}
 
-bool Win32DeviceLink::OpenReportInterface() { return openReportDevice_() != 0; }
+bool Win32DeviceLink::OpenReportInterface() {
+    return openReportDevice_() != 0;
+}
 
-void Win32DeviceLink::CloseReportInterface() { closeReportDevice_(); }
+void Win32DeviceLink::CloseReportInterface() {
+    closeReportDevice_();
+}
 
 void Win32DeviceLink::SendFeature(const FeatureReport& report) {
     FeatureReport copy = report; // the library takes a non-const buffer

@@ -17,8 +17,8 @@ inline constexpr uint16_t kEventClassConnection = 0x7F00;
 inline constexpr uint16_t kConnectionArrived = 1;
 inline constexpr uint16_t kConnectionRemoved = 2;
 // The mouse's own buttons: classes are matched by their high byte.
-inline constexpr uint8_t kEventGroupDpiLevel = 0x07;    // value: level 1..6
-inline constexpr uint8_t kEventGroupReportRate = 0x05;  // value: interval 1..8 ms
+inline constexpr uint8_t kEventGroupDpiLevel = 0x07;   // value: level 1..6
+inline constexpr uint8_t kEventGroupReportRate = 0x05; // value: interval 1..8 ms
 
 constexpr uint32_t MakeDeviceEvent(uint16_t eventClass, uint16_t value) {
     return static_cast<uint32_t>(eventClass) << 16 | value;

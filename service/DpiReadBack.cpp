@@ -23,11 +23,14 @@ FeatureReport ExchangeReadRequest(DeviceConnection& connection, bool& answered) 
 ReadBackResult ReadBackActiveDpiLevel(DeviceConnection& connection, ProfileRecord* profile) {
     bool answered = false;
     FeatureReport answer = ExchangeReadRequest(connection, answered);
-    if (!answered) return {ReadBackOutcome::NoAnswer, 0};
+    if (!answered)
+        return {ReadBackOutcome::NoAnswer, 0};
     const int level = answer[wire::kActiveLevelByte];
     // Device answers are not trusted: Cpi_X indexes the DPI table elsewhere.
-    if (level < 1 || level > wire::kDpiLevelCount) return {ReadBackOutcome::OutOfRange, level};
-    if (profile) profile->Cpi_X = level - 1;
+    if (level < 1 || level > wire::kDpiLevelCount)
+        return {ReadBackOutcome::OutOfRange, level};
+    if (profile)
+        profile->Cpi_X = level - 1;
     return {ReadBackOutcome::Read, level};
 }
 

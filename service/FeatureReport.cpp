@@ -6,7 +6,8 @@ namespace mervik {
 
 uint8_t ReportChecksum(const FeatureReport& report) {
     unsigned sum = 0;
-    for (size_t i = 0; i < wire::kChecksumByte; ++i) sum += report[i];
+    for (size_t i = 0; i < wire::kChecksumByte; ++i)
+        sum += report[i];
     return static_cast<uint8_t>(wire::kChecksumTotal - sum);
 }
 
@@ -19,7 +20,8 @@ FeatureReport MakeFeatureReport(uint8_t command, std::initializer_list<uint8_t> 
     FeatureReport report{};
     report[0] = command;
     size_t i = 1;
-    for (uint8_t p : params) report[i++] = p;
+    for (uint8_t p : params)
+        report[i++] = p;
     report[wire::kChecksumByte] = ReportChecksum(report);
     return report;
 }

@@ -16,13 +16,15 @@ void AppendHexBytes(std::string& out, std::span<const uint8_t> bytes) {
 } // namespace
 
 std::string TransferLine(StepKind kind, std::span<const uint8_t> bytes) {
-    std::string line = kind == StepKind::Feature ? "feature" : "write " + std::to_string(bytes.size());
+    std::string line =
+        kind == StepKind::Feature ? "feature" : "write " + std::to_string(bytes.size());
     AppendHexBytes(line, bytes);
     return line;
 }
 
 std::string PlanStepLine(const PlanStep& step) {
-    if (step.kind == StepKind::Pause) return "sleep " + std::to_string(step.pauseMs);
+    if (step.kind == StepKind::Pause)
+        return "sleep " + std::to_string(step.pauseMs);
     return TransferLine(step.kind, step.Data());
 }
 

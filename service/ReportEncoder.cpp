@@ -26,7 +26,8 @@ void AddMapPage(UploadPlan& plan, const ButtonMapImage& map, int page) {
     plan.Feature(MakeFeatureReport(wire::kCmdButtonMapPage,
                                    {static_cast<uint8_t>(page), wire::kButtonMapPageLengthParam}));
     plan.Pause(wire::kPauseAfterAnnouncement);
-    std::span<const uint8_t> bytes(map.cells.data() + (page - 1) * wire::kMapPageSize, wire::kMapPageSize);
+    std::span<const uint8_t> bytes(map.cells.data() + (page - 1) * wire::kMapPageSize,
+                                   wire::kMapPageSize);
     for (size_t at = 0; at < bytes.size(); at += wire::kMapBlockSize) {
         plan.Write(bytes.subspan(at, wire::kMapBlockSize));
         plan.Pause(wire::kPauseAfterMapBlock);
@@ -47,8 +48,10 @@ void AddBank(UploadPlan& plan, const SequenceBank& bank, int number) {
 
 void AddButtons(UploadPlan& plan, const ProfileRecord& profile) {
     ButtonMapImage map = BuildButtonMap(profile);
-    for (int page = 1; page <= wire::kMapPageCount; ++page) AddMapPage(plan, map, page);
-    for (size_t b = 0; b < map.banks.size(); ++b) AddBank(plan, map.banks[b], static_cast<int>(b + 1));
+    for (int page = 1; page <= wire::kMapPageCount; ++page)
+        AddMapPage(plan, map, page);
+    for (size_t b = 0; b < map.banks.size(); ++b)
+        AddBank(plan, map.banks[b], static_cast<int>(b + 1));
 }
 
 } // namespace

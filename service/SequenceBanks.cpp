@@ -56,7 +56,8 @@ public:
     }
 
     bool Append(std::initializer_list<uint8_t> step) {
-        if (at_ + step.size() > wire::kBankSize) return false;
+        if (at_ + step.size() > wire::kBankSize)
+            return false;
         std::copy(step.begin(), step.end(), content_.bytes.begin() + at_);
         at_ += step.size();
         ++content_.stepCount;
@@ -76,7 +77,9 @@ bool IsShortStep(const MacroEvent& event) {
     return event.delay / wire::kShortPauseUnitMs <= wire::kStepShortPauseMask;
 }
 
-size_t StepSize(const MacroEvent& event) { return IsShortStep(event) ? 2 : 4; }
+size_t StepSize(const MacroEvent& event) {
+    return IsShortStep(event) ? 2 : 4;
+}
 
 bool AppendMacroStep(BankWriter& bank, const MacroEvent& event) {
     const uint8_t direction = event.action == MacroPress ? wire::kStepPress : wire::kStepRelease;
@@ -95,7 +98,8 @@ public:
     void Follow(const MacroEvent& event) {
         uint8_t* end = keys_.data() + count_;
         uint8_t* at = std::find(keys_.data(), end, event.code);
-        if (event.action == MacroPress && at == end) keys_[count_++] = event.code;
+        if (event.action == MacroPress && at == end)
+            keys_[count_++] = event.code;
         if (event.action != MacroPress && at != end) {
             std::copy(at + 1, end, at);
             --count_;
@@ -103,7 +107,8 @@ public:
     }
     size_t ReleaseBytes() const { return 2 * count_; }
     void ReleaseAll(BankWriter& bank) const {
-        for (size_t i = count_; i-- > 0;) bank.Append({wire::kStepRelease, keys_[i]});
+        for (size_t i = count_; i-- > 0;)
+            bank.Append({wire::kStepRelease, keys_[i]});
     }
 
 private:
@@ -121,12 +126,14 @@ BankContent CutMacroBank(BankWriter& bank, std::span<const MacroEvent> events) {
     for (const MacroEvent& event : events) {
         HeldKeys after = held;
         after.Follow(event);
-        if (used + StepSize(event) + after.ReleaseBytes() > wire::kBankStepCapacity) break;
+        if (used + StepSize(event) + after.ReleaseBytes() > wire::kBankStepCapacity)
+            break;
         used += StepSize(event);
         held = after;
         ++kept;
     }
-    for (const MacroEvent& event : events.first(kept)) AppendMacroStep(bank, event);
+    for (const MacroEvent& event : events.first(kept))
+        AppendMacroStep(bank, event);
     held.ReleaseAll(bank);
     return bank.Content();
 }
@@ -136,21 +143,28 @@ BankContent CutMacroBank(BankWriter& bank, std::span<const MacroEvent> events) {
 std::optional<BankContent> FixedSequenceBank(uint8_t functionCode) {
     auto chord = std::find_if(std::begin(kChords), std::end(kChords),
                               [&](const Chord& c) { return c.code == functionCode; });
-    if (chord == std::end(kChords)) return std::nullopt;
+    if (chord == std::end(kChords))
+        return std::nullopt;
     BankWriter bank(1);
     std::span<const uint8_t> keys(chord->keys, chord->keyCount);
-    for (uint8_t key : keys) bank.Append({wire::kStepPress, key});
-    for (auto key = keys.rbegin(); key != keys.rend(); ++key) bank.Append({wire::kStepRelease, *key});
+    for (uint8_t key : keys)
+        bank.Append({wire::kStepPress, key});
+    for (auto key = keys.rbegin(); key != keys.rend(); ++key)
+        bank.Append({wire::kStepRelease, *key});
     return bank.Content();
 }
 
 BankContent MacroBank(const ButtonAssignment& slot) {
     BankWriter bank(static_cast<uint16_t>(slot.MacroRepeat));
-    std::span<const MacroEvent> events(slot.Events, std::min<size_t>(slot.EventCount, kMaxMacroEvents));
+    std::span<const MacroEvent> events(slot.Events,
+                                       std::min<size_t>(slot.EventCount, kMaxMacroEvents));
     size_t size = 0;
-    for (const MacroEvent& event : events) size += StepSize(event);
-    if (size > wire::kBankStepCapacity) return CutMacroBank(bank, events);
-    for (const MacroEvent& event : events) AppendMacroStep(bank, event);
+    for (const MacroEvent& event : events)
+        size += StepSize(event);
+    if (size > wire::kBankStepCapacity)
+        return CutMacroBank(bank, events);
+    for (const MacroEvent& event : events)
+        AppendMacroStep(bank, event);
     return bank.Content();
 }
 

@@ -6,7 +6,9 @@ namespace mervik {
 
 namespace {
 
-uint8_t LowByte(int32_t value) { return static_cast<uint8_t>(value & 0xFF); }
+uint8_t LowByte(int32_t value) {
+    return static_cast<uint8_t>(value & 0xFF);
+}
 
 struct Lighting {
     uint8_t mode, value, value2;
@@ -15,10 +17,14 @@ struct Lighting {
 Lighting LightingOf(const ProfileRecord& p) {
     constexpr uint8_t kModeValue2 = 3; // modes 1 and 2 send a fixed second value
     switch (p.LightSwitch) {
-    case 1: return {1, LowByte(p.Brightness), kModeValue2};
-    case 2: return {2, LowByte(p.BreathSpeed), kModeValue2};
-    case 3: return {3, LowByte(p.BreathSpeed), LowByte(p.LightType)};
-    default: return {0, 0, 0};
+    case 1:
+        return {1, LowByte(p.Brightness), kModeValue2};
+    case 2:
+        return {2, LowByte(p.BreathSpeed), kModeValue2};
+    case 3:
+        return {3, LowByte(p.BreathSpeed), LowByte(p.LightType)};
+    default:
+        return {0, 0, 0};
     }
 }
 
@@ -26,10 +32,14 @@ Lighting LightingOf(const ProfileRecord& p) {
 
 uint8_t ReportIntervalMs(int32_t pollingRate) {
     switch (pollingRate) {
-    case 0: return 8;
-    case 1: return 4;
-    case 3: return 1;
-    default: return 2;
+    case 0:
+        return 8;
+    case 1:
+        return 4;
+    case 3:
+        return 1;
+    default:
+        return 2;
     }
 }
 
@@ -55,7 +65,8 @@ ColourBlock BuildColourBlock(const ProfileRecord& profile) {
     ColourBlock block{};
     size_t at = 0;
     for (int k = 0; k < kColorCount; ++k) {
-        if (profile.ColorFlag[k] == 0) continue;
+        if (profile.ColorFlag[k] == 0)
+            continue;
         uint32_t bgr = static_cast<uint32_t>(profile.SLEDColor[k]);
         block[at++] = static_cast<uint8_t>(bgr);       // red
         block[at++] = static_cast<uint8_t>(bgr >> 8);  // green
@@ -68,7 +79,8 @@ uint8_t DpiLevelCode(int32_t cpiLevel) {
     static constexpr uint8_t kCodes[] = {0x01, 0x02, 0x03, 0x04, 0x05, 0x06,
                                          0x07, 0x08, 0x25, 0x26, 0x27, 0x28};
     constexpr uint8_t kUnknownLevelCode = 0x06;
-    if (cpiLevel < 1 || cpiLevel > static_cast<int32_t>(std::size(kCodes))) return kUnknownLevelCode;
+    if (cpiLevel < 1 || cpiLevel > static_cast<int32_t>(std::size(kCodes)))
+        return kUnknownLevelCode;
     return kCodes[cpiLevel - 1];
 }
 

@@ -15,15 +15,20 @@ public:
     // False when the mouse is gone before the transaction begins.
     bool Run(const PlanStep& step) {
         switch (step.kind) {
-        case StepKind::Pause: pauseDue_ += std::chrono::milliseconds(step.pauseMs); return true;
+        case StepKind::Pause:
+            pauseDue_ += std::chrono::milliseconds(step.pauseMs);
+            return true;
         case StepKind::Feature:
             WaitForPause();    // the mouse gets its pause before anyone else's report
             transaction_ = {}; // then another transaction may come in between ours
-            if (!connection_.IsPresent()) return false;
+            if (!connection_.IsPresent())
+                return false;
             transaction_ = connection_.BeginTransaction();
             Transfer(step);
             return true;
-        case StepKind::Write: Transfer(step); return true;
+        case StepKind::Write:
+            Transfer(step);
+            return true;
         }
         return true;
     }
@@ -35,7 +40,8 @@ public:
 
 private:
     void WaitForPause() {
-        if (pauseDue_ == Clock::Duration::zero()) return;
+        if (pauseDue_ == Clock::Duration::zero())
+            return;
         WaitUntil(clock_, lastTransferEnd_ + pauseDue_);
         pauseDue_ = Clock::Duration::zero();
     }
@@ -67,7 +73,8 @@ private:
 UploadResult ExecuteUpload(const UploadPlan& plan, DeviceConnection& connection) {
     PlanRunner runner(connection);
     for (const PlanStep& step : plan.Steps())
-        if (!runner.Run(step)) return {runner.TransfersSent(), false};
+        if (!runner.Run(step))
+            return {runner.TransfersSent(), false};
     runner.Finish();
     return {runner.TransfersSent(), true};
 }

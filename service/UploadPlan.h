@@ -20,8 +20,8 @@ enum class StepKind : uint8_t {
 
 struct PlanStep {
     StepKind kind = StepKind::Pause;
-    uint8_t length = 0;    // bytes used of `bytes`
-    uint32_t pauseMs = 0;  // Pause only
+    uint8_t length = 0;   // bytes used of `bytes`
+    uint32_t pauseMs = 0; // Pause only
     std::array<uint8_t, wire::kMaxBlockSize> bytes{};
 
     std::span<const uint8_t> Data() const { return {bytes.data(), length}; }

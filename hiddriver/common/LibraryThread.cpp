@@ -25,7 +25,8 @@ DWORD WINAPI LibraryThread::Run(void* param) {
 }
 
 bool LibraryThread::Start(Body body) {
-    if (Running()) return true;
+    if (Running())
+        return true;
     stop_.Reset(CreateEventA(nullptr, TRUE, FALSE, nullptr));
     HMODULE module = nullptr;
     if (!stop_ || !GetModuleHandleExA(GET_MODULE_HANDLE_EX_FLAG_FROM_ADDRESS,
@@ -42,7 +43,8 @@ bool LibraryThread::Start(Body body) {
 }
 
 void LibraryThread::Stop() {
-    if (!thread_) return;
+    if (!thread_)
+        return;
     SetEvent(stop_.Get());
     WaitForSingleObject(thread_.Get(), INFINITE);
     thread_.Reset();

@@ -14,7 +14,8 @@ public:
     ~UniqueHandle() { Reset(); }
     UniqueHandle(UniqueHandle&& other) noexcept : handle_(std::exchange(other.handle_, nullptr)) {}
     UniqueHandle& operator=(UniqueHandle&& other) noexcept {
-        if (this != &other) Reset(std::exchange(other.handle_, nullptr));
+        if (this != &other)
+            Reset(std::exchange(other.handle_, nullptr));
         return *this;
     }
     UniqueHandle(const UniqueHandle&) = delete;
@@ -23,7 +24,8 @@ public:
     HANDLE Get() const { return handle_; }
     explicit operator bool() const { return handle_ != nullptr && handle_ != INVALID_HANDLE_VALUE; }
     void Reset(HANDLE handle = nullptr) {
-        if (*this) CloseHandle(handle_);
+        if (*this)
+            CloseHandle(handle_);
         handle_ = handle;
     }
 

@@ -18,12 +18,15 @@ constexpr DWORD kHangUpWaitMs = 5000;
 // Overlapped I/O on the pipe that gives up when the stop event fires.
 class PipeSession {
 public:
-    PipeSession(HANDLE pipe, HANDLE stop) : pipe_(pipe), stop_(stop), event_(CreateEventA(nullptr, TRUE, FALSE, nullptr)) {}
+    PipeSession(HANDLE pipe, HANDLE stop)
+        : pipe_(pipe), stop_(stop), event_(CreateEventA(nullptr, TRUE, FALSE, nullptr)) {}
 
     bool Connect() {
         OVERLAPPED ov = Fresh();
-        if (ConnectNamedPipe(pipe_, &ov)) return true;
-        if (GetLastError() == ERROR_PIPE_CONNECTED) return true;
+        if (ConnectNamedPipe(pipe_, &ov))
+            return true;
+        if (GetLastError() == ERROR_PIPE_CONNECTED)
+            return true;
         DWORD n = 0;
         return Await(ov, INFINITE, n);
     }
@@ -33,7 +36,8 @@ public:
         OVERLAPPED ov = Fresh();
         DWORD n = 0;
         BOOL done = ReadFile(pipe_, buffer.data(), kMaxCommand, &n, &ov);
-        if (!done && !Await(ov, timeoutMs, n)) return false;
+        if (!done && !Await(ov, timeoutMs, n))
+            return false;
         text.assign(buffer.data(), n);
         return true;
     }
@@ -62,7 +66,8 @@ private:
     }
 
     bool Await(OVERLAPPED& ov, DWORD timeoutMs, DWORD& n) {
-        if (GetLastError() != ERROR_IO_PENDING) return false;
+        if (GetLastError() != ERROR_IO_PENDING)
+            return false;
         HANDLE waits[] = {ov.hEvent, stop_};
         if (WaitForMultipleObjects(2, waits, FALSE, timeoutMs) != WAIT_OBJECT_0) {
             CancelIo(pipe_);
@@ -86,8 +91,10 @@ void Serve(HANDLE pipe, HANDLE stop, const ControlPipeServer::Handler& handler) 
         }
         std::string command;
         if (session.Read(command, kHangUpWaitMs)) {
-            std::string reply = command.size() < kMaxCommand ? handler(command) : "error: command too long\n";
-            if (session.Write(reply)) session.AwaitHangUp();
+            std::string reply =
+                command.size() < kMaxCommand ? handler(command) : "error: command too long\n";
+            if (session.Write(reply))
+                session.AwaitHangUp();
         }
         DisconnectNamedPipe(pipe);
     }
@@ -100,11 +107,14 @@ bool ControlPipeServer::Start(const std::string& pipeName, Handler handler) {
     // instead of silently sharing it.
     win::UniqueHandle pipe(CreateNamedPipeA(
         pipeName.c_str(), PIPE_ACCESS_DUPLEX | FILE_FLAG_OVERLAPPED | FILE_FLAG_FIRST_PIPE_INSTANCE,
-        PIPE_TYPE_MESSAGE | PIPE_READMODE_MESSAGE | PIPE_WAIT | PIPE_REJECT_REMOTE_CLIENTS, 1, kBufferSize,
-        kBufferSize, 0, nullptr));
-    if (!pipe) return false;
+        PIPE_TYPE_MESSAGE | PIPE_READMODE_MESSAGE | PIPE_WAIT | PIPE_REJECT_REMOTE_CLIENTS, 1,
+        kBufferSize, kBufferSize, 0, nullptr));
+    if (!pipe)
+        return false;
     auto shared = std::make_shared<win::UniqueHandle>(std::move(pipe));
-    return thread_.Start([shared, handler = std::move(handler)](HANDLE stop) { Serve(shared->Get(), stop, handler); });
+    return thread_.Start([shared, handler = std::move(handler)](HANDLE stop) {
+        Serve(shared->Get(), stop, handler);
+    });
 }
 
 } // namespace mervik::sim

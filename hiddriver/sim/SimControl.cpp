@@ -20,18 +20,24 @@ std::string Hex(std::span<const uint8_t> bytes) {
 
 const char* ReadAnswerName(ReadAnswer answer) {
     switch (answer) {
-    case ReadAnswer::Garbage: return "garbage";
-    case ReadAnswer::Silent: return "silent";
-    default: return "normal";
+    case ReadAnswer::Garbage:
+        return "garbage";
+    case ReadAnswer::Silent:
+        return "silent";
+    default:
+        return "normal";
     }
 }
 
-const char* Bool(bool b) { return b ? "true" : "false"; }
+const char* Bool(bool b) {
+    return b ? "true" : "false";
+}
 
 std::string BanksJson(const MouseMemory& m) {
     std::string json = "[";
     for (size_t b = 0; b < m.banks.size(); ++b) {
-        if (b) json += ',';
+        if (b)
+            json += ',';
         json += Hex(m.banks[b]);
     }
     json += ']';
@@ -40,9 +46,11 @@ std::string BanksJson(const MouseMemory& m) {
 
 // Splits "verb argument" at the first space; trailing line ends are dropped.
 std::pair<std::string_view, std::string_view> Split(std::string_view line) {
-    while (!line.empty() && (line.back() == '\n' || line.back() == '\r' || line.back() == ' ')) line.remove_suffix(1);
+    while (!line.empty() && (line.back() == '\n' || line.back() == '\r' || line.back() == ' '))
+        line.remove_suffix(1);
     size_t space = line.find(' ');
-    if (space == std::string_view::npos) return {line, {}};
+    if (space == std::string_view::npos)
+        return {line, {}};
     return {line.substr(0, space), line.substr(space + 1)};
 }
 
@@ -53,27 +61,40 @@ bool ParseCount(std::string_view text, int& count) {
 
 std::string Counted(SimulatedMouse& mouse, std::string_view verb, std::string_view arg) {
     int count = 0;
-    if (!ParseCount(arg, count)) return "error: " + std::string(verb) + " needs a count\n";
-    if (verb == "fail") mouse.FailNext(count);
-    else mouse.VanishAfter(count);
+    if (!ParseCount(arg, count))
+        return "error: " + std::string(verb) + " needs a count\n";
+    if (verb == "fail")
+        mouse.FailNext(count);
+    else
+        mouse.VanishAfter(count);
     return "ok\n";
 }
 
 std::string ReadMode(SimulatedMouse& mouse, std::string_view arg) {
-    if (arg == "normal") mouse.AnswerReadsWith(ReadAnswer::Normal);
-    else if (arg == "garbage") mouse.AnswerReadsWith(ReadAnswer::Garbage);
-    else if (arg == "silent") mouse.AnswerReadsWith(ReadAnswer::Silent);
-    else return "error: read takes normal, garbage or silent\n";
+    if (arg == "normal")
+        mouse.AnswerReadsWith(ReadAnswer::Normal);
+    else if (arg == "garbage")
+        mouse.AnswerReadsWith(ReadAnswer::Garbage);
+    else if (arg == "silent")
+        mouse.AnswerReadsWith(ReadAnswer::Silent);
+    else
+        return "error: read takes normal, garbage or silent\n";
     return "ok\n";
 }
 
 std::string Plain(SimulatedMouse& mouse, std::string_view verb) {
-    if (verb == "plug") mouse.Plug();
-    else if (verb == "unplug") mouse.Unplug();
-    else if (verb == "dpi") mouse.PressDpiButton();
-    else if (verb == "rate") mouse.PressRateButton();
-    else if (verb == "clear-log") mouse.ClearLog();
-    else return "error: unknown command\n";
+    if (verb == "plug")
+        mouse.Plug();
+    else if (verb == "unplug")
+        mouse.Unplug();
+    else if (verb == "dpi")
+        mouse.PressDpiButton();
+    else if (verb == "rate")
+        mouse.PressRateButton();
+    else if (verb == "clear-log")
+        mouse.ClearLog();
+    else
+        return "error: unknown command\n";
     return "ok\n";
 }
 
@@ -82,14 +103,17 @@ std::string Plain(SimulatedMouse& mouse, std::string_view verb) {
 std::string StateJson(const SimulatedMouse& mouse) {
     const MouseMemory& m = mouse.Memory();
     std::ostringstream json;
-    json << "{\"present\":" << Bool(mouse.Present()) << ",\"featureOpen\":" << Bool(mouse.FeatureOpen())
-         << ",\"reportOpen\":" << Bool(mouse.ReportOpen()) << ",\"reportIntervalMs\":" << int(m.reportIntervalMs)
-         << ",\"lighting\":[" << int(m.lighting[0]) << ',' << int(m.lighting[1]) << ',' << int(m.lighting[2])
+    json << "{\"present\":" << Bool(mouse.Present())
+         << ",\"featureOpen\":" << Bool(mouse.FeatureOpen())
+         << ",\"reportOpen\":" << Bool(mouse.ReportOpen())
+         << ",\"reportIntervalMs\":" << int(m.reportIntervalMs) << ",\"lighting\":["
+         << int(m.lighting[0]) << ',' << int(m.lighting[1]) << ',' << int(m.lighting[2])
          << "],\"colours\":" << Hex(m.colours) << ",\"dpiLevels\":" << Hex(m.dpiLevels)
          << ",\"activeLevel\":" << int(m.activeLevel) << ",\"fixedReports\":" << m.fixedReports
          << ",\"buttonMap\":" << Hex(m.buttonMap) << ",\"banks\":" << BanksJson(m)
          << ",\"transfers\":" << mouse.Transfers() << ",\"malformed\":" << mouse.Malformed()
-         << ",\"logDropped\":" << mouse.LogDropped() << ",\"faults\":{\"failNext\":" << mouse.FailNextCount()
+         << ",\"logDropped\":" << mouse.LogDropped()
+         << ",\"faults\":{\"failNext\":" << mouse.FailNextCount()
          << ",\"vanishAfter\":" << mouse.VanishAfterCount() << ",\"read\":\""
          << ReadAnswerName(mouse.ReadAnswerMode()) << "\"}}\n";
     return json.str();
@@ -99,7 +123,8 @@ std::string LogText(const SimulatedMouse& mouse) {
     std::string text;
     for (const LogEntry& e : mouse.Log()) {
         text += std::to_string(e.timeUs) + ' ' + e.line;
-        if (!e.error.empty()) text += " ! " + e.error;
+        if (!e.error.empty())
+            text += " ! " + e.error;
         text += '\n';
     }
     return text;
@@ -107,11 +132,16 @@ std::string LogText(const SimulatedMouse& mouse) {
 
 std::string RunControlCommand(SimulatedMouse& mouse, std::string_view line) {
     auto [verb, arg] = Split(line);
-    if (verb == "state") return StateJson(mouse);
-    if (verb == "log") return LogText(mouse);
-    if (verb == "fail" || verb == "vanish") return Counted(mouse, verb, arg);
-    if (verb == "read") return ReadMode(mouse, arg);
-    if (!arg.empty()) return "error: " + std::string(verb) + " takes no argument\n";
+    if (verb == "state")
+        return StateJson(mouse);
+    if (verb == "log")
+        return LogText(mouse);
+    if (verb == "fail" || verb == "vanish")
+        return Counted(mouse, verb, arg);
+    if (verb == "read")
+        return ReadMode(mouse, arg);
+    if (!arg.empty())
+        return "error: " + std::string(verb) + " takes no argument\n";
     return Plain(mouse, verb);
 }
 

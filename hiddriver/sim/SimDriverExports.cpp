@@ -20,7 +20,9 @@ namespace {
 
 int64_t MicrosecondsSinceLoad() {
     static const auto start = std::chrono::steady_clock::now();
-    return std::chrono::duration_cast<std::chrono::microseconds>(std::chrono::steady_clock::now() - start).count();
+    return std::chrono::duration_cast<std::chrono::microseconds>(std::chrono::steady_clock::now() -
+                                                                 start)
+        .count();
 }
 
 struct Host {
@@ -57,11 +59,14 @@ public:
 
     void StartControl() {
         std::lock_guard lock(controlMutex_);
-        if (controlRunning_) return;
-        controlRunning_ = control_.Start(ControlPipeName(GetCurrentProcessId()), [this](std::string_view command) {
-            return WithMouse([&](SimulatedMouse& m) { return RunControlCommand(m, command); });
-        });
-        if (!controlRunning_) OutputDebugStringA("hiddriver (simulated): control pipe not available\n");
+        if (controlRunning_)
+            return;
+        controlRunning_ = control_.Start(
+            ControlPipeName(GetCurrentProcessId()), [this](std::string_view command) {
+                return WithMouse([&](SimulatedMouse& m) { return RunControlCommand(m, command); });
+            });
+        if (!controlRunning_)
+            OutputDebugStringA("hiddriver (simulated): control pipe not available\n");
     }
     void StopControl() {
         std::lock_guard lock(controlMutex_);
@@ -72,7 +77,8 @@ public:
 private:
     // Called with mutex_ held; posting never blocks.
     void Post(const Notification& n) {
-        if (!host_.window) return;
+        if (!host_.window)
+            return;
         UINT message = n.kind == Notification::Event ? host_.eventMessage : host_.changeMessage;
         PostMessageA(host_.window, message, n.wParam, n.lParam);
     }
@@ -92,8 +98,11 @@ SimDriver& Driver() {
 }
 
 template <typename Fn> int OnBuffer(unsigned char* buffer, int length, Fn fn) {
-    if (!buffer || length < 0) return 0;
-    return Driver().WithMouse([&](SimulatedMouse& m) { return fn(m, std::span(buffer, static_cast<size_t>(length))); })
+    if (!buffer || length < 0)
+        return 0;
+    return Driver().WithMouse([&](SimulatedMouse& m) {
+        return fn(m, std::span(buffer, static_cast<size_t>(length)));
+    })
                ? 1
                : 0;
 }
@@ -126,7 +135,8 @@ int WINAPI Close_DevMonitor() {
 }
 
 int WINAPI Open_FeatureDevice() {
-    if (!Driver().Selected()) return 0;
+    if (!Driver().Selected())
+        return 0;
     return Driver().WithMouse([](SimulatedMouse& m) { return m.OpenFeature(); }) ? 1 : 0;
 }
 
@@ -136,7 +146,8 @@ int WINAPI Close_FeatureDevice() {
 }
 
 int WINAPI Open_ReportDevice() {
-    if (!Driver().Selected()) return 0;
+    if (!Driver().Selected())
+        return 0;
     return Driver().WithMouse([](SimulatedMouse& m) { return m.OpenReport(); }) ? 1 : 0;
 }
 
@@ -146,15 +157,18 @@ int WINAPI Close_ReportDevice() {
 }
 
 int WINAPI SetFeature(unsigned char* buffer, int length) {
-    return mervik::sim::OnBuffer(buffer, length, [](SimulatedMouse& m, std::span<uint8_t> b) { return m.SetFeature(b); });
+    return mervik::sim::OnBuffer(
+        buffer, length, [](SimulatedMouse& m, std::span<uint8_t> b) { return m.SetFeature(b); });
 }
 
 int WINAPI GetFeature(unsigned char* buffer, int length) {
-    return mervik::sim::OnBuffer(buffer, length, [](SimulatedMouse& m, std::span<uint8_t> b) { return m.GetFeature(b); });
+    return mervik::sim::OnBuffer(
+        buffer, length, [](SimulatedMouse& m, std::span<uint8_t> b) { return m.GetFeature(b); });
 }
 
 int WINAPI WriteUSB(unsigned char* buffer, int length) {
-    return mervik::sim::OnBuffer(buffer, length, [](SimulatedMouse& m, std::span<uint8_t> b) { return m.Write(b); });
+    return mervik::sim::OnBuffer(
+        buffer, length, [](SimulatedMouse& m, std::span<uint8_t> b) { return m.Write(b); });
 }
 
 } // extern "C"

@@ -39,16 +39,20 @@ bool SimulatedMouse::Malformed(LogEntry& entry, std::string error) {
 }
 
 void SimulatedMouse::CountDownToVanishing() {
-    if (vanishAfter_ < 0) return;
-    if (vanishAfter_-- == 0) Unplug();
+    if (vanishAfter_ < 0)
+        return;
+    if (vanishAfter_-- == 0)
+        Unplug();
 }
 
 // Every transfer passes here: the mouse must be there, the interface open, and
 // no injected failure pending.
 bool SimulatedMouse::Admit(LogEntry& entry, bool interfaceOpen) {
     CountDownToVanishing();
-    if (!present_) return Reject(entry, "absent");
-    if (!interfaceOpen) return Reject(entry, "interface closed");
+    if (!present_)
+        return Reject(entry, "absent");
+    if (!interfaceOpen)
+        return Reject(entry, "interface closed");
     if (failNext_ > 0) {
         --failNext_;
         return Reject(entry, "injected failure");
@@ -69,12 +73,14 @@ bool SimulatedMouse::OpenReport() {
 
 bool SimulatedMouse::SetFeature(std::span<const uint8_t> report) {
     LogEntry& entry = Record(TransferLine(StepKind::Feature, report));
-    if (!Admit(entry, featureOpen_)) return false;
+    if (!Admit(entry, featureOpen_))
+        return false;
     if (report.size() != wire::kFeatureReportSize)
         return Malformed(entry, "feature report of " + std::to_string(report.size()) + " bytes");
     FeatureReport r;
     std::copy(report.begin(), report.end(), r.begin());
-    if (!HasValidChecksum(r)) return Malformed(entry, "bad checksum");
+    if (!HasValidChecksum(r))
+        return Malformed(entry, "bad checksum");
     if (pending_) {
         // The report is still taken; the entry notes the announcement it cut short.
         Malformed(entry, "blocks of the previous announcement missing");
@@ -94,43 +100,61 @@ void SimulatedMouse::TakeReport(LogEntry& entry, std::span<const uint8_t, 8> r) 
     case wire::kCmdReportInterval:
         if (std::find(std::begin(kIntervals), std::end(kIntervals), p1) == std::end(kIntervals))
             Malformed(entry, "report interval " + std::to_string(p1));
-        else memory_.reportIntervalMs = p1;
+        else
+            memory_.reportIntervalMs = p1;
         break;
     case wire::kCmdFixed:
         if (!std::equal(r.begin() + 1, r.begin() + 7, std::begin(wire::kFixedReportParams)))
             Malformed(entry, "fixed report changed");
-        else ++memory_.fixedReports;
+        else
+            ++memory_.fixedReports;
         break;
-    case wire::kCmdLighting: memory_.lighting = {p1, p2, r[3]}; break;
-    case wire::kCmdColours: Expect(r[0], memory_.colours.data(), wire::kColourBlockSize, 1); break;
-    case wire::kCmdDpiLevels: Expect(r[0], memory_.dpiLevels.data(), wire::kDpiBlockSize, 1); break;
+    case wire::kCmdLighting:
+        memory_.lighting = {p1, p2, r[3]};
+        break;
+    case wire::kCmdColours:
+        Expect(r[0], memory_.colours.data(), wire::kColourBlockSize, 1);
+        break;
+    case wire::kCmdDpiLevels:
+        Expect(r[0], memory_.dpiLevels.data(), wire::kDpiBlockSize, 1);
+        break;
     case wire::kCmdActiveDpiLevel:
-        if (p1 < 1 || p1 > wire::kDpiLevelCount) Malformed(entry, "DPI level " + std::to_string(p1));
-        else memory_.activeLevel = p1;
+        if (p1 < 1 || p1 > wire::kDpiLevelCount)
+            Malformed(entry, "DPI level " + std::to_string(p1));
+        else
+            memory_.activeLevel = p1;
         break;
     case wire::kCmdButtonMapPage:
         if (p1 < 1 || p1 > wire::kMapPageCount || p2 != wire::kButtonMapPageLengthParam)
             Malformed(entry, "button map page " + std::to_string(p1));
-        else Expect(r[0], memory_.buttonMap.data() + (p1 - 1) * wire::kMapPageSize, wire::kMapBlockSize, 2);
+        else
+            Expect(r[0], memory_.buttonMap.data() + (p1 - 1) * wire::kMapPageSize,
+                   wire::kMapBlockSize, 2);
         break;
     case wire::kCmdSequenceBank:
         if (p1 < 1 || p1 > wire::kBankCount || p2 != wire::kSequenceBankLengthParam)
             Malformed(entry, "sequence bank " + std::to_string(p1));
-        else Expect(r[0], memory_.banks[p1 - 1].data(), wire::kMapBlockSize, 4);
+        else
+            Expect(r[0], memory_.banks[p1 - 1].data(), wire::kMapBlockSize, 4);
         break;
-    case wire::kCmdReadActiveDpiLevel: break; // the answer comes with GetFeature
-    default: Malformed(entry, "unknown command"); break;
+    case wire::kCmdReadActiveDpiLevel:
+        break; // the answer comes with GetFeature
+    default:
+        Malformed(entry, "unknown command");
+        break;
     }
 }
 
 bool SimulatedMouse::Write(std::span<const uint8_t> block) {
     LogEntry& entry = Record(TransferLine(StepKind::Write, block));
-    if (!Admit(entry, reportOpen_)) return false;
+    if (!Admit(entry, reportOpen_))
+        return false;
     return TakeBlock(entry, block);
 }
 
 bool SimulatedMouse::TakeBlock(LogEntry& entry, std::span<const uint8_t> block) {
-    if (!pending_) return Malformed(entry, "block without an announcement");
+    if (!pending_)
+        return Malformed(entry, "block without an announcement");
     PendingBlocks& p = *pending_;
     if (block.size() != p.blockSize) {
         pending_.reset();
@@ -139,37 +163,44 @@ bool SimulatedMouse::TakeBlock(LogEntry& entry, std::span<const uint8_t> block) 
     }
     std::copy(block.begin(), block.end(), p.target);
     p.target += p.blockSize;
-    if (--p.blocksLeft == 0) pending_.reset();
+    if (--p.blocksLeft == 0)
+        pending_.reset();
     return true;
 }
 
 bool SimulatedMouse::GetFeature(std::span<uint8_t> report) {
     LogEntry& entry = Record("read");
-    if (!Admit(entry, featureOpen_)) return false;
+    if (!Admit(entry, featureOpen_))
+        return false;
     if (report.size() != wire::kFeatureReportSize || report[0] != wire::kCmdReadActiveDpiLevel) {
         Malformed(entry, "read of an unknown report");
         return false;
     }
-    if (readAnswer_ == ReadAnswer::Silent) return Reject(entry, "no answer (injected)");
+    if (readAnswer_ == ReadAnswer::Silent)
+        return Reject(entry, "no answer (injected)");
     FeatureReport answer = MakeFeatureReport(wire::kCmdReadActiveDpiLevel, {memory_.activeLevel});
-    if (readAnswer_ == ReadAnswer::Garbage) answer = {0x8B, 0xEE, 0x5A, 0xC3, 0x00, 0xFF, 0x11, 0x00};
+    if (readAnswer_ == ReadAnswer::Garbage)
+        answer = {0x8B, 0xEE, 0x5A, 0xC3, 0x00, 0xFF, 0x11, 0x00};
     std::copy(answer.begin(), answer.end(), report.begin());
     entry.line += HexLine(answer);
     return true;
 }
 
 void SimulatedMouse::Raise(const Notification& n) {
-    if (notify_) notify_(n);
+    if (notify_)
+        notify_(n);
 }
 
 void SimulatedMouse::Plug() {
-    if (present_) return;
+    if (present_)
+        return;
     present_ = true;
     Raise({Notification::Change, static_cast<uint32_t>(kChangeArrived), 0});
 }
 
 void SimulatedMouse::Unplug() {
-    if (!present_) return;
+    if (!present_)
+        return;
     present_ = featureOpen_ = reportOpen_ = false;
     pending_.reset();
     vanishAfter_ = -1;
@@ -178,10 +209,12 @@ void SimulatedMouse::Unplug() {
 
 // The mouse steps to its next level in use, wrapping around.
 void SimulatedMouse::PressDpiButton() {
-    if (!present_) return;
+    if (!present_)
+        return;
     for (int step = 1; step <= wire::kDpiLevelCount; ++step) {
         int index = (memory_.activeLevel - 1 + step) % wire::kDpiLevelCount;
-        if (memory_.dpiLevels[index] & wire::kDpiLevelDisabled) continue;
+        if (memory_.dpiLevels[index] & wire::kDpiLevelDisabled)
+            continue;
         memory_.activeLevel = static_cast<uint8_t>(index + 1);
         Raise({Notification::Event, uint32_t{kEventGroupDpiLevel} << 8, memory_.activeLevel});
         return;
@@ -189,9 +222,11 @@ void SimulatedMouse::PressDpiButton() {
 }
 
 void SimulatedMouse::PressRateButton() {
-    if (!present_) return;
+    if (!present_)
+        return;
     auto at = std::find(std::begin(kIntervals), std::end(kIntervals), memory_.reportIntervalMs);
-    size_t next = at == std::end(kIntervals) ? 0 : (at - std::begin(kIntervals) + 1) % std::size(kIntervals);
+    size_t next =
+        at == std::end(kIntervals) ? 0 : (at - std::begin(kIntervals) + 1) % std::size(kIntervals);
     memory_.reportIntervalMs = kIntervals[next];
     Raise({Notification::Event, uint32_t{kEventGroupReportRate} << 8, memory_.reportIntervalMs});
 }

@@ -5,11 +5,11 @@
 // transfer with a monotonic timestamp. Nothing a host sends can make it read
 // or write outside its memory: bad transfers are logged as malformed.
 #include <cstdint>
+#include <deque>
 #include <functional>
 #include <optional>
 #include <span>
 #include <string>
-#include <deque>
 
 #include "hiddriver/sim/MouseMemory.h"
 

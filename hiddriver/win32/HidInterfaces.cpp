@@ -19,34 +19,39 @@ namespace {
 struct DeviceInfoSet {
     HDEVINFO set;
     ~DeviceInfoSet() {
-        if (set != INVALID_HANDLE_VALUE) SetupDiDestroyDeviceInfoList(set);
+        if (set != INVALID_HANDLE_VALUE)
+            SetupDiDestroyDeviceInfoList(set);
     }
 };
 
 std::string InterfacePath(HDEVINFO set, SP_DEVICE_INTERFACE_DATA& data) {
     DWORD size = 0;
     SetupDiGetDeviceInterfaceDetailA(set, &data, nullptr, 0, &size, nullptr);
-    if (size < sizeof(SP_DEVICE_INTERFACE_DETAIL_DATA_A)) return {};
+    if (size < sizeof(SP_DEVICE_INTERFACE_DETAIL_DATA_A))
+        return {};
     std::vector<char> buffer(size);
     auto* detail = reinterpret_cast<SP_DEVICE_INTERFACE_DETAIL_DATA_A*>(buffer.data());
     detail->cbSize = sizeof(SP_DEVICE_INTERFACE_DETAIL_DATA_A);
-    if (!SetupDiGetDeviceInterfaceDetailA(set, &data, detail, size, nullptr, nullptr)) return {};
+    if (!SetupDiGetDeviceInterfaceDetailA(set, &data, detail, size, nullptr, nullptr))
+        return {};
     return detail->DevicePath;
 }
 
 // Attributes and capabilities need no access rights, so a collection the
 // system holds (the pointer itself) can still be described.
 bool Describe(HidInterfaceInfo& info, uint16_t vendorId, uint16_t productId) {
-    win::UniqueHandle device(CreateFileA(info.path.c_str(), 0, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
-                                         OPEN_EXISTING, 0, nullptr));
-    if (!device) return false;
+    win::UniqueHandle device(CreateFileA(info.path.c_str(), 0, FILE_SHARE_READ | FILE_SHARE_WRITE,
+                                         nullptr, OPEN_EXISTING, 0, nullptr));
+    if (!device)
+        return false;
     HIDD_ATTRIBUTES attributes{};
     attributes.Size = sizeof attributes;
     if (!HidD_GetAttributes(device.Get(), &attributes) || attributes.VendorID != vendorId ||
         attributes.ProductID != productId)
         return false;
     PHIDP_PREPARSED_DATA preparsed = nullptr;
-    if (!HidD_GetPreparsedData(device.Get(), &preparsed)) return false;
+    if (!HidD_GetPreparsedData(device.Get(), &preparsed))
+        return false;
     HIDP_CAPS caps{};
     const bool described = HidP_GetCaps(preparsed, &caps) == HIDP_STATUS_SUCCESS;
     HidD_FreePreparsedData(preparsed);
@@ -62,15 +67,18 @@ bool Describe(HidInterfaceInfo& info, uint16_t vendorId, uint16_t productId) {
 std::vector<HidInterfaceInfo> FindHidInterfaces(uint16_t vendorId, uint16_t productId) {
     GUID hidGuid;
     HidD_GetHidGuid(&hidGuid);
-    DeviceInfoSet devices{SetupDiGetClassDevsA(&hidGuid, nullptr, nullptr, DIGCF_PRESENT | DIGCF_DEVICEINTERFACE)};
+    DeviceInfoSet devices{
+        SetupDiGetClassDevsA(&hidGuid, nullptr, nullptr, DIGCF_PRESENT | DIGCF_DEVICEINTERFACE)};
     std::vector<HidInterfaceInfo> found;
-    if (devices.set == INVALID_HANDLE_VALUE) return found;
+    if (devices.set == INVALID_HANDLE_VALUE)
+        return found;
     SP_DEVICE_INTERFACE_DATA data{};
     data.cbSize = sizeof data;
     for (DWORD i = 0; SetupDiEnumDeviceInterfaces(devices.set, nullptr, &hidGuid, i, &data); ++i) {
         HidInterfaceInfo info;
         info.path = InterfacePath(devices.set, data);
-        if (!info.path.empty() && Describe(info, vendorId, productId)) found.push_back(std::move(info));
+        if (!info.path.empty() && Describe(info, vendorId, productId))
+            found.push_back(std::move(info));
     }
     return found;
 }
@@ -79,7 +87,8 @@ bool PathNamesDevice(const std::string& path, uint16_t vendorId, uint16_t produc
     char pattern[32];
     std::snprintf(pattern, sizeof pattern, "vid_%04x&pid_%04x", vendorId, productId);
     std::string lower(path);
-    std::transform(lower.begin(), lower.end(), lower.begin(), [](unsigned char c) { return std::tolower(c); });
+    std::transform(lower.begin(), lower.end(), lower.begin(),
+                   [](unsigned char c) { return std::tolower(c); });
     return lower.find(pattern) != std::string::npos;
 }
 

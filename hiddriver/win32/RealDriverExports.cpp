@@ -46,9 +46,8 @@ public:
     void OpenMonitor(const Host& host) {
         CloseMonitor();
         SetHost(host);
-        notifier_.Start(vendorId_, productId_, [this](bool present) {
-            Post(&Host::changeMessage, present ? 1 : 0, 0);
-        });
+        notifier_.Start(vendorId_, productId_,
+                        [this](bool present) { Post(&Host::changeMessage, present ? 1 : 0, 0); });
     }
 
     void CloseMonitor() {
@@ -58,7 +57,8 @@ public:
 
     bool OpenFeature() {
         std::lock_guard lock(mutex_);
-        auto info = Pick([](const HidInterfaceInfo& i) { return i.featureLength >= kMinFeatureLength; });
+        auto info =
+            Pick([](const HidInterfaceInfo& i) { return i.featureLength >= kMinFeatureLength; });
         return info && feature_.Open(*info, false);
     }
 
@@ -70,9 +70,12 @@ public:
     bool OpenReport() {
         CloseReport();
         std::lock_guard lock(mutex_);
-        auto info = Pick([](const HidInterfaceInfo& i) { return i.outputLength >= kMinOutputLength; });
-        if (!info || !report_.Open(*info, true)) return false;
-        if (info->inputLength > kEventBytes) events_.Start([this](HANDLE stop) { ReadEvents(stop); });
+        auto info =
+            Pick([](const HidInterfaceInfo& i) { return i.outputLength >= kMinOutputLength; });
+        if (!info || !report_.Open(*info, true))
+            return false;
+        if (info->inputLength > kEventBytes)
+            events_.Start([this](HANDLE stop) { ReadEvents(stop); });
         return true;
     }
 
@@ -100,7 +103,8 @@ public:
 private:
     template <typename Pred> std::optional<HidInterfaceInfo> Pick(Pred pred) {
         for (HidInterfaceInfo& info : FindHidInterfaces(vendorId_, productId_))
-            if (pred(info)) return std::move(info);
+            if (pred(info))
+                return std::move(info);
         return std::nullopt;
     }
 
@@ -109,8 +113,10 @@ private:
     void ReadEvents(HANDLE stop) {
         std::vector<uint8_t> data;
         while (report_.ReadInput(data, stop)) {
-            if (data.size() < kEventBytes) continue;
-            Post(&Host::eventMessage, static_cast<WPARAM>(data[0] << 8 | data[1]), static_cast<LPARAM>(data[2] << 8 | data[3]));
+            if (data.size() < kEventBytes)
+                continue;
+            Post(&Host::eventMessage, static_cast<WPARAM>(data[0] << 8 | data[1]),
+                 static_cast<LPARAM>(data[2] << 8 | data[3]));
         }
     }
 
@@ -121,7 +127,8 @@ private:
 
     void Post(UINT Host::*message, WPARAM wParam, LPARAM lParam) {
         std::lock_guard lock(hostMutex_);
-        if (host_.window) PostMessageA(host_.window, host_.*message, wParam, lParam);
+        if (host_.window)
+            PostMessageA(host_.window, host_.*message, wParam, lParam);
     }
 
     std::mutex mutex_; // the channels
@@ -141,7 +148,8 @@ RealDriver& Driver() {
 }
 
 template <typename Fn> int OnBuffer(unsigned char* buffer, int length, Fn fn) {
-    if (!buffer || length <= 0) return 0;
+    if (!buffer || length <= 0)
+        return 0;
     return fn(std::span(buffer, static_cast<size_t>(length))) ? 1 : 0;
 }
 
@@ -168,14 +176,18 @@ int WINAPI Close_DevMonitor() {
     return 1;
 }
 
-int WINAPI Open_FeatureDevice() { return Driver().OpenFeature() ? 1 : 0; }
+int WINAPI Open_FeatureDevice() {
+    return Driver().OpenFeature() ? 1 : 0;
+}
 
 int WINAPI Close_FeatureDevice() {
     Driver().CloseFeature();
     return 1;
 }
 
-int WINAPI Open_ReportDevice() { return Driver().OpenReport() ? 1 : 0; }
+int WINAPI Open_ReportDevice() {
+    return Driver().OpenReport() ? 1 : 0;
+}
 
 int WINAPI Close_ReportDevice() {
     Driver().CloseReport();
@@ -183,15 +195,18 @@ int WINAPI Close_ReportDevice() {
 }
 
 int WINAPI SetFeature(unsigned char* buffer, int length) {
-    return mervik::hid::OnBuffer(buffer, length, [](std::span<uint8_t> b) { return Driver().SetFeature(b); });
+    return mervik::hid::OnBuffer(buffer, length,
+                                 [](std::span<uint8_t> b) { return Driver().SetFeature(b); });
 }
 
 int WINAPI GetFeature(unsigned char* buffer, int length) {
-    return mervik::hid::OnBuffer(buffer, length, [](std::span<uint8_t> b) { return Driver().GetFeature(b); });
+    return mervik::hid::OnBuffer(buffer, length,
+                                 [](std::span<uint8_t> b) { return Driver().GetFeature(b); });
 }
 
 int WINAPI WriteUSB(unsigned char* buffer, int length) {
-    return mervik::hid::OnBuffer(buffer, length, [](std::span<uint8_t> b) { return Driver().Write(b); });
+    return mervik::hid::OnBuffer(buffer, length,
+                                 [](std::span<uint8_t> b) { return Driver().Write(b); });
 }
 
 } // extern "C"

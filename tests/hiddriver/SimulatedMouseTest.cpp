@@ -23,7 +23,8 @@ using sim::SimulatedMouse;
 struct Mouse : ::testing::Test {
     testing::FakeClock clock;
     SimulatedMouse mouse{[this] {
-        return std::chrono::duration_cast<std::chrono::microseconds>(clock.now.time_since_epoch()).count();
+        return std::chrono::duration_cast<std::chrono::microseconds>(clock.now.time_since_epoch())
+            .count();
     }};
     testing::SimulatedMouseLink link{mouse};
     DeviceConnection connection{link, clock};
@@ -38,12 +39,14 @@ struct Mouse : ::testing::Test {
     std::vector<std::string> TransferLinesOf(const UploadPlan& plan) {
         std::vector<std::string> lines;
         for (const PlanStep& s : plan.Steps())
-            if (s.kind != StepKind::Pause) lines.push_back(PlanStepLine(s));
+            if (s.kind != StepKind::Pause)
+                lines.push_back(PlanStepLine(s));
         return lines;
     }
     std::vector<std::string> LoggedLines() {
         std::vector<std::string> lines;
-        for (const auto& e : mouse.Log()) lines.push_back(e.line);
+        for (const auto& e : mouse.Log())
+            lines.push_back(e.line);
         return lines;
     }
 };
@@ -90,16 +93,16 @@ TEST_F(Mouse, MalformedTransfersAreLoggedNotTaken) {
     const sim::MouseMemory before = mouse.Memory();
     FeatureReport bad = MakeFeatureReport(0x0B, {2, 8});
     bad[7] ^= 0x10;
-    mouse.SetFeature(bad);                                       // checksum
-    mouse.SetFeature(MakeFeatureReport(0x55));                   // unknown command
-    mouse.SetFeature(MakeFeatureReport(0x0B, {9, 8}));           // no such level
-    mouse.SetFeature(MakeFeatureReport(0x13, {12, 0x80}));       // no such bank
-    mouse.SetFeature(std::vector<uint8_t>{0x01, 0x02, 0x03});    // short report
+    mouse.SetFeature(bad);                                    // checksum
+    mouse.SetFeature(MakeFeatureReport(0x55));                // unknown command
+    mouse.SetFeature(MakeFeatureReport(0x0B, {9, 8}));        // no such level
+    mouse.SetFeature(MakeFeatureReport(0x13, {12, 0x80}));    // no such bank
+    mouse.SetFeature(std::vector<uint8_t>{0x01, 0x02, 0x03}); // short report
     std::vector<uint8_t> huge(4096, 0xAA);
-    mouse.Write(huge);                                           // nothing announced
+    mouse.Write(huge); // nothing announced
     mouse.SetFeature(MakeFeatureReport(0x12, {4, 0x40}));
-    mouse.Write(huge);                                           // wrong size for a page block
-    mouse.Write(std::vector<uint8_t>(32, 0xAA));                 // the announcement is spent
+    mouse.Write(huge);                           // wrong size for a page block
+    mouse.Write(std::vector<uint8_t>(32, 0xAA)); // the announcement is spent
     mouse.SetFeature(MakeFeatureReport(0x10, {0, 0x18}));
     mouse.SetFeature(MakeFeatureReport(0x03, {0, 0x0F, 0xD8, 0x40})); // cuts the colours short
     EXPECT_EQ(mouse.Malformed(), 9u);
@@ -114,7 +117,8 @@ TEST_F(Mouse, ReadBackOutcomesByAnswerMode) {
     EXPECT_EQ(ReadBackActiveDpiLevel(connection, profile.get()).outcome, ReadBackOutcome::Read);
     EXPECT_EQ(profile->Cpi_X, 2); // the mouse starts at level 3
     mouse.AnswerReadsWith(ReadAnswer::Garbage);
-    EXPECT_EQ(ReadBackActiveDpiLevel(connection, profile.get()).outcome, ReadBackOutcome::OutOfRange);
+    EXPECT_EQ(ReadBackActiveDpiLevel(connection, profile.get()).outcome,
+              ReadBackOutcome::OutOfRange);
     mouse.AnswerReadsWith(ReadAnswer::Silent);
     EXPECT_EQ(ReadBackActiveDpiLevel(connection, profile.get()).outcome, ReadBackOutcome::NoAnswer);
     EXPECT_EQ(profile->Cpi_X, 2);
@@ -145,8 +149,8 @@ TEST_F(Mouse, ButtonsStepThroughWhatTheMouseHolds) {
     profile->dpiStepFlag[4] = 0;
     profile->Cpi_X = 2;
     ExecuteUpload(EncodeUpload(*profile), connection);
-    mouse.PressDpiButton(); // 3 -> 6, skipping 4 and 5
-    mouse.PressDpiButton(); // 6 -> 1
+    mouse.PressDpiButton();  // 3 -> 6, skipping 4 and 5
+    mouse.PressDpiButton();  // 6 -> 1
     mouse.PressRateButton(); // 2 ms -> 1 ms
     mouse.PressRateButton(); // 1 ms -> 8 ms
     ASSERT_EQ(posted.size(), 4u);
@@ -177,14 +181,17 @@ TEST_F(Mouse, ControlCommands) {
     EXPECT_EQ(mouse.FailNextCount(), 3);
     EXPECT_EQ(sim::RunControlCommand(mouse, "read garbage"), "ok\n");
     EXPECT_EQ(mouse.ReadAnswerMode(), ReadAnswer::Garbage);
-    const char* refused[] = {"fail", "fail -1", "fail 2x", "vanish", "read loud", "jump", "plug now", ""};
+    const char* refused[] = {"fail",      "fail -1", "fail 2x",  "vanish",
+                             "read loud", "jump",    "plug now", ""};
     for (const char* line : refused)
         EXPECT_EQ(sim::RunControlCommand(mouse, line).rfind("error: ", 0), 0u) << line;
     std::string state = sim::RunControlCommand(mouse, "state");
     EXPECT_NE(state.find("\"activeLevel\":4,"), std::string::npos) << state;
-    EXPECT_NE(state.find("\"faults\":{\"failNext\":3,\"vanishAfter\":-1,\"read\":\"garbage\"}"), std::string::npos);
+    EXPECT_NE(state.find("\"faults\":{\"failNext\":3,\"vanishAfter\":-1,\"read\":\"garbage\"}"),
+              std::string::npos);
     mouse.SetFeature(MakeFeatureReport(0x0D, {1, 9, 3}));
-    EXPECT_EQ(sim::RunControlCommand(mouse, "log"), "0 feature 0D 01 09 03 00 00 00 E5 ! injected failure\n");
+    EXPECT_EQ(sim::RunControlCommand(mouse, "log"),
+              "0 feature 0D 01 09 03 00 00 00 E5 ! injected failure\n");
 }
 
 } // namespace

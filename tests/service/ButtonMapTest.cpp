@@ -30,17 +30,27 @@ TEST(ButtonCells, TableRowsWithoutTheirOwnRule) {
         ButtonCell cell;
     };
     const Case cases[] = {
-        {fn::LeftButton, {0x01, 0, 0xF0, 0}},   {fn::SideButton2, {0x01, 0, 0xF4, 0}},
-        {fn::Disabled, {0, 0, 0, 0}},           {fn::MediaPlayer, {0x03, 0, 0x83, 0x01}},
-        {fn::VolumeDown, {0x03, 0, 0xEA, 0}},   {fn::BrowserFavorites, {0x03, 0, 0x2A, 0x02}},
-        {fn::Group4Item4, {0x04, 0, 4, 0}},     {fn::Group5Item3, {0x05, 0, 3, 0}},
-        {fn::Group7Item4Value2, {0x07, 0, 4, 2}}, {fn::Group8Item3, {0x08, 0, 3, 0}},
-        {fn::SwitchWindow, {0x09, 0, 0, 4}},    {fn::SaveAs, {0x09, 0, 0, 6}},
-        {fn::DoubleClick, {0x0A, 0xF0, 0x32, 2}}, {fn::TripleClick, {0x0A, 0xF0, 0x32, 3}},
+        {fn::LeftButton, {0x01, 0, 0xF0, 0}},
+        {fn::SideButton2, {0x01, 0, 0xF4, 0}},
+        {fn::Disabled, {0, 0, 0, 0}},
+        {fn::MediaPlayer, {0x03, 0, 0x83, 0x01}},
+        {fn::VolumeDown, {0x03, 0, 0xEA, 0}},
+        {fn::BrowserFavorites, {0x03, 0, 0x2A, 0x02}},
+        {fn::Group4Item4, {0x04, 0, 4, 0}},
+        {fn::Group5Item3, {0x05, 0, 3, 0}},
+        {fn::Group7Item4Value2, {0x07, 0, 4, 2}},
+        {fn::Group8Item3, {0x08, 0, 3, 0}},
+        {fn::SwitchWindow, {0x09, 0, 0, 4}},
+        {fn::SaveAs, {0x09, 0, 0, 6}},
+        {fn::DoubleClick, {0x0A, 0xF0, 0x32, 2}},
+        {fn::TripleClick, {0x0A, 0xF0, 0x32, 3}},
         // Codes without a row, labelled or not, give an empty cell.
-        {fn::Unbound42, {0, 0, 0, 0}},          {0, {0, 0, 0, 0}}, {200, {0, 0, 0, 0}},
+        {fn::Unbound42, {0, 0, 0, 0}},
+        {0, {0, 0, 0, 0}},
+        {200, {0, 0, 0, 0}},
     };
-    for (const Case& c : cases) EXPECT_EQ(CellFor(SlotWith(c.code), 0, 10), c.cell) << "code " << int(c.code);
+    for (const Case& c : cases)
+        EXPECT_EQ(CellFor(SlotWith(c.code), 0, 10), c.cell) << "code " << int(c.code);
 }
 
 TEST(ButtonCells, CodesWithTheirOwnRule) {
@@ -77,10 +87,12 @@ TEST(ButtonMap, DefaultProfileMapsEverySentSlot) {
 
 TEST(ButtonMap, Slots24To29StayEmptyAndTakeNoBank) {
     auto p = DefaultProfile();
-    for (int s = 24; s <= 29; ++s) p->Buttons[s].Function = fn::Copy;
+    for (int s = 24; s <= 29; ++s)
+        p->Buttons[s].Function = fn::Copy;
     p->Buttons[30].Function = fn::Paste;
     ButtonMapImage map = BuildButtonMap(*p);
-    for (int s = 24; s <= 29; ++s) EXPECT_EQ(CellAt(map, s), (ButtonCell{})) << "slot " << s;
+    for (int s = 24; s <= 29; ++s)
+        EXPECT_EQ(CellAt(map, s), (ButtonCell{})) << "slot " << s;
     ASSERT_EQ(map.banks.size(), 1u);
     EXPECT_EQ(CellAt(map, 30), (ButtonCell{0x09, 0, 1, 4}));
 }
@@ -88,10 +100,12 @@ TEST(ButtonMap, Slots24To29StayEmptyAndTakeNoBank) {
 TEST(ButtonMap, BanksAreNumberedInSlotOrderAndTheTwelfthGetsNone) {
     auto p = DefaultProfile();
     const int slots[] = {0, 3, 5, 7, 9, 11, 13, 15, 31, 33, 40, 50, 63};
-    for (int s : slots) p->Buttons[s].Function = fn::Undo;
+    for (int s : slots)
+        p->Buttons[s].Function = fn::Undo;
     ButtonMapImage map = BuildButtonMap(*p);
     ASSERT_EQ(map.banks.size(), 11u);
-    for (int i = 0; i < 11; ++i) EXPECT_EQ(CellAt(map, slots[i])[2], i + 1) << "slot " << slots[i];
+    for (int i = 0; i < 11; ++i)
+        EXPECT_EQ(CellAt(map, slots[i])[2], i + 1) << "slot " << slots[i];
     EXPECT_EQ(CellAt(map, 50), (ButtonCell{0x09, 0, 0, 4}));
     EXPECT_EQ(CellAt(map, 63), (ButtonCell{0x09, 0, 0, 4}));
 }
@@ -101,7 +115,8 @@ TEST(ButtonMap, MacroCellCountsTheStepsItsBankHolds) {
     ButtonAssignment& slot = p->Buttons[2];
     slot.Function = fn::Macro;
     slot.EventCount = 40;
-    for (int i = 0; i < 40; ++i) slot.Events[i] = {0x04, uint8_t(i % 2 ? MacroRelease : MacroPress), 5000};
+    for (int i = 0; i < 40; ++i)
+        slot.Events[i] = {0x04, uint8_t(i % 2 ? MacroRelease : MacroPress), 5000};
     ButtonMapImage map = BuildButtonMap(*p);
     ASSERT_EQ(map.banks.size(), 1u);
     EXPECT_EQ(CellAt(map, 2)[2], 1);

@@ -25,7 +25,8 @@ TEST_F(Connection, OpenSequenceSelectsTheMouseAndReportsPresence) {
 
     link.calls.clear();
     connection.Close();
-    EXPECT_EQ(link.Names(), (Names{"Close_FeatureDevice", "Close_ReportDevice", "Close_DevMonitor"}));
+    EXPECT_EQ(link.Names(),
+              (Names{"Close_FeatureDevice", "Close_ReportDevice", "Close_DevMonitor"}));
 }
 
 TEST_F(Connection, AbsentMouseAtStartUpComesUpOnArrival) {

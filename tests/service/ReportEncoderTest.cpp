@@ -16,7 +16,8 @@ using testing::DefaultProfile;
 std::vector<std::string> Lines(const UploadPlan& plan) {
     std::vector<std::string> lines;
     std::istringstream in(PlanText(plan));
-    for (std::string line; std::getline(in, line);) lines.push_back(line);
+    for (std::string line; std::getline(in, line);)
+        lines.push_back(line);
     return lines;
 }
 

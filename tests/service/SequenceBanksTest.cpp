@@ -10,7 +10,8 @@ namespace {
 
 std::vector<uint8_t> Used(const BankContent& bank) {
     std::vector<uint8_t> bytes(bank.bytes.begin(), bank.bytes.end());
-    while (!bytes.empty() && bytes.back() == 0) bytes.pop_back();
+    while (!bytes.empty() && bytes.back() == 0)
+        bytes.pop_back();
     return bytes;
 }
 
@@ -18,7 +19,8 @@ ButtonAssignment MacroSlot(int32_t repeat, std::initializer_list<MacroEvent> eve
     ButtonAssignment slot{};
     slot.Function = fn::Macro;
     slot.MacroRepeat = repeat;
-    for (const MacroEvent& e : events) slot.Events[slot.EventCount++] = e;
+    for (const MacroEvent& e : events)
+        slot.Events[slot.EventCount++] = e;
     return slot;
 }
 
@@ -29,9 +31,11 @@ TEST(FixedSequences, ChordsPressInOrderAndReleaseInReverse) {
     };
     const Case cases[] = {
         {fn::SwitchWindow, {0, 1, 0x01, 0xE2, 0x01, 0x2B, 0x81, 0x2B, 0x81, 0xE2}},
-        {fn::MaximiseWindow, {0, 1, 0x01, 0xE2, 0x01, 0x2C, 0x01, 0x1B, 0x81, 0x1B, 0x81, 0x2C, 0x81, 0xE2}},
+        {fn::MaximiseWindow,
+         {0, 1, 0x01, 0xE2, 0x01, 0x2C, 0x01, 0x1B, 0x81, 0x1B, 0x81, 0x2C, 0x81, 0xE2}},
         {fn::ShowDesktop, {0, 1, 0x01, 0xE3, 0x01, 0x07, 0x81, 0x07, 0x81, 0xE3}},
-        {fn::SaveAs, {0, 1, 0x01, 0xE0, 0x01, 0xE1, 0x01, 0x16, 0x81, 0x16, 0x81, 0xE1, 0x81, 0xE0}},
+        {fn::SaveAs,
+         {0, 1, 0x01, 0xE0, 0x01, 0xE1, 0x01, 0x16, 0x81, 0x16, 0x81, 0xE1, 0x81, 0xE0}},
         {fn::Explorer, {0, 1, 0x01, 0xE0, 0x01, 0x08, 0x81, 0x08, 0x81, 0xE0}},
     };
     for (const Case& c : cases) {
@@ -44,32 +48,35 @@ TEST(FixedSequences, ChordsPressInOrderAndReleaseInReverse) {
 }
 
 TEST(FixedSequences, EveryChordCodeOfTheTableHasOne) {
-    const uint8_t codes[] = {20, 22, 23, 24, 25, 32, 33, 34, 35, 36, 37, 38, 39, 40, 41, 44, 70, 80, 81, 100};
+    const uint8_t codes[] = {20, 22, 23, 24, 25, 32, 33, 34, 35, 36,
+                             37, 38, 39, 40, 41, 44, 70, 80, 81, 100};
     for (uint8_t code : codes) {
         auto bank = FixedSequenceBank(code);
         ASSERT_TRUE(bank) << "code " << int(code);
-        EXPECT_EQ(bank->stepCount, (code == 23 || code == 24 || code == 70) ? 6 : 4) << "code " << int(code);
+        EXPECT_EQ(bank->stepCount, (code == 23 || code == 24 || code == 70) ? 6 : 4)
+            << "code " << int(code);
     }
 }
 
 TEST(MacroBanks, RepeatHeaderAndPauseForms) {
     auto slot = MacroSlot(0x0102, {
-                                      {0x04, MacroPress, 0},      // d = 0
-                                      {0x04, MacroRelease, 1279}, // d = 127: still short
-                                      {0x05, MacroPress, 1280},   // long: 1280 / 50 = 25
+                                      {0x04, MacroPress, 0},       // d = 0
+                                      {0x04, MacroRelease, 1279},  // d = 127: still short
+                                      {0x05, MacroPress, 1280},    // long: 1280 / 50 = 25
                                       {0x05, MacroRelease, 12800}, // long: 256 keeps its low byte 0
-                                      {0xF0, MacroPress, 35},     // mouse button, d = 3
+                                      {0xF0, MacroPress, 35},      // mouse button, d = 3
                                   });
     BankContent bank = MacroBank(slot);
     EXPECT_EQ(bank.stepCount, 5);
-    EXPECT_EQ(Used(bank), (std::vector<uint8_t>{0x01, 0x02, 0x01, 0x04, 0xFF, 0x04, 0x01, 0x05, 25, 0x02,
-                                                0x81, 0x05, 0x00, 0x02, 0x03, 0xF0}));
+    EXPECT_EQ(Used(bank), (std::vector<uint8_t>{0x01, 0x02, 0x01, 0x04, 0xFF, 0x04, 0x01, 0x05, 25,
+                                                0x02, 0x81, 0x05, 0x00, 0x02, 0x03, 0xF0}));
 }
 
 TEST(MacroBanks, AClaimedEventCountBeyondFiftyReadsFifty) {
     auto slot = MacroSlot(1, {});
     slot.EventCount = 60000;
-    for (int i = 0; i < kMaxMacroEvents; ++i) slot.Events[i] = {0x04, MacroPress, 0};
+    for (int i = 0; i < kMaxMacroEvents; ++i)
+        slot.Events[i] = {0x04, MacroPress, 0};
     BankContent bank = MacroBank(slot);
     EXPECT_EQ(bank.stepCount, 50);
     EXPECT_EQ(bank.bytes[2 + 2 * 49], 0x01);
@@ -97,9 +104,12 @@ TEST(MacroBanks, ALongMacroIsCutAtAWholeStepAndLeavesNoKeyDown) {
     int steps = 0;
     while (at < bank.bytes.size() && bank.bytes[at] != 0) {
         uint8_t control = bank.bytes[at], usage = bank.bytes[at + 1];
-        bool longStep = (control & 0x7F) == 0x01 && at + 3 < bank.bytes.size() && bank.bytes[at + 3] == 0x02;
-        if (control & 0x80) std::erase(held, usage);
-        else held.push_back(usage);
+        bool longStep =
+            (control & 0x7F) == 0x01 && at + 3 < bank.bytes.size() && bank.bytes[at + 3] == 0x02;
+        if (control & 0x80)
+            std::erase(held, usage);
+        else
+            held.push_back(usage);
         at += longStep ? 4 : 2;
         ++steps;
     }

@@ -9,9 +9,13 @@ namespace {
 
 using testing::DefaultProfile;
 
-std::string Line(const FeatureReport& r) { return TransferLine(StepKind::Feature, r); }
+std::string Line(const FeatureReport& r) {
+    return TransferLine(StepKind::Feature, r);
+}
 
-std::string BlockLine(std::span<const uint8_t> block) { return TransferLine(StepKind::Write, block); }
+std::string BlockLine(std::span<const uint8_t> block) {
+    return TransferLine(StepKind::Write, block);
+}
 
 TEST(FeatureReports, CompleteReportsCarryTheirChecksum) {
     auto p = DefaultProfile();
@@ -20,7 +24,8 @@ TEST(FeatureReports, CompleteReportsCarryTheirChecksum) {
     EXPECT_EQ(Line(MakeFeatureReport(0x12, {1, 0x40})), "feature 12 01 40 00 00 00 00 AC");
     EXPECT_EQ(Line(MakeFeatureReport(0x13, {1, 0x80})), "feature 13 01 80 00 00 00 00 6B");
     EXPECT_EQ(Line(FixedReport()), "feature 03 00 0F D8 40 00 00 D5");
-    EXPECT_EQ(Line(MakeFeatureReport(wire::kCmdReadActiveDpiLevel)), "feature 8B 00 00 00 00 00 00 74");
+    EXPECT_EQ(Line(MakeFeatureReport(wire::kCmdReadActiveDpiLevel)),
+              "feature 8B 00 00 00 00 00 00 74");
     p->PollingRate = 2;
     EXPECT_EQ(Line(ReportIntervalReport(*p)), "feature 01 02 00 00 00 00 00 FC");
 }
@@ -28,7 +33,8 @@ TEST(FeatureReports, CompleteReportsCarryTheirChecksum) {
 TEST(FeatureReports, ChecksumMakesTheBytesAddUpTo0xFF) {
     FeatureReport r = MakeFeatureReport(0xFF, {0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF});
     unsigned sum = 0;
-    for (uint8_t b : r) sum += b;
+    for (uint8_t b : r)
+        sum += b;
     EXPECT_EQ(sum % 256, 0xFFu);
     EXPECT_TRUE(HasValidChecksum(r));
     r[3] ^= 1;
@@ -37,7 +43,8 @@ TEST(FeatureReports, ChecksumMakesTheBytesAddUpTo0xFF) {
 
 TEST(FeatureReports, ReportIntervalByPollingRate) {
     const std::pair<int32_t, uint8_t> cases[] = {{0, 8}, {1, 4}, {2, 2}, {3, 1}, {7, 2}, {-1, 2}};
-    for (auto [rate, ms] : cases) EXPECT_EQ(ReportIntervalMs(rate), ms) << "PollingRate " << rate;
+    for (auto [rate, ms] : cases)
+        EXPECT_EQ(ReportIntervalMs(rate), ms) << "PollingRate " << rate;
 }
 
 TEST(FeatureReports, LightingByMode) {
@@ -58,7 +65,8 @@ TEST(FeatureReports, LightingByMode) {
 
 TEST(ColourBlock, EnabledColoursArePackedAsRedGreenBlue) {
     auto p = DefaultProfile();
-    for (int k = 0; k < kColorCount; ++k) p->ColorFlag[k] = 0;
+    for (int k = 0; k < kColorCount; ++k)
+        p->ColorFlag[k] = 0;
     p->ColorFlag[1] = 1;
     p->ColorFlag[6] = 5;
     p->SLEDColor[1] = 0x00332211;
@@ -79,7 +87,8 @@ TEST(ColourBlock, AllEightColoursFillTheBlock) {
 TEST(DpiLevels, CodesByLevelValue) {
     const std::pair<int32_t, uint8_t> cases[] = {{1, 0x01}, {8, 0x08},  {9, 0x25}, {12, 0x28},
                                                  {0, 0x06}, {13, 0x06}, {-4, 0x06}};
-    for (auto [value, code] : cases) EXPECT_EQ(DpiLevelCode(value), code) << "CpiLevel " << value;
+    for (auto [value, code] : cases)
+        EXPECT_EQ(DpiLevelCode(value), code) << "CpiLevel " << value;
 }
 
 TEST(DpiLevels, DisabledLevelsCarryTheCodeBeforeThem) {

@@ -48,7 +48,8 @@ struct Executor : ::testing::Test {
         ASSERT_EQ(link.calls.size(), expected.size());
         for (size_t i = 0; i < expected.size(); ++i) {
             EXPECT_EQ(link.calls[i].what, expected[i].first) << i;
-            if (i == 0) continue;
+            if (i == 0)
+                continue;
             EXPECT_GE(link.calls[i].at - link.calls[i - 1].at, expected[i].second) << i;
         }
     }
@@ -80,9 +81,11 @@ TEST_F(Executor, StopsBeforeTheNextAnnouncementOnceTheMouseIsGone) {
     UploadPlan plan = EncodeUpload(*profile);
     std::thread window; // removal arrives on the window's thread
     link.onTransfer = [&] {
-        if (link.calls.size() != 6) return; // the DPI levels' announcement
+        if (link.calls.size() != 6)
+            return; // the DPI levels' announcement
         window = std::thread([&] { connection.OnConnectionEvent(2); });
-        while (connection.IsPresent()) std::this_thread::yield();
+        while (connection.IsPresent())
+            std::this_thread::yield();
     };
     UploadResult result = ExecuteUpload(plan, connection);
     window.join();
@@ -122,7 +125,8 @@ TEST_F(ReadBack, FailedOrOutOfRangeAnswersLeaveTheStage) {
     EXPECT_EQ(ReadBackActiveDpiLevel(connection, profile.get()).outcome, ReadBackOutcome::NoAnswer);
     for (uint8_t level : {0, 7, 0xFF}) {
         link.answer = MakeFeatureReport(0x8B, {level});
-        EXPECT_EQ(ReadBackActiveDpiLevel(connection, profile.get()).outcome, ReadBackOutcome::OutOfRange);
+        EXPECT_EQ(ReadBackActiveDpiLevel(connection, profile.get()).outcome,
+                  ReadBackOutcome::OutOfRange);
     }
     EXPECT_EQ(profile->Cpi_X, 3);
     link.answer = MakeFeatureReport(0x8B, {6});
@@ -138,13 +142,17 @@ TEST(DeviceTransactions, ReadBackNeverInterleavesWithAnUpload) {
         using FakeDeviceLink::FakeDeviceLink;
         std::mutex mutex;
         std::vector<std::string> order;
-        void SendFeature(const FeatureReport& r) override { Log(TransferLine(StepKind::Feature, r)); }
+        void SendFeature(const FeatureReport& r) override {
+            Log(TransferLine(StepKind::Feature, r));
+        }
         bool ReadFeature(FeatureReport& r) override {
             Log("read");
             r = MakeFeatureReport(0x8B, {2});
             return true;
         }
-        void WriteBlock(std::span<const uint8_t> b) override { Log(TransferLine(StepKind::Write, b)); }
+        void WriteBlock(std::span<const uint8_t> b) override {
+            Log(TransferLine(StepKind::Write, b));
+        }
         void Log(std::string s) {
             std::lock_guard lock(mutex);
             order.push_back(std::move(s));
@@ -165,7 +173,8 @@ TEST(DeviceTransactions, ReadBackNeverInterleavesWithAnUpload) {
         plan.Pause(2);
     }
     std::thread upload([&] { ExecuteUpload(plan, connection); });
-    for (int i = 0; i < 5; ++i) ReadBackActiveDpiLevel(connection, nullptr);
+    for (int i = 0; i < 5; ++i)
+        ReadBackActiveDpiLevel(connection, nullptr);
     upload.join();
 
     for (size_t i = 0; i < link.order.size(); ++i) {

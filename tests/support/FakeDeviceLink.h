@@ -29,7 +29,8 @@ public:
 
     std::vector<std::string> Names() const {
         std::vector<std::string> names;
-        for (const Call& c : calls) names.push_back(c.what);
+        for (const Call& c : calls)
+            names.push_back(c.what);
         return names;
     }
 
@@ -51,7 +52,8 @@ public:
     }
     bool ReadFeature(FeatureReport& report) override {
         Transferred("read " + TransferLine(StepKind::Feature, report));
-        if (!answer) return false;
+        if (!answer)
+            return false;
         report = *answer;
         return true;
     }
@@ -63,7 +65,8 @@ private:
     void Record(std::string what) { calls.push_back({std::move(what), clock_.now}); }
     void Transferred(std::string line) {
         Record(std::move(line));
-        if (onTransfer) onTransfer();
+        if (onTransfer)
+            onTransfer();
     }
     FakeClock& clock_;
 };

@@ -16,7 +16,8 @@ class EncodeCommandTest : public ::testing::Test {
 protected:
     void SetUp() override {
         folder_ = std::filesystem::temp_directory_path() /
-                  ("mervikctl-encode-" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) + "-" +
+                  ("mervikctl-encode-" +
+                   std::to_string(::testing::UnitTest::GetInstance()->random_seed()) + "-" +
                    ::testing::UnitTest::GetInstance()->current_test_info()->name());
         std::filesystem::remove_all(folder_);
         ASSERT_EQ(Run(InitCommand, {Folder()}), kExitOk) << err_.str();
@@ -54,8 +55,10 @@ TEST_F(EncodeCommandTest, PrintsTheUploadOfTheCurrentProfile) {
     EXPECT_EQ(text.rfind("feature 01 02 00 00 00 00 00 FC\nsleep 100\n", 0), 0u) << text;
     EXPECT_NE(text.find("\nfeature 0B 03 08 00 00 00 00 E9\n"), std::string::npos);
     EXPECT_NE(text.find("\nfeature 12 01 40 00 00 00 00 AC\n"), std::string::npos);
-    EXPECT_NE(text.find("\nfeature 13 01 80 00 00 00 00 6B\nsleep 150\nwrite 32 00 01 01 E0 01 06 81 06 81 E0"),
-              std::string::npos);
+    EXPECT_NE(
+        text.find(
+            "\nfeature 13 01 80 00 00 00 00 6B\nsleep 150\nwrite 32 00 01 01 E0 01 06 81 06 81 E0"),
+        std::string::npos);
 }
 
 TEST_F(EncodeCommandTest, ProfileOptionPicksAnotherProfile) {
@@ -66,8 +69,9 @@ TEST_F(EncodeCommandTest, ProfileOptionPicksAnotherProfile) {
 }
 
 TEST_F(EncodeCommandTest, RefusesBadArgumentsAndAFolderWithoutCurrentProfile) {
-    for (Arguments args : {Arguments{}, Arguments{Folder(), "--profile"}, Arguments{Folder(), "--profile", "5"},
-                           Arguments{Folder(), "--profile", "1x"}, Arguments{Folder(), "--verbose", "1"}})
+    for (Arguments args :
+         {Arguments{}, Arguments{Folder(), "--profile"}, Arguments{Folder(), "--profile", "5"},
+          Arguments{Folder(), "--profile", "1x"}, Arguments{Folder(), "--verbose", "1"}})
         EXPECT_EQ(Run(EncodeCommand, args), kExitUsage);
     EditImage([](SharedSettingsBlock& image) { image.CurrentProfile = 9; });
     EXPECT_EQ(Run(EncodeCommand, {Folder()}), kExitFailed);

@@ -18,7 +18,8 @@ struct EncodeOptions {
 
 bool ParseProfile(const std::string& text, int& profile) {
     auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), profile);
-    return ec == std::errc() && end == text.data() + text.size() && profile >= 0 && profile < kProfileCount;
+    return ec == std::errc() && end == text.data() + text.size() && profile >= 0 &&
+           profile < kProfileCount;
 }
 
 bool ParseEncodeArguments(const Arguments& args, EncodeOptions& options) {
@@ -26,7 +27,8 @@ bool ParseEncodeArguments(const Arguments& args, EncodeOptions& options) {
         options.folder = args[0];
         return true;
     }
-    if (args.size() != 3 || args[1] != "--profile") return false;
+    if (args.size() != 3 || args[1] != "--profile")
+        return false;
     options.folder = args[0];
     return ParseProfile(args[2], options.profile);
 }
@@ -35,14 +37,16 @@ bool ParseEncodeArguments(const Arguments& args, EncodeOptions& options) {
 
 int EncodeCommand(const Arguments& args, Streams io) {
     EncodeOptions options;
-    if (!ParseEncodeArguments(args, options)) return kExitUsage;
+    if (!ParseEncodeArguments(args, options))
+        return kExitUsage;
 
     auto image = std::make_unique<SharedSettingsBlock>();
     CreateImage(*image);
     const bool loaded = LoadAll(*image, FolderArgument(options.folder));
     const int index = options.profile >= 0 ? options.profile : image->CurrentProfile;
     if (index < 0 || index >= kProfileCount) {
-        io.err << "mervikctl: " << options.folder << " has no current profile; name one with --profile\n";
+        io.err << "mervikctl: " << options.folder
+               << " has no current profile; name one with --profile\n";
         return kExitFailed;
     }
     io.out << PlanText(EncodeUpload(image->Profiles[index]));

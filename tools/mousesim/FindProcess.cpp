@@ -1,6 +1,7 @@
 #include "tools/mousesim/FindProcess.h"
 
 #include <windows.h>
+// after windows.h, which it needs
 #include <tlhelp32.h>
 
 #include "hiddriver/common/UniqueHandle.h"
@@ -9,13 +10,16 @@ namespace mervik::tools {
 
 std::optional<unsigned long> OnlyProcessNamed(const std::string& exeName) {
     win::UniqueHandle snapshot(CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0));
-    if (!snapshot) return std::nullopt;
+    if (!snapshot)
+        return std::nullopt;
     PROCESSENTRY32 entry{};
     entry.dwSize = sizeof entry;
     std::optional<unsigned long> found;
     int matches = 0;
-    for (BOOL more = Process32First(snapshot.Get(), &entry); more; more = Process32Next(snapshot.Get(), &entry)) {
-        if (lstrcmpiA(entry.szExeFile, exeName.c_str()) != 0) continue;
+    for (BOOL more = Process32First(snapshot.Get(), &entry); more;
+         more = Process32Next(snapshot.Get(), &entry)) {
+        if (lstrcmpiA(entry.szExeFile, exeName.c_str()) != 0)
+            continue;
         found = entry.th32ProcessID;
         ++matches;
     }

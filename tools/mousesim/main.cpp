@@ -20,13 +20,15 @@ constexpr char kUsage[] =
     "  plug                 the mouse arrives (Monitor gets change message 1326, wParam 1)\n"
     "  unplug               the mouse is removed (1326, wParam 0)\n"
     "  dpi                  press the DPI button: next level in use (event 1325, class 0x0700)\n"
-    "  rate                 press the rate button: 8, 4, 2, 1 ms in turn (event 1325, class 0x0500)\n"
+    "  rate                 press the rate button: 8, 4, 2, 1 ms in turn (event 1325, class "
+    "0x0500)\n"
     "  state                the mouse's memory and counters as one line of JSON\n"
     "  log                  the transfer log, one transfer a line:\n"
     "                         MICROSECONDS feature XX XX XX XX XX XX XX XX\n"
     "                         MICROSECONDS write LEN XX ...\n"
     "                         MICROSECONDS read XX XX XX XX XX XX XX XX\n"
-    "                       with \" ! ERROR\" after a transfer the mouse refused or found malformed\n"
+    "                       with \" ! ERROR\" after a transfer the mouse refused or found "
+    "malformed\n"
     "  clear-log            forget the log and the counters\n"
     "  fail N               the next N transfers fail\n"
     "  vanish N             the mouse is removed after N more transfers\n"
@@ -45,20 +47,25 @@ int Usage(int status) {
 int main(int argc, char** argv) {
     int at = 1;
     unsigned long pid = 0;
-    if (at < argc && (std::string(argv[at]) == "--help" || std::string(argv[at]) == "-h")) return Usage(0);
+    if (at < argc && (std::string(argv[at]) == "--help" || std::string(argv[at]) == "-h"))
+        return Usage(0);
     if (at < argc && std::string(argv[at]) == "--pid") {
         pid = at + 1 < argc ? std::strtoul(argv[at + 1], nullptr, 10) : 0;
-        if (pid == 0) return Usage(2);
+        if (pid == 0)
+            return Usage(2);
         at += 2;
     }
-    if (at >= argc) return Usage(2);
+    if (at >= argc)
+        return Usage(2);
     std::string command = argv[at++];
-    for (; at < argc; ++at) command += std::string(" ") + argv[at];
+    for (; at < argc; ++at)
+        command += std::string(" ") + argv[at];
 
     if (pid == 0) {
         auto monitor = mervik::tools::OnlyProcessNamed("Monitor.exe");
         if (!monitor) {
-            std::fputs("mousesim: no single Monitor.exe running; name the process with --pid\n", stderr);
+            std::fputs("mousesim: no single Monitor.exe running; name the process with --pid\n",
+                       stderr);
             return 3;
         }
         pid = *monitor;

@@ -33,8 +33,10 @@ TEST_F(Binding, RealLibraryReportsTheMouseAbsentUnderWine) {
 
     HMODULE library = GetModuleHandleA((TestFolder("real") + hid::kLibraryName).c_str());
     ASSERT_NE(library, nullptr);
-    auto getFeature = reinterpret_cast<GetFeatureFn>(reinterpret_cast<void*>(GetProcAddress(library, "GetFeature")));
-    auto writeUsb = reinterpret_cast<WriteUsbFn>(reinterpret_cast<void*>(GetProcAddress(library, "WriteUSB")));
+    auto getFeature = reinterpret_cast<GetFeatureFn>(
+        reinterpret_cast<void*>(GetProcAddress(library, "GetFeature")));
+    auto writeUsb =
+        reinterpret_cast<WriteUsbFn>(reinterpret_cast<void*>(GetProcAddress(library, "WriteUSB")));
     unsigned char buffer[32] = {0x8B};
     EXPECT_EQ(getFeature(buffer, 8), 0);
     EXPECT_EQ(writeUsb(buffer, 32), 0);
@@ -62,7 +64,8 @@ TEST_F(Binding, MissingEntryPointMeansNoCallAtAll) {
         EXPECT_FALSE(connection.Open());
         connection.Close();
     }
-    auto calls = reinterpret_cast<int(WINAPI*)()>(reinterpret_cast<void*>(GetProcAddress(partial, "PartialDriverCalls")));
+    auto calls = reinterpret_cast<int(WINAPI*)()>(
+        reinterpret_cast<void*>(GetProcAddress(partial, "PartialDriverCalls")));
     ASSERT_NE(calls, nullptr);
     EXPECT_EQ(calls(), 0);
     FreeLibrary(partial);

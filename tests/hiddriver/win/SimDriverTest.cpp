@@ -53,7 +53,8 @@ struct LoggedTransfer {
 std::vector<LoggedTransfer> ParseLog(const std::string& log) {
     std::vector<LoggedTransfer> transfers;
     std::istringstream in(log);
-    for (LoggedTransfer t; in >> t.timeUs && std::getline(in >> std::ws, t.line);) transfers.push_back(t);
+    for (LoggedTransfer t; in >> t.timeUs && std::getline(in >> std::ws, t.line);)
+        transfers.push_back(t);
     return transfers;
 }
 
@@ -68,7 +69,8 @@ struct SimDriver : ::testing::Test {
     void SetUp() override {
         ASSERT_TRUE(link.IsBound());
         ASSERT_TRUE(connection.Open()); // the previous test left the mouse plugged in
-        for (const char* reset : {"read normal", "fail 0", "clear-log"}) ASSERT_EQ(Control(reset), "ok\n");
+        for (const char* reset : {"read normal", "fail 0", "clear-log"})
+            ASSERT_EQ(Control(reset), "ok\n");
     }
     void TearDown() override {
         Control("plug");
@@ -85,9 +87,11 @@ struct SimDriver : ::testing::Test {
     // Hands the library's change message to the connection, as Monitor's window does.
     ConnectionChange FollowChange() {
         MSG msg;
-        if (!testing::WaitForMessage(window, kMsgDeviceChange, msg)) return ConnectionChange::None;
+        if (!testing::WaitForMessage(window, kMsgDeviceChange, msg))
+            return ConnectionChange::None;
         auto event = ConnectionEventOfChange(msg.wParam);
-        return event ? connection.OnConnectionEvent(static_cast<uint16_t>(*event)) : ConnectionChange::None;
+        return event ? connection.OnConnectionEvent(static_cast<uint16_t>(*event))
+                     : ConnectionChange::None;
     }
 
     testing::ProcessResult Mousesim(const std::string& args) {
@@ -109,9 +113,12 @@ std::unique_ptr<ProfileRecord> ProfileWithSequences() {
     macro.Function = fn::Macro;
     macro.RunMode = 1;
     macro.MacroRepeat = 2;
-    const MacroEvent steps[] = {{0xE1, MacroPress, 20}, {0x04, MacroPress, 1500}, {0x04, MacroRelease, 10},
+    const MacroEvent steps[] = {{0xE1, MacroPress, 20},
+                                {0x04, MacroPress, 1500},
+                                {0x04, MacroRelease, 10},
                                 {0xE1, MacroRelease, 0}};
-    for (const MacroEvent& e : steps) macro.Events[macro.EventCount++] = e;
+    for (const MacroEvent& e : steps)
+        macro.Events[macro.EventCount++] = e;
     return p;
 }
 
@@ -161,8 +168,9 @@ TEST_F(SimDriver, FullUploadLeavesThePlanInTheMouseAndItsLog) {
     EXPECT_EQ(i, log.size());
 
     const double ms = std::chrono::duration<double, std::milli>(elapsed).count();
-    std::printf("[ figures  ] upload of %zu transfers: %.1f ms for %u ms of pauses (+%.2f %%)\n", log.size(), ms,
-                plan.TotalPauseMs(), 100.0 * (ms - plan.TotalPauseMs()) / plan.TotalPauseMs());
+    std::printf("[ figures  ] upload of %zu transfers: %.1f ms for %u ms of pauses (+%.2f %%)\n",
+                log.size(), ms, plan.TotalPauseMs(),
+                100.0 * (ms - plan.TotalPauseMs()) / plan.TotalPauseMs());
     EXPECT_GE(ms, plan.TotalPauseMs());
 }
 
@@ -186,7 +194,8 @@ TEST_F(SimDriver, MousesimPressesButtonsAndPlugs) {
     EXPECT_NE(Control("state").find("\"present\":false,\"featureOpen\":false"), std::string::npos);
     EXPECT_EQ(Mousesim(pid + " plug").exitCode, 0u);
     EXPECT_EQ(FollowChange(), ConnectionChange::Arrived);
-    EXPECT_NE(Control("state").find("\"present\":true,\"featureOpen\":true,\"reportOpen\":true"), std::string::npos);
+    EXPECT_NE(Control("state").find("\"present\":true,\"featureOpen\":true,\"reportOpen\":true"),
+              std::string::npos);
 
     EXPECT_EQ(Mousesim(pid + " jump").exitCode, 1u);
     EXPECT_EQ(Mousesim("--help").exitCode, 0u);
@@ -199,7 +208,8 @@ TEST_F(SimDriver, ReadBackOutcomesAgainstAMisbehavingMouse) {
     ExecuteUpload(EncodeUpload(*profile), connection);
     profile->Cpi_X = 3;
     Control("read garbage");
-    EXPECT_EQ(ReadBackActiveDpiLevel(connection, profile.get()).outcome, ReadBackOutcome::OutOfRange);
+    EXPECT_EQ(ReadBackActiveDpiLevel(connection, profile.get()).outcome,
+              ReadBackOutcome::OutOfRange);
     Control("read silent");
     EXPECT_EQ(ReadBackActiveDpiLevel(connection, profile.get()).outcome, ReadBackOutcome::NoAnswer);
     EXPECT_EQ(profile->Cpi_X, 3);
@@ -236,7 +246,8 @@ TEST_F(SimDriver, FailuresAndMalformedReportsAreRecordedNotFatal) {
     link.WriteBlock(oversized);
 
     HMODULE library = GetModuleHandleA((TestFolder("sim") + hid::kLibraryName).c_str());
-    auto getFeature = reinterpret_cast<GetFeatureFn>(reinterpret_cast<void*>(GetProcAddress(library, "GetFeature")));
+    auto getFeature = reinterpret_cast<GetFeatureFn>(
+        reinterpret_cast<void*>(GetProcAddress(library, "GetFeature")));
     EXPECT_EQ(getFeature(nullptr, 8), 0);
     unsigned char wrong[8] = {0x42};
     EXPECT_EQ(getFeature(wrong, 8), 0);

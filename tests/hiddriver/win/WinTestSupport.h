@@ -29,7 +29,8 @@ inline bool WaitForMessage(HWND window, UINT message, MSG& msg, DWORD timeoutMs 
     const ULONGLONG deadline = GetTickCount64() + timeoutMs;
     while (GetTickCount64() < deadline) {
         while (PeekMessageA(&msg, window, 0, 0, PM_REMOVE))
-            if (msg.message == message) return true;
+            if (msg.message == message)
+                return true;
         MsgWaitForMultipleObjects(0, nullptr, FALSE, 10, QS_POSTMESSAGE);
     }
     return false;
@@ -51,7 +52,8 @@ inline ProcessResult RunProcess(std::string commandLine) {
     SECURITY_ATTRIBUTES inherit{sizeof inherit, nullptr, TRUE};
     HANDLE readEnd = nullptr, writeEnd = nullptr;
     ProcessResult result;
-    if (!CreatePipe(&readEnd, &writeEnd, &inherit, 0)) return result;
+    if (!CreatePipe(&readEnd, &writeEnd, &inherit, 0))
+        return result;
     win::UniqueHandle reader(readEnd), writer(writeEnd);
     SetHandleInformation(readEnd, HANDLE_FLAG_INHERIT, 0);
     STARTUPINFOA si{};
@@ -60,13 +62,15 @@ inline ProcessResult RunProcess(std::string commandLine) {
     si.hStdOutput = si.hStdError = writeEnd;
     si.hStdInput = GetStdHandle(STD_INPUT_HANDLE);
     PROCESS_INFORMATION pi{};
-    if (!CreateProcessA(nullptr, commandLine.data(), nullptr, nullptr, TRUE, 0, nullptr, nullptr, &si, &pi))
+    if (!CreateProcessA(nullptr, commandLine.data(), nullptr, nullptr, TRUE, 0, nullptr, nullptr,
+                        &si, &pi))
         return result;
     win::UniqueHandle process(pi.hProcess), thread(pi.hThread);
     writer.Reset(); // the child holds the only write end now
     char buffer[4096];
     DWORD n = 0;
-    while (ReadFile(readEnd, buffer, sizeof buffer, &n, nullptr) && n > 0) result.output.append(buffer, n);
+    while (ReadFile(readEnd, buffer, sizeof buffer, &n, nullptr) && n > 0)
+        result.output.append(buffer, n);
     WaitForSingleObject(pi.hProcess, 10000);
     GetExitCodeProcess(pi.hProcess, &result.exitCode);
     return result;
