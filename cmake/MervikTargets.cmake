@@ -48,7 +48,9 @@ endfunction()
 #   mervik_install_directory(dir DESTINATION d)  a generated folder, both folders
 function(mervik_install_targets)
   foreach(component program demo)
-    install(TARGETS ${ARGN} RUNTIME DESTINATION . LIBRARY DESTINATION . COMPONENT ${component})
+    # COMPONENT binds to the artifact kind before it, so each kind names it.
+    install(TARGETS ${ARGN} RUNTIME DESTINATION . COMPONENT ${component}
+                            LIBRARY DESTINATION . COMPONENT ${component})
   endforeach()
 endfunction()
 
