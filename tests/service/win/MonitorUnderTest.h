@@ -31,6 +31,7 @@ public:
     int WaitForExit(DWORD timeoutMs);
 
     HWND Window() const { return window_; }
+    HANDLE Process() const { return process_.hProcess; }
     const std::string& Folder() const { return folder_; }
     std::string ConfigPath() const;
     // Device from config.ini, read without ever blocking Monitor's rename of
