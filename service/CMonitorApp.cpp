@@ -36,7 +36,8 @@ int CMonitorApp::Run() {
 
 void CMonitorApp::ExitInstance() {
     window_.reset();
-    if (instanceMutex_) ReleaseMutex(instanceMutex_.Get());
+    if (instanceMutex_)
+        ReleaseMutex(instanceMutex_.Get());
     instanceMutex_.Reset();
 }
 

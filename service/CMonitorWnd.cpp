@@ -1,7 +1,7 @@
 #include "service/CMonitorWnd.h"
 
-#include <objbase.h>
 #include <commctrl.h>
+#include <objbase.h>
 
 #include <span>
 
@@ -27,7 +27,8 @@ std::string ModulePath() {
 } // namespace
 
 CMonitorWnd::~CMonitorWnd() {
-    if (window_) DestroyWindow(window_);
+    if (window_)
+        DestroyWindow(window_);
 }
 
 HWND CMonitorWnd::Create(HINSTANCE instance) {
@@ -37,18 +38,21 @@ HWND CMonitorWnd::Create(HINSTANCE instance) {
     windowClass.lpszClassName = kWindowClass;
     RegisterClassA(&windowClass);
     // Creation runs the whole start-up; a failed one leaves no window.
-    CreateWindowExA(0, kWindowClass, kMonitorCaption, WS_POPUP, 100, 100, 100, 100, nullptr, nullptr, instance, this);
+    CreateWindowExA(0, kWindowClass, kMonitorCaption, WS_POPUP, 100, 100, 100, 100, nullptr,
+                    nullptr, instance, this);
     return window_;
 }
 
 LRESULT CALLBACK CMonitorWnd::WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     if (message == WM_NCCREATE) {
-        auto* self = static_cast<CMonitorWnd*>(reinterpret_cast<CREATESTRUCTA*>(lParam)->lpCreateParams);
+        auto* self =
+            static_cast<CMonitorWnd*>(reinterpret_cast<CREATESTRUCTA*>(lParam)->lpCreateParams);
         self->window_ = window;
         SetWindowLongPtrA(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
     }
     auto* self = reinterpret_cast<CMonitorWnd*>(GetWindowLongPtrA(window, GWLP_USERDATA));
-    if (!self) return DefWindowProcA(window, message, wParam, lParam);
+    if (!self)
+        return DefWindowProcA(window, message, wParam, lParam);
     const LRESULT result = self->OnMessage(message, wParam, lParam);
     if (message == WM_NCDESTROY) {
         SetWindowLongPtrA(window, GWLP_USERDATA, 0);
@@ -59,24 +63,43 @@ LRESULT CALLBACK CMonitorWnd::WindowProc(HWND window, UINT message, WPARAM wPara
 
 LRESULT CMonitorWnd::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
-    case WM_CREATE: return OnCreate() ? 0 : -1;
+    case WM_CREATE:
+        return OnCreate() ? 0 : -1;
     case WM_DESTROY:
         OnDestroy();
         PostQuitMessage(0);
         return 0;
     case WM_TIMER:
-        if (core_ && core_->OnTimer(static_cast<unsigned>(wParam))) return 0;
+        if (core_ && core_->OnTimer(static_cast<unsigned>(wParam)))
+            return 0;
         break;
-    case WM_COPYDATA: return OnCopyData(reinterpret_cast<const COPYDATASTRUCT*>(lParam));
-    case WM_COMMAND: OnCommand(wParam); return 0;
-    case kMsgApplyAllSetting: core_->OnApplyAllSetting(lParam); return 0;
-    case kMsgReloadBlock: core_->OnReloadSetting(); return 0;
-    case kMsgReloadBlockAndPointer: core_->OnReloadWindowsSetting(); return 0;
-    case kMsgPing: return 0;
-    case kMsgSystrayNotify: OnSystrayNotify(lParam); return 0;
-    case kMsgDeviceEvent: core_->OnDeviceEvent(wParam, lParam); return 0;
-    case kMsgDeviceChange: core_->OnDeviceChange(wParam); return 0;
-    default: break;
+    case WM_COPYDATA:
+        return OnCopyData(reinterpret_cast<const COPYDATASTRUCT*>(lParam));
+    case WM_COMMAND:
+        OnCommand(wParam);
+        return 0;
+    case kMsgApplyAllSetting:
+        core_->OnApplyAllSetting(lParam);
+        return 0;
+    case kMsgReloadBlock:
+        core_->OnReloadSetting();
+        return 0;
+    case kMsgReloadBlockAndPointer:
+        core_->OnReloadWindowsSetting();
+        return 0;
+    case kMsgPing:
+        return 0;
+    case kMsgSystrayNotify:
+        OnSystrayNotify(lParam);
+        return 0;
+    case kMsgDeviceEvent:
+        core_->OnDeviceEvent(wParam, lParam);
+        return 0;
+    case kMsgDeviceChange:
+        core_->OnDeviceChange(wParam);
+        return 0;
+    default:
+        break;
     }
     return DefWindowProcA(window_, message, wParam, lParam);
 }
@@ -92,14 +115,18 @@ bool CMonitorWnd::OnCreate() {
     connection_ = std::make_unique<DeviceConnection>(*link_, clock_);
     tray_ = std::make_unique<Win32TrayIcon>(window_, modulePath, language_->Text(kStringTip));
     pointer_ = std::make_unique<Win32PointerSystem>(window_);
-    core_ = std::make_unique<MonitorCore>(MonitorPorts{*connection_, block_, windows_, *tray_, *this, *pointer_,
-                                                       registry_, processes_, launcher_, trace_},
+    core_ = std::make_unique<MonitorCore>(MonitorPorts{*connection_, block_, windows_, *tray_,
+                                                       *this, *pointer_, registry_, processes_,
+                                                       launcher_, trace_},
                                           programFolder_);
     core_->LoadSettings();
-    if (block_.CreateMutexObject() != Win32SharedBlock::Created::Ok) return false;
-    if (block_.CreateMapping()) core_->PublishSettings();
+    if (block_.CreateMutexObject() != Win32SharedBlock::Created::Ok)
+        return false;
+    if (block_.CreateMapping())
+        core_->PublishSettings();
     core_->StartWorker();
-    SetWindowLongPtrA(window_, GWL_EXSTYLE, GetWindowLongPtrA(window_, GWL_EXSTYLE) | WS_EX_TOOLWINDOW);
+    SetWindowLongPtrA(window_, GWL_EXSTYLE,
+                      GetWindowLongPtrA(window_, GWL_EXSTYLE) | WS_EX_TOOLWINDOW);
     core_->ConnectAtStart(openOptionAtStart_);
     return true;
 }
@@ -107,29 +134,38 @@ bool CMonitorWnd::OnCreate() {
 // The worker ends before the mouse is closed, and the mouse before its library
 // is unloaded.
 void CMonitorWnd::OnDestroy() {
-    if (core_) core_->Shutdown();
+    if (core_)
+        core_->Shutdown();
     core_.reset();
     connection_.reset();
     link_.reset();
-    if (comStarted_) CoUninitialize();
+    if (comStarted_)
+        CoUninitialize();
     comStarted_ = false;
     block_.Close();
-    if (tray_) tray_->RemoveIcon();
+    if (tray_)
+        tray_->RemoveIcon();
     tray_.reset();
     language_.reset();
 }
 
 LRESULT CMonitorWnd::OnCopyData(const COPYDATASTRUCT* data) {
     if (data && data->lpData)
-        core_->OnCopyData(data->dwData, std::span(static_cast<const uint8_t*>(data->lpData), data->cbData));
+        core_->OnCopyData(data->dwData,
+                          std::span(static_cast<const uint8_t*>(data->lpData), data->cbData));
     return TRUE;
 }
 
 void CMonitorWnd::OnCommand(WPARAM wParam) {
     switch (LOWORD(wParam)) {
-    case kCmdOpenCustomizer: core_->OnCustomizer(); break;
-    case kCmdExit: PostMessageA(window_, WM_CLOSE, 0, 0); break;
-    default: break;
+    case kCmdOpenCustomizer:
+        core_->OnCustomizer();
+        break;
+    case kCmdExit:
+        PostMessageA(window_, WM_CLOSE, 0, 0);
+        break;
+    default:
+        break;
     }
 }
 
@@ -143,21 +179,26 @@ void CMonitorWnd::OnSystrayNotify(LPARAM mouseMessage) {
         trace_.Trace("OnSystrayNotify WM_LBUTTONDBLCLK\n");
         core_->OnCustomizer();
         break;
-    case WM_RBUTTONDOWN: ShowTrayMenu(); break;
-    default: break;
+    case WM_RBUTTONDOWN:
+        ShowTrayMenu();
+        break;
+    default:
+        break;
     }
 }
 
 void CMonitorWnd::BringUpLastPopup() {
     HWND popup = GetLastActivePopup(window_);
-    if (IsIconic(popup)) ShowWindow(popup, SW_RESTORE);
+    if (IsIconic(popup))
+        ShowWindow(popup, SW_RESTORE);
     SetForegroundWindow(popup);
 }
 
 void CMonitorWnd::ShowTrayMenu() {
     SetForegroundWindow(GetLastActivePopup(window_));
     HMENU menu = CreatePopupMenu();
-    if (!menu) return;
+    if (!menu)
+        return;
     AppendMenuA(menu, MF_STRING, kCmdOpenCustomizer, language_->Text(kStringOpenOption).c_str());
     AppendMenuA(menu, MF_SEPARATOR, 0, nullptr);
     AppendMenuA(menu, MF_STRING, kCmdExit, language_->Text(kStringExit).c_str());
@@ -170,8 +211,12 @@ void CMonitorWnd::ShowTrayMenu() {
     DestroyMenu(menu);
 }
 
-void CMonitorWnd::Start(unsigned id, unsigned periodMs) { SetTimer(window_, id, periodMs, nullptr); }
+void CMonitorWnd::Start(unsigned id, unsigned periodMs) {
+    SetTimer(window_, id, periodMs, nullptr);
+}
 
-void CMonitorWnd::Stop(unsigned id) { KillTimer(window_, id); }
+void CMonitorWnd::Stop(unsigned id) {
+    KillTimer(window_, id);
+}
 
 } // namespace mervik

@@ -6,13 +6,15 @@ namespace mervik {
 
 namespace {
 
-constexpr std::array<int, 12> kDpiOfLevel = {250, 500, 750, 1000, 1250, 1500, 1750, 2000, 2500, 3000, 3500, 4000};
+constexpr std::array<int, 12> kDpiOfLevel = {250,  500,  750,  1000, 1250, 1500,
+                                             1750, 2000, 2500, 3000, 3500, 4000};
 constexpr std::array<int, 4> kReportsPerSecond = {125, 250, 500, 1000};
 
 } // namespace
 
 int DpiOfLevel(int32_t cpiLevel) {
-    if (cpiLevel < 1 || cpiLevel > static_cast<int32_t>(kDpiOfLevel.size())) return 0;
+    if (cpiLevel < 1 || cpiLevel > static_cast<int32_t>(kDpiOfLevel.size()))
+        return 0;
     return kDpiOfLevel[static_cast<size_t>(cpiLevel - 1)];
 }
 
@@ -22,12 +24,14 @@ std::string DpiBalloonText(int32_t cpiLevel) {
 }
 
 std::string RateBalloonText(int32_t pollingRate) {
-    if (pollingRate < 0 || pollingRate >= static_cast<int32_t>(kReportsPerSecond.size())) return {};
+    if (pollingRate < 0 || pollingRate >= static_cast<int32_t>(kReportsPerSecond.size()))
+        return {};
     return std::to_string(kReportsPerSecond[static_cast<size_t>(pollingRate)]) + " Hz";
 }
 
 int32_t ActiveCpiLevel(const ProfileRecord& profile) {
-    if (profile.Cpi_X < 0 || profile.Cpi_X >= kDpiStageCount) return 0;
+    if (profile.Cpi_X < 0 || profile.Cpi_X >= kDpiStageCount)
+        return 0;
     return profile.CpiLevel_X[profile.Cpi_X];
 }
 

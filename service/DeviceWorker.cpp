@@ -4,7 +4,8 @@ namespace mervik {
 
 bool DeviceWorker::Start() {
     std::lock_guard lock(mutex_);
-    if (running_) return true;
+    if (running_)
+        return true;
     stopping_ = false;
     thread_ = std::thread([this] { Run(); });
     running_ = true;
@@ -14,7 +15,8 @@ bool DeviceWorker::Start() {
 bool DeviceWorker::Post(const WorkerRequest& request) {
     {
         std::lock_guard lock(mutex_);
-        if (!running_ || stopping_) return false;
+        if (!running_ || stopping_)
+            return false;
         queue_.push_back(request);
     }
     changed_.notify_all();
@@ -24,7 +26,8 @@ bool DeviceWorker::Post(const WorkerRequest& request) {
 void DeviceWorker::Stop() {
     {
         std::lock_guard lock(mutex_);
-        if (!running_) return;
+        if (!running_)
+            return;
         stopping_ = true;
     }
     changed_.notify_all();
@@ -42,7 +45,8 @@ void DeviceWorker::Run() {
     std::unique_lock lock(mutex_);
     for (;;) {
         changed_.wait(lock, [this] { return stopping_ || !queue_.empty(); });
-        if (queue_.empty()) return; // stopping, and nothing left to do
+        if (queue_.empty())
+            return; // stopping, and nothing left to do
         WorkerRequest request = queue_.front();
         queue_.pop_front();
         busy_ = true;

@@ -6,11 +6,13 @@ LanguageModule::LanguageModule(const std::string& programFolder)
     : module_(LoadLibraryA((programFolder + "lan.dll").c_str())) {}
 
 LanguageModule::~LanguageModule() {
-    if (module_) FreeLibrary(module_);
+    if (module_)
+        FreeLibrary(module_);
 }
 
 std::string LanguageModule::Text(unsigned id) const {
-    if (!module_) return {};
+    if (!module_)
+        return {};
     char buffer[1024] = {};
     const int length = LoadStringA(module_, id, buffer, sizeof buffer);
     return std::string(buffer, length > 0 ? static_cast<size_t>(length) : 0);

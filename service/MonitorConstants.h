@@ -54,8 +54,9 @@ inline constexpr const char* kCompanionPrograms[] = {
 
 // Windows of the companion programs, closed when Monitor ends.
 inline constexpr const char* kCompanionCaptions[] = {
-    "Standard_Mouse_Driver_78_Normal_OSD", "Standard Mouse Driver Pop3", "Standard Mouse Driver CPU RAM OSD",
-    "Standard Mouse Driver OSD SKYPE",     "Standard Mouse Driver OSD MSN",
+    "Standard_Mouse_Driver_78_Normal_OSD", "Standard Mouse Driver Pop3",
+    "Standard Mouse Driver CPU RAM OSD",   "Standard Mouse Driver OSD SKYPE",
+    "Standard Mouse Driver OSD MSN",
 };
 
 } // namespace mervik::monitor

@@ -34,26 +34,35 @@ constexpr int kOsdFlagOn = 1;
 // PollingRate for a report interval the mouse announces; -1 keeps the current one.
 int32_t PollingRateOfInterval(int intervalMs) {
     switch (intervalMs) {
-    case 1: return 3;
-    case 2: return 2;
-    case 4: return 1;
-    case 8: return 0;
-    default: return -1;
+    case 1:
+        return 3;
+    case 2:
+        return 2;
+    case 4:
+        return 1;
+    case 8:
+        return 0;
+    default:
+        return -1;
     }
 }
 
 } // namespace
 
 MonitorCore::MonitorCore(const MonitorPorts& ports, std::string programFolder)
-    : connection_(ports.connection), block_(ports.block), windows_(ports.windows), notifier_(ports.notifier),
-      timers_(ports.timers), pointer_(ports.pointer), registry_(ports.registry), processes_(ports.processes),
-      launcher_(ports.launcher), trace_(ports.trace), programFolder_(std::move(programFolder)),
-      configPath_(ConfigFilePath(programFolder_)), working_(std::make_unique<SharedSettingsBlock>()),
+    : connection_(ports.connection), block_(ports.block), windows_(ports.windows),
+      notifier_(ports.notifier), timers_(ports.timers), pointer_(ports.pointer),
+      registry_(ports.registry), processes_(ports.processes), launcher_(ports.launcher),
+      trace_(ports.trace), programFolder_(std::move(programFolder)),
+      configPath_(ConfigFilePath(programFolder_)),
+      working_(std::make_unique<SharedSettingsBlock>()),
       worker_([this](const WorkerRequest& request) { RunRequest(request); }) {
     CreateImage(*working_);
 }
 
-MonitorCore::~MonitorCore() { worker_.Stop(); }
+MonitorCore::~MonitorCore() {
+    worker_.Stop();
+}
 
 // ---- start-up and shutdown ----
 
@@ -61,13 +70,18 @@ void MonitorCore::LoadSettings() {
     std::lock_guard store(storeMutex_);
     std::lock_guard lock(workingMutex_);
     CreateImage(*working_);
-    if (!LoadAll(*working_, programFolder_, &registry_)) ResetAllProfiles(*working_);
+    if (!LoadAll(*working_, programFolder_, &registry_))
+        ResetAllProfiles(*working_);
     ReadOsdSettings(configPath_, osd_);
 }
 
-void MonitorCore::PublishSettings() { PublishWorkingBlock(); }
+void MonitorCore::PublishSettings() {
+    PublishWorkingBlock();
+}
 
-bool MonitorCore::StartWorker() { return worker_.Start(); }
+bool MonitorCore::StartWorker() {
+    return worker_.Start();
+}
 
 void MonitorCore::ConnectAtStart(bool openOption) {
     const bool present = connection_.Open();
@@ -77,11 +91,13 @@ void MonitorCore::ConnectAtStart(bool openOption) {
         WaitUntil(clock, clock.Now() + std::chrono::milliseconds(kSettleAfterOpenMs));
         timers_.Start(kTimerStartReadBack, kStartReadBackDelayMs);
         notifier_.AddIcon();
-        if (openOption) OnCustomizer();
+        if (openOption)
+            OnCustomizer();
     }
     WriteDeviceFlag(present);
     ApplyPointer();
-    for (const char* program : kCompanionPrograms) launcher_.Open(programFolder_ + program);
+    for (const char* program : kCompanionPrograms)
+        launcher_.Open(programFolder_ + program);
 }
 
 void MonitorCore::Shutdown() {
@@ -89,7 +105,8 @@ void MonitorCore::Shutdown() {
     timers_.Stop(kTimerStartReadBack);
     timers_.Stop(kTimerBalloon);
     CloseWindow(kOptionCaption);
-    for (const char* caption : kCompanionCaptions) CloseWindow(caption);
+    for (const char* caption : kCompanionCaptions)
+        CloseWindow(caption);
     worker_.Stop();
     connection_.Close();
 }
@@ -103,11 +120,14 @@ void MonitorCore::OnApplyAllSetting(intptr_t lParam) {
     auto x = static_cast<uint16_t>(osd_.NoticeX());
     auto y = static_cast<uint16_t>(osd_.NoticeY());
     PostToOsd(kMsgOsdMove, 0, static_cast<intptr_t>(static_cast<uint32_t>(x) << 16 | y));
-    if (connection_.IsPresent() && worker_.Post({kRequestUpload, lParam})) return;
+    if (connection_.IsPresent() && worker_.Post({kRequestUpload, lParam}))
+        return;
     SendApplyDone(false);
 }
 
-void MonitorCore::OnReloadSetting() { ReloadBlock(); }
+void MonitorCore::OnReloadSetting() {
+    ReloadBlock();
+}
 
 void MonitorCore::OnReloadWindowsSetting() {
     ReloadBlock();
@@ -115,9 +135,11 @@ void MonitorCore::OnReloadWindowsSetting() {
 }
 
 void MonitorCore::OnCopyData(uintptr_t dwData, std::span<const uint8_t> payload) {
-    if (dwData != kCopyDataNotice) return;
+    if (dwData != kCopyDataNotice)
+        return;
     WriteOsdMessage(NoticeTextOf(payload));
-    if (connection_.IsPresent()) PostToOsd(kMsgOsdShow, kOsdShowText, 0);
+    if (connection_.IsPresent())
+        PostToOsd(kMsgOsdShow, kOsdShowText, 0);
 }
 
 void MonitorCore::OnCustomizer() {
@@ -132,16 +154,20 @@ void MonitorCore::OnCustomizer() {
 }
 
 void MonitorCore::OnDeviceEvent(uintptr_t eventClass, intptr_t eventValue) {
-    DispatchDeviceEvent(MakeDeviceEvent(static_cast<uint16_t>(eventClass), static_cast<uint16_t>(eventValue)));
+    DispatchDeviceEvent(
+        MakeDeviceEvent(static_cast<uint16_t>(eventClass), static_cast<uint16_t>(eventValue)));
 }
 
 void MonitorCore::OnDeviceChange(uintptr_t wParam) {
-    if (auto event = ConnectionEventOfChange(wParam)) DispatchDeviceEvent(*event);
+    if (auto event = ConnectionEventOfChange(wParam))
+        DispatchDeviceEvent(*event);
 }
 
 bool MonitorCore::OnTimer(unsigned id) {
     switch (id) {
-    case kTimerForeground: CheckForeground(); return true;
+    case kTimerForeground:
+        CheckForeground();
+        return true;
     case kTimerStartReadBack:
         timers_.Stop(kTimerStartReadBack);
         worker_.Post({kRequestReadBack, 0});
@@ -150,7 +176,8 @@ bool MonitorCore::OnTimer(unsigned id) {
         timers_.Stop(kTimerBalloon);
         HideNotice();
         return true;
-    default: return false;
+    default:
+        return false;
     }
 }
 
@@ -162,8 +189,10 @@ void MonitorCore::DispatchDeviceEvent(uint32_t event) {
     const auto group = static_cast<uint8_t>(eventClass >> 8);
     if (eventClass == kEventClassConnection) {
         ConnectionChange change = connection_.OnConnectionEvent(static_cast<uint16_t>(value));
-        if (change == ConnectionChange::Arrived) Arrived();
-        if (change == ConnectionChange::Removed) Removed();
+        if (change == ConnectionChange::Arrived)
+            Arrived();
+        if (change == ConnectionChange::Removed)
+            Removed();
     } else if (group == kEventGroupDpiLevel && value >= 1 && value <= kLastDpiLevel) {
         OnDpiLevel(value);
     } else if (group == kEventGroupReportRate && value >= 1 && value <= kLastReportInterval) {
@@ -194,7 +223,8 @@ void MonitorCore::OnDpiLevel(int level) {
     {
         std::lock_guard lock(workingMutex_);
         ProfileRecord* profile = working_->ActiveProfile();
-        if (!profile) return;
+        if (!profile)
+            return;
         profile->Cpi_X = level - 1;
         cpiLevel = ActiveCpiLevel(*profile);
         osdText = OsdDpiText(*profile);
@@ -214,8 +244,10 @@ void MonitorCore::OnReportInterval(int intervalMs) {
     {
         std::lock_guard lock(workingMutex_);
         ProfileRecord* profile = working_->ActiveProfile();
-        if (!profile) return;
-        if (int32_t rate = PollingRateOfInterval(intervalMs); rate >= 0) profile->PollingRate = rate;
+        if (!profile)
+            return;
+        if (int32_t rate = PollingRateOfInterval(intervalMs); rate >= 0)
+            profile->PollingRate = rate;
         pollingRate = profile->PollingRate;
     }
     SaveFiles(*PublishWorkingBlock());
@@ -225,14 +257,17 @@ void MonitorCore::OnReportInterval(int intervalMs) {
 }
 
 void MonitorCore::CheckForeground() {
-    if (!connection_.IsPresent()) return;
+    if (!connection_.IsPresent())
+        return;
     std::optional<std::string> executable = processes_.ForegroundExecutable();
-    if (!executable) return;
+    if (!executable)
+        return;
     std::optional<int> match;
     {
         std::lock_guard lock(workingMutex_);
         match = ProfileForProgram(*working_, *executable);
-        if (!match || *match == working_->CurrentProfile) return;
+        if (!match || *match == working_->CurrentProfile)
+            return;
     }
     SwitchToProfile(*match);
 }
@@ -250,7 +285,8 @@ void MonitorCore::SwitchToProfile(int index) {
     ApplyPointer();
     PostToOption(kMsgProfileSwitched);
     if (osd_.ProfileNoticeFlag() == kOsdFlagOn)
-        PostToOsd(kMsgOsdShow, kOsdShowProfile, static_cast<intptr_t>(static_cast<uint32_t>(index) << 16));
+        PostToOsd(kMsgOsdShow, kOsdShowProfile,
+                  static_cast<intptr_t>(static_cast<uint32_t>(index) << 16));
 }
 
 // ---- the working block ----
@@ -268,7 +304,8 @@ std::unique_ptr<ProfileRecord> MonitorCore::ActiveProfileCopy() const {
 
 void MonitorCore::ReloadBlock() {
     auto fresh = std::make_unique<SharedSettingsBlock>();
-    if (!block_.Read(*fresh)) return;
+    if (!block_.Read(*fresh))
+        return;
     std::lock_guard lock(workingMutex_);
     *working_ = *fresh;
 }
@@ -286,7 +323,8 @@ void MonitorCore::ApplyPointer() {
     std::unique_ptr<ProfileRecord> profile;
     {
         std::lock_guard lock(workingMutex_);
-        if (!working_->HasActiveProfile()) return;
+        if (!working_->HasActiveProfile())
+            return;
         index = working_->CurrentProfile;
         profile = std::make_unique<ProfileRecord>(working_->Profiles[index]);
     }
@@ -295,7 +333,8 @@ void MonitorCore::ApplyPointer() {
         ApplyPointerSettings(*profile, registry_, pointer_);
     }
     std::lock_guard lock(workingMutex_);
-    if (working_->CurrentProfile == index) working_->Profiles[index].Acceleration = profile->Acceleration;
+    if (working_->CurrentProfile == index)
+        working_->Profiles[index].Acceleration = profile->Acceleration;
 }
 
 // ---- device worker ----
@@ -303,19 +342,24 @@ void MonitorCore::ApplyPointer() {
 void MonitorCore::RunRequest(const WorkerRequest& request) {
     if (!connection_.IsPresent()) {
         // Applied settings that never reached the mouse are owed to it.
-        if (request.kind == kRequestUpload) uploadOwed_ = true;
+        if (request.kind == kRequestUpload)
+            uploadOwed_ = true;
         return;
     }
     switch (request.kind) {
-    case kRequestUpload: Upload(); break;
+    case kRequestUpload:
+        Upload();
+        break;
     case kRequestReadBack:
         ReadBack();
         SendFixedReport();
         break;
     case kRequestRepeatOwedUpload:
-        if (uploadOwed_) Upload();
+        if (uploadOwed_)
+            Upload();
         break;
-    default: break;
+    default:
+        break;
     }
 }
 
@@ -324,7 +368,8 @@ void MonitorCore::Upload() {
     if (std::unique_ptr<ProfileRecord> profile = ActiveProfileCopy()) {
         UploadResult result = ExecuteUpload(EncodeUpload(*profile), connection_);
         // A removal seen only after the last transfer may still have lost it.
-        if (!result.completed || !connection_.IsPresent()) uploadOwed_ = true;
+        if (!result.completed || !connection_.IsPresent())
+            uploadOwed_ = true;
     }
     SendApplyDone(true);
 }
@@ -338,7 +383,8 @@ void MonitorCore::ReadBack() {
     {
         std::lock_guard lock(workingMutex_);
         ProfileRecord* profile = working_->ActiveProfile();
-        if (profile && takeLevel) profile->Cpi_X = result.level - 1;
+        if (profile && takeLevel)
+            profile->Cpi_X = result.level - 1;
         image = std::make_unique<SharedSettingsBlock>(*working_);
     }
     {
@@ -351,7 +397,8 @@ void MonitorCore::ReadBack() {
 
 void MonitorCore::SendFixedReport() {
     auto transaction = connection_.BeginTransaction();
-    if (connection_.IsPresent()) connection_.Link().SendFeature(FixedReport());
+    if (connection_.IsPresent())
+        connection_.Link().SendFeature(FixedReport());
 }
 
 void MonitorCore::SendApplyDone(bool fromWorker) {
@@ -359,7 +406,8 @@ void MonitorCore::SendApplyDone(bool fromWorker) {
         windows_.Post(option, kMsgApplyDone, 0, 0);
     else
         trace_.Trace("OnApplyAllSetting Don't find Orrin Option Dialog\n");
-    trace_.Trace(fromWorker ? "Thread Send Enable OK/Apply Button\n" : "OnApplyAllSetting  Send Enable OK/Apply Button\n");
+    trace_.Trace(fromWorker ? "Thread Send Enable OK/Apply Button\n"
+                            : "OnApplyAllSetting  Send Enable OK/Apply Button\n");
 }
 
 // ---- notices and other programs ----
@@ -371,7 +419,9 @@ void MonitorCore::ShowNotice(const std::string& text) {
 
 // Hiding does not arm the timer again: an empty balloon every second for the
 // rest of the session would only keep the service awake.
-void MonitorCore::HideNotice() { notifier_.ShowBalloon("", "", kBalloonInfoFlags, kHideTimeoutMs); }
+void MonitorCore::HideNotice() {
+    notifier_.ShowBalloon("", "", kBalloonInfoFlags, kHideTimeoutMs);
+}
 
 void MonitorCore::TraceShowOsd() {
     const auto osd = static_cast<long long>(windows_.Find(kOsdCaption));
@@ -379,15 +429,18 @@ void MonitorCore::TraceShowOsd() {
 }
 
 void MonitorCore::PostToOption(unsigned message) {
-    if (ProgramWindows::Handle option = windows_.Find(kOptionCaption)) windows_.Post(option, message, 0, 0);
+    if (ProgramWindows::Handle option = windows_.Find(kOptionCaption))
+        windows_.Post(option, message, 0, 0);
 }
 
 void MonitorCore::PostToOsd(unsigned message, uintptr_t wParam, intptr_t lParam) {
-    if (ProgramWindows::Handle osd = windows_.Find(kOsdCaption)) windows_.Post(osd, message, wParam, lParam);
+    if (ProgramWindows::Handle osd = windows_.Find(kOsdCaption))
+        windows_.Post(osd, message, wParam, lParam);
 }
 
 void MonitorCore::CloseWindow(const char* caption) {
-    if (ProgramWindows::Handle window = windows_.Find(caption)) windows_.Post(window, kMsgClose, 0, 0);
+    if (ProgramWindows::Handle window = windows_.Find(caption))
+        windows_.Post(window, kMsgClose, 0, 0);
 }
 
 void MonitorCore::WriteOsdMessage(const std::string& text) {

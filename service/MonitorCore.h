@@ -45,10 +45,10 @@ public:
     MonitorCore& operator=(const MonitorCore&) = delete;
 
     // Start-up, in this order.
-    void LoadSettings();                   // files into the working block; OSD settings
-    void PublishSettings();                // working block into the shared block
+    void LoadSettings();    // files into the working block; OSD settings
+    void PublishSettings(); // working block into the shared block
     bool StartWorker();
-    void ConnectAtStart(bool openOption);  // mouse, icon, timers, Device, pointer, companions
+    void ConnectAtStart(bool openOption); // mouse, icon, timers, Device, pointer, companions
     // Shutdown: timers, Option and companions closed, worker ended, mouse closed.
     void Shutdown();
 

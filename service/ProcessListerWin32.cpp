@@ -1,6 +1,7 @@
 #include "service/ProcessListerWin32.h"
 
 #include <windows.h>
+
 #include <tlhelp32.h>
 
 #include <algorithm>
@@ -23,13 +24,17 @@ std::string Lowered(std::string text) {
 std::optional<std::string> Win32ProcessLister::ForegroundExecutable() {
     DWORD processId = 0;
     GetWindowThreadProcessId(GetForegroundWindow(), &processId);
-    if (processId == 0) return std::nullopt;
+    if (processId == 0)
+        return std::nullopt;
     win::UniqueHandle snapshot(CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0));
-    if (!snapshot) return std::nullopt;
+    if (!snapshot)
+        return std::nullopt;
     PROCESSENTRY32 entry{};
     entry.dwSize = sizeof entry;
-    for (BOOL more = Process32First(snapshot.Get(), &entry); more; more = Process32Next(snapshot.Get(), &entry)) {
-        if (entry.th32ProcessID != processId) continue;
+    for (BOOL more = Process32First(snapshot.Get(), &entry); more;
+         more = Process32Next(snapshot.Get(), &entry)) {
+        if (entry.th32ProcessID != processId)
+            continue;
         entry.szExeFile[sizeof entry.szExeFile - 1] = '\0';
         std::string name = entry.szExeFile;
         // Some systems give the whole path; the match wants the file name.

@@ -1,6 +1,7 @@
 #include "service/ProgramLauncherWin32.h"
 
 #include <windows.h>
+
 #include <shellapi.h>
 
 namespace mervik {
@@ -8,7 +9,8 @@ namespace mervik {
 // A missing program is not reported: the companions are optional, and the
 // shell must not put up an error box of its own either.
 void Win32ProgramLauncher::Open(const std::string& path) {
-    if (GetFileAttributesA(path.c_str()) == INVALID_FILE_ATTRIBUTES) return;
+    if (GetFileAttributesA(path.c_str()) == INVALID_FILE_ATTRIBUTES)
+        return;
     SHELLEXECUTEINFOA info{};
     info.cbSize = sizeof info;
     info.fMask = SEE_MASK_FLAG_NO_UI;

@@ -6,7 +6,9 @@ namespace mervik {
 
 namespace {
 
-HWND WindowOf(ProgramWindows::Handle handle) { return reinterpret_cast<HWND>(handle); }
+HWND WindowOf(ProgramWindows::Handle handle) {
+    return reinterpret_cast<HWND>(handle);
+}
 
 } // namespace
 
@@ -19,7 +21,8 @@ bool Win32ProgramWindows::Post(Handle window, unsigned message, uintptr_t wParam
 }
 
 void Win32ProgramWindows::Activate(Handle window) {
-    if (IsIconic(WindowOf(window))) ShowWindow(WindowOf(window), SW_RESTORE);
+    if (IsIconic(WindowOf(window)))
+        ShowWindow(WindowOf(window), SW_RESTORE);
     SetForegroundWindow(WindowOf(window));
 }
 

@@ -17,7 +17,8 @@ template <size_t N> void CopyCut(char (&field)[N], std::string_view text, size_t
 
 HICON SmallIconOf(const std::string& exePath) {
     SHFILEINFOA info{};
-    if (!SHGetFileInfoA(exePath.c_str(), 0, &info, sizeof info, SHGFI_ICON | SHGFI_SMALLICON)) return nullptr;
+    if (!SHGetFileInfoA(exePath.c_str(), 0, &info, sizeof info, SHGFI_ICON | SHGFI_SMALLICON))
+        return nullptr;
     return info.hIcon;
 }
 
@@ -35,7 +36,8 @@ Win32TrayIcon::Win32TrayIcon(HWND window, const std::string& exePath, const std:
 }
 
 Win32TrayIcon::~Win32TrayIcon() {
-    if (icon_) DestroyIcon(icon_);
+    if (icon_)
+        DestroyIcon(icon_);
 }
 
 void Win32TrayIcon::AddIcon() {
@@ -43,7 +45,9 @@ void Win32TrayIcon::AddIcon() {
     Shell_NotifyIconA(NIM_ADD, &record_);
 }
 
-void Win32TrayIcon::RemoveIcon() { Shell_NotifyIconA(NIM_DELETE, &record_); }
+void Win32TrayIcon::RemoveIcon() {
+    Shell_NotifyIconA(NIM_DELETE, &record_);
+}
 
 void Win32TrayIcon::ShowBalloon(std::string_view text, std::string_view title, uint32_t infoFlags,
                                 uint32_t timeoutMs) {

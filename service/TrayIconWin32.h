@@ -1,6 +1,7 @@
 #pragma once
 // The notification-area icon of the hidden window, with its tip and balloons.
 #include <windows.h>
+
 #include <shellapi.h>
 
 #include <string>
@@ -19,7 +20,8 @@ public:
 
     void AddIcon() override;
     void RemoveIcon() override;
-    void ShowBalloon(std::string_view text, std::string_view title, uint32_t infoFlags, uint32_t timeoutMs) override;
+    void ShowBalloon(std::string_view text, std::string_view title, uint32_t infoFlags,
+                     uint32_t timeoutMs) override;
 
 private:
     NOTIFYICONDATAA record_{};

@@ -23,13 +23,17 @@ using Lines = std::vector<std::string>;
 
 struct Monitor : ::testing::Test, testing::MonitorHarness {
     std::string ConfigPath() const { return ConfigFilePath(folder.Folder()); }
-    std::string OsdMessage() const { return IniFile(ConfigPath()).ReadText(keys::kOsdDataSection, keys::kOsdMessageKey, "<none>"); }
+    std::string OsdMessage() const {
+        return IniFile(ConfigPath())
+            .ReadText(keys::kOsdDataSection, keys::kOsdMessageKey, "<none>");
+    }
 
     // First bytes of the feature reports the mouse received, in order.
     std::vector<std::string> FeatureCommands() {
         std::vector<std::string> commands;
         for (const std::string& line : mouse.Log())
-            if (line.rfind("feature ", 0) == 0) commands.push_back(line.substr(8, 2));
+            if (line.rfind("feature ", 0) == 0)
+                commands.push_back(line.substr(8, 2));
         return commands;
     }
     int Uploads() {
@@ -49,7 +53,8 @@ struct Monitor : ::testing::Test, testing::MonitorHarness {
         osd.bytes[33] = 0x03;
         osd.bytes[36] = 0x58; // y 600
         osd.bytes[37] = 0x02;
-        IniFile(ConfigPath()).WriteStruct(keys::kOsdSection, keys::kOsdKey, osd.bytes, sizeof osd.bytes);
+        IniFile(ConfigPath())
+            .WriteStruct(keys::kOsdSection, keys::kOsdKey, osd.bytes, sizeof osd.bytes);
     }
 };
 
@@ -57,12 +62,15 @@ TEST_F(Monitor, StartsWithTheMouseOpenedIconAndTimers) {
     Start(true, true);
     EXPECT_EQ(core->State(), ConnectionState::Present);
     EXPECT_TRUE(notifier.icon);
-    EXPECT_EQ(timers.running, (std::map<unsigned, unsigned>{{kTimerForeground, 2000}, {kTimerStartReadBack, 200}}));
+    EXPECT_EQ(timers.running,
+              (std::map<unsigned, unsigned>{{kTimerForeground, 2000}, {kTimerStartReadBack, 200}}));
     EXPECT_EQ(ReadDevice(ConfigPath()), 1);
     // Option is not running: "1" starts it, then the three companions.
     EXPECT_EQ(launcher.opened, (Lines{folder.File("Option.exe"), folder.File("PellamOSD.exe"),
-                                      folder.File("Applets\\LoadMeter.exe"), folder.File("Applets\\MailWatch.EXE")}));
-    EXPECT_EQ(trace.Take(), (Lines{"CMonitorWnd OnCustomizer\n", "CMonitorWnd OnCustomizer hWnd==NULL\n"}));
+                                      folder.File("Applets\\LoadMeter.exe"),
+                                      folder.File("Applets\\MailWatch.EXE")}));
+    EXPECT_EQ(trace.Take(),
+              (Lines{"CMonitorWnd OnCustomizer\n", "CMonitorWnd OnCustomizer hWnd==NULL\n"}));
     EXPECT_FALSE(pointer.calls.empty());
     EXPECT_EQ(BlockNow()->CurrentProfile, 0);
 
@@ -258,8 +266,9 @@ TEST_F(Monitor, ForegroundProgramChoosesTheFirstMatchingProfile) {
     EXPECT_EQ(core->WorkingCopy()->CurrentProfile, 2);
     EXPECT_EQ(BlockNow()->CurrentProfile, 2);
     EXPECT_EQ(registry.Mouse("DoubleClickSpeed"), "777");
-    EXPECT_EQ(windows.Take(), (std::vector<Posted>{{kOptionCaption, kMsgProfileSwitched, 0, 0},
-                                                   {kOsdCaption, kMsgOsdShow, kOsdShowProfile, 2 << 16}}));
+    EXPECT_EQ(windows.Take(),
+              (std::vector<Posted>{{kOptionCaption, kMsgProfileSwitched, 0, 0},
+                                   {kOsdCaption, kMsgOsdShow, kOsdShowProfile, 2 << 16}}));
 
     core->OnTimer(kTimerForeground); // already there
     processes.foreground = "notepad.exe";
@@ -308,7 +317,8 @@ TEST_F(Monitor, CustomizerBringsUpARunningOption) {
     core->OnCustomizer();
     EXPECT_EQ(windows.activated, (Lines{kOptionCaption}));
     EXPECT_TRUE(launcher.opened.empty());
-    EXPECT_EQ(trace.Take(), (Lines{"CMonitorWnd OnCustomizer\n", "CMonitorWnd OnCustomizer hWnd!=NULL\n"}));
+    EXPECT_EQ(trace.Take(),
+              (Lines{"CMonitorWnd OnCustomizer\n", "CMonitorWnd OnCustomizer hWnd!=NULL\n"}));
 }
 
 TEST_F(Monitor, ShutdownClosesTheOtherProgramsAndTheMouse) {
@@ -317,9 +327,11 @@ TEST_F(Monitor, ShutdownClosesTheOtherProgramsAndTheMouse) {
     windows.Open("Standard Mouse Driver Pop3");
     core->Shutdown();
     EXPECT_TRUE(timers.running.empty());
-    EXPECT_EQ(windows.Take(), (std::vector<Posted>{{kOptionCaption, kMsgClose, 0, 0},
-                                                   {"Standard Mouse Driver Pop3", kMsgClose, 0, 0}}));
-    EXPECT_FALSE(mouse.With([](sim::SimulatedMouse& m) { return m.FeatureOpen() || m.ReportOpen(); }));
+    EXPECT_EQ(windows.Take(),
+              (std::vector<Posted>{{kOptionCaption, kMsgClose, 0, 0},
+                                   {"Standard Mouse Driver Pop3", kMsgClose, 0, 0}}));
+    EXPECT_FALSE(
+        mouse.With([](sim::SimulatedMouse& m) { return m.FeatureOpen() || m.ReportOpen(); }));
     core->OnApplyAllSetting(0); // the worker is gone: answered at once
     EXPECT_EQ(windows.Take(), (std::vector<Posted>{{kOptionCaption, kMsgApplyDone, 0, 0}}));
 }

@@ -6,11 +6,11 @@
 #include <chrono>
 #include <cstring>
 #include <functional>
-#include <type_traits>
 #include <map>
 #include <mutex>
 #include <set>
 #include <string>
+#include <type_traits>
 #include <vector>
 
 #include "hiddriver/sim/SimulatedMouse.h"
@@ -37,7 +37,8 @@ public:
     LockedMouseLink() {
         mouse_.SetNotify([this](const sim::Notification& n) {
             pending_.push_back(n);
-            if (n.kind == sim::Notification::Change && n.wParam == 0) ++removals_;
+            if (n.kind == sim::Notification::Change && n.wParam == 0)
+                ++removals_;
         });
     }
 
@@ -48,12 +49,14 @@ public:
             fn(mouse_);
             const bool removed = removals_ != before;
             lock.unlock();
-            if (removed && afterRemoval) afterRemoval();
+            if (removed && afterRemoval)
+                afterRemoval();
         } else {
             auto result = fn(mouse_);
             const bool removed = removals_ != before;
             lock.unlock();
-            if (removed && afterRemoval) afterRemoval();
+            if (removed && afterRemoval)
+                afterRemoval();
             return result;
         }
     }
@@ -68,7 +71,8 @@ public:
     std::vector<std::string> Log() {
         std::lock_guard lock(mutex_);
         std::vector<std::string> lines;
-        for (const sim::LogEntry& e : mouse_.Log()) lines.push_back(e.line);
+        for (const sim::LogEntry& e : mouse_.Log())
+            lines.push_back(e.line);
         return lines;
     }
 
@@ -76,13 +80,27 @@ public:
     void SelectDevice(uint16_t, uint16_t) override {}
     void StartNotifications() override {}
     void StopNotifications() override {}
-    void OpenFeatureInterface() override { With([](sim::SimulatedMouse& m) { return m.OpenFeature(); }); }
-    void CloseFeatureInterface() override { With([](sim::SimulatedMouse& m) { m.CloseFeature(); }); }
-    bool OpenReportInterface() override { return With([](sim::SimulatedMouse& m) { return m.OpenReport(); }); }
-    void CloseReportInterface() override { With([](sim::SimulatedMouse& m) { m.CloseReport(); }); }
-    void SendFeature(const FeatureReport& r) override { With([&](sim::SimulatedMouse& m) { return m.SetFeature(r); }); }
-    bool ReadFeature(FeatureReport& r) override { return With([&](sim::SimulatedMouse& m) { return m.GetFeature(r); }); }
-    void WriteBlock(std::span<const uint8_t> b) override { With([&](sim::SimulatedMouse& m) { return m.Write(b); }); }
+    void OpenFeatureInterface() override {
+        With([](sim::SimulatedMouse& m) { return m.OpenFeature(); });
+    }
+    void CloseFeatureInterface() override {
+        With([](sim::SimulatedMouse& m) { m.CloseFeature(); });
+    }
+    bool OpenReportInterface() override {
+        return With([](sim::SimulatedMouse& m) { return m.OpenReport(); });
+    }
+    void CloseReportInterface() override {
+        With([](sim::SimulatedMouse& m) { m.CloseReport(); });
+    }
+    void SendFeature(const FeatureReport& r) override {
+        With([&](sim::SimulatedMouse& m) { return m.SetFeature(r); });
+    }
+    bool ReadFeature(FeatureReport& r) override {
+        return With([&](sim::SimulatedMouse& m) { return m.GetFeature(r); });
+    }
+    void WriteBlock(std::span<const uint8_t> b) override {
+        With([&](sim::SimulatedMouse& m) { return m.Write(b); });
+    }
 
 private:
     std::mutex mutex_;
@@ -97,13 +115,15 @@ public:
     FakeSharedBlock() { std::memset(&image_, 0, sizeof image_); }
     bool Read(SharedSettingsBlock& into) override {
         std::lock_guard lock(mutex_);
-        if (broken) return false;
+        if (broken)
+            return false;
         into = image_;
         return true;
     }
     bool Write(const SharedSettingsBlock& from) override {
         std::lock_guard lock(mutex_);
-        if (broken) return false;
+        if (broken)
+            return false;
         image_ = from;
         ++writes;
         return true;
@@ -159,7 +179,8 @@ public:
 private:
     std::string CaptionOf(Handle window) const {
         for (const auto& [caption, handle] : handles_)
-            if (handle == window) return caption;
+            if (handle == window)
+                return caption;
         return "?";
     }
     std::mutex mutex_;
@@ -172,7 +193,8 @@ struct FakeNotifier : Notifier {
     std::vector<std::string> balloons; // "text|timeout"
     void AddIcon() override { icon = true; }
     void RemoveIcon() override { icon = false; }
-    void ShowBalloon(std::string_view text, std::string_view, uint32_t, uint32_t timeoutMs) override {
+    void ShowBalloon(std::string_view text, std::string_view, uint32_t,
+                     uint32_t timeoutMs) override {
         balloons.push_back(std::string(text) + "|" + std::to_string(timeoutMs));
     }
 };
@@ -189,11 +211,15 @@ struct FakeTimers : TimerService {
 
 struct FakePointerSystem : PointerSystem {
     std::vector<std::string> calls;
-    void SetDoubleClickTime(int ms) override { calls.push_back("double-click " + std::to_string(ms)); }
-    void SetButtonsSwapped(bool s) override { calls.push_back(std::string("swap ") + (s ? "on" : "off")); }
+    void SetDoubleClickTime(int ms) override {
+        calls.push_back("double-click " + std::to_string(ms));
+    }
+    void SetButtonsSwapped(bool s) override {
+        calls.push_back(std::string("swap ") + (s ? "on" : "off"));
+    }
     void SetAcceleration(const Acceleration& a) override {
-        calls.push_back("mouse " + std::to_string(a.threshold1) + " " + std::to_string(a.threshold2) + " " +
-                        std::to_string(a.speed));
+        calls.push_back("mouse " + std::to_string(a.threshold1) + " " +
+                        std::to_string(a.threshold2) + " " + std::to_string(a.speed));
     }
     void SetPointerSpeed(int speed) override { calls.push_back("speed " + std::to_string(speed)); }
     void SetWheelLines(int lines) override { calls.push_back("wheel " + std::to_string(lines)); }

@@ -35,14 +35,16 @@ struct MonitorHarness {
         CreateImage(*image);
         ResetAllProfiles(*image);
         SaveAll(*image, folder.Folder());
-        core = std::make_unique<MonitorCore>(
-            MonitorPorts{connection, block, windows, notifier, timers, pointer, registry, processes, launcher, trace},
-            folder.Folder());
+        core = std::make_unique<MonitorCore>(MonitorPorts{connection, block, windows, notifier,
+                                                          timers, pointer, registry, processes,
+                                                          launcher, trace},
+                                             folder.Folder());
     }
 
     // The hidden window's creation, with or without the mouse.
     void Start(bool mousePresent = true, bool openOption = false) {
-        if (!mousePresent) mouse.With([](sim::SimulatedMouse& m) { m.Unplug(); });
+        if (!mousePresent)
+            mouse.With([](sim::SimulatedMouse& m) { m.Unplug(); });
         mouse.TakeNotifications();
         core->LoadSettings();
         core->PublishSettings();
@@ -53,8 +55,10 @@ struct MonitorHarness {
     // Delivers what the library would have posted to the window.
     void Pump() {
         for (const sim::Notification& n : mouse.TakeNotifications()) {
-            if (n.kind == sim::Notification::Event) core->OnDeviceEvent(n.wParam, n.lParam);
-            else core->OnDeviceChange(n.wParam);
+            if (n.kind == sim::Notification::Event)
+                core->OnDeviceEvent(n.wParam, n.lParam);
+            else
+                core->OnDeviceChange(n.wParam);
         }
     }
 
@@ -70,8 +74,12 @@ struct MonitorHarness {
         core->OnApplyAllSetting(0);
     }
 
-    const sim::MouseMemory Memory() { return mouse.With([](sim::SimulatedMouse& m) { return m.Memory(); }); }
-    void ClearLog() { mouse.With([](sim::SimulatedMouse& m) { m.ClearLog(); }); }
+    const sim::MouseMemory Memory() {
+        return mouse.With([](sim::SimulatedMouse& m) { return m.Memory(); });
+    }
+    void ClearLog() {
+        mouse.With([](sim::SimulatedMouse& m) { m.ClearLog(); });
+    }
 };
 
 } // namespace mervik::testing

@@ -34,9 +34,11 @@ TEST_F(PointerApply, AccelerationOffClearsTheSystemsThresholds) {
     profile->ScrollWheelFlag = 1;
     Thresholds("1", "6", "10");
     ApplyPointerSettings(*profile, registry, system);
-    EXPECT_EQ(system.calls, (Lines{"double-click 450", "swap on", "mouse 0 0 0", "speed 12", "wheel -1"}));
+    EXPECT_EQ(system.calls,
+              (Lines{"double-click 450", "swap on", "mouse 0 0 0", "speed 12", "wheel -1"}));
     EXPECT_EQ(profile->Acceleration, 0);
-    EXPECT_EQ(registry.Mouse("MouseSpeed") + registry.Mouse("MouseThreshold1") + registry.Mouse("MouseThreshold2"),
+    EXPECT_EQ(registry.Mouse("MouseSpeed") + registry.Mouse("MouseThreshold1") +
+                  registry.Mouse("MouseThreshold2"),
               "000");
 }
 

@@ -40,10 +40,12 @@ private:
             std::vector<std::function<void()>> tasks;
             {
                 std::lock_guard lock(mutex_);
-                if (stop_) return;
+                if (stop_)
+                    return;
                 tasks.swap(tasks_);
             }
-            for (auto& task : tasks) task();
+            for (auto& task : tasks)
+                task();
             h_.Pump();
             {
                 std::lock_guard lock(mutex_);
@@ -69,8 +71,10 @@ struct MonitorThreads : ::testing::Test, testing::MonitorHarness {
     std::vector<std::pair<std::string, std::string>> IntervalAndLevelPerUpload() {
         std::vector<std::pair<std::string, std::string>> uploads;
         for (const std::string& line : mouse.Log()) {
-            if (line.rfind("feature 01 ", 0) == 0) uploads.push_back({line.substr(11, 2), ""});
-            if (line.rfind("feature 0B ", 0) == 0 && !uploads.empty()) uploads.back().second = line.substr(11, 2);
+            if (line.rfind("feature 01 ", 0) == 0)
+                uploads.push_back({line.substr(11, 2), ""});
+            if (line.rfind("feature 0B ", 0) == 0 && !uploads.empty())
+                uploads.back().second = line.substr(11, 2);
         }
         return uploads;
     }
@@ -111,7 +115,8 @@ TEST_F(MonitorThreads, AnUploadCutShortByRemovalIsRepeatedAfterArrival) {
     // The worker that saw the mouse vanish waits, as a real pause would let
     // it, until the window has taken the removal.
     mouse.afterRemoval = [this] {
-        for (int i = 0; i < 5000 && core->State() == ConnectionState::Present; ++i) std::this_thread::sleep_for(1ms);
+        for (int i = 0; i < 5000 && core->State() == ConnectionState::Present; ++i)
+            std::this_thread::sleep_for(1ms);
     };
     mouse.With([](sim::SimulatedMouse& m) { m.VanishAfter(5); });
     window.Call([&] { Apply([](SharedSettingsBlock& b) { SetProfile(b, 1, 1); }); });
@@ -127,7 +132,8 @@ TEST_F(MonitorThreads, AnUploadCutShortByRemovalIsRepeatedAfterArrival) {
     core->WaitForWorker();
     EXPECT_EQ(core->State(), ConnectionState::Present);
     EXPECT_FALSE(core->UploadOwed());
-    EXPECT_EQ(IntervalAndLevelPerUpload(), (std::vector<std::pair<std::string, std::string>>{{"04", "02"}}));
+    EXPECT_EQ(IntervalAndLevelPerUpload(),
+              (std::vector<std::pair<std::string, std::string>>{{"04", "02"}}));
     EXPECT_EQ(Memory().reportIntervalMs, 4);
     EXPECT_EQ(Memory().activeLevel, 2);
 }

@@ -22,7 +22,9 @@ using testing::StandInWindows;
 
 constexpr DWORD kUploadWaitMs = 20000;
 
-int DeviceFlag(MonitorUnderTest& m) { return m.DeviceFlag(); }
+int DeviceFlag(MonitorUnderTest& m) {
+    return m.DeviceFlag();
+}
 
 std::string RegistryMouse(const char* name) {
     Win32RegistryStore registry;
@@ -54,7 +56,8 @@ TEST(MonitorWine, StartsWithTheMouseAndReadsItsLevelBack) {
         5000, [](MonitorUnderTest& m) { return m.MouseNumber("fixedReports") == 1; }, monitor));
     EXPECT_EQ(monitor.CountInLog("feature 8B"), 1);
     EXPECT_EQ(monitor.Block()->Profiles[0].Cpi_X, monitor.MouseNumber("activeLevel") - 1);
-    EXPECT_EQ(RegistryMouse("DoubleClickSpeed"), std::to_string(monitor.Block()->Profiles[0].DbleClickSpeed));
+    EXPECT_EQ(RegistryMouse("DoubleClickSpeed"),
+              std::to_string(monitor.Block()->Profiles[0].DbleClickSpeed));
 
     // A second start: without "1" it ends at once, with "1" it brings up Option.
     StandInWindows windows;
@@ -104,7 +107,8 @@ TEST(MonitorWine, MouseButtonsReachBlockFilesAndOption) {
     ASSERT_TRUE(windows.WaitFor(kMsgMouseChangedLevel, 1, 5000));
     const int level = monitor.MouseNumber("activeLevel");
     EXPECT_EQ(monitor.Block()->Profiles[0].Cpi_X, level - 1);
-    EXPECT_EQ(IniFile(ProfileFilePath(monitor.Folder(), 0)).ReadInt("Setting", "Cpi_X", -1), level - 1);
+    EXPECT_EQ(IniFile(ProfileFilePath(monitor.Folder(), 0)).ReadInt("Setting", "Cpi_X", -1),
+              level - 1);
 
     monitor.Mouse("rate");
     ASSERT_TRUE(windows.WaitFor(kMsgMouseChangedLevel, 2, 5000));
@@ -155,14 +159,16 @@ TEST(MonitorWine, NoticeTextFromACompanion) {
     std::string payload(151, 'N'); // no terminator within the payload
     COPYDATASTRUCT data{kCopyDataNotice, static_cast<DWORD>(payload.size()), payload.data()};
     EXPECT_EQ(SendMessageA(monitor.Window(), WM_COPYDATA, 0, reinterpret_cast<LPARAM>(&data)), 1);
-    EXPECT_EQ(IniFile(monitor.ConfigPath()).ReadText(keys::kOsdDataSection, keys::kOsdMessageKey, ""),
-              std::string(150, 'N'));
+    EXPECT_EQ(
+        IniFile(monitor.ConfigPath()).ReadText(keys::kOsdDataSection, keys::kOsdMessageKey, ""),
+        std::string(150, 'N'));
     EXPECT_TRUE(windows.WaitFor(kMsgOsdShow, 1, 2000));
 
     COPYDATASTRUCT other{150, 3, const_cast<char*>("\0X")};
     EXPECT_EQ(SendMessageA(monitor.Window(), WM_COPYDATA, 0, reinterpret_cast<LPARAM>(&other)), 1);
-    EXPECT_EQ(IniFile(monitor.ConfigPath()).ReadText(keys::kOsdDataSection, keys::kOsdMessageKey, ""),
-              std::string(150, 'N'));
+    EXPECT_EQ(
+        IniFile(monitor.ConfigPath()).ReadText(keys::kOsdDataSection, keys::kOsdMessageKey, ""),
+        std::string(150, 'N'));
 }
 
 TEST(MonitorWine, MouseVanishingMidUploadGetsTheUploadAgain) {
@@ -180,11 +186,13 @@ TEST(MonitorWine, MouseVanishingMidUploadGetsTheUploadAgain) {
     monitor.Mouse("clear-log");
     monitor.Mouse("plug");
     EXPECT_TRUE(MonitorUnderTest::Eventually(
-        kUploadWaitMs, [](MonitorUnderTest& m) { return m.CountInLog("feature 12 04") == 1; }, monitor));
+        kUploadWaitMs, [](MonitorUnderTest& m) { return m.CountInLog("feature 12 04") == 1; },
+        monitor));
     Sleep(1500);
     EXPECT_EQ(monitor.MouseNumber("reportIntervalMs"), 1);
     EXPECT_EQ(monitor.MouseNumber("activeLevel"), 2);
-    EXPECT_EQ(monitor.Block()->Profiles[0].Cpi_X, 1) << "the applied level, not the mouse's old one";
+    EXPECT_EQ(monitor.Block()->Profiles[0].Cpi_X, 1)
+        << "the applied level, not the mouse's old one";
 }
 
 TEST(MonitorWine, TrayExitEndsTheProcessAndRemovesTheBlock) {

@@ -27,8 +27,8 @@ std::string TestFolder() {
 
 std::string FreshFolder() {
     static std::atomic<int> counter{0};
-    std::string folder = TestFolder() + "monitor-e2e-" + std::to_string(GetCurrentProcessId()) + "-" +
-                         std::to_string(counter++) + "\\";
+    std::string folder = TestFolder() + "monitor-e2e-" + std::to_string(GetCurrentProcessId()) +
+                         "-" + std::to_string(counter++) + "\\";
     CreateDirectoryA(folder.c_str(), nullptr);
     return folder;
 }
@@ -42,12 +42,14 @@ void RemoveFolder(const std::string& folder) {
     SHFileOperationA(&op);
 }
 
-bool LaunchMonitor(const std::string& folder, const std::string& arguments, PROCESS_INFORMATION& process) {
-    std::string commandLine = "\"" + folder + "Monitor.exe\"" + (arguments.empty() ? "" : " " + arguments);
+bool LaunchMonitor(const std::string& folder, const std::string& arguments,
+                   PROCESS_INFORMATION& process) {
+    std::string commandLine =
+        "\"" + folder + "Monitor.exe\"" + (arguments.empty() ? "" : " " + arguments);
     STARTUPINFOA startup{};
     startup.cb = sizeof startup;
-    return CreateProcessA(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, folder.c_str(), &startup,
-                          &process) != FALSE;
+    return CreateProcessA(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
+                          folder.c_str(), &startup, &process) != FALSE;
 }
 
 } // namespace
@@ -57,19 +59,23 @@ MonitorUnderTest::MonitorUnderTest(bool withMouseLibrary, void (*edit)(SharedSet
     const std::string programs = TestFolder() + "monitor-files\\";
     CopyFileA((programs + "Monitor.exe").c_str(), (folder_ + "Monitor.exe").c_str(), FALSE);
     CopyFileA((programs + "lan.dll").c_str(), (folder_ + "lan.dll").c_str(), FALSE);
-    if (withMouseLibrary) CopyFileA((programs + "hiddriver.dll").c_str(), (folder_ + "hiddriver.dll").c_str(), FALSE);
+    if (withMouseLibrary)
+        CopyFileA((programs + "hiddriver.dll").c_str(), (folder_ + "hiddriver.dll").c_str(), FALSE);
     auto image = std::make_unique<SharedSettingsBlock>();
     CreateImage(*image);
     ResetAllProfiles(*image);
-    if (edit) edit(*image);
+    if (edit)
+        edit(*image);
     SaveAll(*image, folder_);
 }
 
 MonitorUnderTest::~MonitorUnderTest() {
     if (process_.hProcess) {
         if (WaitForSingleObject(process_.hProcess, 0) == WAIT_TIMEOUT) {
-            if (window_) PostMessageA(window_, WM_CLOSE, 0, 0);
-            if (WaitForSingleObject(process_.hProcess, 15000) == WAIT_TIMEOUT) TerminateProcess(process_.hProcess, 9);
+            if (window_)
+                PostMessageA(window_, WM_CLOSE, 0, 0);
+            if (WaitForSingleObject(process_.hProcess, 15000) == WAIT_TIMEOUT)
+                TerminateProcess(process_.hProcess, 9);
         }
         CloseHandle(process_.hProcess);
         CloseHandle(process_.hThread);
@@ -78,41 +84,51 @@ MonitorUnderTest::~MonitorUnderTest() {
 }
 
 bool MonitorUnderTest::Start(const std::string& arguments) {
-    if (!LaunchMonitor(folder_, arguments, process_)) return false;
+    if (!LaunchMonitor(folder_, arguments, process_))
+        return false;
     for (int i = 0; i < 200 && !window_; ++i) {
         Sleep(50);
         window_ = FindWindowA(nullptr, kMonitorCaption);
     }
     // The window has its caption before its start-up is done, and answers
     // sent messages while it waits on the shell; Device comes near the end.
-    for (int i = 0; i < 200 && window_ && DeviceFlag() < 0; ++i) Sleep(50);
+    for (int i = 0; i < 200 && window_ && DeviceFlag() < 0; ++i)
+        Sleep(50);
     return window_ != nullptr && DeviceFlag() >= 0;
 }
 
 int MonitorUnderTest::RunSecond(const std::string& arguments, DWORD timeoutMs) {
     PROCESS_INFORMATION second{};
-    if (!LaunchMonitor(folder_, arguments, second)) return -1;
+    if (!LaunchMonitor(folder_, arguments, second))
+        return -1;
     DWORD code = static_cast<DWORD>(-1);
-    if (WaitForSingleObject(second.hProcess, timeoutMs) == WAIT_OBJECT_0) GetExitCodeProcess(second.hProcess, &code);
-    else TerminateProcess(second.hProcess, 9);
+    if (WaitForSingleObject(second.hProcess, timeoutMs) == WAIT_OBJECT_0)
+        GetExitCodeProcess(second.hProcess, &code);
+    else
+        TerminateProcess(second.hProcess, 9);
     CloseHandle(second.hProcess);
     CloseHandle(second.hThread);
     return static_cast<int>(code);
 }
 
 int MonitorUnderTest::WaitForExit(DWORD timeoutMs) {
-    if (WaitForSingleObject(process_.hProcess, timeoutMs) != WAIT_OBJECT_0) return -1;
+    if (WaitForSingleObject(process_.hProcess, timeoutMs) != WAIT_OBJECT_0)
+        return -1;
     DWORD code = 0;
     GetExitCodeProcess(process_.hProcess, &code);
     return static_cast<int>(code);
 }
 
-std::string MonitorUnderTest::ConfigPath() const { return ConfigFilePath(folder_); }
+std::string MonitorUnderTest::ConfigPath() const {
+    return ConfigFilePath(folder_);
+}
 
 int MonitorUnderTest::DeviceFlag() const {
-    HANDLE file = CreateFileA(ConfigPath().c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
-                              nullptr, OPEN_EXISTING, 0, nullptr);
-    if (file == INVALID_HANDLE_VALUE) return -1;
+    HANDLE file = CreateFileA(ConfigPath().c_str(), GENERIC_READ,
+                              FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                              OPEN_EXISTING, 0, nullptr);
+    if (file == INVALID_HANDLE_VALUE)
+        return -1;
     char text[8192] = {};
     DWORD read = 0;
     ReadFile(file, text, sizeof text - 1, &read, nullptr);
@@ -137,18 +153,22 @@ bool MonitorUnderTest::TrayIconShown() {
 
 std::unique_ptr<SharedSettingsBlock> MonitorUnderTest::Block() {
     HANDLE mapping = OpenFileMappingA(FILE_MAP_READ, FALSE, kSharedBlockName);
-    if (!mapping) return nullptr;
+    if (!mapping)
+        return nullptr;
     HANDLE mutex = OpenMutexA(SYNCHRONIZE | MUTEX_MODIFY_STATE, FALSE, kSharedMutexName);
     auto image = std::make_unique<SharedSettingsBlock>();
     if (const void* view = MapViewOfFile(mapping, FILE_MAP_READ, 0, 0, sizeof *image)) {
-        if (mutex) WaitForSingleObject(mutex, INFINITE);
+        if (mutex)
+            WaitForSingleObject(mutex, INFINITE);
         std::memcpy(image.get(), view, sizeof *image);
-        if (mutex) ReleaseMutex(mutex);
+        if (mutex)
+            ReleaseMutex(mutex);
         UnmapViewOfFile(view);
     } else {
         image.reset();
     }
-    if (mutex) CloseHandle(mutex);
+    if (mutex)
+        CloseHandle(mutex);
     CloseHandle(mapping);
     return image;
 }
@@ -162,9 +182,12 @@ bool MonitorUnderTest::WriteBlock(const SharedSettingsBlock& block) {
         std::memcpy(view, &block, sizeof block);
         ReleaseMutex(mutex);
     }
-    if (view) UnmapViewOfFile(view);
-    if (mutex) CloseHandle(mutex);
-    if (mapping) CloseHandle(mapping);
+    if (view)
+        UnmapViewOfFile(view);
+    if (mutex)
+        CloseHandle(mutex);
+    if (mapping)
+        CloseHandle(mapping);
     return ok;
 }
 
@@ -174,7 +197,8 @@ std::optional<std::string> MonitorUnderTest::Mouse(const std::string& command) {
 
 int MonitorUnderTest::MouseNumber(const std::string& field) {
     std::optional<std::string> state = Mouse("state");
-    if (!state) return -1;
+    if (!state)
+        return -1;
     const std::string key = "\"" + field + "\":";
     const size_t at = state->find(key);
     return at == std::string::npos ? -1 : std::atoi(state->c_str() + at + key.size());
@@ -182,7 +206,8 @@ int MonitorUnderTest::MouseNumber(const std::string& field) {
 
 int MonitorUnderTest::CountInLog(const std::string& prefix) {
     std::optional<std::string> log = Mouse("log");
-    if (!log) return -1;
+    if (!log)
+        return -1;
     std::istringstream lines(*log);
     int count = 0;
     for (std::string time, rest; lines >> time && std::getline(lines >> std::ws, rest);)
@@ -190,10 +215,12 @@ int MonitorUnderTest::CountInLog(const std::string& prefix) {
     return count;
 }
 
-bool MonitorUnderTest::Eventually(DWORD timeoutMs, bool (*condition)(MonitorUnderTest&), MonitorUnderTest& m) {
+bool MonitorUnderTest::Eventually(DWORD timeoutMs, bool (*condition)(MonitorUnderTest&),
+                                  MonitorUnderTest& m) {
     const DWORD start = GetTickCount();
     while (!condition(m)) {
-        if (GetTickCount() - start > timeoutMs) return false;
+        if (GetTickCount() - start > timeoutMs)
+            return false;
         Sleep(50);
     }
     return true;

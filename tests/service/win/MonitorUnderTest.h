@@ -18,7 +18,8 @@ public:
     // Lays out the folder: Monitor.exe, lan.dll, default settings, and the
     // simulated mouse unless `withMouseLibrary` is false. `edit` may change
     // the settings written first.
-    explicit MonitorUnderTest(bool withMouseLibrary = true, void (*edit)(SharedSettingsBlock&) = nullptr);
+    explicit MonitorUnderTest(bool withMouseLibrary = true,
+                              void (*edit)(SharedSettingsBlock&) = nullptr);
     ~MonitorUnderTest();
     MonitorUnderTest(const MonitorUnderTest&) = delete;
     MonitorUnderTest& operator=(const MonitorUnderTest&) = delete;
@@ -50,7 +51,8 @@ public:
     int MouseNumber(const std::string& field); // from "state"; -1 when absent
     int CountInLog(const std::string& prefix); // log lines whose transfer starts with `prefix`
     // Polls until `condition` holds or `timeoutMs` passes.
-    static bool Eventually(DWORD timeoutMs, bool (*condition)(MonitorUnderTest&), MonitorUnderTest& m);
+    static bool Eventually(DWORD timeoutMs, bool (*condition)(MonitorUnderTest&),
+                           MonitorUnderTest& m);
 
 private:
     std::string folder_;

@@ -30,8 +30,8 @@ void StandInWindows::Loop() {
     windowClass.hInstance = GetModuleHandleA(nullptr);
     windowClass.lpszClassName = kClass;
     RegisterClassA(&windowClass);
-    HWND option = CreateWindowExA(0, kClass, kOptionCaption, WS_OVERLAPPEDWINDOW | WS_VISIBLE, 200, 150, 320, 200,
-                                  nullptr, nullptr, windowClass.hInstance, nullptr);
+    HWND option = CreateWindowExA(0, kClass, kOptionCaption, WS_OVERLAPPEDWINDOW | WS_VISIBLE, 200,
+                                  150, 320, 200, nullptr, nullptr, windowClass.hInstance, nullptr);
     HWND osd = CreateWindowExA(0, kClass, kOsdCaption, WS_POPUP, 0, 0, 10, 10, nullptr, nullptr,
                                windowClass.hInstance, nullptr);
     {
@@ -49,7 +49,8 @@ void StandInWindows::Loop() {
         }
         DispatchMessageA(&message);
     }
-    if (IsWindow(option)) DestroyWindow(option);
+    if (IsWindow(option))
+        DestroyWindow(option);
     DestroyWindow(osd);
 }
 
@@ -58,7 +59,8 @@ void StandInWindows::OnThread(void (*fn)(HWND option)) {
 }
 
 LRESULT CALLBACK StandInWindows::Proc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    if (g_self && message >= WM_USER) g_self->Record(window, message, wParam, lParam);
+    if (g_self && message >= WM_USER)
+        g_self->Record(window, message, wParam, lParam);
     if (g_self && message == WM_CLOSE) {
         g_self->Record(window, message, wParam, lParam);
         DestroyWindow(window);
@@ -79,7 +81,8 @@ std::vector<Received> StandInWindows::Of(UINT message) {
     std::lock_guard lock(mutex_);
     std::vector<Received> found;
     for (const Received& r : received_)
-        if (r.message == message) found.push_back(r);
+        if (r.message == message)
+            found.push_back(r);
     return found;
 }
 
@@ -87,7 +90,8 @@ bool StandInWindows::WaitFor(UINT message, size_t count, DWORD timeoutMs) {
     std::unique_lock lock(mutex_);
     return changed_.wait_for(lock, std::chrono::milliseconds(timeoutMs), [&] {
         size_t n = 0;
-        for (const Received& r : received_) n += r.message == message;
+        for (const Received& r : received_)
+            n += r.message == message;
         return n >= count;
     });
 }
