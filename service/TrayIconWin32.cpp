@@ -15,7 +15,11 @@ template <size_t N> void CopyCut(char (&field)[N], std::string_view text, size_t
     field[n] = '\0';
 }
 
+// The executable's own first icon, as the shell shows it; the shell's icon
+// for the file (which may be a generic one) when it has none.
 HICON SmallIconOf(const std::string& exePath) {
+    HICON small = nullptr;
+    if (ExtractIconExA(exePath.c_str(), 0, nullptr, &small, 1) > 0 && small) return small;
     SHFILEINFOA info{};
     if (!SHGetFileInfoA(exePath.c_str(), 0, &info, sizeof info, SHGFI_ICON | SHGFI_SMALLICON))
         return nullptr;
