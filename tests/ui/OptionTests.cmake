@@ -11,3 +11,13 @@ foreach(helper FakeMonitor OptionProbe WarnShow)
   target_include_directories(${helper} PRIVATE ${PROJECT_SOURCE_DIR})
   target_link_libraries(${helper} PRIVATE mervik_ui_win32 mervik_warnings)
 endforeach()
+
+# The real Option.exe, driven with X input. It runs its own Wine session and,
+# without a display, its own Xvfb.
+find_program(MERVIK_E2E_PYTHON python3 PATHS /usr/bin NO_DEFAULT_PATH)
+add_test(NAME wine.option_e2e
+  COMMAND ${MERVIK_E2E_PYTHON} ${CMAKE_CURRENT_SOURCE_DIR}/e2e/option_e2e.py
+          --bin $<TARGET_FILE_DIR:OptionProbe> --option $<TARGET_FILE:Option> --skins ${MERVIK_SKIN_DIR}
+          --lan $<TARGET_FILE:lan> --out ${CMAKE_CURRENT_BINARY_DIR})
+set_tests_properties(wine.option_e2e PROPERTIES TIMEOUT 900 LABELS wine RUN_SERIAL TRUE)
+add_custom_target(option_e2e_inputs ALL DEPENDS Option FakeMonitor OptionProbe WarnShow lan skins)

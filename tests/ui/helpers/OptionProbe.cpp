@@ -4,7 +4,7 @@
 //   OptionProbe.exe state
 //   OptionProbe.exe mouse-changed CPI RATE BRIGHTNESS   (block edit, then 1256)
 //   OptionProbe.exe block                              (current profile's values)
-//   OptionProbe.exe rect CLASS                         (first visible top-level window of CLASS)
+//   OptionProbe.exe dialog                             (a visible skinned dialog, if any)
 #include <windows.h>
 
 #include <cstdio>
@@ -83,7 +83,8 @@ int State() {
         GUITHREADINFO info{};
         info.cbSize = sizeof info;
         GetGUIThreadInfo(GetWindowThreadProcessId(found.first, nullptr), &info);
-        printf(" captured=%d page=%s", info.hwndCapture != nullptr, c.visiblePage.c_str());
+        // Only the main window's own capture means "waiting"; a hovered button holds one too.
+        printf(" captured=%d page=%s", info.hwndCapture == found.first, c.visiblePage.c_str());
         Popup popup{found.first};
         EnumWindows(FindOwnedPopup, reinterpret_cast<LPARAM>(&popup));
         RECT r{};
@@ -143,6 +144,16 @@ int Block() {
     });
 }
 
+int Dialog() {
+    Popup popup{nullptr};
+    EnumWindows(FindOwnedPopup, reinterpret_cast<LPARAM>(&popup));
+    RECT r{};
+    if (popup.found)
+        GetWindowRect(popup.found, &r);
+    printf("dialog=%d rect=%ld,%ld,%ld,%ld\n", popup.found != nullptr, r.left, r.top, r.right, r.bottom);
+    return 0;
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
@@ -152,6 +163,8 @@ int main(int argc, char** argv) {
         return MouseChanged(atoi(argv[2]), atoi(argv[3]), atoi(argv[4]));
     if (argc >= 2 && !strcmp(argv[1], "block"))
         return Block();
-    fprintf(stderr, "usage: OptionProbe state | mouse-changed CPI RATE BRIGHTNESS | block\n");
+    if (argc >= 2 && !strcmp(argv[1], "dialog"))
+        return Dialog();
+    fprintf(stderr, "usage: OptionProbe state | mouse-changed CPI RATE BRIGHTNESS | block | dialog\n");
     return 2;
 }

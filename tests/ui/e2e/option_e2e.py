@@ -1,0 +1,378 @@
+#!/usr/bin/env python3
+"""Option.exe end to end: the real program under Wine, driven with real X input
+(xdotool clicks at the rectangles its skin gives), observed from outside by a
+probe program, by the files it writes and by a stand-in for Monitor.
+
+    option_e2e.py --bin DIR --option EXE --skins DIR --lan FILE --out DIR [unittest args]
+
+Screenshots of the main window and of every warning go to OUT/screenshots.
+"""
+import argparse
+import configparser
+import os
+import shutil
+import subprocess
+import sys
+import time
+import unittest
+
+ARGS = None
+ENV = None
+DESKTOP = "1280x1000"
+
+
+def parse_probe(text):
+    values = {}
+    for token in text.split():
+        if "=" in token:
+            key, value = token.split("=", 1)
+            values[key] = value
+    return values
+
+
+def wait_for(predicate, timeout=10.0, step=0.2):
+    end = time.monotonic() + timeout
+    last = None
+    while time.monotonic() < end:
+        last = predicate()
+        if last:
+            return last
+        time.sleep(step)
+    return last
+
+
+class Wine:
+    """One prefix and one X display for the whole run; every Wine program
+    of the prefix runs inside one virtual desktop at the screen's corner."""
+
+    def __init__(self, out):
+        self.env = dict(os.environ)
+        self.env["WINEPREFIX"] = os.path.join(out, "option-e2e-prefix")
+        self.env["WINEDEBUG"] = "-all"
+        self.env["WINEDLLOVERRIDES"] = "mscoree,mshtml="
+        self.env["WINEARCH"] = "win64"
+        self.xvfb = None
+        if not self.env.get("DISPLAY"):
+            self.start_xvfb()
+        self.prepare_prefix()
+
+    def start_xvfb(self):
+        for number in range(90, 110):
+            display = ":%d" % number
+            if os.path.exists("/tmp/.X11-unix/X%d" % number) or os.path.exists("/tmp/.X%d-lock" % number):
+                continue
+            self.xvfb = subprocess.Popen(["Xvfb", display, "-screen", "0", "1280x1024x24", "-nolisten", "tcp"],
+                                         stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+            self.env["DISPLAY"] = display
+            if wait_for(lambda: subprocess.call(["xdpyinfo", "-display", display], stdout=subprocess.DEVNULL,
+                                                stderr=subprocess.DEVNULL) == 0, 10):
+                return
+            self.xvfb.kill()
+        raise RuntimeError("no free X display for Xvfb")
+
+    def prepare_prefix(self):
+        ready = os.path.join(self.env["WINEPREFIX"], ".option-e2e-ready")
+        if not os.path.exists(ready):
+            subprocess.call(["wineboot", "--init"], env=self.env, stdout=subprocess.DEVNULL,
+                            stderr=subprocess.DEVNULL)
+            subprocess.call(["wineserver", "-w"], env=self.env)
+            for key, name, value in (("HKCU\\Software\\Wine\\Explorer", "Desktop", "option"),
+                                     ("HKCU\\Software\\Wine\\Explorer\\Desktops", "option", DESKTOP)):
+                subprocess.call(["wine", "reg", "add", key, "/v", name, "/d", value, "/f"], env=self.env,
+                                stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+            subprocess.call(["wineserver", "-w"], env=self.env)
+            open(ready, "w").close()
+
+    def start(self, exe, *args, cwd=None):
+        return subprocess.Popen(["wine", exe, *args], env=self.env, cwd=cwd, stdout=subprocess.PIPE,
+                                stderr=subprocess.DEVNULL, text=True)
+
+    def run(self, exe, *args):
+        return subprocess.run(["wine", exe, *args], env=self.env, stdout=subprocess.PIPE,
+                              stderr=subprocess.DEVNULL, text=True, timeout=60).stdout
+
+    def xdotool(self, *args):
+        subprocess.check_call(["xdotool", *[str(a) for a in args]], env=self.env)
+
+    def screenshot(self, name, rect):
+        folder = os.path.join(ARGS.out, "screenshots")
+        os.makedirs(folder, exist_ok=True)
+        path = os.path.join(folder, name + ".png")
+        left, top, right, bottom = rect
+        subprocess.check_call(["import", "-window", "root", "-crop",
+                               "%dx%d+%d+%d" % (right - left, bottom - top, left, top), "+repage", path],
+                              env=self.env)
+        return path
+
+    def kill_all(self):
+        subprocess.call(["wineserver", "-k"], env=self.env, stderr=subprocess.DEVNULL)
+        subprocess.call(["wineserver", "-w"], env=self.env, stderr=subprocess.DEVNULL)
+
+    def close(self):
+        self.kill_all()
+        if self.xvfb:
+            self.xvfb.kill()
+
+
+def skin_rect(ini, key):
+    """(left, top, right, bottom) of BUTTONPOS key in a skin INI."""
+    parser = configparser.ConfigParser(interpolation=None)
+    parser.optionxform = str
+    parser.read(os.path.join(ARGS.skins, ini))
+    fields = parser["BUTTONPOS"][str(key)].split(",")
+    x, y, w, h = (int(f) for f in fields[1:5])
+    return x, y, x + w, y + h
+
+
+def centre(rect, dx=0, dy=0):
+    return (rect[0] + rect[2]) // 2 + dx, (rect[1] + rect[3]) // 2 + dy
+
+
+def parse_rect(text):
+    return tuple(int(v) for v in text.split(","))
+
+
+class OptionCase(unittest.TestCase):
+    """Each test gets a fresh program folder and a clean Wine session."""
+
+    device = 1
+
+    def setUp(self):
+        ENV.kill_all()
+        self.folder = os.path.join(ARGS.out, "option-e2e", self.id().split(".")[-1])
+        shutil.rmtree(self.folder, ignore_errors=True)
+        os.makedirs(os.path.join(self.folder, "config"))
+        shutil.copy(ARGS.option, self.folder)
+        shutil.copy(ARGS.lan, self.folder)
+        shutil.copytree(ARGS.skins, os.path.join(self.folder, "skins"))
+        with open(os.path.join(self.folder, "config.ini"), "w", newline="\r\n") as f:
+            f.write("[Setting]\nCurrentProfile=0\nDevice=%d\n" % self.device)
+        self.processes = []
+
+    def tearDown(self):
+        ENV.kill_all()
+
+    def helper(self, name):
+        return os.path.join(ARGS.bin, name + ".exe")
+
+    def start_option(self):
+        process = ENV.start(os.path.join(self.folder, "Option.exe"))
+        self.processes.append(process)
+        # Shown, not just created: a page is visible only once the window is.
+        self.assertTrue(wait_for(lambda: self.state().get("page"), 20), "Option's window did not appear")
+        time.sleep(0.3)
+        return process
+
+    def start_monitor(self, *args):
+        self.monitor_log = os.path.join(self.folder, "monitor.log")
+        process = ENV.start(self.helper("FakeMonitor"), self.monitor_log, *args)
+        self.processes.append(process)
+        self.assertTrue(wait_for(lambda: "ready" in self.monitor_lines(), 20), "the stand-in Monitor did not start")
+        return process
+
+    def monitor_lines(self):
+        try:
+            with open(self.monitor_log) as f:
+                return f.read().split()
+        except FileNotFoundError:
+            return []
+
+    def state(self):
+        return parse_probe(ENV.run(self.helper("OptionProbe"), "state"))
+
+    def click(self, point):
+        ENV.xdotool("mousemove", point[0], point[1])
+        time.sleep(0.15)
+        ENV.xdotool("click", "1")
+        time.sleep(0.3)
+
+    def press(self, *keys):
+        for key in keys:
+            ENV.xdotool("key", key)
+            time.sleep(0.2)
+
+    def main_button(self, key):
+        return centre(skin_rect("skin_main.ini", key))
+
+
+class StartAndWindow(OptionCase):
+    def test_second_start_shows_nothing_and_ends(self):
+        self.start_option()
+        second = ENV.start(os.path.join(self.folder, "Option.exe"))
+        self.assertIsNotNone(wait_for(lambda: second.poll() is not None, 20), "the second Option kept running")
+        self.assertEqual(self.state()["windows"], "1")
+
+    def test_tabs_keys_and_screenshots(self):
+        self.start_option()
+        state = self.state()
+        self.assertEqual(state["page"], "page1")
+        self.assertEqual(state["warning"], "0", "Device 1 must not warn")
+        main_rect = parse_rect(state["main_rect"])
+        self.assertEqual(main_rect[:2], (0, 0))
+        time.sleep(0.5)
+        ENV.screenshot("option_main_page1", main_rect)
+
+        self.click(self.main_button(2))
+        self.assertEqual(wait_for(lambda: self.state()["page"] == "page2" and "page2"), "page2")
+        self.click(self.main_button(2))  # the shown tab again changes nothing
+        self.assertEqual(self.state()["page"], "page2")
+        time.sleep(0.3)
+        ENV.screenshot("option_main_page2", main_rect)
+        self.click(self.main_button(1))
+        self.assertEqual(wait_for(lambda: self.state()["page"] == "page1" and "page1"), "page1")
+
+        ENV.xdotool("mousemove", *centre(main_rect, 0, 0))
+        self.press("Return", "Escape", "KP_Enter")
+        time.sleep(0.5)
+        self.assertEqual(self.state()["windows"], "1", "Enter or Escape closed the window")
+
+    def test_region_button_released_outside_sends_nothing(self):
+        self.start_option()
+        cancel = skin_rect("skin_main.ini", 4)
+        ENV.xdotool("mousemove", *centre(cancel))
+        time.sleep(0.2)
+        ENV.xdotool("mousedown", "1")
+        time.sleep(0.2)
+        ENV.xdotool("mousemove", centre(cancel)[0], cancel[1] - 120)
+        time.sleep(0.2)
+        ENV.xdotool("mouseup", "1")
+        time.sleep(0.8)
+        self.assertEqual(self.state()["windows"], "1", "cancel acted on a release outside it")
+        self.click(centre(cancel))
+        self.assertTrue(wait_for(lambda: self.state().get("windows") == "0", 10), "cancel did not close Option")
+
+
+class NoMouse(OptionCase):
+    device = 0
+
+    def test_warning_shows_at_start_and_only_its_buttons_end_it(self):
+        self.start_option()
+        state = wait_for(lambda: (lambda s: s if s.get("warning") == "1" else None)(self.state()), 10)
+        self.assertTrue(state, "no warning for Device 0")
+        rect = parse_rect(state["warning_rect"])
+        self.assertEqual(rect[:2], (0, 0))
+        time.sleep(0.5)
+        ENV.screenshot("option_with_nomouse_warning", parse_rect(state["main_rect"]))
+        ENV.xdotool("mousemove", *centre(rect))
+        self.press("Return", "Escape")
+        time.sleep(0.5)
+        self.assertEqual(self.state()["warning"], "1", "Enter or Escape closed the warning")
+        self.click(centre(skin_rect("skin_nomouse_warn.ini", 1)))
+        self.assertTrue(wait_for(lambda: self.state().get("warning") == "0", 10))
+        self.assertEqual(self.state()["windows"], "1", "the main window must stay")
+
+
+class ApplyExchange(OptionCase):
+    def profile_value(self, n, key):
+        parser = configparser.ConfigParser(interpolation=None, strict=False)
+        parser.optionxform = str
+        parser.read(os.path.join(self.folder, "config", "Default%d.gmp" % n))
+        return parser["Setting"][key]
+
+    def test_without_monitor_apply_writes_files_and_returns_at_once(self):
+        self.start_option()
+        self.click(self.main_button(5))
+        state = wait_for(lambda: (lambda s: s if s.get("apply_enabled") == "1" else None)(self.state()), 3)
+        self.assertTrue(state, "Apply stayed disabled without Monitor")
+        self.assertEqual(state["ok_enabled"], "1")
+        self.assertEqual(state["captured"], "0")
+        for n in range(5):
+            self.assertTrue(os.path.exists(os.path.join(self.folder, "config", "Default%d.gmp" % n)))
+        self.assertTrue(os.path.exists(os.path.join(self.folder, "config", "sequence.dat")))
+
+    def test_apply_waits_for_monitors_answer(self):
+        self.start_monitor("--delay", "3000")
+        self.start_option()
+        self.click(self.main_button(5))
+        self.assertTrue(wait_for(lambda: "1224" in self.monitor_lines(), 3), "no 1224 reached Monitor")
+        state = self.state()
+        self.assertEqual((state["ok_enabled"], state["apply_enabled"], state["captured"]), ("0", "0", "1"))
+        state = wait_for(lambda: (lambda s: s if s.get("apply_enabled") == "1" else None)(self.state()), 8)
+        self.assertTrue(state, "1258 did not end the wait")
+        self.assertEqual((state["ok_enabled"], state["captured"]), ("1", "0"))
+
+    def test_wait_ends_when_monitor_goes_away(self):
+        monitor = self.start_monitor("--silent")
+        self.start_option()
+        self.click(self.main_button(5))
+        self.assertTrue(wait_for(lambda: "1224" in self.monitor_lines(), 3))
+        time.sleep(1)
+        self.assertEqual(self.state()["apply_enabled"], "0")
+        monitor.kill()
+        state = wait_for(lambda: (lambda s: s if s.get("apply_enabled") == "1" else None)(self.state()), 8)
+        self.assertTrue(state, "Option kept waiting for a Monitor that is gone")
+        self.assertEqual(state["captured"], "0")
+
+    def test_level_change_from_the_mouse_keeps_other_unapplied_values(self):
+        self.start_monitor("--delay", "200")
+        self.start_option()
+        before = parse_probe(ENV.run(self.helper("OptionProbe"), "block"))
+        # The mouse changed level and rate; someone also changed the brightness
+        # in the block, which Option must not take over its own copy.
+        ENV.run(self.helper("OptionProbe"), "mouse-changed", "3", "2", "77")
+        time.sleep(0.5)
+        self.click(self.main_button(5))
+        self.assertTrue(wait_for(lambda: self.state().get("apply_enabled") == "1", 8))
+        after = parse_probe(ENV.run(self.helper("OptionProbe"), "block"))
+        self.assertEqual((after["cpi"], after["rate"]), ("3", "2"))
+        self.assertEqual(after["brightness"], before["brightness"])
+        self.assertEqual(self.profile_value(0, "Cpi_X"), "3")
+        self.assertEqual(self.profile_value(0, "PollingRate"), "2")
+
+
+class Warnings(OptionCase):
+    KINDS = (("click", "skin_click_warn.ini", False), ("reset", "skin_reset_warn.ini", False),
+             ("macro", "skin_macro_set_warn.ini", True), ("nomouse", "skin_nomouse_warn.ini", False),
+             ("delete", "skin_delete_macro_warn.ini", True))
+    OWNER = (200, 150, 1000, 750)
+
+    def setUp(self):
+        super().setUp()
+        shutil.copy(self.helper("WarnShow"), self.folder)
+
+    def show(self, kind):
+        process = ENV.start(os.path.join(self.folder, "WarnShow.exe"), kind)
+        found = wait_for(lambda: (lambda s: s if s.get("dialog") == "1" else None)(
+            parse_probe(ENV.run(self.helper("OptionProbe"), "dialog"))), 20)
+        self.assertTrue(found, "warning %s did not appear" % kind)
+        return process, parse_rect(found["rect"])
+
+    def test_each_warning_places_itself_and_only_its_buttons_end_it(self):
+        for kind, ini, centred in self.KINDS:
+            with self.subTest(kind=kind):
+                process, rect = self.show(kind)
+                if centred:
+                    self.assertLessEqual(abs(centre(rect)[0] - centre(self.OWNER)[0]), 1)
+                    self.assertLessEqual(abs(centre(rect)[1] - centre(self.OWNER)[1]), 1)
+                else:
+                    self.assertEqual(rect[:2], (0, 0))
+                time.sleep(0.5)
+                ENV.screenshot("warning_" + kind, rect)
+                ENV.xdotool("mousemove", *centre(rect))
+                self.press("Return", "Escape")
+                time.sleep(0.3)
+                self.assertIsNone(process.poll(), "Enter or Escape ended the %s warning" % kind)
+                # Close (3) answers like cancel (2); OK (1) is the only yes.
+                key = {"click": 1, "reset": 2}.get(kind, 3)
+                button = skin_rect(ini, key)
+                self.click((rect[0] + centre(button)[0], rect[1] + centre(button)[1]))
+                out, _ = process.communicate(timeout=15)
+                self.assertIn("result=ok" if key == 1 else "result=cancel", out)
+
+
+def main():
+    global ARGS, ENV
+    parser = argparse.ArgumentParser()
+    for name in ("--bin", "--option", "--skins", "--lan", "--out"):
+        parser.add_argument(name, required=True)
+    ARGS, rest = parser.parse_known_args()
+    ENV = Wine(ARGS.out)
+    try:
+        program = unittest.main(argv=[sys.argv[0]] + rest, exit=False, verbosity=2)
+    finally:
+        ENV.close()
+    sys.exit(0 if program.result.wasSuccessful() else 1)
+
+
+if __name__ == "__main__":
+    main()
