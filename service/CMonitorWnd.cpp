@@ -125,6 +125,7 @@ bool CMonitorWnd::OnCreate() {
     if (block_.CreateMapping())
         core_->PublishSettings();
     core_->StartWorker();
+    started_ = true;
     SetWindowLongPtrA(window_, GWL_EXSTYLE,
                       GetWindowLongPtrA(window_, GWL_EXSTYLE) | WS_EX_TOOLWINDOW);
     core_->ConnectAtStart(openOptionAtStart_);
@@ -134,7 +135,9 @@ bool CMonitorWnd::OnCreate() {
 // The worker ends before the mouse is closed, and the mouse before its library
 // is unloaded.
 void CMonitorWnd::OnDestroy() {
-    if (core_)
+    // A creation refused because another service owns the block must not
+    // close that service's Option and companions on its way out.
+    if (core_ && started_)
         core_->Shutdown();
     core_.reset();
     connection_.reset();

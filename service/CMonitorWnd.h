@@ -53,6 +53,7 @@ private:
     HWND window_ = nullptr;
     std::string programFolder_;
     bool comStarted_ = false;
+    bool started_ = false; // the start-up got past the shared block
 
     std::unique_ptr<LanguageModule> language_;
     Win32RegistryStore registry_;

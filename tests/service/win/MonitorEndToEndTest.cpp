@@ -195,6 +195,20 @@ TEST(MonitorWine, MouseVanishingMidUploadGetsTheUploadAgain) {
         << "the applied level, not the mouse's old one";
 }
 
+TEST(MonitorWine, AnotherOwnerOfTheBlockMutexKeepsTheServiceFromRunning) {
+    HANDLE taken = CreateMutexA(nullptr, FALSE, kSharedMutexName);
+    ASSERT_TRUE(taken);
+    MonitorUnderTest monitor;
+    StandInWindows windows;
+    EXPECT_EQ(monitor.RunSecond(""), 0);
+    EXPECT_FALSE(FindWindowA(nullptr, kMonitorCaption));
+    EXPECT_FALSE(monitor.Block());
+    Sleep(300);
+    EXPECT_TRUE(windows.Of(WM_CLOSE).empty()) << "nobody else's Option is closed";
+    EXPECT_EQ(monitor.DeviceFlag(), -1);
+    CloseHandle(taken);
+}
+
 TEST(MonitorWine, TrayExitEndsTheProcessAndRemovesTheBlock) {
     MonitorUnderTest monitor;
     StandInWindows windows;
