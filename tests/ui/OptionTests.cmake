@@ -6,7 +6,7 @@ mervik_test(NAME ui_win_tests WINE_ONLY
 
 # Test helpers: a stand-in for Monitor, a probe of Option's state from
 # outside, and a runner that shows one warning.
-foreach(helper FakeMonitor OptionProbe WarnShow)
+foreach(helper FakeMonitor OptionProbe WarnShow OptionBench)
   add_executable(${helper} helpers/${helper}.cpp)
   target_include_directories(${helper} PRIVATE ${PROJECT_SOURCE_DIR})
   target_link_libraries(${helper} PRIVATE mervik_ui_win32 mervik_warnings)
