@@ -62,6 +62,10 @@ LRESULT CALLBACK CMonitorWnd::WindowProc(HWND window, UINT message, WPARAM wPara
 }
 
 LRESULT CMonitorWnd::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+    // Before the core exists or after it is gone, only the window's own
+    // creation and destruction mean anything.
+    if (!core_ && message != WM_CREATE && message != WM_DESTROY)
+        return DefWindowProcA(window_, message, wParam, lParam);
     switch (message) {
     case WM_CREATE:
         return OnCreate() ? 0 : -1;
