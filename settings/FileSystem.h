@@ -1,10 +1,21 @@
 #pragma once
 // The few file-system calls that differ between Windows and the native build.
-// Only the atomic writer uses them.
+// Only the file reader and the atomic writer use them.
 #include <string>
 #include <string_view>
 
 namespace mervik::fs {
+
+enum class ReadResult {
+    Ok,
+    Missing,
+    Unreadable,
+};
+
+// Reads the whole file into `bytes`. The file is opened so that other
+// programs may replace or delete it meanwhile: Monitor and Option read and
+// save the same files, and a reader must never make the other's save fail.
+ReadResult ReadAll(const std::string& path, std::string& bytes);
 
 // True when `folder` exists afterwards (already there or created); its parent must exist.
 bool EnsureFolder(const std::string& folder);
@@ -12,7 +23,8 @@ bool EnsureFolder(const std::string& folder);
 // Creates `path` (failing if it exists) holding exactly `bytes`; true when all were written.
 bool WriteNewFile(const std::string& path, std::string_view bytes);
 
-// Renames `from` over `to`, replacing it in one step.
+// Renames `from` over `to`, replacing it in one step. A target that another
+// program holds open without sharing is waited for a little while.
 bool MoveOver(const std::string& from, const std::string& to);
 
 void RemoveFile(const std::string& path);

@@ -9,6 +9,21 @@
 
 namespace mervik::fs {
 
+ReadResult ReadAll(const std::string& path, std::string& bytes) {
+    bytes.clear();
+    errno = 0;
+    std::FILE* file = std::fopen(path.c_str(), "rb");
+    if (!file)
+        return errno == ENOENT ? ReadResult::Missing : ReadResult::Unreadable;
+    char chunk[64 * 1024];
+    size_t got;
+    while ((got = std::fread(chunk, 1, sizeof chunk, file)) > 0)
+        bytes.append(chunk, got);
+    bool failed = std::ferror(file);
+    std::fclose(file);
+    return failed ? ReadResult::Unreadable : ReadResult::Ok;
+}
+
 bool EnsureFolder(const std::string& folder) {
     if (::mkdir(folder.c_str(), 0777) == 0)
         return true;

@@ -26,7 +26,41 @@ private:
     HANDLE handle_;
 };
 
+// How long a save waits for a program that holds the old file open without
+// letting others replace it (an editor, a virus scanner).
+constexpr int kMoveAttempts = 20;
+constexpr DWORD kMoveRetryMs = 10;
+
+bool IsHeldByAnother(DWORD error) {
+    return error == ERROR_SHARING_VIOLATION || error == ERROR_ACCESS_DENIED ||
+           error == ERROR_LOCK_VIOLATION;
+}
+
 } // namespace
+
+ReadResult ReadAll(const std::string& path, std::string& bytes) {
+    bytes.clear();
+    FileHandle file(CreateFileA(path.c_str(), GENERIC_READ,
+                                FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                                OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+    if (!file.valid()) {
+        DWORD error = GetLastError();
+        return error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND
+                   ? ReadResult::Missing
+                   : ReadResult::Unreadable;
+    }
+    char chunk[64 * 1024];
+    for (;;) {
+        DWORD got = 0;
+        if (!ReadFile(file.get(), chunk, sizeof chunk, &got, nullptr)) {
+            bytes.clear();
+            return ReadResult::Unreadable;
+        }
+        if (got == 0)
+            return ReadResult::Ok;
+        bytes.append(chunk, got);
+    }
+}
 
 bool EnsureFolder(const std::string& folder) {
     if (CreateDirectoryA(folder.c_str(), nullptr))
@@ -51,8 +85,13 @@ bool WriteNewFile(const std::string& path, std::string_view bytes) {
 }
 
 bool MoveOver(const std::string& from, const std::string& to) {
-    return MoveFileExA(from.c_str(), to.c_str(),
-                       MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH);
+    for (int attempt = 1;; ++attempt) {
+        if (MoveFileExA(from.c_str(), to.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
+            return true;
+        if (attempt == kMoveAttempts || !IsHeldByAnother(GetLastError()))
+            return false;
+        Sleep(kMoveRetryMs);
+    }
 }
 
 void RemoveFile(const std::string& path) {
