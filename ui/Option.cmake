@@ -7,10 +7,12 @@ add_library(mervik_ui_win32 STATIC
   skin/MaskRegion.cpp
   skin/SkinFolder.cpp
   skin/SkinImages.cpp
+  skin/FaceCutter.cpp
   skin/CSkinnedWindow.cpp
   skin/CSkinnedDialog.cpp
   controls/Window.cpp
   controls/HoverTracker.cpp
+  controls/ButtonTooltip.cpp
   controls/ButtonFaces.cpp
   controls/PlaceButton.cpp
   controls/COwnerDrawButton.cpp

@@ -1,12 +1,12 @@
 #include "ui/controls/ButtonFaces.h"
 
-#include "ui/skin/SkinImages.h"
+#include "ui/skin/FaceCutter.h"
 
 namespace mervik::ui {
 
-ButtonFaces::ButtonFaces(const SkinImages& images, const RECT& rect)
-    : ButtonFaces(CutBitmap(images.normal.get(), rect), CutBitmap(images.over.get(), rect),
-                  CutBitmap(images.down.get(), rect), CutBitmap(images.disable.get(), rect)) {}
+ButtonFaces::ButtonFaces(const FaceCutter& cutter, const RECT& rect)
+    : ButtonFaces(cutter.Cut(Face::Normal, rect), cutter.Cut(Face::Over, rect), cutter.Cut(Face::Down, rect),
+                  cutter.Cut(Face::Disable, rect)) {}
 
 ButtonFaces::ButtonFaces(Bitmap normal, Bitmap over, Bitmap down, Bitmap disable) {
     faces_[static_cast<int>(Face::Normal)] = std::move(normal);

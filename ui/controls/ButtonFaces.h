@@ -6,13 +6,13 @@
 
 namespace mervik::ui {
 
-struct SkinImages;
+class FaceCutter;
 
 class ButtonFaces {
 public:
     ButtonFaces() = default;
     // Cut at `rect` from the Normal, Over, Down and Disable images.
-    ButtonFaces(const SkinImages& images, const RECT& rect);
+    ButtonFaces(const FaceCutter& cutter, const RECT& rect);
     ButtonFaces(Bitmap normal, Bitmap over, Bitmap down, Bitmap disable);
 
     HBITMAP Get(Face face) const { return faces_[static_cast<int>(face)].get(); }

@@ -1,7 +1,5 @@
 #include "ui/controls/COwnerDrawButton.h"
 
-#include <commctrl.h>
-
 namespace mervik::ui {
 
 bool COwnerDrawButton::Create(HWND parent, const RECT& rect) {
@@ -11,7 +9,9 @@ bool COwnerDrawButton::Create(HWND parent, const RECT& rect) {
     if (!Attach(hwnd))
         return false;
     LONG_PTR style = GetWindowLongPtrA(hwnd, GWL_STYLE);
-    SetWindowLongPtrA(hwnd, GWL_STYLE, (style | BS_OWNERDRAW) & ~(WS_TABSTOP | WS_BORDER));
+    LONG_PTR wanted = (style | BS_OWNERDRAW) & ~(WS_TABSTOP | WS_BORDER);
+    if (wanted != style) // each change is a round trip to the window server
+        SetWindowLongPtrA(hwnd, GWL_STYLE, wanted);
     hover_.Set((style & 0x0F) == BS_DEFPUSHBUTTON);
     return true;
 }
@@ -24,21 +24,8 @@ void COwnerDrawButton::SetPressed(bool pressed) {
 }
 
 void COwnerDrawButton::SetTooltip(const std::string& text, bool active) {
-    if (!Hwnd())
-        return;
-    TOOLINFOA tool{};
-    tool.cbSize = sizeof tool;
-    tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
-    tool.hwnd = GetParent(Hwnd());
-    tool.uId = reinterpret_cast<UINT_PTR>(Hwnd());
-    tool.lpszText = const_cast<char*>(text.c_str());
-    if (!tooltip_) {
-        tooltip_ = CreateWindowExA(WS_EX_TOPMOST, TOOLTIPS_CLASSA, nullptr, WS_POPUP | TTS_ALWAYSTIP, 0, 0, 0,
-                                   0, Hwnd(), nullptr, GetModuleHandleA(nullptr), nullptr);
-        SendMessageA(tooltip_, TTM_ADDTOOLA, 0, reinterpret_cast<LPARAM>(&tool));
-    }
-    SendMessageA(tooltip_, TTM_UPDATETIPTEXTA, 0, reinterpret_cast<LPARAM>(&tool));
-    SendMessageA(tooltip_, TTM_ACTIVATE, active, 0);
+    if (Hwnd())
+        tooltip_.Set(Hwnd(), text, active);
 }
 
 ButtonState COwnerDrawButton::StateFor(const DRAWITEMSTRUCT& item) const {
@@ -57,6 +44,7 @@ void COwnerDrawButton::Repaint() const {
 }
 
 LRESULT COwnerDrawButton::OnMouseMove(UINT keys, POINT pt) {
+    tooltip_.OnMouseMove(Hwnd(), keys, MAKELPARAM(pt.x, pt.y));
     if (hover_.OnMouseMove(Hwnd(), keys, pt))
         Repaint();
     return Default();

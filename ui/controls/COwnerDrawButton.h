@@ -4,6 +4,7 @@
 #include <string>
 
 #include "ui/controls/ButtonFaces.h"
+#include "ui/controls/ButtonTooltip.h"
 #include "ui/controls/HoverTracker.h"
 #include "ui/controls/Window.h"
 
@@ -38,7 +39,7 @@ private:
 
     ButtonFaces faces_;
     HoverTracker hover_;
-    HWND tooltip_ = nullptr;
+    ButtonTooltip tooltip_;
     bool pressed_ = false;
     bool toggle_ = false;
     bool toggleCapture_ = false;

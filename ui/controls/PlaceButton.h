@@ -2,6 +2,7 @@
 // A skinned button at its BUTTONPOS place: faces cut from the window's state
 // pictures, tooltip and starting state from the skin.
 #include "ui/controls/CSkinButton.h"
+#include "ui/skin/FaceCutter.h"
 #include "ui/skin/SkinImages.h"
 
 namespace mervik::ui {
@@ -9,6 +10,6 @@ namespace mervik::ui {
 RECT ToRect(const PixelRect& rect);
 
 // Creates `button` as a child of `parent` at key `key` of `skin`.
-bool PlaceSkinButton(CSkinButton& button, HWND parent, const SkinFile& skin, const SkinImages& images, int key);
+bool PlaceSkinButton(CSkinButton& button, HWND parent, const SkinFile& skin, const FaceCutter& faces, int key);
 
 } // namespace mervik::ui

@@ -54,19 +54,19 @@ LRESULT COptionDlg::OnCreate() {
     return 0;
 }
 
-void COptionDlg::PlaceControls(const SkinFile& skin, const SkinImages& images) {
-    PlaceSkinButton(tabs_[0], Hwnd(), skin, images, kTab1);
-    PlaceSkinButton(tabs_[1], Hwnd(), skin, images, kTab2);
+void COptionDlg::PlaceControls(const SkinFile& skin, const FaceCutter& faces) {
+    PlaceSkinButton(tabs_[0], Hwnd(), skin, faces, kTab1);
+    PlaceSkinButton(tabs_[1], Hwnd(), skin, faces, kTab2);
     const std::string mask = SkinFolder() + kRegionButtonMask;
     CRgnButton* regionButtons[] = {&ok_, &cancel_, &apply_};
     for (int i = 0; i < 3; ++i) {
         RECT rect = ToRect(skin.Pos(kOk + i).rect);
         if (regionButtons[i]->Create(rect, Hwnd(), mask))
-            regionButtons[i]->SetFaces(ButtonFaces(images, rect));
+            regionButtons[i]->SetFaces(ButtonFaces(faces, rect));
     }
-    PlaceSkinButton(minimise_, Hwnd(), skin, images, kMinimise);
-    PlaceSkinButton(close_, Hwnd(), skin, images, kClose);
-    PlaceSkinButton(web_, Hwnd(), skin, images, kWeb);
+    PlaceSkinButton(minimise_, Hwnd(), skin, faces, kMinimise);
+    PlaceSkinButton(close_, Hwnd(), skin, faces, kClose);
+    PlaceSkinButton(web_, Hwnd(), skin, faces, kWeb);
     pageRect_ = ToRect(skin.Pos(kPageArea).rect);
 }
 

@@ -32,7 +32,7 @@ protected:
     const char* WindowCaption() const override;
     LRESULT OnCreate() override;
     void OnInitDialog() override;
-    void PlaceControls(const SkinFile& skin, const SkinImages& images) override;
+    void PlaceControls(const SkinFile& skin, const FaceCutter& faces) override;
     void OnPaint(HDC dc, const PAINTSTRUCT& ps) override;
     LRESULT OnCommand(WORD code, HWND control) override;
     LRESULT OnTimer(UINT_PTR id) override;

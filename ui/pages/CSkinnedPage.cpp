@@ -19,10 +19,10 @@ LRESULT CSkinnedPage::OnCreate() {
     return 0;
 }
 
-void CSkinnedPage::PlaceControls(const SkinFile& skin, const SkinImages& images) {
+void CSkinnedPage::PlaceControls(const SkinFile& skin, const FaceCutter& faces) {
     for (int key = 1; key <= controlCount_; ++key) {
         auto button = std::make_unique<CSkinButton>();
-        if (PlaceSkinButton(*button, Hwnd(), skin, images, key))
+        if (PlaceSkinButton(*button, Hwnd(), skin, faces, key))
             controls_.push_back(std::move(button));
     }
 }

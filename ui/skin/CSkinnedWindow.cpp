@@ -9,7 +9,7 @@ bool CSkinnedWindow::SetUpSkin() {
     SkinImages images = skin.LoadImages();
     mask_ = std::move(images.mask);
     FitTo(BitmapSize(images.normal.get()));
-    PlaceControls(skin, images);
+    PlaceControls(skin, FaceCutter(images));
     background_ = std::move(images.normal); // the other state pictures go now
     ApplyWindowRegion(Hwnd(), RegionFromMask(mask_.get()));
     return static_cast<bool>(background_);

@@ -6,6 +6,7 @@
 #include <string>
 
 #include "ui/controls/Window.h"
+#include "ui/skin/FaceCutter.h"
 #include "ui/skin/SkinImages.h"
 
 namespace mervik::ui {
@@ -22,7 +23,7 @@ protected:
     // shape. Top-level windows go to the screen's top-left corner.
     bool SetUpSkin();
     // Creates the window's controls; the state pictures live only meanwhile.
-    virtual void PlaceControls(const SkinFile&, const SkinImages&) {}
+    virtual void PlaceControls(const SkinFile&, const FaceCutter&) {}
     // Text some windows draw over their background, into the off-screen picture.
     virtual void DrawOverBackground(HDC) {}
     // Who is dragged by a press on the background.

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "settings/IniFile.h"
+#include "settings/FileAccess.h"
 #include "ui/skin/PictureLoader.h"
 #include "ui/skin/SkinFolder.h"
 
@@ -13,10 +13,10 @@ constexpr char kScreenSection[] = "SCREEN"; // one skin spells it "Screen"; name
 constexpr char kButtonSection[] = "BUTTONPOS";
 } // namespace
 
-SkinFile::SkinFile(const std::string& name) : path_(SkinFolder() + name) {}
+SkinFile::SkinFile(const std::string& name) : ini_(ReadWholeFile(SkinFolder() + name).bytes) {}
 
 std::string SkinFile::Read(const char* section, const std::string& key) const {
-    std::string value = IniFile(path_).ReadText(section, key, "");
+    std::string value = ini_.ReadText(section, key, "");
     value.resize(std::min(value.size(), kValueMaxChars));
     return value;
 }

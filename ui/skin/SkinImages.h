@@ -1,7 +1,9 @@
 #pragma once
-// One window's skin: its INI file in the skin folder and the pictures it names.
+// One window's skin: its INI file in the skin folder, read once when the
+// window is set up (a window reads a hundred keys), and the pictures it names.
 #include <string>
 
+#include "settings/IniDocument.h"
 #include "ui/skin/ButtonPos.h"
 #include "ui/skin/Gdi.h"
 
@@ -27,7 +29,7 @@ public:
 
 private:
     std::string Read(const char* section, const std::string& key) const;
-    std::string path_;
+    IniDocument ini_;
 };
 
 } // namespace mervik::ui

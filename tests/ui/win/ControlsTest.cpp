@@ -1,6 +1,9 @@
 #include <gtest/gtest.h>
 
 #include "tests/ui/win/TestWindows.h"
+#include <commctrl.h>
+
+#include "ui/controls/ButtonTooltip.h"
 #include "ui/controls/CBitmapEdit.h"
 #include "ui/controls/CRgnButton.h"
 #include "ui/controls/CSkinListBox.h"
@@ -63,6 +66,50 @@ TEST(CRgnButton, ToggleFlipsOnlyAfterAPressInside) {
     SendMessageA(button.Hwnd(), WM_LBUTTONDOWN, MK_LBUTTON, At(30, 5)); // outside: no press
     SendMessageA(button.Hwnd(), WM_LBUTTONUP, 0, At(5, 5));
     EXPECT_TRUE(button.Checked());
+}
+
+std::string TooltipText(HWND tooltip, HWND control) {
+    char text[128] = {};
+    TOOLINFOA tool{};
+    tool.cbSize = sizeof tool;
+    tool.hwnd = GetParent(control);
+    tool.uId = reinterpret_cast<UINT_PTR>(control);
+    tool.lpszText = text;
+    SendMessageA(tooltip, TTM_GETTEXTA, sizeof text, reinterpret_cast<LPARAM>(&tool));
+    return text;
+}
+
+TEST(ButtonTooltip, MadeAtTheFirstMoveWithTheLatestText) {
+    RecordingParent parent;
+    HWND control = CreateWindowExA(0, "BUTTON", "", WS_CHILD | WS_VISIBLE, 0, 0, 40, 20, parent.Hwnd(), nullptr,
+                                   GetModuleHandleA(nullptr), nullptr);
+    ButtonTooltip tip;
+    tip.Set(control, "first", true);
+    tip.Set(control, "Apply the changes", true);
+    EXPECT_EQ(tip.Window(), nullptr) << "no window before the pointer comes";
+
+    tip.OnMouseMove(control, 0, At(3, 3));
+    HWND window = tip.Window();
+    ASSERT_NE(window, nullptr);
+    EXPECT_EQ(SendMessageA(window, TTM_GETTOOLCOUNT, 0, 0), 1);
+    EXPECT_EQ(TooltipText(window, control), "Apply the changes");
+
+    tip.Set(control, "Send the changes", true);
+    tip.OnMouseMove(control, 0, At(4, 3));
+    EXPECT_EQ(tip.Window(), window);
+    EXPECT_EQ(TooltipText(window, control), "Send the changes");
+    DestroyWindow(control);
+}
+
+TEST(ButtonTooltip, NoTextNoWindow) {
+    RecordingParent parent;
+    HWND control = CreateWindowExA(0, "BUTTON", "", WS_CHILD | WS_VISIBLE, 0, 0, 40, 20, parent.Hwnd(), nullptr,
+                                   GetModuleHandleA(nullptr), nullptr);
+    ButtonTooltip tip;
+    tip.Set(control, "", true);
+    tip.OnMouseMove(control, 0, At(3, 3));
+    EXPECT_EQ(tip.Window(), nullptr);
+    DestroyWindow(control);
 }
 
 TEST(CBitmapEdit, DigitsOnlyKeepsDigitsAndStillNotifies) {

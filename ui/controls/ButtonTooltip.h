@@ -1,0 +1,33 @@
+#pragma once
+// A control's tooltip, made the first time the pointer reaches the control.
+// A tooltip is a window of its own: making one for each of the hundred-odd
+// buttons at start-up cost Option more than everything else it builds, and
+// most of them are never shown.
+#include <windows.h>
+
+#include <string>
+
+namespace mervik::ui {
+
+class ButtonTooltip {
+public:
+    ButtonTooltip() = default;
+    ButtonTooltip(const ButtonTooltip&) = delete;
+    ButtonTooltip& operator=(const ButtonTooltip&) = delete;
+
+    void Set(HWND control, const std::string& text, bool active);
+    // Call for each mouse move over the control; the first one makes the
+    // tooltip and hands it that move, so it starts its wait at once.
+    void OnMouseMove(HWND control, WPARAM keys, LPARAM point);
+    HWND Window() const { return window_; }
+
+private:
+    void Make(HWND control);
+    void Update(HWND control);
+
+    std::string text_;
+    bool active_ = false;
+    HWND window_ = nullptr; // destroyed with the control, its owner
+};
+
+} // namespace mervik::ui
