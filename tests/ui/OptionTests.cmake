@@ -18,6 +18,9 @@ find_program(MERVIK_E2E_PYTHON python3 PATHS /usr/bin NO_DEFAULT_PATH)
 add_test(NAME wine.option_e2e
   COMMAND ${MERVIK_E2E_PYTHON} ${CMAKE_CURRENT_SOURCE_DIR}/e2e/option_e2e.py
           --bin $<TARGET_FILE_DIR:OptionProbe> --option $<TARGET_FILE:Option> --skins ${MERVIK_SKIN_DIR}
-          --lan $<TARGET_FILE:lan> --out ${CMAKE_CURRENT_BINARY_DIR})
+          --lan $<TARGET_FILE:lan> --out ${CMAKE_CURRENT_BINARY_DIR}
+          --monitor $<TARGET_FILE:Monitor> --hiddriver $<TARGET_FILE:hiddriver_sim>
+          --mousesim $<TARGET_FILE:mousesim> --mervikctl $<TARGET_FILE:mervikctl>)
 set_tests_properties(wine.option_e2e PROPERTIES TIMEOUT 900 LABELS wine RUN_SERIAL TRUE)
-add_custom_target(option_e2e_inputs ALL DEPENDS Option FakeMonitor OptionProbe WarnShow lan skins)
+add_custom_target(option_e2e_inputs ALL
+  DEPENDS Option FakeMonitor OptionProbe WarnShow lan skins Monitor hiddriver_sim mousesim mervikctl)

@@ -1,14 +1,17 @@
 #!/usr/bin/env python3
 """Option.exe end to end: the real program under Wine, driven with real X input
 (xdotool clicks at the rectangles its skin gives), observed from outside by a
-probe program, by the files it writes and by a stand-in for Monitor.
+probe program, by the files it writes, by a stand-in for Monitor, and by the
+real Monitor.exe with the simulated mouse.
 
-    option_e2e.py --bin DIR --option EXE --skins DIR --lan FILE --out DIR [unittest args]
+    option_e2e.py --bin DIR --option EXE --skins DIR --lan FILE --out DIR
+                  --monitor EXE --hiddriver DLL --mousesim EXE --mervikctl EXE [unittest args]
 
 Screenshots of the main window and of every warning go to OUT/screenshots.
 """
 import argparse
 import configparser
+import json
 import os
 import shutil
 import subprocess
@@ -194,6 +197,9 @@ class OptionCase(unittest.TestCase):
     def main_button(self, key):
         return centre(skin_rect("skin_main.ini", key))
 
+    def wait_for_apply_done(self, timeout):
+        return wait_for(lambda: (lambda s: s if s.get("apply_enabled") == "1" else None)(self.state()), timeout)
+
 
 class StartAndWindow(OptionCase):
     def test_second_start_shows_nothing_and_ends(self):
@@ -320,6 +326,62 @@ class ApplyExchange(OptionCase):
         self.assertEqual(self.profile_value(0, "PollingRate"), "2")
 
 
+def windows_path(path):
+    return "Z:" + os.path.abspath(path).replace("/", "\\")
+
+
+class ApplyThroughMonitor(OptionCase):
+    """The real Monitor.exe with the simulated mouse in the same folder: Apply
+    must reach the mouse as the upload the written files call for."""
+
+    def setUp(self):
+        super().setUp()
+        shutil.copy(ARGS.monitor, self.folder)
+        shutil.copy(ARGS.hiddriver, os.path.join(self.folder, "hiddriver.dll"))
+
+    def mouse(self, *command):
+        return ENV.run(ARGS.mousesim, *command)
+
+    def mouse_transfers(self):
+        try:
+            return json.loads(self.mouse("state"))["transfers"]
+        except ValueError:
+            return None
+
+    def start_real_monitor(self):
+        self.processes.append(ENV.start(os.path.join(self.folder, "Monitor.exe"), cwd=self.folder))
+        self.assertIsNotNone(wait_for(self.mouse_transfers, 20), "Monitor's simulated mouse did not answer")
+        # Let the start-up read-back finish, then watch only what Apply sends.
+        last = None
+        while last != self.mouse_transfers():
+            last = self.mouse_transfers()
+            time.sleep(1)
+        self.mouse("clear-log")
+
+    def planned_transfers(self):
+        plan = ENV.run(ARGS.mervikctl, "encode", windows_path(self.folder)).splitlines()
+        return [line for line in plan if line and not line.startswith("sleep")]
+
+    def test_apply_uploads_what_the_written_files_hold_and_reenables(self):
+        self.start_real_monitor()
+        self.start_option()
+        for n in range(5):
+            os.remove(os.path.join(self.folder, "config", "Default%d.gmp" % n))
+        self.click(self.main_button(5))
+        state = self.wait_for_apply_done(30)
+        self.assertTrue(state, "Monitor's 1258 did not end the wait")
+        self.assertEqual((state["ok_enabled"], state["captured"]), ("1", "0"))
+        for n in range(5):
+            self.assertTrue(os.path.exists(os.path.join(self.folder, "config", "Default%d.gmp" % n)))
+
+        log = [line.split(" ", 1)[1] for line in self.mouse("log").splitlines() if line.strip()]
+        planned = self.planned_transfers()
+        self.assertTrue(planned, "mervikctl planned no upload")
+        self.assertFalse([line for line in log if "!" in line], "the mouse refused transfers")
+        self.assertIn("\n".join(planned), "\n".join(log), "the mouse did not get the planned upload whole")
+        self.assertEqual(json.loads(self.mouse("state"))["malformed"], 0)
+
+
 class Warnings(OptionCase):
     KINDS = (("click", "skin_click_warn.ini", False), ("reset", "skin_reset_warn.ini", False),
              ("macro", "skin_macro_set_warn.ini", True), ("nomouse", "skin_nomouse_warn.ini", False),
@@ -363,7 +425,8 @@ class Warnings(OptionCase):
 def main():
     global ARGS, ENV
     parser = argparse.ArgumentParser()
-    for name in ("--bin", "--option", "--skins", "--lan", "--out"):
+    for name in ("--bin", "--option", "--skins", "--lan", "--out", "--monitor", "--hiddriver", "--mousesim",
+                 "--mervikctl"):
         parser.add_argument(name, required=True)
     ARGS, rest = parser.parse_known_args()
     ENV = Wine(ARGS.out)
