@@ -5,7 +5,7 @@
 
 #include <memory>
 
-#include "hiddriver/common/UniqueHandle.h"
+#include "settings/UniqueHandleWin32.h"
 #include "service/CMonitorWnd.h"
 
 namespace mervik {

@@ -7,7 +7,7 @@
 #include <algorithm>
 #include <cctype>
 
-#include "hiddriver/common/UniqueHandle.h"
+#include "settings/UniqueHandleWin32.h"
 
 namespace mervik {
 

@@ -4,7 +4,7 @@
 // the end.
 #include <windows.h>
 
-#include "hiddriver/common/UniqueHandle.h"
+#include "settings/SharedBlockViewWin32.h"
 #include "service/MonitorPorts.h"
 
 namespace mervik {
@@ -22,17 +22,13 @@ public:
     Created CreateMutexObject();
     // The mapping, open to every process, and a view of all of it.
     bool CreateMapping();
-    void Close();
+    void Close() { view_.Close(); }
 
-    bool Read(SharedSettingsBlock& into) override;
-    bool Write(const SharedSettingsBlock& from) override;
+    bool Read(SharedSettingsBlock& into) override { return view_.Read(into); }
+    bool Write(const SharedSettingsBlock& from) override { return view_.Write(from); }
 
 private:
-    bool Lock();
-
-    win::UniqueHandle mutex_;
-    win::UniqueHandle mapping_;
-    void* view_ = nullptr;
+    win::SharedBlockView view_;
 };
 
 } // namespace mervik

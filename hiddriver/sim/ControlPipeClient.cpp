@@ -2,7 +2,7 @@
 
 #include <windows.h>
 
-#include "hiddriver/common/UniqueHandle.h"
+#include "settings/UniqueHandleWin32.h"
 
 namespace mervik::sim {
 

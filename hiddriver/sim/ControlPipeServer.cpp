@@ -5,7 +5,7 @@
 #include <memory>
 #include <vector>
 
-#include "hiddriver/common/UniqueHandle.h"
+#include "settings/UniqueHandleWin32.h"
 
 namespace mervik::sim {
 

@@ -13,7 +13,7 @@
 #include <span>
 #include <vector>
 
-#include "hiddriver/common/UniqueHandle.h"
+#include "settings/UniqueHandleWin32.h"
 #include "hiddriver/win32/HidInterfaces.h"
 
 namespace mervik::hid {

@@ -10,7 +10,7 @@
 #include <cstdio>
 #include <vector>
 
-#include "hiddriver/common/UniqueHandle.h"
+#include "settings/UniqueHandleWin32.h"
 
 namespace mervik::hid {
 

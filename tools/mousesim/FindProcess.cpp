@@ -4,7 +4,7 @@
 // after windows.h, which it needs
 #include <tlhelp32.h>
 
-#include "hiddriver/common/UniqueHandle.h"
+#include "settings/UniqueHandleWin32.h"
 
 namespace mervik::tools {
 

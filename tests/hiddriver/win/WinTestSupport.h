@@ -6,7 +6,7 @@
 
 #include <string>
 
-#include "hiddriver/common/UniqueHandle.h"
+#include "settings/UniqueHandleWin32.h"
 
 namespace mervik::testing {
 
