@@ -7,7 +7,6 @@ add_library(mervik_ui_win32 STATIC
   skin/MaskRegion.cpp
   skin/SkinFolder.cpp
   skin/SkinImages.cpp
-  skin/FaceCutter.cpp
   skin/CSkinnedWindow.cpp
   skin/CSkinnedDialog.cpp
   controls/Window.cpp
@@ -31,6 +30,7 @@ add_library(mervik_ui_win32 STATIC
   main/Language.cpp
   main/ProgramWide.cpp
   main/SharedBlockLink.cpp
+  main/FirstPaintSignal.cpp
   main/COptionDlg.cpp
   main/COptionApp.cpp
 )

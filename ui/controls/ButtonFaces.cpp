@@ -1,18 +1,19 @@
 #include "ui/controls/ButtonFaces.h"
 
-#include "ui/skin/FaceCutter.h"
-
 namespace mervik::ui {
 
-ButtonFaces::ButtonFaces(const FaceCutter& cutter, const RECT& rect)
-    : ButtonFaces(cutter.Cut(Face::Normal, rect), cutter.Cut(Face::Over, rect), cutter.Cut(Face::Down, rect),
-                  cutter.Cut(Face::Disable, rect)) {}
-
-ButtonFaces::ButtonFaces(Bitmap normal, Bitmap over, Bitmap down, Bitmap disable) {
-    faces_[static_cast<int>(Face::Normal)] = std::move(normal);
-    faces_[static_cast<int>(Face::Over)] = std::move(over);
-    faces_[static_cast<int>(Face::Down)] = std::move(down);
-    faces_[static_cast<int>(Face::Disable)] = std::move(disable);
+HBITMAP ButtonFaces::Picture(Face face) const {
+    if (!pictures_)
+        return nullptr;
+    switch (face) {
+    case Face::Normal: return pictures_->normal.get();
+    case Face::Over: return pictures_->over.get();
+    case Face::Down: return pictures_->down.get();
+    case Face::Disable: return pictures_->disable.get();
+    }
+    return nullptr;
 }
+
+void ButtonFaces::Draw(HDC dc, Face face, int x, int y) const { DrawBitmapPart(dc, Picture(face), rect_, x, y); }
 
 } // namespace mervik::ui

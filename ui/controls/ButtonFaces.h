@@ -1,24 +1,29 @@
 #pragma once
-// The four pictures of a control, cut once from the window's state images so
-// that painting is a single copy.
+// A control's four faces: its own rectangle of the window's Normal, Over,
+// Down and Disable pictures. Every control of a window shares those pictures
+// instead of keeping copies, so placing a page of a hundred buttons copies no
+// pixels, and painting a face is still a single copy.
+#include <memory>
+
 #include "ui/controls/FaceChoice.h"
-#include "ui/skin/Gdi.h"
+#include "ui/skin/SkinImages.h"
 
 namespace mervik::ui {
-
-class FaceCutter;
 
 class ButtonFaces {
 public:
     ButtonFaces() = default;
-    // Cut at `rect` from the Normal, Over, Down and Disable images.
-    ButtonFaces(const FaceCutter& cutter, const RECT& rect);
-    ButtonFaces(Bitmap normal, Bitmap over, Bitmap down, Bitmap disable);
+    ButtonFaces(SharedSkinImages pictures, const RECT& rect) : pictures_(std::move(pictures)), rect_(rect) {}
 
-    HBITMAP Get(Face face) const { return faces_[static_cast<int>(face)].get(); }
+    // Draws `face` with its top-left corner at x, y of `dc`; nothing when
+    // that picture is missing or the rectangle is empty.
+    void Draw(HDC dc, Face face, int x, int y) const;
 
 private:
-    Bitmap faces_[4];
+    HBITMAP Picture(Face face) const;
+
+    SharedSkinImages pictures_;
+    RECT rect_{};
 };
 
 } // namespace mervik::ui

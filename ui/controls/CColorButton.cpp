@@ -17,7 +17,7 @@ void CColorButton::OnDrawItem(const DRAWITEMSTRUCT& item) {
     Bitmap canvas(CreateCompatibleBitmap(item.hDC, w, h));
     MemoryDC memory(item.hDC);
     SelectGuard select(memory.get(), canvas.get());
-    DrawBitmap(memory.get(), FaceBitmap(ColorButtonFace(state)), 0, 0);
+    DrawFace(memory.get(), ColorButtonFace(state));
     if (!state.disabled) {
         Brush swatch(CreateSolidBrush(colour_));
         FillRect(memory.get(), &kSwatch, swatch.get());

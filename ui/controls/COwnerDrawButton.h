@@ -23,7 +23,7 @@ public:
 
 protected:
     ButtonState StateFor(const DRAWITEMSTRUCT& item) const;
-    HBITMAP FaceBitmap(Face face) const { return faces_.Get(face); }
+    void DrawFace(HDC dc, Face face) const { faces_.Draw(dc, face, 0, 0); }
     void Repaint() const;
 
     LRESULT OnMouseMove(UINT keys, POINT pt) override;

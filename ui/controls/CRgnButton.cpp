@@ -47,7 +47,7 @@ void CRgnButton::OnPaint(HDC dc, const PAINTSTRUCT&) {
         state_ = RgnState::Disabled;
     else if (state_ == RgnState::Disabled)
         state_ = RgnState::Normal;
-    DrawBitmap(dc, faces_.Get(RgnButtonFace(state_, checked_)), 0, 0);
+    faces_.Draw(dc, RgnButtonFace(state_, checked_), 0, 0);
 }
 
 LRESULT CRgnButton::OnLButtonDown(UINT, POINT pt) {

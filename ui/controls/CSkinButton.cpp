@@ -21,9 +21,9 @@ void CSkinButton::DrawCaption(HDC dc, const RECT& rect) const {
 }
 
 void CSkinButton::OnDrawItem(const DRAWITEMSTRUCT& item) {
-    HBITMAP face = FaceBitmap(SkinButtonFace(StateFor(item)));
+    Face face = SkinButtonFace(StateFor(item));
     if (caption_.empty()) {
-        DrawBitmap(item.hDC, face, 0, 0);
+        DrawFace(item.hDC, face);
         return;
     }
     const RECT& rect = item.rcItem;
@@ -31,7 +31,7 @@ void CSkinButton::OnDrawItem(const DRAWITEMSTRUCT& item) {
     Bitmap canvas(CreateCompatibleBitmap(item.hDC, w, h));
     MemoryDC memory(item.hDC);
     SelectGuard select(memory.get(), canvas.get());
-    DrawBitmap(memory.get(), face, 0, 0);
+    DrawFace(memory.get(), face);
     DrawCaption(memory.get(), RECT{0, 0, w, h});
     BitBlt(item.hDC, 0, 0, w, h, memory.get(), 0, 0, SRCCOPY);
 }

@@ -4,12 +4,13 @@ namespace mervik::ui {
 
 RECT ToRect(const PixelRect& rect) { return RECT{rect.left, rect.top, rect.right, rect.bottom}; }
 
-bool PlaceSkinButton(CSkinButton& button, HWND parent, const SkinFile& skin, const FaceCutter& faces, int key) {
+bool PlaceSkinButton(CSkinButton& button, HWND parent, const SkinFile& skin, const SharedSkinImages& pictures,
+                     int key) {
     ButtonPos pos = skin.Pos(key);
     RECT rect = ToRect(pos.rect);
     if (!button.Create(parent, rect))
         return false;
-    button.SetFaces(ButtonFaces(faces, rect));
+    button.SetFaces(ButtonFaces(pictures, rect));
     button.SetTooltip(pos.tooltip);
     button.SetPressed(pos.pressed);
     return true;

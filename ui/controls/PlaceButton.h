@@ -1,8 +1,7 @@
 #pragma once
-// A skinned button at its BUTTONPOS place: faces cut from the window's state
+// A skinned button at its BUTTONPOS place: faces from the window's state
 // pictures, tooltip and starting state from the skin.
 #include "ui/controls/CSkinButton.h"
-#include "ui/skin/FaceCutter.h"
 #include "ui/skin/SkinImages.h"
 
 namespace mervik::ui {
@@ -10,6 +9,7 @@ namespace mervik::ui {
 RECT ToRect(const PixelRect& rect);
 
 // Creates `button` as a child of `parent` at key `key` of `skin`.
-bool PlaceSkinButton(CSkinButton& button, HWND parent, const SkinFile& skin, const FaceCutter& faces, int key);
+bool PlaceSkinButton(CSkinButton& button, HWND parent, const SkinFile& skin, const SharedSkinImages& pictures,
+                     int key);
 
 } // namespace mervik::ui

@@ -33,9 +33,9 @@ CWarnDlg::CWarnDlg(Warning kind) : CSkinnedDialog(SkinOf(kind).file), kind_(kind
 const char* CWarnDlg::SkinFileOf(Warning kind) { return SkinOf(kind).file; }
 bool CWarnDlg::CentresOnOwner(Warning kind) { return SkinOf(kind).centred; }
 
-void CWarnDlg::PlaceControls(const SkinFile& skin, const FaceCutter& faces) {
+void CWarnDlg::PlaceControls(const SkinFile& skin, const SharedSkinImages& pictures) {
     for (int i = 0; i < kButtonCount; ++i)
-        PlaceSkinButton(buttons_[i], Hwnd(), skin, faces, i + 1);
+        PlaceSkinButton(buttons_[i], Hwnd(), skin, pictures, i + 1);
 }
 
 void CWarnDlg::OnInitDialog() {

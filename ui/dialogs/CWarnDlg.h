@@ -18,7 +18,7 @@ public:
     static bool CentresOnOwner(Warning kind);
 
 protected:
-    void PlaceControls(const SkinFile& skin, const FaceCutter& faces) override;
+    void PlaceControls(const SkinFile& skin, const SharedSkinImages& pictures) override;
     void OnInitDialog() override;
     LRESULT OnCommand(WORD code, HWND control) override;
 

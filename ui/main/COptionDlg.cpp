@@ -12,6 +12,7 @@
 #include "settings/SettingsFiles.h"
 #include "ui/controls/PlaceButton.h"
 #include "ui/dialogs/CWarnDlg.h"
+#include "ui/main/FirstPaintSignal.h"
 #include "ui/main/ProgramWide.h"
 #include "ui/main/ResourceIds.h"
 #include "ui/skin/SkinFolder.h"
@@ -21,6 +22,8 @@ namespace {
 
 constexpr UINT_PTR kDeviceCheckTimer = 1;
 constexpr UINT kDeviceCheckDelayMs = 1;
+// Posted from the first paint: what the first look of the window does not need.
+constexpr UINT kMsgFinishStartUp = WM_APP + 1;
 // While waiting for Monitor's answer, how often to check it is still there.
 constexpr UINT_PTR kMonitorWatchTimer = 2;
 constexpr UINT kMonitorWatchMs = 500;
@@ -49,37 +52,50 @@ LRESULT COptionDlg::OnCreate() {
     program.language.Load(program.folder);
     SetSkinFolder(program.folder + "skins\\");
     SetUpSkin();
-    CreatePages();
+    CreatePage(page1_);
+    ShowWindow(page1_.Hwnd(), SW_SHOW);
+    currentPage_ = &page1_;
+    currentIndex_ = 0;
+    tabs_[0].SetPressed(true);
+    // Page 2 and the macro list come right after the first paint. Timers
+    // wait behind posted messages, so the device check still finds both.
     SetTimer(Hwnd(), kDeviceCheckTimer, kDeviceCheckDelayMs, nullptr);
     return 0;
 }
 
-void COptionDlg::PlaceControls(const SkinFile& skin, const FaceCutter& faces) {
-    PlaceSkinButton(tabs_[0], Hwnd(), skin, faces, kTab1);
-    PlaceSkinButton(tabs_[1], Hwnd(), skin, faces, kTab2);
+void COptionDlg::PlaceControls(const SkinFile& skin, const SharedSkinImages& pictures) {
+    PlaceSkinButton(tabs_[0], Hwnd(), skin, pictures, kTab1);
+    PlaceSkinButton(tabs_[1], Hwnd(), skin, pictures, kTab2);
     const std::string mask = SkinFolder() + kRegionButtonMask;
     CRgnButton* regionButtons[] = {&ok_, &cancel_, &apply_};
     for (int i = 0; i < 3; ++i) {
         RECT rect = ToRect(skin.Pos(kOk + i).rect);
         if (regionButtons[i]->Create(rect, Hwnd(), mask))
-            regionButtons[i]->SetFaces(ButtonFaces(faces, rect));
+            regionButtons[i]->SetFaces(ButtonFaces(pictures, rect));
     }
-    PlaceSkinButton(minimise_, Hwnd(), skin, faces, kMinimise);
-    PlaceSkinButton(close_, Hwnd(), skin, faces, kClose);
-    PlaceSkinButton(web_, Hwnd(), skin, faces, kWeb);
+    PlaceSkinButton(minimise_, Hwnd(), skin, pictures, kMinimise);
+    PlaceSkinButton(close_, Hwnd(), skin, pictures, kClose);
+    PlaceSkinButton(web_, Hwnd(), skin, pictures, kWeb);
     pageRect_ = ToRect(skin.Pos(kPageArea).rect);
 }
 
-void COptionDlg::CreatePages() {
-    for (CSkinnedPage* page : {static_cast<CSkinnedPage*>(&page1_), static_cast<CSkinnedPage*>(&page2_)}) {
-        page->Create(Hwnd());
-        SetWindowPos(page->Hwnd(), nullptr, pageRect_.left, pageRect_.top, pageRect_.right - pageRect_.left,
-                     pageRect_.bottom - pageRect_.top, SWP_NOZORDER | SWP_NOACTIVATE);
-    }
-    ShowWindow(page1_.Hwnd(), SW_SHOW);
-    currentPage_ = &page1_;
-    currentIndex_ = 0;
-    tabs_[0].SetPressed(true);
+void COptionDlg::CreatePage(CSkinnedPage& page) {
+    page.Create(Hwnd());
+    SetWindowPos(page.Hwnd(), nullptr, pageRect_.left, pageRect_.top, pageRect_.right - pageRect_.left,
+                 pageRect_.bottom - pageRect_.top, SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+// Page 2 is hidden until its tab is pressed, and its hundred-odd milliseconds
+// of set-up under Wine would otherwise delay the first look of the window.
+// Input waits behind posted messages, so nobody can reach page 2 before this.
+void COptionDlg::FinishStartUp() {
+    // Anything of the first look still unpainted is painted now, so the
+    // signal means the window and its visible controls are on the screen.
+    RedrawWindow(Hwnd(), nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
+    SignalFirstPaint();
+    macrosReadable_ = LoadMacroList(Program().folder, macros_) == MacroFileRead::Read;
+    CreatePage(page2_);
+    page2_.Refresh(*working_);
 }
 
 void COptionDlg::OnInitDialog() {
@@ -107,7 +123,6 @@ void COptionDlg::LoadSettings() {
         // others keep what they loaded.
         LoadAll(*applied_, folder, &registry);
     }
-    macrosReadable_ = LoadMacroList(folder, macros_) == MacroFileRead::Read;
     *working_ = *applied_;
     if (link_.Attached() && working_->ActiveProfile())
         ReadPointerSettings(*working_->ActiveProfile(), registry);
@@ -115,10 +130,15 @@ void COptionDlg::LoadSettings() {
 
 void COptionDlg::RefreshPages() {
     page1_.Refresh(*working_);
-    page2_.Refresh(*working_);
+    if (page2_.Hwnd()) // otherwise it takes the working copy when it is made
+        page2_.Refresh(*working_);
 }
 
 void COptionDlg::OnPaint(HDC dc, const PAINTSTRUCT& ps) {
+    if (!painted_) {
+        painted_ = true;
+        PostMessageA(Hwnd(), kMsgFinishStartUp, 0, 0);
+    }
     if (!IsIconic(Hwnd())) {
         CSkinnedWindow::OnPaint(dc, ps);
         return;
@@ -265,6 +285,9 @@ LRESULT COptionDlg::OnMessage(UINT msg, WPARAM, LPARAM) {
         return 0;
     case kMsgApplyDone:
         EndWaiting();
+        return 0;
+    case kMsgFinishStartUp:
+        FinishStartUp();
         return 0;
     case WM_SETCURSOR:
         if (waiting_) {

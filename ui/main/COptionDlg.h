@@ -32,7 +32,7 @@ protected:
     const char* WindowCaption() const override;
     LRESULT OnCreate() override;
     void OnInitDialog() override;
-    void PlaceControls(const SkinFile& skin, const FaceCutter& faces) override;
+    void PlaceControls(const SkinFile& skin, const SharedSkinImages& pictures) override;
     void OnPaint(HDC dc, const PAINTSTRUCT& ps) override;
     LRESULT OnCommand(WORD code, HWND control) override;
     LRESULT OnTimer(UINT_PTR id) override;
@@ -41,7 +41,8 @@ protected:
     void OnDestroy() override;
 
 private:
-    void CreatePages();
+    void CreatePage(CSkinnedPage& page);
+    void FinishStartUp();
     void LoadSettings();
     void CheckDevice();
     void BeginWaiting();
@@ -65,7 +66,9 @@ private:
     std::unique_ptr<SharedSettingsBlock> working_;
     std::unique_ptr<SharedSettingsBlock> applied_;
     MacroList macros_;
-    bool macrosReadable_ = true;
+    // Until the list is read, closing must not write an empty one over it.
+    bool macrosReadable_ = false;
+    bool painted_ = false;
     bool waiting_ = false;
     HWND monitorWindow_ = nullptr;
 };

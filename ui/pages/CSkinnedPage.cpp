@@ -19,10 +19,10 @@ LRESULT CSkinnedPage::OnCreate() {
     return 0;
 }
 
-void CSkinnedPage::PlaceControls(const SkinFile& skin, const FaceCutter& faces) {
+void CSkinnedPage::PlaceControls(const SkinFile& skin, const SharedSkinImages& pictures) {
     for (int key = 1; key <= controlCount_; ++key) {
         auto button = std::make_unique<CSkinButton>();
-        if (PlaceSkinButton(*button, Hwnd(), skin, faces, key))
+        if (PlaceSkinButton(*button, Hwnd(), skin, pictures, key))
             controls_.push_back(std::move(button));
     }
 }

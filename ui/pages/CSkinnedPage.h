@@ -25,7 +25,7 @@ public:
 
 protected:
     LRESULT OnCreate() override;
-    void PlaceControls(const SkinFile& skin, const FaceCutter& faces) override;
+    void PlaceControls(const SkinFile& skin, const SharedSkinImages& pictures) override;
     HWND DragTarget() const override { return GetParent(Hwnd()); }
 
 private:

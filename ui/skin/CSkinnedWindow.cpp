@@ -8,11 +8,11 @@ bool CSkinnedWindow::SetUpSkin() {
     SkinFile skin(skinFile_);
     SkinImages images = skin.LoadImages();
     mask_ = std::move(images.mask);
-    FitTo(BitmapSize(images.normal.get()));
-    PlaceControls(skin, FaceCutter(images));
-    background_ = std::move(images.normal); // the other state pictures go now
+    pictures_ = std::make_shared<const SkinImages>(std::move(images));
+    FitTo(SkinSize());
+    PlaceControls(skin, pictures_);
     ApplyWindowRegion(Hwnd(), RegionFromMask(mask_.get()));
-    return static_cast<bool>(background_);
+    return Background() != nullptr;
 }
 
 void CSkinnedWindow::FitTo(SIZE size) {
@@ -27,7 +27,7 @@ void CSkinnedWindow::OnPaint(HDC dc, const PAINTSTRUCT&) {
     Bitmap canvas(CreateCompatibleBitmap(dc, client.right, client.bottom));
     MemoryDC memory(dc);
     SelectGuard select(memory.get(), canvas.get());
-    DrawBitmap(memory.get(), background_.get(), 0, 0);
+    DrawBitmap(memory.get(), Background(), 0, 0);
     DrawOverBackground(memory.get());
     BitBlt(dc, 0, 0, client.right, client.bottom, memory.get(), 0, 0, SRCCOPY);
 }
@@ -40,7 +40,7 @@ LRESULT CSkinnedWindow::OnLButtonDown(UINT, POINT pt) {
 
 void CSkinnedWindow::OnDestroy() {
     mask_.reset();
-    background_.reset();
+    pictures_.reset(); // the controls' faces keep them until the controls go
 }
 
 } // namespace mervik::ui

@@ -26,11 +26,16 @@ Bitmap CutBitmap(HBITMAP source, const RECT& rect) {
 
 void DrawBitmap(HDC dc, HBITMAP bitmap, int x, int y) {
     SIZE size = BitmapSize(bitmap);
-    if (size.cx <= 0 || size.cy <= 0)
+    DrawBitmapPart(dc, bitmap, RECT{0, 0, size.cx, size.cy}, x, y);
+}
+
+void DrawBitmapPart(HDC dc, HBITMAP bitmap, const RECT& part, int x, int y) {
+    int w = part.right - part.left, h = part.bottom - part.top;
+    if (!bitmap || w <= 0 || h <= 0)
         return;
     MemoryDC from(dc);
     SelectGuard select(from.get(), bitmap);
-    BitBlt(dc, x, y, size.cx, size.cy, from.get(), 0, 0, SRCCOPY);
+    BitBlt(dc, x, y, w, h, from.get(), part.left, part.top, SRCCOPY);
 }
 
 } // namespace mervik::ui

@@ -101,4 +101,8 @@ Bitmap CutBitmap(HBITMAP source, const RECT& rect);
 // Copies the whole of `bitmap` to `dc` at x, y.
 void DrawBitmap(HDC dc, HBITMAP bitmap, int x, int y);
 
+// Copies `part` of `bitmap` to `dc` with its top-left corner at x, y. The
+// bitmap must not be selected into another DC meanwhile.
+void DrawBitmapPart(HDC dc, HBITMAP bitmap, const RECT& part, int x, int y);
+
 } // namespace mervik::ui

@@ -57,9 +57,7 @@ Bitmap CopyOfPicture(IPicture* picture) {
     return CutBitmap(source, RECT{0, 0, size.cx, size.cy});
 }
 
-} // namespace
-
-Bitmap LoadPicture(const std::string& path) {
+Bitmap LoadThroughPictureLoader(const std::string& path) {
     std::vector<char> bytes = ReadWholeFile(path);
     if (bytes.empty())
         return {};
@@ -75,6 +73,21 @@ Bitmap LoadPicture(const std::string& path) {
     Bitmap bitmap = CopyOfPicture(picture);
     picture->Release();
     return bitmap;
+}
+
+} // namespace
+
+Bitmap LoadPicture(const std::string& path) {
+    if (path.empty())
+        return {};
+    // Skins ship as bitmap files, which the system reads straight into a DIB
+    // section; under Wine that is several times faster than a stream through
+    // the picture loader and a copy. Anything else (JPEG, GIF, or a file that
+    // is no picture at all) goes to the picture loader.
+    HANDLE bitmap = LoadImageA(nullptr, path.c_str(), IMAGE_BITMAP, 0, 0, LR_LOADFROMFILE | LR_CREATEDIBSECTION);
+    if (bitmap)
+        return Bitmap(static_cast<HBITMAP>(bitmap));
+    return LoadThroughPictureLoader(path);
 }
 
 } // namespace mervik::ui

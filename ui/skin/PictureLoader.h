@@ -1,13 +1,13 @@
 #pragma once
-// Skin images from disk through the system picture loader, so any format it
-// reads (bitmap, JPEG, GIF) will do.
+// Skin images from disk: bitmap files directly, any other format the system
+// picture loader reads (JPEG, GIF) through it.
 #include <string>
 
 #include "ui/skin/Gdi.h"
 
 namespace mervik::ui {
 
-// A device-dependent bitmap of the picture in `path`. A missing, empty or
+// A bitmap of the picture in `path` (a DIB section for bitmap files). A missing, empty or
 // unreadable file gives an empty (null) bitmap: skins ship beside the program
 // and anyone may have damaged them, so a bad one must cost looks, not a crash.
 Bitmap LoadPicture(const std::string& path);

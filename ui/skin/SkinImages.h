@@ -1,6 +1,7 @@
 #pragma once
 // One window's skin: its INI file in the skin folder, read once when the
 // window is set up (a window reads a hundred keys), and the pictures it names.
+#include <memory>
 #include <string>
 
 #include "settings/IniDocument.h"
@@ -16,6 +17,10 @@ struct SkinImages {
     Bitmap down;
     Bitmap disable;
 };
+
+// A window's pictures, shared by the window (its background) and its
+// controls (their faces); they go when the last of them does.
+using SharedSkinImages = std::shared_ptr<const SkinImages>;
 
 class SkinFile {
 public:

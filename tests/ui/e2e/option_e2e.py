@@ -213,6 +213,11 @@ class StartAndWindow(OptionCase):
         state = self.state()
         self.assertEqual(state["page"], "page1")
         self.assertEqual(state["warning"], "0", "Device 1 must not warn")
+        # Page 2 is built after the first paint; once start-up is done both
+        # pages hold every control of their skins.
+        counts = wait_for(lambda: (lambda s: s if s.get("page2_controls") == "22" else None)(self.state()), 10)
+        self.assertIsNotNone(counts, "page 2 was not built after the first paint")
+        self.assertEqual(counts["page1_controls"], "111")
         main_rect = parse_rect(state["main_rect"])
         self.assertEqual(main_rect[:2], (0, 0))
         time.sleep(0.5)

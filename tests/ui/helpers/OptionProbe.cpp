@@ -38,7 +38,18 @@ struct Children {
     HWND regionButtons[3] = {};
     int regionCount = 0;
     std::string visiblePage;
+    int pageControls[2] = {}; // children of "page1" and "page2"
 };
+
+// Which page `hwnd` is (0 or 1), or -1 for another window.
+int PageIndex(HWND hwnd) {
+    char cls[64] = {}, text[32] = {};
+    GetClassNameA(hwnd, cls, sizeof cls);
+    if (strcmp(cls, "Mervik Page"))
+        return -1;
+    GetWindowTextA(hwnd, text, sizeof text);
+    return !strcmp(text, "page1") ? 0 : !strcmp(text, "page2") ? 1 : -1;
+}
 
 BOOL CALLBACK ScanChildren(HWND hwnd, LPARAM lp) {
     auto* c = reinterpret_cast<Children*>(lp);
@@ -46,6 +57,9 @@ BOOL CALLBACK ScanChildren(HWND hwnd, LPARAM lp) {
     GetClassNameA(hwnd, cls, sizeof cls);
     if (!strcmp(cls, "Rgn Button") && c->regionCount < 3)
         c->regionButtons[c->regionCount++] = hwnd;
+    int page = PageIndex(GetParent(hwnd));
+    if (page >= 0)
+        ++c->pageControls[page];
     if (!strcmp(cls, "Mervik Page") && IsWindowVisible(hwnd)) {
         char text[32] = {};
         GetWindowTextA(hwnd, text, sizeof text);
@@ -84,7 +98,8 @@ int State() {
         info.cbSize = sizeof info;
         GetGUIThreadInfo(GetWindowThreadProcessId(found.first, nullptr), &info);
         // Only the main window's own capture means "waiting"; a hovered button holds one too.
-        printf(" captured=%d page=%s", info.hwndCapture == found.first, c.visiblePage.c_str());
+        printf(" captured=%d page=%s page1_controls=%d page2_controls=%d", info.hwndCapture == found.first,
+               c.visiblePage.c_str(), c.pageControls[0], c.pageControls[1]);
         Popup popup{found.first};
         EnumWindows(FindOwnedPopup, reinterpret_cast<LPARAM>(&popup));
         RECT r{};

@@ -3,7 +3,7 @@
 #include <cstdio>
 
 #include "tests/ui/win/TestWindows.h"
-#include "ui/skin/FaceCutter.h"
+#include "ui/controls/ButtonFaces.h"
 #include "ui/skin/MaskRegion.h"
 #include "ui/skin/MaskRuns.h"
 #include "ui/skin/PictureLoader.h"
@@ -94,10 +94,39 @@ COLORREF PixelOf(HBITMAP bitmap, int x, int y) {
     return GetPixel(dc.get(), x, y);
 }
 
+// Bitmap files are bottom-up and stored blue first; a loader that got either
+// wrong would still give a picture of the right size.
+TEST(PictureLoader, BitmapFileKeepsItsPixelsInPlace) {
+    std::string path = test::WriteBmpFile("mervik_pixels.bmp", 5, 4, [](int x, int y) {
+        return uint32_t(0x80) << 16 | uint32_t(x * 10) << 8 | uint32_t(y * 20);
+    });
+    Bitmap picture = LoadPicture(path);
+    ASSERT_TRUE(picture);
+    EXPECT_EQ(PixelOf(picture.get(), 0, 0), RGB(0x80, 0, 0));
+    EXPECT_EQ(PixelOf(picture.get(), 4, 3), RGB(0x80, 40, 60));
+    DeleteFileA(path.c_str());
+}
+
+// A skin may carry other formats; they go through the system picture loader.
+TEST(PictureLoader, GifFileLoadsThroughThePictureLoader) {
+    const unsigned char gif[] = {'G', 'I', 'F', '8', '9', 'a', 1, 0, 1, 0, 0x80, 0, 0, 0xFF, 0xFF, 0xFF, 0, 0, 0,
+                                 0x2C, 0, 0, 0, 0, 1, 0, 1, 0, 0, 2, 2, 0x44, 1, 0, 0x3B};
+    std::string path = test::TempPath("mervik_picture.gif");
+    FILE* f = fopen(path.c_str(), "wb");
+    fwrite(gif, 1, sizeof gif, f);
+    fclose(f);
+    Bitmap picture = LoadPicture(path);
+    ASSERT_TRUE(picture);
+    SIZE size = BitmapSize(picture.get());
+    EXPECT_EQ(size.cx, 1);
+    EXPECT_EQ(size.cy, 1);
+    DeleteFileA(path.c_str());
+}
+
 // Each state picture has its own colour in its red channel and the pixel's
-// place in green and blue, so a cut shows which picture and which spot it
-// came from.
-SkinImages StatePictures(int width, int height, bool withDisable) {
+// place in green and blue, so a drawn face shows which picture and which
+// spot it came from.
+SharedSkinImages StatePictures(int width, int height, bool withDisable) {
     auto picture = [&](uint32_t red) {
         std::vector<uint32_t> pixels(width * height);
         for (int y = 0; y < height; ++y)
@@ -105,43 +134,70 @@ SkinImages StatePictures(int width, int height, bool withDisable) {
                 pixels[y * width + x] = red << 16 | uint32_t(x) << 8 | uint32_t(y);
         return Bitmap(test::MakeBitmap(width, height, pixels));
     };
-    SkinImages images;
-    images.normal = picture(0x10);
-    images.over = picture(0x20);
-    images.down = picture(0x30);
+    auto images = std::make_shared<SkinImages>();
+    images->normal = picture(0x10);
+    images->over = picture(0x20);
+    images->down = picture(0x30);
     if (withDisable)
-        images.disable = picture(0x40);
+        images->disable = picture(0x40);
     return images;
 }
 
-TEST(FaceCutter, EachFaceComesFromItsPictureAtTheControlsPlace) {
-    SkinImages images = StatePictures(64, 48, true);
-    FaceCutter cutter(images);
-    const RECT rect{10, 20, 14, 23};
-    const std::pair<Face, int> faces[] = {{Face::Normal, 0x10}, {Face::Over, 0x20}, {Face::Down, 0x30},
+// A canvas of `w` x `h` filled with a colour no state picture has.
+constexpr COLORREF kUntouched = RGB(0xEE, 0xEE, 0xEE);
+Bitmap Canvas(int w, int h) {
+    return Bitmap(test::MakeBitmap(w, h, std::vector<uint32_t>(w * h, 0x00EEEEEE)));
+}
+
+TEST(ButtonFaces, EachFaceComesFromItsPictureAtTheControlsPlace) {
+    ButtonFaces faces(StatePictures(64, 48, true), RECT{10, 20, 14, 23});
+    const std::pair<Face, int> cases[] = {{Face::Normal, 0x10}, {Face::Over, 0x20}, {Face::Down, 0x30},
                                           {Face::Disable, 0x40}};
-    for (auto [face, red] : faces) {
-        Bitmap piece = cutter.Cut(face, rect);
-        ASSERT_TRUE(piece) << red;
-        SIZE size = BitmapSize(piece.get());
-        EXPECT_EQ(size.cx, 4);
-        EXPECT_EQ(size.cy, 3);
-        EXPECT_EQ(PixelOf(piece.get(), 0, 0), RGB(red, 10, 20));
-        EXPECT_EQ(PixelOf(piece.get(), 3, 2), RGB(red, 13, 22));
+    for (auto [face, red] : cases) {
+        Bitmap canvas = Canvas(8, 8);
+        {
+            MemoryDC dc;
+            SelectGuard select(dc.get(), canvas.get());
+            faces.Draw(dc.get(), face, 1, 1);
+        }
+        EXPECT_EQ(PixelOf(canvas.get(), 1, 1), RGB(red, 10, 20)) << red;
+        EXPECT_EQ(PixelOf(canvas.get(), 4, 3), RGB(red, 13, 22)) << red;
+        EXPECT_EQ(PixelOf(canvas.get(), 5, 3), kUntouched) << "drew past the control's width";
+        EXPECT_EQ(PixelOf(canvas.get(), 4, 4), kUntouched) << "drew past the control's height";
     }
 }
 
-TEST(FaceCutter, MissingPictureOrEmptyPlaceGivesNoFaceAndFreesThePictures) {
-    SkinImages images = StatePictures(16, 16, false);
-    {
-        FaceCutter cutter(images);
-        EXPECT_FALSE(cutter.Cut(Face::Disable, RECT{0, 0, 4, 4}));
-        EXPECT_FALSE(cutter.Cut(Face::Normal, RECT{4, 4, 4, 8}));
-        EXPECT_TRUE(cutter.Cut(Face::Normal, RECT{0, 0, 4, 4}));
+TEST(ButtonFaces, MissingPictureOrEmptyPlaceDrawsNothing) {
+    SharedSkinImages pictures = StatePictures(16, 16, false);
+    const std::pair<Face, RECT> cases[] = {{Face::Disable, RECT{0, 0, 4, 4}}, {Face::Normal, RECT{4, 4, 4, 8}}};
+    for (const auto& [face, rect] : cases) {
+        Bitmap canvas = Canvas(8, 8);
+        MemoryDC dc;
+        SelectGuard select(dc.get(), canvas.get());
+        ButtonFaces(pictures, rect).Draw(dc.get(), face, 0, 0);
+        ButtonFaces().Draw(dc.get(), Face::Normal, 0, 0);
+        EXPECT_EQ(GetPixel(dc.get(), 0, 0), kUntouched);
     }
-    // Once the cutter is gone the pictures can be drawn from again, as the
-    // window does with its background.
-    EXPECT_EQ(PixelOf(images.normal.get(), 5, 6), RGB(0x10, 5, 6));
+}
+
+// Controls outlive their window's set-up: the pictures must stay while any
+// face needs them, and still be free to draw the window's background from.
+TEST(ButtonFaces, FacesKeepTheSharedPicturesAlive) {
+    SharedSkinImages pictures = StatePictures(16, 16, true);
+    ButtonFaces first(pictures, RECT{2, 3, 6, 6});
+    ButtonFaces second(pictures, RECT{8, 8, 12, 12});
+    HBITMAP normal = pictures->normal.get();
+    pictures.reset();
+    Bitmap canvas = Canvas(4, 4);
+    {
+        MemoryDC dc;
+        SelectGuard select(dc.get(), canvas.get());
+        first.Draw(dc.get(), Face::Normal, 0, 0);
+        second.Draw(dc.get(), Face::Down, 2, 2);
+    }
+    EXPECT_EQ(PixelOf(canvas.get(), 0, 0), RGB(0x10, 2, 3));
+    EXPECT_EQ(PixelOf(canvas.get(), 3, 3), RGB(0x30, 9, 9));
+    EXPECT_EQ(PixelOf(normal, 5, 6), RGB(0x10, 5, 6));
 }
 
 } // namespace
