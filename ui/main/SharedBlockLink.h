@@ -1,8 +1,7 @@
 #pragma once
 // Option's end of the shared settings block: opened, never created; copied
 // only whole and only under the shared mutex.
-#include "settings/SharedSettingsBlock.h"
-#include "ui/main/KernelHandle.h"
+#include "settings/SharedBlockViewWin32.h"
 
 namespace mervik::ui {
 
@@ -10,28 +9,19 @@ class SharedBlockLink {
 public:
     enum class Attach { Attached, Absent, ViewFailed };
 
-    SharedBlockLink() = default;
-    ~SharedBlockLink();
-    SharedBlockLink(const SharedBlockLink&) = delete;
-    SharedBlockLink& operator=(const SharedBlockLink&) = delete;
-
     // Opens the mutex and the mapping and maps a view of the whole block.
     Attach Open();
-    bool Attached() const { return view_ != nullptr; }
+    bool Attached() const { return view_.Mapped(); }
 
     // Whole-block copies; false (and nothing copied) when not attached or the
     // mutex wait fails.
-    bool Read(SharedSettingsBlock& into) const;
-    bool Write(const SharedSettingsBlock& from);
+    bool Read(SharedSettingsBlock& into) const { return view_.Read(into); }
+    bool Write(const SharedSettingsBlock& from) { return view_.Write(from); }
 
-    void Close();
+    void Close() { view_.Close(); }
 
 private:
-    bool Lock() const;
-
-    KernelHandle mutex_;
-    KernelHandle mapping_;
-    void* view_ = nullptr;
+    win::SharedBlockView view_;
 };
 
 } // namespace mervik::ui
