@@ -26,6 +26,8 @@ protected:
     void DrawFace(HDC dc, Face face) const { faces_.Draw(dc, face, 0, 0); }
     void Repaint() const;
 
+    // The face covers the whole button: erasing first only costs a fill.
+    LRESULT OnEraseBkgnd(HDC) override { return 1; }
     LRESULT OnMouseMove(UINT keys, POINT pt) override;
     LRESULT OnCaptureChanged(HWND newOwner) override;
     LRESULT OnKillFocus(HWND) override;
