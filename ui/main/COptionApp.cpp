@@ -6,15 +6,15 @@
 
 #include "settings/FilePaths.h"
 #include "settings/ProgramMessages.h"
+#include "settings/UniqueHandleWin32.h"
 #include "ui/controls/CoolMenuHook.h"
 #include "ui/main/COptionDlg.h"
-#include "ui/main/KernelHandle.h"
 #include "ui/main/ProgramWide.h"
 
 namespace mervik::ui {
 
 int COptionApp::Run() {
-    KernelHandle instance(CreateMutexA(nullptr, FALSE, kOptionInstanceMutexName));
+    win::UniqueHandle instance(CreateMutexA(nullptr, FALSE, kOptionInstanceMutexName));
     if (GetLastError() == ERROR_ALREADY_EXISTS)
         return 0; // the running one stays as it is
     Program().folder = ProgramFolder();

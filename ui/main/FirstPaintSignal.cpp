@@ -2,14 +2,14 @@
 
 #include <windows.h>
 
-#include "ui/main/KernelHandle.h"
+#include "settings/UniqueHandleWin32.h"
 
 namespace mervik::ui {
 
 void SignalFirstPaint() {
-    KernelHandle event(OpenEventA(EVENT_MODIFY_STATE, FALSE, kFirstPaintEventName));
+    win::UniqueHandle event(OpenEventA(EVENT_MODIFY_STATE, FALSE, kFirstPaintEventName));
     if (event)
-        SetEvent(event.get());
+        SetEvent(event.Get());
 }
 
 } // namespace mervik::ui
