@@ -2,12 +2,40 @@
 
 #include <windowsx.h>
 
+#include <mutex>
+#include <unordered_map>
+
 #include "ui/controls/CSkinMenu.h"
 
 namespace mervik::ui {
 namespace {
 
-constexpr char kThisProperty[] = "Mervik.Window";
+// Which object runs which window. Not a window property: under Wine every
+// property read is a round trip to the window server, and this lookup runs
+// for each message of each window and again for each reflected one, which
+// made the first look of the main window measurably slower.
+struct Objects {
+    std::mutex mutex;
+    std::unordered_map<HWND, CWindow*> byWindow;
+};
+
+// Never destroyed, so objects that outlive it at exit can still detach.
+Objects& TheObjects() {
+    static Objects* objects = new Objects;
+    return *objects;
+}
+
+void Bind(HWND hwnd, CWindow* object) {
+    Objects& objects = TheObjects();
+    std::lock_guard<std::mutex> lock(objects.mutex);
+    objects.byWindow[hwnd] = object;
+}
+
+void Unbind(HWND hwnd) {
+    Objects& objects = TheObjects();
+    std::lock_guard<std::mutex> lock(objects.mutex);
+    objects.byWindow.erase(hwnd);
+}
 
 POINT PointOf(LPARAM lp) { return {GET_X_LPARAM(lp), GET_Y_LPARAM(lp)}; }
 
@@ -16,7 +44,12 @@ POINT PointOf(LPARAM lp) { return {GET_X_LPARAM(lp), GET_Y_LPARAM(lp)}; }
 CWindow::~CWindow() { Destroy(); }
 
 CWindow* CWindow::FromHandle(HWND hwnd) {
-    return hwnd ? static_cast<CWindow*>(GetPropA(hwnd, kThisProperty)) : nullptr;
+    if (!hwnd)
+        return nullptr;
+    Objects& objects = TheObjects();
+    std::lock_guard<std::mutex> lock(objects.mutex);
+    auto found = objects.byWindow.find(hwnd);
+    return found == objects.byWindow.end() ? nullptr : found->second;
 }
 
 void CWindow::Destroy() {
@@ -50,7 +83,7 @@ bool CWindow::Attach(HWND hwnd) {
     if (!hwnd || hwnd_)
         return false;
     hwnd_ = hwnd;
-    SetPropA(hwnd, kThisProperty, this);
+    Bind(hwnd, this);
     systemProc_ = reinterpret_cast<WNDPROC>(
         SetWindowLongPtrA(hwnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(StaticProc)));
     return true;
@@ -59,11 +92,9 @@ bool CWindow::Attach(HWND hwnd) {
 void CWindow::Detach() {
     if (!hwnd_)
         return;
-    if (IsWindow(hwnd_)) {
-        RemovePropA(hwnd_, kThisProperty);
-        if (systemProc_)
-            SetWindowLongPtrA(hwnd_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(systemProc_));
-    }
+    Unbind(hwnd_);
+    if (systemProc_ && IsWindow(hwnd_))
+        SetWindowLongPtrA(hwnd_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(systemProc_));
     hwnd_ = nullptr;
     systemProc_ = nullptr;
 }
@@ -80,7 +111,7 @@ LRESULT CALLBACK CWindow::StaticProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) 
         self = static_cast<CWindow*>(reinterpret_cast<CREATESTRUCTA*>(lp)->lpCreateParams);
         if (self) {
             self->hwnd_ = hwnd;
-            SetPropA(hwnd, kThisProperty, self);
+            Bind(hwnd, self);
         }
     }
     if (!self)

@@ -6,6 +6,7 @@
 #include "ui/controls/ButtonTooltip.h"
 #include "ui/controls/CBitmapEdit.h"
 #include "ui/controls/CRgnButton.h"
+#include "ui/controls/CSkinButton.h"
 #include "ui/controls/CSkinListBox.h"
 #include "ui/controls/CclickHSlider.h"
 #include "ui/controls/ControlMessages.h"
@@ -242,12 +243,34 @@ TEST(SkinnedDialog, EnterAndEscapeAreSwallowedUnlessAnEditorWantsThem) {
     EXPECT_FALSE(SwallowsDialogKey(parent.Hwnd(), toEditor));
 }
 
+TEST(CWindow, FoundFromItsWindowOnlyWhileThatWindowIsItsOwn) {
+    RecordingParent parent;
+    CSkinButton first, second;
+    ASSERT_TRUE(first.Create(parent.Hwnd(), RECT{0, 0, 20, 20}));
+    ASSERT_TRUE(second.Create(parent.Hwnd(), RECT{20, 0, 40, 20}));
+    HWND firstWindow = first.Hwnd(), secondWindow = second.Hwnd();
+    EXPECT_EQ(CWindow::FromHandle(firstWindow), &first);
+    EXPECT_EQ(CWindow::FromHandle(secondWindow), &second);
+    EXPECT_EQ(CWindow::FromHandle(parent.Hwnd()), nullptr);
+
+    first.Destroy();
+    EXPECT_EQ(CWindow::FromHandle(firstWindow), nullptr);
+    // Destroyed from outside, the window still lets go of its object.
+    DestroyWindow(secondWindow);
+    EXPECT_EQ(second.Hwnd(), nullptr);
+    EXPECT_EQ(CWindow::FromHandle(secondWindow), nullptr);
+}
+
 TEST(CoolMenuHook, MenuWindowsAreHookedUntilHidden) {
     ASSERT_TRUE(CoolMenuHook::Install());
     HWND menu = CreateWindowExA(0, "#32768", "", WS_POPUP, 0, 0, 50, 50, nullptr, nullptr, nullptr, nullptr);
     ASSERT_NE(menu, nullptr);
     EXPECT_NE(GetPropA(menu, kMenuOldProcProperty), nullptr);
     EXPECT_EQ(CoolMenuHook::HookedCount(), 1);
+    HWND plain = CreateWindowExA(0, "STATIC", "", WS_POPUP, 0, 0, 50, 50, nullptr, nullptr, nullptr, nullptr);
+    EXPECT_EQ(GetPropA(plain, kMenuOldProcProperty), nullptr);
+    EXPECT_EQ(CoolMenuHook::HookedCount(), 1);
+    DestroyWindow(plain);
     SendMessageA(menu, WM_SHOWWINDOW, FALSE, 0);
     EXPECT_EQ(GetPropA(menu, kMenuOldProcProperty), nullptr);
     EXPECT_EQ(CoolMenuHook::HookedCount(), 0);
