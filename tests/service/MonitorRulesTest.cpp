@@ -17,12 +17,6 @@ struct PointerApply : ::testing::Test {
     std::unique_ptr<ProfileRecord> profile = testing::DefaultProfile();
     testing::FakeRegistryStore registry;
     testing::FakePointerSystem system;
-
-    void Thresholds(const char* speed, const char* t1, const char* t2) {
-        registry.values[{RegistryKey::Mouse, "MouseSpeed"}] = speed;
-        registry.values[{RegistryKey::Mouse, "MouseThreshold1"}] = t1;
-        registry.values[{RegistryKey::Mouse, "MouseThreshold2"}] = t2;
-    }
 };
 
 TEST_F(PointerApply, AccelerationOffClearsTheSystemsThresholds) {
@@ -32,7 +26,7 @@ TEST_F(PointerApply, AccelerationOffClearsTheSystemsThresholds) {
     profile->Orientation = 1;
     profile->MouseSpeed = 12;
     profile->ScrollWheelFlag = 1;
-    Thresholds("1", "6", "10");
+    registry.SetAccelerationValues("1", "6", "10");
     ApplyPointerSettings(*profile, registry, system);
     EXPECT_EQ(system.calls,
               (Lines{"double-click 450", "swap on", "mouse 0 0 0", "speed 12", "wheel -1"}));
@@ -47,7 +41,7 @@ TEST_F(PointerApply, AccelerationOnUsesTheRegistryAsItIs) {
     profile->Acceleration = 8;
     profile->ScrollWheelFlag = 0;
     profile->ScrollWheelSpeed = 7;
-    Thresholds("1", "6", "x9"); // not a number: 0
+    registry.SetAccelerationValues("1", "6", "x9"); // not a number: 0
     ApplyPointerSettings(*profile, registry, system);
     EXPECT_EQ(system.calls.at(2), "mouse 6 0 1");
     EXPECT_EQ(system.calls.at(4), "wheel 7");

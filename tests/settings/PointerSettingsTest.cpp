@@ -16,12 +16,6 @@ protected:
     void SetUp() override { ResetProfile(*profile, 0); }
     std::unique_ptr<ProfileRecord> profile = std::make_unique<ProfileRecord>();
     FakeRegistryStore registry;
-
-    void SetAcceleration(const char* speed, const char* t1, const char* t2) {
-        registry.values[{RegistryKey::Mouse, "MouseSpeed"}] = speed;
-        registry.values[{RegistryKey::Mouse, "MouseThreshold1"}] = t1;
-        registry.values[{RegistryKey::Mouse, "MouseThreshold2"}] = t2;
-    }
 };
 
 TEST_F(PointerSettingsTest, WritesEveryValueFromTheProfile) {
@@ -63,18 +57,18 @@ TEST_F(PointerSettingsTest, WheelScrollingAPageRoundTripsAsMinusOne) {
 }
 
 TEST_F(PointerSettingsTest, AccelerationIsTheLastMatchingRow) {
-    SetAcceleration("1", "6", "0");
+    registry.SetAccelerationValues("1", "6", "0");
     ReadPointerSettings(*profile, registry);
     EXPECT_EQ(profile->Acceleration, 8);
     EXPECT_EQ(profile->AccelerationFlag, 1);
 
     profile->Acceleration = 2;
-    SetAcceleration("1", "6", "10"); // no row allows threshold 2 of 10 at speed 1
+    registry.SetAccelerationValues("1", "6", "10"); // no row allows threshold 2 of 10 at speed 1
     ReadPointerSettings(*profile, registry);
     EXPECT_EQ(profile->Acceleration, 2);
     EXPECT_EQ(profile->AccelerationFlag, 0);
 
-    SetAcceleration("0", "0", "0");
+    registry.SetAccelerationValues("0", "0", "0");
     ReadPointerSettings(*profile, registry);
     EXPECT_EQ(profile->Acceleration, 0);
 }

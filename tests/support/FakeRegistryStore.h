@@ -27,6 +27,12 @@ public:
         values[{key, name}] = value;
         return true;
     }
+    // The system's acceleration values, as the mouse key holds them.
+    void SetAccelerationValues(const char* speed, const char* threshold1, const char* threshold2) {
+        values[{RegistryKey::Mouse, "MouseSpeed"}] = speed;
+        values[{RegistryKey::Mouse, "MouseThreshold1"}] = threshold1;
+        values[{RegistryKey::Mouse, "MouseThreshold2"}] = threshold2;
+    }
     std::string Mouse(const std::string& name) const { return Get(RegistryKey::Mouse, name); }
     std::string Desktop(const std::string& name) const { return Get(RegistryKey::Desktop, name); }
 
