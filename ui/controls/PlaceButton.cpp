@@ -6,7 +6,10 @@ RECT ToRect(const PixelRect& rect) { return RECT{rect.left, rect.top, rect.right
 
 bool PlaceSkinButton(CSkinButton& button, HWND parent, const SkinFile& skin, const SharedSkinImages& pictures,
                      int key) {
-    ButtonPos pos = skin.Pos(key);
+    return PlaceSkinButton(button, parent, skin.Pos(key), pictures);
+}
+
+bool PlaceSkinButton(CSkinButton& button, HWND parent, const ButtonPos& pos, const SharedSkinImages& pictures) {
     RECT rect = ToRect(pos.rect);
     if (!button.Create(parent, rect))
         return false;

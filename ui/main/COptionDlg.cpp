@@ -57,8 +57,9 @@ LRESULT COptionDlg::OnCreate() {
     currentPage_ = &page1_;
     currentIndex_ = 0;
     tabs_[0].SetPressed(true);
-    // Page 2 and the macro list come right after the first paint. Timers
-    // wait behind posted messages, so the device check still finds both.
+    // Page 1's controls, page 2 and the macro list come right after the first
+    // paint. Timers wait behind posted messages, so the device check still
+    // finds them all.
     SetTimer(Hwnd(), kDeviceCheckTimer, kDeviceCheckDelayMs, nullptr);
     return 0;
 }
@@ -85,17 +86,21 @@ void COptionDlg::CreatePage(CSkinnedPage& page) {
                  pageRect_.bottom - pageRect_.top, SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
-// Page 2 is hidden until its tab is pressed, and its hundred-odd milliseconds
-// of set-up under Wine would otherwise delay the first look of the window.
-// Input waits behind posted messages, so nobody can reach page 2 before this.
+// Under Wine every child window costs a millisecond or more to create, show
+// and paint, and page 1 has more than a hundred: made before the first paint
+// they would delay the first look of the window by a quarter of a second.
+// Page 1's picture already shows its controls, and page 2 is hidden until its
+// tab is pressed. Input waits behind posted messages, so no click reaches
+// either page before its controls exist.
 void COptionDlg::FinishStartUp() {
     // Anything of the first look still unpainted is painted now, so the
-    // signal means the window and its visible controls are on the screen.
+    // signal means the window looks complete on the screen.
     RedrawWindow(Hwnd(), nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
     SignalFirstPaint();
+    page1_.CreateControls(*working_);
     macrosReadable_ = LoadMacroList(Program().folder, macros_) == MacroFileRead::Read;
     CreatePage(page2_);
-    page2_.Refresh(*working_);
+    page2_.CreateControls(*working_);
 }
 
 void COptionDlg::OnInitDialog() {
@@ -130,8 +135,7 @@ void COptionDlg::LoadSettings() {
 
 void COptionDlg::RefreshPages() {
     page1_.Refresh(*working_);
-    if (page2_.Hwnd()) // otherwise it takes the working copy when it is made
-        page2_.Refresh(*working_);
+    page2_.Refresh(*working_);
 }
 
 void COptionDlg::OnPaint(HDC dc, const PAINTSTRUCT& ps) {

@@ -213,8 +213,8 @@ class StartAndWindow(OptionCase):
         state = self.state()
         self.assertEqual(state["page"], "page1")
         self.assertEqual(state["warning"], "0", "Device 1 must not warn")
-        # Page 2 is built after the first paint; once start-up is done both
-        # pages hold every control of their skins.
+        # Page 1's controls and page 2 are made after the first paint; once
+        # start-up is done both pages hold every control of their skins.
         counts = wait_for(lambda: (lambda s: s if s.get("page2_controls") == "22" else None)(self.state()), 10)
         self.assertIsNotNone(counts, "page 2 was not built after the first paint")
         self.assertEqual(counts["page1_controls"], "111")
