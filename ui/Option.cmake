@@ -14,6 +14,7 @@ add_library(mervik_ui_win32 STATIC
   controls/ButtonTooltip.cpp
   controls/ButtonFaces.cpp
   controls/PlaceButton.cpp
+  controls/DeferredControls.cpp
   controls/COwnerDrawButton.cpp
   controls/CSkinButton.cpp
   controls/CColorButton.cpp

@@ -56,8 +56,7 @@ LRESULT COptionDlg::OnCreate() {
     ShowWindow(page1_.Hwnd(), SW_SHOW);
     currentPage_ = &page1_;
     currentIndex_ = 0;
-    tabs_[0].SetPressed(true);
-    // Page 1's controls, page 2 and the macro list come right after the first
+    // The controls, page 2 and the macro list come right after the first
     // paint. Timers wait behind posted messages, so the device check still
     // finds them all.
     SetTimer(Hwnd(), kDeviceCheckTimer, kDeviceCheckDelayMs, nullptr);
@@ -65,19 +64,27 @@ LRESULT COptionDlg::OnCreate() {
 }
 
 void COptionDlg::PlaceControls(const SkinFile& skin, const SharedSkinImages& pictures) {
-    PlaceSkinButton(tabs_[0], Hwnd(), skin, pictures, kTab1);
-    PlaceSkinButton(tabs_[1], Hwnd(), skin, pictures, kTab2);
-    const std::string mask = SkinFolder() + kRegionButtonMask;
-    CRgnButton* regionButtons[] = {&ok_, &cancel_, &apply_};
-    for (int i = 0; i < 3; ++i) {
-        RECT rect = ToRect(skin.Pos(kOk + i).rect);
-        if (regionButtons[i]->Create(rect, Hwnd(), mask))
-            regionButtons[i]->SetFaces(ButtonFaces(pictures, rect));
-    }
-    PlaceSkinButton(minimise_, Hwnd(), skin, pictures, kMinimise);
-    PlaceSkinButton(close_, Hwnd(), skin, pictures, kClose);
-    PlaceSkinButton(web_, Hwnd(), skin, pictures, kWeb);
+    deferred_.Keep(skin, pictures, kTab1, kWeb);
     pageRect_ = ToRect(skin.Pos(kPageArea).rect);
+}
+
+void COptionDlg::CreateControls() {
+    deferred_.Create(Hwnd(), [this] {
+        const SharedSkinImages& pictures = deferred_.Pictures();
+        PlaceSkinButton(tabs_[0], Hwnd(), deferred_.Place(kTab1), pictures);
+        PlaceSkinButton(tabs_[1], Hwnd(), deferred_.Place(kTab2), pictures);
+        const std::string mask = SkinFolder() + kRegionButtonMask;
+        CRgnButton* regionButtons[] = {&ok_, &cancel_, &apply_};
+        for (int i = 0; i < 3; ++i) {
+            RECT rect = ToRect(deferred_.Place(kOk + i).rect);
+            if (regionButtons[i]->Create(rect, Hwnd(), mask))
+                regionButtons[i]->SetFaces(ButtonFaces(pictures, rect));
+        }
+        PlaceSkinButton(minimise_, Hwnd(), deferred_.Place(kMinimise), pictures);
+        PlaceSkinButton(close_, Hwnd(), deferred_.Place(kClose), pictures);
+        PlaceSkinButton(web_, Hwnd(), deferred_.Place(kWeb), pictures);
+    });
+    tabs_[currentIndex_].SetPressed(true);
 }
 
 void COptionDlg::CreatePage(CSkinnedPage& page) {
@@ -86,21 +93,23 @@ void COptionDlg::CreatePage(CSkinnedPage& page) {
                  pageRect_.bottom - pageRect_.top, SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
-// Under Wine every child window costs a millisecond or more to create, show
-// and paint, and page 1 has more than a hundred: made before the first paint
-// they would delay the first look of the window by a quarter of a second.
-// Page 1's picture already shows its controls, and page 2 is hidden until its
-// tab is pressed. Input waits behind posted messages, so no click reaches
-// either page before its controls exist.
+// Made before the first paint, the controls (more than a hundred on page 1)
+// would delay the first look of the window by a quarter of a second under
+// Wine; the pictures already show them, and page 2 is hidden until its tab
+// is pressed. Input waits behind posted messages, so no click reaches the
+// window before its controls exist.
 void COptionDlg::FinishStartUp() {
     // Anything of the first look still unpainted is painted now, so the
     // signal means the window looks complete on the screen.
     RedrawWindow(Hwnd(), nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
     SignalFirstPaint();
-    page1_.CreateControls(*working_);
+    CreateControls();
+    page1_.CreateControls();
+    page1_.Refresh(*working_);
     macrosReadable_ = LoadMacroList(Program().folder, macros_) == MacroFileRead::Read;
     CreatePage(page2_);
-    page2_.CreateControls(*working_);
+    page2_.CreateControls();
+    page2_.Refresh(*working_);
 }
 
 void COptionDlg::OnInitDialog() {

@@ -8,6 +8,7 @@
 #include "settings/SharedSettingsBlock.h"
 #include "ui/controls/CRgnButton.h"
 #include "ui/controls/CSkinButton.h"
+#include "ui/controls/DeferredControls.h"
 #include "ui/main/SharedBlockLink.h"
 #include "ui/pages/CAdvanceSettingPage.h"
 #include "ui/pages/CButtonPage.h"
@@ -33,6 +34,7 @@ protected:
     LRESULT OnCreate() override;
     void OnInitDialog() override;
     void PlaceControls(const SkinFile& skin, const SharedSkinImages& pictures) override;
+    void DrawOverBackground(HDC dc) override { deferred_.DrawPressed(dc); }
     void OnPaint(HDC dc, const PAINTSTRUCT& ps) override;
     LRESULT OnCommand(WORD code, HWND control) override;
     LRESULT OnTimer(UINT_PTR id) override;
@@ -41,6 +43,7 @@ protected:
     void OnDestroy() override;
 
 private:
+    void CreateControls();
     void CreatePage(CSkinnedPage& page);
     void FinishStartUp();
     void LoadSettings();
@@ -53,6 +56,7 @@ private:
     void SaveMacros();
 
     HICON icon_ = nullptr;
+    DeferredControls deferred_;
     CSkinButton tabs_[2];
     CRgnButton ok_, cancel_, apply_;
     CSkinButton minimise_, close_, web_;

@@ -1,6 +1,5 @@
 #include "ui/pages/CSkinnedPage.h"
 
-#include "ui/controls/ButtonFaces.h"
 #include "ui/controls/PlaceButton.h"
 
 namespace mervik::ui {
@@ -21,49 +20,24 @@ LRESULT CSkinnedPage::OnCreate() {
 }
 
 void CSkinnedPage::PlaceControls(const SkinFile& skin, const SharedSkinImages& pictures) {
-    places_.clear();
-    for (int key = 1; key <= controlCount_; ++key)
-        places_.push_back(skin.Pos(key));
-    pictures_ = pictures;
+    deferred_.Keep(skin, pictures, 1, controlCount_);
 }
 
-void CSkinnedPage::CreateControls(const SharedSettingsBlock& settings) {
-    if (controlsMade_ || !Hwnd())
+void CSkinnedPage::CreateControls() {
+    if (!Hwnd())
         return;
-    controlsMade_ = true;
-    // On the screen the page already looks as it will with its controls, so
-    // a hundred controls need not each be painted as they appear.
-    bool onScreen = IsWindowVisible(Hwnd()) != FALSE;
-    if (onScreen)
-        SendMessageA(Hwnd(), WM_SETREDRAW, FALSE, 0);
-    for (const ButtonPos& place : places_) {
-        auto button = std::make_unique<CSkinButton>();
-        if (PlaceSkinButton(*button, Hwnd(), place, pictures_))
-            controls_.push_back(std::move(button));
-    }
-    if (onScreen)
-        SendMessageA(Hwnd(), WM_SETREDRAW, TRUE, 0);
-    places_.clear();
-    pictures_.reset(); // the controls' faces hold the pictures from now on
-    ShowSettings(settings);
+    deferred_.Create(Hwnd(), [this] {
+        for (int key = 1; key <= controlCount_; ++key) {
+            auto button = std::make_unique<CSkinButton>();
+            if (PlaceSkinButton(*button, Hwnd(), deferred_.Place(key), deferred_.Pictures()))
+                controls_.push_back(std::move(button));
+        }
+    });
 }
 
 void CSkinnedPage::Refresh(const SharedSettingsBlock& settings) {
-    if (controlsMade_)
+    if (HasControls())
         ShowSettings(settings);
-}
-
-void CSkinnedPage::DrawOverBackground(HDC dc) {
-    if (controlsMade_)
-        return;
-    ButtonState state;
-    state.pressed = true;
-    for (const ButtonPos& place : places_) {
-        if (!place.pressed)
-            continue;
-        RECT rect = ToRect(place.rect);
-        ButtonFaces(pictures_, rect).Draw(dc, SkinButtonFace(state), rect.left, rect.top);
-    }
 }
 
 } // namespace mervik::ui
