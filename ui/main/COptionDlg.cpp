@@ -99,6 +99,9 @@ void COptionDlg::CreatePage(CSkinnedPage& page) {
 // is pressed. Input waits behind posted messages, so no click reaches the
 // window before its controls exist.
 void COptionDlg::FinishStartUp() {
+    if (startUpFinished_)
+        return;
+    startUpFinished_ = true;
     // Anything of the first look still unpainted is painted now, so the
     // signal means the window looks complete on the screen.
     RedrawWindow(Hwnd(), nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
@@ -246,6 +249,8 @@ void COptionDlg::EndWaiting() {
 
 void COptionDlg::CheckDevice() {
     KillTimer(Hwnd(), kDeviceCheckTimer);
+    // Done already unless no paint came, as for a window started minimised.
+    FinishStartUp();
     if (ReadDevice(ConfigFilePath(Program().folder)) == 0) {
         CNoMouseWarnDlg warning;
         warning.DoModal(Hwnd());

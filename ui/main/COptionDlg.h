@@ -73,6 +73,7 @@ private:
     // Until the list is read, closing must not write an empty one over it.
     bool macrosReadable_ = false;
     bool painted_ = false;
+    bool startUpFinished_ = false;
     bool waiting_ = false;
     HWND monitorWindow_ = nullptr;
 };
