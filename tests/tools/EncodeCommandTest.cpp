@@ -1,35 +1,21 @@
 #include <gtest/gtest.h>
 
-#include <filesystem>
 #include <memory>
-#include <sstream>
 
 #include "settings/FunctionCodes.h"
 #include "settings/ProfileDefaults.h"
 #include "settings/SettingsFiles.h"
-#include "tools/mervikctl/Commands.h"
+#include "tests/tools/CommandFixture.h"
 
 namespace mervik::tools {
 namespace {
 
-class EncodeCommandTest : public ::testing::Test {
+class EncodeCommandTest : public CommandFixture {
 protected:
     void SetUp() override {
-        folder_ = std::filesystem::temp_directory_path() /
-                  ("mervikctl-encode-" +
-                   std::to_string(::testing::UnitTest::GetInstance()->random_seed()) + "-" +
-                   ::testing::UnitTest::GetInstance()->current_test_info()->name());
-        std::filesystem::remove_all(folder_);
+        CommandFixture::SetUp();
         ASSERT_EQ(Run(InitCommand, {Folder()}), kExitOk) << err_.str();
     }
-    void TearDown() override { std::filesystem::remove_all(folder_); }
-
-    int Run(int (*command)(const Arguments&, Streams), Arguments args) {
-        out_.str("");
-        err_.str("");
-        return command(args, {out_, err_});
-    }
-    std::string Folder() const { return folder_.string(); }
 
     // Changes the folder's files as Option's Apply would.
     template <typename Edit> void EditImage(Edit edit) {
@@ -39,10 +25,6 @@ protected:
         edit(*image);
         ASSERT_TRUE(SaveAll(*image, Folder() + "/"));
     }
-
-    std::filesystem::path folder_;
-    std::ostringstream out_;
-    std::ostringstream err_;
 };
 
 TEST_F(EncodeCommandTest, PrintsTheUploadOfTheCurrentProfile) {

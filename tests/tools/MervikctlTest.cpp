@@ -4,33 +4,13 @@
 #include <fstream>
 #include <sstream>
 
-#include "tools/mervikctl/Commands.h"
+#include "tests/tools/CommandFixture.h"
 #include "tools/mervikctl/JsonWriter.h"
 
 namespace mervik::tools {
 namespace {
 
-class MervikctlTest : public ::testing::Test {
-protected:
-    void SetUp() override {
-        folder_ = std::filesystem::temp_directory_path() /
-                  ("mervikctl-" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) +
-                   "-" + ::testing::UnitTest::GetInstance()->current_test_info()->name());
-        std::filesystem::remove_all(folder_);
-    }
-    void TearDown() override { std::filesystem::remove_all(folder_); }
-
-    int Run(int (*command)(const Arguments&, Streams), Arguments args) {
-        out_.str("");
-        err_.str("");
-        return command(args, {out_, err_});
-    }
-    std::string Folder() const { return folder_.string(); }
-
-    std::filesystem::path folder_;
-    std::ostringstream out_;
-    std::ostringstream err_;
-};
+using MervikctlTest = CommandFixture;
 
 TEST_F(MervikctlTest, InitThenDumpShowsTheDefaults) {
     ASSERT_EQ(Run(InitCommand, {Folder()}), kExitOk) << err_.str();
