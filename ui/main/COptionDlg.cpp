@@ -200,6 +200,8 @@ LRESULT COptionDlg::OnCommand(WORD, HWND control) {
 
 void COptionDlg::EnableApplyButtons(bool enable) {
     for (HWND button : {ok_.Hwnd(), apply_.Hwnd()}) {
+        if (!button) // Monitor's message came before the controls were made
+            continue;
         EnableWindow(button, enable);
         InvalidateRect(button, nullptr, FALSE);
         UpdateWindow(button);
