@@ -9,9 +9,9 @@
 #include <cstdio>
 #include <vector>
 
-#include "settings/ProgramMessages.h"
-#include "tests/service/win/MonitorUnderTest.h"
-#include "tests/service/win/StandInWindows.h"
+#include "contract/ProgramMessages.h"
+#include "tests/service/win32/MonitorUnderTest.h"
+#include "tests/service/win32/StandInWindows.h"
 
 namespace {
 

@@ -13,7 +13,7 @@
 #include "settings/FilePaths.h"
 #include "settings/SettingsFiles.h"
 #include "tests/settings/TempFolder.h"
-#include "tests/settings/win/PlatformSettingsFiles.h"
+#include "tests/settings/win32/PlatformSettingsFiles.h"
 
 namespace mervik {
 namespace {

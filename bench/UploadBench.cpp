@@ -8,9 +8,9 @@
 #include <cstring>
 
 #include "hiddriver/sim/SimulatedMouse.h"
-#include "service/PlanText.h"
-#include "service/ReportEncoder.h"
-#include "service/UploadExecutor.h"
+#include "protocol/PlanText.h"
+#include "device/ReportEncoder.h"
+#include "device/UploadExecutor.h"
 #include "settings/FunctionCodes.h"
 #include "tests/support/ProfileFixture.h"
 #include "tests/support/SimulatedMouseLink.h"

@@ -3,7 +3,7 @@
 #include <array>
 #include <cstdint>
 
-#include "service/DeviceReports.h"
+#include "protocol/DeviceReports.h"
 
 namespace mervik::sim {
 

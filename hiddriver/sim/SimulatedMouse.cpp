@@ -2,19 +2,18 @@
 
 #include <algorithm>
 
-#include "service/DeviceMessages.h"
-#include "service/FeatureReport.h"
-#include "service/PlanText.h"
+#include "protocol/DeviceMessages.h"
+#include "protocol/FeatureReport.h"
+#include "protocol/PlanText.h"
+#include "protocol/ReportRate.h"
 
 namespace mervik::sim {
 
 namespace {
 
-constexpr uint8_t kIntervals[] = {8, 4, 2, 1}; // the rate button's cycle, in ms
-
-std::string HexLine(std::span<const uint8_t> bytes) {
-    return TransferLine(StepKind::Feature, bytes).substr(sizeof "feature" - 1);
-}
+// A stand-in answer to the level read whose bytes make no sense.
+constexpr FeatureReport kGarbageAnswer = {wire::kCmdReadActiveDpiLevel, 0xEE, 0x5A, 0xC3,
+                                          0x00, 0xFF, 0x11, 0x00};
 
 } // namespace
 
@@ -86,7 +85,8 @@ bool SimulatedMouse::SetFeature(std::span<const uint8_t> report) {
         Malformed(entry, "blocks of the previous announcement missing");
         pending_.reset();
     }
-    TakeReport(entry, std::span<const uint8_t, 8>(report.data(), 8));
+    TakeReport(entry, std::span<const uint8_t, wire::kFeatureReportSize>(
+                          report.data(), wire::kFeatureReportSize));
     return true;
 }
 
@@ -94,11 +94,12 @@ void SimulatedMouse::Expect(uint8_t command, uint8_t* target, size_t blockSize, 
     pending_ = PendingBlocks{command, target, blockSize, blocks};
 }
 
-void SimulatedMouse::TakeReport(LogEntry& entry, std::span<const uint8_t, 8> r) {
+void SimulatedMouse::TakeReport(LogEntry& entry,
+                                std::span<const uint8_t, wire::kFeatureReportSize> r) {
     const uint8_t p1 = r[1], p2 = r[2];
     switch (r[0]) {
     case wire::kCmdReportInterval:
-        if (std::find(std::begin(kIntervals), std::end(kIntervals), p1) == std::end(kIntervals))
+        if (!wire::RateOfInterval(p1))
             Malformed(entry, "report interval " + std::to_string(p1));
         else
             memory_.reportIntervalMs = p1;
@@ -113,10 +114,12 @@ void SimulatedMouse::TakeReport(LogEntry& entry, std::span<const uint8_t, 8> r) 
         memory_.lighting = {p1, p2, r[3]};
         break;
     case wire::kCmdColours:
-        Expect(r[0], memory_.colours.data(), wire::kColourBlockSize, 1);
+        Expect(r[0], memory_.colours.data(), wire::kColourBlockSize,
+               wire::kBlocksPerAnnouncement);
         break;
     case wire::kCmdDpiLevels:
-        Expect(r[0], memory_.dpiLevels.data(), wire::kDpiBlockSize, 1);
+        Expect(r[0], memory_.dpiLevels.data(), wire::kDpiBlockSize,
+               wire::kBlocksPerAnnouncement);
         break;
     case wire::kCmdActiveDpiLevel:
         if (p1 < 1 || p1 > wire::kDpiLevelCount)
@@ -129,13 +132,14 @@ void SimulatedMouse::TakeReport(LogEntry& entry, std::span<const uint8_t, 8> r) 
             Malformed(entry, "button map page " + std::to_string(p1));
         else
             Expect(r[0], memory_.buttonMap.data() + (p1 - 1) * wire::kMapPageSize,
-                   wire::kMapBlockSize, 2);
+                   wire::kMapBlockSize, wire::kBlocksPerMapPage);
         break;
     case wire::kCmdSequenceBank:
         if (p1 < 1 || p1 > wire::kBankCount || p2 != wire::kSequenceBankLengthParam)
             Malformed(entry, "sequence bank " + std::to_string(p1));
         else
-            Expect(r[0], memory_.banks[p1 - 1].data(), wire::kMapBlockSize, 4);
+            Expect(r[0], memory_.banks[p1 - 1].data(), wire::kMapBlockSize,
+                   wire::kBlocksPerBank);
         break;
     case wire::kCmdReadActiveDpiLevel:
         break; // the answer comes with GetFeature
@@ -180,9 +184,9 @@ bool SimulatedMouse::GetFeature(std::span<uint8_t> report) {
         return Reject(entry, "no answer (injected)");
     FeatureReport answer = MakeFeatureReport(wire::kCmdReadActiveDpiLevel, {memory_.activeLevel});
     if (readAnswer_ == ReadAnswer::Garbage)
-        answer = {0x8B, 0xEE, 0x5A, 0xC3, 0x00, 0xFF, 0x11, 0x00};
+        answer = kGarbageAnswer;
     std::copy(answer.begin(), answer.end(), report.begin());
-    entry.line += HexLine(answer);
+    entry.line += HexBytes(answer);
     return true;
 }
 
@@ -224,10 +228,11 @@ void SimulatedMouse::PressDpiButton() {
 void SimulatedMouse::PressRateButton() {
     if (!present_)
         return;
-    auto at = std::find(std::begin(kIntervals), std::end(kIntervals), memory_.reportIntervalMs);
-    size_t next =
-        at == std::end(kIntervals) ? 0 : (at - std::begin(kIntervals) + 1) % std::size(kIntervals);
-    memory_.reportIntervalMs = kIntervals[next];
+    // The button steps through the rates in the table's order, wrapping around.
+    const auto rates = wire::ReportRates();
+    const auto now = wire::RateOfInterval(memory_.reportIntervalMs);
+    const size_t next = now ? (static_cast<size_t>(now->pollingRate) + 1) % rates.size() : 0;
+    memory_.reportIntervalMs = rates[next].intervalMs;
     Raise({Notification::Event, uint32_t{kEventGroupReportRate} << 8, memory_.reportIntervalMs});
 }
 

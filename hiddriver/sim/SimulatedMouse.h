@@ -86,7 +86,7 @@ private:
     bool Malformed(LogEntry& entry, std::string error);
     bool TakeBlock(LogEntry& entry, std::span<const uint8_t> block);
     void CountDownToVanishing();
-    void TakeReport(LogEntry& entry, std::span<const uint8_t, 8> r);
+    void TakeReport(LogEntry& entry, std::span<const uint8_t, wire::kFeatureReportSize> r);
     void Expect(uint8_t command, uint8_t* target, size_t blockSize, int blocks);
     void Raise(const Notification& n);
 

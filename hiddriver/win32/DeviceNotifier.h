@@ -9,7 +9,7 @@
 #include <set>
 #include <string>
 
-#include "hiddriver/common/LibraryThread.h"
+#include "hiddriver/win32/LibraryThread.h"
 
 namespace mervik::hid {
 

@@ -13,7 +13,7 @@
 #include <span>
 #include <vector>
 
-#include "settings/UniqueHandleWin32.h"
+#include "win32/UniqueHandleWin32.h"
 #include "hiddriver/win32/HidInterfaces.h"
 
 namespace mervik::hid {

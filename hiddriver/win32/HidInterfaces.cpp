@@ -10,7 +10,7 @@
 #include <cstdio>
 #include <vector>
 
-#include "settings/UniqueHandleWin32.h"
+#include "win32/UniqueHandleWin32.h"
 
 namespace mervik::hid {
 

@@ -17,7 +17,7 @@
 #include <optional>
 #include <span>
 
-#include "hiddriver/common/LibraryThread.h"
+#include "hiddriver/win32/LibraryThread.h"
 #include "hiddriver/win32/DeviceNotifier.h"
 #include "hiddriver/win32/HidChannel.h"
 

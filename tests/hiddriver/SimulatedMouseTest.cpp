@@ -3,11 +3,11 @@
 #include <cstring>
 
 #include "hiddriver/sim/SimControl.h"
-#include "service/DpiReadBack.h"
-#include "service/PlanText.h"
-#include "service/ReportEncoder.h"
-#include "service/SettingsReports.h"
-#include "service/UploadExecutor.h"
+#include "device/DpiReadBack.h"
+#include "protocol/PlanText.h"
+#include "device/ReportEncoder.h"
+#include "device/SettingsReports.h"
+#include "device/UploadExecutor.h"
 #include "settings/FunctionCodes.h"
 #include "tests/support/FakeClock.h"
 #include "tests/support/ProfileFixture.h"

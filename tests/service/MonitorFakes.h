@@ -14,9 +14,9 @@
 #include <vector>
 
 #include "hiddriver/sim/SimulatedMouse.h"
-#include "service/Clock.h"
-#include "service/DeviceLink.h"
-#include "service/MonitorPorts.h"
+#include "device/Clock.h"
+#include "device/DeviceLink.h"
+#include "service/core/MonitorPorts.h"
 
 namespace mervik::testing {
 

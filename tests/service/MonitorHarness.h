@@ -4,8 +4,8 @@
 // hidden window: Pump hands the mouse's notifications to the core.
 #include <memory>
 
-#include "service/MonitorConstants.h"
-#include "service/MonitorCore.h"
+#include "service/core/MonitorConstants.h"
+#include "service/core/MonitorCore.h"
 #include "settings/ProfileDefaults.h"
 #include "settings/SettingsFiles.h"
 #include "tests/service/MonitorFakes.h"

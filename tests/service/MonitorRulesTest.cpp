@@ -1,8 +1,8 @@
 #include <gtest/gtest.h>
 
-#include "service/DeviceNotices.h"
-#include "service/ForegroundMatch.h"
-#include "service/PointerApply.h"
+#include "service/core/DeviceNotices.h"
+#include "service/core/ForegroundMatch.h"
+#include "service/core/PointerApply.h"
 #include "settings/TextField.h"
 #include "tests/service/MonitorFakes.h"
 #include "tests/support/FakeRegistryStore.h"

@@ -6,7 +6,7 @@
 #include <functional>
 #include <thread>
 
-#include "service/DeviceMessages.h"
+#include "protocol/DeviceMessages.h"
 #include "tests/service/MonitorHarness.h"
 
 namespace mervik {

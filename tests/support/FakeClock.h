@@ -3,7 +3,7 @@
 // below 1 makes every sleep end early, as a coarse system timer may.
 #include <vector>
 
-#include "service/Clock.h"
+#include "device/Clock.h"
 
 namespace mervik::testing {
 

@@ -6,8 +6,8 @@
 #include <string>
 #include <vector>
 
-#include "service/DeviceLink.h"
-#include "service/PlanText.h"
+#include "device/DeviceLink.h"
+#include "protocol/PlanText.h"
 #include "tests/support/FakeClock.h"
 
 namespace mervik::testing {

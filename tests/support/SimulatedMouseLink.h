@@ -4,7 +4,7 @@
 #include <vector>
 
 #include "hiddriver/sim/SimulatedMouse.h"
-#include "service/DeviceLink.h"
+#include "device/DeviceLink.h"
 
 namespace mervik::testing {
 

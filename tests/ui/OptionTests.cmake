@@ -1,7 +1,7 @@
 # Option under Wine: the controls and skin code in process, then the real
 # Option.exe driven from outside with X input.
 mervik_test(NAME ui_win_tests WINE_ONLY
-  SOURCES win/TestWindows.cpp win/SkinImagesTest.cpp win/ControlsTest.cpp win/SkinnedPageTest.cpp
+  SOURCES win32/TestWindows.cpp win32/SkinImagesTest.cpp win32/ControlsTest.cpp win32/SkinnedPageTest.cpp
   LIBS mervik_ui_win32)
 
 # Test helpers: a stand-in for Monitor, a probe of Option's state from

@@ -1,8 +1,8 @@
 #include <charconv>
 #include <memory>
 
-#include "service/PlanText.h"
-#include "service/ReportEncoder.h"
+#include "protocol/PlanText.h"
+#include "device/ReportEncoder.h"
 #include "settings/ProfileDefaults.h"
 #include "settings/SettingsFiles.h"
 #include "tools/mervikctl/Commands.h"

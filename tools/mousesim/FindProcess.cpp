@@ -4,7 +4,7 @@
 // after windows.h, which it needs
 #include <tlhelp32.h>
 
-#include "settings/UniqueHandleWin32.h"
+#include "win32/UniqueHandleWin32.h"
 
 namespace mervik::tools {
 

@@ -4,7 +4,7 @@
 #include <cstdlib>
 #include <string>
 
-#include "hiddriver/sim/ControlPipeClient.h"
+#include "hiddriver/sim/win32/ControlPipeClient.h"
 #include "hiddriver/sim/ControlPipeName.h"
 #include "tools/mousesim/FindProcess.h"
 

@@ -10,7 +10,7 @@
 #include <cstring>
 
 #include "settings/ProfileDefaults.h"
-#include "settings/ProgramMessages.h"
+#include "contract/ProgramMessages.h"
 #include "settings/SharedSettingsBlock.h"
 
 namespace {

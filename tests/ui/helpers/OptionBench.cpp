@@ -13,10 +13,10 @@
 #include <cstring>
 #include <vector>
 
-#include "settings/ProgramMessages.h"
-#include "ui/main/FirstPaintSignal.h"
-#include "ui/skin/MaskRegion.h"
-#include "ui/skin/PictureLoader.h"
+#include "contract/ProgramMessages.h"
+#include "ui/win32/main/FirstPaintSignal.h"
+#include "ui/win32/skin/MaskRegion.h"
+#include "ui/win32/skin/PictureLoader.h"
 
 namespace {
 

@@ -12,7 +12,7 @@
 #include <cstring>
 #include <string>
 
-#include "settings/ProgramMessages.h"
+#include "contract/ProgramMessages.h"
 #include "settings/SharedSettingsBlock.h"
 
 namespace {

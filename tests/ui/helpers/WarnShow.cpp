@@ -9,8 +9,8 @@
 #include <cstring>
 
 #include "settings/FilePaths.h"
-#include "ui/dialogs/CWarnDlg.h"
-#include "ui/skin/SkinFolder.h"
+#include "ui/win32/dialogs/CWarnDlg.h"
+#include "ui/win32/skin/SkinFolder.h"
 
 using mervik::ui::Warning;
 

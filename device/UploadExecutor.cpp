@@ -1,0 +1,82 @@
+#include "device/UploadExecutor.h"
+
+#include <algorithm>
+#include <chrono>
+
+namespace mervik {
+
+namespace {
+
+class PlanRunner {
+public:
+    explicit PlanRunner(DeviceConnection& connection)
+        : connection_(connection), clock_(connection.GetClock()), lastTransferEnd_(clock_.Now()) {}
+
+    // False when the mouse is gone before the transaction begins.
+    bool Run(const PlanStep& step) {
+        switch (step.kind) {
+        case StepKind::Pause:
+            pauseDue_ += std::chrono::milliseconds(step.pauseMs);
+            return true;
+        case StepKind::Feature:
+            WaitForPause();    // the mouse gets its pause before anyone else's report
+            transaction_ = {}; // then another transaction may come in between ours
+            if (!connection_.IsPresent())
+                return false;
+            transaction_ = connection_.BeginTransaction();
+            Transfer(step);
+            return true;
+        case StepKind::Write:
+            Transfer(step);
+            return true;
+        }
+        return true;
+    }
+
+    // The pause at the end of the plan still keeps the next traffic away.
+    void Finish() { WaitForPause(); }
+
+    size_t TransfersSent() const { return sent_; }
+
+private:
+    void WaitForPause() {
+        if (pauseDue_ == Clock::Duration::zero())
+            return;
+        WaitUntil(clock_, lastTransferEnd_ + pauseDue_);
+        pauseDue_ = Clock::Duration::zero();
+    }
+
+    void Transfer(const PlanStep& step) {
+        WaitForPause();
+        DeviceLink& link = connection_.Link();
+        if (step.kind == StepKind::Feature) {
+            FeatureReport report;
+            std::copy_n(step.bytes.begin(), report.size(), report.begin());
+            link.SendFeature(report);
+        } else {
+            link.WriteBlock(step.Data());
+        }
+        lastTransferEnd_ = clock_.Now();
+        ++sent_;
+    }
+
+    DeviceConnection& connection_;
+    Clock& clock_;
+    Clock::TimePoint lastTransferEnd_;
+    Clock::Duration pauseDue_{};
+    std::unique_lock<std::mutex> transaction_;
+    size_t sent_ = 0;
+};
+
+} // namespace
+
+UploadResult ExecuteUpload(const UploadPlan& plan, DeviceConnection& connection) {
+    PlanRunner runner(connection);
+    for (const PlanStep& step : plan.Steps())
+        if (!runner.Run(step))
+            return {runner.TransfersSent(), false};
+    runner.Finish();
+    return {runner.TransfersSent(), true};
+}
+
+} // namespace mervik

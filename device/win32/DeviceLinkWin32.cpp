@@ -1,0 +1,89 @@
+#include "device/win32/DeviceLinkWin32.h"
+
+#include <vector>
+
+#include "protocol/DeviceMessages.h"
+
+namespace mervik {
+
+namespace {
+
+template <typename Fn> bool Bind(HMODULE library, const char* name, Fn& fn) {
+    fn = reinterpret_cast<Fn>(reinterpret_cast<void*>(GetProcAddress(library, name)));
+    return fn != nullptr;
+}
+
+} // namespace
+
+Win32DeviceLink::Win32DeviceLink(const std::string& programFolder, HWND window) : window_(window) {
+    library_ = LoadLibraryA((programFolder + hid::kLibraryName).c_str());
+    bound_ = library_ && BindAll();
+    if (library_ && !bound_) {
+        FreeLibrary(library_);
+        library_ = nullptr;
+    }
+}
+
+Win32DeviceLink::~Win32DeviceLink() {
+    if (library_)
+        FreeLibrary(library_);
+}
+
+bool Win32DeviceLink::BindAll() {
+    // Every name is looked up, so a half-bound library is never used.
+    bool all = Bind(library_, hid::kSetVidPid, setVidPid_);
+    all &= Bind(library_, hid::kOpenDevMonitor, openDevMonitor_);
+    all &= Bind(library_, hid::kCloseDevMonitor, closeDevMonitor_);
+    all &= Bind(library_, hid::kOpenFeatureDevice, openFeatureDevice_);
+    all &= Bind(library_, hid::kCloseFeatureDevice, closeFeatureDevice_);
+    all &= Bind(library_, hid::kOpenReportDevice, openReportDevice_);
+    all &= Bind(library_, hid::kCloseReportDevice, closeReportDevice_);
+    all &= Bind(library_, hid::kSetFeature, setFeature_);
+    all &= Bind(library_, hid::kGetFeature, getFeature_);
+    all &= Bind(library_, hid::kWriteUsb, writeUsb_);
+    return all;
+}
+
+void Win32DeviceLink::SelectDevice(uint16_t vendorId, uint16_t productId) {
+    setVidPid_(vendorId, productId);
+}
+
+void Win32DeviceLink::StartNotifications() {
+    openDevMonitor_(window_, kMsgDeviceEvent, kMsgDeviceChange);
+}
+
+void Win32DeviceLink::StopNotifications() {
+    closeDevMonitor_();
+}
+
+void Win32DeviceLink::OpenFeatureInterface() {
+    openFeatureDevice_();
+}
+
+void Win32DeviceLink::CloseFeatureInterface() {
+    closeFeatureDevice_();
+}
+
+bool Win32DeviceLink::OpenReportInterface() {
+    return openReportDevice_() != 0;
+}
+
+void Win32DeviceLink::CloseReportInterface() {
+    closeReportDevice_();
+}
+
+void Win32DeviceLink::SendFeature(const FeatureReport& report) {
+    FeatureReport copy = report; // the library takes a non-const buffer
+    setFeature_(copy.data(), static_cast<int>(copy.size()));
+}
+
+bool Win32DeviceLink::ReadFeature(FeatureReport& report) {
+    return getFeature_(report.data(), static_cast<int>(report.size())) != 0;
+}
+
+void Win32DeviceLink::WriteBlock(std::span<const uint8_t> block) {
+    std::vector<unsigned char> copy(block.begin(), block.end());
+    writeUsb_(copy.data(), static_cast<int>(copy.size()));
+}
+
+} // namespace mervik

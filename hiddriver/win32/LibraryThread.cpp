@@ -1,0 +1,54 @@
+#include "hiddriver/win32/LibraryThread.h"
+
+#include <memory>
+
+namespace mervik::win {
+
+namespace {
+
+struct StartData {
+    LibraryThread::Body body;
+    HANDLE stop;
+    HMODULE module;
+};
+
+} // namespace
+
+DWORD WINAPI LibraryThread::Run(void* param) {
+    HMODULE module = nullptr;
+    {
+        std::unique_ptr<StartData> start(static_cast<StartData*>(param));
+        module = start->module;
+        start->body(start->stop);
+    }
+    FreeLibraryAndExitThread(module, 0);
+}
+
+bool LibraryThread::Start(Body body) {
+    if (Running())
+        return true;
+    stop_.Reset(CreateEventA(nullptr, TRUE, FALSE, nullptr));
+    HMODULE module = nullptr;
+    if (!stop_ || !GetModuleHandleExA(GET_MODULE_HANDLE_EX_FLAG_FROM_ADDRESS,
+                                      reinterpret_cast<LPCSTR>(&LibraryThread::Run), &module))
+        return false;
+    auto start = std::make_unique<StartData>(std::move(body), stop_.Get(), module);
+    thread_.Reset(CreateThread(nullptr, 0, &LibraryThread::Run, start.get(), 0, nullptr));
+    if (!thread_) {
+        FreeLibrary(module);
+        return false;
+    }
+    start.release(); // the thread owns it now
+    return true;
+}
+
+void LibraryThread::Stop() {
+    if (!thread_)
+        return;
+    SetEvent(stop_.Get());
+    WaitForSingleObject(thread_.Get(), INFINITE);
+    thread_.Reset();
+    stop_.Reset();
+}
+
+} // namespace mervik::win

@@ -1,0 +1,61 @@
+#include "service/core/DeviceWorker.h"
+
+namespace mervik {
+
+bool DeviceWorker::Start() {
+    std::lock_guard lock(mutex_);
+    if (running_)
+        return true;
+    stopping_ = false;
+    thread_ = std::thread([this] { Run(); });
+    running_ = true;
+    return true;
+}
+
+bool DeviceWorker::Post(const WorkerRequest& request) {
+    {
+        std::lock_guard lock(mutex_);
+        if (!running_ || stopping_)
+            return false;
+        queue_.push_back(request);
+    }
+    changed_.notify_all();
+    return true;
+}
+
+void DeviceWorker::Stop() {
+    {
+        std::lock_guard lock(mutex_);
+        if (!running_)
+            return;
+        stopping_ = true;
+    }
+    changed_.notify_all();
+    thread_.join();
+    std::lock_guard lock(mutex_);
+    running_ = false;
+}
+
+void DeviceWorker::WaitIdle() {
+    std::unique_lock lock(mutex_);
+    changed_.wait(lock, [this] { return !running_ || (queue_.empty() && !busy_); });
+}
+
+void DeviceWorker::Run() {
+    std::unique_lock lock(mutex_);
+    for (;;) {
+        changed_.wait(lock, [this] { return stopping_ || !queue_.empty(); });
+        if (queue_.empty())
+            return; // stopping, and nothing left to do
+        WorkerRequest request = queue_.front();
+        queue_.pop_front();
+        busy_ = true;
+        lock.unlock();
+        handler_(request);
+        lock.lock();
+        busy_ = false;
+        changed_.notify_all();
+    }
+}
+
+} // namespace mervik

@@ -1,0 +1,449 @@
+#include "service/core/MonitorCore.h"
+
+#include <chrono>
+
+#include "protocol/DeviceMessages.h"
+#include "protocol/ReportRate.h"
+#include "service/core/DeviceNotices.h"
+#include "device/DpiReadBack.h"
+#include "service/core/ForegroundMatch.h"
+#include "service/core/MonitorConstants.h"
+#include "service/core/NoticeText.h"
+#include "service/core/PointerApply.h"
+#include "device/ReportEncoder.h"
+#include "device/SettingsReports.h"
+#include "device/UploadExecutor.h"
+#include "settings/ConfigFile.h"
+#include "settings/FilePaths.h"
+#include "settings/IniFile.h"
+#include "settings/PointerSettings.h"
+#include "settings/ProfileDefaults.h"
+#include "contract/ProgramMessages.h"
+#include "settings/SettingsFiles.h"
+#include "settings/SettingsKeys.h"
+
+namespace mervik {
+
+using namespace monitor;
+
+namespace {
+
+constexpr int kLastDpiLevel = 6;
+constexpr int kLastReportInterval = 8;
+constexpr int kOsdFlagOn = 1;
+
+
+} // namespace
+
+MonitorCore::MonitorCore(const MonitorPorts& ports, std::string programFolder)
+    : connection_(ports.connection), block_(ports.block), windows_(ports.windows),
+      notifier_(ports.notifier), timers_(ports.timers), pointer_(ports.pointer),
+      registry_(ports.registry), processes_(ports.processes), launcher_(ports.launcher),
+      trace_(ports.trace), programFolder_(std::move(programFolder)),
+      configPath_(ConfigFilePath(programFolder_)),
+      working_(std::make_unique<SharedSettingsBlock>()),
+      worker_([this](const WorkerRequest& request) { RunRequest(request); }) {
+    CreateImage(*working_);
+}
+
+MonitorCore::~MonitorCore() {
+    worker_.Stop();
+}
+
+// ---- start-up and shutdown ----
+
+void MonitorCore::LoadSettings() {
+    std::lock_guard store(storeMutex_);
+    std::lock_guard lock(workingMutex_);
+    CreateImage(*working_);
+    if (!LoadAll(*working_, programFolder_, &registry_))
+        ResetAllProfiles(*working_);
+    ReadOsdSettings(configPath_, osd_);
+}
+
+void MonitorCore::PublishSettings() {
+    PublishWorkingBlock();
+}
+
+bool MonitorCore::StartWorker() {
+    return worker_.Start();
+}
+
+void MonitorCore::ConnectAtStart(bool openOption) {
+    const bool present = connection_.Open();
+    if (present) {
+        timers_.Start(kTimerForeground, kForegroundPeriodMs);
+        Clock& clock = connection_.GetClock();
+        WaitUntil(clock, clock.Now() + std::chrono::milliseconds(kSettleAfterOpenMs));
+        timers_.Start(kTimerStartReadBack, kStartReadBackDelayMs);
+        notifier_.AddIcon();
+        if (openOption)
+            OnCustomizer();
+    }
+    WriteDeviceFlag(present);
+    ApplyPointer();
+    for (const char* program : kCompanionPrograms)
+        launcher_.Open(programFolder_ + program);
+}
+
+void MonitorCore::Shutdown() {
+    timers_.Stop(kTimerForeground);
+    timers_.Stop(kTimerStartReadBack);
+    timers_.Stop(kTimerBalloon);
+    CloseWindow(kOptionCaption);
+    for (const char* caption : kCompanionCaptions)
+        CloseWindow(caption);
+    worker_.Stop();
+    connection_.Close();
+}
+
+// ---- messages ----
+
+void MonitorCore::OnApplyAllSetting(intptr_t lParam) {
+    ReloadBlock();
+    ApplyPointer();
+    ReadOsdSettings(configPath_, osd_);
+    auto x = static_cast<uint16_t>(osd_.NoticeX());
+    auto y = static_cast<uint16_t>(osd_.NoticeY());
+    PostToOsd(kMsgOsdMove, 0, static_cast<intptr_t>(static_cast<uint32_t>(x) << 16 | y));
+    if (connection_.IsPresent() && worker_.Post({kRequestUpload, lParam}))
+        return;
+    SendApplyDone(false);
+}
+
+void MonitorCore::OnReloadSetting() {
+    ReloadBlock();
+}
+
+void MonitorCore::OnReloadWindowsSetting() {
+    ReloadBlock();
+    ApplyPointer();
+}
+
+void MonitorCore::OnCopyData(uintptr_t dwData, std::span<const uint8_t> payload) {
+    if (dwData != kCopyDataNotice)
+        return;
+    WriteOsdMessage(NoticeTextOf(payload));
+    if (connection_.IsPresent())
+        PostToOsd(kMsgOsdShow, kOsdShowText, 0);
+}
+
+void MonitorCore::OnCustomizer() {
+    trace_.Trace("CMonitorWnd OnCustomizer\n");
+    if (ProgramWindows::Handle option = windows_.Find(kOptionCaption)) {
+        windows_.Activate(option);
+        trace_.Trace("CMonitorWnd OnCustomizer hWnd!=NULL\n");
+        return;
+    }
+    launcher_.Open(programFolder_ + kOptionProgram);
+    trace_.Trace("CMonitorWnd OnCustomizer hWnd==NULL\n");
+}
+
+void MonitorCore::OnDeviceEvent(uintptr_t eventClass, intptr_t eventValue) {
+    DispatchDeviceEvent(
+        MakeDeviceEvent(static_cast<uint16_t>(eventClass), static_cast<uint16_t>(eventValue)));
+}
+
+void MonitorCore::OnDeviceChange(uintptr_t wParam) {
+    if (auto event = ConnectionEventOfChange(wParam))
+        DispatchDeviceEvent(*event);
+}
+
+bool MonitorCore::OnTimer(unsigned id) {
+    switch (id) {
+    case kTimerForeground:
+        CheckForeground();
+        return true;
+    case kTimerStartReadBack:
+        timers_.Stop(kTimerStartReadBack);
+        worker_.Post({kRequestReadBack, 0});
+        return true;
+    case kTimerBalloon:
+        timers_.Stop(kTimerBalloon);
+        HideNotice();
+        return true;
+    default:
+        return false;
+    }
+}
+
+// ---- device events ----
+
+void MonitorCore::DispatchDeviceEvent(uint32_t event) {
+    const auto eventClass = static_cast<uint16_t>(event >> 16);
+    const int value = static_cast<int>(event & 0xFFFF);
+    const auto group = static_cast<uint8_t>(eventClass >> 8);
+    if (eventClass == kEventClassConnection) {
+        ConnectionChange change = connection_.OnConnectionEvent(static_cast<uint16_t>(value));
+        if (change == ConnectionChange::Arrived)
+            Arrived();
+        if (change == ConnectionChange::Removed)
+            Removed();
+    } else if (group == kEventGroupDpiLevel && value >= 1 && value <= kLastDpiLevel) {
+        OnDpiLevel(value);
+    } else if (group == kEventGroupReportRate && value >= 1 && value <= kLastReportInterval) {
+        OnReportInterval(value);
+    }
+}
+
+void MonitorCore::Arrived() {
+    ReadBack();
+    worker_.Post({kRequestReadBack, 0});
+    // Behind the read-back, so an upload cut short just before is known by then.
+    worker_.Post({kRequestRepeatOwedUpload, 0});
+    notifier_.AddIcon();
+    WriteDeviceFlag(true);
+    timers_.Start(kTimerForeground, kForegroundPeriodMs);
+}
+
+void MonitorCore::Removed() {
+    notifier_.RemoveIcon();
+    timers_.Stop(kTimerForeground);
+    WriteDeviceFlag(false);
+    CloseWindow(kOptionCaption);
+}
+
+void MonitorCore::OnDpiLevel(int level) {
+    int32_t cpiLevel = 0;
+    std::string osdText;
+    {
+        std::lock_guard lock(workingMutex_);
+        ProfileRecord* profile = working_->ActiveProfile();
+        if (!profile)
+            return;
+        profile->Cpi_X = level - 1;
+        cpiLevel = ActiveCpiLevel(*profile);
+        osdText = OsdDpiText(*profile);
+    }
+    SaveFiles(*PublishWorkingBlock());
+    TraceShowOsd();
+    PostToOption(kMsgMouseChangedLevel);
+    if (osd_.DpiNoticeFlag() == kOsdFlagOn) {
+        WriteOsdMessage(osdText);
+        PostToOsd(kMsgOsdShow, kOsdShowText, 0);
+    }
+    ShowNotice(DpiBalloonText(cpiLevel));
+}
+
+void MonitorCore::OnReportInterval(int intervalMs) {
+    int32_t pollingRate = 0;
+    {
+        std::lock_guard lock(workingMutex_);
+        ProfileRecord* profile = working_->ActiveProfile();
+        if (!profile)
+            return;
+        if (const auto rate = wire::RateOfInterval(intervalMs))
+            profile->PollingRate = rate->pollingRate;
+        pollingRate = profile->PollingRate;
+    }
+    SaveFiles(*PublishWorkingBlock());
+    TraceShowOsd();
+    PostToOption(kMsgMouseChangedLevel);
+    ShowNotice(RateBalloonText(pollingRate));
+}
+
+void MonitorCore::CheckForeground() {
+    if (!connection_.IsPresent())
+        return;
+    std::optional<std::string> executable = processes_.ForegroundExecutable();
+    if (!executable)
+        return;
+    std::optional<int> match;
+    {
+        std::lock_guard lock(workingMutex_);
+        match = ProfileForProgram(*working_, *executable);
+        if (!match || *match == working_->CurrentProfile)
+            return;
+    }
+    SwitchToProfile(*match);
+}
+
+void MonitorCore::SwitchToProfile(int index) {
+    {
+        std::lock_guard lock(workingMutex_);
+        working_->CurrentProfile = index;
+    }
+    auto image = PublishWorkingBlock();
+    {
+        std::lock_guard store(storeMutex_);
+        WritePointerSettings(image->Profiles[index], registry_);
+    }
+    ApplyPointer();
+    PostToOption(kMsgProfileSwitched);
+    if (osd_.ProfileNoticeFlag() == kOsdFlagOn)
+        PostToOsd(kMsgOsdShow, kOsdShowProfile,
+                  static_cast<intptr_t>(static_cast<uint32_t>(index) << 16));
+}
+
+// ---- the working block ----
+
+std::unique_ptr<SharedSettingsBlock> MonitorCore::WorkingCopy() const {
+    std::lock_guard lock(workingMutex_);
+    return std::make_unique<SharedSettingsBlock>(*working_);
+}
+
+std::unique_ptr<ProfileRecord> MonitorCore::ActiveProfileCopy() const {
+    std::lock_guard lock(workingMutex_);
+    const ProfileRecord* profile = working_->ActiveProfile();
+    return profile ? std::make_unique<ProfileRecord>(*profile) : nullptr;
+}
+
+void MonitorCore::ReloadBlock() {
+    auto fresh = std::make_unique<SharedSettingsBlock>();
+    if (!block_.Read(*fresh))
+        return;
+    std::lock_guard lock(workingMutex_);
+    *working_ = *fresh;
+}
+
+std::unique_ptr<SharedSettingsBlock> MonitorCore::PublishWorkingBlock() {
+    auto image = WorkingCopy();
+    block_.Write(*image);
+    return image;
+}
+
+// The system calls run on a copy, outside the lock; only the one field the
+// step may change goes back, and only if the profile is still the active one.
+void MonitorCore::ApplyPointer() {
+    int index = 0;
+    std::unique_ptr<ProfileRecord> profile;
+    {
+        std::lock_guard lock(workingMutex_);
+        if (!working_->HasActiveProfile())
+            return;
+        index = working_->CurrentProfile;
+        profile = std::make_unique<ProfileRecord>(working_->Profiles[index]);
+    }
+    {
+        std::lock_guard store(storeMutex_);
+        ApplyPointerSettings(*profile, registry_, pointer_);
+    }
+    std::lock_guard lock(workingMutex_);
+    if (working_->CurrentProfile == index)
+        working_->Profiles[index].Acceleration = profile->Acceleration;
+}
+
+// ---- device worker ----
+
+void MonitorCore::RunRequest(const WorkerRequest& request) {
+    if (!connection_.IsPresent()) {
+        // Applied settings that never reached the mouse are owed to it.
+        if (request.kind == kRequestUpload)
+            uploadOwed_ = true;
+        return;
+    }
+    switch (request.kind) {
+    case kRequestUpload:
+        Upload();
+        break;
+    case kRequestReadBack:
+        ReadBack();
+        SendFixedReport();
+        break;
+    case kRequestRepeatOwedUpload:
+        if (uploadOwed_)
+            Upload();
+        break;
+    default:
+        break;
+    }
+}
+
+void MonitorCore::Upload() {
+    uploadOwed_ = false;
+    if (std::unique_ptr<ProfileRecord> profile = ActiveProfileCopy()) {
+        UploadResult result = ExecuteUpload(EncodeUpload(*profile), connection_);
+        // A removal seen only after the last transfer may still have lost it.
+        if (!result.completed || !connection_.IsPresent())
+            uploadOwed_ = true;
+    }
+    SendApplyDone(true);
+}
+
+void MonitorCore::ReadBack() {
+    ReadBackResult result = ReadBackActiveDpiLevel(connection_, nullptr);
+    // While an upload is owed the mouse still holds the old level, and the
+    // profile's is the one the user applied.
+    const bool takeLevel = result.outcome == ReadBackOutcome::Read && !uploadOwed_;
+    std::unique_ptr<SharedSettingsBlock> image;
+    {
+        std::lock_guard lock(workingMutex_);
+        ProfileRecord* profile = working_->ActiveProfile();
+        if (profile && takeLevel)
+            profile->Cpi_X = result.level - 1;
+        image = std::make_unique<SharedSettingsBlock>(*working_);
+    }
+    {
+        std::lock_guard store(storeMutex_);
+        SaveAll(*image, programFolder_, &registry_);
+    }
+    block_.Write(*image);
+    PostToOption(kMsgDpiReadBack);
+}
+
+void MonitorCore::SendFixedReport() {
+    auto transaction = connection_.BeginTransaction();
+    if (connection_.IsPresent())
+        connection_.Link().SendFeature(FixedReport());
+}
+
+void MonitorCore::SendApplyDone(bool fromWorker) {
+    if (ProgramWindows::Handle option = windows_.Find(kOptionCaption))
+        windows_.Post(option, kMsgApplyDone, 0, 0);
+    else
+        trace_.Trace("OnApplyAllSetting Don't find Orrin Option Dialog\n");
+    trace_.Trace(fromWorker ? "Thread Send Enable OK/Apply Button\n"
+                            : "OnApplyAllSetting  Send Enable OK/Apply Button\n");
+}
+
+// ---- notices and other programs ----
+
+void MonitorCore::ShowNotice(const std::string& text) {
+    notifier_.ShowBalloon(text, "", kBalloonInfoFlags, kNoticeTimeoutMs);
+    timers_.Start(kTimerBalloon, kBalloonPeriodMs);
+}
+
+// Hiding does not arm the timer again: an empty balloon every second for the
+// rest of the session would only keep the service awake.
+void MonitorCore::HideNotice() {
+    notifier_.ShowBalloon("", "", kBalloonInfoFlags, kHideTimeoutMs);
+}
+
+void MonitorCore::TraceShowOsd() {
+    const auto osd = static_cast<long long>(windows_.Find(kOsdCaption));
+    trace_.Trace("Show OSD " + std::to_string(static_cast<int>(osd)) + "\n");
+}
+
+void MonitorCore::PostToOption(unsigned message) {
+    if (ProgramWindows::Handle option = windows_.Find(kOptionCaption))
+        windows_.Post(option, message, 0, 0);
+}
+
+void MonitorCore::PostToOsd(unsigned message, uintptr_t wParam, intptr_t lParam) {
+    if (ProgramWindows::Handle osd = windows_.Find(kOsdCaption))
+        windows_.Post(osd, message, wParam, lParam);
+}
+
+void MonitorCore::CloseWindow(const char* caption) {
+    if (ProgramWindows::Handle window = windows_.Find(caption))
+        windows_.Post(window, kMsgClose, 0, 0);
+}
+
+void MonitorCore::WriteOsdMessage(const std::string& text) {
+    std::lock_guard store(storeMutex_);
+    IniFile(configPath_).WriteText(keys::kOsdDataSection, keys::kOsdMessageKey, text);
+}
+
+// A change the mouse made is kept in the files too, so that it survives a
+// restart without the mouse. The registry keeps what the last save wrote.
+void MonitorCore::SaveFiles(const SharedSettingsBlock& image) {
+    std::lock_guard store(storeMutex_);
+    SaveAll(image, programFolder_);
+}
+
+void MonitorCore::WriteDeviceFlag(bool present) {
+    std::lock_guard store(storeMutex_);
+    WriteDevice(configPath_, present ? 1 : 0);
+}
+
+} // namespace mervik

@@ -1,0 +1,128 @@
+#pragma once
+// Everything Monitor decides, apart from any window: what each message, device
+// event, timer and worker request does. The hidden window translates Win32
+// messages into these calls; the device worker runs the requests.
+//
+// Threads: every member except RunRequest is called on the window's thread;
+// RunRequest runs on the device worker. The working block is shared between
+// them and guarded: the worker encodes a copy taken under the lock, so a
+// profile is never uploaded half replaced.
+#include <atomic>
+#include <cstdint>
+#include <memory>
+#include <mutex>
+#include <span>
+#include <string>
+
+#include "device/DeviceConnection.h"
+#include "service/core/DeviceWorker.h"
+#include "service/core/MonitorPorts.h"
+#include "settings/OsdSettings.h"
+#include "settings/RegistryStore.h"
+#include "settings/SharedSettingsBlock.h"
+
+namespace mervik {
+
+struct MonitorPorts {
+    DeviceConnection& connection;
+    SharedBlock& block;
+    ProgramWindows& windows;
+    Notifier& notifier;
+    TimerService& timers;
+    PointerSystem& pointer;
+    RegistryStore& registry; // the mouse key stays open for the pointer step
+    ProcessLister& processes;
+    ProgramLauncher& launcher;
+    TraceSink& trace;
+};
+
+class MonitorCore {
+public:
+    // `programFolder` ends with a separator; every file is named from it.
+    MonitorCore(const MonitorPorts& ports, std::string programFolder);
+    ~MonitorCore();
+    MonitorCore(const MonitorCore&) = delete;
+    MonitorCore& operator=(const MonitorCore&) = delete;
+
+    // Start-up, in this order.
+    void LoadSettings();    // files into the working block; OSD settings
+    void PublishSettings(); // working block into the shared block
+    bool StartWorker();
+    void ConnectAtStart(bool openOption); // mouse, icon, timers, Device, pointer, companions
+    // Shutdown: timers, Option and companions closed, worker ended, mouse closed.
+    void Shutdown();
+
+    // Messages to the hidden window.
+    void OnApplyAllSetting(intptr_t lParam);
+    void OnReloadSetting();
+    void OnReloadWindowsSetting();
+    void OnCopyData(uintptr_t dwData, std::span<const uint8_t> payload);
+    void OnCustomizer();
+    void OnDeviceEvent(uintptr_t eventClass, intptr_t eventValue);
+    void OnDeviceChange(uintptr_t wParam);
+    // False for a timer that is not the service's.
+    bool OnTimer(unsigned id);
+
+    // The device worker's side.
+    void RunRequest(const WorkerRequest& request);
+
+    // For the shell and the tests.
+    ConnectionState State() const { return connection_.State(); }
+    std::unique_ptr<SharedSettingsBlock> WorkingCopy() const;
+    bool UploadOwed() const { return uploadOwed_; }
+    void WaitForWorker() { worker_.WaitIdle(); }
+
+private:
+    void DispatchDeviceEvent(uint32_t event);
+    void Arrived();
+    void Removed();
+    void OnDpiLevel(int level);
+    void OnReportInterval(int intervalMs);
+    void CheckForeground();
+    void SwitchToProfile(int index);
+
+    void ReloadBlock();
+    void ApplyPointer();
+    std::unique_ptr<SharedSettingsBlock> PublishWorkingBlock();
+    std::unique_ptr<ProfileRecord> ActiveProfileCopy() const;
+
+    void Upload();
+    void ReadBack();
+    void SendFixedReport();
+    void SendApplyDone(bool fromWorker);
+
+    void ShowNotice(const std::string& text);
+    void HideNotice();
+    void TraceShowOsd();
+    void PostToOption(unsigned message);
+    void PostToOsd(unsigned message, uintptr_t wParam, intptr_t lParam);
+    void WriteOsdMessage(const std::string& text);
+    void WriteDeviceFlag(bool present);
+    void SaveFiles(const SharedSettingsBlock& image);
+    void CloseWindow(const char* caption);
+
+    DeviceConnection& connection_;
+    SharedBlock& block_;
+    ProgramWindows& windows_;
+    Notifier& notifier_;
+    TimerService& timers_;
+    PointerSystem& pointer_;
+    RegistryStore& registry_;
+    ProcessLister& processes_;
+    ProgramLauncher& launcher_;
+    TraceSink& trace_;
+
+    const std::string programFolder_;
+    const std::string configPath_;
+
+    mutable std::mutex workingMutex_;
+    std::unique_ptr<SharedSettingsBlock> working_;
+    // Files and registry are written from both threads; one at a time, so no
+    // write replaces a file another has just changed.
+    std::mutex storeMutex_;
+    OsdSettings osd_; // the window's thread only
+    std::atomic<bool> uploadOwed_{false};
+    DeviceWorker worker_;
+};
+
+} // namespace mervik

@@ -1,0 +1,229 @@
+#include "service/win32/CMonitorWnd.h"
+
+#include <commctrl.h>
+#include <objbase.h>
+
+#include <span>
+
+#include "protocol/DeviceMessages.h"
+#include "service/core/MonitorConstants.h"
+#include "settings/FilePaths.h"
+#include "contract/ProgramMessages.h"
+
+namespace mervik {
+
+using namespace monitor;
+
+namespace {
+
+constexpr char kWindowClass[] = "MervikMonitorWnd";
+
+std::string ModulePath() {
+    char path[MAX_PATH] = {};
+    const DWORD length = GetModuleFileNameA(nullptr, path, MAX_PATH);
+    return length > 0 && length < MAX_PATH ? std::string(path, length) : std::string();
+}
+
+} // namespace
+
+CMonitorWnd::~CMonitorWnd() {
+    if (window_)
+        DestroyWindow(window_);
+}
+
+HWND CMonitorWnd::Create(HINSTANCE instance) {
+    WNDCLASSA windowClass{};
+    windowClass.lpfnWndProc = &CMonitorWnd::WindowProc;
+    windowClass.hInstance = instance;
+    windowClass.lpszClassName = kWindowClass;
+    RegisterClassA(&windowClass);
+    // Creation runs the whole start-up; a failed one leaves no window.
+    CreateWindowExA(0, kWindowClass, kMonitorCaption, WS_POPUP, 100, 100, 100, 100, nullptr,
+                    nullptr, instance, this);
+    return window_;
+}
+
+LRESULT CALLBACK CMonitorWnd::WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_NCCREATE) {
+        auto* self =
+            static_cast<CMonitorWnd*>(reinterpret_cast<CREATESTRUCTA*>(lParam)->lpCreateParams);
+        self->window_ = window;
+        SetWindowLongPtrA(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
+    }
+    auto* self = reinterpret_cast<CMonitorWnd*>(GetWindowLongPtrA(window, GWLP_USERDATA));
+    if (!self)
+        return DefWindowProcA(window, message, wParam, lParam);
+    const LRESULT result = self->OnMessage(message, wParam, lParam);
+    if (message == WM_NCDESTROY) {
+        SetWindowLongPtrA(window, GWLP_USERDATA, 0);
+        self->window_ = nullptr;
+    }
+    return result;
+}
+
+LRESULT CMonitorWnd::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+    // Before the core exists or after it is gone, only the window's own
+    // creation and destruction mean anything.
+    if (!core_ && message != WM_CREATE && message != WM_DESTROY)
+        return DefWindowProcA(window_, message, wParam, lParam);
+    switch (message) {
+    case WM_CREATE:
+        return OnCreate() ? 0 : -1;
+    case WM_DESTROY:
+        OnDestroy();
+        PostQuitMessage(0);
+        return 0;
+    case WM_TIMER:
+        if (core_ && core_->OnTimer(static_cast<unsigned>(wParam)))
+            return 0;
+        break;
+    case WM_COPYDATA:
+        return OnCopyData(reinterpret_cast<const COPYDATASTRUCT*>(lParam));
+    case WM_COMMAND:
+        OnCommand(wParam);
+        return 0;
+    case kMsgApplyAllSetting:
+        core_->OnApplyAllSetting(lParam);
+        return 0;
+    case kMsgReloadBlock:
+        core_->OnReloadSetting();
+        return 0;
+    case kMsgReloadBlockAndPointer:
+        core_->OnReloadWindowsSetting();
+        return 0;
+    case kMsgPing:
+        return 0;
+    case kMsgSystrayNotify:
+        OnSystrayNotify(lParam);
+        return 0;
+    case kMsgDeviceEvent:
+        core_->OnDeviceEvent(wParam, lParam);
+        return 0;
+    case kMsgDeviceChange:
+        core_->OnDeviceChange(wParam);
+        return 0;
+    default:
+        break;
+    }
+    return DefWindowProcA(window_, message, wParam, lParam);
+}
+
+bool CMonitorWnd::OnCreate() {
+    comStarted_ = SUCCEEDED(CoInitialize(nullptr));
+    InitCommonControls();
+    const std::string modulePath = ModulePath();
+    programFolder_ = ProgramFolderOf(modulePath);
+    language_ = std::make_unique<LanguageModule>(programFolder_);
+    registry_.OpenKey(RegistryKey::Mouse);
+    link_ = std::make_unique<Win32DeviceLink>(programFolder_, window_);
+    connection_ = std::make_unique<DeviceConnection>(*link_, clock_);
+    tray_ = std::make_unique<Win32TrayIcon>(window_, modulePath, language_->Text(kStringTip));
+    pointer_ = std::make_unique<Win32PointerSystem>(window_);
+    core_ = std::make_unique<MonitorCore>(MonitorPorts{*connection_, block_, windows_, *tray_,
+                                                       *this, *pointer_, registry_, processes_,
+                                                       launcher_, trace_},
+                                          programFolder_);
+    core_->LoadSettings();
+    if (block_.CreateMutexObject() != Win32SharedBlock::Created::Ok)
+        return false;
+    if (block_.CreateMapping())
+        core_->PublishSettings();
+    core_->StartWorker();
+    started_ = true;
+    SetWindowLongPtrA(window_, GWL_EXSTYLE,
+                      GetWindowLongPtrA(window_, GWL_EXSTYLE) | WS_EX_TOOLWINDOW);
+    core_->ConnectAtStart(openOptionAtStart_);
+    return true;
+}
+
+// The worker ends before the mouse is closed, and the mouse before its library
+// is unloaded.
+void CMonitorWnd::OnDestroy() {
+    // A creation refused because another service owns the block must not
+    // close that service's Option and companions on its way out.
+    if (core_ && started_)
+        core_->Shutdown();
+    core_.reset();
+    connection_.reset();
+    link_.reset();
+    if (comStarted_)
+        CoUninitialize();
+    comStarted_ = false;
+    block_.Close();
+    if (tray_)
+        tray_->RemoveIcon();
+    tray_.reset();
+    language_.reset();
+}
+
+LRESULT CMonitorWnd::OnCopyData(const COPYDATASTRUCT* data) {
+    if (data && data->lpData)
+        core_->OnCopyData(data->dwData,
+                          std::span(static_cast<const uint8_t*>(data->lpData), data->cbData));
+    return TRUE;
+}
+
+void CMonitorWnd::OnCommand(WPARAM wParam) {
+    switch (LOWORD(wParam)) {
+    case kCmdOpenCustomizer:
+        core_->OnCustomizer();
+        break;
+    case kCmdExit:
+        PostMessageA(window_, WM_CLOSE, 0, 0);
+        break;
+    default:
+        break;
+    }
+}
+
+void CMonitorWnd::OnSystrayNotify(LPARAM mouseMessage) {
+    switch (mouseMessage) {
+    case WM_LBUTTONDOWN:
+        core_->OnCustomizer();
+        BringUpLastPopup();
+        break;
+    case WM_LBUTTONDBLCLK:
+        trace_.Trace("OnSystrayNotify WM_LBUTTONDBLCLK\n");
+        core_->OnCustomizer();
+        break;
+    case WM_RBUTTONDOWN:
+        ShowTrayMenu();
+        break;
+    default:
+        break;
+    }
+}
+
+void CMonitorWnd::BringUpLastPopup() {
+    HWND popup = GetLastActivePopup(window_);
+    if (IsIconic(popup))
+        ShowWindow(popup, SW_RESTORE);
+    SetForegroundWindow(popup);
+}
+
+void CMonitorWnd::ShowTrayMenu() {
+    SetForegroundWindow(GetLastActivePopup(window_));
+    HMENU menu = CreatePopupMenu();
+    if (!menu)
+        return;
+    AppendMenuA(menu, MF_STRING, kCmdOpenCustomizer, language_->Text(kStringOpenOption).c_str());
+    AppendMenuA(menu, MF_SEPARATOR, 0, nullptr);
+    AppendMenuA(menu, MF_STRING, kCmdExit, language_->Text(kStringExit).c_str());
+    SetMenuDefaultItem(menu, kCmdOpenCustomizer, FALSE);
+    POINT cursor{};
+    GetCursorPos(&cursor);
+    TrackPopupMenu(menu, TPM_LEFTBUTTON, cursor.x, cursor.y, 0, window_, nullptr);
+    // Lets the menu close when the user clicks elsewhere.
+    PostMessageA(window_, WM_NULL, 0, 0);
+    DestroyMenu(menu);
+}
+
+void CMonitorWnd::Start(unsigned id, unsigned periodMs) {
+    SetTimer(window_, id, periodMs, nullptr);
+}
+
+void CMonitorWnd::Stop(unsigned id) {
+    KillTimer(window_, id);
+}
+
+} // namespace mervik

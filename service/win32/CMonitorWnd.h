@@ -1,0 +1,73 @@
+#pragma once
+// Monitor's hidden window: it receives every message (from Option, from the
+// HID library, from its timers and its tray icon) and hands each to the
+// service core. It is never shown.
+#include <windows.h>
+
+#include <memory>
+#include <string>
+
+#include "device/Clock.h"
+#include "service/win32/DebugTraceWin32.h"
+#include "device/DeviceConnection.h"
+#include "device/win32/DeviceLinkWin32.h"
+#include "service/win32/LanguageModule.h"
+#include "service/core/MonitorCore.h"
+#include "service/win32/PointerSystemWin32.h"
+#include "service/win32/ProcessListerWin32.h"
+#include "service/win32/ProgramLauncherWin32.h"
+#include "service/win32/ProgramWindowsWin32.h"
+#include "service/win32/SharedBlockWin32.h"
+#include "service/win32/TrayIconWin32.h"
+#include "settings/win32/RegistryStoreWin32.h"
+
+namespace mervik {
+
+class CMonitorWnd final : private TimerService {
+public:
+    explicit CMonitorWnd(bool openOptionAtStart) : openOptionAtStart_(openOptionAtStart) {}
+    ~CMonitorWnd() override;
+    CMonitorWnd(const CMonitorWnd&) = delete;
+    CMonitorWnd& operator=(const CMonitorWnd&) = delete;
+
+    // Registers the class and creates the window; null when the service
+    // cannot run (another one owns the shared block).
+    HWND Create(HINSTANCE instance);
+
+private:
+    static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+    LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam);
+
+    bool OnCreate();
+    void OnDestroy();
+    LRESULT OnCopyData(const COPYDATASTRUCT* data);
+    void OnSystrayNotify(LPARAM mouseMessage);
+    void OnCommand(WPARAM wParam);
+    void ShowTrayMenu();
+    void BringUpLastPopup();
+
+    void Start(unsigned id, unsigned periodMs) override;
+    void Stop(unsigned id) override;
+
+    const bool openOptionAtStart_;
+    HWND window_ = nullptr;
+    std::string programFolder_;
+    bool comStarted_ = false;
+    bool started_ = false; // the start-up got past the shared block
+
+    std::unique_ptr<LanguageModule> language_;
+    Win32RegistryStore registry_;
+    std::unique_ptr<Win32DeviceLink> link_;
+    SteadyClock clock_;
+    std::unique_ptr<DeviceConnection> connection_;
+    Win32SharedBlock block_;
+    Win32ProgramWindows windows_;
+    std::unique_ptr<Win32TrayIcon> tray_;
+    std::unique_ptr<Win32PointerSystem> pointer_;
+    Win32ProcessLister processes_;
+    Win32ProgramLauncher launcher_;
+    DebugTrace trace_;
+    std::unique_ptr<MonitorCore> core_;
+};
+
+} // namespace mervik

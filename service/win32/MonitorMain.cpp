@@ -1,0 +1,10 @@
+#include <windows.h>
+
+#include "service/win32/CMonitorApp.h"
+
+int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR commandLine, int) {
+    mervik::CMonitorApp app;
+    const int result = app.InitInstance(instance, commandLine) ? app.Run() : 0;
+    app.ExitInstance();
+    return result;
+}

@@ -1,0 +1,66 @@
+#include "service/win32/TrayIconWin32.h"
+
+#include <algorithm>
+
+#include "service/core/MonitorConstants.h"
+
+namespace mervik {
+
+namespace {
+
+// Copies at most `maxChars` characters and always terminates.
+template <size_t N> void CopyCut(char (&field)[N], std::string_view text, size_t maxChars) {
+    const size_t n = std::min({text.size(), maxChars, N - 1});
+    std::copy_n(text.data(), n, field);
+    field[n] = '\0';
+}
+
+// The executable's own first icon, as the shell shows it; the shell's icon
+// for the file (which may be a generic one) when it has none.
+HICON SmallIconOf(const std::string& exePath) {
+    HICON small = nullptr;
+    if (ExtractIconExA(exePath.c_str(), 0, nullptr, &small, 1) > 0 && small) return small;
+    SHFILEINFOA info{};
+    if (!SHGetFileInfoA(exePath.c_str(), 0, &info, sizeof info, SHGFI_ICON | SHGFI_SMALLICON))
+        return nullptr;
+    return info.hIcon;
+}
+
+} // namespace
+
+Win32TrayIcon::Win32TrayIcon(HWND window, const std::string& exePath, const std::string& tip)
+    : icon_(SmallIconOf(exePath)) {
+    // The record with balloon fields; later fields are not used.
+    record_.cbSize = NOTIFYICONDATAA_V2_SIZE;
+    record_.hWnd = window;
+    record_.uID = monitor::kTrayIconId;
+    record_.uCallbackMessage = monitor::kMsgSystrayNotify;
+    record_.hIcon = icon_ ? icon_ : LoadIcon(nullptr, IDI_APPLICATION);
+    CopyCut(record_.szTip, tip, monitor::kTipMaxChars);
+}
+
+Win32TrayIcon::~Win32TrayIcon() {
+    if (icon_)
+        DestroyIcon(icon_);
+}
+
+void Win32TrayIcon::AddIcon() {
+    record_.uFlags = NIF_MESSAGE | NIF_ICON | NIF_TIP;
+    Shell_NotifyIconA(NIM_ADD, &record_);
+}
+
+void Win32TrayIcon::RemoveIcon() {
+    Shell_NotifyIconA(NIM_DELETE, &record_);
+}
+
+void Win32TrayIcon::ShowBalloon(std::string_view text, std::string_view title, uint32_t infoFlags,
+                                uint32_t timeoutMs) {
+    CopyCut(record_.szInfoTitle, title, monitor::kBalloonTitleMaxChars);
+    CopyCut(record_.szInfo, text, monitor::kBalloonTextMaxChars);
+    record_.uFlags |= NIF_INFO;
+    record_.uTimeout = timeoutMs;
+    record_.dwInfoFlags = infoFlags;
+    Shell_NotifyIconA(NIM_MODIFY, &record_);
+}
+
+} // namespace mervik

@@ -1,0 +1,31 @@
+#pragma once
+// The notification-area icon of the hidden window, with its tip and balloons.
+#include <windows.h>
+
+#include <shellapi.h>
+
+#include <string>
+
+#include "service/core/MonitorPorts.h"
+
+namespace mervik {
+
+class Win32TrayIcon final : public Notifier {
+public:
+    // `tip` is cut to the record's 63 characters.
+    Win32TrayIcon(HWND window, const std::string& exePath, const std::string& tip);
+    ~Win32TrayIcon() override;
+    Win32TrayIcon(const Win32TrayIcon&) = delete;
+    Win32TrayIcon& operator=(const Win32TrayIcon&) = delete;
+
+    void AddIcon() override;
+    void RemoveIcon() override;
+    void ShowBalloon(std::string_view text, std::string_view title, uint32_t infoFlags,
+                     uint32_t timeoutMs) override;
+
+private:
+    NOTIFYICONDATAA record_{};
+    HICON icon_ = nullptr;
+};
+
+} // namespace mervik

@@ -1,0 +1,194 @@
+#include <gtest/gtest.h>
+
+#include <thread>
+
+#include "device/DpiReadBack.h"
+#include "protocol/PlanText.h"
+#include "device/ReportEncoder.h"
+#include "device/UploadExecutor.h"
+#include "settings/FunctionCodes.h"
+#include "tests/support/FakeDeviceLink.h"
+#include "tests/support/ProfileFixture.h"
+
+namespace mervik {
+namespace {
+
+using namespace std::chrono_literals;
+using testing::FakeClock;
+using testing::FakeDeviceLink;
+
+struct Executor : ::testing::Test {
+    FakeClock clock;
+    FakeDeviceLink link{clock};
+    DeviceConnection connection{link, clock};
+    std::unique_ptr<ProfileRecord> profile = testing::DefaultProfile();
+
+    void SetUp() override {
+        connection.Open();
+        link.calls.clear();
+    }
+
+    // Each transfer of the plan with the least time that must pass before it.
+    std::vector<std::pair<std::string, Clock::Duration>> Expected(const UploadPlan& plan) {
+        std::vector<std::pair<std::string, Clock::Duration>> expected;
+        Clock::Duration due{};
+        for (const PlanStep& step : plan.Steps()) {
+            if (step.kind == StepKind::Pause) {
+                due += std::chrono::milliseconds(step.pauseMs);
+                continue;
+            }
+            expected.emplace_back(PlanStepLine(step), due);
+            due = {};
+        }
+        return expected;
+    }
+
+    void ExpectPacedAsPlanned(const UploadPlan& plan) {
+        auto expected = Expected(plan);
+        ASSERT_EQ(link.calls.size(), expected.size());
+        for (size_t i = 0; i < expected.size(); ++i) {
+            EXPECT_EQ(link.calls[i].what, expected[i].first) << i;
+            if (i == 0)
+                continue;
+            EXPECT_GE(link.calls[i].at - link.calls[i - 1].at, expected[i].second) << i;
+        }
+    }
+};
+
+TEST_F(Executor, SendsEveryTransferAfterItsPause) {
+    profile->Buttons[4].Function = fn::Macro;
+    profile->Buttons[4].EventCount = 2;
+    profile->Buttons[4].Events[0] = {0x04, MacroPress, 30};
+    profile->Buttons[4].Events[1] = {0x04, MacroRelease, 0};
+    profile->Buttons[5].Function = fn::ShowDesktop;
+    UploadPlan plan = EncodeUpload(*profile);
+    UploadResult result = ExecuteUpload(plan, connection);
+    EXPECT_TRUE(result.completed);
+    ExpectPacedAsPlanned(plan);
+    // With an exact clock the whole upload takes exactly the plan's pauses.
+    EXPECT_EQ(clock.now - Clock::TimePoint{}, std::chrono::milliseconds(plan.TotalPauseMs()));
+}
+
+TEST_F(Executor, PausesHoldEvenWhenSleepsEndEarly) {
+    clock.sleepShare = 0.3;
+    UploadPlan plan = EncodeUpload(*profile);
+    ExecuteUpload(plan, connection);
+    ExpectPacedAsPlanned(plan);
+    EXPECT_GE(clock.now - Clock::TimePoint{}, std::chrono::milliseconds(plan.TotalPauseMs()));
+}
+
+TEST_F(Executor, StopsBeforeTheNextAnnouncementOnceTheMouseIsGone) {
+    UploadPlan plan = EncodeUpload(*profile);
+    std::thread window; // removal arrives on the window's thread
+    link.onTransfer = [&] {
+        if (link.calls.size() != 6)
+            return; // the DPI levels' announcement
+        window = std::thread([&] { connection.OnConnectionEvent(2); });
+        while (connection.IsPresent())
+            std::this_thread::yield();
+    };
+    UploadResult result = ExecuteUpload(plan, connection);
+    window.join();
+    EXPECT_FALSE(result.completed);
+    // The announcement's own block still goes out, then nothing; the
+    // interfaces close only after that transaction.
+    EXPECT_EQ(result.transfersSent, 7u);
+    ASSERT_EQ(link.calls.size(), 9u);
+    EXPECT_EQ(link.calls[6].what, "write 8 03 04 05 06 07 08 80 80");
+    EXPECT_EQ(link.calls[7].what, "Close_FeatureDevice");
+}
+
+TEST_F(Executor, NothingIsSentWhileTheMouseIsAway) {
+    connection.OnConnectionEvent(2);
+    link.calls.clear();
+    UploadResult result = ExecuteUpload(EncodeUpload(*profile), connection);
+    EXPECT_FALSE(result.completed);
+    EXPECT_TRUE(link.calls.empty());
+}
+
+struct ReadBack : Executor {};
+
+TEST_F(ReadBack, AnswerSetsTheActiveStage) {
+    link.answer = MakeFeatureReport(0x8B, {1});
+    profile->Cpi_X = 4;
+    ReadBackResult r = ReadBackActiveDpiLevel(connection, profile.get());
+    EXPECT_EQ(r.outcome, ReadBackOutcome::Read);
+    EXPECT_EQ(profile->Cpi_X, 0);
+    ASSERT_EQ(link.calls.size(), 2u);
+    EXPECT_EQ(link.calls[0].what, "feature 8B 00 00 00 00 00 00 74");
+    EXPECT_EQ(link.calls[1].what, "read feature 8B 00 00 00 00 00 00 00");
+    EXPECT_GE(link.calls[1].at - link.calls[0].at, 100ms);
+}
+
+TEST_F(ReadBack, FailedOrOutOfRangeAnswersLeaveTheStage) {
+    profile->Cpi_X = 3;
+    EXPECT_EQ(ReadBackActiveDpiLevel(connection, profile.get()).outcome, ReadBackOutcome::NoAnswer);
+    for (uint8_t level : {0, 7, 0xFF}) {
+        link.answer = MakeFeatureReport(0x8B, {level});
+        EXPECT_EQ(ReadBackActiveDpiLevel(connection, profile.get()).outcome,
+                  ReadBackOutcome::OutOfRange);
+    }
+    EXPECT_EQ(profile->Cpi_X, 3);
+    link.answer = MakeFeatureReport(0x8B, {6});
+    EXPECT_EQ(ReadBackActiveDpiLevel(connection, nullptr).outcome, ReadBackOutcome::Read);
+}
+
+// Two threads on a real clock: an upload and read-backs. The read-back's
+// request and answer must sit together, and never between an announcement and
+// its blocks.
+TEST(DeviceTransactions, ReadBackNeverInterleavesWithAnUpload) {
+    SteadyClock clock;
+    struct RecordingLink : FakeDeviceLink {
+        using FakeDeviceLink::FakeDeviceLink;
+        std::mutex mutex;
+        std::vector<std::string> order;
+        void SendFeature(const FeatureReport& r) override {
+            Log(TransferLine(StepKind::Feature, r));
+        }
+        bool ReadFeature(FeatureReport& r) override {
+            Log("read");
+            r = MakeFeatureReport(0x8B, {2});
+            return true;
+        }
+        void WriteBlock(std::span<const uint8_t> b) override {
+            Log(TransferLine(StepKind::Write, b));
+        }
+        void Log(std::string s) {
+            std::lock_guard lock(mutex);
+            order.push_back(std::move(s));
+        }
+    };
+    FakeClock unused;
+    RecordingLink link(unused);
+    DeviceConnection connection(link, clock);
+    connection.Open();
+
+    UploadPlan plan;
+    for (int i = 0; i < 6; ++i) {
+        plan.Feature(MakeFeatureReport(0x12, {uint8_t(i + 1), 0x40}));
+        plan.Pause(3);
+        plan.Write(std::vector<uint8_t>(32, uint8_t(i)));
+        plan.Pause(2);
+        plan.Write(std::vector<uint8_t>(32, uint8_t(i)));
+        plan.Pause(2);
+    }
+    std::thread upload([&] { ExecuteUpload(plan, connection); });
+    for (int i = 0; i < 5; ++i)
+        ReadBackActiveDpiLevel(connection, nullptr);
+    upload.join();
+
+    for (size_t i = 0; i < link.order.size(); ++i) {
+        if (link.order[i].rfind("feature 8B", 0) == 0) {
+            ASSERT_LT(i + 1, link.order.size());
+            EXPECT_EQ(link.order[i + 1], "read") << i;
+        }
+        if (link.order[i].rfind("feature 12", 0) == 0) {
+            ASSERT_LT(i + 2, link.order.size());
+            EXPECT_EQ(link.order[i + 1].substr(0, 8), "write 32") << i;
+            EXPECT_EQ(link.order[i + 2].substr(0, 8), "write 32") << i;
+        }
+    }
+}
+
+} // namespace
+} // namespace mervik

@@ -1,0 +1,227 @@
+// Monitor.exe as a user runs it, with the simulated mouse in its folder, the
+// real shared block and messages, and two windows standing in for Option and
+// the on-screen display.
+#include <gtest/gtest.h>
+
+#include "service/core/MonitorConstants.h"
+#include "settings/ConfigFile.h"
+#include "settings/FilePaths.h"
+#include "settings/IniFile.h"
+#include "contract/ProgramMessages.h"
+#include "protocol/ReportRate.h"
+#include "settings/win32/RegistryStoreWin32.h"
+#include "settings/SettingsKeys.h"
+#include "settings/TextField.h"
+#include "tests/service/win32/MonitorUnderTest.h"
+#include "tests/service/win32/StandInWindows.h"
+
+namespace mervik {
+namespace {
+
+using testing::MonitorUnderTest;
+using testing::StandInWindows;
+
+constexpr DWORD kUploadWaitMs = 20000;
+
+int DeviceFlag(MonitorUnderTest& m) {
+    return m.DeviceFlag();
+}
+
+std::string RegistryMouse(const char* name) {
+    Win32RegistryStore registry;
+    registry.OpenKey(RegistryKey::Mouse);
+    return registry.ReadText(RegistryKey::Mouse, name).value_or("<missing>");
+}
+
+// Option's Apply: the block changed, then 1224.
+void Apply(MonitorUnderTest& m, void (*edit)(SharedSettingsBlock&)) {
+    auto block = m.Block();
+    ASSERT_TRUE(block);
+    edit(*block);
+    ASSERT_TRUE(m.WriteBlock(*block));
+    PostMessageA(m.Window(), kMsgApplyAllSetting, 0, 0);
+}
+
+void FastRate(SharedSettingsBlock& b) {
+    b.Profiles[0].PollingRate = 3; // 1 ms
+    b.Profiles[0].Cpi_X = 1;       // level 2
+}
+
+TEST(MonitorWine, StartsWithTheMouseAndReadsItsLevelBack) {
+    MonitorUnderTest monitor;
+    ASSERT_TRUE(monitor.Start());
+    EXPECT_EQ(DeviceFlag(monitor), 1);
+    EXPECT_TRUE(monitor.TrayIconShown());
+    // Timer 502: the worker's read-back and the fixed report follow soon.
+    EXPECT_TRUE(MonitorUnderTest::Eventually(
+        5000, [](MonitorUnderTest& m) { return m.MouseNumber("fixedReports") == 1; }, monitor));
+    EXPECT_EQ(monitor.CountInLog("feature 8B"), 1);
+    EXPECT_EQ(monitor.Block()->Profiles[0].Cpi_X, monitor.MouseNumber("activeLevel") - 1);
+    EXPECT_EQ(RegistryMouse("DoubleClickSpeed"),
+              std::to_string(monitor.Block()->Profiles[0].DbleClickSpeed));
+
+    // A second start: without "1" it ends at once, with "1" it brings up Option.
+    StandInWindows windows;
+    windows.OnThread([](HWND option) { ShowWindow(option, SW_MINIMIZE); });
+    Sleep(300);
+    EXPECT_EQ(monitor.RunSecond(""), 0);
+    EXPECT_TRUE(IsIconic(windows.Option()));
+    EXPECT_EQ(monitor.RunSecond("1"), 0);
+    Sleep(500);
+    EXPECT_FALSE(IsIconic(windows.Option())) << "6001 restores Option";
+    EXPECT_TRUE(monitor.Responds());
+}
+
+TEST(MonitorWine, StartsWithoutTheMouseAndAnswersApplyAtOnce) {
+    MonitorUnderTest monitor(false);
+    StandInWindows windows;
+    ASSERT_TRUE(monitor.Start("1"));
+    EXPECT_EQ(DeviceFlag(monitor), 0);
+    EXPECT_FALSE(monitor.TrayIconShown());
+    Apply(monitor, FastRate);
+    EXPECT_TRUE(windows.WaitFor(kMsgApplyDone, 1, 2000));
+}
+
+TEST(MonitorWine, ApplyUploadsInTurnAndAnswers) {
+    MonitorUnderTest monitor;
+    StandInWindows windows;
+    ASSERT_TRUE(monitor.Start());
+    Sleep(1000); // past the start-up read-back
+    monitor.Mouse("clear-log");
+    Apply(monitor, [](SharedSettingsBlock& b) { b.Profiles[0].PollingRate = 0; });
+    Apply(monitor, FastRate);
+    ASSERT_TRUE(windows.WaitFor(kMsgApplyDone, 2, 2 * kUploadWaitMs));
+    EXPECT_EQ(monitor.CountInLog("feature 01"), 2);
+    EXPECT_EQ(monitor.CountInLog("feature 12 04"), 2) << "both uploads whole";
+    EXPECT_EQ(monitor.MouseNumber("reportIntervalMs"), 1);
+    EXPECT_EQ(monitor.MouseNumber("activeLevel"), 2);
+    EXPECT_EQ(monitor.MouseNumber("malformed"), 0);
+    EXPECT_EQ(windows.Of(kMsgOsdMove).size(), 2u);
+}
+
+TEST(MonitorWine, MouseButtonsReachBlockFilesAndOption) {
+    MonitorUnderTest monitor;
+    StandInWindows windows;
+    ASSERT_TRUE(monitor.Start());
+    Sleep(1000);
+    monitor.Mouse("dpi");
+    ASSERT_TRUE(windows.WaitFor(kMsgMouseChangedLevel, 1, 5000));
+    const int level = monitor.MouseNumber("activeLevel");
+    EXPECT_EQ(monitor.Block()->Profiles[0].Cpi_X, level - 1);
+    EXPECT_EQ(IniFile(ProfileFilePath(monitor.Folder(), 0)).ReadInt("Setting", "Cpi_X", -1),
+              level - 1);
+
+    monitor.Mouse("rate");
+    ASSERT_TRUE(windows.WaitFor(kMsgMouseChangedLevel, 2, 5000));
+    const int interval = monitor.MouseNumber("reportIntervalMs");
+    const auto rate = wire::RateOfInterval(interval);
+    ASSERT_TRUE(rate.has_value()) << interval;
+    const int expected = rate->pollingRate;
+    EXPECT_EQ(monitor.Block()->Profiles[0].PollingRate, expected);
+}
+
+TEST(MonitorWine, UnplugClosesOptionAndReplugReadsBackTwice) {
+    MonitorUnderTest monitor;
+    StandInWindows windows;
+    ASSERT_TRUE(monitor.Start());
+    Sleep(1000);
+    monitor.Mouse("unplug");
+    ASSERT_TRUE(windows.WaitFor(WM_CLOSE, 1, 5000));
+    EXPECT_EQ(DeviceFlag(monitor), 0);
+    EXPECT_FALSE(monitor.TrayIconShown());
+
+    monitor.Mouse("clear-log");
+    monitor.Mouse("plug");
+    EXPECT_TRUE(MonitorUnderTest::Eventually(
+        8000, [](MonitorUnderTest& m) { return m.MouseNumber("fixedReports") >= 2; }, monitor));
+    EXPECT_EQ(monitor.CountInLog("feature 8B"), 2);
+    EXPECT_EQ(DeviceFlag(monitor), 1);
+    EXPECT_TRUE(monitor.TrayIconShown());
+}
+
+TEST(MonitorWine, ForegroundProgramSwitchesTheProfile) {
+    MonitorUnderTest monitor(true, [](SharedSettingsBlock& b) {
+        SetTextField(b.Profiles[2].GameFile, "C:\\Tests\\MONITOR_WINE_TESTS.EXE");
+        b.Profiles[2].DbleClickSpeed = 555;
+    });
+    StandInWindows windows;
+    ASSERT_TRUE(monitor.Start());
+    windows.OnThread([](HWND option) {
+        ShowWindow(option, SW_RESTORE);
+        SetForegroundWindow(option);
+    });
+    ASSERT_TRUE(windows.WaitFor(kMsgProfileSwitched, 1, 8000));
+    EXPECT_EQ(monitor.Block()->CurrentProfile, 2);
+    EXPECT_EQ(RegistryMouse("DoubleClickSpeed"), "555");
+}
+
+TEST(MonitorWine, NoticeTextFromACompanion) {
+    MonitorUnderTest monitor;
+    StandInWindows windows;
+    ASSERT_TRUE(monitor.Start());
+    std::string payload(151, 'N'); // no terminator within the payload
+    COPYDATASTRUCT data{kCopyDataNotice, static_cast<DWORD>(payload.size()), payload.data()};
+    EXPECT_EQ(SendMessageA(monitor.Window(), WM_COPYDATA, 0, reinterpret_cast<LPARAM>(&data)), 1);
+    EXPECT_EQ(
+        IniFile(monitor.ConfigPath()).ReadText(keys::kOsdDataSection, keys::kOsdMessageKey, ""),
+        std::string(150, 'N'));
+    EXPECT_TRUE(windows.WaitFor(kMsgOsdShow, 1, 2000));
+
+    COPYDATASTRUCT other{150, 3, const_cast<char*>("\0X")};
+    EXPECT_EQ(SendMessageA(monitor.Window(), WM_COPYDATA, 0, reinterpret_cast<LPARAM>(&other)), 1);
+    EXPECT_EQ(
+        IniFile(monitor.ConfigPath()).ReadText(keys::kOsdDataSection, keys::kOsdMessageKey, ""),
+        std::string(150, 'N'));
+}
+
+TEST(MonitorWine, MouseVanishingMidUploadGetsTheUploadAgain) {
+    MonitorUnderTest monitor;
+    StandInWindows windows;
+    ASSERT_TRUE(monitor.Start());
+    Sleep(1000);
+    monitor.Mouse("vanish 5");
+    Apply(monitor, FastRate);
+    ASSERT_TRUE(windows.WaitFor(WM_CLOSE, 1, 8000)); // the removal closes Option
+    EXPECT_TRUE(windows.WaitFor(kMsgApplyDone, 1, 8000)) << "the cut upload still answers";
+    EXPECT_TRUE(monitor.Responds());
+    EXPECT_EQ(DeviceFlag(monitor), 0);
+
+    monitor.Mouse("clear-log");
+    monitor.Mouse("plug");
+    EXPECT_TRUE(MonitorUnderTest::Eventually(
+        kUploadWaitMs, [](MonitorUnderTest& m) { return m.CountInLog("feature 12 04") == 1; },
+        monitor));
+    Sleep(1500);
+    EXPECT_EQ(monitor.MouseNumber("reportIntervalMs"), 1);
+    EXPECT_EQ(monitor.MouseNumber("activeLevel"), 2);
+    EXPECT_EQ(monitor.Block()->Profiles[0].Cpi_X, 1)
+        << "the applied level, not the mouse's old one";
+}
+
+TEST(MonitorWine, AnotherOwnerOfTheBlockMutexKeepsTheServiceFromRunning) {
+    HANDLE taken = CreateMutexA(nullptr, FALSE, kSharedMutexName);
+    ASSERT_TRUE(taken);
+    MonitorUnderTest monitor;
+    StandInWindows windows;
+    EXPECT_EQ(monitor.RunSecond(""), 0);
+    EXPECT_FALSE(FindWindowA(nullptr, kMonitorCaption));
+    EXPECT_FALSE(monitor.Block());
+    Sleep(300);
+    EXPECT_TRUE(windows.Of(WM_CLOSE).empty()) << "nobody else's Option is closed";
+    EXPECT_EQ(monitor.DeviceFlag(), -1);
+    CloseHandle(taken);
+}
+
+TEST(MonitorWine, TrayExitEndsTheProcessAndRemovesTheBlock) {
+    MonitorUnderTest monitor;
+    StandInWindows windows;
+    ASSERT_TRUE(monitor.Start());
+    ASSERT_TRUE(monitor.Block());
+    PostMessageA(monitor.Window(), WM_COMMAND, monitor::kCmdExit, 0);
+    EXPECT_EQ(monitor.WaitForExit(15000), 0);
+    EXPECT_FALSE(monitor.Block());
+    EXPECT_TRUE(windows.WaitFor(WM_CLOSE, 1, 2000)) << "Option is closed with the service";
+}
+
+} // namespace
+} // namespace mervik

@@ -1,0 +1,229 @@
+#include "tests/service/win32/MonitorUnderTest.h"
+
+#include <shellapi.h>
+
+#include <atomic>
+#include <cstring>
+#include <sstream>
+
+#include "hiddriver/sim/win32/ControlPipeClient.h"
+#include "hiddriver/sim/ControlPipeName.h"
+#include "service/core/MonitorConstants.h"
+#include "settings/FilePaths.h"
+#include "settings/ProfileDefaults.h"
+#include "contract/ProgramMessages.h"
+#include "settings/SettingsFiles.h"
+
+namespace mervik::testing {
+
+namespace {
+
+// The folder of the test executable, where the build copied the programs.
+std::string TestFolder() {
+    char path[MAX_PATH] = {};
+    GetModuleFileNameA(nullptr, path, MAX_PATH);
+    return FolderOf(path);
+}
+
+std::string FreshFolder() {
+    static std::atomic<int> counter{0};
+    std::string folder = TestFolder() + "monitor-e2e-" + std::to_string(GetCurrentProcessId()) +
+                         "-" + std::to_string(counter++) + "\\";
+    CreateDirectoryA(folder.c_str(), nullptr);
+    return folder;
+}
+
+void RemoveFolder(const std::string& folder) {
+    std::string from = folder.substr(0, folder.size() - 1) + std::string(2, '\0');
+    SHFILEOPSTRUCTA op{};
+    op.wFunc = FO_DELETE;
+    op.pFrom = from.c_str();
+    op.fFlags = FOF_NOCONFIRMATION | FOF_NOERRORUI | FOF_SILENT;
+    SHFileOperationA(&op);
+}
+
+bool LaunchMonitor(const std::string& folder, const std::string& arguments,
+                   PROCESS_INFORMATION& process) {
+    std::string commandLine =
+        "\"" + folder + "Monitor.exe\"" + (arguments.empty() ? "" : " " + arguments);
+    STARTUPINFOA startup{};
+    startup.cb = sizeof startup;
+    return CreateProcessA(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
+                          folder.c_str(), &startup, &process) != FALSE;
+}
+
+} // namespace
+
+MonitorUnderTest::MonitorUnderTest(bool withMouseLibrary, void (*edit)(SharedSettingsBlock&))
+    : folder_(FreshFolder()) {
+    const std::string programs = TestFolder() + "monitor-files\\";
+    CopyFileA((programs + "Monitor.exe").c_str(), (folder_ + "Monitor.exe").c_str(), FALSE);
+    CopyFileA((programs + "lan.dll").c_str(), (folder_ + "lan.dll").c_str(), FALSE);
+    if (withMouseLibrary)
+        CopyFileA((programs + "hiddriver.dll").c_str(), (folder_ + "hiddriver.dll").c_str(), FALSE);
+    auto image = std::make_unique<SharedSettingsBlock>();
+    CreateImage(*image);
+    ResetAllProfiles(*image);
+    if (edit)
+        edit(*image);
+    SaveAll(*image, folder_);
+}
+
+MonitorUnderTest::~MonitorUnderTest() {
+    if (process_.hProcess) {
+        if (WaitForSingleObject(process_.hProcess, 0) == WAIT_TIMEOUT) {
+            if (window_)
+                PostMessageA(window_, WM_CLOSE, 0, 0);
+            if (WaitForSingleObject(process_.hProcess, 15000) == WAIT_TIMEOUT)
+                TerminateProcess(process_.hProcess, 9);
+        }
+        CloseHandle(process_.hProcess);
+        CloseHandle(process_.hThread);
+    }
+    RemoveFolder(folder_);
+}
+
+bool MonitorUnderTest::Start(const std::string& arguments) {
+    if (!LaunchMonitor(folder_, arguments, process_))
+        return false;
+    for (int i = 0; i < 200 && !window_; ++i) {
+        Sleep(50);
+        window_ = FindWindowA(nullptr, kMonitorCaption);
+    }
+    // The window has its caption before its start-up is done, and answers
+    // sent messages while it waits on the shell; Device comes near the end.
+    for (int i = 0; i < 200 && window_ && DeviceFlag() < 0; ++i)
+        Sleep(50);
+    return window_ != nullptr && DeviceFlag() >= 0;
+}
+
+int MonitorUnderTest::RunSecond(const std::string& arguments, DWORD timeoutMs) {
+    PROCESS_INFORMATION second{};
+    if (!LaunchMonitor(folder_, arguments, second))
+        return -1;
+    DWORD code = static_cast<DWORD>(-1);
+    if (WaitForSingleObject(second.hProcess, timeoutMs) == WAIT_OBJECT_0)
+        GetExitCodeProcess(second.hProcess, &code);
+    else
+        TerminateProcess(second.hProcess, 9);
+    CloseHandle(second.hProcess);
+    CloseHandle(second.hThread);
+    return static_cast<int>(code);
+}
+
+int MonitorUnderTest::WaitForExit(DWORD timeoutMs) {
+    if (WaitForSingleObject(process_.hProcess, timeoutMs) != WAIT_OBJECT_0)
+        return -1;
+    DWORD code = 0;
+    GetExitCodeProcess(process_.hProcess, &code);
+    return static_cast<int>(code);
+}
+
+std::string MonitorUnderTest::ConfigPath() const {
+    return ConfigFilePath(folder_);
+}
+
+int MonitorUnderTest::DeviceFlag() const {
+    HANDLE file = CreateFileA(ConfigPath().c_str(), GENERIC_READ,
+                              FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                              OPEN_EXISTING, 0, nullptr);
+    if (file == INVALID_HANDLE_VALUE)
+        return -1;
+    char text[8192] = {};
+    DWORD read = 0;
+    ReadFile(file, text, sizeof text - 1, &read, nullptr);
+    CloseHandle(file);
+    const char* at = std::strstr(text, "Device=");
+    return at ? std::atoi(at + 7) : -1;
+}
+
+bool MonitorUnderTest::Responds() {
+    DWORD_PTR result = 0;
+    return SendMessageTimeoutA(window_, kMsgPing, 0, 0, SMTO_ABORTIFHUNG, 5000, &result) != 0;
+}
+
+// Modifying an icon succeeds only while the icon is there.
+bool MonitorUnderTest::TrayIconShown() {
+    NOTIFYICONDATAA record{};
+    record.cbSize = NOTIFYICONDATAA_V2_SIZE;
+    record.hWnd = window_;
+    record.uID = monitor::kTrayIconId;
+    return Shell_NotifyIconA(NIM_MODIFY, &record) != FALSE;
+}
+
+std::unique_ptr<SharedSettingsBlock> MonitorUnderTest::Block() {
+    HANDLE mapping = OpenFileMappingA(FILE_MAP_READ, FALSE, kSharedBlockName);
+    if (!mapping)
+        return nullptr;
+    HANDLE mutex = OpenMutexA(SYNCHRONIZE | MUTEX_MODIFY_STATE, FALSE, kSharedMutexName);
+    auto image = std::make_unique<SharedSettingsBlock>();
+    if (const void* view = MapViewOfFile(mapping, FILE_MAP_READ, 0, 0, sizeof *image)) {
+        if (mutex)
+            WaitForSingleObject(mutex, INFINITE);
+        std::memcpy(image.get(), view, sizeof *image);
+        if (mutex)
+            ReleaseMutex(mutex);
+        UnmapViewOfFile(view);
+    } else {
+        image.reset();
+    }
+    if (mutex)
+        CloseHandle(mutex);
+    CloseHandle(mapping);
+    return image;
+}
+
+bool MonitorUnderTest::WriteBlock(const SharedSettingsBlock& block) {
+    HANDLE mapping = OpenFileMappingA(FILE_MAP_READ | FILE_MAP_WRITE, FALSE, kSharedBlockName);
+    HANDLE mutex = OpenMutexA(MUTEX_ALL_ACCESS, FALSE, kSharedMutexName);
+    void* view = mapping ? MapViewOfFile(mapping, FILE_MAP_WRITE, 0, 0, sizeof block) : nullptr;
+    const bool ok = view && mutex && WaitForSingleObject(mutex, INFINITE) == WAIT_OBJECT_0;
+    if (ok) {
+        std::memcpy(view, &block, sizeof block);
+        ReleaseMutex(mutex);
+    }
+    if (view)
+        UnmapViewOfFile(view);
+    if (mutex)
+        CloseHandle(mutex);
+    if (mapping)
+        CloseHandle(mapping);
+    return ok;
+}
+
+std::optional<std::string> MonitorUnderTest::Mouse(const std::string& command) {
+    return sim::SendControlCommand(sim::ControlPipeName(process_.dwProcessId), command);
+}
+
+int MonitorUnderTest::MouseNumber(const std::string& field) {
+    std::optional<std::string> state = Mouse("state");
+    if (!state)
+        return -1;
+    const std::string key = "\"" + field + "\":";
+    const size_t at = state->find(key);
+    return at == std::string::npos ? -1 : std::atoi(state->c_str() + at + key.size());
+}
+
+int MonitorUnderTest::CountInLog(const std::string& prefix) {
+    std::optional<std::string> log = Mouse("log");
+    if (!log)
+        return -1;
+    std::istringstream lines(*log);
+    int count = 0;
+    for (std::string time, rest; lines >> time && std::getline(lines >> std::ws, rest);)
+        count += rest.rfind(prefix, 0) == 0;
+    return count;
+}
+
+bool MonitorUnderTest::Eventually(DWORD timeoutMs, bool (*condition)(MonitorUnderTest&),
+                                  MonitorUnderTest& m) {
+    const DWORD start = GetTickCount();
+    while (!condition(m)) {
+        if (GetTickCount() - start > timeoutMs)
+            return false;
+        Sleep(50);
+    }
+    return true;
+}
+
+} // namespace mervik::testing

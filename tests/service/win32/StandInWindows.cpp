@@ -1,0 +1,104 @@
+#include "tests/service/win32/StandInWindows.h"
+
+#include "contract/ProgramMessages.h"
+
+namespace mervik::testing {
+
+namespace {
+
+constexpr char kClass[] = "MervikStandIn";
+StandInWindows* g_self = nullptr; // one set of stand-ins per test process
+
+} // namespace
+
+StandInWindows::StandInWindows() {
+    g_self = this;
+    std::unique_lock lock(mutex_);
+    thread_ = std::thread([this] { Loop(); });
+    changed_.wait(lock, [this] { return threadId_ != 0; });
+}
+
+StandInWindows::~StandInWindows() {
+    PostThreadMessageA(threadId_, WM_QUIT, 0, 0);
+    thread_.join();
+    g_self = nullptr;
+}
+
+void StandInWindows::Loop() {
+    WNDCLASSA windowClass{};
+    windowClass.lpfnWndProc = &StandInWindows::Proc;
+    windowClass.hInstance = GetModuleHandleA(nullptr);
+    windowClass.lpszClassName = kClass;
+    RegisterClassA(&windowClass);
+    HWND option = CreateWindowExA(0, kClass, kOptionCaption, WS_OVERLAPPEDWINDOW | WS_VISIBLE, 200,
+                                  150, 320, 200, nullptr, nullptr, windowClass.hInstance, nullptr);
+    HWND osd = CreateWindowExA(0, kClass, kOsdCaption, WS_POPUP, 0, 0, 10, 10, nullptr, nullptr,
+                               windowClass.hInstance, nullptr);
+    {
+        std::lock_guard lock(mutex_);
+        option_ = option;
+        osd_ = osd;
+        threadId_ = GetCurrentThreadId();
+    }
+    changed_.notify_all();
+    MSG message;
+    while (GetMessageA(&message, nullptr, 0, 0) > 0) {
+        if (!message.hwnd && message.message == WM_APP) {
+            reinterpret_cast<void (*)(HWND)>(message.wParam)(option_);
+            continue;
+        }
+        DispatchMessageA(&message);
+    }
+    if (IsWindow(option))
+        DestroyWindow(option);
+    DestroyWindow(osd);
+}
+
+void StandInWindows::OnThread(void (*fn)(HWND option)) {
+    PostThreadMessageA(threadId_, WM_APP, reinterpret_cast<WPARAM>(fn), 0);
+}
+
+LRESULT CALLBACK StandInWindows::Proc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (g_self && message >= WM_USER)
+        g_self->Record(window, message, wParam, lParam);
+    if (g_self && message == WM_CLOSE) {
+        g_self->Record(window, message, wParam, lParam);
+        DestroyWindow(window);
+        return 0;
+    }
+    return DefWindowProcA(window, message, wParam, lParam);
+}
+
+void StandInWindows::Record(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    {
+        std::lock_guard lock(mutex_);
+        received_.push_back({window == option_ ? "option" : "osd", message, wParam, lParam});
+    }
+    changed_.notify_all();
+}
+
+std::vector<Received> StandInWindows::Of(UINT message) {
+    std::lock_guard lock(mutex_);
+    std::vector<Received> found;
+    for (const Received& r : received_)
+        if (r.message == message)
+            found.push_back(r);
+    return found;
+}
+
+bool StandInWindows::WaitFor(UINT message, size_t count, DWORD timeoutMs) {
+    std::unique_lock lock(mutex_);
+    return changed_.wait_for(lock, std::chrono::milliseconds(timeoutMs), [&] {
+        size_t n = 0;
+        for (const Received& r : received_)
+            n += r.message == message;
+        return n >= count;
+    });
+}
+
+void StandInWindows::Clear() {
+    std::lock_guard lock(mutex_);
+    received_.clear();
+}
+
+} // namespace mervik::testing

@@ -1,8 +1,0 @@
-#include <windows.h>
-
-#include "ui/main/COptionApp.h"
-
-int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
-    mervik::ui::COptionApp app;
-    return app.Run();
-}

@@ -1,0 +1,139 @@
+#include "ui/win32/controls/CBitmapEdit.h"
+
+#include "ui/win32/controls/ControlMessages.h"
+
+namespace mervik::ui {
+
+unsigned EditChangedMessage() {
+    static const unsigned message = RegisterWindowMessageA(kEditChangedMessageName);
+    return message;
+}
+
+bool CBitmapEdit::Create(HWND parent, const RECT& rect) {
+    HWND hwnd = CreateWindowExA(0, "EDIT", "", WS_CHILD | WS_VISIBLE | ES_AUTOHSCROLL, rect.left, rect.top,
+                                rect.right - rect.left, rect.bottom - rect.top, parent, nullptr,
+                                GetModuleHandleA(nullptr), nullptr);
+    if (!Attach(hwnd))
+        return false;
+    brush_.reset(CreateSolidBrush(background_));
+    SetFontSize(fontHeight_, fontWidth_);
+    return true;
+}
+
+void CBitmapEdit::SetColours(COLORREF text, COLORREF background) {
+    text_ = text;
+    background_ = background;
+    brush_.reset(CreateSolidBrush(background_));
+    if (Hwnd())
+        InvalidateRect(Hwnd(), nullptr, TRUE);
+}
+
+void CBitmapEdit::SetFontSize(int height, int width) {
+    fontHeight_ = height;
+    fontWidth_ = width;
+    if (!Hwnd())
+        return;
+    Font font(CreateFontA(height, width, 0, 0, FW_NORMAL, 0, 0, 0, DEFAULT_CHARSET, 0, 0, 0, 0, "Arial"));
+    SendMessageA(Hwnd(), WM_SETFONT, reinterpret_cast<WPARAM>(font.get()), TRUE);
+    font_ = std::move(font); // the old one is deleted only after the edit let go of it
+}
+
+std::string CBitmapEdit::FilterDigits(const std::string& text, bool allowSign) {
+    const std::string_view keep = allowSign ? "0123456789-+" : "0123456789";
+    std::string kept;
+    for (char c : text)
+        if (keep.find(c) != std::string_view::npos)
+            kept += c;
+    return kept;
+}
+
+HBRUSH CBitmapEdit::OnCtlColor(HDC dc) {
+    SetTextColor(dc, text_);
+    SetBkColor(dc, background_);
+    return brush_.get();
+}
+
+void CBitmapEdit::NotifyParent() const { PostMessageA(GetParent(Hwnd()), EditChangedMessage(), 0, 0); }
+
+void CBitmapEdit::OnTextChanged() {
+    if (digitsOnly_) {
+        int length = GetWindowTextLengthA(Hwnd());
+        std::string text(static_cast<size_t>(length) + 1, '\0');
+        GetWindowTextA(Hwnd(), text.data(), length + 1);
+        text.resize(static_cast<size_t>(length));
+        std::string kept = FilterDigits(text, allowSign_);
+        if (kept != text)
+            SetWindowTextA(Hwnd(), kept.c_str());
+    }
+    RedrawWindow(Hwnd(), nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ERASE);
+    NotifyParent();
+}
+
+LRESULT CBitmapEdit::OnMessage(UINT msg, WPARAM wp, LPARAM) {
+    if (msg == WM_CHAR && digitsOnly_ && !AcceptsChar(static_cast<char>(wp)))
+        return 0;
+    LRESULT result = Default();
+    // The edit reports changes to its parent; it is ours to act on, so the
+    // changed text is checked here, where any way of changing it ends up.
+    if (msg == WM_SETTEXT || msg == WM_PASTE || msg == WM_CHAR || msg == WM_CLEAR || msg == WM_CUT ||
+        msg == WM_UNDO || msg == EM_REPLACESEL) {
+        // The filter's own SetWindowText comes back here.
+        if (!filtering_) {
+            filtering_ = true;
+            OnTextChanged();
+            filtering_ = false;
+        }
+    }
+    return result;
+}
+
+LRESULT CBitmapEdit::OnKillFocus(HWND) {
+    LRESULT result = Default();
+    NotifyParent();
+    return result;
+}
+
+bool CBitmapEdit::AcceptsKey(UINT key) const {
+    if ((key >= '0' && key <= '9') || (key >= VK_NUMPAD0 && key <= VK_NUMPAD9))
+        return true;
+    switch (key) {
+    case VK_BACK: case VK_RETURN: case VK_END: case VK_HOME: case VK_LEFT: case VK_RIGHT: case VK_DELETE:
+    case VK_OEM_PLUS: case VK_OEM_MINUS: case VK_SHIFT: case VK_CONTROL:
+        return true;
+    default:
+        return false;
+    }
+}
+
+bool CBitmapEdit::AcceptsChar(char c) const {
+    if (static_cast<unsigned char>(c) < 0x20)
+        return true; // Backspace, Enter and the Ctrl shortcuts
+    return !FilterDigits(std::string(1, c), allowSign_).empty() || c == '=';
+}
+
+LRESULT CBitmapEdit::OnKeyDown(UINT key) {
+    if (digitsOnly_ && !AcceptsKey(key))
+        return 0;
+    return Default();
+}
+
+LRESULT CBitmapEdit::OnKeyUp(UINT key) {
+    if (key == VK_RETURN)
+        PostMessageA(GetParent(Hwnd()), kMsgEditEnter, VK_RETURN, 0);
+    return Default();
+}
+
+LRESULT CBitmapEdit::OnMouseMove(UINT, POINT) {
+    if (!tracking_) {
+        TRACKMOUSEEVENT track{sizeof track, TME_HOVER | TME_LEAVE, Hwnd(), 1};
+        tracking_ = TrackMouseEvent(&track) != FALSE;
+    }
+    return Default();
+}
+
+LRESULT CBitmapEdit::OnMouseLeave() {
+    tracking_ = false;
+    return Default();
+}
+
+} // namespace mervik::ui

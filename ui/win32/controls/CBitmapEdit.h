@@ -1,0 +1,51 @@
+#pragma once
+// A single-line edit in the skin's colours that tells its parent about every
+// change; optionally digits only.
+#include <string>
+
+#include "ui/win32/controls/Window.h"
+#include "win32/Gdi.h"
+
+namespace mervik::ui {
+
+class CBitmapEdit : public CWindow {
+public:
+    bool Create(HWND parent, const RECT& rect);
+
+    void SetDigitsOnly(bool on) { digitsOnly_ = on; }
+    void SetAllowSign(bool on) { allowSign_ = on; }
+    void SetColours(COLORREF text, COLORREF background);
+    void SetFontSize(int height, int width);
+
+    // The characters a digits-only edit keeps; everything else is dropped.
+    static std::string FilterDigits(const std::string& text, bool allowSign);
+
+protected:
+    LRESULT OnMessage(UINT msg, WPARAM wp, LPARAM lp) override;
+    LRESULT OnKillFocus(HWND) override;
+    LRESULT OnKeyDown(UINT key) override;
+    LRESULT OnKeyUp(UINT key) override;
+    LRESULT OnMouseMove(UINT, POINT) override;
+    LRESULT OnMouseLeave() override;
+    LRESULT OnEraseBkgnd(HDC) override { return 1; }
+    HBRUSH OnCtlColor(HDC dc) override;
+
+private:
+    void OnTextChanged();
+    bool AcceptsKey(UINT key) const;
+    bool AcceptsChar(char c) const;
+    void NotifyParent() const;
+
+    COLORREF text_ = 0x242424;
+    COLORREF background_ = 0xFFFFFF;
+    Brush brush_;
+    Font font_;
+    int fontHeight_ = 14;
+    int fontWidth_ = 6;
+    bool digitsOnly_ = false;
+    bool allowSign_ = false;
+    bool tracking_ = false;
+    bool filtering_ = false;
+};
+
+} // namespace mervik::ui

@@ -1,0 +1,28 @@
+#include "ui/win32/controls/CColorButton.h"
+
+namespace mervik::ui {
+namespace {
+const RECT kSwatch{0, 0, 35, 19};
+} // namespace
+
+void CColorButton::SetColour(COLORREF colour) {
+    colour_ = colour;
+    Repaint();
+}
+
+void CColorButton::OnDrawItem(const DRAWITEMSTRUCT& item) {
+    ButtonState state = StateFor(item);
+    const RECT& rect = item.rcItem;
+    int w = rect.right - rect.left, h = rect.bottom - rect.top;
+    Bitmap canvas(CreateCompatibleBitmap(item.hDC, w, h));
+    MemoryDC memory(item.hDC);
+    SelectGuard select(memory.get(), canvas.get());
+    DrawFace(memory.get(), ColorButtonFace(state));
+    if (!state.disabled) {
+        Brush swatch(CreateSolidBrush(colour_));
+        FillRect(memory.get(), &kSwatch, swatch.get());
+    }
+    BitBlt(item.hDC, 0, 0, w, h, memory.get(), 0, 0, SRCCOPY);
+}
+
+} // namespace mervik::ui

@@ -1,0 +1,106 @@
+#include "ui/win32/controls/COwnerDrawButton.h"
+
+namespace mervik::ui {
+
+bool COwnerDrawButton::Create(HWND parent, const RECT& rect) {
+    HWND hwnd = CreateWindowExA(0, "BUTTON", "", WS_CHILD | WS_VISIBLE | BS_OWNERDRAW, rect.left, rect.top,
+                                rect.right - rect.left, rect.bottom - rect.top, parent, nullptr,
+                                GetModuleHandleA(nullptr), nullptr);
+    if (!Attach(hwnd))
+        return false;
+    LONG_PTR style = GetWindowLongPtrA(hwnd, GWL_STYLE);
+    LONG_PTR wanted = (style | BS_OWNERDRAW) & ~(WS_TABSTOP | WS_BORDER);
+    if (wanted != style) // each change is a round trip to the window server
+        SetWindowLongPtrA(hwnd, GWL_STYLE, wanted);
+    hover_.Set((style & 0x0F) == BS_DEFPUSHBUTTON);
+    return true;
+}
+
+void COwnerDrawButton::SetPressed(bool pressed) {
+    if (pressed_ == pressed)
+        return;
+    pressed_ = pressed;
+    Repaint();
+}
+
+void COwnerDrawButton::SetTooltip(const std::string& text, bool active) {
+    if (Hwnd())
+        tooltip_.Set(Hwnd(), text, active);
+}
+
+ButtonState COwnerDrawButton::StateFor(const DRAWITEMSTRUCT& item) const {
+    ButtonState state;
+    state.toggle = toggle_;
+    state.pressed = pressed_;
+    state.hover = hover_.Hovering();
+    state.clicking = (item.itemState & ODS_SELECTED) != 0;
+    state.disabled = (item.itemState & ODS_DISABLED) != 0;
+    return state;
+}
+
+void COwnerDrawButton::Repaint() const {
+    if (Hwnd())
+        InvalidateRect(Hwnd(), nullptr, FALSE);
+}
+
+LRESULT COwnerDrawButton::OnMouseMove(UINT keys, POINT pt) {
+    tooltip_.OnMouseMove(Hwnd(), keys, MAKELPARAM(pt.x, pt.y));
+    if (hover_.OnMouseMove(Hwnd(), keys, pt))
+        Repaint();
+    return Default();
+}
+
+LRESULT COwnerDrawButton::OnCaptureChanged(HWND newOwner) {
+    if (hover_.OnCaptureChanged(Hwnd(), newOwner))
+        Repaint();
+    return Default();
+}
+
+LRESULT COwnerDrawButton::OnKillFocus(HWND) {
+    if (hover_.OnKillFocus())
+        Repaint();
+    return Default();
+}
+
+void COwnerDrawButton::ActivateTopWindow() const {
+    HWND top = GetAncestor(Hwnd(), GA_ROOT);
+    if (top && GetActiveWindow() != top)
+        SetActiveWindow(top);
+}
+
+LRESULT COwnerDrawButton::OnLButtonDown(UINT, POINT) {
+    ActivateTopWindow();
+    if (!toggle_)
+        return Default();
+    // A toggle button runs its own click so the system button does not send
+    // a second command of its own on release.
+    toggleCapture_ = true;
+    SetCapture(Hwnd());
+    return 0;
+}
+
+LRESULT COwnerDrawButton::OnLButtonDblClk(UINT keys, POINT pt) {
+    return toggle_ ? OnLButtonDown(keys, pt) : Default();
+}
+
+void COwnerDrawButton::FinishToggleClick(POINT pt) {
+    toggleCapture_ = false;
+    if (GetCapture() == Hwnd())
+        ReleaseCapture();
+    RECT client;
+    GetClientRect(Hwnd(), &client);
+    if (!PtInRect(&client, pt))
+        return;
+    pressed_ = !pressed_;
+    Repaint();
+    SendMessageA(GetParent(Hwnd()), WM_COMMAND, MAKEWPARAM(0, BN_CLICKED), reinterpret_cast<LPARAM>(Hwnd()));
+}
+
+LRESULT COwnerDrawButton::OnLButtonUp(UINT, POINT pt) {
+    if (!toggle_ || !toggleCapture_)
+        return Default();
+    FinishToggleClick(pt);
+    return 0;
+}
+
+} // namespace mervik::ui

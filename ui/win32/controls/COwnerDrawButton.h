@@ -1,0 +1,50 @@
+#pragma once
+// What CSkinButton and CColorButton share: an owner-drawn system button with
+// four faces, hover by capture, a tooltip, push or toggle behaviour.
+#include <string>
+
+#include "ui/win32/controls/ButtonFaces.h"
+#include "ui/win32/controls/ButtonTooltip.h"
+#include "ui/win32/controls/HoverTracker.h"
+#include "ui/win32/controls/Window.h"
+
+namespace mervik::ui {
+
+class COwnerDrawButton : public CWindow {
+public:
+    // A visible child at `rect` of `parent`, identifier 0.
+    bool Create(HWND parent, const RECT& rect);
+
+    void SetFaces(ButtonFaces faces) { faces_ = std::move(faces); }
+    void SetPressed(bool pressed);
+    bool Pressed() const { return pressed_; }
+    void SetToggle(bool toggle) { toggle_ = toggle; }
+    void SetTooltip(const std::string& text, bool active = true);
+
+protected:
+    ButtonState StateFor(const DRAWITEMSTRUCT& item) const;
+    void DrawFace(HDC dc, Face face) const { faces_.Draw(dc, face, 0, 0); }
+    void Repaint() const;
+
+    // The face covers the whole button: erasing first only costs a fill.
+    LRESULT OnEraseBkgnd(HDC) override { return 1; }
+    LRESULT OnMouseMove(UINT keys, POINT pt) override;
+    LRESULT OnCaptureChanged(HWND newOwner) override;
+    LRESULT OnKillFocus(HWND) override;
+    LRESULT OnLButtonDown(UINT keys, POINT pt) override;
+    LRESULT OnLButtonUp(UINT keys, POINT pt) override;
+    LRESULT OnLButtonDblClk(UINT keys, POINT pt) override;
+
+private:
+    void ActivateTopWindow() const;
+    void FinishToggleClick(POINT pt);
+
+    ButtonFaces faces_;
+    HoverTracker hover_;
+    ButtonTooltip tooltip_;
+    bool pressed_ = false;
+    bool toggle_ = false;
+    bool toggleCapture_ = false;
+};
+
+} // namespace mervik::ui

@@ -1,0 +1,78 @@
+#include "ui/win32/controls/CPHSlider.h"
+
+#include <cstdio>
+
+#include "ui/win32/controls/ControlMessages.h"
+
+namespace mervik::ui {
+
+bool CPHSlider::Create(HWND track, Bitmap image, int trackWidth, const SliderRange& range, int id) {
+    if (!RegisterWindowClass(kClassName, 0, nullptr))
+        return false;
+    SIZE size = BitmapSize(image.get());
+    image_ = std::move(image);
+    width_ = size.cx;
+    height_ = size.cy;
+    trackWidth_ = trackWidth;
+    range_ = range;
+    id_ = id;
+    if (!CWindow::Create(0, kClassName, "", WS_CHILD | WS_VISIBLE | WS_TABSTOP, RECT{0, 0, width_, height_}, track))
+        return false;
+    MoveTo(range_.minimum);
+    return true;
+}
+
+int CPHSlider::Left() const {
+    RECT rect;
+    GetWindowRect(Hwnd(), &rect);
+    MapWindowPoints(nullptr, GetParent(Hwnd()), reinterpret_cast<POINT*>(&rect), 2);
+    return rect.left;
+}
+
+void CPHSlider::MoveLeft(int left) { SetWindowPos(Hwnd(), nullptr, left, 0, 0, 0, SWP_NOSIZE | SWP_NOZORDER); }
+
+void CPHSlider::MoveTo(int value) {
+    value_ = value;
+    MoveLeft(ThumbLeftForValue(range_, value, trackWidth_, width_));
+}
+
+int CPHSlider::Report(const char* trace) {
+    value_ = ThumbValue(range_, Left(), trackWidth_, width_);
+    if (trace) {
+        char line[64];
+        snprintf(line, sizeof line, trace, static_cast<double>(value_));
+        OutputDebugStringA(line);
+    }
+    PostMessageA(GetParent(Hwnd()), kMsgSliderValue, static_cast<WPARAM>(value_), id_);
+    return value_;
+}
+
+LRESULT CPHSlider::OnLButtonDown(UINT, POINT pt) {
+    if (!draggable_)
+        return 0;
+    dragging_ = true;
+    press_ = pt;
+    SetCapture(Hwnd());
+    return 0;
+}
+
+LRESULT CPHSlider::OnMouseMove(UINT, POINT pt) {
+    if (!dragging_)
+        return 0;
+    MoveLeft(DraggedThumbLeft(Left(), pt.x - press_.x, trackWidth_, width_));
+    Report(nullptr);
+    return 0;
+}
+
+LRESULT CPHSlider::OnLButtonUp(UINT, POINT) {
+    if (!dragging_)
+        return 0;
+    dragging_ = false;
+    ReleaseCapture();
+    int value = Report("CPHSlider=%f\n");
+    if (range_.snap)
+        MoveLeft(ThumbLeftForValue(range_, value, trackWidth_, width_));
+    return 0;
+}
+
+} // namespace mervik::ui

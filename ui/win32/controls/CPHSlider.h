@@ -1,0 +1,45 @@
+#pragma once
+// The slider's thumb: a picture the user drags along its track.
+#include "ui/core/SliderMath.h"
+#include "ui/win32/controls/Window.h"
+#include "win32/Gdi.h"
+
+namespace mervik::ui {
+
+class CPHSlider : public CWindow {
+public:
+    static constexpr char kClassName[] = "Mervik Slider Thumb";
+
+    // Inside `track`, sized to `image`, at the range's minimum.
+    bool Create(HWND track, Bitmap image, int trackWidth, const SliderRange& range, int id);
+    void SetRange(const SliderRange& range) { range_ = range; }
+    void SetDraggable(bool draggable) { draggable_ = draggable; }
+    // Puts the thumb on `value` without reporting it.
+    void MoveTo(int value);
+
+protected:
+    bool PaintsItself() const override { return true; }
+    void OnPaint(HDC dc, const PAINTSTRUCT&) override { DrawBitmap(dc, image_.get(), 0, 0); }
+    LRESULT OnEraseBkgnd(HDC) override { return 1; }
+    LRESULT OnLButtonDown(UINT, POINT pt) override;
+    LRESULT OnMouseMove(UINT, POINT pt) override;
+    LRESULT OnLButtonUp(UINT, POINT pt) override;
+
+private:
+    int Left() const;
+    void MoveLeft(int left);
+    int Report(const char* trace);
+
+    Bitmap image_;
+    SliderRange range_;
+    int trackWidth_ = 0;
+    int width_ = 0;
+    int height_ = 0;
+    int id_ = 0;
+    bool draggable_ = true;
+    bool dragging_ = false;
+    POINT press_{};
+    int value_ = 0;
+};
+
+} // namespace mervik::ui

@@ -1,0 +1,49 @@
+#pragma once
+// A button shaped by its own mask picture (window class "Rgn Button"). It
+// commands its parent only when the release lands inside its shape.
+#include <string>
+
+#include "ui/win32/controls/ButtonFaces.h"
+#include "ui/core/FaceChoice.h"
+#include "ui/win32/controls/HoverTracker.h"
+#include "ui/win32/controls/Window.h"
+
+namespace mervik::ui {
+
+class CRgnButton : public CWindow {
+public:
+    static constexpr char kClassName[] = "Rgn Button";
+
+    // A visible child at `rect` shaped by the picture in `maskFile`.
+    bool Create(const RECT& rect, HWND parent, const std::string& maskFile);
+    void SetFaces(ButtonFaces faces) { faces_ = std::move(faces); }
+    void SetToggle(bool toggle) { toggle_ = toggle; }
+    bool Checked() const { return checked_; }
+    void SetChecked(bool checked);
+
+protected:
+    LRESULT OnCreate() override;
+    bool PaintsItself() const override { return true; }
+    void OnPaint(HDC dc, const PAINTSTRUCT&) override;
+    LRESULT OnEraseBkgnd(HDC) override { return 1; }
+    LRESULT OnLButtonDown(UINT keys, POINT pt) override;
+    LRESULT OnLButtonDblClk(UINT keys, POINT pt) override { return OnLButtonDown(keys, pt); }
+    LRESULT OnLButtonUp(UINT keys, POINT pt) override;
+    LRESULT OnMouseMove(UINT keys, POINT pt) override;
+    LRESULT OnCaptureChanged(HWND newOwner) override;
+    LRESULT OnKillFocus(HWND) override;
+
+private:
+    bool InShape(POINT pt) const;
+    void SetState(RgnState state);
+
+    std::string maskFile_;
+    Region hitRegion_;
+    ButtonFaces faces_;
+    HoverTracker hover_;
+    RgnState state_ = RgnState::Normal;
+    bool toggle_ = false;
+    bool checked_ = false;
+};
+
+} // namespace mervik::ui

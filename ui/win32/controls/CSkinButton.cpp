@@ -1,0 +1,39 @@
+#include "ui/win32/controls/CSkinButton.h"
+
+namespace mervik::ui {
+namespace {
+constexpr int kCaptionX = 5;
+} // namespace
+
+void CSkinButton::SetCaption(const std::string& caption) {
+    caption_ = caption;
+    Repaint();
+}
+
+void CSkinButton::DrawCaption(HDC dc, const RECT& rect) const {
+    Font font(CreateFontA(15, 6, 0, 0, FW_NORMAL, 0, 0, 0, DEFAULT_CHARSET, 0, 0, 0, 0, "Arial"));
+    SelectGuard select(dc, font.get());
+    SetBkMode(dc, TRANSPARENT);
+    SetTextColor(dc, RGB(255, 255, 255));
+    RECT text = rect;
+    text.left += kCaptionX;
+    DrawTextA(dc, caption_.c_str(), -1, &text, DT_SINGLELINE | DT_VCENTER | DT_LEFT | DT_NOPREFIX);
+}
+
+void CSkinButton::OnDrawItem(const DRAWITEMSTRUCT& item) {
+    Face face = SkinButtonFace(StateFor(item));
+    if (caption_.empty()) {
+        DrawFace(item.hDC, face);
+        return;
+    }
+    const RECT& rect = item.rcItem;
+    int w = rect.right - rect.left, h = rect.bottom - rect.top;
+    Bitmap canvas(CreateCompatibleBitmap(item.hDC, w, h));
+    MemoryDC memory(item.hDC);
+    SelectGuard select(memory.get(), canvas.get());
+    DrawFace(memory.get(), face);
+    DrawCaption(memory.get(), RECT{0, 0, w, h});
+    BitBlt(item.hDC, 0, 0, w, h, memory.get(), 0, 0, SRCCOPY);
+}
+
+} // namespace mervik::ui

@@ -1,0 +1,198 @@
+#include "ui/win32/controls/CSkinListBox.h"
+
+#include <vector>
+
+#include "ui/win32/controls/CListItemEditor.h"
+#include "ui/win32/controls/ControlMessages.h"
+
+namespace mervik::ui {
+namespace {
+
+constexpr int kTextX = 5;
+constexpr int kNewNameLimit = 15;
+constexpr UINT kMsgDropEditor = WM_APP + 1;
+
+std::string ItemText(HWND list, int index) {
+    LRESULT length = SendMessageA(list, LB_GETTEXTLEN, static_cast<WPARAM>(index), 0);
+    if (length == LB_ERR)
+        return {};
+    std::vector<char> text(static_cast<size_t>(length) + 1, '\0');
+    SendMessageA(list, LB_GETTEXT, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(text.data()));
+    return text.data();
+}
+
+} // namespace
+
+CSkinListBox::CSkinListBox() = default;
+CSkinListBox::~CSkinListBox() { editor_.reset(); }
+
+bool CSkinListBox::Create(HWND parent, const RECT& rect, int id) {
+    DWORD style = WS_CHILD | WS_VISIBLE | WS_VSCROLL | LBS_OWNERDRAWFIXED | LBS_HASSTRINGS | LBS_NOTIFY |
+                  LBS_NOINTEGRALHEIGHT;
+    HWND hwnd = CreateWindowExA(0, "LISTBOX", "", style, rect.left, rect.top, rect.right - rect.left,
+                                rect.bottom - rect.top, parent, nullptr, GetModuleHandleA(nullptr), nullptr);
+    if (!Attach(hwnd))
+        return false;
+    id_ = id;
+    font_.reset(CreateFontA(12, 0, 0, 0, FW_LIGHT, 0, 0, 0, DEFAULT_CHARSET, 0, 0, 0, 0, "Eurostile"));
+    SendMessageA(hwnd, WM_SETFONT, reinterpret_cast<WPARAM>(font_.get()), FALSE);
+    return true;
+}
+
+int CSkinListBox::AddItem(const std::string& text, LPARAM data) { return InsertItem(-1, text, data); }
+
+int CSkinListBox::InsertItem(int index, const std::string& text, LPARAM data) {
+    auto at = static_cast<int>(
+        SendMessageA(Hwnd(), LB_INSERTSTRING, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(text.c_str())));
+    if (at >= 0)
+        SendMessageA(Hwnd(), LB_SETITEMDATA, static_cast<WPARAM>(at), data);
+    return at;
+}
+
+void CSkinListBox::SetColours(COLORREF selection, COLORREF text) {
+    selection_ = selection;
+    text_ = text;
+    InvalidateRect(Hwnd(), nullptr, TRUE);
+}
+
+int CSkinListBox::ItemAt(POINT pt) const {
+    LRESULT hit = SendMessageA(Hwnd(), LB_ITEMFROMPOINT, 0, MAKELPARAM(pt.x, pt.y));
+    if (HIWORD(hit))
+        return -1; // below the last item
+    return LOWORD(hit);
+}
+
+void CSkinListBox::RepaintItem(int index) const {
+    RECT rect;
+    if (index >= 0 && SendMessageA(Hwnd(), LB_GETITEMRECT, static_cast<WPARAM>(index),
+                                   reinterpret_cast<LPARAM>(&rect)) != LB_ERR)
+        InvalidateRect(Hwnd(), &rect, FALSE);
+}
+
+void CSkinListBox::DrawItemBitmap(HDC dc, const RECT& rect, LPARAM data) const {
+    WORD resource = LOWORD(data);
+    HBITMAP bitmap = LoadBitmapA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(resource));
+    if (!bitmap)
+        return;
+    Bitmap owned(bitmap);
+    SIZE size = BitmapSize(bitmap);
+    MemoryDC memory(dc);
+    SelectGuard select(memory.get(), bitmap);
+    TransparentBlt(dc, rect.left + kTextX, rect.top + 2, size.cx, size.cy, memory.get(), 0, 0, size.cx, size.cy,
+                   RGB(0, 0, 0));
+}
+
+void CSkinListBox::OnDrawItem(const DRAWITEMSTRUCT& item) {
+    if (item.itemID == static_cast<UINT>(-1))
+        return;
+    HDC dc = item.hDC;
+    bool selected = (item.itemState & ODS_SELECTED) != 0;
+    Brush fill(CreateSolidBrush(selected ? selection_ : GetBkColor(dc)));
+    FillRect(dc, &item.rcItem, fill.get());
+    RECT text = item.rcItem;
+    text.left += kTextX;
+    WORD resource = LOWORD(item.itemData);
+    if (resource != 0 && resource != 1) {
+        DrawItemBitmap(dc, item.rcItem, static_cast<LPARAM>(item.itemData));
+        text.left += bitmapOffset_;
+    }
+    SetBkMode(dc, TRANSPARENT);
+    SetTextColor(dc, (item.itemState & ODS_DISABLED) ? GetSysColor(COLOR_BTNSHADOW) : text_);
+    SelectGuard select(dc, font_.get());
+    std::string label = ItemText(Hwnd(), static_cast<int>(item.itemID));
+    DrawTextA(dc, label.c_str(), -1, &text, DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX);
+}
+
+LRESULT CSkinListBox::OnMouseMove(UINT, POINT pt) {
+    if (!tracking_) {
+        TRACKMOUSEEVENT track{sizeof track, TME_LEAVE, Hwnd(), 0};
+        tracking_ = TrackMouseEvent(&track) != FALSE;
+    }
+    if (!editor_) {
+        int index = ItemAt(pt);
+        if (index != hot_) {
+            RepaintItem(hot_);
+            RepaintItem(index);
+            hot_ = index;
+        }
+    }
+    return Default();
+}
+
+LRESULT CSkinListBox::OnMouseLeave() {
+    tracking_ = false;
+    return Default();
+}
+
+void CSkinListBox::OpenEditor(int index, bool isNew) {
+    RECT rect;
+    if (SendMessageA(Hwnd(), LB_GETITEMRECT, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(&rect)) == LB_ERR)
+        return;
+    if (isNew) {
+        rect.left += 1;
+        rect.right -= 2;
+    }
+    editing_ = index;
+    newItem_ = isNew;
+    editor_ = std::make_unique<CListItemEditor>();
+    std::string text = ItemText(Hwnd(), index);
+    if (!editor_->Create(*this, rect, font_.get(), text.c_str(), isNew ? kNewNameLimit : 0))
+        editor_.reset();
+}
+
+void CSkinListBox::BeginRenameAtPointer() {
+    POINT pt;
+    GetCursorPos(&pt);
+    ScreenToClient(Hwnd(), &pt);
+    int index = ItemAt(pt);
+    if (index >= 0 && !editor_)
+        OpenEditor(index, false);
+}
+
+void CSkinListBox::AddNewItem() {
+    if (editor_)
+        return;
+    int index = AddItem("", 0);
+    if (index >= 0)
+        OpenEditor(index, true);
+}
+
+LRESULT CSkinListBox::OnLButtonDblClk(UINT, POINT pt) {
+    LRESULT result = Default();
+    int index = ItemAt(pt);
+    if (renameEnabled_ && index >= 0 && !editor_)
+        OpenEditor(index, false);
+    return result;
+}
+
+LRESULT CSkinListBox::OnRButtonDown(UINT, POINT) {
+    PostMessageA(GetParent(Hwnd()), kMsgListRightClick, 0, id_);
+    return Default();
+}
+
+void CSkinListBox::FinishEdit(bool commit, const std::string& text) {
+    int index = editing_;
+    editing_ = -1;
+    auto data = static_cast<LPARAM>(SendMessageA(Hwnd(), LB_GETITEMDATA, static_cast<WPARAM>(index), 0));
+    if (commit && !text.empty()) {
+        SendMessageA(Hwnd(), LB_DELETESTRING, static_cast<WPARAM>(index), 0);
+        InsertItem(index, text, data);
+        PostMessageA(GetParent(Hwnd()), newItem_ ? kMsgListItemAdded : kMsgListItemRenamed,
+                     static_cast<WPARAM>(index), id_);
+    } else if (newItem_) {
+        SendMessageA(Hwnd(), LB_DELETESTRING, static_cast<WPARAM>(index), 0);
+    }
+    newItem_ = false;
+    PostMessageA(Hwnd(), kMsgDropEditor, 0, 0);
+    InvalidateRect(Hwnd(), nullptr, TRUE);
+}
+
+LRESULT CSkinListBox::OnMessage(UINT msg, WPARAM, LPARAM) {
+    if (msg == kMsgDropEditor) {
+        editor_.reset();
+        return 0;
+    }
+    return Default();
+}
+
+} // namespace mervik::ui

@@ -1,0 +1,36 @@
+#pragma once
+// The family of small warnings: a skin picture that carries the wording, and
+// OK, cancel and close buttons. Only the buttons end it.
+#include "ui/win32/controls/CSkinButton.h"
+#include "ui/win32/skin/CSkinnedDialog.h"
+
+namespace mervik::ui {
+
+enum class Warning { Click, Reset, MacroSet, NoMouse, DeleteMacro };
+
+class CWarnDlg : public CSkinnedDialog {
+public:
+    explicit CWarnDlg(Warning kind);
+    Warning Kind() const { return kind_; }
+
+    // The skin file of each warning and whether it centres on its owner.
+    static const char* SkinFileOf(Warning kind);
+    static bool CentresOnOwner(Warning kind);
+
+protected:
+    void PlaceControls(const SkinFile& skin, const SharedSkinImages& pictures) override;
+    void OnInitDialog() override;
+    LRESULT OnCommand(WORD code, HWND control) override;
+
+private:
+    enum { kOk, kCancel, kClose, kButtonCount };
+    Warning kind_;
+    CSkinButton buttons_[kButtonCount];
+};
+
+class CNoMouseWarnDlg : public CWarnDlg {
+public:
+    CNoMouseWarnDlg() : CWarnDlg(Warning::NoMouse) {}
+};
+
+} // namespace mervik::ui

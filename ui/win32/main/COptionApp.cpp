@@ -1,0 +1,35 @@
+#include "ui/win32/main/COptionApp.h"
+
+#include <windows.h>
+#include <commctrl.h>
+#include <ole2.h>
+
+#include "settings/FilePaths.h"
+#include "contract/ProgramMessages.h"
+#include "win32/UniqueHandleWin32.h"
+#include "ui/win32/controls/CoolMenuHook.h"
+#include "ui/win32/main/COptionDlg.h"
+#include "ui/win32/main/ProgramWide.h"
+
+namespace mervik::ui {
+
+int COptionApp::Run() {
+    win::UniqueHandle instance(CreateMutexA(nullptr, FALSE, kOptionInstanceMutexName));
+    if (GetLastError() == ERROR_ALREADY_EXISTS)
+        return 0; // the running one stays as it is
+    Program().folder = ProgramFolder();
+
+    INITCOMMONCONTROLSEX controls{sizeof controls, ICC_WIN95_CLASSES};
+    InitCommonControlsEx(&controls);
+    OleInitialize(nullptr);
+    CoolMenuHook::Install();
+    {
+        COptionDlg dialog;
+        dialog.DoModal(nullptr);
+    }
+    CoolMenuHook::Uninstall();
+    OleUninitialize();
+    return 0;
+}
+
+} // namespace mervik::ui

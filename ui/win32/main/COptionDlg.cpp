@@ -1,0 +1,336 @@
+#include "ui/win32/main/COptionDlg.h"
+
+#include <shellapi.h>
+
+#include "macros/MacroFile.h"
+#include "settings/ConfigFile.h"
+#include "settings/FilePaths.h"
+#include "settings/PointerSettings.h"
+#include "settings/ProfileDefaults.h"
+#include "contract/ProgramMessages.h"
+#include "settings/win32/RegistryStoreWin32.h"
+#include "settings/SettingsFiles.h"
+#include "ui/win32/controls/PlaceButton.h"
+#include "ui/win32/dialogs/CWarnDlg.h"
+#include "ui/win32/main/FirstPaintSignal.h"
+#include "ui/win32/main/ProgramWide.h"
+#include "ui/win32/main/ResourceIds.h"
+#include "ui/win32/skin/SkinFolder.h"
+
+namespace mervik::ui {
+namespace {
+
+constexpr UINT_PTR kDeviceCheckTimer = 1;
+constexpr UINT kDeviceCheckDelayMs = 1;
+// Posted from the first paint: what the first look of the window does not need.
+constexpr UINT kMsgFinishStartUp = WM_APP + 1;
+// While waiting for Monitor's answer, how often to check it is still there.
+constexpr UINT_PTR kMonitorWatchTimer = 2;
+constexpr UINT kMonitorWatchMs = 500;
+constexpr char kRegionButtonMask[] = "rgnbutton_mask.bmp";
+constexpr char kMakerWebSite[] = "https://mervik.example/";
+constexpr char kSaveFailedText[] = "The settings could not be written to the profile files.";
+enum ButtonKey { kTab1 = 1, kTab2, kOk, kCancel, kApply, kMinimise, kClose, kWeb, kPageArea };
+
+} // namespace
+
+COptionDlg::COptionDlg()
+    : CSkinnedDialog("skin_main.ini"), working_(std::make_unique<SharedSettingsBlock>()),
+      applied_(std::make_unique<SharedSettingsBlock>()) {
+    CreateImage(*working_);
+    CreateImage(*applied_);
+}
+
+COptionDlg::~COptionDlg() { Destroy(); }
+
+DWORD COptionDlg::WindowStyle() const { return WS_POPUP | WS_SYSMENU | WS_MINIMIZEBOX | WS_CLIPCHILDREN; }
+
+const char* COptionDlg::WindowCaption() const { return kOptionCaption; }
+
+LRESULT COptionDlg::OnCreate() {
+    ProgramWide& program = Program();
+    program.language.Load(program.folder);
+    SetSkinFolder(program.folder + "skins\\");
+    SetUpSkin();
+    CreatePage(page1_);
+    ShowWindow(page1_.Hwnd(), SW_SHOW);
+    currentPage_ = &page1_;
+    currentIndex_ = 0;
+    // The controls, page 2 and the macro list come right after the first
+    // paint. Timers wait behind posted messages, so the device check still
+    // finds them all.
+    SetTimer(Hwnd(), kDeviceCheckTimer, kDeviceCheckDelayMs, nullptr);
+    return 0;
+}
+
+void COptionDlg::PlaceControls(const SkinFile& skin, const SharedSkinImages& pictures) {
+    deferred_.Keep(skin, pictures, kTab1, kWeb);
+    pageRect_ = ToRect(skin.Pos(kPageArea).rect);
+}
+
+void COptionDlg::CreateControls() {
+    deferred_.Create(Hwnd(), [this] {
+        const SharedSkinImages& pictures = deferred_.Pictures();
+        PlaceSkinButton(tabs_[0], Hwnd(), deferred_.Place(kTab1), pictures);
+        PlaceSkinButton(tabs_[1], Hwnd(), deferred_.Place(kTab2), pictures);
+        const std::string mask = SkinFolder() + kRegionButtonMask;
+        CRgnButton* regionButtons[] = {&ok_, &cancel_, &apply_};
+        for (int i = 0; i < 3; ++i) {
+            RECT rect = ToRect(deferred_.Place(kOk + i).rect);
+            if (regionButtons[i]->Create(rect, Hwnd(), mask))
+                regionButtons[i]->SetFaces(ButtonFaces(pictures, rect));
+        }
+        PlaceSkinButton(minimise_, Hwnd(), deferred_.Place(kMinimise), pictures);
+        PlaceSkinButton(close_, Hwnd(), deferred_.Place(kClose), pictures);
+        PlaceSkinButton(web_, Hwnd(), deferred_.Place(kWeb), pictures);
+    });
+    tabs_[currentIndex_].SetPressed(true);
+}
+
+void COptionDlg::CreatePage(CSkinnedPage& page) {
+    page.Create(Hwnd());
+    SetWindowPos(page.Hwnd(), nullptr, pageRect_.left, pageRect_.top, pageRect_.right - pageRect_.left,
+                 pageRect_.bottom - pageRect_.top, SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+// Made before the first paint, the controls (more than a hundred on page 1)
+// would delay the first look of the window by a quarter of a second under
+// Wine; the pictures already show them, and page 2 is hidden until its tab
+// is pressed. Input waits behind posted messages, so no click reaches the
+// window before its controls exist.
+void COptionDlg::FinishStartUp() {
+    if (startUpFinished_)
+        return;
+    startUpFinished_ = true;
+    // Anything of the first look still unpainted is painted now, so the
+    // signal means the window looks complete on the screen.
+    RedrawWindow(Hwnd(), nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
+    SignalFirstPaint();
+    CreateControls();
+    page1_.CreateControls();
+    page1_.Refresh(*working_);
+    macrosReadable_ = LoadMacroList(Program().folder, macros_) == MacroFileRead::Read;
+    CreatePage(page2_);
+    page2_.CreateControls();
+    page2_.Refresh(*working_);
+}
+
+void COptionDlg::OnInitDialog() {
+    HINSTANCE instance = GetModuleHandleA(nullptr);
+    icon_ = LoadIconA(instance, MAKEINTRESOURCEA(kProgramIconId));
+    SendMessageA(Hwnd(), WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon_));
+    SendMessageA(Hwnd(), WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(icon_));
+    Program().mainWindow = Hwnd();
+    SetWindowTextA(Hwnd(), kOptionCaption);
+    LoadSettings();
+    RefreshPages();
+}
+
+void COptionDlg::LoadSettings() {
+    const std::string& folder = Program().folder;
+    CreateImage(*applied_);
+    SharedBlockLink::Attach attach = link_.Open();
+    if (attach == SharedBlockLink::Attach::ViewFailed)
+        MessageBoxA(Hwnd(), "Could not map view of file.", nullptr, MB_OK);
+    Win32RegistryStore registry;
+    if (link_.Attached()) {
+        link_.Read(*applied_);
+    } else {
+        // A profile file that cannot be read already got its defaults; the
+        // others keep what they loaded.
+        LoadAll(*applied_, folder, &registry);
+    }
+    *working_ = *applied_;
+    if (link_.Attached() && working_->ActiveProfile())
+        ReadPointerSettings(*working_->ActiveProfile(), registry);
+}
+
+void COptionDlg::RefreshPages() {
+    page1_.Refresh(*working_);
+    page2_.Refresh(*working_);
+}
+
+void COptionDlg::OnPaint(HDC dc, const PAINTSTRUCT& ps) {
+    if (!painted_) {
+        painted_ = true;
+        PostMessageA(Hwnd(), kMsgFinishStartUp, 0, 0);
+    }
+    if (!IsIconic(Hwnd())) {
+        CSkinnedWindow::OnPaint(dc, ps);
+        return;
+    }
+    RECT client;
+    GetClientRect(Hwnd(), &client);
+    int x = (client.right - GetSystemMetrics(SM_CXICON) + 1) / 2;
+    int y = (client.bottom - GetSystemMetrics(SM_CYICON) + 1) / 2;
+    DrawIcon(dc, x, y, icon_);
+}
+
+void COptionDlg::ShowPage(int index) {
+    tabs_[index].SetPressed(true);
+    tabs_[1 - index].SetPressed(false);
+    currentIndex_ = index;
+    CSkinnedPage* page = index == 0 ? static_cast<CSkinnedPage*>(&page1_) : &page2_;
+    if (page == currentPage_)
+        return;
+    ShowWindow(currentPage_->Hwnd(), SW_HIDE);
+    ShowWindow(page->Hwnd(), SW_SHOW);
+    currentPage_ = page;
+}
+
+LRESULT COptionDlg::OnCommand(WORD, HWND control) {
+    if (!control)
+        return 0;
+    if (control == tabs_[0].Hwnd() || control == tabs_[1].Hwnd()) {
+        ShowPage(control == tabs_[0].Hwnd() ? 0 : 1);
+    } else if (control == ok_.Hwnd()) {
+        Apply();
+        PostMessageA(Hwnd(), WM_CLOSE, 0, 0);
+    } else if (control == apply_.Hwnd()) {
+        Apply();
+    } else if (control == cancel_.Hwnd() || control == close_.Hwnd()) {
+        PostMessageA(Hwnd(), WM_CLOSE, 0, 0);
+    } else if (control == minimise_.Hwnd()) {
+        ShowWindow(Hwnd(), SW_MINIMIZE);
+    } else if (control == web_.Hwnd()) {
+        ShellExecuteA(Hwnd(), "open", kMakerWebSite, nullptr, nullptr, SW_SHOWNORMAL);
+    }
+    return 0;
+}
+
+void COptionDlg::EnableApplyButtons(bool enable) {
+    for (HWND button : {ok_.Hwnd(), apply_.Hwnd()}) {
+        if (!button) // Monitor's message came before the controls were made
+            continue;
+        EnableWindow(button, enable);
+        InvalidateRect(button, nullptr, FALSE);
+        UpdateWindow(button);
+    }
+}
+
+void COptionDlg::SaveMacros() {
+    // A macro file that could not be read is not overwritten with nothing.
+    if (macrosReadable_)
+        SaveMacroList(Program().folder, macros_);
+}
+
+void COptionDlg::Apply() {
+    SetCapture(Hwnd());
+    SetCursor(LoadCursorA(nullptr, reinterpret_cast<LPCSTR>(IDC_WAIT)));
+    EnableApplyButtons(false);
+    Win32RegistryStore registry;
+    bool saved = SaveAll(*working_, Program().folder, &registry);
+    link_.Write(*working_);
+    *applied_ = *working_;
+    monitorWindow_ = FindWindowA(nullptr, kMonitorCaption);
+    if (monitorWindow_)
+        PostMessageA(monitorWindow_, kMsgApplyAllSetting, 0, 0);
+    SaveMacros();
+    if (monitorWindow_)
+        BeginWaiting();
+    else
+        EndWaiting();
+    if (!saved)
+        MessageBoxA(Hwnd(), kSaveFailedText, kOptionCaption, MB_OK | MB_ICONWARNING);
+}
+
+void COptionDlg::BeginWaiting() {
+    waiting_ = true;
+    SetTimer(Hwnd(), kMonitorWatchTimer, kMonitorWatchMs, nullptr);
+}
+
+void COptionDlg::EndWaiting() {
+    waiting_ = false;
+    monitorWindow_ = nullptr;
+    KillTimer(Hwnd(), kMonitorWatchTimer);
+    EnableApplyButtons(true);
+    SetCursor(LoadCursorA(nullptr, reinterpret_cast<LPCSTR>(IDC_ARROW)));
+    if (GetCapture() == Hwnd())
+        ReleaseCapture();
+}
+
+void COptionDlg::CheckDevice() {
+    KillTimer(Hwnd(), kDeviceCheckTimer);
+    // Done already unless no paint came, as for a window started minimised.
+    FinishStartUp();
+    if (ReadDevice(ConfigFilePath(Program().folder)) == 0) {
+        CNoMouseWarnDlg warning;
+        warning.DoModal(Hwnd());
+    }
+}
+
+LRESULT COptionDlg::OnTimer(UINT_PTR id) {
+    if (id == kDeviceCheckTimer)
+        CheckDevice();
+    else if (id == kMonitorWatchTimer && waiting_ && !IsWindow(monitorWindow_))
+        EndWaiting(); // Monitor went away without answering
+    return 0;
+}
+
+LRESULT COptionDlg::OnSysCommand(UINT command) {
+    if (command == SC_MAXIMIZE || command == SC_MINIMIZE)
+        return 0;
+    return Default();
+}
+
+void COptionDlg::TakeBlockFromMonitor() {
+    // Without a fresh block there is nothing newer than the edits on screen.
+    if (!link_.Read(*applied_))
+        return;
+    *working_ = *applied_;
+    RefreshPages();
+}
+
+void COptionDlg::TakeLevelFromMonitor() {
+    if (link_.Read(*applied_)) {
+        const ProfileRecord* from = applied_->ActiveProfile();
+        if (from) {
+            ProfileRecord& to = working_->Profiles[applied_->CurrentProfile];
+            to.Cpi_X = from->Cpi_X;
+            to.PollingRate = from->PollingRate;
+        }
+        page1_.Refresh(*working_);
+    }
+    EnableApplyButtons(true);
+}
+
+LRESULT COptionDlg::OnMessage(UINT msg, WPARAM, LPARAM) {
+    switch (msg) {
+    case kMsgDpiReadBack:
+    case kMsgProfileSwitched:
+        TakeBlockFromMonitor();
+        return 0;
+    case kMsgMouseChangedLevel:
+        TakeLevelFromMonitor();
+        return 0;
+    case kMsgApplyDone:
+        EndWaiting();
+        return 0;
+    case kMsgFinishStartUp:
+        FinishStartUp();
+        return 0;
+    case WM_SETCURSOR:
+        if (waiting_) {
+            SetCursor(LoadCursorA(nullptr, reinterpret_cast<LPCSTR>(IDC_WAIT)));
+            return TRUE;
+        }
+        return Default();
+    default:
+        return Default();
+    }
+}
+
+void COptionDlg::OnDestroy() {
+    KillTimer(Hwnd(), kDeviceCheckTimer);
+    KillTimer(Hwnd(), kMonitorWatchTimer);
+    SaveMacros();
+    page1_.Destroy();
+    page2_.Destroy();
+    link_.Close();
+    CSkinnedWindow::OnDestroy();
+    macros_.Clear();
+    Program().language.Unload();
+    Program().mainWindow = nullptr;
+}
+
+} // namespace mervik::ui

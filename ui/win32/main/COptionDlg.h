@@ -1,0 +1,81 @@
+#pragma once
+// Option's main window: the two pages, the row of skinned buttons, and the
+// two copies of the settings (the one being edited and the one last
+// exchanged with Monitor).
+#include <memory>
+
+#include "macros/MacroList.h"
+#include "settings/SharedSettingsBlock.h"
+#include "ui/win32/controls/CRgnButton.h"
+#include "ui/win32/controls/CSkinButton.h"
+#include "ui/win32/controls/DeferredControls.h"
+#include "ui/win32/main/SharedBlockLink.h"
+#include "ui/win32/pages/CAdvanceSettingPage.h"
+#include "ui/win32/pages/CButtonPage.h"
+#include "ui/win32/skin/CSkinnedDialog.h"
+
+namespace mervik::ui {
+
+class COptionDlg : public CSkinnedDialog {
+public:
+    COptionDlg();
+    ~COptionDlg() override;
+
+    SharedSettingsBlock& Working() { return *working_; }
+    MacroList& Macros() { return macros_; }
+    void Apply();
+    void ShowPage(int index);
+    void RefreshPages();
+
+protected:
+    DWORD WindowStyle() const override;
+    DWORD WindowExStyle() const override { return WS_EX_APPWINDOW; }
+    const char* WindowCaption() const override;
+    LRESULT OnCreate() override;
+    void OnInitDialog() override;
+    void PlaceControls(const SkinFile& skin, const SharedSkinImages& pictures) override;
+    void DrawOverBackground(HDC dc) override { deferred_.DrawPressed(dc); }
+    void OnPaint(HDC dc, const PAINTSTRUCT& ps) override;
+    LRESULT OnCommand(WORD code, HWND control) override;
+    LRESULT OnTimer(UINT_PTR id) override;
+    LRESULT OnSysCommand(UINT command) override;
+    LRESULT OnMessage(UINT msg, WPARAM wp, LPARAM lp) override;
+    void OnDestroy() override;
+
+private:
+    void CreateControls();
+    void CreatePage(CSkinnedPage& page);
+    void FinishStartUp();
+    void LoadSettings();
+    void CheckDevice();
+    void BeginWaiting();
+    void EndWaiting();
+    void EnableApplyButtons(bool enable);
+    void TakeBlockFromMonitor();
+    void TakeLevelFromMonitor();
+    void SaveMacros();
+
+    HICON icon_ = nullptr;
+    DeferredControls deferred_;
+    CSkinButton tabs_[2];
+    CRgnButton ok_, cancel_, apply_;
+    CSkinButton minimise_, close_, web_;
+    RECT pageRect_{};
+    CButtonPage page1_;
+    CAdvanceSettingPage page2_;
+    CSkinnedPage* currentPage_ = nullptr;
+    int currentIndex_ = 0;
+
+    SharedBlockLink link_;
+    std::unique_ptr<SharedSettingsBlock> working_;
+    std::unique_ptr<SharedSettingsBlock> applied_;
+    MacroList macros_;
+    // Until the list is read, closing must not write an empty one over it.
+    bool macrosReadable_ = false;
+    bool painted_ = false;
+    bool startUpFinished_ = false;
+    bool waiting_ = false;
+    HWND monitorWindow_ = nullptr;
+};
+
+} // namespace mervik::ui

@@ -1,0 +1,20 @@
+#pragma once
+// The few values every part of Option reaches: the program folder, the main
+// window and the texts.
+#include <windows.h>
+
+#include <string>
+
+#include "ui/win32/main/Language.h"
+
+namespace mervik::ui {
+
+struct ProgramWide {
+    std::string folder; // with its trailing backslash
+    HWND mainWindow = nullptr;
+    Language language;
+};
+
+ProgramWide& Program();
+
+} // namespace mervik::ui

@@ -1,0 +1,43 @@
+#include "ui/win32/pages/CSkinnedPage.h"
+
+#include "ui/win32/controls/PlaceButton.h"
+
+namespace mervik::ui {
+namespace {
+constexpr char kPageClass[] = "Mervik Page";
+} // namespace
+
+bool CSkinnedPage::Create(HWND parent) {
+    if (!RegisterWindowClass(kPageClass, CS_DBLCLKS, nullptr))
+        return false;
+    return CWindow::Create(WS_EX_CONTROLPARENT, kPageClass, name_, WS_CHILD | WS_CLIPCHILDREN, RECT{0, 0, 0, 0},
+                           parent);
+}
+
+LRESULT CSkinnedPage::OnCreate() {
+    SetUpSkin();
+    return 0;
+}
+
+void CSkinnedPage::PlaceControls(const SkinFile& skin, const SharedSkinImages& pictures) {
+    deferred_.Keep(skin, pictures, 1, controlCount_);
+}
+
+void CSkinnedPage::CreateControls() {
+    if (!Hwnd())
+        return;
+    deferred_.Create(Hwnd(), [this] {
+        for (int key = 1; key <= controlCount_; ++key) {
+            auto button = std::make_unique<CSkinButton>();
+            if (PlaceSkinButton(*button, Hwnd(), deferred_.Place(key), deferred_.Pictures()))
+                controls_.push_back(std::move(button));
+        }
+    });
+}
+
+void CSkinnedPage::Refresh(const SharedSettingsBlock& settings) {
+    if (HasControls())
+        ShowSettings(settings);
+}
+
+} // namespace mervik::ui

@@ -1,0 +1,73 @@
+#include "ui/win32/skin/CSkinnedDialog.h"
+
+namespace mervik::ui {
+namespace {
+constexpr char kDialogClass[] = "Mervik Skinned Dialog";
+} // namespace
+
+bool SwallowsDialogKey(HWND dialog, const MSG& msg) {
+    if (msg.message != WM_KEYDOWN || (msg.wParam != VK_RETURN && msg.wParam != VK_ESCAPE))
+        return false;
+    if (msg.hwnd != dialog && !IsChild(dialog, msg.hwnd))
+        return false;
+    LRESULT wants = SendMessageA(msg.hwnd, WM_GETDLGCODE, msg.wParam, reinterpret_cast<LPARAM>(&msg));
+    return (wants & (DLGC_WANTALLKEYS | DLGC_WANTMESSAGE)) == 0;
+}
+
+LRESULT CSkinnedDialog::OnCreate() {
+    SetUpSkin();
+    return 0;
+}
+
+void CSkinnedDialog::CentreOnOwner() {
+    HWND owner = GetWindow(Hwnd(), GW_OWNER);
+    RECT area, self;
+    if (!owner || !GetWindowRect(owner, &area))
+        SystemParametersInfoA(SPI_GETWORKAREA, 0, &area, 0);
+    GetWindowRect(Hwnd(), &self);
+    int x = area.left + ((area.right - area.left) - (self.right - self.left)) / 2;
+    int y = area.top + ((area.bottom - area.top) - (self.bottom - self.top)) / 2;
+    SetWindowPos(Hwnd(), nullptr, x, y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+void CSkinnedDialog::EndDialog(INT_PTR result) {
+    result_ = result;
+    running_ = false;
+    PostMessageA(Hwnd(), WM_NULL, 0, 0); // wake the loop
+}
+
+INT_PTR CSkinnedDialog::DoModal(HWND owner) {
+    if (!RegisterWindowClass(kDialogClass, CS_DBLCLKS, nullptr))
+        return IDCANCEL;
+    if (!Create(WindowExStyle(), kDialogClass, WindowCaption(), WindowStyle(), RECT{0, 0, 0, 0}, owner))
+        return IDCANCEL;
+    running_ = true;
+    OnInitDialog();
+    bool ownerWasEnabled = owner && IsWindowEnabled(owner);
+    if (ownerWasEnabled)
+        EnableWindow(owner, FALSE);
+    ShowWindow(Hwnd(), SW_SHOW);
+    UpdateWindow(Hwnd());
+
+    MSG msg;
+    while (running_ && Hwnd()) {
+        BOOL got = GetMessageA(&msg, nullptr, 0, 0);
+        if (got <= 0) {
+            PostQuitMessage(static_cast<int>(msg.wParam));
+            break;
+        }
+        if (SwallowsDialogKey(Hwnd(), msg))
+            continue;
+        TranslateMessage(&msg);
+        DispatchMessageA(&msg);
+    }
+    running_ = false;
+    if (ownerWasEnabled) {
+        EnableWindow(owner, TRUE);
+        SetActiveWindow(owner);
+    }
+    Destroy();
+    return result_;
+}
+
+} // namespace mervik::ui

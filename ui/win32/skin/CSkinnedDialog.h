@@ -1,0 +1,35 @@
+#pragma once
+// A skinned window run modally: the owner is disabled while it runs, and
+// Enter and Escape never end it; only its own buttons do.
+#include "ui/win32/skin/CSkinnedWindow.h"
+
+namespace mervik::ui {
+
+class CSkinnedDialog : public CSkinnedWindow {
+public:
+    using CSkinnedWindow::CSkinnedWindow;
+
+    // Creates, shows and runs the dialog until EndDialog; its result.
+    INT_PTR DoModal(HWND owner);
+    void EndDialog(INT_PTR result);
+    bool Running() const { return running_; }
+
+protected:
+    // After the window and its controls exist, before it is shown.
+    virtual void OnInitDialog() {}
+    virtual DWORD WindowStyle() const { return WS_POPUP | WS_CLIPCHILDREN; }
+    virtual DWORD WindowExStyle() const { return 0; }
+    virtual const char* WindowCaption() const { return ""; }
+    LRESULT OnCreate() override;
+    void CentreOnOwner();
+
+private:
+    bool running_ = false;
+    INT_PTR result_ = IDCANCEL;
+};
+
+// True for a key-down of Enter or Escape meant for `dialog` or one of its
+// children that does not ask for such keys itself (an in-place editor does).
+bool SwallowsDialogKey(HWND dialog, const MSG& msg);
+
+} // namespace mervik::ui

@@ -1,0 +1,46 @@
+#pragma once
+// A window that takes its whole look from a skin: shape from the mask,
+// background from the Normal picture, controls at their BUTTONPOS places with
+// their faces in the four state pictures. It paints double-buffered and can be
+// dragged by any point.
+#include <string>
+
+#include "ui/win32/controls/Window.h"
+#include "ui/win32/skin/SkinImages.h"
+
+namespace mervik::ui {
+
+class CSkinnedWindow : public CWindow {
+public:
+    explicit CSkinnedWindow(std::string skinFile) : skinFile_(std::move(skinFile)) {}
+
+    const std::string& SkinFileName() const { return skinFile_; }
+    SIZE SkinSize() const { return BitmapSize(Background()); }
+
+protected:
+    // Reads the skin, sizes the window, places the controls and cuts the
+    // shape. Top-level windows go to the screen's top-left corner.
+    bool SetUpSkin();
+    // Creates the window's controls, which share `pictures` for their faces.
+    virtual void PlaceControls(const SkinFile&, const SharedSkinImages& /*pictures*/) {}
+    // Text some windows draw over their background, into the off-screen picture.
+    virtual void DrawOverBackground(HDC) {}
+    // Who is dragged by a press on the background.
+    virtual HWND DragTarget() const { return Hwnd(); }
+    HBITMAP Background() const { return pictures_ ? pictures_->normal.get() : nullptr; }
+
+    bool PaintsItself() const override { return true; }
+    void OnPaint(HDC dc, const PAINTSTRUCT& ps) override;
+    LRESULT OnEraseBkgnd(HDC) override { return 1; }
+    LRESULT OnLButtonDown(UINT, POINT pt) override;
+    void OnDestroy() override;
+
+private:
+    void FitTo(SIZE size);
+
+    std::string skinFile_;
+    Bitmap mask_;
+    SharedSkinImages pictures_;
+};
+
+} // namespace mervik::ui

@@ -1,0 +1,40 @@
+#include "ui/win32/skin/SkinImages.h"
+
+#include <algorithm>
+
+#include "settings/FileAccess.h"
+#include "ui/win32/skin/PictureLoader.h"
+#include "ui/win32/skin/SkinFolder.h"
+
+namespace mervik::ui {
+namespace {
+constexpr size_t kValueMaxChars = 2047;
+constexpr char kScreenSection[] = "SCREEN"; // one skin spells it "Screen"; names ignore case
+constexpr char kButtonSection[] = "BUTTONPOS";
+} // namespace
+
+SkinFile::SkinFile(const std::string& name) : ini_(ReadWholeFile(SkinFolder() + name).bytes) {}
+
+std::string SkinFile::Read(const char* section, const std::string& key) const {
+    std::string value = ini_.ReadText(section, key, "");
+    value.resize(std::min(value.size(), kValueMaxChars));
+    return value;
+}
+
+SkinImages SkinFile::LoadImages() const {
+    auto picture = [&](const char* key) {
+        std::string file = Read(kScreenSection, key);
+        return file.empty() ? Bitmap() : LoadPicture(SkinFolder() + file);
+    };
+    SkinImages images;
+    images.mask = picture("Mask");
+    images.normal = picture("Normal");
+    images.over = picture("Over");
+    images.down = picture("Down");
+    images.disable = picture("Disable");
+    return images;
+}
+
+ButtonPos SkinFile::Pos(int key) const { return ParseButtonPos(Read(kButtonSection, std::to_string(key))); }
+
+} // namespace mervik::ui

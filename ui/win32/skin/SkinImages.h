@@ -1,0 +1,40 @@
+#pragma once
+// One window's skin: its INI file in the skin folder, read once when the
+// window is set up (a window reads a hundred keys), and the pictures it names.
+#include <memory>
+#include <string>
+
+#include "settings/IniDocument.h"
+#include "ui/core/ButtonPos.h"
+#include "win32/Gdi.h"
+
+namespace mervik::ui {
+
+struct SkinImages {
+    Bitmap mask;
+    Bitmap normal;
+    Bitmap over;
+    Bitmap down;
+    Bitmap disable;
+};
+
+// A window's pictures, shared by the window (its background) and its
+// controls (their faces); they go when the last of them does.
+using SharedSkinImages = std::shared_ptr<const SkinImages>;
+
+class SkinFile {
+public:
+    // `name` is relative to the skin folder, e.g. "skin_main.ini".
+    explicit SkinFile(const std::string& name);
+
+    // The SCREEN section's five pictures; any that cannot be read stay empty.
+    SkinImages LoadImages() const;
+    // BUTTONPOS key `key`; a missing key gives an empty rectangle.
+    ButtonPos Pos(int key) const;
+
+private:
+    std::string Read(const char* section, const std::string& key) const;
+    IniDocument ini_;
+};
+
+} // namespace mervik::ui

@@ -1,0 +1,54 @@
+#include "win32/SharedBlockViewWin32.h"
+
+#include <cstring>
+
+namespace mervik::win {
+
+bool SharedBlockView::Map(UniqueHandle mapping, DWORD access) {
+    Unmap();
+    if (!mapping)
+        return false;
+    view_ = MapViewOfFile(mapping.Get(), access, 0, 0, sizeof(SharedSettingsBlock));
+    if (view_)
+        mapping_ = std::move(mapping);
+    return view_ != nullptr;
+}
+
+bool SharedBlockView::Lock() const {
+    if (!mutex_)
+        return false;
+    const DWORD wait = WaitForSingleObject(mutex_.Get(), INFINITE);
+    // A peer that died holding the mutex left a whole block (copies are single
+    // memcpy calls); refusing would strand this program.
+    return wait == WAIT_OBJECT_0 || wait == WAIT_ABANDONED;
+}
+
+bool SharedBlockView::Read(SharedSettingsBlock& into) const {
+    if (!view_ || !Lock())
+        return false;
+    std::memcpy(&into, view_, sizeof into);
+    ReleaseMutex(mutex_.Get());
+    return true;
+}
+
+bool SharedBlockView::Write(const SharedSettingsBlock& from) {
+    if (!view_ || !Lock())
+        return false;
+    std::memcpy(view_, &from, sizeof from);
+    ReleaseMutex(mutex_.Get());
+    return true;
+}
+
+void SharedBlockView::Unmap() {
+    if (view_)
+        UnmapViewOfFile(view_);
+    view_ = nullptr;
+    mapping_.Reset();
+}
+
+void SharedBlockView::Close() {
+    Unmap();
+    mutex_.Reset();
+}
+
+} // namespace mervik::win

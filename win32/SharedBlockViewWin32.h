@@ -1,0 +1,43 @@
+#pragma once
+// The shared settings block as both programs use it: a view of the whole named
+// mapping and the named mutex that guards it. Blocks are only ever copied
+// whole, and only while holding the mutex; who creates or opens the objects is
+// the program's business.
+#include <windows.h>
+
+#include "settings/SharedSettingsBlock.h"
+#include "win32/UniqueHandleWin32.h"
+
+namespace mervik::win {
+
+class SharedBlockView {
+public:
+    SharedBlockView() = default;
+    ~SharedBlockView() { Close(); }
+    SharedBlockView(const SharedBlockView&) = delete;
+    SharedBlockView& operator=(const SharedBlockView&) = delete;
+
+    void SetMutex(UniqueHandle mutex) { mutex_ = std::move(mutex); }
+    // Maps a view of the whole block with `access`; false, and the mapping
+    // dropped, when there is no mapping or the view cannot be made.
+    bool Map(UniqueHandle mapping, DWORD access);
+    bool Mapped() const { return view_ != nullptr; }
+
+    // Whole-block copies; false, and nothing copied, without a view or when
+    // the mutex cannot be taken.
+    bool Read(SharedSettingsBlock& into) const;
+    bool Write(const SharedSettingsBlock& from);
+
+    // Unmaps the view and closes the mapping and the mutex.
+    void Close();
+
+private:
+    bool Lock() const;
+    void Unmap();
+
+    UniqueHandle mutex_;
+    UniqueHandle mapping_;
+    void* view_ = nullptr;
+};
+
+} // namespace mervik::win
