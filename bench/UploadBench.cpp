@@ -7,10 +7,10 @@
 #include <chrono>
 #include <cstring>
 
-#include "hiddriver/sim/SimulatedMouse.h"
-#include "protocol/PlanText.h"
 #include "device/ReportEncoder.h"
 #include "device/UploadExecutor.h"
+#include "hiddriver/sim/SimulatedMouse.h"
+#include "protocol/PlanText.h"
 #include "settings/FunctionCodes.h"
 #include "tests/support/ProfileFixture.h"
 #include "tests/support/SimulatedMouseLink.h"

@@ -33,7 +33,8 @@ Lighting LightingOf(const ProfileRecord& p) {
 } // namespace
 
 FeatureReport ReportIntervalReport(const ProfileRecord& profile) {
-    return MakeFeatureReport(wire::kCmdReportInterval, {wire::ReportIntervalMs(profile.PollingRate)});
+    return MakeFeatureReport(wire::kCmdReportInterval,
+                             {wire::ReportIntervalMs(profile.PollingRate)});
 }
 
 FeatureReport FixedReport() {

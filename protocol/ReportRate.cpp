@@ -16,7 +16,9 @@ constexpr int32_t kDefaultPollingRate = 2;
 
 } // namespace
 
-std::span<const ReportRate> ReportRates() { return kReportRates; }
+std::span<const ReportRate> ReportRates() {
+    return kReportRates;
+}
 
 std::optional<ReportRate> RateOfPollingRate(int32_t pollingRate) {
     for (const ReportRate& rate : kReportRates)

@@ -9,9 +9,9 @@
 namespace mervik::wire {
 
 struct ReportRate {
-    int32_t pollingRate;   // the profile's PollingRate
-    int reportsPerSecond;  // what the user is shown
-    uint8_t intervalMs;    // what the mouse is sent and announces
+    int32_t pollingRate;  // the profile's PollingRate
+    int reportsPerSecond; // what the user is shown
+    uint8_t intervalMs;   // what the mouse is sent and announces
 };
 
 // In the order of the mouse's own rate button: 125, 250, 500, 1000 a second.

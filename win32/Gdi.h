@@ -78,7 +78,8 @@ private:
 // Selects an object into a DC for the guard's lifetime.
 class SelectGuard {
 public:
-    SelectGuard(HDC dc, HGDIOBJ object) : dc_(dc), old_(object ? SelectObject(dc, object) : nullptr) {}
+    SelectGuard(HDC dc, HGDIOBJ object)
+        : dc_(dc), old_(object ? SelectObject(dc, object) : nullptr) {}
     ~SelectGuard() {
         if (old_)
             SelectObject(dc_, old_);

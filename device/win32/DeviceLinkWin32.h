@@ -5,8 +5,8 @@
 
 #include <string>
 
-#include "hiddriver/HidDriverApi.h"
 #include "device/DeviceLink.h"
+#include "hiddriver/HidDriverApi.h"
 
 namespace mervik {
 

@@ -12,8 +12,8 @@ namespace mervik::sim {
 namespace {
 
 // A stand-in answer to the level read whose bytes make no sense.
-constexpr FeatureReport kGarbageAnswer = {wire::kCmdReadActiveDpiLevel, 0xEE, 0x5A, 0xC3,
-                                          0x00, 0xFF, 0x11, 0x00};
+constexpr FeatureReport kGarbageAnswer = {
+    wire::kCmdReadActiveDpiLevel, 0xEE, 0x5A, 0xC3, 0x00, 0xFF, 0x11, 0x00};
 
 } // namespace
 
@@ -85,8 +85,8 @@ bool SimulatedMouse::SetFeature(std::span<const uint8_t> report) {
         Malformed(entry, "blocks of the previous announcement missing");
         pending_.reset();
     }
-    TakeReport(entry, std::span<const uint8_t, wire::kFeatureReportSize>(
-                          report.data(), wire::kFeatureReportSize));
+    TakeReport(entry, std::span<const uint8_t, wire::kFeatureReportSize>(report.data(),
+                                                                         wire::kFeatureReportSize));
     return true;
 }
 
@@ -114,12 +114,10 @@ void SimulatedMouse::TakeReport(LogEntry& entry,
         memory_.lighting = {p1, p2, r[3]};
         break;
     case wire::kCmdColours:
-        Expect(r[0], memory_.colours.data(), wire::kColourBlockSize,
-               wire::kBlocksPerAnnouncement);
+        Expect(r[0], memory_.colours.data(), wire::kColourBlockSize, wire::kBlocksPerAnnouncement);
         break;
     case wire::kCmdDpiLevels:
-        Expect(r[0], memory_.dpiLevels.data(), wire::kDpiBlockSize,
-               wire::kBlocksPerAnnouncement);
+        Expect(r[0], memory_.dpiLevels.data(), wire::kDpiBlockSize, wire::kBlocksPerAnnouncement);
         break;
     case wire::kCmdActiveDpiLevel:
         if (p1 < 1 || p1 > wire::kDpiLevelCount)
@@ -138,8 +136,7 @@ void SimulatedMouse::TakeReport(LogEntry& entry,
         if (p1 < 1 || p1 > wire::kBankCount || p2 != wire::kSequenceBankLengthParam)
             Malformed(entry, "sequence bank " + std::to_string(p1));
         else
-            Expect(r[0], memory_.banks[p1 - 1].data(), wire::kMapBlockSize,
-                   wire::kBlocksPerBank);
+            Expect(r[0], memory_.banks[p1 - 1].data(), wire::kMapBlockSize, wire::kBlocksPerBank);
         break;
     case wire::kCmdReadActiveDpiLevel:
         break; // the answer comes with GetFeature

@@ -1,7 +1,7 @@
 #include "hiddriver/win32/DeviceNotifier.h"
 
-#include "hiddriver/win32/HidSdk.h"
 #include <dbt.h>
+#include "hiddriver/win32/HidSdk.h"
 
 #include <algorithm>
 #include <cctype>

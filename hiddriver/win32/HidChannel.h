@@ -13,8 +13,8 @@
 #include <span>
 #include <vector>
 
-#include "win32/UniqueHandleWin32.h"
 #include "hiddriver/win32/HidInterfaces.h"
+#include "win32/UniqueHandleWin32.h"
 
 namespace mervik::hid {
 

@@ -2,8 +2,8 @@
 
 #include <windows.h>
 
-#include "hiddriver/win32/HidSdk.h"
 #include <setupapi.h>
+#include "hiddriver/win32/HidSdk.h"
 
 #include <algorithm>
 #include <cctype>

@@ -17,9 +17,9 @@
 #include <optional>
 #include <span>
 
-#include "hiddriver/win32/LibraryThread.h"
 #include "hiddriver/win32/DeviceNotifier.h"
 #include "hiddriver/win32/HidChannel.h"
+#include "hiddriver/win32/LibraryThread.h"
 
 namespace mervik::hid {
 

@@ -2,23 +2,23 @@
 
 #include <chrono>
 
+#include "contract/ProgramMessages.h"
+#include "device/DpiReadBack.h"
+#include "device/ReportEncoder.h"
+#include "device/SettingsReports.h"
+#include "device/UploadExecutor.h"
 #include "protocol/DeviceMessages.h"
 #include "protocol/ReportRate.h"
 #include "service/core/DeviceNotices.h"
-#include "device/DpiReadBack.h"
 #include "service/core/ForegroundMatch.h"
 #include "service/core/MonitorConstants.h"
 #include "service/core/NoticeText.h"
 #include "service/core/PointerApply.h"
-#include "device/ReportEncoder.h"
-#include "device/SettingsReports.h"
-#include "device/UploadExecutor.h"
 #include "settings/ConfigFile.h"
 #include "settings/FilePaths.h"
 #include "settings/IniFile.h"
 #include "settings/PointerSettings.h"
 #include "settings/ProfileDefaults.h"
-#include "contract/ProgramMessages.h"
 #include "settings/SettingsFiles.h"
 #include "settings/SettingsKeys.h"
 
@@ -31,7 +31,6 @@ namespace {
 constexpr int kLastDpiLevel = 6;
 constexpr int kLastReportInterval = 8;
 constexpr int kOsdFlagOn = 1;
-
 
 } // namespace
 

@@ -5,8 +5,8 @@
 
 #include <memory>
 
-#include "win32/UniqueHandleWin32.h"
 #include "service/win32/CMonitorWnd.h"
+#include "win32/UniqueHandleWin32.h"
 
 namespace mervik {
 

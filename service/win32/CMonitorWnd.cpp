@@ -5,10 +5,10 @@
 
 #include <span>
 
+#include "contract/ProgramMessages.h"
 #include "protocol/DeviceMessages.h"
 #include "service/core/MonitorConstants.h"
 #include "settings/FilePaths.h"
-#include "contract/ProgramMessages.h"
 
 namespace mervik {
 

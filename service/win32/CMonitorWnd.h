@@ -8,11 +8,11 @@
 #include <string>
 
 #include "device/Clock.h"
-#include "service/win32/DebugTraceWin32.h"
 #include "device/DeviceConnection.h"
 #include "device/win32/DeviceLinkWin32.h"
-#include "service/win32/LanguageModule.h"
 #include "service/core/MonitorCore.h"
+#include "service/win32/DebugTraceWin32.h"
+#include "service/win32/LanguageModule.h"
 #include "service/win32/PointerSystemWin32.h"
 #include "service/win32/ProcessListerWin32.h"
 #include "service/win32/ProgramLauncherWin32.h"

@@ -4,8 +4,8 @@
 // the end.
 #include <windows.h>
 
-#include "win32/SharedBlockViewWin32.h"
 #include "service/core/MonitorPorts.h"
+#include "win32/SharedBlockViewWin32.h"
 
 namespace mervik {
 

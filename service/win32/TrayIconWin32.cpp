@@ -19,7 +19,8 @@ template <size_t N> void CopyCut(char (&field)[N], std::string_view text, size_t
 // for the file (which may be a generic one) when it has none.
 HICON SmallIconOf(const std::string& exePath) {
     HICON small = nullptr;
-    if (ExtractIconExA(exePath.c_str(), 0, nullptr, &small, 1) > 0 && small) return small;
+    if (ExtractIconExA(exePath.c_str(), 0, nullptr, &small, 1) > 0 && small)
+        return small;
     SHFILEINFOA info{};
     if (!SHGetFileInfoA(exePath.c_str(), 0, &info, sizeof info, SHGFI_ICON | SHGFI_SMALLICON))
         return nullptr;

@@ -3,8 +3,8 @@
 #include <sstream>
 #include <vector>
 
-#include "protocol/PlanText.h"
 #include "device/ReportEncoder.h"
+#include "protocol/PlanText.h"
 #include "settings/FunctionCodes.h"
 #include "tests/support/ProfileFixture.h"
 

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
-#include "protocol/PlanText.h"
 #include "device/SettingsReports.h"
+#include "protocol/PlanText.h"
 #include "protocol/ReportRate.h"
 #include "tests/support/ProfileFixture.h"
 

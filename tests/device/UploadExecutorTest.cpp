@@ -3,9 +3,9 @@
 #include <thread>
 
 #include "device/DpiReadBack.h"
-#include "protocol/PlanText.h"
 #include "device/ReportEncoder.h"
 #include "device/UploadExecutor.h"
+#include "protocol/PlanText.h"
 #include "settings/FunctionCodes.h"
 #include "tests/support/FakeDeviceLink.h"
 #include "tests/support/ProfileFixture.h"

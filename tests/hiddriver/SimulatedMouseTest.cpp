@@ -2,12 +2,12 @@
 
 #include <cstring>
 
-#include "hiddriver/sim/SimControl.h"
 #include "device/DpiReadBack.h"
-#include "protocol/PlanText.h"
 #include "device/ReportEncoder.h"
 #include "device/SettingsReports.h"
 #include "device/UploadExecutor.h"
+#include "hiddriver/sim/SimControl.h"
+#include "protocol/PlanText.h"
 #include "settings/FunctionCodes.h"
 #include "tests/support/FakeClock.h"
 #include "tests/support/ProfileFixture.h"

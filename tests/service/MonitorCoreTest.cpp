@@ -2,13 +2,13 @@
 
 #include <algorithm>
 
+#include "contract/ProgramMessages.h"
 #include "protocol/DeviceMessages.h"
 #include "service/core/DeviceNotices.h"
 #include "service/core/NoticeText.h"
 #include "settings/ConfigFile.h"
 #include "settings/FilePaths.h"
 #include "settings/IniFile.h"
-#include "contract/ProgramMessages.h"
 #include "settings/SettingsKeys.h"
 #include "settings/TextField.h"
 #include "tests/service/MonitorHarness.h"

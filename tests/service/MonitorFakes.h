@@ -13,9 +13,9 @@
 #include <type_traits>
 #include <vector>
 
-#include "hiddriver/sim/SimulatedMouse.h"
 #include "device/Clock.h"
 #include "device/DeviceLink.h"
+#include "hiddriver/sim/SimulatedMouse.h"
 #include "service/core/MonitorPorts.h"
 
 namespace mervik::testing {

@@ -3,8 +3,8 @@
 // native stand-in for the simulated hiddriver.dll.
 #include <vector>
 
-#include "hiddriver/sim/SimulatedMouse.h"
 #include "device/DeviceLink.h"
+#include "hiddriver/sim/SimulatedMouse.h"
 
 namespace mervik::testing {
 

@@ -4,8 +4,8 @@
 #include <cstdlib>
 #include <string>
 
-#include "hiddriver/sim/win32/ControlPipeClient.h"
 #include "hiddriver/sim/ControlPipeName.h"
+#include "hiddriver/sim/win32/ControlPipeClient.h"
 #include "tools/mousesim/FindProcess.h"
 
 namespace {

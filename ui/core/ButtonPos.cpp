@@ -41,7 +41,9 @@ void ReadGeometry(std::string_view fields, int (&numbers)[4]) {
     }
 }
 
-std::string Cut(std::string_view text, size_t max) { return std::string(text.substr(0, max)); }
+std::string Cut(std::string_view text, size_t max) {
+    return std::string(text.substr(0, max));
+}
 
 } // namespace
 

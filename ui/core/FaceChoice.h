@@ -6,8 +6,8 @@ namespace mervik::ui {
 enum class Face { Normal, Over, Down, Disable };
 
 struct ButtonState {
-    bool toggle = false;   // a click flips `pressed`
-    bool pressed = false;  // also called checked
+    bool toggle = false;  // a click flips `pressed`
+    bool pressed = false; // also called checked
     bool hover = false;
     bool clicking = false; // the system reports the button as being pushed
     bool disabled = false;

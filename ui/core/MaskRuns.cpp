@@ -5,7 +5,9 @@
 namespace mervik::ui {
 namespace {
 
-bool IsWhite(uint32_t pixel) { return (pixel & 0x00FFFFFFu) == 0x00FFFFFFu; }
+bool IsWhite(uint32_t pixel) {
+    return (pixel & 0x00FFFFFFu) == 0x00FFFFFFu;
+}
 
 void AppendRowRuns(const uint32_t* row, int width, int y, std::vector<PixelRect>& runs) {
     int x = 0;
@@ -24,10 +26,12 @@ void AppendRowRuns(const uint32_t* row, int width, int y, std::vector<PixelRect>
 
 std::vector<PixelRect> ExtractMaskRuns(std::span<const uint32_t> pixels, int width, int height) {
     std::vector<PixelRect> runs;
-    if (width <= 0 || height <= 0 || pixels.size() / static_cast<size_t>(width) < static_cast<size_t>(height))
+    if (width <= 0 || height <= 0 ||
+        pixels.size() / static_cast<size_t>(width) < static_cast<size_t>(height))
         return runs;
     for (int y = 0; y < height; ++y)
-        AppendRowRuns(pixels.data() + static_cast<size_t>(y) * static_cast<size_t>(width), width, y, runs);
+        AppendRowRuns(pixels.data() + static_cast<size_t>(y) * static_cast<size_t>(width), width, y,
+                      runs);
     return runs;
 }
 

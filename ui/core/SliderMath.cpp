@@ -17,7 +17,8 @@ int Quantise(const SliderRange& range, double value) {
 int ValueAt(const SliderRange& range, int offset, int span) {
     if (span <= 0)
         return range.minimum;
-    double value = static_cast<double>(offset) * (range.maximum - range.minimum) / span + range.minimum;
+    double value =
+        static_cast<double>(offset) * (range.maximum - range.minimum) / span + range.minimum;
     return Quantise(range, value);
 }
 

@@ -9,9 +9,9 @@
 #include <span>
 
 #include "hiddriver/sim/ControlPipeName.h"
-#include "hiddriver/sim/win32/ControlPipeServer.h"
 #include "hiddriver/sim/SimControl.h"
 #include "hiddriver/sim/SimulatedMouse.h"
+#include "hiddriver/sim/win32/ControlPipeServer.h"
 #include "protocol/DeviceIds.h"
 
 namespace mervik::sim {

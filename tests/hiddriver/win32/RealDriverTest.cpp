@@ -1,11 +1,11 @@
 #include <gtest/gtest.h>
 
-#include "hiddriver/HidDriverApi.h"
 #include "device/DeviceConnection.h"
-#include "device/win32/DeviceLinkWin32.h"
 #include "device/DpiReadBack.h"
 #include "device/ReportEncoder.h"
 #include "device/UploadExecutor.h"
+#include "device/win32/DeviceLinkWin32.h"
+#include "hiddriver/HidDriverApi.h"
 #include "tests/hiddriver/win32/WinTestSupport.h"
 #include "tests/support/ProfileFixture.h"
 

@@ -3,15 +3,15 @@
 // the on-screen display.
 #include <gtest/gtest.h>
 
+#include "contract/ProgramMessages.h"
+#include "protocol/ReportRate.h"
 #include "service/core/MonitorConstants.h"
 #include "settings/ConfigFile.h"
 #include "settings/FilePaths.h"
 #include "settings/IniFile.h"
-#include "contract/ProgramMessages.h"
-#include "protocol/ReportRate.h"
-#include "settings/win32/RegistryStoreWin32.h"
 #include "settings/SettingsKeys.h"
 #include "settings/TextField.h"
+#include "settings/win32/RegistryStoreWin32.h"
 #include "tests/service/win32/MonitorUnderTest.h"
 #include "tests/service/win32/StandInWindows.h"
 

@@ -6,12 +6,12 @@
 #include <cstring>
 #include <sstream>
 
-#include "hiddriver/sim/win32/ControlPipeClient.h"
+#include "contract/ProgramMessages.h"
 #include "hiddriver/sim/ControlPipeName.h"
+#include "hiddriver/sim/win32/ControlPipeClient.h"
 #include "service/core/MonitorConstants.h"
 #include "settings/FilePaths.h"
 #include "settings/ProfileDefaults.h"
-#include "contract/ProgramMessages.h"
 #include "settings/SettingsFiles.h"
 
 namespace mervik::testing {

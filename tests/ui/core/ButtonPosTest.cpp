@@ -14,7 +14,8 @@ TEST(ButtonPos, FullValueGivesRectangleTooltipAndPressedState) {
 }
 
 TEST(ButtonPos, FlagWithoutTrueStartsReleased) {
-    for (const char* value : {"tab,1,2,3,4,tip,", "tab,1,2,3,4,tip,FALSE", "tab,1,2,3,4,tip,true"}) {
+    for (const char* value :
+         {"tab,1,2,3,4,tip,", "tab,1,2,3,4,tip,FALSE", "tab,1,2,3,4,tip,true"}) {
         ButtonPos pos = ParseButtonPos(value);
         EXPECT_FALSE(pos.pressed) << value;
         EXPECT_EQ(pos.tooltip, "tip") << value;

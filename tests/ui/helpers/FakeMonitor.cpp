@@ -9,8 +9,8 @@
 #include <cstdlib>
 #include <cstring>
 
-#include "settings/ProfileDefaults.h"
 #include "contract/ProgramMessages.h"
+#include "settings/ProfileDefaults.h"
 #include "settings/SharedSettingsBlock.h"
 
 namespace {
@@ -54,8 +54,9 @@ HANDLE CreateSharedBlock() {
     InitializeSecurityDescriptor(&sd, SECURITY_DESCRIPTOR_REVISION);
     SetSecurityDescriptorDacl(&sd, TRUE, nullptr, FALSE);
     SECURITY_ATTRIBUTES sa{sizeof sa, &sd, TRUE};
-    HANDLE mapping = CreateFileMappingA(INVALID_HANDLE_VALUE, &sa, PAGE_READWRITE, 0,
-                                        sizeof(mervik::SharedSettingsBlock), mervik::kSharedBlockName);
+    HANDLE mapping =
+        CreateFileMappingA(INVALID_HANDLE_VALUE, &sa, PAGE_READWRITE, 0,
+                           sizeof(mervik::SharedSettingsBlock), mervik::kSharedBlockName);
     auto* block = static_cast<mervik::SharedSettingsBlock*>(
         MapViewOfFile(mapping, FILE_MAP_ALL_ACCESS, 0, 0, sizeof(mervik::SharedSettingsBlock)));
     if (block) {
@@ -85,8 +86,8 @@ int main(int argc, char** argv) {
     wc.hInstance = GetModuleHandleA(nullptr);
     wc.lpszClassName = "MervikFakeMonitor";
     RegisterClassA(&wc);
-    CreateWindowExA(0, wc.lpszClassName, mervik::kMonitorCaption, WS_OVERLAPPED, 0, 0, 10, 10, nullptr, nullptr,
-                    wc.hInstance, nullptr);
+    CreateWindowExA(0, wc.lpszClassName, mervik::kMonitorCaption, WS_OVERLAPPED, 0, 0, 10, 10,
+                    nullptr, nullptr, wc.hInstance, nullptr);
     Log("ready");
     MSG msg;
     while (GetMessageA(&msg, nullptr, 0, 0) > 0) {

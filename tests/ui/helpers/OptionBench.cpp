@@ -29,8 +29,8 @@ double Now() {
 
 void Report(const char* what, std::vector<double> ms) {
     std::sort(ms.begin(), ms.end());
-    printf("%s: median %.2f ms, best %.2f ms, worst %.2f ms over %zu runs\n", what, ms[ms.size() / 2], ms.front(),
-           ms.back(), ms.size());
+    printf("%s: median %.2f ms, best %.2f ms, worst %.2f ms over %zu runs\n", what,
+           ms[ms.size() / 2], ms.front(), ms.back(), ms.size());
 }
 
 std::vector<double> g_created;
@@ -42,7 +42,8 @@ double StartOnce(const char* exe) {
     si.cb = sizeof si;
     PROCESS_INFORMATION pi{};
     double start = Now();
-    if (!painted || !CreateProcessA(exe, nullptr, nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si, &pi))
+    if (!painted ||
+        !CreateProcessA(exe, nullptr, nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si, &pi))
         return -1;
     // When the window first exists, to tell process start from window building.
     while (!FindWindowA(nullptr, mervik::kOptionCaption) && Now() - start < 20000)

@@ -92,21 +92,23 @@ int State() {
         Children c;
         EnumChildWindows(found.first, ScanChildren, reinterpret_cast<LPARAM>(&c));
         // Region buttons in creation order: OK, cancel, Apply.
-        printf(" ok_enabled=%d apply_enabled=%d", c.regionCount > 0 && IsWindowEnabled(c.regionButtons[0]),
+        printf(" ok_enabled=%d apply_enabled=%d",
+               c.regionCount > 0 && IsWindowEnabled(c.regionButtons[0]),
                c.regionCount > 2 && IsWindowEnabled(c.regionButtons[2]));
         GUITHREADINFO info{};
         info.cbSize = sizeof info;
         GetGUIThreadInfo(GetWindowThreadProcessId(found.first, nullptr), &info);
         // Only the main window's own capture means "waiting"; a hovered button holds one too.
-        printf(" captured=%d page=%s page1_controls=%d page2_controls=%d", info.hwndCapture == found.first,
-               c.visiblePage.c_str(), c.pageControls[0], c.pageControls[1]);
+        printf(" captured=%d page=%s page1_controls=%d page2_controls=%d",
+               info.hwndCapture == found.first, c.visiblePage.c_str(), c.pageControls[0],
+               c.pageControls[1]);
         Popup popup{found.first};
         EnumWindows(FindOwnedPopup, reinterpret_cast<LPARAM>(&popup));
         RECT r{};
         if (popup.found)
             GetWindowRect(popup.found, &r);
-        printf(" warning=%d warning_rect=%ld,%ld,%ld,%ld", popup.found != nullptr, r.left, r.top, r.right,
-               r.bottom);
+        printf(" warning=%d warning_rect=%ld,%ld,%ld,%ld", popup.found != nullptr, r.left, r.top,
+               r.right, r.bottom);
         GetWindowRect(found.first, &r);
         printf(" main_rect=%ld,%ld,%ld,%ld", r.left, r.top, r.right, r.bottom);
     }
@@ -153,8 +155,8 @@ int Block() {
         const mervik::ProfileRecord* p = block.ActiveProfile();
         if (!p)
             return 1;
-        printf("current=%d cpi=%d rate=%d brightness=%d\n", block.CurrentProfile, p->Cpi_X, p->PollingRate,
-               p->Brightness);
+        printf("current=%d cpi=%d rate=%d brightness=%d\n", block.CurrentProfile, p->Cpi_X,
+               p->PollingRate, p->Brightness);
         return 0;
     });
 }
@@ -165,7 +167,8 @@ int Dialog() {
     RECT r{};
     if (popup.found)
         GetWindowRect(popup.found, &r);
-    printf("dialog=%d rect=%ld,%ld,%ld,%ld\n", popup.found != nullptr, r.left, r.top, r.right, r.bottom);
+    printf("dialog=%d rect=%ld,%ld,%ld,%ld\n", popup.found != nullptr, r.left, r.top, r.right,
+           r.bottom);
     return 0;
 }
 
@@ -180,6 +183,7 @@ int main(int argc, char** argv) {
         return Block();
     if (argc >= 2 && !strcmp(argv[1], "dialog"))
         return Dialog();
-    fprintf(stderr, "usage: OptionProbe state | mouse-changed CPI RATE BRIGHTNESS | block | dialog\n");
+    fprintf(stderr,
+            "usage: OptionProbe state | mouse-changed CPI RATE BRIGHTNESS | block | dialog\n");
     return 2;
 }

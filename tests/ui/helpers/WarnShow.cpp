@@ -20,8 +20,11 @@ bool KindOf(const char* name, Warning& kind) {
     struct Name {
         const char* text;
         Warning kind;
-    } names[] = {{"click", Warning::Click},     {"reset", Warning::Reset},   {"macro", Warning::MacroSet},
-                 {"nomouse", Warning::NoMouse}, {"delete", Warning::DeleteMacro}};
+    } names[] = {{"click", Warning::Click},
+                 {"reset", Warning::Reset},
+                 {"macro", Warning::MacroSet},
+                 {"nomouse", Warning::NoMouse},
+                 {"delete", Warning::DeleteMacro}};
     for (const Name& n : names)
         if (!strcmp(n.text, name)) {
             kind = n.kind;
@@ -33,8 +36,8 @@ bool KindOf(const char* name, Warning& kind) {
 // An owner for the warnings that centre on theirs: a plain window in the
 // middle of the screen.
 HWND MakeOwner() {
-    return CreateWindowExA(0, "STATIC", "owner", WS_POPUP | WS_VISIBLE | WS_BORDER, 200, 150, 800, 600, nullptr,
-                           nullptr, GetModuleHandleA(nullptr), nullptr);
+    return CreateWindowExA(0, "STATIC", "owner", WS_POPUP | WS_VISIBLE | WS_BORDER, 200, 150, 800,
+                           600, nullptr, nullptr, GetModuleHandleA(nullptr), nullptr);
 }
 
 } // namespace

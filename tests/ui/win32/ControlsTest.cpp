@@ -1,8 +1,11 @@
 #include <gtest/gtest.h>
 
-#include "tests/ui/win32/TestWindows.h"
-#include <commctrl.h>
+#include <windows.h>
 
+#include <commctrl.h>
+#include "tests/ui/win32/TestWindows.h"
+
+#include "ui/core/SliderMath.h"
 #include "ui/win32/controls/ButtonTooltip.h"
 #include "ui/win32/controls/CBitmapEdit.h"
 #include "ui/win32/controls/CRgnButton.h"
@@ -11,7 +14,6 @@
 #include "ui/win32/controls/CclickHSlider.h"
 #include "ui/win32/controls/ControlMessages.h"
 #include "ui/win32/controls/CoolMenuHook.h"
-#include "ui/core/SliderMath.h"
 #include "ui/win32/skin/CSkinnedDialog.h"
 
 namespace mervik::ui {
@@ -20,12 +22,14 @@ namespace {
 using test::FlushEvents;
 using test::RecordingParent;
 
-LPARAM At(int x, int y) { return MAKELPARAM(x, y); }
+LPARAM At(int x, int y) {
+    return MAKELPARAM(x, y);
+}
 
 // A mask whose left half is black: the button's shape is that half.
 std::string HalfMask() {
-    static const std::string path =
-        test::WriteBmpFile("mervik_half_mask.bmp", 40, 20, [](int x, int) { return x < 20 ? 0u : 0xFFFFFFu; });
+    static const std::string path = test::WriteBmpFile(
+        "mervik_half_mask.bmp", 40, 20, [](int x, int) { return x < 20 ? 0u : 0xFFFFFFu; });
     return path;
 }
 
@@ -82,8 +86,8 @@ std::string TooltipText(HWND tooltip, HWND control) {
 
 TEST(ButtonTooltip, MadeAtTheFirstMoveWithTheLatestText) {
     RecordingParent parent;
-    HWND control = CreateWindowExA(0, "BUTTON", "", WS_CHILD | WS_VISIBLE, 0, 0, 40, 20, parent.Hwnd(), nullptr,
-                                   GetModuleHandleA(nullptr), nullptr);
+    HWND control = CreateWindowExA(0, "BUTTON", "", WS_CHILD | WS_VISIBLE, 0, 0, 40, 20,
+                                   parent.Hwnd(), nullptr, GetModuleHandleA(nullptr), nullptr);
     ButtonTooltip tip;
     tip.Set(control, "first", true);
     tip.Set(control, "Apply the changes", true);
@@ -104,8 +108,8 @@ TEST(ButtonTooltip, MadeAtTheFirstMoveWithTheLatestText) {
 
 TEST(ButtonTooltip, NoTextNoWindow) {
     RecordingParent parent;
-    HWND control = CreateWindowExA(0, "BUTTON", "", WS_CHILD | WS_VISIBLE, 0, 0, 40, 20, parent.Hwnd(), nullptr,
-                                   GetModuleHandleA(nullptr), nullptr);
+    HWND control = CreateWindowExA(0, "BUTTON", "", WS_CHILD | WS_VISIBLE, 0, 0, 40, 20,
+                                   parent.Hwnd(), nullptr, GetModuleHandleA(nullptr), nullptr);
     ButtonTooltip tip;
     tip.Set(control, "", true);
     tip.OnMouseMove(control, 0, At(3, 3));
@@ -263,11 +267,13 @@ TEST(CWindow, FoundFromItsWindowOnlyWhileThatWindowIsItsOwn) {
 
 TEST(CoolMenuHook, MenuWindowsAreHookedUntilHidden) {
     ASSERT_TRUE(CoolMenuHook::Install());
-    HWND menu = CreateWindowExA(0, "#32768", "", WS_POPUP, 0, 0, 50, 50, nullptr, nullptr, nullptr, nullptr);
+    HWND menu = CreateWindowExA(0, "#32768", "", WS_POPUP, 0, 0, 50, 50, nullptr, nullptr, nullptr,
+                                nullptr);
     ASSERT_NE(menu, nullptr);
     EXPECT_NE(GetPropA(menu, kMenuOldProcProperty), nullptr);
     EXPECT_EQ(CoolMenuHook::HookedCount(), 1);
-    HWND plain = CreateWindowExA(0, "STATIC", "", WS_POPUP, 0, 0, 50, 50, nullptr, nullptr, nullptr, nullptr);
+    HWND plain = CreateWindowExA(0, "STATIC", "", WS_POPUP, 0, 0, 50, 50, nullptr, nullptr, nullptr,
+                                 nullptr);
     EXPECT_EQ(GetPropA(plain, kMenuOldProcProperty), nullptr);
     EXPECT_EQ(CoolMenuHook::HookedCount(), 1);
     DestroyWindow(plain);
@@ -275,7 +281,8 @@ TEST(CoolMenuHook, MenuWindowsAreHookedUntilHidden) {
     EXPECT_EQ(GetPropA(menu, kMenuOldProcProperty), nullptr);
     EXPECT_EQ(CoolMenuHook::HookedCount(), 0);
 
-    HWND other = CreateWindowExA(0, "#32768", "", WS_POPUP, 0, 0, 50, 50, nullptr, nullptr, nullptr, nullptr);
+    HWND other = CreateWindowExA(0, "#32768", "", WS_POPUP, 0, 0, 50, 50, nullptr, nullptr, nullptr,
+                                 nullptr);
     EXPECT_EQ(CoolMenuHook::HookedCount(), 1);
     CoolMenuHook::Uninstall();
     EXPECT_EQ(GetPropA(other, kMenuOldProcProperty), nullptr);

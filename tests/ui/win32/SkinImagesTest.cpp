@@ -3,9 +3,9 @@
 #include <cstdio>
 
 #include "tests/ui/win32/TestWindows.h"
+#include "ui/core/MaskRuns.h"
 #include "ui/win32/controls/ButtonFaces.h"
 #include "ui/win32/skin/MaskRegion.h"
-#include "ui/core/MaskRuns.h"
 #include "ui/win32/skin/PictureLoader.h"
 #include "ui/win32/skin/SkinImages.h"
 
@@ -109,8 +109,9 @@ TEST(PictureLoader, BitmapFileKeepsItsPixelsInPlace) {
 
 // A skin may carry other formats; they go through the system picture loader.
 TEST(PictureLoader, GifFileLoadsThroughThePictureLoader) {
-    const unsigned char gif[] = {'G', 'I', 'F', '8', '9', 'a', 1, 0, 1, 0, 0x80, 0, 0, 0xFF, 0xFF, 0xFF, 0, 0, 0,
-                                 0x2C, 0, 0, 0, 0, 1, 0, 1, 0, 0, 2, 2, 0x44, 1, 0, 0x3B};
+    const unsigned char gif[] = {'G', 'I',  'F',  '8',  '9', 'a', 1, 0,    1, 0, 0x80, 0,
+                                 0,   0xFF, 0xFF, 0xFF, 0,   0,   0, 0x2C, 0, 0, 0,    0,
+                                 1,   0,    1,    0,    0,   2,   2, 0x44, 1, 0, 0x3B};
     std::string path = test::TempPath("mervik_picture.gif");
     FILE* f = fopen(path.c_str(), "wb");
     fwrite(gif, 1, sizeof gif, f);
@@ -151,8 +152,8 @@ Bitmap Canvas(int w, int h) {
 
 TEST(ButtonFaces, EachFaceComesFromItsPictureAtTheControlsPlace) {
     ButtonFaces faces(StatePictures(64, 48, true), RECT{10, 20, 14, 23});
-    const std::pair<Face, int> cases[] = {{Face::Normal, 0x10}, {Face::Over, 0x20}, {Face::Down, 0x30},
-                                          {Face::Disable, 0x40}};
+    const std::pair<Face, int> cases[] = {
+        {Face::Normal, 0x10}, {Face::Over, 0x20}, {Face::Down, 0x30}, {Face::Disable, 0x40}};
     for (auto [face, red] : cases) {
         Bitmap canvas = Canvas(8, 8);
         {
@@ -169,7 +170,8 @@ TEST(ButtonFaces, EachFaceComesFromItsPictureAtTheControlsPlace) {
 
 TEST(ButtonFaces, MissingPictureOrEmptyPlaceDrawsNothing) {
     SharedSkinImages pictures = StatePictures(16, 16, false);
-    const std::pair<Face, RECT> cases[] = {{Face::Disable, RECT{0, 0, 4, 4}}, {Face::Normal, RECT{4, 4, 4, 8}}};
+    const std::pair<Face, RECT> cases[] = {{Face::Disable, RECT{0, 0, 4, 4}},
+                                           {Face::Normal, RECT{4, 4, 4, 8}}};
     for (const auto& [face, rect] : cases) {
         Bitmap canvas = Canvas(8, 8);
         MemoryDC dc;

@@ -18,15 +18,17 @@ constexpr int kHeight = 8;
 // A two-control page skin: control 1 starts pressed, control 2 does not. Each
 // state picture has its own red, so a pixel tells which picture it came from.
 void WritePageSkin() {
-    const std::pair<const char*, uint32_t> pictures[] = {
-        {"mervik_page_mask.bmp", 0x000000}, {"mervik_page_normal.bmp", 0x100000},
-        {"mervik_page_over.bmp", 0x200000}, {"mervik_page_down.bmp", 0x300000},
-        {"mervik_page_disable.bmp", 0x400000}};
+    const std::pair<const char*, uint32_t> pictures[] = {{"mervik_page_mask.bmp", 0x000000},
+                                                         {"mervik_page_normal.bmp", 0x100000},
+                                                         {"mervik_page_over.bmp", 0x200000},
+                                                         {"mervik_page_down.bmp", 0x300000},
+                                                         {"mervik_page_disable.bmp", 0x400000}};
     for (const auto& [name, rgb] : pictures)
         test::WriteBmpFile(name, kWidth, kHeight, rgb);
     FILE* f = fopen(test::TempPath(kSkinName).c_str(), "wb");
     fputs("[SCREEN]\r\nMask=mervik_page_mask.bmp\r\nNormal=mervik_page_normal.bmp\r\n"
-          "Over=mervik_page_over.bmp\r\nDown=mervik_page_down.bmp\r\nDisable=mervik_page_disable.bmp\r\n"
+          "Over=mervik_page_over.bmp\r\nDown=mervik_page_down.bmp\r\nDisable=mervik_page_disable."
+          "bmp\r\n"
           "[BUTTONPOS]\r\n1=first,2,2,4,4,,TRUE\r\n2=second,12,2,4,4,\r\n",
           f);
     fclose(f);
@@ -39,7 +41,8 @@ public:
 
     // What the page paints over its Normal picture, on a canvas of that colour.
     COLORREF PaintedAt(int x, int y) {
-        Bitmap canvas(test::MakeBitmap(kWidth, kHeight, std::vector<uint32_t>(kWidth * kHeight, 0x100000)));
+        Bitmap canvas(
+            test::MakeBitmap(kWidth, kHeight, std::vector<uint32_t>(kWidth * kHeight, 0x100000)));
         MemoryDC dc;
         SelectGuard select(dc.get(), canvas.get());
         DrawOverBackground(dc.get());

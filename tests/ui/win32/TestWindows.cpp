@@ -32,7 +32,9 @@ RecordingParent::RecordingParent() {
     Log().clear();
 }
 
-RecordingParent::~RecordingParent() { DestroyWindow(hwnd_); }
+RecordingParent::~RecordingParent() {
+    DestroyWindow(hwnd_);
+}
 
 std::vector<Received> RecordingParent::Take(UINT msg) {
     FlushEvents();

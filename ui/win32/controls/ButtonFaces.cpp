@@ -6,14 +6,20 @@ HBITMAP ButtonFaces::Picture(Face face) const {
     if (!pictures_)
         return nullptr;
     switch (face) {
-    case Face::Normal: return pictures_->normal.get();
-    case Face::Over: return pictures_->over.get();
-    case Face::Down: return pictures_->down.get();
-    case Face::Disable: return pictures_->disable.get();
+    case Face::Normal:
+        return pictures_->normal.get();
+    case Face::Over:
+        return pictures_->over.get();
+    case Face::Down:
+        return pictures_->down.get();
+    case Face::Disable:
+        return pictures_->disable.get();
     }
     return nullptr;
 }
 
-void ButtonFaces::Draw(HDC dc, Face face, int x, int y) const { DrawBitmapPart(dc, Picture(face), rect_, x, y); }
+void ButtonFaces::Draw(HDC dc, Face face, int x, int y) const {
+    DrawBitmapPart(dc, Picture(face), rect_, x, y);
+}
 
 } // namespace mervik::ui

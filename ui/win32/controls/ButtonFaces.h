@@ -13,7 +13,8 @@ namespace mervik::ui {
 class ButtonFaces {
 public:
     ButtonFaces() = default;
-    ButtonFaces(SharedSkinImages pictures, const RECT& rect) : pictures_(std::move(pictures)), rect_(rect) {}
+    ButtonFaces(SharedSkinImages pictures, const RECT& rect)
+        : pictures_(std::move(pictures)), rect_(rect) {}
 
     // Draws `face` with its top-left corner at x, y of `dc`; nothing when
     // that picture is missing or the rectangle is empty.

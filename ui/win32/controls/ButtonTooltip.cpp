@@ -33,8 +33,8 @@ void ButtonTooltip::OnMouseMove(HWND control, WPARAM keys, LPARAM point) {
 }
 
 void ButtonTooltip::Make(HWND control) {
-    window_ = CreateWindowExA(WS_EX_TOPMOST, TOOLTIPS_CLASSA, nullptr, WS_POPUP | TTS_ALWAYSTIP, 0, 0, 0, 0,
-                              control, nullptr, GetModuleHandleA(nullptr), nullptr);
+    window_ = CreateWindowExA(WS_EX_TOPMOST, TOOLTIPS_CLASSA, nullptr, WS_POPUP | TTS_ALWAYSTIP, 0,
+                              0, 0, 0, control, nullptr, GetModuleHandleA(nullptr), nullptr);
     TOOLINFOA tool = ToolOf(control, text_);
     SendMessageA(window_, TTM_ADDTOOLA, 0, reinterpret_cast<LPARAM>(&tool));
     Update(control);

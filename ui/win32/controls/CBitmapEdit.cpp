@@ -10,9 +10,9 @@ unsigned EditChangedMessage() {
 }
 
 bool CBitmapEdit::Create(HWND parent, const RECT& rect) {
-    HWND hwnd = CreateWindowExA(0, "EDIT", "", WS_CHILD | WS_VISIBLE | ES_AUTOHSCROLL, rect.left, rect.top,
-                                rect.right - rect.left, rect.bottom - rect.top, parent, nullptr,
-                                GetModuleHandleA(nullptr), nullptr);
+    HWND hwnd = CreateWindowExA(0, "EDIT", "", WS_CHILD | WS_VISIBLE | ES_AUTOHSCROLL, rect.left,
+                                rect.top, rect.right - rect.left, rect.bottom - rect.top, parent,
+                                nullptr, GetModuleHandleA(nullptr), nullptr);
     if (!Attach(hwnd))
         return false;
     brush_.reset(CreateSolidBrush(background_));
@@ -33,7 +33,8 @@ void CBitmapEdit::SetFontSize(int height, int width) {
     fontWidth_ = width;
     if (!Hwnd())
         return;
-    Font font(CreateFontA(height, width, 0, 0, FW_NORMAL, 0, 0, 0, DEFAULT_CHARSET, 0, 0, 0, 0, "Arial"));
+    Font font(
+        CreateFontA(height, width, 0, 0, FW_NORMAL, 0, 0, 0, DEFAULT_CHARSET, 0, 0, 0, 0, "Arial"));
     SendMessageA(Hwnd(), WM_SETFONT, reinterpret_cast<WPARAM>(font.get()), TRUE);
     font_ = std::move(font); // the old one is deleted only after the edit let go of it
 }
@@ -53,7 +54,9 @@ HBRUSH CBitmapEdit::OnCtlColor(HDC dc) {
     return brush_.get();
 }
 
-void CBitmapEdit::NotifyParent() const { PostMessageA(GetParent(Hwnd()), EditChangedMessage(), 0, 0); }
+void CBitmapEdit::NotifyParent() const {
+    PostMessageA(GetParent(Hwnd()), EditChangedMessage(), 0, 0);
+}
 
 void CBitmapEdit::OnTextChanged() {
     if (digitsOnly_) {
@@ -75,8 +78,8 @@ LRESULT CBitmapEdit::OnMessage(UINT msg, WPARAM wp, LPARAM) {
     LRESULT result = Default();
     // The edit reports changes to its parent; it is ours to act on, so the
     // changed text is checked here, where any way of changing it ends up.
-    if (msg == WM_SETTEXT || msg == WM_PASTE || msg == WM_CHAR || msg == WM_CLEAR || msg == WM_CUT ||
-        msg == WM_UNDO || msg == EM_REPLACESEL) {
+    if (msg == WM_SETTEXT || msg == WM_PASTE || msg == WM_CHAR || msg == WM_CLEAR ||
+        msg == WM_CUT || msg == WM_UNDO || msg == EM_REPLACESEL) {
         // The filter's own SetWindowText comes back here.
         if (!filtering_) {
             filtering_ = true;
@@ -97,8 +100,17 @@ bool CBitmapEdit::AcceptsKey(UINT key) const {
     if ((key >= '0' && key <= '9') || (key >= VK_NUMPAD0 && key <= VK_NUMPAD9))
         return true;
     switch (key) {
-    case VK_BACK: case VK_RETURN: case VK_END: case VK_HOME: case VK_LEFT: case VK_RIGHT: case VK_DELETE:
-    case VK_OEM_PLUS: case VK_OEM_MINUS: case VK_SHIFT: case VK_CONTROL:
+    case VK_BACK:
+    case VK_RETURN:
+    case VK_END:
+    case VK_HOME:
+    case VK_LEFT:
+    case VK_RIGHT:
+    case VK_DELETE:
+    case VK_OEM_PLUS:
+    case VK_OEM_MINUS:
+    case VK_SHIFT:
+    case VK_CONTROL:
         return true;
     default:
         return false;

@@ -6,10 +6,11 @@
 
 namespace mervik::ui {
 
-bool CListItemEditor::Create(CSkinListBox& list, const RECT& rect, HFONT font, const char* text, int limit) {
-    HWND hwnd = CreateWindowExA(0, "EDIT", text, WS_CHILD | WS_VISIBLE | WS_BORDER | ES_AUTOHSCROLL, rect.left,
-                                rect.top, rect.right - rect.left, rect.bottom - rect.top, list.Hwnd(), nullptr,
-                                GetModuleHandleA(nullptr), nullptr);
+bool CListItemEditor::Create(CSkinListBox& list, const RECT& rect, HFONT font, const char* text,
+                             int limit) {
+    HWND hwnd = CreateWindowExA(0, "EDIT", text, WS_CHILD | WS_VISIBLE | WS_BORDER | ES_AUTOHSCROLL,
+                                rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top,
+                                list.Hwnd(), nullptr, GetModuleHandleA(nullptr), nullptr);
     if (!Attach(hwnd))
         return false;
     list_ = &list;

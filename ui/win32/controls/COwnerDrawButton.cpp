@@ -3,9 +3,9 @@
 namespace mervik::ui {
 
 bool COwnerDrawButton::Create(HWND parent, const RECT& rect) {
-    HWND hwnd = CreateWindowExA(0, "BUTTON", "", WS_CHILD | WS_VISIBLE | BS_OWNERDRAW, rect.left, rect.top,
-                                rect.right - rect.left, rect.bottom - rect.top, parent, nullptr,
-                                GetModuleHandleA(nullptr), nullptr);
+    HWND hwnd = CreateWindowExA(0, "BUTTON", "", WS_CHILD | WS_VISIBLE | BS_OWNERDRAW, rect.left,
+                                rect.top, rect.right - rect.left, rect.bottom - rect.top, parent,
+                                nullptr, GetModuleHandleA(nullptr), nullptr);
     if (!Attach(hwnd))
         return false;
     LONG_PTR style = GetWindowLongPtrA(hwnd, GWL_STYLE);
@@ -93,7 +93,8 @@ void COwnerDrawButton::FinishToggleClick(POINT pt) {
         return;
     pressed_ = !pressed_;
     Repaint();
-    SendMessageA(GetParent(Hwnd()), WM_COMMAND, MAKEWPARAM(0, BN_CLICKED), reinterpret_cast<LPARAM>(Hwnd()));
+    SendMessageA(GetParent(Hwnd()), WM_COMMAND, MAKEWPARAM(0, BN_CLICKED),
+                 reinterpret_cast<LPARAM>(Hwnd()));
 }
 
 LRESULT COwnerDrawButton::OnLButtonUp(UINT, POINT pt) {

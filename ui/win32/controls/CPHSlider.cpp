@@ -16,7 +16,8 @@ bool CPHSlider::Create(HWND track, Bitmap image, int trackWidth, const SliderRan
     trackWidth_ = trackWidth;
     range_ = range;
     id_ = id;
-    if (!CWindow::Create(0, kClassName, "", WS_CHILD | WS_VISIBLE | WS_TABSTOP, RECT{0, 0, width_, height_}, track))
+    if (!CWindow::Create(0, kClassName, "", WS_CHILD | WS_VISIBLE | WS_TABSTOP,
+                         RECT{0, 0, width_, height_}, track))
         return false;
     MoveTo(range_.minimum);
     return true;
@@ -29,7 +30,9 @@ int CPHSlider::Left() const {
     return rect.left;
 }
 
-void CPHSlider::MoveLeft(int left) { SetWindowPos(Hwnd(), nullptr, left, 0, 0, 0, SWP_NOSIZE | SWP_NOZORDER); }
+void CPHSlider::MoveLeft(int left) {
+    SetWindowPos(Hwnd(), nullptr, left, 0, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
+}
 
 void CPHSlider::MoveTo(int value) {
     value_ = value;

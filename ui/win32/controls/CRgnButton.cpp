@@ -67,7 +67,8 @@ LRESULT CRgnButton::OnLButtonUp(UINT, POINT pt) {
         ReleaseCapture();
     InvalidateRect(Hwnd(), nullptr, FALSE);
     if (InShape(pt))
-        SendMessageA(GetParent(Hwnd()), WM_COMMAND, MAKEWPARAM(0, BN_CLICKED), reinterpret_cast<LPARAM>(Hwnd()));
+        SendMessageA(GetParent(Hwnd()), WM_COMMAND, MAKEWPARAM(0, BN_CLICKED),
+                     reinterpret_cast<LPARAM>(Hwnd()));
     return 0;
 }
 

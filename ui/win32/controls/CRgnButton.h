@@ -3,8 +3,8 @@
 // commands its parent only when the release lands inside its shape.
 #include <string>
 
-#include "ui/win32/controls/ButtonFaces.h"
 #include "ui/core/FaceChoice.h"
+#include "ui/win32/controls/ButtonFaces.h"
 #include "ui/win32/controls/HoverTracker.h"
 #include "ui/win32/controls/Window.h"
 

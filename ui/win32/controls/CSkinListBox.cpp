@@ -17,33 +17,40 @@ std::string ItemText(HWND list, int index) {
     if (length == LB_ERR)
         return {};
     std::vector<char> text(static_cast<size_t>(length) + 1, '\0');
-    SendMessageA(list, LB_GETTEXT, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(text.data()));
+    SendMessageA(list, LB_GETTEXT, static_cast<WPARAM>(index),
+                 reinterpret_cast<LPARAM>(text.data()));
     return text.data();
 }
 
 } // namespace
 
 CSkinListBox::CSkinListBox() = default;
-CSkinListBox::~CSkinListBox() { editor_.reset(); }
+CSkinListBox::~CSkinListBox() {
+    editor_.reset();
+}
 
 bool CSkinListBox::Create(HWND parent, const RECT& rect, int id) {
-    DWORD style = WS_CHILD | WS_VISIBLE | WS_VSCROLL | LBS_OWNERDRAWFIXED | LBS_HASSTRINGS | LBS_NOTIFY |
-                  LBS_NOINTEGRALHEIGHT;
-    HWND hwnd = CreateWindowExA(0, "LISTBOX", "", style, rect.left, rect.top, rect.right - rect.left,
-                                rect.bottom - rect.top, parent, nullptr, GetModuleHandleA(nullptr), nullptr);
+    DWORD style = WS_CHILD | WS_VISIBLE | WS_VSCROLL | LBS_OWNERDRAWFIXED | LBS_HASSTRINGS |
+                  LBS_NOTIFY | LBS_NOINTEGRALHEIGHT;
+    HWND hwnd = CreateWindowExA(0, "LISTBOX", "", style, rect.left, rect.top,
+                                rect.right - rect.left, rect.bottom - rect.top, parent, nullptr,
+                                GetModuleHandleA(nullptr), nullptr);
     if (!Attach(hwnd))
         return false;
     id_ = id;
-    font_.reset(CreateFontA(12, 0, 0, 0, FW_LIGHT, 0, 0, 0, DEFAULT_CHARSET, 0, 0, 0, 0, "Eurostile"));
+    font_.reset(
+        CreateFontA(12, 0, 0, 0, FW_LIGHT, 0, 0, 0, DEFAULT_CHARSET, 0, 0, 0, 0, "Eurostile"));
     SendMessageA(hwnd, WM_SETFONT, reinterpret_cast<WPARAM>(font_.get()), FALSE);
     return true;
 }
 
-int CSkinListBox::AddItem(const std::string& text, LPARAM data) { return InsertItem(-1, text, data); }
+int CSkinListBox::AddItem(const std::string& text, LPARAM data) {
+    return InsertItem(-1, text, data);
+}
 
 int CSkinListBox::InsertItem(int index, const std::string& text, LPARAM data) {
-    auto at = static_cast<int>(
-        SendMessageA(Hwnd(), LB_INSERTSTRING, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(text.c_str())));
+    auto at = static_cast<int>(SendMessageA(Hwnd(), LB_INSERTSTRING, static_cast<WPARAM>(index),
+                                            reinterpret_cast<LPARAM>(text.c_str())));
     if (at >= 0)
         SendMessageA(Hwnd(), LB_SETITEMDATA, static_cast<WPARAM>(at), data);
     return at;
@@ -78,8 +85,8 @@ void CSkinListBox::DrawItemBitmap(HDC dc, const RECT& rect, LPARAM data) const {
     SIZE size = BitmapSize(bitmap);
     MemoryDC memory(dc);
     SelectGuard select(memory.get(), bitmap);
-    TransparentBlt(dc, rect.left + kTextX, rect.top + 2, size.cx, size.cy, memory.get(), 0, 0, size.cx, size.cy,
-                   RGB(0, 0, 0));
+    TransparentBlt(dc, rect.left + kTextX, rect.top + 2, size.cx, size.cy, memory.get(), 0, 0,
+                   size.cx, size.cy, RGB(0, 0, 0));
 }
 
 void CSkinListBox::OnDrawItem(const DRAWITEMSTRUCT& item) {
@@ -126,7 +133,8 @@ LRESULT CSkinListBox::OnMouseLeave() {
 
 void CSkinListBox::OpenEditor(int index, bool isNew) {
     RECT rect;
-    if (SendMessageA(Hwnd(), LB_GETITEMRECT, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(&rect)) == LB_ERR)
+    if (SendMessageA(Hwnd(), LB_GETITEMRECT, static_cast<WPARAM>(index),
+                     reinterpret_cast<LPARAM>(&rect)) == LB_ERR)
         return;
     if (isNew) {
         rect.left += 1;
@@ -173,7 +181,8 @@ LRESULT CSkinListBox::OnRButtonDown(UINT, POINT) {
 void CSkinListBox::FinishEdit(bool commit, const std::string& text) {
     int index = editing_;
     editing_ = -1;
-    auto data = static_cast<LPARAM>(SendMessageA(Hwnd(), LB_GETITEMDATA, static_cast<WPARAM>(index), 0));
+    auto data =
+        static_cast<LPARAM>(SendMessageA(Hwnd(), LB_GETITEMDATA, static_cast<WPARAM>(index), 0));
     if (commit && !text.empty()) {
         SendMessageA(Hwnd(), LB_DELETESTRING, static_cast<WPARAM>(index), 0);
         InsertItem(index, text, data);

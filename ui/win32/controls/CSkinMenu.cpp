@@ -25,19 +25,22 @@ bool CSkinMenu::AppendItem(int command, const std::string& text, HMENU submenu, 
     if (command == kMenuSeparatorCommand)
         return AppendMenuA(menu_, MF_SEPARATOR | MF_OWNERDRAW, 0, data) != FALSE;
     if (submenu)
-        return AppendMenuA(menu_, MF_POPUP | MF_OWNERDRAW, reinterpret_cast<UINT_PTR>(submenu), data) != FALSE;
+        return AppendMenuA(menu_, MF_POPUP | MF_OWNERDRAW, reinterpret_cast<UINT_PTR>(submenu),
+                           data) != FALSE;
     return AppendMenuA(menu_, MF_OWNERDRAW, static_cast<UINT_PTR>(command), data) != FALSE;
 }
 
 int CSkinMenu::Track(HWND owner, POINT screen) const {
-    return static_cast<int>(TrackPopupMenu(menu_, TPM_LEFTALIGN | TPM_TOPALIGN | TPM_RETURNCMD | TPM_LEFTBUTTON,
-                                           screen.x, screen.y, 0, owner, nullptr));
+    return static_cast<int>(
+        TrackPopupMenu(menu_, TPM_LEFTALIGN | TPM_TOPALIGN | TPM_RETURNCMD | TPM_LEFTBUTTON,
+                       screen.x, screen.y, 0, owner, nullptr));
 }
 
 void CSkinMenu::Measure(MEASUREITEMSTRUCT& item) {
     // Separators arrive with identifier 0, submenu items with their handle.
     bool isSeparator = item.itemID == static_cast<UINT>(kMenuSeparatorItemId);
-    item.itemHeight = static_cast<UINT>(layout_.Measure(isSeparator ? kMenuSeparatorItemId : static_cast<int>(item.itemID)));
+    item.itemHeight = static_cast<UINT>(
+        layout_.Measure(isSeparator ? kMenuSeparatorItemId : static_cast<int>(item.itemID)));
     item.itemWidth = static_cast<UINT>(layout_.width);
 }
 
@@ -54,17 +57,20 @@ void CSkinMenu::DrawSeparator(HDC dc, const RECT& rect) const {
 void CSkinMenu::DrawArrow(HDC dc, const RECT& rect) const {
     HICON arrow = LoadIconA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(kArrowIconId));
     if (arrow)
-        DrawIconEx(dc, rect.right - kArrowFromRight, rect.top - kArrowAbove, arrow, 0, 0, 0, nullptr, DI_NORMAL);
+        DrawIconEx(dc, rect.right - kArrowFromRight, rect.top - kArrowAbove, arrow, 0, 0, 0,
+                   nullptr, DI_NORMAL);
 }
 
 void CSkinMenu::Draw(const DRAWITEMSTRUCT& item, const ItemRef& ref) const {
     HDC dc = item.hDC;
     const RECT& rect = item.rcItem;
     const MenuItem* entry = layout_.Find(ref.number);
-    if (item.itemID == static_cast<UINT>(kMenuSeparatorItemId) || !entry || entry->command == kMenuSeparatorCommand) {
+    if (item.itemID == static_cast<UINT>(kMenuSeparatorItemId) || !entry ||
+        entry->command == kMenuSeparatorCommand) {
         DrawSeparator(dc, rect);
     } else {
-        MenuLayout::Paint paint = layout_.ItemPaint((item.itemState & ODS_SELECTED) != 0, entry->marker);
+        MenuLayout::Paint paint =
+            layout_.ItemPaint((item.itemState & ODS_SELECTED) != 0, entry->marker);
         Brush fill(CreateSolidBrush(paint.fill));
         FillRect(dc, &rect, fill.get());
         SetBkMode(dc, TRANSPARENT);

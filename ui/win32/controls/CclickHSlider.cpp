@@ -34,7 +34,9 @@ void CclickHSlider::SetPosition(int value) {
     InvalidateRect(Hwnd(), nullptr, FALSE);
 }
 
-void CclickHSlider::SetBackground(HBITMAP fullImage) { background_ = CutBitmap(fullImage, rect_); }
+void CclickHSlider::SetBackground(HBITMAP fullImage) {
+    background_ = CutBitmap(fullImage, rect_);
+}
 
 LRESULT CclickHSlider::OnLButtonUp(UINT, POINT pt) {
     int x = pt.x + rect_.left; // in the parent's coordinates, like the track's rectangle

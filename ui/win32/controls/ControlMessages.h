@@ -5,9 +5,9 @@
 
 namespace mervik::ui {
 
-constexpr unsigned kMsgEditEnter = 1116;      // wParam 13
-constexpr unsigned kMsgSliderValue = 1094;    // wParam value, lParam control id
-constexpr unsigned kMsgListItemAdded = 1524;  // wParam index, lParam control id
+constexpr unsigned kMsgEditEnter = 1116;     // wParam 13
+constexpr unsigned kMsgSliderValue = 1094;   // wParam value, lParam control id
+constexpr unsigned kMsgListItemAdded = 1524; // wParam index, lParam control id
 constexpr unsigned kMsgListItemRenamed = 1526;
 constexpr unsigned kMsgListRightClick = 1724; // lParam control id
 constexpr char kEditChangedMessageName[] = "BitmapEdit_KillFocus";

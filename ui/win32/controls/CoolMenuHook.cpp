@@ -18,7 +18,9 @@ std::vector<HWND>& BucketOf(HWND hwnd) {
     return g_table[(reinterpret_cast<UINT_PTR>(hwnd) / 16) % kBuckets];
 }
 
-WNDPROC OldProc(HWND hwnd) { return reinterpret_cast<WNDPROC>(GetPropA(hwnd, kMenuOldProcProperty)); }
+WNDPROC OldProc(HWND hwnd) {
+    return reinterpret_cast<WNDPROC>(GetPropA(hwnd, kMenuOldProcProperty));
+}
 
 void Restore(HWND hwnd) {
     WNDPROC old = OldProc(hwnd);
@@ -117,7 +119,9 @@ void CoolMenuHook::Uninstall() {
     g_hook = nullptr;
 }
 
-bool CoolMenuHook::Installed() { return g_hook != nullptr; }
+bool CoolMenuHook::Installed() {
+    return g_hook != nullptr;
+}
 
 int CoolMenuHook::HookedCount() {
     size_t count = 0;

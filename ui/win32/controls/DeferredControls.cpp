@@ -5,7 +5,8 @@
 
 namespace mervik::ui {
 
-void DeferredControls::Keep(const SkinFile& skin, SharedSkinImages pictures, int firstKey, int lastKey) {
+void DeferredControls::Keep(const SkinFile& skin, SharedSkinImages pictures, int firstKey,
+                            int lastKey) {
     firstKey_ = firstKey;
     places_.clear();
     for (int key = firstKey; key <= lastKey; ++key)

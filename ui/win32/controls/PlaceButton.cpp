@@ -2,14 +2,17 @@
 
 namespace mervik::ui {
 
-RECT ToRect(const PixelRect& rect) { return RECT{rect.left, rect.top, rect.right, rect.bottom}; }
+RECT ToRect(const PixelRect& rect) {
+    return RECT{rect.left, rect.top, rect.right, rect.bottom};
+}
 
-bool PlaceSkinButton(CSkinButton& button, HWND parent, const SkinFile& skin, const SharedSkinImages& pictures,
-                     int key) {
+bool PlaceSkinButton(CSkinButton& button, HWND parent, const SkinFile& skin,
+                     const SharedSkinImages& pictures, int key) {
     return PlaceSkinButton(button, parent, skin.Pos(key), pictures);
 }
 
-bool PlaceSkinButton(CSkinButton& button, HWND parent, const ButtonPos& pos, const SharedSkinImages& pictures) {
+bool PlaceSkinButton(CSkinButton& button, HWND parent, const ButtonPos& pos,
+                     const SharedSkinImages& pictures) {
     RECT rect = ToRect(pos.rect);
     if (!button.Create(parent, rect))
         return false;

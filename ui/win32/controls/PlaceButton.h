@@ -9,9 +9,10 @@ namespace mervik::ui {
 RECT ToRect(const PixelRect& rect);
 
 // Creates `button` as a child of `parent` at key `key` of `skin`.
-bool PlaceSkinButton(CSkinButton& button, HWND parent, const SkinFile& skin, const SharedSkinImages& pictures,
-                     int key);
+bool PlaceSkinButton(CSkinButton& button, HWND parent, const SkinFile& skin,
+                     const SharedSkinImages& pictures, int key);
 // Creates `button` as a child of `parent` at `place`.
-bool PlaceSkinButton(CSkinButton& button, HWND parent, const ButtonPos& place, const SharedSkinImages& pictures);
+bool PlaceSkinButton(CSkinButton& button, HWND parent, const ButtonPos& place,
+                     const SharedSkinImages& pictures);
 
 } // namespace mervik::ui

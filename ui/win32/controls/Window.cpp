@@ -37,11 +37,15 @@ void Unbind(HWND hwnd) {
     objects.byWindow.erase(hwnd);
 }
 
-POINT PointOf(LPARAM lp) { return {GET_X_LPARAM(lp), GET_Y_LPARAM(lp)}; }
+POINT PointOf(LPARAM lp) {
+    return {GET_X_LPARAM(lp), GET_Y_LPARAM(lp)};
+}
 
 } // namespace
 
-CWindow::~CWindow() { Destroy(); }
+CWindow::~CWindow() {
+    Destroy();
+}
 
 CWindow* CWindow::FromHandle(HWND hwnd) {
     if (!hwnd)
@@ -72,10 +76,11 @@ bool CWindow::RegisterWindowClass(const char* name, UINT style, HCURSOR cursor) 
     return RegisterClassA(&wc) != 0;
 }
 
-bool CWindow::Create(DWORD exStyle, const char* className, const char* title, DWORD style, const RECT& rect,
-                     HWND parent) {
-    HWND hwnd = CreateWindowExA(exStyle, className, title, style, rect.left, rect.top, rect.right - rect.left,
-                                rect.bottom - rect.top, parent, nullptr, GetModuleHandleA(nullptr), this);
+bool CWindow::Create(DWORD exStyle, const char* className, const char* title, DWORD style,
+                     const RECT& rect, HWND parent) {
+    HWND hwnd = CreateWindowExA(exStyle, className, title, style, rect.left, rect.top,
+                                rect.right - rect.left, rect.bottom - rect.top, parent, nullptr,
+                                GetModuleHandleA(nullptr), this);
     return hwnd != nullptr && hwnd == hwnd_;
 }
 
@@ -168,27 +173,48 @@ LRESULT CWindow::Dispatch(UINT msg, WPARAM wp, LPARAM lp) {
     if (Reflect(msg, wp, lp, reflected))
         return reflected;
     switch (msg) {
-    case WM_CREATE: return OnCreate();
-    case WM_DESTROY: OnDestroy(); return 0;
-    case WM_PAINT: return Paint();
-    case WM_ERASEBKGND: return OnEraseBkgnd(reinterpret_cast<HDC>(wp));
-    case WM_COMMAND: return OnCommand(HIWORD(wp), reinterpret_cast<HWND>(lp));
-    case WM_TIMER: return OnTimer(wp);
-    case WM_LBUTTONDOWN: return OnLButtonDown(static_cast<UINT>(wp), PointOf(lp));
-    case WM_LBUTTONUP: return OnLButtonUp(static_cast<UINT>(wp), PointOf(lp));
-    case WM_LBUTTONDBLCLK: return OnLButtonDblClk(static_cast<UINT>(wp), PointOf(lp));
-    case WM_RBUTTONDOWN: return OnRButtonDown(static_cast<UINT>(wp), PointOf(lp));
-    case WM_MOUSEMOVE: return OnMouseMove(static_cast<UINT>(wp), PointOf(lp));
-    case WM_MOUSELEAVE: return OnMouseLeave();
-    case WM_CAPTURECHANGED: return OnCaptureChanged(reinterpret_cast<HWND>(lp));
-    case WM_KILLFOCUS: return OnKillFocus(reinterpret_cast<HWND>(wp));
-    case WM_KEYDOWN: return OnKeyDown(static_cast<UINT>(wp));
-    case WM_KEYUP: return OnKeyUp(static_cast<UINT>(wp));
-    case WM_SYSCOMMAND: return OnSysCommand(static_cast<UINT>(wp & 0xFFF0));
-    default: return OnMessage(msg, wp, lp);
+    case WM_CREATE:
+        return OnCreate();
+    case WM_DESTROY:
+        OnDestroy();
+        return 0;
+    case WM_PAINT:
+        return Paint();
+    case WM_ERASEBKGND:
+        return OnEraseBkgnd(reinterpret_cast<HDC>(wp));
+    case WM_COMMAND:
+        return OnCommand(HIWORD(wp), reinterpret_cast<HWND>(lp));
+    case WM_TIMER:
+        return OnTimer(wp);
+    case WM_LBUTTONDOWN:
+        return OnLButtonDown(static_cast<UINT>(wp), PointOf(lp));
+    case WM_LBUTTONUP:
+        return OnLButtonUp(static_cast<UINT>(wp), PointOf(lp));
+    case WM_LBUTTONDBLCLK:
+        return OnLButtonDblClk(static_cast<UINT>(wp), PointOf(lp));
+    case WM_RBUTTONDOWN:
+        return OnRButtonDown(static_cast<UINT>(wp), PointOf(lp));
+    case WM_MOUSEMOVE:
+        return OnMouseMove(static_cast<UINT>(wp), PointOf(lp));
+    case WM_MOUSELEAVE:
+        return OnMouseLeave();
+    case WM_CAPTURECHANGED:
+        return OnCaptureChanged(reinterpret_cast<HWND>(lp));
+    case WM_KILLFOCUS:
+        return OnKillFocus(reinterpret_cast<HWND>(wp));
+    case WM_KEYDOWN:
+        return OnKeyDown(static_cast<UINT>(wp));
+    case WM_KEYUP:
+        return OnKeyUp(static_cast<UINT>(wp));
+    case WM_SYSCOMMAND:
+        return OnSysCommand(static_cast<UINT>(wp & 0xFFF0));
+    default:
+        return OnMessage(msg, wp, lp);
     }
 }
 
-LRESULT CWindow::OnMessage(UINT, WPARAM, LPARAM) { return Default(); }
+LRESULT CWindow::OnMessage(UINT, WPARAM, LPARAM) {
+    return Default();
+}
 
 } // namespace mervik::ui

@@ -24,8 +24,8 @@ public:
 protected:
     // Registers a class whose procedure is ours; once per name and process.
     static bool RegisterWindowClass(const char* name, UINT style, HCURSOR cursor);
-    bool Create(DWORD exStyle, const char* className, const char* title, DWORD style, const RECT& rect,
-                HWND parent);
+    bool Create(DWORD exStyle, const char* className, const char* title, DWORD style,
+                const RECT& rect, HWND parent);
     // Takes over a window created from a system class, keeping its procedure
     // as the default for everything not handled here.
     bool Attach(HWND hwnd);

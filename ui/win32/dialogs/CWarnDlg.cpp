@@ -30,8 +30,12 @@ const WarningSkin& SkinOf(Warning kind) {
 
 CWarnDlg::CWarnDlg(Warning kind) : CSkinnedDialog(SkinOf(kind).file), kind_(kind) {}
 
-const char* CWarnDlg::SkinFileOf(Warning kind) { return SkinOf(kind).file; }
-bool CWarnDlg::CentresOnOwner(Warning kind) { return SkinOf(kind).centred; }
+const char* CWarnDlg::SkinFileOf(Warning kind) {
+    return SkinOf(kind).file;
+}
+bool CWarnDlg::CentresOnOwner(Warning kind) {
+    return SkinOf(kind).centred;
+}
 
 void CWarnDlg::PlaceControls(const SkinFile& skin, const SharedSkinImages& pictures) {
     for (int i = 0; i < kButtonCount; ++i)

@@ -4,12 +4,12 @@
 #include <commctrl.h>
 #include <ole2.h>
 
-#include "settings/FilePaths.h"
 #include "contract/ProgramMessages.h"
-#include "win32/UniqueHandleWin32.h"
+#include "settings/FilePaths.h"
 #include "ui/win32/controls/CoolMenuHook.h"
 #include "ui/win32/main/COptionDlg.h"
 #include "ui/win32/main/ProgramWide.h"
+#include "win32/UniqueHandleWin32.h"
 
 namespace mervik::ui {
 

@@ -2,14 +2,14 @@
 
 #include <shellapi.h>
 
+#include "contract/ProgramMessages.h"
 #include "macros/MacroFile.h"
 #include "settings/ConfigFile.h"
 #include "settings/FilePaths.h"
 #include "settings/PointerSettings.h"
 #include "settings/ProfileDefaults.h"
-#include "contract/ProgramMessages.h"
-#include "settings/win32/RegistryStoreWin32.h"
 #include "settings/SettingsFiles.h"
+#include "settings/win32/RegistryStoreWin32.h"
 #include "ui/win32/controls/PlaceButton.h"
 #include "ui/win32/dialogs/CWarnDlg.h"
 #include "ui/win32/main/FirstPaintSignal.h"
@@ -41,11 +41,17 @@ COptionDlg::COptionDlg()
     CreateImage(*applied_);
 }
 
-COptionDlg::~COptionDlg() { Destroy(); }
+COptionDlg::~COptionDlg() {
+    Destroy();
+}
 
-DWORD COptionDlg::WindowStyle() const { return WS_POPUP | WS_SYSMENU | WS_MINIMIZEBOX | WS_CLIPCHILDREN; }
+DWORD COptionDlg::WindowStyle() const {
+    return WS_POPUP | WS_SYSMENU | WS_MINIMIZEBOX | WS_CLIPCHILDREN;
+}
 
-const char* COptionDlg::WindowCaption() const { return kOptionCaption; }
+const char* COptionDlg::WindowCaption() const {
+    return kOptionCaption;
+}
 
 LRESULT COptionDlg::OnCreate() {
     ProgramWide& program = Program();
@@ -89,8 +95,9 @@ void COptionDlg::CreateControls() {
 
 void COptionDlg::CreatePage(CSkinnedPage& page) {
     page.Create(Hwnd());
-    SetWindowPos(page.Hwnd(), nullptr, pageRect_.left, pageRect_.top, pageRect_.right - pageRect_.left,
-                 pageRect_.bottom - pageRect_.top, SWP_NOZORDER | SWP_NOACTIVATE);
+    SetWindowPos(page.Hwnd(), nullptr, pageRect_.left, pageRect_.top,
+                 pageRect_.right - pageRect_.left, pageRect_.bottom - pageRect_.top,
+                 SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 // Made before the first paint, the controls (more than a hundred on page 1)

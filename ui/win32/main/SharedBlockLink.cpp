@@ -6,11 +6,12 @@ namespace mervik::ui {
 
 SharedBlockLink::Attach SharedBlockLink::Open() {
     view_.SetMutex(win::UniqueHandle(OpenMutexA(MUTEX_ALL_ACCESS, FALSE, kSharedMutexName)));
-    win::UniqueHandle mapping(OpenFileMappingA(FILE_MAP_READ | FILE_MAP_WRITE, FALSE, kSharedBlockName));
+    win::UniqueHandle mapping(
+        OpenFileMappingA(FILE_MAP_READ | FILE_MAP_WRITE, FALSE, kSharedBlockName));
     if (!mapping)
         return Attach::Absent;
     return view_.Map(std::move(mapping), FILE_MAP_READ | FILE_MAP_WRITE) ? Attach::Attached
-                                                                          : Attach::ViewFailed;
+                                                                         : Attach::ViewFailed;
 }
 
 } // namespace mervik::ui

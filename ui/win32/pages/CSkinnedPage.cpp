@@ -10,8 +10,8 @@ constexpr char kPageClass[] = "Mervik Page";
 bool CSkinnedPage::Create(HWND parent) {
     if (!RegisterWindowClass(kPageClass, CS_DBLCLKS, nullptr))
         return false;
-    return CWindow::Create(WS_EX_CONTROLPARENT, kPageClass, name_, WS_CHILD | WS_CLIPCHILDREN, RECT{0, 0, 0, 0},
-                           parent);
+    return CWindow::Create(WS_EX_CONTROLPARENT, kPageClass, name_, WS_CHILD | WS_CLIPCHILDREN,
+                           RECT{0, 0, 0, 0}, parent);
 }
 
 LRESULT CSkinnedPage::OnCreate() {

@@ -10,7 +10,8 @@ bool SwallowsDialogKey(HWND dialog, const MSG& msg) {
         return false;
     if (msg.hwnd != dialog && !IsChild(dialog, msg.hwnd))
         return false;
-    LRESULT wants = SendMessageA(msg.hwnd, WM_GETDLGCODE, msg.wParam, reinterpret_cast<LPARAM>(&msg));
+    LRESULT wants =
+        SendMessageA(msg.hwnd, WM_GETDLGCODE, msg.wParam, reinterpret_cast<LPARAM>(&msg));
     return (wants & (DLGC_WANTALLKEYS | DLGC_WANTMESSAGE)) == 0;
 }
 
@@ -39,7 +40,8 @@ void CSkinnedDialog::EndDialog(INT_PTR result) {
 INT_PTR CSkinnedDialog::DoModal(HWND owner) {
     if (!RegisterWindowClass(kDialogClass, CS_DBLCLKS, nullptr))
         return IDCANCEL;
-    if (!Create(WindowExStyle(), kDialogClass, WindowCaption(), WindowStyle(), RECT{0, 0, 0, 0}, owner))
+    if (!Create(WindowExStyle(), kDialogClass, WindowCaption(), WindowStyle(), RECT{0, 0, 0, 0},
+                owner))
         return IDCANCEL;
     running_ = true;
     OnInitDialog();

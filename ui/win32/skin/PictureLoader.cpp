@@ -84,7 +84,8 @@ Bitmap LoadPicture(const std::string& path) {
     // section; under Wine that is several times faster than a stream through
     // the picture loader and a copy. Anything else (JPEG, GIF, or a file that
     // is no picture at all) goes to the picture loader.
-    HANDLE bitmap = LoadImageA(nullptr, path.c_str(), IMAGE_BITMAP, 0, 0, LR_LOADFROMFILE | LR_CREATEDIBSECTION);
+    HANDLE bitmap = LoadImageA(nullptr, path.c_str(), IMAGE_BITMAP, 0, 0,
+                               LR_LOADFROMFILE | LR_CREATEDIBSECTION);
     if (bitmap)
         return Bitmap(static_cast<HBITMAP>(bitmap));
     return LoadThroughPictureLoader(path);

@@ -8,7 +8,11 @@ std::string& Folder() {
 }
 } // namespace
 
-void SetSkinFolder(std::string folder) { Folder() = std::move(folder); }
-const std::string& SkinFolder() { return Folder(); }
+void SetSkinFolder(std::string folder) {
+    Folder() = std::move(folder);
+}
+const std::string& SkinFolder() {
+    return Folder();
+}
 
 } // namespace mervik::ui

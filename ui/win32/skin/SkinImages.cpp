@@ -35,6 +35,8 @@ SkinImages SkinFile::LoadImages() const {
     return images;
 }
 
-ButtonPos SkinFile::Pos(int key) const { return ParseButtonPos(Read(kButtonSection, std::to_string(key))); }
+ButtonPos SkinFile::Pos(int key) const {
+    return ParseButtonPos(Read(kButtonSection, std::to_string(key)));
+}
 
 } // namespace mervik::ui
