@@ -27,6 +27,12 @@ int DeviceFlag(MonitorUnderTest& m) {
     return m.DeviceFlag();
 }
 
+// The start-up read-back is over once the worker has sent the fixed report.
+bool StartUpDone(MonitorUnderTest& m) {
+    return MonitorUnderTest::Eventually(
+        5000, [](MonitorUnderTest& m) { return m.MouseNumber("fixedReports") >= 1; }, m);
+}
+
 std::string RegistryMouse(const char* name) {
     Win32RegistryStore registry;
     registry.OpenKey(RegistryKey::Mouse);
@@ -63,11 +69,12 @@ TEST(MonitorWine, StartsWithTheMouseAndReadsItsLevelBack) {
     // A second start: without "1" it ends at once, with "1" it brings up Option.
     StandInWindows windows;
     windows.OnThread([](HWND option) { ShowWindow(option, SW_MINIMIZE); });
-    Sleep(300);
+    windows.Flush();
     EXPECT_EQ(monitor.RunSecond(""), 0);
+    windows.Flush();
     EXPECT_TRUE(IsIconic(windows.Option()));
     EXPECT_EQ(monitor.RunSecond("1"), 0);
-    Sleep(500);
+    testing::WaitUntil(5000, [&] { return !IsIconic(windows.Option()); });
     EXPECT_FALSE(IsIconic(windows.Option())) << "6001 restores Option";
     EXPECT_TRUE(monitor.Responds());
 }
@@ -86,7 +93,7 @@ TEST(MonitorWine, ApplyUploadsInTurnAndAnswers) {
     MonitorUnderTest monitor;
     StandInWindows windows;
     ASSERT_TRUE(monitor.Start());
-    Sleep(1000); // past the start-up read-back
+    ASSERT_TRUE(StartUpDone(monitor));
     monitor.Mouse("clear-log");
     Apply(monitor, [](SharedSettingsBlock& b) { b.Profiles[0].PollingRate = 0; });
     Apply(monitor, FastRate);
@@ -103,7 +110,7 @@ TEST(MonitorWine, MouseButtonsReachBlockFilesAndOption) {
     MonitorUnderTest monitor;
     StandInWindows windows;
     ASSERT_TRUE(monitor.Start());
-    Sleep(1000);
+    ASSERT_TRUE(StartUpDone(monitor));
     monitor.Mouse("dpi");
     ASSERT_TRUE(windows.WaitFor(kMsgMouseChangedLevel, 1, 5000));
     const int level = monitor.MouseNumber("activeLevel");
@@ -124,7 +131,7 @@ TEST(MonitorWine, UnplugClosesOptionAndReplugReadsBackTwice) {
     MonitorUnderTest monitor;
     StandInWindows windows;
     ASSERT_TRUE(monitor.Start());
-    Sleep(1000);
+    ASSERT_TRUE(StartUpDone(monitor));
     monitor.Mouse("unplug");
     ASSERT_TRUE(windows.WaitFor(WM_CLOSE, 1, 5000));
     EXPECT_EQ(DeviceFlag(monitor), 0);
@@ -176,9 +183,10 @@ TEST(MonitorWine, NoticeTextFromACompanion) {
 
 TEST(MonitorWine, MouseVanishingMidUploadGetsTheUploadAgain) {
     MonitorUnderTest monitor;
-    StandInWindows windows;
+    // Option stays to receive the answer that may come after the removal's close.
+    StandInWindows windows(StandInWindows::OnClose::StayOpen);
     ASSERT_TRUE(monitor.Start());
-    Sleep(1000);
+    ASSERT_TRUE(StartUpDone(monitor));
     monitor.Mouse("vanish 5");
     Apply(monitor, FastRate);
     ASSERT_TRUE(windows.WaitFor(WM_CLOSE, 1, 8000)); // the removal closes Option
@@ -191,7 +199,13 @@ TEST(MonitorWine, MouseVanishingMidUploadGetsTheUploadAgain) {
     EXPECT_TRUE(MonitorUnderTest::Eventually(
         kUploadWaitMs, [](MonitorUnderTest& m) { return m.CountInLog("feature 12 04") == 1; },
         monitor));
-    Sleep(1500);
+    MonitorUnderTest::Eventually(
+        kUploadWaitMs,
+        [](MonitorUnderTest& m) {
+            return m.MouseNumber("reportIntervalMs") == 1 && m.MouseNumber("activeLevel") == 2 &&
+                   m.Block()->Profiles[0].Cpi_X == 1;
+        },
+        monitor);
     EXPECT_EQ(monitor.MouseNumber("reportIntervalMs"), 1);
     EXPECT_EQ(monitor.MouseNumber("activeLevel"), 2);
     EXPECT_EQ(monitor.Block()->Profiles[0].Cpi_X, 1)
@@ -206,7 +220,7 @@ TEST(MonitorWine, AnotherOwnerOfTheBlockMutexKeepsTheServiceFromRunning) {
     EXPECT_EQ(monitor.RunSecond(""), 0);
     EXPECT_FALSE(FindWindowA(nullptr, kMonitorCaption));
     EXPECT_FALSE(monitor.Block());
-    Sleep(300);
+    windows.Flush(); // whatever the second start posted has arrived
     EXPECT_TRUE(windows.Of(WM_CLOSE).empty()) << "nobody else's Option is closed";
     EXPECT_EQ(monitor.DeviceFlag(), -1);
     CloseHandle(taken);

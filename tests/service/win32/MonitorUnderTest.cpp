@@ -215,15 +215,19 @@ int MonitorUnderTest::CountInLog(const std::string& prefix) {
     return count;
 }
 
-bool MonitorUnderTest::Eventually(DWORD timeoutMs, bool (*condition)(MonitorUnderTest&),
-                                  MonitorUnderTest& m) {
+bool WaitUntil(DWORD timeoutMs, const std::function<bool()>& condition) {
     const DWORD start = GetTickCount();
-    while (!condition(m)) {
+    while (!condition()) {
         if (GetTickCount() - start > timeoutMs)
             return false;
         Sleep(50);
     }
     return true;
+}
+
+bool MonitorUnderTest::Eventually(DWORD timeoutMs, bool (*condition)(MonitorUnderTest&),
+                                  MonitorUnderTest& m) {
+    return WaitUntil(timeoutMs, [&] { return condition(m); });
 }
 
 } // namespace mervik::testing

@@ -5,6 +5,8 @@
 // simulated mouse's control channel.
 #include <windows.h>
 
+#include <functional>
+
 #include <memory>
 #include <optional>
 #include <string>
@@ -12,6 +14,9 @@
 #include "settings/SharedSettingsBlock.h"
 
 namespace mervik::testing {
+
+// Polls `condition` until it holds or `timeoutMs` pass; true if it held.
+bool WaitUntil(DWORD timeoutMs, const std::function<bool()>& condition);
 
 class MonitorUnderTest {
 public:

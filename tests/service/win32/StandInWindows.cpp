@@ -11,7 +11,10 @@ StandInWindows* g_self = nullptr; // one set of stand-ins per test process
 
 } // namespace
 
-StandInWindows::StandInWindows() {
+constexpr UINT kMsgRun = WM_APP;
+constexpr UINT kMsgFlush = WM_APP + 1;
+
+StandInWindows::StandInWindows(OnClose onClose) : onClose_(onClose) {
     g_self = this;
     std::unique_lock lock(mutex_);
     thread_ = std::thread([this] { Loop(); });
@@ -43,8 +46,16 @@ void StandInWindows::Loop() {
     changed_.notify_all();
     MSG message;
     while (GetMessageA(&message, nullptr, 0, 0) > 0) {
-        if (!message.hwnd && message.message == WM_APP) {
+        if (!message.hwnd && message.message == kMsgRun) {
             reinterpret_cast<void (*)(HWND)>(message.wParam)(option_);
+            continue;
+        }
+        if (!message.hwnd && message.message == kMsgFlush) {
+            {
+                std::lock_guard lock(mutex_);
+                ++flushesDone_;
+            }
+            changed_.notify_all();
             continue;
         }
         DispatchMessageA(&message);
@@ -55,7 +66,14 @@ void StandInWindows::Loop() {
 }
 
 void StandInWindows::OnThread(void (*fn)(HWND option)) {
-    PostThreadMessageA(threadId_, WM_APP, reinterpret_cast<WPARAM>(fn), 0);
+    PostThreadMessageA(threadId_, kMsgRun, reinterpret_cast<WPARAM>(fn), 0);
+}
+
+void StandInWindows::Flush() {
+    std::unique_lock lock(mutex_);
+    const unsigned ticket = ++flushesPosted_;
+    PostThreadMessageA(threadId_, kMsgFlush, 0, 0);
+    changed_.wait(lock, [&] { return flushesDone_ >= ticket; });
 }
 
 LRESULT CALLBACK StandInWindows::Proc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -63,7 +81,8 @@ LRESULT CALLBACK StandInWindows::Proc(HWND window, UINT message, WPARAM wParam, 
         g_self->Record(window, message, wParam, lParam);
     if (g_self && message == WM_CLOSE) {
         g_self->Record(window, message, wParam, lParam);
-        DestroyWindow(window);
+        if (g_self->onClose_ == OnClose::Close)
+            DestroyWindow(window);
         return 0;
     }
     return DefWindowProcA(window, message, wParam, lParam);

@@ -1,7 +1,8 @@
 #pragma once
 // Windows that stand in for Option and the on-screen display: top-level
 // windows with their captions, on a thread of their own, that record every
-// message Monitor posts to them. Option's closes on WM_CLOSE, as Option does.
+// message Monitor posts to them. Option's closes on WM_CLOSE, as Option does,
+// unless the test needs it to keep receiving after being asked to close.
 #include <windows.h>
 
 #include <condition_variable>
@@ -21,7 +22,8 @@ struct Received {
 
 class StandInWindows {
 public:
-    StandInWindows();
+    enum class OnClose { Close, StayOpen };
+    explicit StandInWindows(OnClose onClose = OnClose::Close);
     ~StandInWindows();
     StandInWindows(const StandInWindows&) = delete;
     StandInWindows& operator=(const StandInWindows&) = delete;
@@ -35,6 +37,9 @@ public:
     void Clear();
     // Runs `fn` on the windows' thread.
     void OnThread(void (*fn)(HWND option));
+    // Returns once every message posted to the windows before the call has
+    // been handled.
+    void Flush();
 
 private:
     static LRESULT CALLBACK Proc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
@@ -44,6 +49,9 @@ private:
     std::mutex mutex_;
     std::condition_variable changed_;
     std::vector<Received> received_;
+    OnClose onClose_;
+    unsigned flushesPosted_ = 0;
+    unsigned flushesDone_ = 0;
     HWND option_ = nullptr;
     HWND osd_ = nullptr;
     DWORD threadId_ = 0;

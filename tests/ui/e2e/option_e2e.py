@@ -54,24 +54,11 @@ class Wine:
         self.env["WINEDEBUG"] = "-all"
         self.env["WINEDLLOVERRIDES"] = "mscoree,mshtml="
         self.env["WINEARCH"] = "win64"
-        self.xvfb = None
         if not self.env.get("DISPLAY"):
-            self.start_xvfb()
+            # The checkout's own Xvfb, as every script and test uses it.
+            xvfb = os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "..", "..", "scripts", "xvfb")
+            self.env["DISPLAY"] = subprocess.check_output([xvfb], text=True).strip()
         self.prepare_prefix()
-
-    def start_xvfb(self):
-        for number in range(90, 110):
-            display = ":%d" % number
-            if os.path.exists("/tmp/.X11-unix/X%d" % number) or os.path.exists("/tmp/.X%d-lock" % number):
-                continue
-            self.xvfb = subprocess.Popen(["Xvfb", display, "-screen", "0", "1280x1024x24", "-nolisten", "tcp"],
-                                         stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
-            self.env["DISPLAY"] = display
-            if wait_for(lambda: subprocess.call(["xdpyinfo", "-display", display], stdout=subprocess.DEVNULL,
-                                                stderr=subprocess.DEVNULL) == 0, 10):
-                return
-            self.xvfb.kill()
-        raise RuntimeError("no free X display for Xvfb")
 
     def prepare_prefix(self):
         ready = os.path.join(self.env["WINEPREFIX"], ".option-e2e-ready")
@@ -113,8 +100,6 @@ class Wine:
 
     def close(self):
         self.kill_all()
-        if self.xvfb:
-            self.xvfb.kill()
 
 
 def skin_rect(ini, key):
