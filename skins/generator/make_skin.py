@@ -30,7 +30,22 @@ def load_layouts(folder):
         layouts.append(layout)
     if not layouts:
         raise SystemExit("skin generator: no layout files in %s" % folder)
+    check_against_control_list(layouts, pathlib.Path(folder).parent / "controls.json")
     return layouts
+
+
+def check_against_control_list(layouts, listed_path):
+    """Every window lays out exactly the keys 1..count of the one control list
+    that Option and the tests read, so the three cannot drift apart."""
+    with open(listed_path, encoding="utf-8") as f:
+        listed = {w["ini"]: w["count"] for w in json.load(f)["windows"]}
+    for layout in layouts:
+        keys = sorted(control["key"] for control in layout["controls"])
+        count = listed.get(layout["ini"])
+        if count is None or keys != list(range(1, count + 1)):
+            raise SystemExit("skin generator: %s lays out keys %s..%s (%d), %s lists %s"
+                             % (layout["source"], keys[0] if keys else "-", keys[-1] if keys else "-",
+                                len(keys), listed_path.name, count))
 
 
 def window_mask(layout):

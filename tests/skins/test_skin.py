@@ -3,6 +3,7 @@
 usage: python3 -m unittest test_skin (MERVIK_SKIN_DIR names the generated folder)
 """
 import configparser
+import json
 import os
 import pathlib
 import sys
@@ -16,29 +17,19 @@ SKIN = pathlib.Path(os.environ.get("MERVIK_SKIN_DIR", "build/native/skins"))
 GENERATOR = pathlib.Path(__file__).resolve().parents[2] / "skins" / "generator"
 
 
-def keys(*ranges):
-    out = set()
-    for r in ranges:
-        out |= set(r) if isinstance(r, range) else {r}
-    return out
+CONTROLS = pathlib.Path(__file__).resolve().parents[2] / "skins" / "controls.json"
 
 
-# Keys each window reads, and those of them that may stay empty because the
-# window creates the control but the mouse has no use for it.
-WINDOWS = {
-    "skin_main.ini": (keys(range(1, 10)), set()),
-    "skin_button_page.ini": (keys(range(1, 112)), keys(range(17, 33), range(49, 65), 87, 104, 105)),
-    "skin_advance_setting.ini": (keys(range(1, 23)), {8, 18}),
-    "skin_select_macro.ini": (keys(range(1, 8)), set()),
-    "skin_key.ini": (keys(range(1, 10)), set()),
-    "skin_fire_button.ini": (keys(range(1, 7)), set()),
-    "skin_dpi_color.ini": (keys(range(1, 6)), set()),
-    "skin_click_warn.ini": (keys(1, 2, 3), set()),
-    "skin_reset_warn.ini": (keys(1, 2, 3), set()),
-    "skin_macro_set_warn.ini": (keys(1, 2, 3), set()),
-    "skin_nomouse_warn.ini": (keys(1, 2, 3), set()),
-    "skin_delete_macro_warn.ini": (keys(1, 2, 3), set()),
-}
+def windows_from_list():
+    """Keys each window reads, and those of them that may stay empty because
+    the window creates the control but the mouse has no use for it: from the
+    one list of controls Option and the end-to-end tests read too."""
+    with open(CONTROLS) as f:
+        listed = json.load(f)["windows"]
+    return {w["ini"]: (set(range(1, w["count"] + 1)), set(w["unused"])) for w in listed}
+
+
+WINDOWS = windows_from_list()
 
 # Rectangles that only mark an area the window paints or fills itself; they
 # have no faces and may contain or touch other things.

@@ -102,6 +102,13 @@ class Wine:
         self.kill_all()
 
 
+def control_count(ini):
+    """How many controls a skinned window makes, from the one list of them."""
+    listed = os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "..", "..", "skins", "controls.json")
+    with open(listed) as f:
+        return next(w["count"] for w in json.load(f)["windows"] if w["ini"] == ini)
+
+
 def skin_rect(ini, key):
     """(left, top, right, bottom) of BUTTONPOS key in a skin INI."""
     parser = configparser.ConfigParser(interpolation=None)
@@ -200,9 +207,10 @@ class StartAndWindow(OptionCase):
         self.assertEqual(state["warning"], "0", "Device 1 must not warn")
         # Page 1's controls and page 2 are made after the first paint; once
         # start-up is done both pages hold every control of their skins.
-        counts = wait_for(lambda: (lambda s: s if s.get("page2_controls") == "22" else None)(self.state()), 10)
+        page1, page2 = str(control_count("skin_button_page.ini")), str(control_count("skin_advance_setting.ini"))
+        counts = wait_for(lambda: (lambda s: s if s.get("page2_controls") == page2 else None)(self.state()), 10)
         self.assertIsNotNone(counts, "page 2 was not built after the first paint")
-        self.assertEqual(counts["page1_controls"], "111")
+        self.assertEqual(counts["page1_controls"], page1)
         main_rect = parse_rect(state["main_rect"])
         self.assertEqual(main_rect[:2], (0, 0))
         time.sleep(0.5)
