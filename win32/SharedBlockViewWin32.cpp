@@ -17,7 +17,9 @@ bool SharedBlockView::Map(UniqueHandle mapping, DWORD access) {
 bool SharedBlockView::Lock() const {
     if (!mutex_)
         return false;
-    const DWORD wait = WaitForSingleObject(mutex_.Get(), INFINITE);
+    // Bounded: any process may hold the mutex for as long as it likes, and a
+    // window thread must not freeze behind it. Not getting it fails the copy.
+    const DWORD wait = WaitForSingleObject(mutex_.Get(), kLockTimeoutMs);
     // A peer that died holding the mutex left a whole block (copies are single
     // memcpy calls); refusing would strand this program.
     return wait == WAIT_OBJECT_0 || wait == WAIT_ABANDONED;

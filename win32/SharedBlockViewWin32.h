@@ -23,8 +23,11 @@ public:
     bool Map(UniqueHandle mapping, DWORD access);
     bool Mapped() const { return view_ != nullptr; }
 
+    // How long a copy waits for the mutex before it fails.
+    static constexpr DWORD kLockTimeoutMs = 2000;
+
     // Whole-block copies; false, and nothing copied, without a view or when
-    // the mutex cannot be taken.
+    // the mutex cannot be taken within kLockTimeoutMs.
     bool Read(SharedSettingsBlock& into) const;
     bool Write(const SharedSettingsBlock& from);
 

@@ -124,8 +124,16 @@ bool CMonitorWnd::OnCreate() {
                                                        launcher_, trace_},
                                           programFolder_);
     core_->LoadSettings();
-    if (block_.CreateMutexObject() != Win32SharedBlock::Created::Ok)
+    switch (block_.CreateMutexObject()) {
+    case Win32SharedBlock::Created::Failed:
+        trace_.Trace("Monitor: the settings block's mutex cannot be made; not starting\n");
         return false;
+    case Win32SharedBlock::Created::AlreadyExists:
+        trace_.Trace("Monitor: the settings block's mutex exists already; using it\n");
+        break;
+    case Win32SharedBlock::Created::Ok:
+        break;
+    }
     if (block_.CreateMapping())
         core_->PublishSettings();
     core_->StartWorker();

@@ -6,12 +6,11 @@ namespace mervik {
 
 Win32SharedBlock::Created Win32SharedBlock::CreateMutexObject() {
     win::UniqueHandle mutex(CreateMutexA(nullptr, FALSE, kSharedMutexName));
-    if (mutex && GetLastError() == ERROR_ALREADY_EXISTS)
-        return Created::AlreadyExists;
     if (!mutex)
         return Created::Failed;
+    const bool existed = GetLastError() == ERROR_ALREADY_EXISTS;
     view_.SetMutex(std::move(mutex));
-    return Created::Ok;
+    return existed ? Created::AlreadyExists : Created::Ok;
 }
 
 bool Win32SharedBlock::CreateMapping() {

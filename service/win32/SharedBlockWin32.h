@@ -18,7 +18,10 @@ public:
     Win32SharedBlock(const Win32SharedBlock&) = delete;
     Win32SharedBlock& operator=(const Win32SharedBlock&) = delete;
 
-    // The mutex first: when it exists another service owns the block.
+    // The mutex first. It may exist already without another service: Option
+    // keeps a handle to it after a Monitor ended, and any program may make
+    // it. The service only starts when no other one runs, so an existing
+    // mutex is taken over (AlreadyExists) rather than refused.
     Created CreateMutexObject();
     // The mapping, open to every process, and a view of all of it.
     bool CreateMapping();

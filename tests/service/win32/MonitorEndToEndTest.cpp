@@ -212,18 +212,37 @@ TEST(MonitorWine, MouseVanishingMidUploadGetsTheUploadAgain) {
         << "the applied level, not the mouse's old one";
 }
 
-TEST(MonitorWine, AnotherOwnerOfTheBlockMutexKeepsTheServiceFromRunning) {
-    HANDLE taken = CreateMutexA(nullptr, FALSE, kSharedMutexName);
-    ASSERT_TRUE(taken);
+// Option keeps handles to both named mutexes after a Monitor ends, and any
+// program may make them: only a running Monitor keeps a new one from starting.
+TEST(MonitorWine, MutexesHeldByOtherProgramsDoNotKeepTheServiceFromStarting) {
+    HANDLE instance = CreateMutexA(nullptr, FALSE, kMonitorInstanceMutexName);
+    HANDLE block = CreateMutexA(nullptr, FALSE, kSharedMutexName);
+    ASSERT_TRUE(instance && block);
     MonitorUnderTest monitor;
     StandInWindows windows;
-    EXPECT_EQ(monitor.RunSecond(""), 0);
-    EXPECT_FALSE(FindWindowA(nullptr, kMonitorCaption));
-    EXPECT_FALSE(monitor.Block());
-    windows.Flush(); // whatever the second start posted has arrived
-    EXPECT_TRUE(windows.Of(WM_CLOSE).empty()) << "nobody else's Option is closed";
-    EXPECT_EQ(monitor.DeviceFlag(), -1);
-    CloseHandle(taken);
+    ASSERT_TRUE(monitor.Start());
+    EXPECT_TRUE(monitor.Block()) << "the block is there and readable";
+    EXPECT_EQ(DeviceFlag(monitor), 1);
+    EXPECT_EQ(monitor.RunSecond(""), 0) << "a second start still ends at once";
+    EXPECT_TRUE(monitor.Responds());
+    CloseHandle(block);
+    CloseHandle(instance);
+}
+
+// A program that holds the block's mutex for long must not freeze the
+// service: its copies fail after a bounded wait and it keeps answering.
+TEST(MonitorWine, AHeldBlockMutexDoesNotFreezeTheService) {
+    MonitorUnderTest monitor;
+    StandInWindows windows;
+    ASSERT_TRUE(monitor.Start());
+    HANDLE block = OpenMutexA(SYNCHRONIZE, FALSE, kSharedMutexName);
+    ASSERT_TRUE(block);
+    ASSERT_EQ(WaitForSingleObject(block, 5000), WAIT_OBJECT_0);
+    PostMessageA(monitor.Window(), kMsgApplyAllSetting, 0, 0);
+    EXPECT_TRUE(monitor.Responds()) << "the window thread came back";
+    ReleaseMutex(block);
+    CloseHandle(block);
+    EXPECT_TRUE(monitor.Block());
 }
 
 TEST(MonitorWine, TrayExitEndsTheProcessAndRemovesTheBlock) {
