@@ -53,7 +53,14 @@ LRESULT CALLBACK CMonitorWnd::WindowProc(HWND window, UINT message, WPARAM wPara
     auto* self = reinterpret_cast<CMonitorWnd*>(GetWindowLongPtrA(window, GWLP_USERDATA));
     if (!self)
         return DefWindowProcA(window, message, wParam, lParam);
-    const LRESULT result = self->OnMessage(message, wParam, lParam);
+    LRESULT result = 0;
+    try {
+        result = self->OnMessage(message, wParam, lParam);
+    } catch (...) {
+        // Nothing may unwind through the system's code.
+        OutputDebugStringA("Monitor: a window procedure stopped an exception\n");
+        result = message == WM_CREATE ? -1 : 0;
+    }
     if (message == WM_NCDESTROY) {
         SetWindowLongPtrA(window, GWLP_USERDATA, 0);
         self->window_ = nullptr;

@@ -1,5 +1,6 @@
 #include "ui/core/ButtonPos.h"
 
+#include <algorithm>
 #include <charconv>
 
 namespace mervik::ui {
@@ -41,6 +42,14 @@ void ReadGeometry(std::string_view fields, int (&numbers)[4]) {
     }
 }
 
+// Window coordinates fit 16 bits; clamping there keeps x + width and
+// y + height far from overflow whatever the file says.
+constexpr int kMaxCoordinate = 32767;
+
+int Clamped(int value) {
+    return std::clamp(value, -kMaxCoordinate, kMaxCoordinate);
+}
+
 std::string Cut(std::string_view text, size_t max) {
     return std::string(text.substr(0, max));
 }
@@ -57,6 +66,8 @@ ButtonPos ParseButtonPos(std::string_view value) {
     std::string_view rest = value.substr(firstComma + 1);
     int numbers[4] = {0, 0, 0, 0};
     ReadGeometry(rest, numbers);
+    for (int& number : numbers)
+        number = Clamped(number);
     pos.rect = {numbers[0], numbers[1], numbers[0] + numbers[2], numbers[1] + numbers[3]};
     pos.pressed = rest.find("TRUE") != std::string_view::npos;
 

@@ -58,3 +58,19 @@ TEST(ButtonPos, TrueAnywhereAfterTheLabelCounts) {
 
 } // namespace
 } // namespace mervik::ui
+
+namespace mervik::ui {
+namespace {
+
+// Sizes near the integer limits must not overflow into a wrapped rectangle
+// (undefined behaviour the sanitizer tree would catch).
+TEST(ButtonPos, HugeValuesAreClampedToWindowCoordinates) {
+    EXPECT_EQ(ParseButtonPos("a,2147483647,1,2147483647,5,t,").rect,
+              (PixelRect{32767, 1, 32767 + 32767, 6}));
+    EXPECT_EQ(ParseButtonPos("a,-2147483648,0,10,-2147483648,t,").rect,
+              (PixelRect{-32767, 0, -32757, -32767}));
+    EXPECT_TRUE(ParseButtonPos("a,10,10,-2147483648,20,t,").rect.IsEmpty());
+}
+
+} // namespace
+} // namespace mervik::ui

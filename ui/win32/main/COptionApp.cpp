@@ -23,13 +23,14 @@ int COptionApp::Run() {
     InitCommonControlsEx(&controls);
     OleInitialize(nullptr);
     CoolMenuHook::Install();
+    INT_PTR result = 0;
     {
         COptionDlg dialog;
-        dialog.DoModal(nullptr);
+        result = dialog.DoModal(nullptr);
     }
     CoolMenuHook::Uninstall();
     OleUninitialize();
-    return 0;
+    return result == CSkinnedDialog::kSkinFailed ? 1 : 0;
 }
 
 } // namespace mervik::ui

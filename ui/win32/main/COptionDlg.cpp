@@ -15,6 +15,7 @@
 #include "ui/win32/main/FirstPaintSignal.h"
 #include "ui/win32/main/ProgramWide.h"
 #include "ui/win32/main/ResourceIds.h"
+#include "ui/win32/skin/SkinFailure.h"
 #include "ui/win32/skin/SkinFolder.h"
 
 namespace mervik::ui {
@@ -57,8 +58,8 @@ LRESULT COptionDlg::OnCreate() {
     ProgramWide& program = Program();
     program.language.Load(program.folder);
     SetSkinFolder(program.folder + "skins\\");
-    SetUpSkin();
-    CreatePage(page1_);
+    if (!SetUpSkin() || !CreatePage(page1_))
+        return -1;
     ShowWindow(page1_.Hwnd(), SW_SHOW);
     currentPage_ = &page1_;
     currentIndex_ = 0;
@@ -93,11 +94,18 @@ void COptionDlg::CreateControls() {
     tabs_[currentIndex_].SetPressed(true);
 }
 
-void COptionDlg::CreatePage(CSkinnedPage& page) {
-    page.Create(Hwnd());
+bool COptionDlg::CreatePage(CSkinnedPage& page) {
+    if (!page.Create(Hwnd())) {
+        failedSkin_ = page.SkinFileName();
+        // Page 2 comes after the first paint, with the main window up.
+        if (IsWindowVisible(Hwnd()))
+            ReportSkinFailure(Hwnd(), failedSkin_);
+        return false;
+    }
     SetWindowPos(page.Hwnd(), nullptr, pageRect_.left, pageRect_.top,
                  pageRect_.right - pageRect_.left, pageRect_.bottom - pageRect_.top,
                  SWP_NOZORDER | SWP_NOACTIVATE);
+    return true;
 }
 
 // Made before the first paint, the controls (more than a hundred on page 1)
@@ -117,7 +125,8 @@ void COptionDlg::FinishStartUp() {
     page1_.CreateControls();
     page1_.Refresh(*working_);
     macrosReadable_ = LoadMacroList(Program().folder, macros_) == MacroFileRead::Read;
-    CreatePage(page2_);
+    if (!CreatePage(page2_))
+        return;
     page2_.CreateControls();
     page2_.Refresh(*working_);
 }

@@ -32,6 +32,9 @@ protected:
     DWORD WindowExStyle() const override { return WS_EX_APPWINDOW; }
     const char* WindowCaption() const override;
     LRESULT OnCreate() override;
+    std::string FailedSkinFile() const override {
+        return failedSkin_.empty() ? SkinFileName() : failedSkin_;
+    }
     void OnInitDialog() override;
     void PlaceControls(const SkinFile& skin, const SharedSkinImages& pictures) override;
     void DrawOverBackground(HDC dc) override { deferred_.DrawPressed(dc); }
@@ -43,8 +46,9 @@ protected:
     void OnDestroy() override;
 
 private:
+    std::string failedSkin_; // a page's skin that could not make its window
     void CreateControls();
-    void CreatePage(CSkinnedPage& page);
+    bool CreatePage(CSkinnedPage& page);
     void FinishStartUp();
     void LoadSettings();
     void CheckDevice();

@@ -7,7 +7,8 @@ namespace mervik::ui {
 
 class CAdvanceSettingPage : public CSkinnedPage {
 public:
-    CAdvanceSettingPage() : CSkinnedPage("skin_advance_setting.ini", "page2", skin_controls::kAdvanceSetting) {}
+    CAdvanceSettingPage()
+        : CSkinnedPage("skin_advance_setting.ini", "page2", skin_controls::kAdvanceSetting) {}
 };
 
 } // namespace mervik::ui

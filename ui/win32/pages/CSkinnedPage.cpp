@@ -15,8 +15,7 @@ bool CSkinnedPage::Create(HWND parent) {
 }
 
 LRESULT CSkinnedPage::OnCreate() {
-    SetUpSkin();
-    return 0;
+    return SetUpSkin() ? 0 : -1;
 }
 
 void CSkinnedPage::PlaceControls(const SkinFile& skin, const SharedSkinImages& pictures) {

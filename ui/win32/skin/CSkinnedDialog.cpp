@@ -1,5 +1,7 @@
 #include "ui/win32/skin/CSkinnedDialog.h"
 
+#include "ui/win32/skin/SkinFailure.h"
+
 namespace mervik::ui {
 namespace {
 constexpr char kDialogClass[] = "Mervik Skinned Dialog";
@@ -16,8 +18,7 @@ bool SwallowsDialogKey(HWND dialog, const MSG& msg) {
 }
 
 LRESULT CSkinnedDialog::OnCreate() {
-    SetUpSkin();
-    return 0;
+    return SetUpSkin() ? 0 : -1;
 }
 
 void CSkinnedDialog::CentreOnOwner() {
@@ -41,8 +42,10 @@ INT_PTR CSkinnedDialog::DoModal(HWND owner) {
     if (!RegisterWindowClass(kDialogClass, CS_DBLCLKS, nullptr))
         return IDCANCEL;
     if (!Create(WindowExStyle(), kDialogClass, WindowCaption(), WindowStyle(), RECT{0, 0, 0, 0},
-                owner))
-        return IDCANCEL;
+                owner)) {
+        ReportSkinFailure(owner, FailedSkinFile());
+        return kSkinFailed;
+    }
     running_ = true;
     OnInitDialog();
     bool ownerWasEnabled = owner && IsWindowEnabled(owner);

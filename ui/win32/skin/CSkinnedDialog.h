@@ -9,6 +9,10 @@ class CSkinnedDialog : public CSkinnedWindow {
 public:
     using CSkinnedWindow::CSkinnedWindow;
 
+    // What DoModal returns when the window could not be made; the user has
+    // been told and the owner asked to close.
+    static constexpr INT_PTR kSkinFailed = -1;
+
     // Creates, shows and runs the dialog until EndDialog; its result.
     INT_PTR DoModal(HWND owner);
     void EndDialog(INT_PTR result);
@@ -21,6 +25,8 @@ protected:
     virtual DWORD WindowExStyle() const { return 0; }
     virtual const char* WindowCaption() const { return ""; }
     LRESULT OnCreate() override;
+    // The skin file to name when the window could not be made.
+    virtual std::string FailedSkinFile() const { return SkinFileName(); }
     void CentreOnOwner();
 
 private:

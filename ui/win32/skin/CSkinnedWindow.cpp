@@ -7,6 +7,8 @@ namespace mervik::ui {
 bool CSkinnedWindow::SetUpSkin() {
     SkinFile skin(skinFile_);
     SkinImages images = skin.LoadImages();
+    if (!images.normal)
+        return false;
     mask_ = std::move(images.mask);
     pictures_ = std::make_shared<const SkinImages>(std::move(images));
     FitTo(SkinSize());

@@ -19,7 +19,9 @@ public:
 
 protected:
     // Reads the skin, sizes the window, places the controls and cuts the
-    // shape. Top-level windows go to the screen's top-left corner.
+    // shape. Top-level windows go to the screen's top-left corner. False when
+    // the skin has no usable background picture: such a window would be
+    // invisible, so its creation fails instead.
     bool SetUpSkin();
     // Creates the window's controls, which share `pictures` for their faces.
     virtual void PlaceControls(const SkinFile&, const SharedSkinImages& /*pictures*/) {}

@@ -7,11 +7,33 @@
 #include <iterator>
 #include <vector>
 
+#include "ui/core/PictureLimits.h"
+
 namespace mervik::ui {
 namespace {
 
-// Skin pictures are a few hundred kilobytes; anything far larger is not one.
-constexpr std::streamoff kMaxPictureBytes = 64 << 20;
+constexpr std::streamoff kMaxPictureBytes = static_cast<std::streamoff>(kMaxPictureFileBytes);
+constexpr std::streamsize kHeaderBytes = 64;
+
+// The file's size and header allow loading it: never hand the system a
+// picture whose size alone would exhaust memory.
+bool FileAllowed(const std::string& path) {
+    std::ifstream in(path, std::ios::binary | std::ios::ate);
+    if (!in)
+        return false;
+    const std::streamoff size = in.tellg();
+    if (size <= 0 || size > kMaxPictureBytes)
+        return false;
+    uint8_t header[kHeaderBytes] = {};
+    in.seekg(0);
+    in.read(reinterpret_cast<char*>(header), kHeaderBytes);
+    return BitmapHeaderAllowed(std::span<const uint8_t>(header, static_cast<size_t>(in.gcount())));
+}
+
+Bitmap WithinLimits(Bitmap bitmap) {
+    const SIZE size = BitmapSize(bitmap.get());
+    return PictureSizeAllowed(size.cx, size.cy) ? std::move(bitmap) : Bitmap();
+}
 
 std::vector<char> ReadWholeFile(const std::string& path) {
     std::ifstream in(path, std::ios::binary | std::ios::ate);
@@ -78,7 +100,7 @@ Bitmap LoadThroughPictureLoader(const std::string& path) {
 } // namespace
 
 Bitmap LoadPicture(const std::string& path) {
-    if (path.empty())
+    if (path.empty() || !FileAllowed(path))
         return {};
     // Skins ship as bitmap files, which the system reads straight into a DIB
     // section; under Wine that is several times faster than a stream through
@@ -87,8 +109,8 @@ Bitmap LoadPicture(const std::string& path) {
     HANDLE bitmap = LoadImageA(nullptr, path.c_str(), IMAGE_BITMAP, 0, 0,
                                LR_LOADFROMFILE | LR_CREATEDIBSECTION);
     if (bitmap)
-        return Bitmap(static_cast<HBITMAP>(bitmap));
-    return LoadThroughPictureLoader(path);
+        return WithinLimits(Bitmap(static_cast<HBITMAP>(bitmap)));
+    return WithinLimits(LoadThroughPictureLoader(path));
 }
 
 } // namespace mervik::ui

@@ -1,0 +1,160 @@
+// A skin that cannot make its window: the user is told, the owner is asked to
+// close, and nothing is left on the screen; no exception leaves a window.
+#include <gtest/gtest.h>
+
+#include <atomic>
+#include <cstdio>
+#include <stdexcept>
+#include <string>
+#include <thread>
+
+#include "contract/ProgramMessages.h"
+#include "tests/ui/win32/TestWindows.h"
+#include "ui/win32/skin/CSkinnedDialog.h"
+#include "ui/win32/skin/PictureLoader.h"
+#include "ui/win32/skin/SkinFolder.h"
+
+namespace mervik::ui {
+namespace {
+
+constexpr char kSkinName[] = "mervik_broken_skin.ini";
+
+void WriteSkin(const char* normalPicture) {
+    test::WriteBmpFile("mervik_broken_mask.bmp", 16, 8, 0x000000);
+    FILE* f = fopen(test::TempPath(kSkinName).c_str(), "wb");
+    fprintf(f,
+            "[SCREEN]\r\nMask=mervik_broken_mask.bmp\r\nNormal=%s\r\nOver=%s\r\nDown=%s\r\n"
+            "Disable=%s\r\n[BUTTONPOS]\r\n1=ok,2,2,4,4,,\r\n",
+            normalPicture, normalPicture, normalPicture, normalPicture);
+    fclose(f);
+    SetSkinFolder(test::TempPath(""));
+}
+
+// A bitmap file whose header claims 60000 x 60000 pixels, with no pixels.
+void WriteOversizedBitmap(const char* name) {
+    unsigned char header[54] = {'B', 'M'};
+    auto put32 = [&](int at, uint32_t v) {
+        for (int i = 0; i < 4; ++i)
+            header[at + i] = static_cast<unsigned char>(v >> (8 * i));
+    };
+    put32(2, sizeof header);
+    put32(10, sizeof header);
+    put32(14, 40);
+    put32(18, 60000);
+    put32(22, 60000);
+    header[26] = 1;  // planes
+    header[28] = 24; // bits
+    FILE* f = fopen(test::TempPath(name).c_str(), "wb");
+    fwrite(header, 1, sizeof header, f);
+    fclose(f);
+}
+
+// Answers the first message box captioned as Option and keeps its text.
+class MessageBoxAnswerer {
+public:
+    MessageBoxAnswerer()
+        : thread_([this] {
+              for (int i = 0; i < 400 && !stop_; ++i) {
+                  if (HWND box = FindWindowA("#32770", kOptionCaption)) {
+                      char text[1024] = {};
+                      GetDlgItemTextA(box, 0xFFFF, text, sizeof text);
+                      text_ = text;
+                      PostMessageA(box, WM_COMMAND, IDOK, 0);
+                      return;
+                  }
+                  Sleep(25);
+              }
+          }) {}
+    ~MessageBoxAnswerer() {
+        stop_ = true;
+        if (thread_.joinable())
+            thread_.join();
+    }
+    std::string Text() {
+        stop_ = true;
+        if (thread_.joinable())
+            thread_.join();
+        return text_;
+    }
+
+private:
+    std::atomic<bool> stop_{false};
+    std::string text_;
+    std::thread thread_;
+};
+
+class BrokenDialog : public CSkinnedDialog {
+public:
+    BrokenDialog() : CSkinnedDialog(kSkinName) {}
+};
+
+// A top-level window that counts the WM_CLOSE it is sent or posted.
+struct Owner {
+    static inline int closes = 0;
+    static LRESULT CALLBACK Proc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
+        if (msg == WM_CLOSE) {
+            ++closes;
+            return 0;
+        }
+        return DefWindowProcA(hwnd, msg, wp, lp);
+    }
+    Owner() {
+        WNDCLASSA wc{};
+        wc.lpfnWndProc = Proc;
+        wc.hInstance = GetModuleHandleA(nullptr);
+        wc.lpszClassName = "MervikSkinFailureOwner";
+        RegisterClassA(&wc);
+        hwnd = CreateWindowExA(0, wc.lpszClassName, "owner", WS_POPUP, 0, 0, 10, 10, nullptr,
+                               nullptr, wc.hInstance, nullptr);
+        closes = 0;
+    }
+    ~Owner() { DestroyWindow(hwnd); }
+    HWND hwnd;
+};
+
+void ExpectToldAndClosed(const char* normalPicture) {
+    WriteSkin(normalPicture);
+    Owner owner;
+    MessageBoxAnswerer answerer;
+    BrokenDialog dialog;
+    EXPECT_EQ(dialog.DoModal(owner.hwnd), CSkinnedDialog::kSkinFailed);
+    const std::string text = answerer.Text();
+    EXPECT_NE(text.find("skin"), std::string::npos) << text;
+    EXPECT_NE(text.find(kSkinName), std::string::npos) << "the message names the skin file";
+    test::FlushEvents();
+    EXPECT_EQ(Owner::closes, 1) << "the program is asked to end";
+    EXPECT_EQ(dialog.Hwnd(), nullptr) << "no invisible window stays";
+    EXPECT_TRUE(IsWindowEnabled(owner.hwnd)) << "the owner is not left disabled";
+}
+
+TEST(SkinFailure, AMissingPictureIsToldAndEndsTheProgram) {
+    ExpectToldAndClosed("mervik_no_such_picture.bmp");
+}
+
+TEST(SkinFailure, AnOversizedPictureIsRefusedBeforeLoading) {
+    WriteOversizedBitmap("mervik_huge.bmp");
+    EXPECT_FALSE(LoadPicture(test::TempPath("mervik_huge.bmp")));
+    ExpectToldAndClosed("mervik_huge.bmp");
+}
+
+class ThrowingWindow : public CWindow {
+public:
+    bool Make() {
+        return RegisterWindowClass("MervikThrowingWindow", 0, nullptr) &&
+               Create(0, "MervikThrowingWindow", "", WS_POPUP, RECT{0, 0, 10, 10}, nullptr);
+    }
+
+protected:
+    LRESULT OnCommand(WORD, HWND) override { throw std::runtime_error("handler failed"); }
+};
+
+TEST(SkinFailure, NoExceptionLeavesAWindowProcedure) {
+    ThrowingWindow window;
+    ASSERT_TRUE(window.Make());
+    EXPECT_EQ(SendMessageA(window.Hwnd(), WM_COMMAND, 1, 0), 0);
+    EXPECT_TRUE(IsWindow(window.Hwnd())) << "the window goes on";
+    window.Destroy();
+}
+
+} // namespace
+} // namespace mervik::ui
