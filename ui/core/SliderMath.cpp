@@ -24,8 +24,10 @@ int ValueAt(const SliderRange& range, int offset, int span) {
 
 } // namespace
 
+// The first pixel of the track is the minimum and its last one (right - 1)
+// the maximum, so both ends can be reached with a click.
 int TrackClickValue(const SliderRange& range, int x, int left, int right) {
-    return ValueAt(range, x - left, right - left);
+    return ValueAt(range, x - left, right - left - 1);
 }
 
 int DraggedThumbLeft(int thumbLeft, int dx, int trackWidth, int thumbWidth) {

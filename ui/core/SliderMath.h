@@ -11,7 +11,8 @@ struct SliderRange {
 };
 
 // Value for a click at `x` on a track spanning [left, right) in the same
-// coordinates. A degenerate track gives the minimum.
+// coordinates: its first pixel gives the minimum, its last the maximum. A
+// degenerate track gives the minimum.
 int TrackClickValue(const SliderRange& range, int x, int left, int right);
 
 // Thumb's new left edge after the pointer moved `dx` from the press point,

@@ -8,7 +8,8 @@ namespace {
 TEST(SliderMath, TrackEndsGiveMinimumAndMaximum) {
     SliderRange range{1, 11, false};
     EXPECT_EQ(TrackClickValue(range, 100, 100, 200), 1);
-    EXPECT_EQ(TrackClickValue(range, 200, 100, 200), 11);
+    EXPECT_EQ(TrackClickValue(range, 199, 100, 200), 11) << "the track's last pixel";
+    EXPECT_EQ(TrackClickValue(range, 198, 100, 200), 10);
     // Clicks just outside (the release may land past the edge) stay in range.
     EXPECT_EQ(TrackClickValue(range, 90, 100, 200), 1);
     EXPECT_EQ(TrackClickValue(range, 230, 100, 200), 11);

@@ -106,6 +106,17 @@ TEST(ButtonTooltip, MadeAtTheFirstMoveWithTheLatestText) {
     DestroyWindow(control);
 }
 
+TEST(CRgnButton, ShowsItsSkinTooltipAtTheFirstHover) {
+    RecordingParent parent;
+    CRgnButton button;
+    ASSERT_TRUE(button.Create(RECT{0, 0, 40, 20}, parent.Hwnd(), HalfMask()));
+    button.SetTooltip("Save and send the changes");
+    EXPECT_EQ(button.TooltipWindow(), nullptr);
+    SendMessageA(button.Hwnd(), WM_MOUSEMOVE, 0, At(5, 5));
+    ASSERT_NE(button.TooltipWindow(), nullptr);
+    EXPECT_EQ(TooltipText(button.TooltipWindow(), button.Hwnd()), "Save and send the changes");
+}
+
 TEST(ButtonTooltip, NoTextNoWindow) {
     RecordingParent parent;
     HWND control = CreateWindowExA(0, "BUTTON", "", WS_CHILD | WS_VISIBLE, 0, 0, 40, 20,
@@ -159,7 +170,7 @@ protected:
 };
 
 TEST_F(SliderTest, ClickAtTheEndsGivesMinimumAndMaximum) {
-    SendMessageA(slider_.Hwnd(), WM_LBUTTONUP, 0, At(100, 5));
+    SendMessageA(slider_.Hwnd(), WM_LBUTTONUP, 0, At(99, 5)); // the track's last pixel
     auto right = Values();
     ASSERT_EQ(right.size(), 1u);
     EXPECT_EQ(right[0].wp, 11u);
@@ -245,6 +256,28 @@ TEST(SkinnedDialog, EnterAndEscapeAreSwallowedUnlessAnEditorWantsThem) {
     list.AddNewItem();
     MSG toEditor{GetFocus(), WM_KEYDOWN, VK_ESCAPE, 0, 0, {}};
     EXPECT_FALSE(SwallowsDialogKey(parent.Hwnd(), toEditor));
+}
+
+// A double-click on an owner-drawn button is one click and one
+// BN_DOUBLECLICKED: a parent that acts on BN_CLICKED only runs its command
+// once, as the main window does.
+TEST(CSkinButton, ADoubleClickIsOneClickAndOneDoubleClickNotice) {
+    RecordingParent parent;
+    CSkinButton button;
+    ASSERT_TRUE(button.Create(parent.Hwnd(), RECT{0, 0, 20, 20}));
+    HWND hwnd = button.Hwnd();
+    SendMessageA(hwnd, WM_LBUTTONDOWN, MK_LBUTTON, At(5, 5));
+    SendMessageA(hwnd, WM_LBUTTONUP, 0, At(5, 5));
+    SendMessageA(hwnd, WM_LBUTTONDBLCLK, MK_LBUTTON, At(5, 5));
+    SendMessageA(hwnd, WM_LBUTTONUP, 0, At(5, 5));
+    FlushEvents();
+    int clicks = 0, doubles = 0;
+    for (const auto& command : parent.Take(WM_COMMAND)) {
+        clicks += HIWORD(command.wp) == BN_CLICKED;
+        doubles += HIWORD(command.wp) == BN_DOUBLECLICKED;
+    }
+    EXPECT_EQ(clicks, 1);
+    EXPECT_EQ(doubles, 1);
 }
 
 TEST(CWindow, FoundFromItsWindowOnlyWhileThatWindowIsItsOwn) {

@@ -5,6 +5,7 @@
 
 #include "ui/core/FaceChoice.h"
 #include "ui/win32/controls/ButtonFaces.h"
+#include "ui/win32/controls/ButtonTooltip.h"
 #include "ui/win32/controls/HoverTracker.h"
 #include "ui/win32/controls/Window.h"
 
@@ -17,6 +18,8 @@ public:
     // A visible child at `rect` shaped by the picture in `maskFile`.
     bool Create(const RECT& rect, HWND parent, const std::string& maskFile);
     void SetFaces(ButtonFaces faces) { faces_ = std::move(faces); }
+    void SetTooltip(const std::string& text) { tooltip_.Set(Hwnd(), text, true); }
+    HWND TooltipWindow() const { return tooltip_.Window(); }
     void SetToggle(bool toggle) { toggle_ = toggle; }
     bool Checked() const { return checked_; }
     void SetChecked(bool checked);
@@ -40,6 +43,7 @@ private:
     std::string maskFile_;
     Region hitRegion_;
     ButtonFaces faces_;
+    ButtonTooltip tooltip_;
     HoverTracker hover_;
     RgnState state_ = RgnState::Normal;
     bool toggle_ = false;

@@ -83,9 +83,12 @@ void COptionDlg::CreateControls() {
         const std::string mask = SkinFolder() + kRegionButtonMask;
         CRgnButton* regionButtons[] = {&ok_, &cancel_, &apply_};
         for (int i = 0; i < 3; ++i) {
-            RECT rect = ToRect(deferred_.Place(kOk + i).rect);
-            if (regionButtons[i]->Create(rect, Hwnd(), mask))
+            const ButtonPos& pos = deferred_.Place(kOk + i);
+            RECT rect = ToRect(pos.rect);
+            if (regionButtons[i]->Create(rect, Hwnd(), mask)) {
                 regionButtons[i]->SetFaces(ButtonFaces(pictures, rect));
+                regionButtons[i]->SetTooltip(pos.tooltip);
+            }
         }
         PlaceSkinButton(minimise_, Hwnd(), deferred_.Place(kMinimise), pictures);
         PlaceSkinButton(close_, Hwnd(), deferred_.Place(kClose), pictures);
@@ -194,8 +197,10 @@ void COptionDlg::ShowPage(int index) {
     currentPage_ = page;
 }
 
-LRESULT COptionDlg::OnCommand(WORD, HWND control) {
-    if (!control)
+LRESULT COptionDlg::OnCommand(WORD code, HWND control) {
+    // An owner-drawn button tells a double-click as a click followed by
+    // BN_DOUBLECLICKED; acting on both would run the command twice.
+    if (!control || code != BN_CLICKED)
         return 0;
     if (control == tabs_[0].Hwnd() || control == tabs_[1].Hwnd()) {
         ShowPage(control == tabs_[0].Hwnd() ? 0 : 1);
