@@ -1,5 +1,7 @@
 #include "device/win32/DeviceLinkWin32.h"
 
+#include "win32/WidePath.h"
+
 #include <vector>
 
 #include "protocol/DeviceMessages.h"
@@ -16,7 +18,7 @@ template <typename Fn> bool Bind(HMODULE library, const char* name, Fn& fn) {
 } // namespace
 
 Win32DeviceLink::Win32DeviceLink(const std::string& programFolder, HWND window) : window_(window) {
-    library_ = LoadLibraryA((programFolder + hid::kLibraryName).c_str());
+    library_ = LoadLibraryW(win::Widen(programFolder + hid::kLibraryName).c_str());
     bound_ = library_ && BindAll();
     if (library_ && !bound_) {
         FreeLibrary(library_);

@@ -9,6 +9,7 @@
 #include "protocol/DeviceMessages.h"
 #include "service/core/MonitorConstants.h"
 #include "settings/FilePaths.h"
+#include "win32/WidePath.h"
 
 namespace mervik {
 
@@ -17,12 +18,6 @@ using namespace monitor;
 namespace {
 
 constexpr char kWindowClass[] = "MervikMonitorWnd";
-
-std::string ModulePath() {
-    char path[MAX_PATH] = {};
-    const DWORD length = GetModuleFileNameA(nullptr, path, MAX_PATH);
-    return length > 0 && length < MAX_PATH ? std::string(path, length) : std::string();
-}
 
 } // namespace
 
@@ -118,7 +113,7 @@ LRESULT CMonitorWnd::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
 bool CMonitorWnd::OnCreate() {
     comStarted_ = SUCCEEDED(CoInitialize(nullptr));
     InitCommonControls();
-    const std::string modulePath = ModulePath();
+    const std::string modulePath = win::ModulePath();
     programFolder_ = ProgramFolderOf(modulePath);
     language_ = std::make_unique<LanguageModule>(programFolder_);
     registry_.OpenKey(RegistryKey::Mouse);

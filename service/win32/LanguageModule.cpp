@@ -1,9 +1,11 @@
 #include "service/win32/LanguageModule.h"
 
+#include "win32/WidePath.h"
+
 namespace mervik {
 
 LanguageModule::LanguageModule(const std::string& programFolder)
-    : module_(LoadLibraryA((programFolder + "lan.dll").c_str())) {}
+    : module_(LoadLibraryW(win::Widen(programFolder + "lan.dll").c_str())) {}
 
 LanguageModule::~LanguageModule() {
     if (module_)

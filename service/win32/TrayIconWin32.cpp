@@ -1,5 +1,7 @@
 #include "service/win32/TrayIconWin32.h"
 
+#include "win32/WidePath.h"
+
 #include <algorithm>
 
 #include "service/core/MonitorConstants.h"
@@ -19,10 +21,11 @@ template <size_t N> void CopyCut(char (&field)[N], std::string_view text, size_t
 // for the file (which may be a generic one) when it has none.
 HICON SmallIconOf(const std::string& exePath) {
     HICON small = nullptr;
-    if (ExtractIconExA(exePath.c_str(), 0, nullptr, &small, 1) > 0 && small)
+    const std::wstring path = win::Widen(exePath);
+    if (ExtractIconExW(path.c_str(), 0, nullptr, &small, 1) > 0 && small)
         return small;
-    SHFILEINFOA info{};
-    if (!SHGetFileInfoA(exePath.c_str(), 0, &info, sizeof info, SHGFI_ICON | SHGFI_SMALLICON))
+    SHFILEINFOW info{};
+    if (!SHGetFileInfoW(path.c_str(), 0, &info, sizeof info, SHGFI_ICON | SHGFI_SMALLICON))
         return nullptr;
     return info.hIcon;
 }

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "settings/FileSystem.h"
+#include "win32/WidePath.h"
 
 namespace mervik::fs {
 
@@ -40,7 +41,7 @@ bool IsHeldByAnother(DWORD error) {
 
 ReadResult ReadAll(const std::string& path, std::string& bytes) {
     bytes.clear();
-    FileHandle file(CreateFileA(path.c_str(), GENERIC_READ,
+    FileHandle file(CreateFileW(win::Widen(path).c_str(), GENERIC_READ,
                                 FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
                                 OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
     if (!file.valid()) {
@@ -63,14 +64,15 @@ ReadResult ReadAll(const std::string& path, std::string& bytes) {
 }
 
 bool EnsureFolder(const std::string& folder) {
-    if (CreateDirectoryA(folder.c_str(), nullptr))
+    const std::wstring wide = win::Widen(folder);
+    if (CreateDirectoryW(wide.c_str(), nullptr))
         return true;
-    DWORD attributes = GetFileAttributesA(folder.c_str());
+    DWORD attributes = GetFileAttributesW(wide.c_str());
     return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY);
 }
 
 bool WriteNewFile(const std::string& path, std::string_view bytes) {
-    FileHandle file(CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
+    FileHandle file(CreateFileW(win::Widen(path).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
                                 FILE_ATTRIBUTE_NORMAL, nullptr));
     if (!file.valid())
         return false;
@@ -85,8 +87,10 @@ bool WriteNewFile(const std::string& path, std::string_view bytes) {
 }
 
 bool MoveOver(const std::string& from, const std::string& to) {
+    const std::wstring source = win::Widen(from), target = win::Widen(to);
     for (int attempt = 1;; ++attempt) {
-        if (MoveFileExA(from.c_str(), to.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
+        if (MoveFileExW(source.c_str(), target.c_str(),
+                        MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
             return true;
         if (attempt == kMoveAttempts || !IsHeldByAnother(GetLastError()))
             return false;
@@ -95,7 +99,7 @@ bool MoveOver(const std::string& from, const std::string& to) {
 }
 
 void RemoveFile(const std::string& path) {
-    DeleteFileA(path.c_str());
+    DeleteFileW(win::Widen(path).c_str());
 }
 
 unsigned long ProcessId() {

@@ -212,6 +212,25 @@ TEST(MonitorWine, MouseVanishingMidUploadGetsTheUploadAgain) {
         << "the applied level, not the mouse's old one";
 }
 
+// A program folder outside the ANSI code page, as under a user name in
+// Cyrillic or Chinese: the service finds its library, files and language.
+TEST(MonitorWine, RunsFromAFolderNamedInCyrillicAndChinese) {
+    // "-Мышь-鼠标" in UTF-8.
+    MonitorUnderTest monitor(true, nullptr,
+                             "-\xD0\x9C\xD1\x8B\xD1\x88\xD1\x8C-\xE9\xBC\xA0\xE6\xA0\x87");
+    StandInWindows windows;
+    ASSERT_TRUE(monitor.Start());
+    EXPECT_EQ(DeviceFlag(monitor), 1) << "the mouse library loaded and config.ini written";
+    ASSERT_TRUE(StartUpDone(monitor));
+    monitor.Mouse("clear-log");
+    Apply(monitor, FastRate);
+    ASSERT_TRUE(windows.WaitFor(kMsgApplyDone, 1, kUploadWaitMs));
+    EXPECT_EQ(monitor.CountInLog("feature 12 04"), 1) << "the whole upload reached the mouse";
+    EXPECT_EQ(monitor.MouseNumber("reportIntervalMs"), 1);
+    EXPECT_GE(IniFile(ProfileFilePath(monitor.Folder(), 0)).ReadInt("Setting", "Cpi_X", -1), 0)
+        << "the start-up read-back saved the profile file in that folder";
+}
+
 // Option keeps handles to both named mutexes after a Monitor ends, and any
 // program may make them: only a running Monitor keeps a new one from starting.
 TEST(MonitorWine, MutexesHeldByOtherProgramsDoNotKeepTheServiceFromStarting) {

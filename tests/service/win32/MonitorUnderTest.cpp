@@ -13,54 +13,59 @@
 #include "settings/FilePaths.h"
 #include "settings/ProfileDefaults.h"
 #include "settings/SettingsFiles.h"
+#include "win32/WidePath.h"
 
 namespace mervik::testing {
 
 namespace {
 
 // The folder of the test executable, where the build copied the programs.
+// Paths are UTF-8, as inside the programs; Windows gets them wide.
 std::string TestFolder() {
-    char path[MAX_PATH] = {};
-    GetModuleFileNameA(nullptr, path, MAX_PATH);
-    return FolderOf(path);
+    return FolderOf(win::ModulePath());
 }
 
-std::string FreshFolder() {
+std::string FreshFolder(const std::string& name) {
     static std::atomic<int> counter{0};
     std::string folder = TestFolder() + "monitor-e2e-" + std::to_string(GetCurrentProcessId()) +
-                         "-" + std::to_string(counter++) + "\\";
-    CreateDirectoryA(folder.c_str(), nullptr);
+                         "-" + std::to_string(counter++) + name + "\\";
+    CreateDirectoryW(win::Widen(folder).c_str(), nullptr);
     return folder;
 }
 
 void RemoveFolder(const std::string& folder) {
-    std::string from = folder.substr(0, folder.size() - 1) + std::string(2, '\0');
-    SHFILEOPSTRUCTA op{};
+    std::wstring from = win::Widen(folder.substr(0, folder.size() - 1)) + std::wstring(2, L'\0');
+    SHFILEOPSTRUCTW op{};
     op.wFunc = FO_DELETE;
     op.pFrom = from.c_str();
     op.fFlags = FOF_NOCONFIRMATION | FOF_NOERRORUI | FOF_SILENT;
-    SHFileOperationA(&op);
+    SHFileOperationW(&op);
 }
 
 bool LaunchMonitor(const std::string& folder, const std::string& arguments,
                    PROCESS_INFORMATION& process) {
-    std::string commandLine =
-        "\"" + folder + "Monitor.exe\"" + (arguments.empty() ? "" : " " + arguments);
-    STARTUPINFOA startup{};
+    std::wstring commandLine =
+        win::Widen("\"" + folder + "Monitor.exe\"" + (arguments.empty() ? "" : " " + arguments));
+    STARTUPINFOW startup{};
     startup.cb = sizeof startup;
-    return CreateProcessA(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
-                          folder.c_str(), &startup, &process) != FALSE;
+    return CreateProcessW(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
+                          win::Widen(folder).c_str(), &startup, &process) != FALSE;
+}
+
+void CopyProgram(const std::string& from, const std::string& to) {
+    CopyFileW(win::Widen(from).c_str(), win::Widen(to).c_str(), FALSE);
 }
 
 } // namespace
 
-MonitorUnderTest::MonitorUnderTest(bool withMouseLibrary, void (*edit)(SharedSettingsBlock&))
-    : folder_(FreshFolder()) {
+MonitorUnderTest::MonitorUnderTest(bool withMouseLibrary, void (*edit)(SharedSettingsBlock&),
+                                   const std::string& folderName)
+    : folder_(FreshFolder(folderName)) {
     const std::string programs = TestFolder() + "monitor-files\\";
-    CopyFileA((programs + "Monitor.exe").c_str(), (folder_ + "Monitor.exe").c_str(), FALSE);
-    CopyFileA((programs + "lan.dll").c_str(), (folder_ + "lan.dll").c_str(), FALSE);
+    CopyProgram(programs + "Monitor.exe", folder_ + "Monitor.exe");
+    CopyProgram(programs + "lan.dll", folder_ + "lan.dll");
     if (withMouseLibrary)
-        CopyFileA((programs + "hiddriver.dll").c_str(), (folder_ + "hiddriver.dll").c_str(), FALSE);
+        CopyProgram(programs + "hiddriver.dll", folder_ + "hiddriver.dll");
     auto image = std::make_unique<SharedSettingsBlock>();
     CreateImage(*image);
     ResetAllProfiles(*image);
@@ -124,7 +129,7 @@ std::string MonitorUnderTest::ConfigPath() const {
 }
 
 int MonitorUnderTest::DeviceFlag() const {
-    HANDLE file = CreateFileA(ConfigPath().c_str(), GENERIC_READ,
+    HANDLE file = CreateFileW(win::Widen(ConfigPath()).c_str(), GENERIC_READ,
                               FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
                               OPEN_EXISTING, 0, nullptr);
     if (file == INVALID_HANDLE_VALUE)

@@ -23,8 +23,10 @@ public:
     // Lays out the folder: Monitor.exe, lan.dll, default settings, and the
     // simulated mouse unless `withMouseLibrary` is false. `edit` may change
     // the settings written first.
+    // `folderName` (UTF-8) ends the name of the program folder.
     explicit MonitorUnderTest(bool withMouseLibrary = true,
-                              void (*edit)(SharedSettingsBlock&) = nullptr);
+                              void (*edit)(SharedSettingsBlock&) = nullptr,
+                              const std::string& folderName = "");
     ~MonitorUnderTest();
     MonitorUnderTest(const MonitorUnderTest&) = delete;
     MonitorUnderTest& operator=(const MonitorUnderTest&) = delete;

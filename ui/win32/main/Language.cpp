@@ -1,10 +1,12 @@
 #include "ui/win32/main/Language.h"
 
+#include "win32/WidePath.h"
+
 namespace mervik::ui {
 
 bool Language::Load(const std::string& programFolder) {
     Unload();
-    module_ = LoadLibraryA((programFolder + "lan.dll").c_str());
+    module_ = LoadLibraryW(win::Widen(programFolder + "lan.dll").c_str());
     return module_ != nullptr;
 }
 

@@ -3,50 +3,50 @@
 #include <ole2.h>
 #include <olectl.h>
 
-#include <fstream>
-#include <iterator>
 #include <vector>
 
 #include "ui/core/PictureLimits.h"
+#include "win32/WidePath.h"
 
 namespace mervik::ui {
 namespace {
 
-constexpr std::streamoff kMaxPictureBytes = static_cast<std::streamoff>(kMaxPictureFileBytes);
-constexpr std::streamsize kHeaderBytes = 64;
+constexpr size_t kHeaderBytes = 64;
+
+// Up to `limit` bytes of the file from its start, or of the whole file when
+// `limit` is 0; empty when it cannot be read or is larger than pictures are.
+std::vector<char> ReadPictureFile(const std::string& path, size_t limit) {
+    HANDLE file = CreateFileW(win::Widen(path).c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr,
+                              OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (file == INVALID_HANDLE_VALUE)
+        return {};
+    std::vector<char> bytes;
+    LARGE_INTEGER size{};
+    if (GetFileSizeEx(file, &size) && size.QuadPart > 0 &&
+        static_cast<unsigned long long>(size.QuadPart) <= kMaxPictureFileBytes) {
+        const size_t wanted = limit ? std::min<size_t>(limit, static_cast<size_t>(size.QuadPart))
+                                    : static_cast<size_t>(size.QuadPart);
+        bytes.resize(wanted);
+        DWORD got = 0;
+        if (!ReadFile(file, bytes.data(), static_cast<DWORD>(wanted), &got, nullptr) ||
+            got != wanted)
+            bytes.clear();
+    }
+    CloseHandle(file);
+    return bytes;
+}
 
 // The file's size and header allow loading it: never hand the system a
 // picture whose size alone would exhaust memory.
 bool FileAllowed(const std::string& path) {
-    std::ifstream in(path, std::ios::binary | std::ios::ate);
-    if (!in)
-        return false;
-    const std::streamoff size = in.tellg();
-    if (size <= 0 || size > kMaxPictureBytes)
-        return false;
-    uint8_t header[kHeaderBytes] = {};
-    in.seekg(0);
-    in.read(reinterpret_cast<char*>(header), kHeaderBytes);
-    return BitmapHeaderAllowed(std::span<const uint8_t>(header, static_cast<size_t>(in.gcount())));
+    const std::vector<char> header = ReadPictureFile(path, kHeaderBytes);
+    return !header.empty() && BitmapHeaderAllowed(std::span(
+                                  reinterpret_cast<const uint8_t*>(header.data()), header.size()));
 }
 
 Bitmap WithinLimits(Bitmap bitmap) {
     const SIZE size = BitmapSize(bitmap.get());
     return PictureSizeAllowed(size.cx, size.cy) ? std::move(bitmap) : Bitmap();
-}
-
-std::vector<char> ReadWholeFile(const std::string& path) {
-    std::ifstream in(path, std::ios::binary | std::ios::ate);
-    if (!in)
-        return {};
-    std::streamoff size = in.tellg();
-    if (size <= 0 || size > kMaxPictureBytes)
-        return {};
-    std::vector<char> bytes(static_cast<size_t>(size));
-    in.seekg(0);
-    if (!in.read(bytes.data(), size))
-        return {};
-    return bytes;
 }
 
 // The stream owns the global block once created (fDeleteOnRelease).
@@ -80,7 +80,7 @@ Bitmap CopyOfPicture(IPicture* picture) {
 }
 
 Bitmap LoadThroughPictureLoader(const std::string& path) {
-    std::vector<char> bytes = ReadWholeFile(path);
+    std::vector<char> bytes = ReadPictureFile(path, 0);
     if (bytes.empty())
         return {};
     IStream* stream = StreamOver(bytes);
@@ -106,7 +106,7 @@ Bitmap LoadPicture(const std::string& path) {
     // section; under Wine that is several times faster than a stream through
     // the picture loader and a copy. Anything else (JPEG, GIF, or a file that
     // is no picture at all) goes to the picture loader.
-    HANDLE bitmap = LoadImageA(nullptr, path.c_str(), IMAGE_BITMAP, 0, 0,
+    HANDLE bitmap = LoadImageW(nullptr, win::Widen(path).c_str(), IMAGE_BITMAP, 0, 0,
                                LR_LOADFROMFILE | LR_CREATEDIBSECTION);
     if (bitmap)
         return WithinLimits(Bitmap(static_cast<HBITMAP>(bitmap)));
