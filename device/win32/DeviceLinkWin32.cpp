@@ -72,18 +72,18 @@ void Win32DeviceLink::CloseReportInterface() {
     closeReportDevice_();
 }
 
-void Win32DeviceLink::SendFeature(const FeatureReport& report) {
+bool Win32DeviceLink::SendFeature(const FeatureReport& report) {
     FeatureReport copy = report; // the library takes a non-const buffer
-    setFeature_(copy.data(), static_cast<int>(copy.size()));
+    return setFeature_(copy.data(), static_cast<int>(copy.size())) != 0;
 }
 
 bool Win32DeviceLink::ReadFeature(FeatureReport& report) {
     return getFeature_(report.data(), static_cast<int>(report.size())) != 0;
 }
 
-void Win32DeviceLink::WriteBlock(std::span<const uint8_t> block) {
+bool Win32DeviceLink::WriteBlock(std::span<const uint8_t> block) {
     std::vector<unsigned char> copy(block.begin(), block.end());
-    writeUsb_(copy.data(), static_cast<int>(copy.size()));
+    return writeUsb_(copy.data(), static_cast<int>(copy.size())) != 0;
 }
 
 } // namespace mervik

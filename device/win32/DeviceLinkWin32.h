@@ -26,9 +26,9 @@ public:
     void CloseFeatureInterface() override;
     bool OpenReportInterface() override;
     void CloseReportInterface() override;
-    void SendFeature(const FeatureReport& report) override;
+    bool SendFeature(const FeatureReport& report) override;
     bool ReadFeature(FeatureReport& report) override;
-    void WriteBlock(std::span<const uint8_t> block) override;
+    bool WriteBlock(std::span<const uint8_t> block) override;
 
 private:
     bool BindAll();
