@@ -8,7 +8,7 @@ bool SharedBlockView::Map(UniqueHandle mapping, DWORD access) {
     Unmap();
     if (!mapping)
         return false;
-    view_ = MapViewOfFile(mapping.Get(), access, 0, 0, sizeof(SharedSettingsBlock));
+    view_ = MapViewOfFile(mapping.get(), access, 0, 0, sizeof(SharedSettingsBlock));
     if (view_)
         mapping_ = std::move(mapping);
     return view_ != nullptr;
@@ -17,7 +17,7 @@ bool SharedBlockView::Map(UniqueHandle mapping, DWORD access) {
 bool SharedBlockView::Lock() const {
     if (!mutex_)
         return false;
-    const DWORD wait = WaitForSingleObject(mutex_.Get(), INFINITE);
+    const DWORD wait = WaitForSingleObject(mutex_.get(), INFINITE);
     // A peer that died holding the mutex left a whole block (copies are single
     // memcpy calls); refusing would strand this program.
     return wait == WAIT_OBJECT_0 || wait == WAIT_ABANDONED;
@@ -27,7 +27,7 @@ bool SharedBlockView::Read(SharedSettingsBlock& into) const {
     if (!view_ || !Lock())
         return false;
     std::memcpy(&into, view_, sizeof into);
-    ReleaseMutex(mutex_.Get());
+    ReleaseMutex(mutex_.get());
     return true;
 }
 
@@ -35,7 +35,7 @@ bool SharedBlockView::Write(const SharedSettingsBlock& from) {
     if (!view_ || !Lock())
         return false;
     std::memcpy(view_, &from, sizeof from);
-    ReleaseMutex(mutex_.Get());
+    ReleaseMutex(mutex_.get());
     return true;
 }
 
@@ -43,12 +43,12 @@ void SharedBlockView::Unmap() {
     if (view_)
         UnmapViewOfFile(view_);
     view_ = nullptr;
-    mapping_.Reset();
+    mapping_.reset();
 }
 
 void SharedBlockView::Close() {
     Unmap();
-    mutex_.Reset();
+    mutex_.reset();
 }
 
 } // namespace mervik::win

@@ -27,13 +27,13 @@ DWORD WINAPI LibraryThread::Run(void* param) {
 bool LibraryThread::Start(Body body) {
     if (Running())
         return true;
-    stop_.Reset(CreateEventA(nullptr, TRUE, FALSE, nullptr));
+    stop_.reset(CreateEventA(nullptr, TRUE, FALSE, nullptr));
     HMODULE module = nullptr;
     if (!stop_ || !GetModuleHandleExA(GET_MODULE_HANDLE_EX_FLAG_FROM_ADDRESS,
                                       reinterpret_cast<LPCSTR>(&LibraryThread::Run), &module))
         return false;
-    auto start = std::make_unique<StartData>(std::move(body), stop_.Get(), module);
-    thread_.Reset(CreateThread(nullptr, 0, &LibraryThread::Run, start.get(), 0, nullptr));
+    auto start = std::make_unique<StartData>(std::move(body), stop_.get(), module);
+    thread_.reset(CreateThread(nullptr, 0, &LibraryThread::Run, start.get(), 0, nullptr));
     if (!thread_) {
         FreeLibrary(module);
         return false;
@@ -45,10 +45,10 @@ bool LibraryThread::Start(Body body) {
 void LibraryThread::Stop() {
     if (!thread_)
         return;
-    SetEvent(stop_.Get());
-    WaitForSingleObject(thread_.Get(), INFINITE);
-    thread_.Reset();
-    stop_.Reset();
+    SetEvent(stop_.get());
+    WaitForSingleObject(thread_.get(), INFINITE);
+    thread_.reset();
+    stop_.reset();
 }
 
 } // namespace mervik::win

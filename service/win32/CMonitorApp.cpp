@@ -12,9 +12,9 @@ constexpr char kOpenOptionArgument = '1';
 
 bool CMonitorApp::InitInstance(HINSTANCE instance, const char* commandLine) {
     const bool openOption = commandLine && commandLine[0] == kOpenOptionArgument;
-    instanceMutex_.Reset(CreateMutexA(nullptr, FALSE, kMonitorInstanceMutexName));
+    instanceMutex_.reset(CreateMutexA(nullptr, FALSE, kMonitorInstanceMutexName));
     if (GetLastError() == ERROR_ALREADY_EXISTS) {
-        instanceMutex_.Reset();
+        instanceMutex_.reset();
         if (openOption) {
             if (HWND running = FindWindowA(nullptr, kMonitorCaption))
                 PostMessageA(running, WM_COMMAND, kCmdOpenCustomizer, 0);
@@ -37,8 +37,8 @@ int CMonitorApp::Run() {
 void CMonitorApp::ExitInstance() {
     window_.reset();
     if (instanceMutex_)
-        ReleaseMutex(instanceMutex_.Get());
-    instanceMutex_.Reset();
+        ReleaseMutex(instanceMutex_.get());
+    instanceMutex_.reset();
 }
 
 } // namespace mervik
