@@ -1,0 +1,11 @@
+#pragma once
+// Option's own texts in lan.dll, by number (lang/lan.rc).
+
+namespace mervik::ui {
+
+inline constexpr unsigned kTextSettingsNotSaved = 1145; // a profile or config.ini write failed
+inline constexpr unsigned kTextBlockNotWritten = 1146;  // Monitor's block refused the copy
+inline constexpr unsigned kTextMacrosNotSaved = 1147;   // sequence.dat could not be written
+inline constexpr unsigned kTextBlockNotOpened = 1148;   // Monitor's block could not be mapped
+
+} // namespace mervik::ui
