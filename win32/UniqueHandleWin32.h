@@ -54,4 +54,20 @@ struct ModuleTraits {
 };
 using UniqueModule = UniqueOwner<ModuleTraits>;
 
+// An icon this program made or was handed (not a shared system icon).
+struct IconTraits {
+    using Handle = HICON;
+    static bool Valid(HICON i) { return i != nullptr; }
+    static void Free(HICON i) { DestroyIcon(i); }
+};
+using UniqueIcon = UniqueOwner<IconTraits>;
+
+// A menu not attached to a window; destroying it destroys its submenus.
+struct MenuTraits {
+    using Handle = HMENU;
+    static bool Valid(HMENU m) { return m != nullptr; }
+    static void Free(HMENU m) { DestroyMenu(m); }
+};
+using UniqueMenu = UniqueOwner<MenuTraits>;
+
 } // namespace mervik::win
