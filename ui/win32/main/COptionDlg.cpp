@@ -141,15 +141,15 @@ void COptionDlg::LoadSettings() {
     if (attach == SharedBlockLink::Attach::ViewFailed)
         ShowFailures(Hwnd(), {kTextBlockNotOpened});
     Win32RegistryStore registry;
-    if (link_.Attached()) {
-        link_.Read(*applied_);
-    } else {
+    // Monitor's block when it can be copied, the files otherwise.
+    const bool fromBlock = link_.Attached() && link_.Read(*applied_);
+    if (!fromBlock) {
         // A profile file that cannot be read already got its defaults; the
         // others keep what they loaded.
         LoadAll(*applied_, folder, &registry);
     }
     *working_ = *applied_;
-    if (link_.Attached() && working_->ActiveProfile())
+    if (fromBlock && working_->ActiveProfile())
         ReadPointerSettings(*working_->ActiveProfile(), registry);
 }
 
