@@ -28,17 +28,18 @@ bool LibraryThread::Start(Body body) {
     if (Running())
         return true;
     stop_.reset(CreateEventA(nullptr, TRUE, FALSE, nullptr));
-    HMODULE module = nullptr;
+    HMODULE reference = nullptr;
     if (!stop_ || !GetModuleHandleExA(GET_MODULE_HANDLE_EX_FLAG_FROM_ADDRESS,
-                                      reinterpret_cast<LPCSTR>(&LibraryThread::Run), &module))
+                                      reinterpret_cast<LPCSTR>(&LibraryThread::Run), &reference))
         return false;
-    auto start = std::make_unique<StartData>(std::move(body), stop_.get(), module);
+    UniqueModule module(reference);
+    auto start = std::make_unique<StartData>(std::move(body), stop_.get(), module.get());
     thread_.reset(CreateThread(nullptr, 0, &LibraryThread::Run, start.get(), 0, nullptr));
-    if (!thread_) {
-        FreeLibrary(module);
+    if (!thread_)
         return false;
-    }
-    start.release(); // the thread owns it now
+    // The thread owns both now; it lets go of the reference as it exits.
+    start.release();
+    module.release();
     return true;
 }
 
