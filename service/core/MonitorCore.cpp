@@ -359,8 +359,10 @@ void MonitorCore::Upload() {
     if (std::unique_ptr<ProfileRecord> profile = ActiveProfileCopy()) {
         UploadResult result = ExecuteUpload(EncodeUpload(*profile), connection_);
         // A removal seen only after the last transfer may still have lost it.
-        if (!result.completed || !connection_.IsPresent())
+        if (!result.completed || !connection_.IsPresent()) {
             uploadOwed_ = true;
+            trace_.Trace("Upload cut short, owed to the next arrival\n");
+        }
     }
     SendApplyDone(true);
 }

@@ -191,6 +191,7 @@ TEST_F(Monitor, AnUploadWithAFailedTransferIsOwedUntilTheNextArrival) {
     Start();
     windows.Open(kOptionCaption);
     ClearLog();
+    trace.Take();
     mouse.With([](sim::SimulatedMouse& m) { m.FailNext(1); });
     Apply([](SharedSettingsBlock& b) {
         b.Profiles[0].PollingRate = 3;
@@ -201,6 +202,8 @@ TEST_F(Monitor, AnUploadWithAFailedTransferIsOwedUntilTheNextArrival) {
     EXPECT_EQ(mouse.Log().size(), 1u) << "nothing after the failed transfer";
     EXPECT_NE(Memory().reportIntervalMs, 1);
     EXPECT_EQ(windows.Take(), (std::vector<Posted>{{kOptionCaption, kMsgApplyDone, 0, 0}}));
+    EXPECT_EQ(trace.Take(), (Lines{"Upload cut short, owed to the next arrival\n",
+                                   "Thread Send Enable OK/Apply Button\n"}));
 
     // Meanwhile the mouse's stale level does not replace the applied one.
     core->OnTimer(kTimerStartReadBack);
