@@ -28,10 +28,12 @@ public:
     virtual bool OpenReportInterface() = 0;  // Open_ReportDevice
     virtual void CloseReportInterface() = 0; // Close_ReportDevice
 
-    virtual void SendFeature(const FeatureReport& report) = 0; // SetFeature
+    // Each transfer is true when it went through: the mouse is there, the
+    // interface open and the transfer taken.
+    [[nodiscard]] virtual bool SendFeature(const FeatureReport& report) = 0; // SetFeature
     // `report[0]` names the report wanted; true when `report` holds the answer.
-    virtual bool ReadFeature(FeatureReport& report) = 0;         // GetFeature
-    virtual void WriteBlock(std::span<const uint8_t> block) = 0; // WriteUSB
+    [[nodiscard]] virtual bool ReadFeature(FeatureReport& report) = 0;         // GetFeature
+    [[nodiscard]] virtual bool WriteBlock(std::span<const uint8_t> block) = 0; // WriteUSB
 };
 
 } // namespace mervik

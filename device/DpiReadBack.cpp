@@ -6,24 +6,24 @@ namespace mervik {
 
 namespace {
 
-FeatureReport ExchangeReadRequest(DeviceConnection& connection, bool& answered) {
+// False when the request or the read did not go through.
+bool ExchangeReadRequest(DeviceConnection& connection, FeatureReport& answer) {
     auto transaction = connection.BeginTransaction();
     DeviceLink& link = connection.Link();
     Clock& clock = connection.GetClock();
-    link.SendFeature(MakeFeatureReport(wire::kCmdReadActiveDpiLevel));
+    if (!link.SendFeature(MakeFeatureReport(wire::kCmdReadActiveDpiLevel)))
+        return false;
     WaitUntil(clock, clock.Now() + std::chrono::milliseconds(wire::kPauseBeforeDpiRead));
-    FeatureReport answer{};
+    answer = {};
     answer[0] = wire::kCmdReadActiveDpiLevel;
-    answered = link.ReadFeature(answer);
-    return answer;
+    return link.ReadFeature(answer);
 }
 
 } // namespace
 
 ReadBackResult ReadBackActiveDpiLevel(DeviceConnection& connection, ProfileRecord* profile) {
-    bool answered = false;
-    FeatureReport answer = ExchangeReadRequest(connection, answered);
-    if (!answered)
+    FeatureReport answer{};
+    if (!ExchangeReadRequest(connection, answer))
         return {ReadBackOutcome::NoAnswer, 0};
     const int level = answer[wire::kActiveLevelByte];
     // Device answers are not trusted: Cpi_X indexes the DPI table elsewhere.

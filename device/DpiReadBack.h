@@ -10,7 +10,7 @@ namespace mervik {
 
 enum class ReadBackOutcome {
     Read,       // Cpi_X now holds the mouse's level
-    NoAnswer,   // the read failed; Cpi_X unchanged
+    NoAnswer,   // the request or the read failed; Cpi_X unchanged
     OutOfRange, // the answer named no level 1..6; Cpi_X unchanged
 };
 

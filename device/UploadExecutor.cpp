@@ -12,7 +12,8 @@ public:
     explicit PlanRunner(DeviceConnection& connection)
         : connection_(connection), clock_(connection.GetClock()), lastTransferEnd_(clock_.Now()) {}
 
-    // False when the mouse is gone before the transaction begins.
+    // False when the mouse is gone before the transaction begins, or when a
+    // transfer did not go through: what follows it would land out of order.
     bool Run(const PlanStep& step) {
         switch (step.kind) {
         case StepKind::Pause:
@@ -24,11 +25,9 @@ public:
             if (!connection_.IsPresent())
                 return false;
             transaction_ = connection_.BeginTransaction();
-            Transfer(step);
-            return true;
+            return Transfer(step);
         case StepKind::Write:
-            Transfer(step);
-            return true;
+            return Transfer(step);
         }
         return true;
     }
@@ -46,18 +45,22 @@ private:
         pauseDue_ = Clock::Duration::zero();
     }
 
-    void Transfer(const PlanStep& step) {
+    bool Transfer(const PlanStep& step) {
         WaitForPause();
-        DeviceLink& link = connection_.Link();
-        if (step.kind == StepKind::Feature) {
-            FeatureReport report;
-            std::copy_n(step.bytes.begin(), report.size(), report.begin());
-            link.SendFeature(report);
-        } else {
-            link.WriteBlock(step.Data());
-        }
+        if (!Send(step))
+            return false;
         lastTransferEnd_ = clock_.Now();
         ++sent_;
+        return true;
+    }
+
+    bool Send(const PlanStep& step) {
+        DeviceLink& link = connection_.Link();
+        if (step.kind == StepKind::Write)
+            return link.WriteBlock(step.Data());
+        FeatureReport report;
+        std::copy_n(step.bytes.begin(), report.size(), report.begin());
+        return link.SendFeature(report);
     }
 
     DeviceConnection& connection_;

@@ -10,13 +10,17 @@
 namespace mervik {
 
 struct UploadResult {
-    size_t transfersSent = 0;
-    bool completed = false; // false: the mouse went away and the rest was dropped
+    size_t transfersSent = 0; // transfers that went through
+    // False: the mouse went away or a transfer failed, and the rest was
+    // dropped. The mouse then holds part of the plan; only a whole upload
+    // mends that.
+    bool completed = false;
 };
 
 // Each announcement with its blocks and pauses is one transaction. Before each
 // one the connection is checked: once the mouse is gone nothing more is sent.
-// Transfer results are not checked, as the protocol has no way to resend.
+// A transfer that fails ends the upload at once, as the blocks after a lost
+// announcement would be taken for another one's.
 UploadResult ExecuteUpload(const UploadPlan& plan, DeviceConnection& connection);
 
 } // namespace mervik

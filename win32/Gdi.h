@@ -7,34 +7,18 @@
 
 #include <utility>
 
+#include "win32/UniqueHandleWin32.h"
+
 namespace mervik::ui {
 
-template <class Handle> class GdiObject {
-public:
-    GdiObject() = default;
-    explicit GdiObject(Handle h) : h_(h) {}
-    GdiObject(GdiObject&& other) noexcept : h_(other.release()) {}
-    GdiObject& operator=(GdiObject&& other) noexcept {
-        reset(other.release());
-        return *this;
-    }
-    GdiObject(const GdiObject&) = delete;
-    GdiObject& operator=(const GdiObject&) = delete;
-    ~GdiObject() { reset(); }
-
-    Handle get() const { return h_; }
-    explicit operator bool() const { return h_ != nullptr; }
-    // Hands the object over, e.g. a region to SetWindowRgn, which then owns it.
-    Handle release() { return std::exchange(h_, nullptr); }
-    void reset(Handle h = nullptr) {
-        if (h_)
-            DeleteObject(h_);
-        h_ = h;
-    }
-
-private:
-    Handle h_ = nullptr;
+template <class H> struct GdiObjectTraits {
+    using Handle = H;
+    static bool Valid(H h) { return h != nullptr; }
+    static void Free(H h) { DeleteObject(h); }
 };
+// release() hands the object over, e.g. a region to SetWindowRgn, which then
+// owns it.
+template <class H> using GdiObject = win::UniqueOwner<GdiObjectTraits<H>>;
 
 using Bitmap = GdiObject<HBITMAP>;
 using Region = GdiObject<HRGN>;
@@ -42,33 +26,43 @@ using Font = GdiObject<HFONT>;
 using Brush = GdiObject<HBRUSH>;
 using Pen = GdiObject<HPEN>;
 
-// A memory device context compatible with `reference` (the screen when null).
-class MemoryDC {
-public:
-    explicit MemoryDC(HDC reference = nullptr) : dc_(CreateCompatibleDC(reference)) {}
-    ~MemoryDC() {
-        if (dc_)
-            DeleteDC(dc_);
-    }
-    MemoryDC(const MemoryDC&) = delete;
-    MemoryDC& operator=(const MemoryDC&) = delete;
-    HDC get() const { return dc_; }
-
-private:
-    HDC dc_;
+struct MemoryDCTraits {
+    using Handle = HDC;
+    static bool Valid(HDC dc) { return dc != nullptr; }
+    static void Free(HDC dc) { DeleteDC(dc); }
 };
 
-// A window's client DC, released on scope exit.
+// A memory device context compatible with `reference` (the screen when null).
+class MemoryDC : public win::UniqueOwner<MemoryDCTraits> {
+public:
+    explicit MemoryDC(HDC reference = nullptr) : UniqueOwner(CreateCompatibleDC(reference)) {}
+};
+
+// A window's client DC, released on scope exit. Its own shape, as releasing
+// needs the window as well as the DC.
 class ClientDC {
 public:
     explicit ClientDC(HWND hwnd) : hwnd_(hwnd), dc_(GetDC(hwnd)) {}
-    ~ClientDC() {
-        if (dc_)
-            ReleaseDC(hwnd_, dc_);
+    ~ClientDC() { reset(); }
+    ClientDC(ClientDC&& other) noexcept
+        : hwnd_(other.hwnd_), dc_(std::exchange(other.dc_, nullptr)) {}
+    ClientDC& operator=(ClientDC&& other) noexcept {
+        if (this != &other) {
+            reset();
+            hwnd_ = other.hwnd_;
+            dc_ = std::exchange(other.dc_, nullptr);
+        }
+        return *this;
     }
     ClientDC(const ClientDC&) = delete;
     ClientDC& operator=(const ClientDC&) = delete;
+
     HDC get() const { return dc_; }
+    explicit operator bool() const { return dc_ != nullptr; }
+    void reset() {
+        if (dc_)
+            ReleaseDC(hwnd_, std::exchange(dc_, nullptr));
+    }
 
 private:
     HWND hwnd_;

@@ -8,7 +8,7 @@ bool SharedBlockView::Map(UniqueHandle mapping, DWORD access) {
     Unmap();
     if (!mapping)
         return false;
-    view_ = MapViewOfFile(mapping.Get(), access, 0, 0, sizeof(SharedSettingsBlock));
+    view_ = MapViewOfFile(mapping.get(), access, 0, 0, sizeof(SharedSettingsBlock));
     if (view_)
         mapping_ = std::move(mapping);
     return view_ != nullptr;
@@ -19,7 +19,7 @@ bool SharedBlockView::Lock() const {
         return false;
     // Bounded: any process may hold the mutex for as long as it likes, and a
     // window thread must not freeze behind it. Not getting it fails the copy.
-    const DWORD wait = WaitForSingleObject(mutex_.Get(), kLockTimeoutMs);
+    const DWORD wait = WaitForSingleObject(mutex_.get(), kLockTimeoutMs);
     // A peer that died holding the mutex left a whole block (copies are single
     // memcpy calls); refusing would strand this program.
     return wait == WAIT_OBJECT_0 || wait == WAIT_ABANDONED;
@@ -29,7 +29,7 @@ bool SharedBlockView::Read(SharedSettingsBlock& into) const {
     if (!view_ || !Lock())
         return false;
     std::memcpy(&into, view_, sizeof into);
-    ReleaseMutex(mutex_.Get());
+    ReleaseMutex(mutex_.get());
     return true;
 }
 
@@ -37,7 +37,7 @@ bool SharedBlockView::Write(const SharedSettingsBlock& from) {
     if (!view_ || !Lock())
         return false;
     std::memcpy(view_, &from, sizeof from);
-    ReleaseMutex(mutex_.Get());
+    ReleaseMutex(mutex_.get());
     return true;
 }
 
@@ -45,12 +45,12 @@ void SharedBlockView::Unmap() {
     if (view_)
         UnmapViewOfFile(view_);
     view_ = nullptr;
-    mapping_.Reset();
+    mapping_.reset();
 }
 
 void SharedBlockView::Close() {
     Unmap();
-    mutex_.Reset();
+    mutex_.reset();
 }
 
 } // namespace mervik::win

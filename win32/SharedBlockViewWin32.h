@@ -28,8 +28,8 @@ public:
 
     // Whole-block copies; false, and nothing copied, without a view or when
     // the mutex cannot be taken within kLockTimeoutMs.
-    bool Read(SharedSettingsBlock& into) const;
-    bool Write(const SharedSettingsBlock& from);
+    [[nodiscard]] bool Read(SharedSettingsBlock& into) const;
+    [[nodiscard]] bool Write(const SharedSettingsBlock& from);
 
     // Unmaps the view and closes the mapping and the mutex.
     void Close();

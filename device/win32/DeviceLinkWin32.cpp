@@ -17,32 +17,27 @@ template <typename Fn> bool Bind(HMODULE library, const char* name, Fn& fn) {
 
 } // namespace
 
-Win32DeviceLink::Win32DeviceLink(const std::string& programFolder, HWND window) : window_(window) {
-    library_ = LoadLibraryW(win::Widen(programFolder + hid::kLibraryName).c_str());
+Win32DeviceLink::Win32DeviceLink(const std::string& programFolder, HWND window)
+    : library_(LoadLibraryW(win::Widen(programFolder + hid::kLibraryName).c_str())),
+      window_(window) {
     bound_ = library_ && BindAll();
-    if (library_ && !bound_) {
-        FreeLibrary(library_);
-        library_ = nullptr;
-    }
-}
-
-Win32DeviceLink::~Win32DeviceLink() {
-    if (library_)
-        FreeLibrary(library_);
+    if (!bound_)
+        library_.reset();
 }
 
 bool Win32DeviceLink::BindAll() {
     // Every name is looked up, so a half-bound library is never used.
-    bool all = Bind(library_, hid::kSetVidPid, setVidPid_);
-    all &= Bind(library_, hid::kOpenDevMonitor, openDevMonitor_);
-    all &= Bind(library_, hid::kCloseDevMonitor, closeDevMonitor_);
-    all &= Bind(library_, hid::kOpenFeatureDevice, openFeatureDevice_);
-    all &= Bind(library_, hid::kCloseFeatureDevice, closeFeatureDevice_);
-    all &= Bind(library_, hid::kOpenReportDevice, openReportDevice_);
-    all &= Bind(library_, hid::kCloseReportDevice, closeReportDevice_);
-    all &= Bind(library_, hid::kSetFeature, setFeature_);
-    all &= Bind(library_, hid::kGetFeature, getFeature_);
-    all &= Bind(library_, hid::kWriteUsb, writeUsb_);
+    HMODULE library = library_.get();
+    bool all = Bind(library, hid::kSetVidPid, setVidPid_);
+    all &= Bind(library, hid::kOpenDevMonitor, openDevMonitor_);
+    all &= Bind(library, hid::kCloseDevMonitor, closeDevMonitor_);
+    all &= Bind(library, hid::kOpenFeatureDevice, openFeatureDevice_);
+    all &= Bind(library, hid::kCloseFeatureDevice, closeFeatureDevice_);
+    all &= Bind(library, hid::kOpenReportDevice, openReportDevice_);
+    all &= Bind(library, hid::kCloseReportDevice, closeReportDevice_);
+    all &= Bind(library, hid::kSetFeature, setFeature_);
+    all &= Bind(library, hid::kGetFeature, getFeature_);
+    all &= Bind(library, hid::kWriteUsb, writeUsb_);
     return all;
 }
 
@@ -74,18 +69,18 @@ void Win32DeviceLink::CloseReportInterface() {
     closeReportDevice_();
 }
 
-void Win32DeviceLink::SendFeature(const FeatureReport& report) {
+bool Win32DeviceLink::SendFeature(const FeatureReport& report) {
     FeatureReport copy = report; // the library takes a non-const buffer
-    setFeature_(copy.data(), static_cast<int>(copy.size()));
+    return setFeature_(copy.data(), static_cast<int>(copy.size())) != 0;
 }
 
 bool Win32DeviceLink::ReadFeature(FeatureReport& report) {
     return getFeature_(report.data(), static_cast<int>(report.size())) != 0;
 }
 
-void Win32DeviceLink::WriteBlock(std::span<const uint8_t> block) {
+bool Win32DeviceLink::WriteBlock(std::span<const uint8_t> block) {
     std::vector<unsigned char> copy(block.begin(), block.end());
-    writeUsb_(copy.data(), static_cast<int>(copy.size()));
+    return writeUsb_(copy.data(), static_cast<int>(copy.size())) != 0;
 }
 
 } // namespace mervik

@@ -7,6 +7,7 @@
 
 #include "device/DeviceLink.h"
 #include "hiddriver/HidDriverApi.h"
+#include "win32/UniqueHandleWin32.h"
 
 namespace mervik {
 
@@ -14,7 +15,6 @@ class Win32DeviceLink final : public DeviceLink {
 public:
     // `programFolder` ends with a separator. Messages 1325 and 1326 go to `window`.
     Win32DeviceLink(const std::string& programFolder, HWND window);
-    ~Win32DeviceLink() override;
     Win32DeviceLink(const Win32DeviceLink&) = delete;
     Win32DeviceLink& operator=(const Win32DeviceLink&) = delete;
 
@@ -26,14 +26,14 @@ public:
     void CloseFeatureInterface() override;
     bool OpenReportInterface() override;
     void CloseReportInterface() override;
-    void SendFeature(const FeatureReport& report) override;
+    bool SendFeature(const FeatureReport& report) override;
     bool ReadFeature(FeatureReport& report) override;
-    void WriteBlock(std::span<const uint8_t> block) override;
+    bool WriteBlock(std::span<const uint8_t> block) override;
 
 private:
     bool BindAll();
 
-    HMODULE library_ = nullptr;
+    win::UniqueModule library_;
     HWND window_ = nullptr;
     bool bound_ = false;
     SetVidPidFn setVidPid_ = nullptr;

@@ -22,10 +22,10 @@ std::vector<uint8_t> Frame(std::span<const uint8_t> data, size_t length, bool be
 bool HidChannel::Open(const HidInterfaceInfo& info, bool needReadWrite) {
     const DWORD share = FILE_SHARE_READ | FILE_SHARE_WRITE;
     const DWORD flags = needReadWrite ? FILE_FLAG_OVERLAPPED : 0;
-    device_.Reset(CreateFileA(info.path.c_str(), GENERIC_READ | GENERIC_WRITE, share, nullptr,
+    device_.reset(CreateFileA(info.path.c_str(), GENERIC_READ | GENERIC_WRITE, share, nullptr,
                               OPEN_EXISTING, flags, nullptr));
     if (!device_ && !needReadWrite)
-        device_.Reset(CreateFileA(info.path.c_str(), 0, share, nullptr, OPEN_EXISTING, 0, nullptr));
+        device_.reset(CreateFileA(info.path.c_str(), 0, share, nullptr, OPEN_EXISTING, 0, nullptr));
     info_ = info;
     return IsOpen();
 }
@@ -35,7 +35,7 @@ bool HidChannel::SetFeature(std::span<const uint8_t> report) {
     if (!IsOpen() || (!numbered && info_.featureLength <= report.size()))
         return false;
     std::vector<uint8_t> framed = Frame(report, info_.featureLength, !numbered);
-    return HidD_SetFeature(device_.Get(), framed.data(), static_cast<ULONG>(framed.size())) != 0;
+    return HidD_SetFeature(device_.get(), framed.data(), static_cast<ULONG>(framed.size())) != 0;
 }
 
 bool HidChannel::GetFeature(std::span<uint8_t> report) {
@@ -44,7 +44,7 @@ bool HidChannel::GetFeature(std::span<uint8_t> report) {
         return false;
     std::vector<uint8_t> framed =
         Frame(numbered ? report : report.first(0), info_.featureLength, !numbered);
-    if (!HidD_GetFeature(device_.Get(), framed.data(), static_cast<ULONG>(framed.size())))
+    if (!HidD_GetFeature(device_.get(), framed.data(), static_cast<ULONG>(framed.size())))
         return false;
     auto answer = framed.begin() + (numbered ? 0 : 1);
     std::copy(answer, answer + report.size(), report.begin());
@@ -57,10 +57,10 @@ bool HidChannel::WriteOutput(std::span<const uint8_t> block) {
     std::vector<uint8_t> framed = Frame(block, info_.outputLength, true);
     OVERLAPPED ov{};
     win::UniqueHandle done(CreateEventA(nullptr, TRUE, FALSE, nullptr));
-    ov.hEvent = done.Get();
+    ov.hEvent = done.get();
     DWORD written = 0;
     BOOL started =
-        WriteFile(device_.Get(), framed.data(), static_cast<DWORD>(framed.size()), nullptr, &ov);
+        WriteFile(device_.get(), framed.data(), static_cast<DWORD>(framed.size()), nullptr, &ov);
     return Transfer(ov, started, nullptr, kWriteTimeoutMs, written) && written == framed.size();
 }
 
@@ -70,10 +70,10 @@ bool HidChannel::ReadInput(std::vector<uint8_t>& data, HANDLE stop) {
     std::vector<uint8_t> framed(info_.inputLength);
     OVERLAPPED ov{};
     win::UniqueHandle done(CreateEventA(nullptr, TRUE, FALSE, nullptr));
-    ov.hEvent = done.Get();
+    ov.hEvent = done.get();
     DWORD read = 0;
     BOOL started =
-        ReadFile(device_.Get(), framed.data(), static_cast<DWORD>(framed.size()), nullptr, &ov);
+        ReadFile(device_.get(), framed.data(), static_cast<DWORD>(framed.size()), nullptr, &ov);
     if (!Transfer(ov, started, stop, INFINITE, read) || read < 1)
         return false;
     data.assign(framed.begin() + 1, framed.begin() + read);
@@ -88,11 +88,11 @@ bool HidChannel::Transfer(OVERLAPPED& ov, BOOL started, HANDLE stop, DWORD timeo
     HANDLE waits[] = {ov.hEvent, stop};
     DWORD count = stop ? 2 : 1;
     if (WaitForMultipleObjects(count, waits, FALSE, timeoutMs) != WAIT_OBJECT_0) {
-        CancelIo(device_.Get());
-        GetOverlappedResult(device_.Get(), &ov, &bytes, TRUE);
+        CancelIo(device_.get());
+        GetOverlappedResult(device_.get(), &ov, &bytes, TRUE);
         return false;
     }
-    return GetOverlappedResult(device_.Get(), &ov, &bytes, FALSE) != 0;
+    return GetOverlappedResult(device_.get(), &ov, &bytes, FALSE) != 0;
 }
 
 } // namespace mervik::hid

@@ -23,7 +23,7 @@ public:
     // Feature reports work without access rights, so a collection held by the
     // system still opens for them when `needReadWrite` is false.
     bool Open(const HidInterfaceInfo& info, bool needReadWrite);
-    void Close() { device_.Reset(); }
+    void Close() { device_.reset(); }
     bool IsOpen() const { return static_cast<bool>(device_); }
 
     bool SetFeature(std::span<const uint8_t> report);

@@ -16,13 +16,12 @@ namespace mervik::hid {
 
 namespace {
 
-struct DeviceInfoSet {
-    HDEVINFO set;
-    ~DeviceInfoSet() {
-        if (set != INVALID_HANDLE_VALUE)
-            SetupDiDestroyDeviceInfoList(set);
-    }
+struct DeviceInfoListTraits {
+    using Handle = HDEVINFO;
+    static bool Valid(HDEVINFO h) { return h != nullptr && h != INVALID_HANDLE_VALUE; }
+    static void Free(HDEVINFO h) { SetupDiDestroyDeviceInfoList(h); }
 };
+using DeviceInfoList = win::UniqueOwner<DeviceInfoListTraits>;
 
 std::string InterfacePath(HDEVINFO set, SP_DEVICE_INTERFACE_DATA& data) {
     DWORD size = 0;
@@ -46,11 +45,11 @@ bool Describe(HidInterfaceInfo& info, uint16_t vendorId, uint16_t productId) {
         return false;
     HIDD_ATTRIBUTES attributes{};
     attributes.Size = sizeof attributes;
-    if (!HidD_GetAttributes(device.Get(), &attributes) || attributes.VendorID != vendorId ||
+    if (!HidD_GetAttributes(device.get(), &attributes) || attributes.VendorID != vendorId ||
         attributes.ProductID != productId)
         return false;
     PHIDP_PREPARSED_DATA preparsed = nullptr;
-    if (!HidD_GetPreparsedData(device.Get(), &preparsed))
+    if (!HidD_GetPreparsedData(device.get(), &preparsed))
         return false;
     HIDP_CAPS caps{};
     const bool described = HidP_GetCaps(preparsed, &caps) == HIDP_STATUS_SUCCESS;
@@ -67,16 +66,17 @@ bool Describe(HidInterfaceInfo& info, uint16_t vendorId, uint16_t productId) {
 std::vector<HidInterfaceInfo> FindHidInterfaces(uint16_t vendorId, uint16_t productId) {
     GUID hidGuid;
     HidD_GetHidGuid(&hidGuid);
-    DeviceInfoSet devices{
-        SetupDiGetClassDevsA(&hidGuid, nullptr, nullptr, DIGCF_PRESENT | DIGCF_DEVICEINTERFACE)};
+    DeviceInfoList devices(
+        SetupDiGetClassDevsA(&hidGuid, nullptr, nullptr, DIGCF_PRESENT | DIGCF_DEVICEINTERFACE));
     std::vector<HidInterfaceInfo> found;
-    if (devices.set == INVALID_HANDLE_VALUE)
+    if (!devices)
         return found;
     SP_DEVICE_INTERFACE_DATA data{};
     data.cbSize = sizeof data;
-    for (DWORD i = 0; SetupDiEnumDeviceInterfaces(devices.set, nullptr, &hidGuid, i, &data); ++i) {
+    for (DWORD i = 0; SetupDiEnumDeviceInterfaces(devices.get(), nullptr, &hidGuid, i, &data);
+         ++i) {
         HidInterfaceInfo info;
-        info.path = InterfacePath(devices.set, data);
+        info.path = InterfacePath(devices.get(), data);
         if (!info.path.empty() && Describe(info, vendorId, productId))
             found.push_back(std::move(info));
     }

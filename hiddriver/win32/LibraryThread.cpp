@@ -27,28 +27,29 @@ DWORD WINAPI LibraryThread::Run(void* param) {
 bool LibraryThread::Start(Body body) {
     if (Running())
         return true;
-    stop_.Reset(CreateEventA(nullptr, TRUE, FALSE, nullptr));
-    HMODULE module = nullptr;
+    stop_.reset(CreateEventA(nullptr, TRUE, FALSE, nullptr));
+    HMODULE reference = nullptr;
     if (!stop_ || !GetModuleHandleExA(GET_MODULE_HANDLE_EX_FLAG_FROM_ADDRESS,
-                                      reinterpret_cast<LPCSTR>(&LibraryThread::Run), &module))
+                                      reinterpret_cast<LPCSTR>(&LibraryThread::Run), &reference))
         return false;
-    auto start = std::make_unique<StartData>(std::move(body), stop_.Get(), module);
-    thread_.Reset(CreateThread(nullptr, 0, &LibraryThread::Run, start.get(), 0, nullptr));
-    if (!thread_) {
-        FreeLibrary(module);
+    UniqueModule module(reference);
+    auto start = std::make_unique<StartData>(std::move(body), stop_.get(), module.get());
+    thread_.reset(CreateThread(nullptr, 0, &LibraryThread::Run, start.get(), 0, nullptr));
+    if (!thread_)
         return false;
-    }
-    start.release(); // the thread owns it now
+    // The thread owns both now; it lets go of the reference as it exits.
+    start.release();
+    module.release();
     return true;
 }
 
 void LibraryThread::Stop() {
     if (!thread_)
         return;
-    SetEvent(stop_.Get());
-    WaitForSingleObject(thread_.Get(), INFINITE);
-    thread_.Reset();
-    stop_.Reset();
+    SetEvent(stop_.get());
+    WaitForSingleObject(thread_.get(), INFINITE);
+    thread_.reset();
+    stop_.reset();
 }
 
 } // namespace mervik::win

@@ -214,7 +214,7 @@ void MonitorCore::OnDpiLevel(int level) {
         cpiLevel = ActiveCpiLevel(*profile);
         osdText = OsdDpiText(*profile);
     }
-    SaveFiles(*PublishWorkingBlock());
+    SaveFiles(*PublishWorkingBlock(), nullptr);
     TraceShowOsd();
     PostToOption(kMsgMouseChangedLevel);
     if (osd_.DpiNoticeFlag() == kOsdFlagOn) {
@@ -235,7 +235,7 @@ void MonitorCore::OnReportInterval(int intervalMs) {
             profile->PollingRate = rate->pollingRate;
         pollingRate = profile->PollingRate;
     }
-    SaveFiles(*PublishWorkingBlock());
+    SaveFiles(*PublishWorkingBlock(), nullptr);
     TraceShowOsd();
     PostToOption(kMsgMouseChangedLevel);
     ShowNotice(RateBalloonText(pollingRate));
@@ -265,7 +265,8 @@ void MonitorCore::SwitchToProfile(int index) {
     auto image = PublishWorkingBlock();
     {
         std::lock_guard store(storeMutex_);
-        WritePointerSettings(image->Profiles[index], registry_);
+        if (WritePointerSettings(image->Profiles[index], registry_) != 1)
+            trace_.Trace("Write pointer settings failed\n");
     }
     ApplyPointer();
     PostToOption(kMsgProfileSwitched);
@@ -297,8 +298,13 @@ void MonitorCore::ReloadBlock() {
 
 std::unique_ptr<SharedSettingsBlock> MonitorCore::PublishWorkingBlock() {
     auto image = WorkingCopy();
-    block_.Write(*image);
+    Publish(*image);
     return image;
+}
+
+void MonitorCore::Publish(const SharedSettingsBlock& image) {
+    if (!block_.Write(image))
+        trace_.Trace("Write shared block failed\n");
 }
 
 // The system calls run on a copy, outside the lock; only the one field the
@@ -353,8 +359,10 @@ void MonitorCore::Upload() {
     if (std::unique_ptr<ProfileRecord> profile = ActiveProfileCopy()) {
         UploadResult result = ExecuteUpload(EncodeUpload(*profile), connection_);
         // A removal seen only after the last transfer may still have lost it.
-        if (!result.completed || !connection_.IsPresent())
+        if (!result.completed || !connection_.IsPresent()) {
             uploadOwed_ = true;
+            trace_.Trace("Upload cut short, owed to the next arrival\n");
+        }
     }
     SendApplyDone(true);
 }
@@ -372,18 +380,15 @@ void MonitorCore::ReadBack() {
             profile->Cpi_X = result.level - 1;
         image = std::make_unique<SharedSettingsBlock>(*working_);
     }
-    {
-        std::lock_guard store(storeMutex_);
-        SaveAll(*image, programFolder_, &registry_);
-    }
-    block_.Write(*image);
+    SaveFiles(*image, &registry_);
+    Publish(*image);
     PostToOption(kMsgDpiReadBack);
 }
 
 void MonitorCore::SendFixedReport() {
     auto transaction = connection_.BeginTransaction();
-    if (connection_.IsPresent())
-        connection_.Link().SendFeature(FixedReport());
+    if (connection_.IsPresent() && !connection_.Link().SendFeature(FixedReport()))
+        trace_.Trace("Send fixed report failed\n");
 }
 
 void MonitorCore::SendApplyDone(bool fromWorker) {
@@ -430,19 +435,23 @@ void MonitorCore::CloseWindow(const char* caption) {
 
 void MonitorCore::WriteOsdMessage(const std::string& text) {
     std::lock_guard store(storeMutex_);
-    IniFile(configPath_).WriteText(keys::kOsdDataSection, keys::kOsdMessageKey, text);
+    if (!IniFile(configPath_).WriteText(keys::kOsdDataSection, keys::kOsdMessageKey, text))
+        trace_.Trace("Write OSD message failed\n");
 }
 
 // A change the mouse made is kept in the files too, so that it survives a
-// restart without the mouse. The registry keeps what the last save wrote.
-void MonitorCore::SaveFiles(const SharedSettingsBlock& image) {
+// restart without the mouse. Without a registry, the registry keeps what the
+// last save wrote.
+void MonitorCore::SaveFiles(const SharedSettingsBlock& image, RegistryStore* registry) {
     std::lock_guard store(storeMutex_);
-    SaveAll(image, programFolder_);
+    if (!SaveAll(image, programFolder_, registry))
+        trace_.Trace("Save settings files failed\n");
 }
 
 void MonitorCore::WriteDeviceFlag(bool present) {
     std::lock_guard store(storeMutex_);
-    WriteDevice(configPath_, present ? 1 : 0);
+    if (!WriteDevice(configPath_, present ? 1 : 0))
+        trace_.Trace("Write Device key failed\n");
 }
 
 } // namespace mervik

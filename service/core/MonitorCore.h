@@ -84,6 +84,7 @@ private:
     void ReloadBlock();
     void ApplyPointer();
     std::unique_ptr<SharedSettingsBlock> PublishWorkingBlock();
+    void Publish(const SharedSettingsBlock& image);
     std::unique_ptr<ProfileRecord> ActiveProfileCopy() const;
 
     void Upload();
@@ -98,7 +99,8 @@ private:
     void PostToOsd(unsigned message, uintptr_t wParam, intptr_t lParam);
     void WriteOsdMessage(const std::string& text);
     void WriteDeviceFlag(bool present);
-    void SaveFiles(const SharedSettingsBlock& image);
+    // Each failed write leaves a trace line; the service carries on.
+    void SaveFiles(const SharedSettingsBlock& image, RegistryStore* registry);
     void CloseWindow(const char* caption);
 
     DeviceConnection& connection_;

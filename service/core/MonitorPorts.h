@@ -16,8 +16,8 @@ class SharedBlock {
 public:
     virtual ~SharedBlock() = default;
     // False, and nothing copied, when the mutex cannot be taken.
-    virtual bool Read(SharedSettingsBlock& into) = 0;
-    virtual bool Write(const SharedSettingsBlock& from) = 0;
+    [[nodiscard]] virtual bool Read(SharedSettingsBlock& into) = 0;
+    [[nodiscard]] virtual bool Write(const SharedSettingsBlock& from) = 0;
 };
 
 // Top-level windows of the other programs, found by caption. A handle is an

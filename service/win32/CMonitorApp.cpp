@@ -34,11 +34,11 @@ HWND RunningMonitor() {
 
 bool CMonitorApp::InitInstance(HINSTANCE instance, const char* commandLine) {
     const bool openOption = commandLine && commandLine[0] == kOpenOptionArgument;
-    instanceMutex_.Reset(CreateMutexA(nullptr, FALSE, kMonitorInstanceMutexName));
+    instanceMutex_.reset(CreateMutexA(nullptr, FALSE, kMonitorInstanceMutexName));
     if (GetLastError() == ERROR_ALREADY_EXISTS) {
         if (HWND running = RunningMonitor()) {
             Trace("Monitor: another Monitor is running; this start ends\n");
-            instanceMutex_.Reset();
+            instanceMutex_.reset();
             if (openOption)
                 PostMessageA(running, WM_COMMAND, kCmdOpenCustomizer, 0);
             return false;
@@ -60,7 +60,7 @@ int CMonitorApp::Run() {
 
 void CMonitorApp::ExitInstance() {
     window_.reset();
-    instanceMutex_.Reset();
+    instanceMutex_.reset();
 }
 
 } // namespace mervik

@@ -9,6 +9,7 @@
 #include "protocol/DeviceMessages.h"
 #include "service/core/MonitorConstants.h"
 #include "settings/FilePaths.h"
+#include "win32/UniqueHandleWin32.h"
 #include "win32/WidePath.h"
 
 namespace mervik {
@@ -213,9 +214,10 @@ void CMonitorWnd::BringUpLastPopup() {
 
 void CMonitorWnd::ShowTrayMenu() {
     SetForegroundWindow(GetLastActivePopup(window_));
-    HMENU menu = CreatePopupMenu();
-    if (!menu)
+    win::UniqueMenu owned(CreatePopupMenu());
+    if (!owned)
         return;
+    HMENU menu = owned.get();
     AppendMenuA(menu, MF_STRING, kCmdOpenCustomizer, language_->Text(kStringOpenOption).c_str());
     AppendMenuA(menu, MF_SEPARATOR, 0, nullptr);
     AppendMenuA(menu, MF_STRING, kCmdExit, language_->Text(kStringExit).c_str());
@@ -225,7 +227,6 @@ void CMonitorWnd::ShowTrayMenu() {
     TrackPopupMenu(menu, TPM_LEFTBUTTON, cursor.x, cursor.y, 0, window_, nullptr);
     // Lets the menu close when the user clicks elsewhere.
     PostMessageA(window_, WM_NULL, 0, 0);
-    DestroyMenu(menu);
 }
 
 void CMonitorWnd::Start(unsigned id, unsigned periodMs) {

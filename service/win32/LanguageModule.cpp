@@ -7,16 +7,11 @@ namespace mervik {
 LanguageModule::LanguageModule(const std::string& programFolder)
     : module_(LoadLibraryW(win::Widen(programFolder + "lan.dll").c_str())) {}
 
-LanguageModule::~LanguageModule() {
-    if (module_)
-        FreeLibrary(module_);
-}
-
 std::string LanguageModule::Text(unsigned id) const {
     if (!module_)
         return {};
     char buffer[1024] = {};
-    const int length = LoadStringA(module_, id, buffer, sizeof buffer);
+    const int length = LoadStringA(module_.get(), id, buffer, sizeof buffer);
     return std::string(buffer, length > 0 ? static_cast<size_t>(length) : 0);
 }
 

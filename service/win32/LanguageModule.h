@@ -4,19 +4,18 @@
 
 #include <string>
 
+#include "win32/UniqueHandleWin32.h"
+
 namespace mervik {
 
 class LanguageModule {
 public:
     explicit LanguageModule(const std::string& programFolder);
-    ~LanguageModule();
-    LanguageModule(const LanguageModule&) = delete;
-    LanguageModule& operator=(const LanguageModule&) = delete;
 
     std::string Text(unsigned id) const;
 
 private:
-    HMODULE module_ = nullptr;
+    win::UniqueModule module_;
 };
 
 } // namespace mervik

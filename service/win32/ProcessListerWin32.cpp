@@ -31,8 +31,8 @@ std::optional<std::string> Win32ProcessLister::ForegroundExecutable() {
         return std::nullopt;
     PROCESSENTRY32 entry{};
     entry.dwSize = sizeof entry;
-    for (BOOL more = Process32First(snapshot.Get(), &entry); more;
-         more = Process32Next(snapshot.Get(), &entry)) {
+    for (BOOL more = Process32First(snapshot.get(), &entry); more;
+         more = Process32Next(snapshot.get(), &entry)) {
         if (entry.th32ProcessID != processId)
             continue;
         entry.szExeFile[sizeof entry.szExeFile - 1] = '\0';

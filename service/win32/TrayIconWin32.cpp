@@ -39,13 +39,8 @@ Win32TrayIcon::Win32TrayIcon(HWND window, const std::string& exePath, const std:
     record_.hWnd = window;
     record_.uID = monitor::kTrayIconId;
     record_.uCallbackMessage = monitor::kMsgSystrayNotify;
-    record_.hIcon = icon_ ? icon_ : LoadIcon(nullptr, IDI_APPLICATION);
+    record_.hIcon = icon_ ? icon_.get() : LoadIcon(nullptr, IDI_APPLICATION);
     CopyCut(record_.szTip, tip, monitor::kTipMaxChars);
-}
-
-Win32TrayIcon::~Win32TrayIcon() {
-    if (icon_)
-        DestroyIcon(icon_);
 }
 
 void Win32TrayIcon::AddIcon() {

@@ -7,6 +7,7 @@
 #include <string>
 
 #include "service/core/MonitorPorts.h"
+#include "win32/UniqueHandleWin32.h"
 
 namespace mervik {
 
@@ -14,7 +15,6 @@ class Win32TrayIcon final : public Notifier {
 public:
     // `tip` is cut to the record's 63 characters.
     Win32TrayIcon(HWND window, const std::string& exePath, const std::string& tip);
-    ~Win32TrayIcon() override;
     Win32TrayIcon(const Win32TrayIcon&) = delete;
     Win32TrayIcon& operator=(const Win32TrayIcon&) = delete;
 
@@ -25,7 +25,7 @@ public:
 
 private:
     NOTIFYICONDATAA record_{};
-    HICON icon_ = nullptr;
+    win::UniqueIcon icon_;
 };
 
 } // namespace mervik

@@ -1,6 +1,7 @@
 #include <windows.h>
 
 #include <algorithm>
+#include <utility>
 
 #include "settings/FileSystem.h"
 #include "win32/WidePath.h"
@@ -9,16 +10,29 @@ namespace mervik::fs {
 
 namespace {
 
+// A file's handle, shaped as the owners of win32/ are (move-only, get()),
+// which sit above this folder. Closing reports its result: a write is only
+// done once its handle closed.
 class FileHandle {
 public:
     explicit FileHandle(HANDLE h) : handle_(h) {}
+    FileHandle(FileHandle&& other) noexcept
+        : handle_(std::exchange(other.handle_, INVALID_HANDLE_VALUE)) {}
+    FileHandle& operator=(FileHandle&& other) noexcept {
+        if (this != &other) {
+            Close();
+            handle_ = std::exchange(other.handle_, INVALID_HANDLE_VALUE);
+        }
+        return *this;
+    }
     FileHandle(const FileHandle&) = delete;
     FileHandle& operator=(const FileHandle&) = delete;
     ~FileHandle() { Close(); }
+
     HANDLE get() const { return handle_; }
-    bool valid() const { return handle_ != INVALID_HANDLE_VALUE; }
+    explicit operator bool() const { return handle_ != INVALID_HANDLE_VALUE; }
     bool Close() {
-        bool ok = !valid() || CloseHandle(handle_);
+        const bool ok = !*this || CloseHandle(handle_);
         handle_ = INVALID_HANDLE_VALUE;
         return ok;
     }
@@ -44,7 +58,7 @@ ReadResult ReadAll(const std::string& path, std::string& bytes) {
     FileHandle file(CreateFileW(win::Widen(path).c_str(), GENERIC_READ,
                                 FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
                                 OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
-    if (!file.valid()) {
+    if (!file) {
         DWORD error = GetLastError();
         return error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND
                    ? ReadResult::Missing
@@ -74,7 +88,7 @@ bool EnsureFolder(const std::string& folder) {
 bool WriteNewFile(const std::string& path, std::string_view bytes) {
     FileHandle file(CreateFileW(win::Widen(path).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
                                 FILE_ATTRIBUTE_NORMAL, nullptr));
-    if (!file.valid())
+    if (!file)
         return false;
     bool ok = true;
     for (size_t done = 0; ok && done < bytes.size();) {

@@ -106,6 +106,22 @@ TEST_F(Executor, NothingIsSentWhileTheMouseIsAway) {
     EXPECT_TRUE(link.calls.empty());
 }
 
+TEST_F(Executor, StopsAtTheFirstTransferThatFails) {
+    UploadPlan plan = EncodeUpload(*profile);
+    // The DPI levels' announcement, then its block: nothing may follow either.
+    for (size_t failing : {6u, 7u}) {
+        link.calls.clear();
+        link.failIn = failing;
+        UploadResult result = ExecuteUpload(plan, connection);
+        EXPECT_FALSE(result.completed) << failing;
+        EXPECT_EQ(result.transfersSent, failing - 1);
+        EXPECT_EQ(link.calls.size(), failing);
+    }
+    // The transaction ended with the upload: the next request goes through.
+    link.answer = MakeFeatureReport(0x8B, {2});
+    EXPECT_EQ(ReadBackActiveDpiLevel(connection, nullptr).outcome, ReadBackOutcome::Read);
+}
+
 struct ReadBack : Executor {};
 
 TEST_F(ReadBack, AnswerSetsTheActiveStage) {
@@ -133,6 +149,15 @@ TEST_F(ReadBack, FailedOrOutOfRangeAnswersLeaveTheStage) {
     EXPECT_EQ(ReadBackActiveDpiLevel(connection, nullptr).outcome, ReadBackOutcome::Read);
 }
 
+TEST_F(ReadBack, AFailedRequestIsNotFollowedByARead) {
+    link.answer = MakeFeatureReport(0x8B, {1});
+    link.failIn = 1;
+    profile->Cpi_X = 3;
+    EXPECT_EQ(ReadBackActiveDpiLevel(connection, profile.get()).outcome, ReadBackOutcome::NoAnswer);
+    EXPECT_EQ(link.Names(), (std::vector<std::string>{"feature 8B 00 00 00 00 00 00 74"}));
+    EXPECT_EQ(profile->Cpi_X, 3);
+}
+
 // Two threads on a real clock: an upload and read-backs. The read-back's
 // request and answer must sit together, and never between an announcement and
 // its blocks.
@@ -142,20 +167,21 @@ TEST(DeviceTransactions, ReadBackNeverInterleavesWithAnUpload) {
         using FakeDeviceLink::FakeDeviceLink;
         std::mutex mutex;
         std::vector<std::string> order;
-        void SendFeature(const FeatureReport& r) override {
-            Log(TransferLine(StepKind::Feature, r));
+        bool SendFeature(const FeatureReport& r) override {
+            return Log(TransferLine(StepKind::Feature, r));
         }
         bool ReadFeature(FeatureReport& r) override {
             Log("read");
             r = MakeFeatureReport(0x8B, {2});
             return true;
         }
-        void WriteBlock(std::span<const uint8_t> b) override {
-            Log(TransferLine(StepKind::Write, b));
+        bool WriteBlock(std::span<const uint8_t> b) override {
+            return Log(TransferLine(StepKind::Write, b));
         }
-        void Log(std::string s) {
+        bool Log(std::string s) {
             std::lock_guard lock(mutex);
             order.push_back(std::move(s));
+            return true;
         }
     };
     FakeClock unused;

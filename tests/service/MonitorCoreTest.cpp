@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <filesystem>
 
 #include "contract/ProgramMessages.h"
 #include "protocol/DeviceMessages.h"
@@ -184,6 +185,70 @@ TEST_F(Monitor, UnplugAndReplug) {
     EXPECT_EQ(Uploads(), 0);
     EXPECT_EQ(windows.Take(), (std::vector<Posted>{{kOptionCaption, kMsgDpiReadBack, 0, 0},
                                                    {kOptionCaption, kMsgDpiReadBack, 0, 0}}));
+}
+
+TEST_F(Monitor, AnUploadWithAFailedTransferIsOwedUntilTheNextArrival) {
+    Start();
+    windows.Open(kOptionCaption);
+    ClearLog();
+    trace.Take();
+    mouse.With([](sim::SimulatedMouse& m) { m.FailNext(1); });
+    Apply([](SharedSettingsBlock& b) {
+        b.Profiles[0].PollingRate = 3;
+        b.Profiles[0].Cpi_X = 4;
+    });
+    Settle();
+    EXPECT_TRUE(core->UploadOwed());
+    EXPECT_EQ(mouse.Log().size(), 1u) << "nothing after the failed transfer";
+    EXPECT_NE(Memory().reportIntervalMs, 1);
+    EXPECT_EQ(windows.Take(), (std::vector<Posted>{{kOptionCaption, kMsgApplyDone, 0, 0}}));
+    EXPECT_EQ(trace.Take(), (Lines{"Upload cut short, owed to the next arrival\n",
+                                   "Thread Send Enable OK/Apply Button\n"}));
+
+    // Meanwhile the mouse's stale level does not replace the applied one.
+    core->OnTimer(kTimerStartReadBack);
+    Settle();
+    EXPECT_EQ(core->WorkingCopy()->Profiles[0].Cpi_X, 4);
+
+    mouse.With([](sim::SimulatedMouse& m) { m.Unplug(); });
+    Pump();
+    mouse.With([](sim::SimulatedMouse& m) { m.Plug(); });
+    Pump();
+    Settle();
+    EXPECT_FALSE(core->UploadOwed());
+    EXPECT_EQ(Memory().reportIntervalMs, 1);
+    EXPECT_EQ(Memory().activeLevel, 5);
+}
+
+TEST_F(Monitor, FailedWritesLeaveTraceLinesAndTheRestIsStillWritten) {
+    Start();
+    trace.Take();
+    auto pressDpi = [this] {
+        mouse.With([](sim::SimulatedMouse& m) { m.PressDpiButton(); });
+        Pump();
+    };
+
+    block.broken = true;
+    pressDpi(); // to level 4
+    EXPECT_EQ(trace.Take(), (Lines{"Write shared block failed\n", "Show OSD 0\n"}));
+    EXPECT_EQ(IniFile(ProfileFilePath(folder.Folder(), 0)).ReadInt("Setting", "Cpi_X", -1), 3);
+    block.broken = false;
+
+    // A profile file that cannot be replaced.
+    std::filesystem::remove(ProfileFilePath(folder.Folder(), 2));
+    std::filesystem::create_directory(ProfileFilePath(folder.Folder(), 2));
+    pressDpi(); // to level 5
+    EXPECT_EQ(trace.Take(), (Lines{"Save settings files failed\n", "Show OSD 0\n"}));
+    EXPECT_EQ(BlockNow()->Profiles[0].Cpi_X, 4);
+    EXPECT_EQ(IniFile(ProfileFilePath(folder.Folder(), 0)).ReadInt("Setting", "Cpi_X", -1), 4);
+
+    // Nor config.ini, which holds the Device key.
+    std::filesystem::remove(ConfigPath());
+    std::filesystem::create_directory(ConfigPath());
+    mouse.With([](sim::SimulatedMouse& m) { m.Unplug(); });
+    Pump();
+    EXPECT_EQ(trace.Take(), (Lines{"Write Device key failed\n"}));
+    EXPECT_EQ(core->State(), ConnectionState::Removed);
 }
 
 TEST_F(Monitor, ReadBackSavesTheLevelEverywhere) {

@@ -92,14 +92,14 @@ public:
     void CloseReportInterface() override {
         With([](sim::SimulatedMouse& m) { m.CloseReport(); });
     }
-    void SendFeature(const FeatureReport& r) override {
-        With([&](sim::SimulatedMouse& m) { return m.SetFeature(r); });
+    bool SendFeature(const FeatureReport& r) override {
+        return With([&](sim::SimulatedMouse& m) { return m.SetFeature(r); });
     }
     bool ReadFeature(FeatureReport& r) override {
         return With([&](sim::SimulatedMouse& m) { return m.GetFeature(r); });
     }
-    void WriteBlock(std::span<const uint8_t> b) override {
-        With([&](sim::SimulatedMouse& m) { return m.Write(b); });
+    bool WriteBlock(std::span<const uint8_t> b) override {
+        return With([&](sim::SimulatedMouse& m) { return m.Write(b); });
     }
 
 private:

@@ -26,6 +26,7 @@ public:
     std::optional<FeatureReport> answer; // nothing: GetFeature fails
     std::vector<Call> calls;
     std::function<void()> onTransfer; // runs after each transfer
+    size_t failIn = 0;                // n: the n-th transfer from now fails; 0: none
 
     std::vector<std::string> Names() const {
         std::vector<std::string> names;
@@ -47,26 +48,26 @@ public:
         return present;
     }
     void CloseReportInterface() override { Record("Close_ReportDevice"); }
-    void SendFeature(const FeatureReport& report) override {
-        Transferred(TransferLine(StepKind::Feature, report));
+    bool SendFeature(const FeatureReport& report) override {
+        return Transferred(TransferLine(StepKind::Feature, report));
     }
     bool ReadFeature(FeatureReport& report) override {
-        Transferred("read " + TransferLine(StepKind::Feature, report));
-        if (!answer)
+        if (!Transferred("read " + TransferLine(StepKind::Feature, report)) || !answer)
             return false;
         report = *answer;
         return true;
     }
-    void WriteBlock(std::span<const uint8_t> block) override {
-        Transferred(TransferLine(StepKind::Write, block));
+    bool WriteBlock(std::span<const uint8_t> block) override {
+        return Transferred(TransferLine(StepKind::Write, block));
     }
 
 private:
     void Record(std::string what) { calls.push_back({std::move(what), clock_.now}); }
-    void Transferred(std::string line) {
+    bool Transferred(std::string line) {
         Record(std::move(line));
         if (onTransfer)
             onTransfer();
+        return failIn == 0 || --failIn != 0;
     }
     FakeClock& clock_;
 };

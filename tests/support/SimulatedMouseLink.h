@@ -20,9 +20,9 @@ public:
     void CloseFeatureInterface() override { mouse_.CloseFeature(); }
     bool OpenReportInterface() override { return mouse_.OpenReport(); }
     void CloseReportInterface() override { mouse_.CloseReport(); }
-    void SendFeature(const FeatureReport& report) override { mouse_.SetFeature(report); }
+    bool SendFeature(const FeatureReport& report) override { return mouse_.SetFeature(report); }
     bool ReadFeature(FeatureReport& report) override { return mouse_.GetFeature(report); }
-    void WriteBlock(std::span<const uint8_t> block) override { mouse_.Write(block); }
+    bool WriteBlock(std::span<const uint8_t> block) override { return mouse_.Write(block); }
 
 private:
     sim::SimulatedMouse& mouse_;

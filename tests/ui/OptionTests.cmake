@@ -2,8 +2,12 @@
 # Option.exe driven from outside with X input.
 mervik_test(NAME ui_win_tests WINE_ONLY
   SOURCES win32/TestWindows.cpp win32/SkinImagesTest.cpp win32/ControlsTest.cpp win32/SkinnedPageTest.cpp
-          win32/SkinFailureTest.cpp
+          win32/OptionSavesTest.cpp win32/SkinFailureTest.cpp
   LIBS mervik_ui_win32)
+# Option's warnings take their texts from lan.dll beside the program.
+add_custom_command(TARGET ui_win_tests POST_BUILD
+  COMMAND ${CMAKE_COMMAND} -E copy_if_different $<TARGET_FILE:lan> $<TARGET_FILE_DIR:ui_win_tests>)
+add_dependencies(ui_win_tests lan)
 
 # Test helpers: a stand-in for Monitor, a probe of Option's state from
 # outside, and a runner that shows one warning.

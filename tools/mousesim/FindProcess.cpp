@@ -16,8 +16,8 @@ std::optional<unsigned long> OnlyProcessNamed(const std::string& exeName) {
     entry.dwSize = sizeof entry;
     std::optional<unsigned long> found;
     int matches = 0;
-    for (BOOL more = Process32First(snapshot.Get(), &entry); more;
-         more = Process32Next(snapshot.Get(), &entry)) {
+    for (BOOL more = Process32First(snapshot.get(), &entry); more;
+         more = Process32Next(snapshot.get(), &entry)) {
         if (lstrcmpiA(entry.szExeFile, exeName.c_str()) != 0)
             continue;
         found = entry.th32ProcessID;

@@ -45,11 +45,11 @@ std::optional<std::string> SendControlCommand(const std::string& pipeName,
         return std::nullopt;
     DWORD mode = PIPE_READMODE_MESSAGE;
     DWORD written = 0;
-    if (!SetNamedPipeHandleState(pipe.Get(), &mode, nullptr, nullptr) ||
-        !WriteFile(pipe.Get(), command.data(), static_cast<DWORD>(command.size()), &written,
+    if (!SetNamedPipeHandleState(pipe.get(), &mode, nullptr, nullptr) ||
+        !WriteFile(pipe.get(), command.data(), static_cast<DWORD>(command.size()), &written,
                    nullptr))
         return std::nullopt;
-    return ReadMessage(pipe.Get());
+    return ReadMessage(pipe.get());
 }
 
 } // namespace mervik::sim

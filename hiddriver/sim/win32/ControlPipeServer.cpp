@@ -60,8 +60,8 @@ public:
 private:
     OVERLAPPED Fresh() {
         OVERLAPPED ov{};
-        ResetEvent(event_.Get());
-        ov.hEvent = event_.Get();
+        ResetEvent(event_.get());
+        ov.hEvent = event_.get();
         return ov;
     }
 
@@ -113,7 +113,7 @@ bool ControlPipeServer::Start(const std::string& pipeName, Handler handler) {
         return false;
     auto shared = std::make_shared<win::UniqueHandle>(std::move(pipe));
     return thread_.Start([shared, handler = std::move(handler)](HANDLE stop) {
-        Serve(shared->Get(), stop, handler);
+        Serve(shared->get(), stop, handler);
     });
 }
 

@@ -238,12 +238,14 @@ TEST_F(SimDriver, AMouseThatVanishesMidUploadEndsTheUpload) {
 
 TEST_F(SimDriver, FailuresAndMalformedReportsAreRecordedNotFatal) {
     Control("fail 1");
-    link.SendFeature(MakeFeatureReport(0x0B, {2, 8}));
+    // The link hands the failure back; a malformed transfer still went
+    // through, and the mouse ignores it.
+    EXPECT_FALSE(link.SendFeature(MakeFeatureReport(0x0B, {2, 8})));
     FeatureReport bad = MakeFeatureReport(0x0B, {2, 8});
     bad[7] = 0;
-    link.SendFeature(bad);
+    EXPECT_TRUE(link.SendFeature(bad));
     std::vector<uint8_t> oversized(4096, 0x11);
-    link.WriteBlock(oversized);
+    EXPECT_TRUE(link.WriteBlock(oversized));
 
     HMODULE library = GetModuleHandleA((TestFolder("sim") + hid::kLibraryName).c_str());
     auto getFeature = reinterpret_cast<GetFeatureFn>(

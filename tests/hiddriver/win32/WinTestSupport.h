@@ -66,7 +66,7 @@ inline ProcessResult RunProcess(std::string commandLine) {
                         &si, &pi))
         return result;
     win::UniqueHandle process(pi.hProcess), thread(pi.hThread);
-    writer.Reset(); // the child holds the only write end now
+    writer.reset(); // the child holds the only write end now
     char buffer[4096];
     DWORD n = 0;
     while (ReadFile(readEnd, buffer, sizeof buffer, &n, nullptr) && n > 0)

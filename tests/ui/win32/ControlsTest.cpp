@@ -323,5 +323,28 @@ TEST(CoolMenuHook, MenuWindowsAreHookedUntilHidden) {
     DestroyWindow(other);
 }
 
+// The frame procedure finds a menu's own procedure in the process's table,
+// not in the property: a menu whose property someone else removed is still
+// framed, forwarded and given its procedure back.
+TEST(CoolMenuHook, HookedMenusNeedNoPropertyToRunOrLetGo) {
+    ASSERT_TRUE(CoolMenuHook::Install());
+    HWND menu = CreateWindowExA(0, "#32768", "", WS_POPUP, 0, 0, 50, 50, nullptr, nullptr, nullptr,
+                                nullptr);
+    ASSERT_NE(menu, nullptr);
+    const LONG_PTR own = GetClassLongPtrA(menu, GCLP_WNDPROC);
+    EXPECT_NE(GetWindowLongPtrA(menu, GWLP_WNDPROC), own);
+    RemovePropA(menu, kMenuOldProcProperty);
+
+    SetWindowTextA(menu, "forwarded");
+    char text[16] = {};
+    GetWindowTextA(menu, text, sizeof text);
+    EXPECT_STREQ(text, "forwarded");
+    SendMessageA(menu, WM_SHOWWINDOW, FALSE, 0);
+    EXPECT_EQ(CoolMenuHook::HookedCount(), 0);
+    EXPECT_EQ(GetWindowLongPtrA(menu, GWLP_WNDPROC), own);
+    CoolMenuHook::Uninstall();
+    DestroyWindow(menu);
+}
+
 } // namespace
 } // namespace mervik::ui

@@ -11,11 +11,6 @@ constexpr int kTextIndent = 2;
 
 CSkinMenu::CSkinMenu(HFONT font) : font_(font) {}
 
-CSkinMenu::~CSkinMenu() {
-    if (menu_)
-        DestroyMenu(menu_);
-}
-
 bool CSkinMenu::AppendItem(int command, const std::string& text, HMENU submenu, int marker) {
     if (!menu_)
         return false;
@@ -23,16 +18,16 @@ bool CSkinMenu::AppendItem(int command, const std::string& text, HMENU submenu, 
     refs_.push_back({this, item.number, submenu != nullptr});
     auto data = reinterpret_cast<LPCSTR>(&refs_.back());
     if (command == kMenuSeparatorCommand)
-        return AppendMenuA(menu_, MF_SEPARATOR | MF_OWNERDRAW, 0, data) != FALSE;
+        return AppendMenuA(menu_.get(), MF_SEPARATOR | MF_OWNERDRAW, 0, data) != FALSE;
     if (submenu)
-        return AppendMenuA(menu_, MF_POPUP | MF_OWNERDRAW, reinterpret_cast<UINT_PTR>(submenu),
-                           data) != FALSE;
-    return AppendMenuA(menu_, MF_OWNERDRAW, static_cast<UINT_PTR>(command), data) != FALSE;
+        return AppendMenuA(menu_.get(), MF_POPUP | MF_OWNERDRAW,
+                           reinterpret_cast<UINT_PTR>(submenu), data) != FALSE;
+    return AppendMenuA(menu_.get(), MF_OWNERDRAW, static_cast<UINT_PTR>(command), data) != FALSE;
 }
 
 int CSkinMenu::Track(HWND owner, POINT screen) const {
     return static_cast<int>(
-        TrackPopupMenu(menu_, TPM_LEFTALIGN | TPM_TOPALIGN | TPM_RETURNCMD | TPM_LEFTBUTTON,
+        TrackPopupMenu(menu_.get(), TPM_LEFTALIGN | TPM_TOPALIGN | TPM_RETURNCMD | TPM_LEFTBUTTON,
                        screen.x, screen.y, 0, owner, nullptr));
 }
 

@@ -13,13 +13,12 @@ namespace mervik::ui {
 class CSkinMenu {
 public:
     explicit CSkinMenu(HFONT font = nullptr);
-    ~CSkinMenu();
     CSkinMenu(const CSkinMenu&) = delete;
     CSkinMenu& operator=(const CSkinMenu&) = delete;
 
     // The popup to fill, created by the caller; the menu destroys it.
-    void Attach(HMENU menu) { menu_ = menu; }
-    HMENU Handle() const { return menu_; }
+    void Attach(HMENU menu) { menu_.reset(menu); }
+    HMENU Handle() const { return menu_.get(); }
     // kMenuSeparatorCommand appends a separator; a submenu makes the item open it.
     bool AppendItem(int command, const std::string& text, HMENU submenu = nullptr, int marker = 0);
     void SetWidth(int width) { layout_.width = width; }
@@ -42,7 +41,7 @@ private:
     void DrawSeparator(HDC dc, const RECT& rect) const;
     void DrawArrow(HDC dc, const RECT& rect) const;
 
-    HMENU menu_ = nullptr;
+    win::UniqueMenu menu_;
     HFONT font_;
     MenuLayout layout_;
     std::deque<ItemRef> refs_; // item data points here, so addresses must stay put

@@ -1,6 +1,7 @@
 #include "ui/win32/controls/CoolMenuHook.h"
 
-#include <algorithm>
+#include <mutex>
+#include <unordered_map>
 #include <vector>
 
 #include "win32/Gdi.h"
@@ -8,27 +9,45 @@
 namespace mervik::ui {
 namespace {
 
-constexpr size_t kBuckets = 1000;
 constexpr char kMenuClass[] = "#32768";
 
 HHOOK g_hook = nullptr;
-std::vector<std::vector<HWND>> g_table;
 
-std::vector<HWND>& BucketOf(HWND hwnd) {
-    return g_table[(reinterpret_cast<UINT_PTR>(hwnd) / 16) % kBuckets];
+// Each hooked menu window and its own procedure. The frame procedure looks its
+// window up for every message, so the table is process-local, as the main
+// window's objects are: under Wine each property read is a round trip to the
+// window server. The property stays on the window for whoever looks for it.
+struct HookedMenus {
+    std::mutex mutex;
+    std::unordered_map<HWND, WNDPROC> procedures;
+};
+
+// Never destroyed, so a menu that outlives it at exit can still be restored.
+HookedMenus& TheMenus() {
+    static HookedMenus* menus = new HookedMenus;
+    return *menus;
 }
 
 WNDPROC OldProc(HWND hwnd) {
-    return reinterpret_cast<WNDPROC>(GetPropA(hwnd, kMenuOldProcProperty));
+    HookedMenus& menus = TheMenus();
+    std::lock_guard<std::mutex> lock(menus.mutex);
+    auto found = menus.procedures.find(hwnd);
+    return found == menus.procedures.end() ? nullptr : found->second;
 }
 
 void Restore(HWND hwnd) {
-    WNDPROC old = OldProc(hwnd);
-    if (old)
-        SetWindowLongPtrA(hwnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(old));
+    WNDPROC old = nullptr;
+    {
+        HookedMenus& menus = TheMenus();
+        std::lock_guard<std::mutex> lock(menus.mutex);
+        auto found = menus.procedures.find(hwnd);
+        if (found == menus.procedures.end())
+            return;
+        old = found->second;
+        menus.procedures.erase(found);
+    }
+    SetWindowLongPtrA(hwnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(old));
     RemovePropA(hwnd, kMenuOldProcProperty);
-    auto& bucket = BucketOf(hwnd);
-    bucket.erase(std::remove(bucket.begin(), bucket.end(), hwnd), bucket.end());
 }
 
 void FrameRect(HDC dc, RECT rect, COLORREF colour) {
@@ -82,12 +101,28 @@ bool IsMenuWindow(HWND hwnd) {
     return lstrcmpA(name, kMenuClass) == 0;
 }
 
+// The table holds the window before its procedure is replaced, so the first
+// message already finds it.
 void Hook(HWND hwnd) {
-    if (OldProc(hwnd))
+    auto old = reinterpret_cast<WNDPROC>(GetWindowLongPtrA(hwnd, GWLP_WNDPROC));
+    if (!old || old == MenuProc)
         return;
-    auto old = SetWindowLongPtrA(hwnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(MenuProc));
+    {
+        HookedMenus& menus = TheMenus();
+        std::lock_guard<std::mutex> lock(menus.mutex);
+        menus.procedures[hwnd] = old;
+    }
     SetPropA(hwnd, kMenuOldProcProperty, reinterpret_cast<HANDLE>(old));
-    BucketOf(hwnd).push_back(hwnd);
+    SetWindowLongPtrA(hwnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(MenuProc));
+}
+
+std::vector<HWND> HookedWindows() {
+    HookedMenus& menus = TheMenus();
+    std::lock_guard<std::mutex> lock(menus.mutex);
+    std::vector<HWND> windows;
+    for (const auto& [hwnd, procedure] : menus.procedures)
+        windows.push_back(hwnd);
+    return windows;
 }
 
 // A creation hook rather than a sent-message one: under Wine every hooked
@@ -104,16 +139,13 @@ LRESULT CALLBACK WatchCreation(int code, WPARAM wp, LPARAM lp) {
 bool CoolMenuHook::Install() {
     if (g_hook)
         return true;
-    g_table.assign(kBuckets, {});
     g_hook = SetWindowsHookExA(WH_CBT, WatchCreation, nullptr, GetCurrentThreadId());
     return g_hook != nullptr;
 }
 
 void CoolMenuHook::Uninstall() {
-    for (auto& bucket : g_table)
-        while (!bucket.empty())
-            Restore(bucket.back());
-    g_table.clear();
+    for (HWND hwnd : HookedWindows())
+        Restore(hwnd);
     if (g_hook)
         UnhookWindowsHookEx(g_hook);
     g_hook = nullptr;
@@ -124,10 +156,7 @@ bool CoolMenuHook::Installed() {
 }
 
 int CoolMenuHook::HookedCount() {
-    size_t count = 0;
-    for (auto& bucket : g_table)
-        count += bucket.size();
-    return static_cast<int>(count);
+    return static_cast<int>(HookedWindows().size());
 }
 
 } // namespace mervik::ui

@@ -13,8 +13,10 @@
 #include "ui/win32/controls/PlaceButton.h"
 #include "ui/win32/dialogs/CWarnDlg.h"
 #include "ui/win32/main/FirstPaintSignal.h"
+#include "ui/win32/main/OptionSaves.h"
 #include "ui/win32/main/ProgramWide.h"
 #include "ui/win32/main/ResourceIds.h"
+#include "ui/win32/main/TextIds.h"
 #include "ui/win32/skin/SkinFailure.h"
 #include "ui/win32/skin/SkinFolder.h"
 
@@ -30,7 +32,6 @@ constexpr UINT_PTR kMonitorWatchTimer = 2;
 constexpr UINT kMonitorWatchMs = 500;
 constexpr char kRegionButtonMask[] = "rgnbutton_mask.bmp";
 constexpr char kMakerWebSite[] = "https://mervik.example/";
-constexpr char kSaveFailedText[] = "The settings could not be written to the profile files.";
 enum ButtonKey { kTab1 = 1, kTab2, kOk, kCancel, kApply, kMinimise, kClose, kWeb, kPageArea };
 
 } // namespace
@@ -150,17 +151,17 @@ void COptionDlg::LoadSettings() {
     CreateImage(*applied_);
     SharedBlockLink::Attach attach = link_.Open();
     if (attach == SharedBlockLink::Attach::ViewFailed)
-        MessageBoxA(Hwnd(), "Could not map view of file.", nullptr, MB_OK);
+        ShowFailures(Hwnd(), {kTextBlockNotOpened});
     Win32RegistryStore registry;
-    if (link_.Attached()) {
-        link_.Read(*applied_);
-    } else {
+    // Monitor's block when it can be copied, the files otherwise.
+    const bool fromBlock = link_.Attached() && link_.Read(*applied_);
+    if (!fromBlock) {
         // A profile file that cannot be read already got its defaults; the
         // others keep what they loaded.
         LoadAll(*applied_, folder, &registry);
     }
     *working_ = *applied_;
-    if (link_.Attached() && working_->ActiveProfile())
+    if (fromBlock && working_->ActiveProfile())
         ReadPointerSettings(*working_->ActiveProfile(), registry);
 }
 
@@ -229,10 +230,8 @@ void COptionDlg::EnableApplyButtons(bool enable) {
     }
 }
 
-void COptionDlg::SaveMacros() {
-    // A macro file that could not be read is not overwritten with nothing.
-    if (macrosReadable_)
-        SaveMacroList(Program().folder, macros_);
+FailureTexts COptionDlg::SaveMacroFile() const {
+    return SaveMacros(Program().folder, macros_, macrosReadable_);
 }
 
 void COptionDlg::Apply() {
@@ -240,19 +239,18 @@ void COptionDlg::Apply() {
     SetCursor(LoadCursorA(nullptr, reinterpret_cast<LPCSTR>(IDC_WAIT)));
     EnableApplyButtons(false);
     Win32RegistryStore registry;
-    bool saved = SaveAll(*working_, Program().folder, &registry);
-    link_.Write(*working_);
+    FailureTexts failures = SaveApplied(*working_, Program().folder, registry, link_);
     *applied_ = *working_;
     monitorWindow_ = FindWindowA(nullptr, kMonitorCaption);
     if (monitorWindow_)
         PostMessageA(monitorWindow_, kMsgApplyAllSetting, 0, 0);
-    SaveMacros();
+    FailureTexts macroFailures = SaveMacroFile();
+    failures.insert(failures.end(), macroFailures.begin(), macroFailures.end());
     if (monitorWindow_)
         BeginWaiting();
     else
         EndWaiting();
-    if (!saved)
-        MessageBoxA(Hwnd(), kSaveFailedText, kOptionCaption, MB_OK | MB_ICONWARNING);
+    ShowFailures(Hwnd(), failures);
 }
 
 void COptionDlg::BeginWaiting() {
@@ -344,7 +342,8 @@ LRESULT COptionDlg::OnMessage(UINT msg, WPARAM, LPARAM) {
 void COptionDlg::OnDestroy() {
     KillTimer(Hwnd(), kDeviceCheckTimer);
     KillTimer(Hwnd(), kMonitorWatchTimer);
-    SaveMacros();
+    // The window is on its way out: the warning stands on its own.
+    ShowFailures(nullptr, SaveMacroFile());
     page1_.Destroy();
     page2_.Destroy();
     link_.Close();

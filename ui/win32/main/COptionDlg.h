@@ -9,6 +9,7 @@
 #include "ui/win32/controls/CRgnButton.h"
 #include "ui/win32/controls/CSkinButton.h"
 #include "ui/win32/controls/DeferredControls.h"
+#include "ui/win32/main/OptionSaves.h"
 #include "ui/win32/main/SharedBlockLink.h"
 #include "ui/win32/pages/CAdvanceSettingPage.h"
 #include "ui/win32/pages/CButtonPage.h"
@@ -57,7 +58,7 @@ private:
     void EnableApplyButtons(bool enable);
     void TakeBlockFromMonitor();
     void TakeLevelFromMonitor();
-    void SaveMacros();
+    FailureTexts SaveMacroFile() const;
 
     HICON icon_ = nullptr;
     DeferredControls deferred_;

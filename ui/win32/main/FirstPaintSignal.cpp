@@ -9,7 +9,7 @@ namespace mervik::ui {
 void SignalFirstPaint() {
     win::UniqueHandle event(OpenEventA(EVENT_MODIFY_STATE, FALSE, kFirstPaintEventName));
     if (event)
-        SetEvent(event.Get());
+        SetEvent(event.get());
 }
 
 } // namespace mervik::ui

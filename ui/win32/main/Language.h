@@ -6,22 +6,19 @@
 
 #include <string>
 
+#include "win32/UniqueHandleWin32.h"
+
 namespace mervik::ui {
 
 class Language {
 public:
-    Language() = default;
-    ~Language() { Unload(); }
-    Language(const Language&) = delete;
-    Language& operator=(const Language&) = delete;
-
     bool Load(const std::string& programFolder);
-    void Unload();
-    bool Loaded() const { return module_ != nullptr; }
+    void Unload() { module_.reset(); }
+    bool Loaded() const { return static_cast<bool>(module_); }
     std::string Text(unsigned id) const;
 
 private:
-    HMODULE module_ = nullptr;
+    win::UniqueModule module_;
 };
 
 } // namespace mervik::ui

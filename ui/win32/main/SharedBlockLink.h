@@ -15,8 +15,8 @@ public:
 
     // Whole-block copies; false (and nothing copied) when not attached or the
     // mutex wait fails.
-    bool Read(SharedSettingsBlock& into) const { return view_.Read(into); }
-    bool Write(const SharedSettingsBlock& from) { return view_.Write(from); }
+    [[nodiscard]] bool Read(SharedSettingsBlock& into) const { return view_.Read(into); }
+    [[nodiscard]] bool Write(const SharedSettingsBlock& from) { return view_.Write(from); }
 
     void Close() { view_.Close(); }
 

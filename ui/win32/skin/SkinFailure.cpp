@@ -1,8 +1,8 @@
 #include "ui/win32/skin/SkinFailure.h"
 
 #include "contract/ProgramMessages.h"
-#include "lang/StringIds.h"
 #include "ui/win32/main/ProgramWide.h"
+#include "ui/win32/main/TextIds.h"
 #include "ui/win32/skin/SkinFolder.h"
 
 namespace mervik::ui {
@@ -16,7 +16,7 @@ constexpr char kBuiltInText[] = "A picture of the program's skin is missing or d
 } // namespace
 
 void ReportSkinFailure(HWND owner, const std::string& skinFile) {
-    std::string text = Program().language.Text(kStringSkinFailed);
+    std::string text = Program().language.Text(kTextSkinFailed);
     if (text.empty())
         text = kBuiltInText;
     text += "\n\n" + SkinFolder() + skinFile;

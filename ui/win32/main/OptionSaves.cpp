@@ -1,0 +1,33 @@
+#include "ui/win32/main/OptionSaves.h"
+
+#include "contract/ProgramMessages.h"
+#include "macros/MacroFile.h"
+#include "settings/SettingsFiles.h"
+#include "ui/win32/main/ProgramWide.h"
+#include "ui/win32/main/TextIds.h"
+
+namespace mervik::ui {
+
+FailureTexts SaveApplied(const SharedSettingsBlock& image, const std::string& programFolder,
+                         RegistryStore& registry, SharedBlockLink& link) {
+    FailureTexts failures;
+    if (!SaveAll(image, programFolder, &registry))
+        failures.push_back(kTextSettingsNotSaved);
+    if (link.Attached() && !link.Write(image))
+        failures.push_back(kTextBlockNotWritten);
+    return failures;
+}
+
+FailureTexts SaveMacros(const std::string& programFolder, const MacroList& list, bool readable) {
+    if (readable && !SaveMacroList(programFolder, list))
+        return {kTextMacrosNotSaved};
+    return {};
+}
+
+void ShowFailures(HWND owner, const FailureTexts& texts) {
+    for (unsigned id : texts)
+        MessageBoxA(owner, Program().language.Text(id).c_str(), kOptionCaption,
+                    MB_OK | MB_ICONWARNING);
+}
+
+} // namespace mervik::ui

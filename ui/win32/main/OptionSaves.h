@@ -1,0 +1,32 @@
+#pragma once
+// What Option writes, and how it tells the user what could not be written:
+// each write names its failure by the number of its text in lan.dll, and the
+// window shows one message a failure.
+#include <windows.h>
+
+#include <string>
+#include <vector>
+
+#include "macros/MacroList.h"
+#include "settings/RegistryStore.h"
+#include "settings/SharedSettingsBlock.h"
+#include "ui/win32/main/SharedBlockLink.h"
+
+namespace mervik::ui {
+
+using FailureTexts = std::vector<unsigned>;
+
+// Apply: the pointer settings and the files, then Monitor's block. Without a
+// block (Monitor not running) there is nothing to hand over, which is no
+// failure.
+FailureTexts SaveApplied(const SharedSettingsBlock& image, const std::string& programFolder,
+                         RegistryStore& registry, SharedBlockLink& link);
+
+// The macro list. One that could not be read at start is left as it is
+// rather than replaced by an empty one.
+FailureTexts SaveMacros(const std::string& programFolder, const MacroList& list, bool readable);
+
+// One warning box a failure, its text from lan.dll, over `owner` (may be null).
+void ShowFailures(HWND owner, const FailureTexts& texts);
+
+} // namespace mervik::ui
