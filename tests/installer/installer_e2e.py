@@ -86,7 +86,9 @@ class Wine:
     def __init__(self, name, fresh):
         self.prefix = os.path.join(ARGS.out, "prefix-" + name)
         self.env = dict(os.environ)
-        self.env.update(WINEPREFIX=self.prefix, WINEDEBUG="-all", WINEARCH="win64",
+        # Wine's errors go to the log with the programs' output.
+        self.log = os.path.join(ARGS.out, "wine-%s.log" % name)
+        self.env.update(WINEPREFIX=self.prefix, WINEDEBUG="-all,err+all", WINEARCH="win64",
                         # No menu entries written into the real home from shortcuts.
                         WINEDLLOVERRIDES="mscoree,mshtml,winemenubuilder.exe=")
         self.xvfb = None
@@ -96,10 +98,14 @@ class Wine:
         if fresh:
             self.kill_all()
             shutil.rmtree(self.prefix, ignore_errors=True)
+            if os.path.exists(self.log):
+                os.remove(self.log)
         if not os.path.exists(ready):
-            subprocess.call(["wineboot", "--init"], env=self.env, stdout=subprocess.DEVNULL,
-                            stderr=subprocess.DEVNULL)
+            with open(self.log, "a") as log:
+                booted = subprocess.call(["wineboot", "--init"], env=self.env, stdout=log, stderr=log)
             subprocess.call(["wineserver", "-w"], env=self.env)
+            if booted != 0:
+                raise RuntimeError("wineboot failed in %s:\n%s" % (self.prefix, self.log_tail()))
             open(ready, "w").close()
 
     def start_xvfb(self):
@@ -113,14 +119,20 @@ class Wine:
 
     def run(self, exe, *args, timeout=120, capture=True):
         # A program that starts others (the setup program starts Monitor)
-        # must not hand them a pipe this side waits to see closed.
-        return subprocess.run(["wine", exe, *args], env=self.env,
-                              stdout=subprocess.PIPE if capture else subprocess.DEVNULL,
-                              stderr=subprocess.DEVNULL, text=True, timeout=timeout)
+        # must not hand them a pipe this side waits to see closed: their
+        # output goes to a file instead.
+        with open(self.log, "a") as log:
+            return subprocess.run(["wine", exe, *args], env=self.env,
+                                  stdout=subprocess.PIPE if capture else log, stderr=log,
+                                  text=True, timeout=timeout)
 
     def start(self, exe, *args):
-        return subprocess.Popen(["wine", exe, *args], env=self.env, stdout=subprocess.DEVNULL,
-                                stderr=subprocess.DEVNULL)
+        with open(self.log, "a") as log:
+            return subprocess.Popen(["wine", exe, *args], env=self.env, stdout=log, stderr=log)
+
+    def log_tail(self, lines=20):
+        with open(self.log, errors="replace") as log:
+            return "".join(log.readlines()[-lines:])
 
     def probe(self, *args, timeout=120):
         """(exit status, {key: value}) of one probe command."""
@@ -242,7 +254,7 @@ class Installed(InWine):
     def install(self, version):
         started = time.monotonic()
         done = self.wine.run(setup_program(version), "/S", capture=False)
-        self.assertEqual(0, done.returncode, "setup %s failed" % version)
+        self.assertEqual(0, done.returncode, "setup %s failed; Wine said:\n%s" % (version, self.wine.log_tail()))
         return time.monotonic() - started
 
     def folder(self):
