@@ -2,7 +2,7 @@
 """The setup program, the uninstaller and the portable zip under Wine.
 
     installer_e2e.py --build DIR --cmake EXE --make-packages SCRIPT --probe EXE
-                     --version VERSION --out DIR [--shipped FILE...] [unittest args]
+                     --version VERSION --out DIR [--shipped FILE]... [unittest args]
 
 Packages.test_make stages the build tree's program folder, writes its default
 settings and makes two setup programs: this build's, and the same programs
@@ -17,7 +17,6 @@ import subprocess
 import sys
 import time
 import unittest
-import zipfile
 
 ARGS = None
 UNINSTALL_KEY = r"Software\Microsoft\Windows\CurrentVersion\Uninstall\Mervik"
