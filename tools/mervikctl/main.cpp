@@ -40,6 +40,9 @@ commands:
   help
       This text.
 
+  --version
+      The suite's version, as "mervikctl VERSION".
+
 exit status: 0 done, 1 a file could not be read or written, 2 wrong usage.
 )";
 
@@ -65,6 +68,10 @@ int main(int argc, char** argv) {
     std::string_view name = argv[1];
     if (name == "help" || name == "--help" || name == "-h") {
         std::cout << kHelp;
+        return kExitOk;
+    }
+    if (name == "--version") {
+        std::cout << "mervikctl " << MERVIK_VERSION << "\n";
         return kExitOk;
     }
     Arguments args(argv + 2, argv + argc);

@@ -1,0 +1,429 @@
+#!/usr/bin/env python3
+"""The setup program, the uninstaller and the portable zip under Wine.
+
+    installer_e2e.py --build DIR --cmake EXE --make-packages SCRIPT --probe EXE
+                     --version VERSION --out DIR [--shipped FILE]... [unittest args]
+
+Packages.test_make stages the build tree's program folder, writes its default
+settings and makes two setup programs: this build's, and the same programs
+stamped with a higher version (the upgrade). The other cases use them, each
+in a Wine prefix of its own; the install cases start from a fresh one.
+"""
+import argparse
+import filecmp
+import os
+import shutil
+import subprocess
+import sys
+import time
+import unittest
+
+ARGS = None
+UNINSTALL_KEY = r"Software\Microsoft\Windows\CurrentVersion\Uninstall\Mervik"
+RUN_KEY = r"Software\Microsoft\Windows\CurrentVersion\Run"
+SETTINGS = ["config.ini"] + ["config/Default%d.gmp" % i for i in range(5)] + ["config/sequence.dat"]
+
+
+def next_version(version):
+    parts = version.split(".")
+    parts[-1] = str(int(parts[-1]) + 1)
+    return ".".join(parts)
+
+
+def quad(version):
+    parts = version.split(".")
+    return ".".join(parts + ["0"] * (4 - len(parts)))
+
+
+def wait_for(predicate, timeout, step=0.2):
+    end = time.monotonic() + timeout
+    while True:
+        result = predicate()
+        if result or time.monotonic() >= end:
+            return result
+        time.sleep(step)
+
+
+def files_under(folder):
+    found = []
+    for base, _, names in os.walk(folder):
+        found += [os.path.relpath(os.path.join(base, n), folder).replace(os.sep, "/") for n in names]
+    return sorted(found)
+
+
+def read(path):
+    """The bytes of `path`, or None when there is no such file."""
+    try:
+        with open(path, "rb") as f:
+            return f.read()
+    except FileNotFoundError:
+        return None
+
+
+def without_device_key(settings):
+    """Monitor writes config.ini's Device key as it starts; the rest is the user's."""
+    config = settings["config.ini"] or b""
+    lines = [line for line in config.split(b"\r\n") if not line.startswith(b"Device=")]
+    return dict(settings, **{"config.ini": b"\r\n".join(lines)})
+
+
+def packages_dir():
+    return os.path.join(ARGS.out, "packages")
+
+
+def stage_dir(version):
+    return os.path.join(ARGS.out, "stage-" + version)
+
+
+def setup_program(version):
+    return os.path.join(packages_dir(), "Mervik-Setup-%s.exe" % version)
+
+
+class Wine:
+    """One prefix and an X display (the caller's, or an Xvfb of its own)."""
+
+    def __init__(self, name, fresh):
+        self.prefix = os.path.join(ARGS.out, "prefix-" + name)
+        self.env = dict(os.environ)
+        # Wine's errors go to the log with the programs' output.
+        self.log = os.path.join(ARGS.out, "wine-%s.log" % name)
+        self.env.update(WINEPREFIX=self.prefix, WINEDEBUG="-all,err+all", WINEARCH="win64",
+                        # No menu entries written into the real home from shortcuts.
+                        WINEDLLOVERRIDES="mscoree,mshtml,winemenubuilder.exe=")
+        self.xvfb = None
+        if not self.env.get("DISPLAY"):
+            self.start_xvfb()
+        ready = os.path.join(self.prefix, ".installer-ready")
+        if fresh:
+            self.kill_all()
+            shutil.rmtree(self.prefix, ignore_errors=True)
+            if os.path.exists(self.log):
+                os.remove(self.log)
+        if not os.path.exists(ready):
+            with open(self.log, "a") as log:
+                booted = subprocess.call(["wineboot", "--init"], env=self.env, stdout=log, stderr=log)
+            subprocess.call(["wineserver", "-w"], env=self.env)
+            if booted != 0:
+                raise RuntimeError("wineboot failed in %s:\n%s" % (self.prefix, self.log_tail()))
+            open(ready, "w").close()
+
+    def start_xvfb(self):
+        read_end, write = os.pipe()
+        self.xvfb = subprocess.Popen(["Xvfb", "-displayfd", str(write), "-screen", "0", "1280x1024x24",
+                                      "-nolisten", "tcp"], pass_fds=(write,), stdout=subprocess.DEVNULL,
+                                     stderr=subprocess.DEVNULL)
+        os.close(write)
+        with os.fdopen(read_end) as numbers:
+            self.env["DISPLAY"] = ":" + numbers.readline().strip()
+
+    def run(self, exe, *args, timeout=120, capture=True):
+        # A program that starts others (the setup program starts Monitor)
+        # must not hand them a pipe this side waits to see closed: their
+        # output goes to a file instead.
+        with open(self.log, "a") as log:
+            return subprocess.run(["wine", exe, *args], env=self.env,
+                                  stdout=subprocess.PIPE if capture else log, stderr=log,
+                                  text=True, timeout=timeout)
+
+    def start(self, exe, *args):
+        with open(self.log, "a") as log:
+            return subprocess.Popen(["wine", exe, *args], env=self.env, stdout=log, stderr=log)
+
+    def log_tail(self, lines=20):
+        with open(self.log, errors="replace") as log:
+            return "".join(log.readlines()[-lines:])
+
+    def probe(self, *args, timeout=120):
+        """(exit status, {key: value}) of one probe command."""
+        done = self.run(ARGS.probe, *args, timeout=timeout)
+        values = {}
+        for line in done.stdout.splitlines():
+            key, _, value = line.partition("=")
+            values.setdefault(key, value)
+        return done.returncode, values
+
+    def unix_path(self, windows_path):
+        drive, rest = windows_path[0].lower(), windows_path[3:].replace("\\", "/")
+        return "/" + rest if drive == "z" else os.path.join(self.prefix, "drive_" + drive, rest)
+
+    @staticmethod
+    def windows_path(unix_path):
+        return "Z:" + os.path.abspath(unix_path).replace("/", "\\")
+
+    def kill_all(self):
+        subprocess.call(["wineserver", "-k"], env=self.env, stderr=subprocess.DEVNULL)
+        subprocess.call(["wineserver", "-w"], env=self.env, stderr=subprocess.DEVNULL)
+
+    def close(self):
+        self.kill_all()
+        if self.xvfb:
+            self.xvfb.kill()
+            self.xvfb.wait()
+
+
+def versions(wine, *files):
+    """{file name, as Windows spells the path: {key: value}} from the probe."""
+    done = wine.run(ARGS.probe, "version", *[Wine.windows_path(f) for f in files])
+    found, current = {}, None
+    for line in done.stdout.splitlines():
+        key, _, value = line.partition("=")
+        if key == "file":
+            current = found.setdefault(value, {})
+        elif current is not None:
+            current[key] = value
+    return found
+
+
+def assert_version(case, info, version, name):
+    case.assertEqual(quad(version), info.get("fixed"), name)
+    case.assertEqual(version, info.get("FileVersion"), name)
+    case.assertEqual(version, info.get("ProductVersion"), name)
+    case.assertEqual("Mervik", info.get("ProductName"), name)
+    case.assertTrue(info.get("FileDescription"), name)
+
+
+class Packages(unittest.TestCase):
+    """The fixture: both setup programs and the zip, from the build tree."""
+
+    def test_make(self):
+        wine = Wine("tools", fresh=False)
+        try:
+            version, higher = ARGS.version, next_version(ARGS.version)
+            stage = stage_dir(version)
+            shutil.rmtree(stage, ignore_errors=True)
+            subprocess.check_call([ARGS.cmake, "--install", ARGS.build, "--component", "program",
+                                   "--prefix", stage], stdout=subprocess.DEVNULL)
+            mervikctl = os.path.join(stage, "mervikctl.exe")
+            self.assertEqual(0, wine.run(mervikctl, "init", "--force", Wine.windows_path(stage)).returncode)
+            self.assertEqual(SETTINGS, [f for f in files_under(stage) if f in SETTINGS])
+
+            shutil.rmtree(packages_dir(), ignore_errors=True)
+            subprocess.check_call([ARGS.make_packages, stage, version, packages_dir()], stdout=subprocess.DEVNULL)
+
+            # The higher version: the same programs, their version resources
+            # stamped with the higher number.
+            staged_higher = stage_dir(higher)
+            shutil.rmtree(staged_higher, ignore_errors=True)
+            shutil.copytree(stage, staged_higher)
+            binaries = [Wine.windows_path(os.path.join(staged_higher, f)) for f in files_under(staged_higher)
+                        if f.endswith((".exe", ".dll"))]
+            self.assertTrue(binaries)
+            status, values = wine.probe("stamp", higher, *binaries)
+            self.assertEqual(0, status, values)
+            subprocess.check_call([ARGS.make_packages, staged_higher, higher, packages_dir(), "--setup-only"],
+                                  stdout=subprocess.DEVNULL)
+            for path in (setup_program(version), setup_program(higher),
+                         os.path.join(packages_dir(), "Mervik-%s-win64.zip" % version)):
+                self.assertTrue(os.path.isfile(path), path)
+
+            # What every shipped file's properties show, this build's and
+            # the stamped ones, and the setup program's own.
+            shipped = versions(wine, *ARGS.shipped)
+            self.assertEqual(len(ARGS.shipped), len(shipped))
+            for path, info in shipped.items():
+                assert_version(self, info, version, path)
+                self.assertEqual(path.split("\\")[-1], info.get("OriginalFilename"))
+            for name, info in versions(wine, *[staged_higher + "/" + f for f in files_under(staged_higher)
+                                               if f.endswith((".exe", ".dll"))]).items():
+                assert_version(self, info, higher, name)
+            setup, = versions(wine, setup_program(version)).values()
+            self.assertEqual(version, setup.get("ProductVersion"))
+        finally:
+            wine.close()
+
+
+class InWine(unittest.TestCase):
+    prefix_name = None
+    fresh = True
+
+    def setUp(self):
+        self.wine = Wine(self.prefix_name, fresh=self.fresh)
+        self.addCleanup(self.wine.close)
+
+
+class Installed(InWine):
+    """Fresh prefix; the suite installed silently by the setup program."""
+
+    prefix_name = None
+
+    def setUp(self):
+        self.prefix_name = self.id().split(".")[-1]
+        super().setUp()
+
+    def install(self, version):
+        started = time.monotonic()
+        done = self.wine.run(setup_program(version), "/S", capture=False)
+        self.assertEqual(0, done.returncode, "setup %s failed; Wine said:\n%s" % (version, self.wine.log_tail()))
+        return time.monotonic() - started
+
+    def folder(self):
+        """The installation folder: the user's local programs folder + Mervik."""
+        status, values = self.wine.probe("reg", UNINSTALL_KEY, "InstallLocation")
+        self.assertEqual(0, status, "no uninstall entry")
+        return values["string"]
+
+    def path(self, *parts):
+        return os.path.join(self.wine.unix_path(self.folder()), *parts)
+
+    def reg(self, key, name=None):
+        status, values = self.wine.probe("reg", key, *([name] if name else []))
+        return values.get("string", values.get("dword")) if status == 0 else None
+
+    def monitor(self, timeout=20):
+        """(pid, image) of the running Monitor, or None."""
+        status, values = self.wine.probe("find", "monitor", str(timeout))
+        return (values["pid"], values["image"]) if status == 0 else None
+
+    def settings(self, folder=None):
+        return {name: read(os.path.join(folder or self.path(), name)) for name in SETTINGS}
+
+    def known_folders(self):
+        if not hasattr(self, "_known_folders"):
+            self._known_folders = self.wine.probe("folders")[1]
+        return self._known_folders
+
+    def shortcut(self):
+        """The Start menu shortcut, as a Windows path."""
+        return self.known_folders()["programs"] + "\\Mervik.lnk"
+
+    def assert_installed(self, version):
+        folder = self.folder()
+        self.assertEqual((self.known_folders()["localappdata"] + "\\Programs\\Mervik").lower(), folder.lower())
+
+        stage = stage_dir(version)
+        staged = files_under(stage)
+        installed = files_under(self.wine.unix_path(folder))
+        self.assertEqual(sorted(staged + ["Uninstall.exe"]), [f for f in installed if f in staged or
+                                                              f == "Uninstall.exe"])
+        programs = [f for f in staged if f not in SETTINGS]
+        _, mismatch, errors = filecmp.cmpfiles(stage, self.path(), programs, shallow=False)
+        self.assertEqual(([], []), (mismatch, errors))
+        for name, info in versions(self.wine, *[self.path(f) for f in programs
+                                                if f.endswith((".exe", ".dll"))]).items():
+            assert_version(self, info, version, name)
+
+        self.assertEqual('"%s\\Monitor.exe"' % folder, self.reg(RUN_KEY, "Mervik"))
+        status, values = self.wine.probe("shortcut", self.shortcut())
+        self.assertEqual(0, status, "no Start menu shortcut")
+        self.assertEqual(folder + "\\Option.exe", values["target"])
+
+        self.assertEqual(version, self.reg(UNINSTALL_KEY, "DisplayVersion"))
+        self.assertEqual("Mervik", self.reg(UNINSTALL_KEY, "DisplayName"))
+        self.assertTrue(self.reg(UNINSTALL_KEY, "Publisher"))
+        self.assertEqual('"%s\\Uninstall.exe"' % folder, self.reg(UNINSTALL_KEY, "UninstallString"))
+        size_kb = int(self.reg(UNINSTALL_KEY, "EstimatedSize"))
+        on_disk_kb = sum(os.path.getsize(self.path(f)) for f in installed) // 1024
+        self.assertLessEqual(abs(size_kb - on_disk_kb), len(installed),
+                             "EstimatedSize %d KB, folder %d KB" % (size_kb, on_disk_kb))
+
+        running = self.monitor()
+        self.assertIsNotNone(running, "Monitor is not running after the installation")
+        self.assertEqual((folder + "\\Monitor.exe").lower(), running[1].lower())
+        return running
+
+    def assert_uninstalled(self, folder):
+        self.assertIsNone(self.reg(RUN_KEY, "Mervik"))
+        self.assertIsNone(self.reg(UNINSTALL_KEY))
+        self.assertFalse(os.path.exists(self.wine.unix_path(self.shortcut())))
+        self.assertIsNone(self.monitor(timeout=0))
+        left = files_under(folder) if os.path.isdir(folder) else []
+        self.assertEqual([], [f for f in left if f not in SETTINGS])
+
+    def test_install_reinstall_upgrade_uninstall(self):
+        version, higher = ARGS.version, next_version(ARGS.version)
+        seconds = self.install(version)
+        print("installed in %.1f s" % seconds, file=sys.stderr)
+        first_monitor = self.assert_installed(version)
+        defaults = self.settings(stage_dir(version))
+        self.assertEqual(without_device_key(defaults), without_device_key(self.settings()))
+        mervikctl = self.wine.run(self.path("mervikctl.exe"), "--version").stdout.strip()
+        self.assertEqual("mervikctl " + version, mervikctl)
+
+        # The user's own settings: one profile changed, the macro file gone.
+        profile = self.path("config", "Default2.gmp")
+        changed = read(profile).replace(b"\r\n", b"\r\n; changed by the user\r\n", 1)
+        with open(profile, "wb") as f:
+            f.write(changed)
+        os.remove(self.path("config", "sequence.dat"))
+
+        # The same version again, with Monitor and Option running.
+        option = self.wine.start(self.path("Option.exe"))
+        self.assertEqual(0, self.wine.probe("find", "option", "30")[0], "Option did not start")
+        self.install(version)
+        self.assertEqual(0, option.wait(timeout=30), "Option did not end through its own exit path")
+        second_monitor = self.assert_installed(version)
+        self.assertNotEqual(first_monitor[0], second_monitor[0], "Monitor was not restarted")
+        after = self.settings()
+        self.assertEqual(changed, after["config/Default2.gmp"])
+        self.assertEqual(defaults["config/sequence.dat"], after["config/sequence.dat"],
+                         "the missing macro file did not get its default")
+
+        # A higher version over it, with a Monitor this test started.
+        self.assertEqual(0, self.wine.probe("end-monitor", "20")[0], "Monitor did not end from its tray command")
+        monitor = self.wine.start(self.path("Monitor.exe"))
+        own_monitor = self.monitor()
+        self.assertIsNotNone(own_monitor)
+        self.install(higher)
+        self.assertEqual(0, monitor.wait(timeout=30), "Monitor did not end through its own exit path")
+        upgraded_monitor = self.assert_installed(higher)
+        self.assertNotEqual(own_monitor[0], upgraded_monitor[0])
+        self.assertEqual(after, self.settings())
+
+        # Silent uninstall: the programs go, the settings stay.
+        folder = self.path()
+        self.assertEqual(0, self.wine.run(self.path("Uninstall.exe"), "/S", capture=False).returncode)
+        self.assertTrue(wait_for(lambda: self.reg(UNINSTALL_KEY) is None and
+                                 not os.path.exists(os.path.join(folder, "Uninstall.exe")), 60),
+                        "the uninstaller did not finish")
+        self.assert_uninstalled(folder)
+        self.assertEqual(after, self.settings(folder))
+
+    def test_uninstall_with_the_settings(self):
+        self.install(ARGS.version)
+        self.assertIsNotNone(self.monitor())
+        folder = self.path()
+        # A save cut short leaves a temporary beside its file.
+        with open(os.path.join(folder, "config", "Default0.gmp.12.0.tmp"), "wb") as f:
+            f.write(b"partial")
+        self.wine.start(os.path.join(folder, "Uninstall.exe"))
+        status, _ = self.wine.probe("tick-and-proceed", "Mervik Uninstall", "&Remove my settings too", "60")
+        self.assertEqual(0, status, "the uninstaller's settings box was not found or not ticked")
+        self.assertTrue(wait_for(lambda: not os.path.exists(folder), 60),
+                        "left behind: %s" % (files_under(folder) if os.path.isdir(folder) else []))
+        self.assert_uninstalled(folder)
+
+
+class PortableZip(InWine):
+    prefix_name = "tools"
+    fresh = False
+
+    def test_unpacks_to_a_folder_monitor_starts_from(self):
+        archive = os.path.join(packages_dir(), "Mervik-%s-win64.zip" % ARGS.version)
+        target = os.path.join(ARGS.out, "portable")
+        shutil.rmtree(target, ignore_errors=True)
+        subprocess.check_call(["unzip", "-q", archive, "-d", target])
+        self.assertEqual(["Mervik"], os.listdir(target))
+        folder = os.path.join(target, "Mervik")
+        self.assertEqual(files_under(stage_dir(ARGS.version)), files_under(folder))
+
+        monitor = self.wine.start(os.path.join(folder, "Monitor.exe"))
+        status, values = self.wine.probe("find", "monitor", "20")
+        self.assertEqual(0, status, "Monitor did not start from the unpacked folder")
+        self.assertEqual(Wine.windows_path(os.path.join(folder, "Monitor.exe")).lower(), values["image"].lower())
+        self.assertEqual(0, self.wine.probe("end-monitor", "20")[0])
+        self.assertEqual(0, monitor.wait(timeout=30))
+
+
+def main():
+    global ARGS
+    parser = argparse.ArgumentParser()
+    for option in ("--build", "--cmake", "--make-packages", "--probe", "--version", "--out"):
+        parser.add_argument(option, required=True)
+    parser.add_argument("--shipped", action="append", default=[])
+    ARGS, rest = parser.parse_known_args()
+    os.makedirs(ARGS.out, exist_ok=True)
+    unittest.main(argv=[sys.argv[0]] + rest, verbosity=2)
+
+
+if __name__ == "__main__":
+    main()
