@@ -137,6 +137,30 @@ TEST(SkinFailure, AnOversizedPictureIsRefusedBeforeLoading) {
     ExpectToldAndClosed("mervik_huge.bmp");
 }
 
+// A WM_CLOSE sent (not posted) from another thread or program destroys the
+// window at once; the modal loop must end with it instead of waiting for a
+// message that never comes.
+TEST(SkinnedDialog, ASentCloseEndsTheModalLoop) {
+    test::WriteBmpFile("mervik_ok_normal.bmp", 16, 8, 0x808080);
+    WriteSkin("mervik_ok_normal.bmp");
+    BrokenDialog dialog; // its skin is whole this time
+    std::atomic<bool> sent{false};
+    std::thread closer([&] {
+        for (int i = 0; i < 400; ++i) {
+            if (HWND window = dialog.Hwnd(); window && IsWindowVisible(window)) {
+                SendMessageA(window, WM_CLOSE, 0, 0);
+                sent = true;
+                return;
+            }
+            Sleep(10);
+        }
+    });
+    dialog.DoModal(nullptr);
+    closer.join();
+    EXPECT_TRUE(sent);
+    EXPECT_EQ(dialog.Hwnd(), nullptr);
+}
+
 class ThrowingWindow : public CWindow {
 public:
     bool Make() {

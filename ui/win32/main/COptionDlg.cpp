@@ -347,7 +347,7 @@ void COptionDlg::OnDestroy() {
     page1_.Destroy();
     page2_.Destroy();
     link_.Close();
-    CSkinnedWindow::OnDestroy();
+    CSkinnedDialog::OnDestroy();
     macros_.Clear();
     Program().language.Unload();
     Program().mainWindow = nullptr;

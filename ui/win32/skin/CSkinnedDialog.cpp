@@ -21,6 +21,14 @@ LRESULT CSkinnedDialog::OnCreate() {
     return SetUpSkin() ? 0 : -1;
 }
 
+void CSkinnedDialog::OnDestroy() {
+    CSkinnedWindow::OnDestroy();
+    if (running_) {
+        running_ = false;
+        PostThreadMessageA(GetCurrentThreadId(), WM_NULL, 0, 0); // wake the loop
+    }
+}
+
 void CSkinnedDialog::CentreOnOwner() {
     HWND owner = GetWindow(Hwnd(), GW_OWNER);
     RECT area, self;

@@ -25,6 +25,9 @@ protected:
     virtual DWORD WindowExStyle() const { return 0; }
     virtual const char* WindowCaption() const { return ""; }
     LRESULT OnCreate() override;
+    // However the window goes (a WM_CLOSE sent from another program
+    // included), the modal loop ends with it.
+    void OnDestroy() override;
     // The skin file to name when the window could not be made.
     virtual std::string FailedSkinFile() const { return SkinFileName(); }
     void CentreOnOwner();
