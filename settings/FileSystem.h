@@ -20,7 +20,8 @@ ReadResult ReadAll(const std::string& path, std::string& bytes);
 // True when `folder` exists afterwards (already there or created); its parent must exist.
 bool EnsureFolder(const std::string& folder);
 
-// Creates `path` (failing if it exists) holding exactly `bytes`; true when all were written.
+// Creates `path` (failing if it exists) holding exactly `bytes`; true when all
+// were written and flushed to the disk.
 bool WriteNewFile(const std::string& path, std::string_view bytes);
 
 // Renames `from` over `to`, replacing it in one step. A target that another

@@ -43,6 +43,9 @@ bool WriteNewFile(const std::string& path, std::string_view bytes) {
         ok = n > 0;
         done += ok ? static_cast<size_t>(n) : 0;
     }
+    // On the disk before the rename: otherwise a power cut can leave the
+    // renamed file empty or partial.
+    ok = ok && ::fsync(fd) == 0;
     return ::close(fd) == 0 && ok;
 }
 

@@ -81,6 +81,7 @@ bool WriteNewFile(const std::string& path, std::string_view bytes) {
         ok = WriteFile(file.get(), bytes.data() + done, chunk, &written, nullptr) && written > 0;
         done += written;
     }
+    ok = ok && FlushFileBuffers(file.get()); // on the disk before the rename
     return file.Close() && ok;
 }
 
