@@ -20,6 +20,11 @@ constexpr std::string_view kMacrosSection = "Macros";
 constexpr std::string_view kCountKey = "number";
 constexpr int32_t kMissingCount = -1;
 
+// A full list's file, at most "9999=" and 522 characters and CR LF a macro,
+// stays well within the limit of what is read.
+constexpr size_t kLongestMacroLine = 5 + 2 * sizeof(MacroRecord) + 2 + 2;
+static_assert(kMaxMacroCount * kLongestMacroLine <= kMaxMacroFileBytes / 2);
+
 std::string IndexKey(int index) {
     return std::to_string(index);
 }
@@ -50,9 +55,12 @@ std::string MacroFilePath(const std::string& programFolder) {
 
 MacroFileRead LoadMacroList(const std::string& programFolder, MacroList& list, LoadNotes* notes) {
     list.Clear();
-    const FileContent content = ReadWholeFile(MacroFilePath(programFolder));
-    if (content.status == FileStatus::Unreadable)
+    const std::string path = MacroFilePath(programFolder);
+    const FileContent content = ReadWholeFile(path, kMaxMacroFileBytes);
+    if (content.status == FileStatus::Unreadable) {
+        AddNote(notes, UnreadableNote(path, content));
         return MacroFileRead::Unreadable;
+    }
 
     const IniDocument file(content.bytes);
     // The count is outside data: it sizes nothing, only present keys cost

@@ -13,8 +13,9 @@ std::string MacroFilePath(const std::string& programFolder);
 
 enum class MacroFileRead {
     Read,       // the list holds what the file holds (nothing for a missing file)
-    Unreadable, // the file exists but could not be read: the list is empty and
-                // saving it would replace the user's macros with nothing
+    Unreadable, // the file exists but could not be read, or is refused as far
+                // too large (FileLimits.h): the list is empty and saving it
+                // would replace the user's macros with nothing
 };
 
 // Replaces the content of `list` with the macros of the file. Records that

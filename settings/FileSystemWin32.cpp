@@ -38,7 +38,7 @@ bool IsHeldByAnother(DWORD error) {
 
 } // namespace
 
-ReadResult ReadAll(const std::string& path, std::string& bytes) {
+ReadResult ReadAll(const std::string& path, std::string& bytes, size_t limit) {
     bytes.clear();
     FileHandle file(CreateFileA(path.c_str(), GENERIC_READ,
                                 FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
@@ -59,6 +59,10 @@ ReadResult ReadAll(const std::string& path, std::string& bytes) {
         if (got == 0)
             return ReadResult::Ok;
         bytes.append(chunk, got);
+        if (bytes.size() > limit) {
+            bytes.clear();
+            return ReadResult::TooLarge;
+        }
     }
 }
 

@@ -15,9 +15,18 @@ namespace {
 // What the image integers read as when config.ini lacks them.
 constexpr int32_t kMissingImageValue = -1;
 
+// The file's bytes, or none with a note when it exists but cannot be read.
+FileContent ReadSettingsFile(const std::string& path, LoadNotes* notes) {
+    FileContent content = ReadWholeFile(path);
+    if (content.status == FileStatus::Unreadable)
+        AddNote(notes, UnreadableNote(path, content));
+    return content;
+}
+
 // False only when the file is there but cannot be read.
-bool LoadImageValues(SharedSettingsBlock& image, const std::string& configPath) {
-    FileContent content = ReadWholeFile(configPath);
+bool LoadImageValues(SharedSettingsBlock& image, const std::string& configPath,
+                     LoadNotes* notes) {
+    FileContent content = ReadSettingsFile(configPath, notes);
     IniDocument config(content.bytes);
     image.CurrentProfile =
         config.ReadInt(keys::kSettingSection, keys::kCurrentProfile, kMissingImageValue);
@@ -26,8 +35,9 @@ bool LoadImageValues(SharedSettingsBlock& image, const std::string& configPath) 
     return content.status != FileStatus::Unreadable;
 }
 
-bool LoadProfileOrDefaults(ProfileRecord& record, const std::string& path, int n) {
-    FileContent content = ReadWholeFile(path);
+bool LoadProfileOrDefaults(ProfileRecord& record, const std::string& path, int n,
+                           LoadNotes* notes) {
+    FileContent content = ReadSettingsFile(path, notes);
     if (content.status == FileStatus::Ok) {
         ReadProfile(IniDocument(content.bytes), record);
         return true;
@@ -47,10 +57,11 @@ bool SaveImageValues(const SharedSettingsBlock& image, const std::string& config
 } // namespace
 
 bool LoadAll(SharedSettingsBlock& image, const std::string& programFolder,
-             RegistryStore* registry) {
-    bool ok = LoadImageValues(image, ConfigFilePath(programFolder));
+             RegistryStore* registry, LoadNotes* notes) {
+    bool ok = LoadImageValues(image, ConfigFilePath(programFolder), notes);
     for (int n = 0; n < kProfileFileCount; ++n)
-        ok &= LoadProfileOrDefaults(image.Profiles[n], ProfileFilePath(programFolder, n), n);
+        ok &= LoadProfileOrDefaults(image.Profiles[n], ProfileFilePath(programFolder, n), n,
+                                    notes);
     if (registry && image.HasActiveProfile())
         ReadPointerSettings(*image.ActiveProfile(), *registry);
     return ok;

@@ -5,6 +5,7 @@
 // that writing its keys one by one would.
 #include <string>
 
+#include "settings/LoadNotes.h"
 #include "settings/RegistryStore.h"
 #include "settings/SharedSettingsBlock.h"
 
@@ -15,9 +16,11 @@ namespace mervik {
 // profile its defaults. With a registry, the active profile (if any) then
 // takes the system's pointer settings; when those cannot be read the profile
 // keeps the values of its file. False when a file exists but cannot be read
-// (that profile gets its defaults; the others still load).
+// or is refused as far too large (FileLimits.h): that profile gets its
+// defaults, the others still load, and save all leaves that file alone. With
+// `notes`, what was found wrong is added there.
 bool LoadAll(SharedSettingsBlock& image, const std::string& programFolder,
-             RegistryStore* registry = nullptr);
+             RegistryStore* registry = nullptr, LoadNotes* notes = nullptr);
 
 // With a registry, writes the active profile's pointer settings first; then
 // the three image integers into config.ini and each profile into its file,

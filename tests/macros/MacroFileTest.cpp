@@ -205,5 +205,33 @@ TEST_F(MacroFileTest, SkippedRecordsAreNoted) {
                                 "sequence.dat: 2 of the 4 macros it counts are missing"}));
 }
 
+TEST_F(MacroFileTest, AFileFarLargerThanAFullListIsRefusedAsUnreadable) {
+    WriteFile("");
+    const std::string path = MacroFilePath(dir.Folder());
+    std::filesystem::resize_file(path, uintmax_t{100} << 20);
+    MacroList list;
+    LoadNotes notes;
+    EXPECT_EQ(LoadMacroList(dir.Folder(), list, &notes), MacroFileRead::Unreadable);
+    EXPECT_TRUE(list.Empty());
+    ASSERT_EQ(notes.size(), 1u);
+    EXPECT_EQ(notes[0].rfind(path + " is far larger", 0), 0u) << notes[0];
+}
+
+// Each macro is looked up by its index: with a million lines in front of
+// them, the lookups must not walk the lines again for every macro.
+TEST_F(MacroFileTest, ManyLinesBeforeTheMacrosAreReadOnce) {
+    std::string text = "[Macros]\r\nnumber=" + std::to_string(kMaxMacroCount) + "\r\n";
+    for (int n = 0; n < 1000000; ++n)
+        text += n % 2 ? "\n" : "x\n";
+    text += "9999=" + Value(Macro("last", {4})) + "\r\n";
+    WriteFile(text);
+    MacroList list;
+    LoadNotes notes;
+    EXPECT_EQ(LoadMacroList(dir.Folder(), list, &notes), MacroFileRead::Read);
+    ASSERT_EQ(list.Count(), 1);
+    EXPECT_STREQ(list.RecordAt(0)->Name, "last");
+    EXPECT_EQ(notes, LoadNotes{"sequence.dat: 9999 of the 10000 macros it counts are missing"});
+}
+
 } // namespace
 } // namespace mervik

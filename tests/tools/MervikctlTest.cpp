@@ -43,6 +43,20 @@ TEST_F(MervikctlTest, InitKeepsExistingSettingsUnlessForced) {
     EXPECT_EQ(Run(InitCommand, {Folder(), "--force"}), kExitOk);
 }
 
+TEST_F(MervikctlTest, DumpReportsWhatLoadingFoundWrongAndAHugeFileEndsInFailure) {
+    ASSERT_EQ(Run(InitCommand, {Folder()}), kExitOk);
+    std::ofstream(folder_ / "config" / "Default1.gmp") << "[Setting]\r\nMouseSpeed=7\r\n";
+    ASSERT_EQ(Run(DumpCommand, {Folder()}), kExitOk);
+    EXPECT_EQ(err_.str(), "");
+
+    std::filesystem::resize_file(folder_ / "config" / "sequence.dat", uintmax_t{100} << 20);
+    EXPECT_EQ(Run(DumpCommand, {Folder()}), kExitFailed);
+    EXPECT_NE(out_.str().find("\"Macros\": []"), std::string::npos);
+    const std::string expected =
+        "mervikctl: " + (folder_ / "config" / "sequence.dat").string() + " is far larger";
+    EXPECT_EQ(err_.str().rfind(expected, 0), 0u) << err_.str();
+}
+
 TEST_F(MervikctlTest, WrongUsageIsReported) {
     EXPECT_EQ(Run(InitCommand, {}), kExitUsage);
     EXPECT_EQ(Run(DumpCommand, {}), kExitUsage);

@@ -42,7 +42,9 @@ int EncodeCommand(const Arguments& args, Streams io) {
 
     auto image = std::make_unique<SharedSettingsBlock>();
     CreateImage(*image);
-    const bool loaded = LoadAll(*image, FolderArgument(options.folder));
+    LoadNotes notes;
+    const bool loaded = LoadAll(*image, FolderArgument(options.folder), nullptr, &notes);
+    PrintLoadNotes(notes, io.err);
     const int index = options.profile >= 0 ? options.profile : image->CurrentProfile;
     if (index < 0 || index >= kProfileCount) {
         io.err << "mervikctl: " << options.folder

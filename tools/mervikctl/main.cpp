@@ -40,6 +40,11 @@ commands:
   help
       This text.
 
+dump and encode report what loading found wrong in the files on the error
+output, one "mervikctl: " line each: a file that could not be read or is far
+larger than the suite writes (taken as damaged; the programs leave it alone),
+values outside their range reset to their defaults, macros cut or skipped.
+
 exit status: 0 done, 1 a file could not be read or written, 2 wrong usage.
 )";
 
