@@ -20,10 +20,10 @@ constexpr std::string_view kMacrosSection = "Macros";
 constexpr std::string_view kCountKey = "number";
 constexpr int32_t kMissingCount = -1;
 
-// A full list's file, at most "9999=" and 522 characters and CR LF a macro,
-// stays well within the limit of what is read.
+// A full list's file, at most "9999=", 522 characters and CR LF a macro,
+// stays well within the limit of what is read (FileLimits.h).
 constexpr size_t kLongestMacroLine = 5 + 2 * sizeof(MacroRecord) + 2 + 2;
-static_assert(kMaxMacroCount * kLongestMacroLine <= kMaxMacroFileBytes / 2);
+static_assert(kMaxMacroCount * kLongestMacroLine * 3 / 2 <= kMaxMacroFileBytes);
 
 std::string IndexKey(int index) {
     return std::to_string(index);

@@ -13,7 +13,10 @@ namespace mervik {
 constexpr size_t kMaxIniFileBytes = size_t{1} << 20;
 
 // sequence.dat holding the most macros a list takes (kMaxMacroCount, 10000)
-// is about 5.3 MB: a line of up to 529 bytes each. 16 MB is three times that.
-constexpr size_t kMaxMacroFileBytes = size_t{16} << 20;
+// is about 5.3 MB: a line of up to 529 bytes each. 8 MB is half as much
+// again, and bounds the costliest file that is still read (a million
+// distinct short keys) to about a third of a second and 150 MB of memory
+// (bench/README.md); twice the limit would cost twice that.
+constexpr size_t kMaxMacroFileBytes = size_t{8} << 20;
 
 } // namespace mervik

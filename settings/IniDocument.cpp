@@ -98,10 +98,6 @@ IniDocument::Line IniDocument::ParseLine(std::string_view text, bool asEntry) {
     return line;
 }
 
-size_t IniDocument::SectionKeyHash::operator()(const SectionKey& key) const {
-    return std::hash<std::string>()(key.name) ^ (key.section * 0x9E3779B97F4A7C15ull);
-}
-
 // Adds a line at the end of the file, as reading the file on would: a header
 // opens the section lines go to from then on, and a line that no lookup can
 // reach joins the run of such lines before it.
@@ -122,13 +118,7 @@ void IniDocument::Append(Line line) {
             return;
         }
     } else if (line.kind == LineKind::Entry) {
-        const bool first =
-            openSection_ != kNoSection &&
-            keyIndex_
-                .try_emplace(SectionKey{openSection_, ini::FoldedName(line.Name())},
-                             lines_.size() - sections_[openSection_].begin)
-                .second;
-        if (!first)
+        if (openSection_ == kNoSection || !IndexKey(openSection_, line, lines_.size()))
             line.kind = LineKind::Other;
     }
     if (!MergeIntoLast(line))
@@ -141,7 +131,22 @@ void IniDocument::Append(Line line) {
 // the first header, so a later "[]" is never reached either.
 bool IniDocument::StartsSection(const Line& header) {
     return header.nameSize > 0 &&
-           sectionIndex_.try_emplace(ini::FoldedName(header.Name()), sections_.size()).second;
+           sectionIndex_.Insert(0, header.Name(), sections_.size(),
+                                [this](IniNameIndex::Entry e) { return SectionName(e); });
+}
+
+// True when `entry`, to go at line `at` of `section`, is the first line of its key there.
+bool IniDocument::IndexKey(size_t section, const Line& entry, size_t at) {
+    return keyIndex_.Insert(section, entry.Name(), at - sections_[section].begin,
+                            [this](IniNameIndex::Entry e) { return KeyName(e); });
+}
+
+std::string_view IniDocument::SectionName(IniNameIndex::Entry section) const {
+    return lines_[sections_[section.position].begin - 1].Name(); // its header
+}
+
+std::string_view IniDocument::KeyName(IniNameIndex::Entry key) const {
+    return lines_[sections_[key.scope].begin + key.position].Name();
 }
 
 // Blank lines join the blank lines before them; other unreachable lines join
@@ -186,17 +191,15 @@ std::optional<size_t> IniDocument::FindSection(std::string_view name) const {
     name = ini::Trim(name);
     if (name.empty())
         return 0;
-    auto found = sectionIndex_.find(ini::FoldedName(name));
-    if (found == sectionIndex_.end())
-        return std::nullopt;
-    return found->second;
+    return sectionIndex_.Find(0, name, [this](IniNameIndex::Entry e) { return SectionName(e); });
 }
 
 std::optional<size_t> IniDocument::FindKey(size_t section, std::string_view key) const {
-    auto found = keyIndex_.find(SectionKey{section, ini::FoldedName(ini::Trim(key))});
-    if (found == keyIndex_.end())
+    auto offset = keyIndex_.Find(section, ini::Trim(key),
+                                 [this](IniNameIndex::Entry e) { return KeyName(e); });
+    if (!offset)
         return std::nullopt;
-    return sections_[section].begin + found->second;
+    return sections_[section].begin + *offset;
 }
 
 std::optional<std::string_view> IniDocument::Find(std::string_view section,
@@ -285,10 +288,7 @@ void IniDocument::InsertEntry(size_t section, std::string_view text) {
     EndLineBefore(at);
     Line line = ParseLine(text, /*asEntry=*/true);
     // Only a key whose written name reads back as another one can be taken.
-    if (!keyIndex_
-             .try_emplace(SectionKey{section, ini::FoldedName(line.Name())},
-                          at - sections_[section].begin)
-             .second)
+    if (!IndexKey(section, line, at))
         line.kind = LineKind::Other;
     lines_.insert(lines_.begin() + static_cast<std::ptrdiff_t>(at), std::move(line));
     ++sections_[section].end;

@@ -30,8 +30,9 @@
 #include <optional>
 #include <string>
 #include <string_view>
-#include <unordered_map>
 #include <vector>
+
+#include "settings/IniNameIndex.h"
 
 namespace mervik {
 
@@ -95,21 +96,14 @@ private:
         size_t begin, end;
     };
 
-    // A key of a section, by the folded form of its name.
-    struct SectionKey {
-        size_t section;
-        std::string name;
-        bool operator==(const SectionKey&) const = default;
-    };
-    struct SectionKeyHash {
-        size_t operator()(const SectionKey& key) const;
-    };
-
     // `asEntry` reads the line as a key line even where it looks like a header
     // (a written value may hold "]").
     static Line ParseLine(std::string_view text, bool asEntry = false);
     void Append(Line line);
     bool StartsSection(const Line& header);
+    bool IndexKey(size_t section, const Line& entry, size_t at);
+    std::string_view SectionName(IniNameIndex::Entry section) const;
+    std::string_view KeyName(IniNameIndex::Entry key) const;
     bool MergeIntoLast(Line& line);
     std::optional<size_t> FindSection(std::string_view name) const;
     std::optional<size_t> FindKey(size_t section, std::string_view key) const;
@@ -127,10 +121,11 @@ private:
     // The section lines added at the end go to; kNoSection in a later section
     // of a name already seen.
     size_t openSection_ = 0;
-    std::unordered_map<std::string, size_t> sectionIndex_; // folded name -> section
-    // Each key's line as an offset from its section's begin, which does not
-    // change when lines are inserted into this section or an earlier one.
-    std::unordered_map<SectionKey, size_t, SectionKeyHash> keyIndex_;
+    IniNameIndex sectionIndex_; // positions: sections_
+    // Scopes: sections_; positions: a key's line as an offset from its
+    // section's begin, which does not change when lines are inserted into
+    // this section or an earlier one.
+    IniNameIndex keyIndex_;
 };
 
 } // namespace mervik

@@ -35,11 +35,11 @@ bool NamesEqual(std::string_view a, std::string_view b) {
     return true;
 }
 
-std::string FoldedName(std::string_view name) {
-    std::string folded(name);
-    for (char& c : folded)
-        c = LowerAscii(c);
-    return folded;
+uint64_t NameHash(std::string_view name) {
+    uint64_t hash = 0xCBF29CE484222325ull; // FNV-1a
+    for (char c : name)
+        hash = (hash ^ static_cast<uint8_t>(LowerAscii(c))) * 0x100000001B3ull;
+    return hash;
 }
 
 } // namespace mervik::ini

@@ -3,7 +3,7 @@
 // around names and values, and how names compare. They follow the platform's
 // private-profile functions so files read the same through either.
 #include <cstddef>
-#include <string>
+#include <cstdint>
 #include <string_view>
 
 namespace mervik::ini {
@@ -23,8 +23,7 @@ size_t FindLineBreak(std::string_view text, bool nulEndsLine = false);
 // Section and key names compare without regard to ASCII case.
 bool NamesEqual(std::string_view a, std::string_view b);
 
-// The name in the form in which names compare: ASCII letters in lower case.
-// Names that are NamesEqual have the same folded form.
-std::string FoldedName(std::string_view name);
+// A hash of the name as names compare: names that are NamesEqual hash alike.
+uint64_t NameHash(std::string_view name);
 
 } // namespace mervik::ini
