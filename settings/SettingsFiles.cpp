@@ -6,6 +6,7 @@
 #include "settings/PointerSettings.h"
 #include "settings/ProfileDefaults.h"
 #include "settings/ProfileFile.h"
+#include "settings/ProfileRanges.h"
 #include "settings/SettingsKeys.h"
 
 namespace mervik {
@@ -46,6 +47,16 @@ bool LoadProfileOrDefaults(ProfileRecord& record, const std::string& path, int n
     return content.status == FileStatus::Missing;
 }
 
+// A missing or damaged config.ini leaves no profile current; the first one
+// is then, so that no -1 reaches the programs' decisions or the next save.
+void MakeAProfileCurrent(SharedSettingsBlock& image, LoadNotes* notes) {
+    if (image.HasActiveProfile())
+        return;
+    AddNote(notes, "CurrentProfile " + std::to_string(image.CurrentProfile) +
+                       " is no profile: profile 0 made current");
+    image.CurrentProfile = 0;
+}
+
 bool SaveImageValues(const SharedSettingsBlock& image, const std::string& configPath) {
     return EditIniFile(configPath, [&](IniDocument& config) {
         config.WriteInt(keys::kSettingSection, keys::kCurrentProfile, image.CurrentProfile);
@@ -62,8 +73,11 @@ bool LoadAll(SharedSettingsBlock& image, const std::string& programFolder,
     for (int n = 0; n < kProfileFileCount; ++n)
         ok &= LoadProfileOrDefaults(image.Profiles[n], ProfileFilePath(programFolder, n), n,
                                     notes);
-    if (registry && image.HasActiveProfile())
+    MakeAProfileCurrent(image, notes);
+    if (registry)
         ReadPointerSettings(*image.ActiveProfile(), *registry);
+    for (std::string& note : RepairImageRanges(image))
+        AddNote(notes, std::move(note));
     return ok;
 }
 

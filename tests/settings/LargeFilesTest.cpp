@@ -52,8 +52,10 @@ TEST_F(HugeSettingsFile, ConfigFileIsRefusedReportedAndNotWrittenOver) {
     auto image = NewImage();
     LoadNotes notes;
     EXPECT_FALSE(LoadAll(*image, dir.Folder(), nullptr, &notes));
-    ASSERT_EQ(notes.size(), 1u);
+    ASSERT_EQ(notes.size(), 2u);
     EXPECT_EQ(notes[0].rfind(config + " is far larger", 0), 0u) << notes[0];
+    EXPECT_EQ(notes[1], "CurrentProfile -1 is no profile: profile 0 made current");
+    EXPECT_EQ(image->CurrentProfile, 0);
     EXPECT_STREQ(image->Profiles[4].ProFileName, "Default5"); // the profiles still load
 
     EXPECT_FALSE(SaveAll(*image, dir.Folder()));

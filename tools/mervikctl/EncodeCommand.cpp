@@ -45,13 +45,10 @@ int EncodeCommand(const Arguments& args, Streams io) {
     LoadNotes notes;
     const bool loaded = LoadAll(*image, FolderArgument(options.folder), nullptr, &notes);
     PrintLoadNotes(notes, io.err);
-    const int index = options.profile >= 0 ? options.profile : image->CurrentProfile;
-    if (index < 0 || index >= kProfileCount) {
-        io.err << "mervikctl: " << options.folder
-               << " has no current profile; name one with --profile\n";
-        return kExitFailed;
-    }
-    io.out << PlanText(EncodeUpload(image->Profiles[index]));
+    // Load all always leaves a profile current.
+    const ProfileRecord& profile =
+        options.profile >= 0 ? image->Profiles[options.profile] : *image->ActiveProfile();
+    io.out << PlanText(EncodeUpload(profile));
     if (!loaded) {
         io.err << "mervikctl: some files of " << options.folder << " could not be read\n";
         return kExitFailed;

@@ -32,7 +32,8 @@ commands:
   encode FOLDER [--profile N]
       Load the folder as the programs do and print the full upload that
       Monitor would send to the mouse for the current profile (or profile N,
-      0 to 4), one transfer a line:
+      0 to 4; a folder without a current profile has profile 0 made
+      current, as the programs do), one transfer a line:
         feature XX XX XX XX XX XX XX XX   a feature report, checksum last
         write LEN XX ...                  an output block of LEN bytes
         sleep MS                          the least pause before the next line
