@@ -118,7 +118,7 @@ TEST_F(DamagedProfileFile, LoadsWithDefaultsForExactlyTheBadFieldsAndSaysWhich) 
 
     std::string expected = "profile " + std::to_string(kDamaged) + ":";
     for (const auto& d : kDamage)
-        expected += " " + std::string(d.key);
+        expected.append(" ").append(d.key);
     EXPECT_EQ(notes, LoadNotes{expected + " out of range, set to their defaults"});
 
     const Numbers defaults = NumbersOf(Defaults());
