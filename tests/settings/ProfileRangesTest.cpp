@@ -163,41 +163,6 @@ TEST_F(DamagedProfileFile, SoundFilesLoadWithoutNotesAndSaveBackByteForByte) {
         EXPECT_EQ(TempFolder::Read(paths[i]), before[i]) << paths[i];
 }
 
-// The ends of the documented ranges are values like any other.
-TEST(RepairProfileRanges, KeepsTheEndsOfEachRangeAndResetsJustBeyond) {
-    const struct {
-        int32_t ProfileRecord::*field;
-        int32_t lowest, highest;
-    } ranges[] = {
-        {&ProfileRecord::MouseSpeed, 1, 20},    {&ProfileRecord::Acceleration, 0, 19},
-        {&ProfileRecord::Orientation, 0, 1},    {&ProfileRecord::Cpi_X, 0, 5},
-        {&ProfileRecord::PollingRate, 0, 3},    {&ProfileRecord::LightSwitch, 0, 3},
-        {&ProfileRecord::LedColor, 0, 0xFFFFFF}, {&ProfileRecord::DbleClickSpeed, 1, 5000},
-    };
-    const ProfileRecord defaults = Defaults();
-    for (const auto& r : ranges) {
-        for (int32_t value : {r.lowest, r.highest}) {
-            ProfileRecord record = defaults;
-            record.*r.field = value;
-            EXPECT_TRUE(RepairProfileRanges(record).empty()) << value;
-            EXPECT_EQ(record.*r.field, value);
-        }
-        for (int32_t value : {r.lowest - 1, r.highest + 1}) {
-            ProfileRecord record = defaults;
-            record.*r.field = value;
-            EXPECT_EQ(RepairProfileRanges(record).size(), 1u) << value;
-            EXPECT_EQ(record.*r.field, defaults.*r.field);
-        }
-    }
-    ProfileRecord record = defaults;
-    record.CpiLevel_Y[5] = 12;
-    record.ModeStatus = 2;
-    EXPECT_TRUE(RepairProfileRanges(record).empty());
-    record.CpiLevel_Y[5] = 13;
-    record.ModeStatus = 0;
-    EXPECT_EQ(RepairProfileRanges(record), (std::vector<std::string>{"CpiLevel_Y5", "ModeStatus"}));
-}
-
 // For an image from elsewhere (the shared block): the profiles are mended,
 // what the current profile means is left to the caller.
 TEST(RepairImageRanges, MendsTheProfilesAndLeavesTheCurrentProfileAlone) {
