@@ -55,7 +55,8 @@ std::string FileOf(Shape shape, std::string head, size_t size) {
 
 void Write(const std::string& path, const std::string& bytes) {
     std::filesystem::create_directories(std::filesystem::path(path).parent_path());
-    std::ofstream(path, std::ios::binary).write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+    std::ofstream(path, std::ios::binary)
+        .write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
 }
 
 // config.ini of `size` bytes of `shape`; the profile files are missing.
@@ -89,16 +90,14 @@ BENCHMARK_CAPTURE(BM_LoadAllWithConfig, ShortLinesUnderLimit, Shape::ShortLines,
 BENCHMARK_CAPTURE(BM_LoadAllWithConfig, DistinctKeysUnderLimit, Shape::DistinctKeys,
                   kIniUnderLimit);
 BENCHMARK_CAPTURE(BM_LoadAllWithConfig, BlankLinesUnderLimit, Shape::BlankLines, kIniUnderLimit);
-BENCHMARK_CAPTURE(BM_LoadAllWithConfig, NoLineBreakUnderLimit, Shape::NoLineBreak,
-                  kIniUnderLimit);
+BENCHMARK_CAPTURE(BM_LoadAllWithConfig, NoLineBreakUnderLimit, Shape::NoLineBreak, kIniUnderLimit);
 
 BENCHMARK_CAPTURE(BM_LoadMacroList, ShortLines100MB, Shape::ShortLines, kHugeBytes);
 BENCHMARK_CAPTURE(BM_LoadMacroList, FullMacroList100MB, Shape::FullMacroList, kHugeBytes);
 // About 11900 macros, of which the loader takes the 10000 a list holds.
 BENCHMARK_CAPTURE(BM_LoadMacroList, FullMacroList, Shape::FullMacroList, 6 << 20);
 BENCHMARK_CAPTURE(BM_LoadMacroList, ShortLinesUnderLimit, Shape::ShortLines, kMacroUnderLimit);
-BENCHMARK_CAPTURE(BM_LoadMacroList, DistinctKeysUnderLimit, Shape::DistinctKeys,
-                  kMacroUnderLimit);
+BENCHMARK_CAPTURE(BM_LoadMacroList, DistinctKeysUnderLimit, Shape::DistinctKeys, kMacroUnderLimit);
 BENCHMARK_CAPTURE(BM_LoadMacroList, BlankLinesUnderLimit, Shape::BlankLines, kMacroUnderLimit);
 BENCHMARK_CAPTURE(BM_LoadMacroList, NoLineBreakUnderLimit, Shape::NoLineBreak, kMacroUnderLimit);
 

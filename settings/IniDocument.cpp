@@ -114,7 +114,8 @@ void IniDocument::Append(Line line) {
         line.kind = LineKind::Other;
         openSection_ = kNoSection;
         if (closesSection) {
-            lines_.push_back(std::move(line)); // the end of the section before stays a line boundary
+            lines_.push_back(
+                std::move(line)); // the end of the section before stays a line boundary
             return;
         }
     } else if (line.kind == LineKind::Entry) {

@@ -17,7 +17,8 @@ void IniNameIndex::Place(const Slot& slot) {
 }
 
 void IniNameIndex::Grow() {
-    std::vector<Slot> old = std::exchange(slots_, std::vector<Slot>(slots_.empty() ? 16 : 2 * slots_.size()));
+    std::vector<Slot> old =
+        std::exchange(slots_, std::vector<Slot>(slots_.empty() ? 16 : 2 * slots_.size()));
     for (const Slot& slot : old)
         if (slot.hash != kEmpty)
             Place(slot);

@@ -2,8 +2,8 @@
 
 #include <cstring>
 
-#include "settings/ProfileDefaults.h"
 #include "settings/PointerSettings.h"
+#include "settings/ProfileDefaults.h"
 #include "settings/ProfileKeys.h"
 
 namespace mervik {
@@ -19,7 +19,7 @@ constexpr int32_t kHighestDpiLevelCode = 12; // 4000 DPI
 constexpr int32_t kWhite = 0xFFFFFF;         // colours are 0x00BBGGRR
 
 constexpr Range kRanges[] = {
-    {"DbleClickSpeed", 1, 5000}, // ms; the system takes no longer double-click time
+    {"DbleClickSpeed", 1, 5000},  // ms; the system takes no longer double-click time
     {"ScrollWheelSpeed", 0, 100}, // lines a notch, 0 while a notch scrolls a screen
     {"ScrollWheelFlag", 0, 1},
     {"MouseSpeed", 1, 20},
@@ -83,9 +83,10 @@ private:
         if (!range || (field >= range->lowest && field <= range->highest))
             return;
         // The same field of the default record: the layout is fixed.
-        const auto offset = reinterpret_cast<const char*>(&field) -
-                            reinterpret_cast<const char*>(&record_);
-        std::memcpy(&field, reinterpret_cast<const char*>(&DefaultProfile()) + offset, sizeof field);
+        const auto offset =
+            reinterpret_cast<const char*>(&field) - reinterpret_cast<const char*>(&record_);
+        std::memcpy(&field, reinterpret_cast<const char*>(&DefaultProfile()) + offset,
+                    sizeof field);
         reset_.emplace_back(key);
     }
 

@@ -25,8 +25,7 @@ FileContent ReadSettingsFile(const std::string& path, LoadNotes* notes) {
 }
 
 // False only when the file is there but cannot be read.
-bool LoadImageValues(SharedSettingsBlock& image, const std::string& configPath,
-                     LoadNotes* notes) {
+bool LoadImageValues(SharedSettingsBlock& image, const std::string& configPath, LoadNotes* notes) {
     FileContent content = ReadSettingsFile(configPath, notes);
     IniDocument config(content.bytes);
     image.CurrentProfile =
@@ -67,12 +66,11 @@ bool SaveImageValues(const SharedSettingsBlock& image, const std::string& config
 
 } // namespace
 
-bool LoadAll(SharedSettingsBlock& image, const std::string& programFolder,
-             RegistryStore* registry, LoadNotes* notes) {
+bool LoadAll(SharedSettingsBlock& image, const std::string& programFolder, RegistryStore* registry,
+             LoadNotes* notes) {
     bool ok = LoadImageValues(image, ConfigFilePath(programFolder), notes);
     for (int n = 0; n < kProfileFileCount; ++n)
-        ok &= LoadProfileOrDefaults(image.Profiles[n], ProfileFilePath(programFolder, n), n,
-                                    notes);
+        ok &= LoadProfileOrDefaults(image.Profiles[n], ProfileFilePath(programFolder, n), n, notes);
     MakeAProfileCurrent(image, notes);
     if (registry)
         ReadPointerSettings(*image.ActiveProfile(), *registry);

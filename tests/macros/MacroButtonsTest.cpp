@@ -62,8 +62,8 @@ TEST(SameMacroName, FoldsAsciiLettersButNotTheSecondByteOfACharacterPair) {
         {"ab", "abc", false},
     };
     for (const auto& c : cases) {
-        EXPECT_EQ(SameMacroName(c.a, c.b), c.same) << ::testing::PrintToString(c.a) << " vs "
-                                                   << ::testing::PrintToString(c.b);
+        EXPECT_EQ(SameMacroName(c.a, c.b), c.same)
+            << ::testing::PrintToString(c.a) << " vs " << ::testing::PrintToString(c.b);
         EXPECT_EQ(SameMacroName(c.b, c.a), c.same);
     }
 }

@@ -38,8 +38,8 @@ TEST(RepairLoadedMacro, CountsAreClamped) {
     record.EventCount = 0x7FFFFFFF;
     record.RepeatCount = 1000;
     std::fill(std::begin(record.Events), std::end(record.Events), MacroEvent{4, MacroPress, 0});
-    EXPECT_EQ(RepairLoadedMacro(record),
-              (LoadNotes{"repeat count 1000 limited to 255", "event count 2147483647 limited to 50"}));
+    EXPECT_EQ(RepairLoadedMacro(record), (LoadNotes{"repeat count 1000 limited to 255",
+                                                    "event count 2147483647 limited to 50"}));
     EXPECT_EQ(record.EventCount, kMaxMacroEvents);
     EXPECT_EQ(record.RepeatCount, kMaxMacroRepeat);
 

@@ -175,8 +175,11 @@ TEST(IniDocumentWrite, EditsInOneSectionLeaveTheKeysOfTheOthersInPlace) {
                                  "[A]\r\nz=9\r\n[c]\r\nw=4\r\nv=6\r\n";
     EXPECT_EQ(doc.Bytes(), expected);
     const IniDocument reread(expected);
-    for (auto [section, key, value] : {std::tuple{"", "g", "0"}, {"a", "n2", "2"}, {"b", "y2", "5"},
-                                       {"c", "w", "4"}, {"c", "v", "6"}})
+    for (auto [section, key, value] : {std::tuple{"", "g", "0"},
+                                       {"a", "n2", "2"},
+                                       {"b", "y2", "5"},
+                                       {"c", "w", "4"},
+                                       {"c", "v", "6"}})
         EXPECT_EQ(doc.Find(section, key), reread.Find(section, key)) << section << " " << key;
 }
 

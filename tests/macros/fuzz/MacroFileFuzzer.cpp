@@ -7,10 +7,10 @@
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
-#include <system_error>
 #include <filesystem>
 #include <fstream>
 #include <string>
+#include <system_error>
 
 #include "macros/MacroFile.h"
 #include "tests/macros/MacroBounds.h"
