@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <string>
 #include <string_view>
 
 #include "macros/MacroRecordRepair.h"
@@ -19,16 +20,30 @@ constexpr std::string_view kMacrosSection = "Macros";
 constexpr std::string_view kCountKey = "number";
 constexpr int32_t kMissingCount = -1;
 
+// A full list's file, at most "9999=", 522 characters and CR LF a macro,
+// stays well within the limit of what is read (FileLimits.h).
+constexpr size_t kLongestMacroLine = 5 + 2 * sizeof(MacroRecord) + 2 + 2;
+static_assert(kMaxMacroCount * kLongestMacroLine * 3 / 2 <= kMaxMacroFileBytes);
+
 std::string IndexKey(int index) {
     return std::to_string(index);
 }
 
-bool ReadMacro(const IniDocument& file, int index, MacroRecord& record) {
+std::string MacroNote(int index, std::string_view note) {
+    return std::string(kMacroFileName) + " macro " + std::to_string(index) + ": " +
+           std::string(note);
+}
+
+enum class MacroRead { Read, Missing, Damaged };
+
+MacroRead ReadMacro(const IniDocument& file, int index, MacroRecord& record) {
     // A failed read leaves the buffer alone; start from zeros so no undefined
     // bytes can reach the list.
     std::memset(&record, 0, sizeof record);
-    return file.ReadStruct(kMacrosSection, IndexKey(index), &record, sizeof record) &&
-           RepairLoadedMacro(record);
+    const std::string key = IndexKey(index);
+    if (file.ReadStruct(kMacrosSection, key, &record, sizeof record))
+        return MacroRead::Read;
+    return file.Find(kMacrosSection, key) ? MacroRead::Damaged : MacroRead::Missing;
 }
 
 } // namespace
@@ -38,11 +53,14 @@ std::string MacroFilePath(const std::string& programFolder) {
     return FolderOf(ProfileFilePath(programFolder, 0)) + std::string(kMacroFileName);
 }
 
-MacroFileRead LoadMacroList(const std::string& programFolder, MacroList& list) {
+MacroFileRead LoadMacroList(const std::string& programFolder, MacroList& list, LoadNotes* notes) {
     list.Clear();
-    const FileContent content = ReadWholeFile(MacroFilePath(programFolder));
-    if (content.status == FileStatus::Unreadable)
+    const std::string path = MacroFilePath(programFolder);
+    const FileContent content = ReadWholeFile(path, kMaxMacroFileBytes);
+    if (content.status == FileStatus::Unreadable) {
+        AddNote(notes, UnreadableNote(path, content));
         return MacroFileRead::Unreadable;
+    }
 
     const IniDocument file(content.bytes);
     // The count is outside data: it sizes nothing, only present keys cost
@@ -50,10 +68,25 @@ MacroFileRead LoadMacroList(const std::string& programFolder, MacroList& list) {
     const int32_t count =
         std::min(file.ReadInt(kMacrosSection, kCountKey, kMissingCount), kMaxMacroCount);
     MacroRecord record;
+    int missing = 0;
     for (int index = 0; index < count; ++index) {
-        if (ReadMacro(file, index, record))
+        switch (ReadMacro(file, index, record)) {
+        case MacroRead::Missing:
+            ++missing;
+            continue;
+        case MacroRead::Damaged:
+            AddNote(notes, MacroNote(index, "damaged, skipped"));
+            continue;
+        case MacroRead::Read:
+            for (const std::string& note : RepairLoadedMacro(record))
+                AddNote(notes, MacroNote(index, note));
             list.Append(record);
+            break;
+        }
     }
+    if (missing > 0)
+        AddNote(notes, std::string(kMacroFileName) + ": " + std::to_string(missing) + " of the " +
+                           std::to_string(count) + " macros it counts are missing");
     return MacroFileRead::Read;
 }
 

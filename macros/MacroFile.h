@@ -5,6 +5,7 @@
 #include <string>
 
 #include "macros/MacroList.h"
+#include "settings/LoadNotes.h"
 
 namespace mervik {
 
@@ -12,15 +13,17 @@ std::string MacroFilePath(const std::string& programFolder);
 
 enum class MacroFileRead {
     Read,       // the list holds what the file holds (nothing for a missing file)
-    Unreadable, // the file exists but could not be read: the list is empty and
-                // saving it would replace the user's macros with nothing
+    Unreadable, // the file exists but could not be read, or is refused as far
+                // too large (FileLimits.h): the list is empty and saving it
+                // would replace the user's macros with nothing
 };
 
 // Replaces the content of `list` with the macros of the file. Records that
 // are missing or damaged are skipped; the others are repaired to the bounds
-// the rest of the suite relies on (RepairLoadedMacro) or skipped when they
-// cannot be.
-MacroFileRead LoadMacroList(const std::string& programFolder, MacroList& list);
+// the rest of the suite relies on (RepairLoadedMacro). With `notes`, every
+// repair and skip is added there.
+MacroFileRead LoadMacroList(const std::string& programFolder, MacroList& list,
+                            LoadNotes* notes = nullptr);
 
 // Rewrites the file from `list` in one step: the old file stays whole until
 // the new one replaces it, and no key of a longer old list survives. Creates

@@ -1,7 +1,5 @@
 #include "macros/MacroName.h"
 
-#include <algorithm>
-
 #include "settings/TextField.h"
 
 namespace mervik {
@@ -12,6 +10,13 @@ constexpr std::string_view kWhiteSpace = " \t\r\n\v\f";
 
 char FoldAscii(char c) {
     return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
+}
+
+// In a double-byte code page (GBK and its kind) such a byte starts a character
+// of two bytes, and the second may lie in the ASCII letters' range.
+bool IsLeadByte(char c) {
+    const auto byte = static_cast<unsigned char>(c);
+    return byte >= 0x81 && byte <= 0xFE;
 }
 
 } // namespace
@@ -26,8 +31,18 @@ std::string TrimmedMacroName(const MacroRecord& record) {
 }
 
 bool SameMacroName(std::string_view a, std::string_view b) {
-    return std::equal(a.begin(), a.end(), b.begin(), b.end(),
-                      [](char x, char y) { return FoldAscii(x) == FoldAscii(y); });
+    if (a.size() != b.size())
+        return false;
+    for (size_t i = 0; i < a.size(); ++i) {
+        if (IsLeadByte(a[i])) {
+            if (a.substr(i, 2) != b.substr(i, 2))
+                return false;
+            ++i; // the pair's second byte is no letter
+        } else if (FoldAscii(a[i]) != FoldAscii(b[i])) {
+            return false;
+        }
+    }
+    return true;
 }
 
 } // namespace mervik

@@ -3,14 +3,16 @@
 // bounds the editor, the sync and the device encoding rely on before it joins
 // the list.
 #include "macros/MacroRecord.h"
+#include "settings/LoadNotes.h"
 
 namespace mervik {
 
 // Cuts a name longer than the editor's 15 characters (or without terminator)
 // to 15 and clears the rest of its field, and limits the repeat count to
-// 0..255 and the event count to 0..50. A record whose used events hold an
-// action other than press or release cannot be repaired without guessing what
-// it should play: the result is false and the caller drops it.
-bool RepairLoadedMacro(MacroRecord& record);
+// 0..255 and the event count to 0..50. A used step whose action is neither
+// press nor release ends the macro: the steps before it are kept, since
+// nothing says what the bad one and those after it should play. Returns what
+// was changed, one note a change; none for a sound record.
+LoadNotes RepairLoadedMacro(MacroRecord& record);
 
 } // namespace mervik

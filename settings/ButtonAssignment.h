@@ -19,15 +19,15 @@ constexpr int kMacroNameFieldSize = 20;
 constexpr int kProgramPathFieldSize = 262;
 
 struct ButtonAssignment {
-    uint8_t Slot;       // the slot's own number, 0..63
-    uint8_t Function;   // function code (FunctionCodes.h)
+    uint8_t Slot;     // the slot's own number, 0..63
+    uint8_t Function; // function code (FunctionCodes.h)
     uint8_t reserved[2];
     int32_t FireCount;    // fire: repetitions 0..255
     int32_t FireInterval; // fire: interval 5..255
     int32_t RunMode;      // macro: run mode 0..2
     char MacroName[kMacroNameFieldSize];
     int32_t MacroRepeat;
-    uint16_t EventCount;  // macro: events 0..50; key and fire: 1 when a key is set
+    uint16_t EventCount;                // macro: events 0..50; key and fire: 1 when a key is set
     MacroEvent Events[kMaxMacroEvents]; // key and fire: byte 0 usage, byte 1 modifiers
     char ProgramPath[kProgramPathFieldSize];
 

@@ -1,6 +1,7 @@
 #pragma once
 // The few file-system calls that differ between Windows and the native build.
 // Only the file reader and the atomic writer use them.
+#include <cstddef>
 #include <string>
 #include <string_view>
 
@@ -10,17 +11,21 @@ enum class ReadResult {
     Ok,
     Missing,
     Unreadable,
+    TooLarge, // more than the limit: reading stopped there
 };
 
-// Reads the whole file into `bytes`. The file is opened so that other
-// programs may replace or delete it meanwhile: Monitor and Option read and
-// save the same files, and a reader must never make the other's save fail.
-ReadResult ReadAll(const std::string& path, std::string& bytes);
+// Reads the whole file into `bytes`, or stops with TooLarge (and `bytes`
+// empty) as soon as it holds more than `limit` bytes. The file is opened so
+// that other programs may replace or delete it meanwhile: Monitor and Option
+// read and save the same files, and a reader must never make the other's save
+// fail.
+ReadResult ReadAll(const std::string& path, std::string& bytes, size_t limit);
 
 // True when `folder` exists afterwards (already there or created); its parent must exist.
 bool EnsureFolder(const std::string& folder);
 
-// Creates `path` (failing if it exists) holding exactly `bytes`; true when all were written.
+// Creates `path` (failing if it exists) holding exactly `bytes`; true when all
+// were written and flushed to the disk.
 bool WriteNewFile(const std::string& path, std::string_view bytes);
 
 // Renames `from` over `to`, replacing it in one step. A target that another

@@ -9,7 +9,7 @@
 
 namespace mervik::fs {
 
-ReadResult ReadAll(const std::string& path, std::string& bytes) {
+ReadResult ReadAll(const std::string& path, std::string& bytes, size_t limit) {
     bytes.clear();
     errno = 0;
     std::FILE* file = std::fopen(path.c_str(), "rb");
@@ -17,11 +17,15 @@ ReadResult ReadAll(const std::string& path, std::string& bytes) {
         return errno == ENOENT ? ReadResult::Missing : ReadResult::Unreadable;
     char chunk[64 * 1024];
     size_t got;
-    while ((got = std::fread(chunk, 1, sizeof chunk, file)) > 0)
+    while (bytes.size() <= limit && (got = std::fread(chunk, 1, sizeof chunk, file)) > 0)
         bytes.append(chunk, got);
     bool failed = std::ferror(file);
     std::fclose(file);
-    return failed ? ReadResult::Unreadable : ReadResult::Ok;
+    if (failed || bytes.size() > limit) {
+        bytes.clear();
+        return failed ? ReadResult::Unreadable : ReadResult::TooLarge;
+    }
+    return ReadResult::Ok;
 }
 
 bool EnsureFolder(const std::string& folder) {
@@ -43,6 +47,9 @@ bool WriteNewFile(const std::string& path, std::string_view bytes) {
         ok = n > 0;
         done += ok ? static_cast<size_t>(n) : 0;
     }
+    // On the disk before the rename: otherwise a power cut can leave the
+    // renamed file empty or partial.
+    ok = ok && ::fsync(fd) == 0;
     return ::close(fd) == 0 && ok;
 }
 

@@ -86,9 +86,12 @@ constexpr uint8_t Unbound64 = 64;
 constexpr uint8_t Unbound65 = 65;
 
 // Default codes of slots 0..15; slot n takes the default of slot n mod 16.
-constexpr uint8_t kDefaultFunctions[16] = {1, 2, 3, 10, 9, 96, 103, 71, 112, 15, 8, 68, 7, 7, 16, 17};
+constexpr uint8_t kDefaultFunctions[16] = {1,   2,  3, 10, 9, 96, 103, 71,
+                                           112, 15, 8, 68, 7, 7,  16,  17};
 
-constexpr uint8_t DefaultFunction(int slot) { return kDefaultFunctions[slot & 15]; }
+constexpr uint8_t DefaultFunction(int slot) {
+    return kDefaultFunctions[slot & 15];
+}
 
 // How a slot's label is found.
 enum class LabelKind {

@@ -59,14 +59,14 @@ IniDocument::IniDocument(std::string_view bytes) {
     }
     for (size_t pos = 0; pos < bytes.size();) {
         size_t end = EndOfLine(bytes, pos);
-        lines_.push_back(ParseLine(std::string(bytes.substr(pos, end - pos))));
+        Append(ParseLine(bytes.substr(pos, end - pos)));
         pos = end;
     }
 }
 
-IniDocument::Line IniDocument::ParseLine(std::string text) {
+IniDocument::Line IniDocument::ParseLine(std::string_view text, bool asEntry) {
     Line line;
-    line.text = std::move(text);
+    line.text = text;
     std::string_view all = line.text;
     std::string_view content = ini::Trim(all.substr(0, all.size() - line.LineEnd().size()));
     if (content.empty())
@@ -76,7 +76,7 @@ IniDocument::Line IniDocument::ParseLine(std::string text) {
     };
 
     size_t close = content.rfind(']');
-    if (content.front() == '[' && close != std::string_view::npos && close > 0) {
+    if (!asEntry && content.front() == '[' && close != std::string_view::npos && close > 0) {
         std::string_view name = ini::Trim(content.substr(1, close - 1));
         line.kind = LineKind::Header;
         line.nameBegin = name.empty() ? 0 : offsetOf(name);
@@ -98,6 +98,84 @@ IniDocument::Line IniDocument::ParseLine(std::string text) {
     return line;
 }
 
+// Adds a line at the end of the file, as reading the file on would: a header
+// opens the section lines go to from then on, and a line that no lookup can
+// reach joins the run of such lines before it.
+void IniDocument::Append(Line line) {
+    if (line.kind == LineKind::Header) {
+        const bool closesSection = openSection_ != kNoSection;
+        if (StartsSection(line)) {
+            lines_.push_back(std::move(line));
+            sections_.push_back(Section{lines_.size(), lines_.size()});
+            openSection_ = sections_.size() - 1;
+            return;
+        }
+        // A later section of a name: nothing in it is ever read.
+        line.kind = LineKind::Other;
+        openSection_ = kNoSection;
+        if (closesSection) {
+            lines_.push_back(
+                std::move(line)); // the end of the section before stays a line boundary
+            return;
+        }
+    } else if (line.kind == LineKind::Entry) {
+        if (openSection_ == kNoSection || !IndexKey(openSection_, line, lines_.size()))
+            line.kind = LineKind::Other;
+    }
+    if (!MergeIntoLast(line))
+        lines_.push_back(std::move(line));
+    if (openSection_ != kNoSection)
+        sections_[openSection_].end = lines_.size();
+}
+
+// Only the first section of a name is ever read, and "" is the lines before
+// the first header, so a later "[]" is never reached either.
+bool IniDocument::StartsSection(const Line& header) {
+    return header.nameSize > 0 &&
+           sectionIndex_.Insert(0, header.Name(), sections_.size(),
+                                [this](IniNameIndex::Entry e) { return SectionName(e); });
+}
+
+// True when `entry`, to go at line `at` of `section`, is the first line of its key there.
+bool IniDocument::IndexKey(size_t section, const Line& entry, size_t at) {
+    return keyIndex_.Insert(section, entry.Name(), at - sections_[section].begin,
+                            [this](IniNameIndex::Entry e) { return KeyName(e); });
+}
+
+std::string_view IniDocument::SectionName(IniNameIndex::Entry section) const {
+    return lines_[sections_[section.position].begin - 1].Name(); // its header
+}
+
+std::string_view IniDocument::KeyName(IniNameIndex::Entry key) const {
+    return lines_[sections_[key.scope].begin + key.position].Name();
+}
+
+// Blank lines join the blank lines before them; other unreachable lines join
+// the unreachable run before them, together with blank lines in between. A
+// section's trailing blank lines stay a line of their own, since new keys go
+// in front of them.
+bool IniDocument::MergeIntoLast(Line& line) {
+    if (lines_.empty())
+        return false;
+    if (line.kind == LineKind::Blank) {
+        if (lines_.back().kind != LineKind::Blank)
+            return false;
+        lines_.back().text += line.text;
+        return true;
+    }
+    if (line.kind != LineKind::Other)
+        return false;
+    const size_t n = lines_.size();
+    if (n >= 2 && lines_[n - 1].kind == LineKind::Blank && lines_[n - 2].kind == LineKind::Other) {
+        lines_[n - 2].text += lines_[n - 1].text;
+        lines_.pop_back();
+    }
+    if (lines_.back().kind != LineKind::Other)
+        return false;
+    lines_.back().text += line.text;
+    return true;
+}
+
 std::string IniDocument::Bytes() const {
     size_t size = bom_.size();
     for (const Line& line : lines_)
@@ -110,44 +188,27 @@ std::string IniDocument::Bytes() const {
     return bytes;
 }
 
-size_t IniDocument::FirstHeader() const {
-    for (size_t i = 0; i < lines_.size(); ++i)
-        if (lines_[i].kind == LineKind::Header)
-            return i;
-    return lines_.size();
-}
-
-std::optional<IniDocument::Range> IniDocument::FindSection(std::string_view name) const {
+std::optional<size_t> IniDocument::FindSection(std::string_view name) const {
     name = ini::Trim(name);
-    // The lines before the first header always form a section named "", and
-    // it comes first, so a later "[]" is never reached.
     if (name.empty())
-        return Range{0, FirstHeader()};
-    for (size_t i = 0; i < lines_.size(); ++i) {
-        if (lines_[i].kind != LineKind::Header || !ini::NamesEqual(lines_[i].Name(), name))
-            continue;
-        size_t end = i + 1;
-        while (end < lines_.size() && lines_[end].kind != LineKind::Header)
-            ++end;
-        return Range{i + 1, end};
-    }
-    return std::nullopt;
+        return 0;
+    return sectionIndex_.Find(0, name, [this](IniNameIndex::Entry e) { return SectionName(e); });
 }
 
-std::optional<size_t> IniDocument::FindKey(Range section, std::string_view key) const {
-    key = ini::Trim(key);
-    for (size_t i = section.begin; i < section.end; ++i)
-        if (lines_[i].kind == LineKind::Entry && ini::NamesEqual(lines_[i].Name(), key))
-            return i;
-    return std::nullopt;
+std::optional<size_t> IniDocument::FindKey(size_t section, std::string_view key) const {
+    auto offset = keyIndex_.Find(section, ini::Trim(key),
+                                 [this](IniNameIndex::Entry e) { return KeyName(e); });
+    if (!offset)
+        return std::nullopt;
+    return sections_[section].begin + *offset;
 }
 
 std::optional<std::string_view> IniDocument::Find(std::string_view section,
                                                   std::string_view key) const {
-    auto range = FindSection(section);
-    if (!range)
+    auto found = FindSection(section);
+    if (!found)
         return std::nullopt;
-    auto index = FindKey(*range, key);
+    auto index = FindKey(*found, key);
     if (!index || !lines_[*index].hasValue)
         return std::nullopt;
     return lines_[*index].Value();
@@ -180,18 +241,19 @@ void IniDocument::WriteText(std::string_view section, std::string_view key,
     section = SingleLine(section);
     key = SingleLine(key);
     value = SingleLine(value);
-    auto range = FindSection(section);
-    if (!range) {
+    auto found = FindSection(section);
+    if (!found) {
         std::string header;
         header.append("[").append(section).append("]").append(kNewLine);
-        Insert(lines_.size(), std::move(header));
-        Insert(lines_.size(), EntryText(key, value, kNewLine));
+        EndLineBefore(lines_.size());
+        Append(ParseLine(header));
+        Append(ParseLine(EntryText(key, value, kNewLine)));
         return;
     }
-    if (auto index = FindKey(*range, key))
+    if (auto index = FindKey(*found, key))
         Replace(*index, value);
     else
-        Insert(EndOfContent(*range), EntryText(key, value, kNewLine));
+        InsertEntry(*found, EntryText(key, value, kNewLine));
 }
 
 void IniDocument::WriteInt(std::string_view section, std::string_view key, int32_t value) {
@@ -211,21 +273,36 @@ void IniDocument::Replace(size_t index, std::string_view value) {
         return;
     std::string text = EntryText(line.Name(), value, line.LineEnd());
     if (text != line.text)
-        line = ParseLine(std::move(text));
+        line = ParseLine(text, /*asEntry=*/true);
 }
 
 // New lines go before a section's trailing blank lines, next to its last key.
-size_t IniDocument::EndOfContent(Range section) const {
-    for (size_t i = section.end; i > section.begin; --i)
-        if (lines_[i - 1].kind != LineKind::Blank)
-            return i;
-    return section.begin;
+size_t IniDocument::EndOfContent(const Section& section) const {
+    size_t end = section.end;
+    if (end > section.begin && lines_[end - 1].kind == LineKind::Blank)
+        --end;
+    return end;
 }
 
-void IniDocument::Insert(size_t index, std::string text) {
+void IniDocument::InsertEntry(size_t section, std::string_view text) {
+    const size_t at = EndOfContent(sections_[section]);
+    EndLineBefore(at);
+    Line line = ParseLine(text, /*asEntry=*/true);
+    // Only a key whose written name reads back as another one can be taken.
+    if (!IndexKey(section, line, at))
+        line.kind = LineKind::Other;
+    lines_.insert(lines_.begin() + static_cast<std::ptrdiff_t>(at), std::move(line));
+    ++sections_[section].end;
+    for (size_t later = section + 1; later < sections_.size(); ++later) {
+        ++sections_[later].begin;
+        ++sections_[later].end;
+    }
+}
+
+// Only the file's last line can lack its line end.
+void IniDocument::EndLineBefore(size_t index) {
     if (index > 0 && lines_[index - 1].LineEnd().empty())
         lines_[index - 1].text += kNewLine;
-    lines_.insert(lines_.begin() + static_cast<std::ptrdiff_t>(index), ParseLine(std::move(text)));
 }
 
 } // namespace mervik

@@ -19,12 +19,20 @@
 // starts with '[' and has a ']' after it (the last one ends the name; anything
 // behind it is ignored); comment lines are ordinary lines, so ";x=1" is key
 // ";x"; CR, LF and CR LF all end a line; a UTF-8 byte order mark is skipped.
+//
+// The file is split and its sections and keys indexed in one pass, so reading
+// it and every lookup after that cost no more than the file's size. Lines no
+// lookup can reach (blank lines, a key's later lines, a name's later sections)
+// are kept together as runs of bytes, so a file of millions of such lines
+// costs little more than its bytes.
 #include <cstddef>
 #include <cstdint>
 #include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
+
+#include "settings/IniNameIndex.h"
 
 namespace mervik {
 
@@ -62,10 +70,13 @@ public:
     void WriteStruct(std::string_view section, std::string_view key, const void* data, size_t size);
 
 private:
-    enum class LineKind : uint8_t { Blank, Header, Entry };
+    // Blank: one or more blank lines. Header: the header of the first section
+    // of its name. Entry: the first line of a key in such a section. Other:
+    // one or more lines that no lookup reaches, kept for their bytes.
+    enum class LineKind : uint8_t { Blank, Header, Entry, Other };
 
-    // One line of the file, its end of line included. Names and values are
-    // positions in `text`.
+    // One line, or a run of lines, its end of line included. Names and values
+    // are positions in `text`.
     struct Line {
         std::string text;
         LineKind kind = LineKind::Blank;
@@ -80,20 +91,41 @@ private:
         std::string_view LineEnd() const;
     };
 
-    struct Range {
-        size_t begin, end; // lines of a section, its header excluded
+    // The lines of the first section of a name, its header excluded.
+    struct Section {
+        size_t begin, end;
     };
 
-    static Line ParseLine(std::string text);
-    std::optional<Range> FindSection(std::string_view name) const;
-    std::optional<size_t> FindKey(Range section, std::string_view key) const;
+    // `asEntry` reads the line as a key line even where it looks like a header
+    // (a written value may hold "]").
+    static Line ParseLine(std::string_view text, bool asEntry = false);
+    void Append(Line line);
+    bool StartsSection(const Line& header);
+    bool IndexKey(size_t section, const Line& entry, size_t at);
+    std::string_view SectionName(IniNameIndex::Entry section) const;
+    std::string_view KeyName(IniNameIndex::Entry key) const;
+    bool MergeIntoLast(Line& line);
+    std::optional<size_t> FindSection(std::string_view name) const;
+    std::optional<size_t> FindKey(size_t section, std::string_view key) const;
     void Replace(size_t index, std::string_view value);
-    void Insert(size_t index, std::string text);
-    size_t EndOfContent(Range section) const;
-    size_t FirstHeader() const;
+    void InsertEntry(size_t section, std::string_view text);
+    void EndLineBefore(size_t index);
+    size_t EndOfContent(const Section& section) const;
+
+    static constexpr size_t kNoSection = SIZE_MAX;
 
     std::string bom_;
     std::vector<Line> lines_;
+    // The first is the section "" of the lines before the first header.
+    std::vector<Section> sections_{Section{0, 0}};
+    // The section lines added at the end go to; kNoSection in a later section
+    // of a name already seen.
+    size_t openSection_ = 0;
+    IniNameIndex sectionIndex_; // positions: sections_
+    // Scopes: sections_; positions: a key's line as an offset from its
+    // section's begin, which does not change when lines are inserted into
+    // this section or an earlier one.
+    IniNameIndex keyIndex_;
 };
 
 } // namespace mervik

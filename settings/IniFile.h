@@ -17,7 +17,8 @@ namespace mervik {
 
 // Reads the file (a missing one as empty), lets `edit` change it and writes it
 // back whole when the bytes changed. False when the file exists but cannot be
-// read (it is then left alone) or cannot be written.
+// read or is refused as far too large (it is then left alone), or cannot be
+// written.
 bool EditIniFile(const std::string& path, const std::function<void(IniDocument&)>& edit);
 
 class IniFile {
@@ -26,7 +27,8 @@ public:
 
     const std::string& Path() const { return path_; }
 
-    // A missing or unreadable file reads as an empty one.
+    // A missing or unreadable file, or one refused as far too large
+    // (FileLimits.h), reads as an empty one.
     std::string ReadText(std::string_view section, std::string_view key,
                          std::string_view fallback) const;
     int32_t ReadInt(std::string_view section, std::string_view key, int32_t fallback) const;
@@ -34,7 +36,8 @@ public:
                     size_t size) const;
 
     // False when the file could not be written, or exists but could not be
-    // read (it is then left alone rather than replaced by this one value).
+    // read or is refused as far too large (it is then left alone rather than
+    // replaced by this one value).
     bool WriteText(std::string_view section, std::string_view key, std::string_view value);
     bool WriteInt(std::string_view section, std::string_view key, int32_t value);
     bool WriteStruct(std::string_view section, std::string_view key, const void* data, size_t size);

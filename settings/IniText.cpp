@@ -1,7 +1,5 @@
 #include "settings/IniText.h"
 
-#include <cstring>
-
 namespace mervik::ini {
 
 std::string_view Trim(std::string_view text) {
@@ -13,17 +11,15 @@ std::string_view Trim(std::string_view text) {
 }
 
 size_t FindLineBreak(std::string_view text, bool nulEndsLine) {
-    // memchr per character sought, each search bounded by the best so far.
-    size_t end = text.size();
-    auto narrow = [&](char c) {
-        if (const void* hit = std::memchr(text.data(), c, end))
-            end = static_cast<size_t>(static_cast<const char*>(hit) - text.data());
-    };
-    narrow('\r');
-    narrow('\n');
-    if (nulEndsLine)
-        narrow('\0');
-    return end == text.size() ? std::string_view::npos : end;
+    // One pass: searching for each character with memchr would scan to the
+    // end of the text for a character the file never holds (CR in a file of
+    // LF line ends), once per line.
+    for (size_t i = 0; i < text.size(); ++i) {
+        const char c = text[i];
+        if (c == '\r' || c == '\n' || (nulEndsLine && c == '\0'))
+            return i;
+    }
+    return std::string_view::npos;
 }
 
 static char LowerAscii(char c) {
@@ -37,6 +33,13 @@ bool NamesEqual(std::string_view a, std::string_view b) {
         if (LowerAscii(a[i]) != LowerAscii(b[i]))
             return false;
     return true;
+}
+
+uint64_t NameHash(std::string_view name) {
+    uint64_t hash = 0xCBF29CE484222325ull; // FNV-1a
+    for (char c : name)
+        hash = (hash ^ static_cast<uint8_t>(LowerAscii(c))) * 0x100000001B3ull;
+    return hash;
 }
 
 } // namespace mervik::ini

@@ -13,15 +13,17 @@ enum MacroAction : uint8_t {
 };
 
 struct MacroEvent {
-    uint8_t code;    // HID keyboard usage, or a mouse button code
-    uint8_t action;  // MacroPress or MacroRelease
-    uint16_t delay;  // pause after the step in milliseconds, 0 = none
+    uint8_t code;   // HID keyboard usage, or a mouse button code
+    uint8_t action; // MacroPress or MacroRelease
+    uint16_t delay; // pause after the step in milliseconds, 0 = none
 };
 static_assert(sizeof(MacroEvent) == 4);
 static_assert(offsetof(MacroEvent, delay) == 2);
 
 constexpr int kMaxMacroEvents = 50;
 
-constexpr bool IsMouseButtonCode(int code) { return code >= 240 && code <= 244; }
+constexpr bool IsMouseButtonCode(int code) {
+    return code >= 240 && code <= 244;
+}
 
 } // namespace mervik

@@ -24,7 +24,9 @@ constexpr const char* kWheelScrollsPage = "-1";
 constexpr int kFirstAcceleratedRow = 4;
 
 // Like the C library's conversion: leading digits count, anything else is 0.
-int NumberOf(const std::string& text) { return std::atoi(text.c_str()); }
+int NumberOf(const std::string& text) {
+    return std::atoi(text.c_str());
+}
 
 // Reads one value; a missing value leaves `field` as it was.
 void ReadInto(RegistryStore& registry, RegistryKey key, const char* name, int32_t& field) {
@@ -55,7 +57,8 @@ int WritePointerSettings(const ProfileRecord& record, RegistryStore& registry) {
     if (!registry.OpenKey(K::Mouse))
         return -1;
     const AccelerationRow& row = kAccelerationTable[AccelerationRowOf(record)];
-    bool ok = registry.WriteText(K::Mouse, kDoubleClickSpeed, std::to_string(record.DbleClickSpeed));
+    bool ok =
+        registry.WriteText(K::Mouse, kDoubleClickSpeed, std::to_string(record.DbleClickSpeed));
     ok &= registry.WriteText(K::Mouse, kMouseSensitivity, std::to_string(record.MouseSpeed));
     ok &= registry.WriteText(K::Mouse, kMouseSpeed, std::to_string(row.speed));
     ok &= registry.WriteText(K::Mouse, kMouseThreshold1, std::to_string(row.threshold1));

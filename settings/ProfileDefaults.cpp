@@ -131,7 +131,8 @@ void AssignFunction(ProfileRecord& record, int slot, const FunctionChoice& choic
         b.RunMode = choice.runMode;
         SetTextField(b.MacroName, choice.macroName);
         b.MacroRepeat = choice.macroRepeat;
-        b.EventCount = static_cast<uint16_t>(std::clamp(choice.macroEventCount, 0, kMaxMacroEvents));
+        b.EventCount =
+            static_cast<uint16_t>(std::clamp(choice.macroEventCount, 0, kMaxMacroEvents));
         std::memset(b.Events, 0, sizeof b.Events);
         if (choice.macroEvents)
             std::memcpy(b.Events, choice.macroEvents, sizeof b.Events);

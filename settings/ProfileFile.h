@@ -16,7 +16,9 @@ void ReadProfile(const IniDocument& file, ProfileRecord& record);
 // Writes every key in save order, as the same number of single-key writes would.
 void WriteProfile(const ProfileRecord& record, IniDocument& file);
 
-// False, and the record unchanged, when the file cannot be read.
+// False, and the record unchanged, when the file cannot be read or is refused
+// as far too large. Values are as stored: load all is where fields out of
+// their range are set back (ProfileRanges.h).
 bool LoadProfile(ProfileRecord& record, const std::string& path);
 
 // Rewrites the file with the record's values, keeping its other lines. False

@@ -6,6 +6,7 @@
 #include "settings/PointerSettings.h"
 #include "settings/ProfileDefaults.h"
 #include "settings/ProfileFile.h"
+#include "settings/ProfileRanges.h"
 #include "settings/SettingsKeys.h"
 
 namespace mervik {
@@ -15,9 +16,17 @@ namespace {
 // What the image integers read as when config.ini lacks them.
 constexpr int32_t kMissingImageValue = -1;
 
+// The file's bytes, or none with a note when it exists but cannot be read.
+FileContent ReadSettingsFile(const std::string& path, LoadNotes* notes) {
+    FileContent content = ReadWholeFile(path);
+    if (content.status == FileStatus::Unreadable)
+        AddNote(notes, UnreadableNote(path, content));
+    return content;
+}
+
 // False only when the file is there but cannot be read.
-bool LoadImageValues(SharedSettingsBlock& image, const std::string& configPath) {
-    FileContent content = ReadWholeFile(configPath);
+bool LoadImageValues(SharedSettingsBlock& image, const std::string& configPath, LoadNotes* notes) {
+    FileContent content = ReadSettingsFile(configPath, notes);
     IniDocument config(content.bytes);
     image.CurrentProfile =
         config.ReadInt(keys::kSettingSection, keys::kCurrentProfile, kMissingImageValue);
@@ -26,14 +35,25 @@ bool LoadImageValues(SharedSettingsBlock& image, const std::string& configPath) 
     return content.status != FileStatus::Unreadable;
 }
 
-bool LoadProfileOrDefaults(ProfileRecord& record, const std::string& path, int n) {
-    FileContent content = ReadWholeFile(path);
+bool LoadProfileOrDefaults(ProfileRecord& record, const std::string& path, int n,
+                           LoadNotes* notes) {
+    FileContent content = ReadSettingsFile(path, notes);
     if (content.status == FileStatus::Ok) {
         ReadProfile(IniDocument(content.bytes), record);
         return true;
     }
     ResetProfile(record, n);
     return content.status == FileStatus::Missing;
+}
+
+// A missing or damaged config.ini leaves no profile current; the first one
+// is then, so that no -1 reaches the programs' decisions or the next save.
+void MakeAProfileCurrent(SharedSettingsBlock& image, LoadNotes* notes) {
+    if (image.HasActiveProfile())
+        return;
+    AddNote(notes, "CurrentProfile " + std::to_string(image.CurrentProfile) +
+                       " is no profile: profile 0 made current");
+    image.CurrentProfile = 0;
 }
 
 bool SaveImageValues(const SharedSettingsBlock& image, const std::string& configPath) {
@@ -46,13 +66,16 @@ bool SaveImageValues(const SharedSettingsBlock& image, const std::string& config
 
 } // namespace
 
-bool LoadAll(SharedSettingsBlock& image, const std::string& programFolder,
-             RegistryStore* registry) {
-    bool ok = LoadImageValues(image, ConfigFilePath(programFolder));
+bool LoadAll(SharedSettingsBlock& image, const std::string& programFolder, RegistryStore* registry,
+             LoadNotes* notes) {
+    bool ok = LoadImageValues(image, ConfigFilePath(programFolder), notes);
     for (int n = 0; n < kProfileFileCount; ++n)
-        ok &= LoadProfileOrDefaults(image.Profiles[n], ProfileFilePath(programFolder, n), n);
-    if (registry && image.HasActiveProfile())
+        ok &= LoadProfileOrDefaults(image.Profiles[n], ProfileFilePath(programFolder, n), n, notes);
+    MakeAProfileCurrent(image, notes);
+    if (registry)
         ReadPointerSettings(*image.ActiveProfile(), *registry);
+    for (std::string& note : RepairImageRanges(image))
+        AddNote(notes, std::move(note));
     return ok;
 }
 

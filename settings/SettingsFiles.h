@@ -5,6 +5,7 @@
 // that writing its keys one by one would.
 #include <string>
 
+#include "settings/LoadNotes.h"
 #include "settings/RegistryStore.h"
 #include "settings/SharedSettingsBlock.h"
 
@@ -12,12 +13,16 @@ namespace mervik {
 
 // Reads config.ini (CurrentProfile, MouseType and LedType; -1 each when
 // missing) and the five profile files; a missing profile file gives that
-// profile its defaults. With a registry, the active profile (if any) then
-// takes the system's pointer settings; when those cannot be read the profile
-// keeps the values of its file. False when a file exists but cannot be read
-// (that profile gets its defaults; the others still load).
+// profile its defaults. A CurrentProfile outside 0 to 4 becomes 0. With a
+// registry, the current profile then takes the system's pointer settings;
+// when those cannot be read the profile keeps the values of its file. Last,
+// every field outside its range is set to its default (ProfileRanges.h).
+// False when a file exists but cannot be read or is refused as far too large
+// (FileLimits.h): that profile gets its defaults, the others still load, and
+// save all leaves that file alone. With `notes`, what was found wrong and
+// mended is added there.
 bool LoadAll(SharedSettingsBlock& image, const std::string& programFolder,
-             RegistryStore* registry = nullptr);
+             RegistryStore* registry = nullptr, LoadNotes* notes = nullptr);
 
 // With a registry, writes the active profile's pointer settings first; then
 // the three image integers into config.ini and each profile into its file,

@@ -13,7 +13,9 @@ struct SharedSettingsBlock {
 
     // Anything read from another process or a file may hold any index.
     bool HasActiveProfile() const { return CurrentProfile >= 0 && CurrentProfile < kProfileCount; }
-    ProfileRecord* ActiveProfile() { return HasActiveProfile() ? &Profiles[CurrentProfile] : nullptr; }
+    ProfileRecord* ActiveProfile() {
+        return HasActiveProfile() ? &Profiles[CurrentProfile] : nullptr;
+    }
     const ProfileRecord* ActiveProfile() const {
         return HasActiveProfile() ? &Profiles[CurrentProfile] : nullptr;
     }

@@ -1,6 +1,7 @@
 #include "win32/SharedBlockViewWin32.h"
 
 #include <cstring>
+#include <memory>
 
 namespace mervik::win {
 
@@ -39,6 +40,18 @@ bool SharedBlockView::Write(const SharedSettingsBlock& from) {
     std::memcpy(view_, &from, sizeof from);
     ReleaseMutex(mutex_.get());
     return true;
+}
+
+bool SharedBlockView::Update(const std::function<bool(SharedSettingsBlock&)>& change) {
+    if (!view_ || !Lock())
+        return false;
+    auto copy = std::make_unique<SharedSettingsBlock>();
+    std::memcpy(copy.get(), view_, sizeof *copy);
+    const bool changed = change(*copy);
+    if (changed)
+        std::memcpy(view_, copy.get(), sizeof *copy);
+    ReleaseMutex(mutex_.get());
+    return changed;
 }
 
 void SharedBlockView::Unmap() {

@@ -5,6 +5,8 @@
 // the program's business.
 #include <windows.h>
 
+#include <functional>
+
 #include "settings/SharedSettingsBlock.h"
 #include "win32/UniqueHandleWin32.h"
 
@@ -30,6 +32,10 @@ public:
     // the mutex cannot be taken within kLockTimeoutMs.
     [[nodiscard]] bool Read(SharedSettingsBlock& into) const;
     [[nodiscard]] bool Write(const SharedSettingsBlock& from);
+
+    // Read, change and write back under one hold of the mutex; false, and
+    // nothing written, when the mutex cannot be taken or `change` says no.
+    [[nodiscard]] bool Update(const std::function<bool(SharedSettingsBlock&)>& change);
 
     // Unmaps the view and closes the mapping and the mutex.
     void Close();

@@ -19,6 +19,7 @@
 #include "settings/IniFile.h"
 #include "settings/PointerSettings.h"
 #include "settings/ProfileDefaults.h"
+#include "settings/ProfileRanges.h"
 #include "settings/SettingsFiles.h"
 #include "settings/SettingsKeys.h"
 
@@ -55,8 +56,13 @@ void MonitorCore::LoadSettings() {
     std::lock_guard store(storeMutex_);
     std::lock_guard lock(workingMutex_);
     CreateImage(*working_);
-    if (!LoadAll(*working_, programFolder_, &registry_))
-        ResetAllProfiles(*working_);
+    // A file that cannot be read costs only its own profile, which takes its
+    // defaults in memory; save all never writes over such a file. What loaded
+    // stays as it is.
+    LoadNotes notes;
+    if (!LoadAll(*working_, programFolder_, &registry_, &notes))
+        trace_.Trace("Load settings: a file could not be read; the others are kept\n");
+    TraceNotes(notes);
     ReadOsdSettings(configPath_, osd_);
 }
 
@@ -205,16 +211,14 @@ void MonitorCore::Removed() {
 void MonitorCore::OnDpiLevel(int level) {
     int32_t cpiLevel = 0;
     std::string osdText;
-    {
-        std::lock_guard lock(workingMutex_);
-        ProfileRecord* profile = working_->ActiveProfile();
-        if (!profile)
-            return;
-        profile->Cpi_X = level - 1;
-        cpiLevel = ActiveCpiLevel(*profile);
-        osdText = OsdDpiText(*profile);
-    }
-    SaveFiles(*PublishWorkingBlock(), nullptr);
+    auto image = ChangeCurrentProfile([&](ProfileRecord& profile) {
+        profile.Cpi_X = level - 1;
+        cpiLevel = ActiveCpiLevel(profile);
+        osdText = OsdDpiText(profile);
+    });
+    if (!image)
+        return;
+    SaveFiles(*image, nullptr);
     TraceShowOsd();
     PostToOption(kMsgMouseChangedLevel);
     if (osd_.DpiNoticeFlag() == kOsdFlagOn) {
@@ -226,16 +230,14 @@ void MonitorCore::OnDpiLevel(int level) {
 
 void MonitorCore::OnReportInterval(int intervalMs) {
     int32_t pollingRate = 0;
-    {
-        std::lock_guard lock(workingMutex_);
-        ProfileRecord* profile = working_->ActiveProfile();
-        if (!profile)
-            return;
+    auto image = ChangeCurrentProfile([&](ProfileRecord& profile) {
         if (const auto rate = wire::RateOfInterval(intervalMs))
-            profile->PollingRate = rate->pollingRate;
-        pollingRate = profile->PollingRate;
-    }
-    SaveFiles(*PublishWorkingBlock(), nullptr);
+            profile.PollingRate = rate->pollingRate;
+        pollingRate = profile.PollingRate;
+    });
+    if (!image)
+        return;
+    SaveFiles(*image, nullptr);
     TraceShowOsd();
     PostToOption(kMsgMouseChangedLevel);
     ShowNotice(RateBalloonText(pollingRate));
@@ -290,10 +292,56 @@ std::unique_ptr<ProfileRecord> MonitorCore::ActiveProfileCopy() const {
 
 void MonitorCore::ReloadBlock() {
     auto fresh = std::make_unique<SharedSettingsBlock>();
-    if (!block_.Read(*fresh))
+    if (!block_.Read(*fresh)) {
+        trace_.Trace("Read shared block failed\n");
         return;
+    }
+    // Any program may write the block: values outside their range take their
+    // defaults before anything uses them.
+    TraceNotes(RepairImageRanges(*fresh));
     std::lock_guard lock(workingMutex_);
     *working_ = *fresh;
+}
+
+// A change the mouse made to the current profile (its buttons, the read-back)
+// starts from the block's contents, not from the working copy: Option may have
+// written newer settings whose 1224 is still queued behind this event, and
+// they must not be overwritten with older ones. Block and working copy take
+// the result; without the block the working copy is changed as before.
+std::unique_ptr<SharedSettingsBlock>
+MonitorCore::ChangeCurrentProfile(const std::function<void(ProfileRecord&)>& change) {
+    auto image = std::make_unique<SharedSettingsBlock>();
+    bool reached = false;
+    LoadNotes repaired;
+    const bool written = block_.Update([&](SharedSettingsBlock& block) {
+        reached = true;
+        repaired = RepairImageRanges(block);
+        ProfileRecord* profile = block.ActiveProfile();
+        if (!profile)
+            return false;
+        change(*profile);
+        *image = block;
+        return true;
+    });
+    TraceNotes(repaired);
+    if (written) {
+        std::lock_guard lock(workingMutex_);
+        *working_ = *image;
+        return image;
+    }
+    if (reached)
+        return nullptr; // no current profile to change
+    trace_.Trace("Shared block unavailable; the change starts from the service's copy\n");
+    {
+        std::lock_guard lock(workingMutex_);
+        ProfileRecord* profile = working_->ActiveProfile();
+        if (!profile)
+            return nullptr;
+        change(*profile);
+        *image = *working_;
+    }
+    Publish(*image);
+    return image;
 }
 
 std::unique_ptr<SharedSettingsBlock> MonitorCore::PublishWorkingBlock() {
@@ -319,6 +367,7 @@ void MonitorCore::ApplyPointer() {
         index = working_->CurrentProfile;
         profile = std::make_unique<ProfileRecord>(working_->Profiles[index]);
     }
+    CheckedAtTheBoundary(*profile, "pointer settings");
     {
         std::lock_guard store(storeMutex_);
         ApplyPointerSettings(*profile, registry_, pointer_);
@@ -357,6 +406,7 @@ void MonitorCore::RunRequest(const WorkerRequest& request) {
 void MonitorCore::Upload() {
     uploadOwed_ = false;
     if (std::unique_ptr<ProfileRecord> profile = ActiveProfileCopy()) {
+        CheckedAtTheBoundary(*profile, "upload");
         UploadResult result = ExecuteUpload(EncodeUpload(*profile), connection_);
         // A removal seen only after the last transfer may still have lost it.
         if (!result.completed || !connection_.IsPresent()) {
@@ -372,16 +422,15 @@ void MonitorCore::ReadBack() {
     // While an upload is owed the mouse still holds the old level, and the
     // profile's is the one the user applied.
     const bool takeLevel = result.outcome == ReadBackOutcome::Read && !uploadOwed_;
-    std::unique_ptr<SharedSettingsBlock> image;
-    {
-        std::lock_guard lock(workingMutex_);
-        ProfileRecord* profile = working_->ActiveProfile();
-        if (profile && takeLevel)
-            profile->Cpi_X = result.level - 1;
-        image = std::make_unique<SharedSettingsBlock>(*working_);
+    auto image = ChangeCurrentProfile([&](ProfileRecord& profile) {
+        if (takeLevel)
+            profile.Cpi_X = result.level - 1;
+    });
+    if (!image) {
+        image = WorkingCopy();
+        Publish(*image);
     }
     SaveFiles(*image, &registry_);
-    Publish(*image);
     PostToOption(kMsgDpiReadBack);
 }
 
@@ -446,6 +495,23 @@ void MonitorCore::SaveFiles(const SharedSettingsBlock& image, RegistryStore* reg
     std::lock_guard store(storeMutex_);
     if (!SaveAll(image, programFolder_, registry))
         trace_.Trace("Save settings files failed\n");
+}
+
+void MonitorCore::TraceNotes(const LoadNotes& notes) {
+    for (const std::string& note : notes)
+        trace_.Trace(note + "\n");
+}
+
+// Whatever entered unrepaired, no value outside its range reaches the system
+// or the mouse: it takes its default, and the trace says which.
+void MonitorCore::CheckedAtTheBoundary(ProfileRecord& profile, const char* boundary) {
+    const std::vector<std::string> reset = RepairProfileRanges(profile);
+    if (reset.empty())
+        return;
+    std::string line = std::string("Out of range before the ") + boundary + ", default used:";
+    for (const std::string& key : reset)
+        line += " " + key;
+    trace_.Trace(line + "\n");
 }
 
 void MonitorCore::WriteDeviceFlag(bool present) {

@@ -9,6 +9,7 @@
 // profile is never uploaded half replaced.
 #include <atomic>
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <mutex>
 #include <span>
@@ -17,6 +18,7 @@
 #include "device/DeviceConnection.h"
 #include "service/core/DeviceWorker.h"
 #include "service/core/MonitorPorts.h"
+#include "settings/LoadNotes.h"
 #include "settings/OsdSettings.h"
 #include "settings/RegistryStore.h"
 #include "settings/SharedSettingsBlock.h"
@@ -82,6 +84,10 @@ private:
     void SwitchToProfile(int index);
 
     void ReloadBlock();
+    std::unique_ptr<SharedSettingsBlock>
+    ChangeCurrentProfile(const std::function<void(ProfileRecord&)>& change);
+    void TraceNotes(const LoadNotes& notes);
+    void CheckedAtTheBoundary(ProfileRecord& profile, const char* boundary);
     void ApplyPointer();
     std::unique_ptr<SharedSettingsBlock> PublishWorkingBlock();
     void Publish(const SharedSettingsBlock& image);

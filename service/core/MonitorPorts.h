@@ -3,6 +3,7 @@
 // core's use. The Win32 shell implements them over the real system calls; the
 // tests implement them in memory.
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -18,6 +19,11 @@ public:
     // False, and nothing copied, when the mutex cannot be taken.
     [[nodiscard]] virtual bool Read(SharedSettingsBlock& into) = 0;
     [[nodiscard]] virtual bool Write(const SharedSettingsBlock& from) = 0;
+    // Reads the block, lets `change` edit it and writes it back, all under one
+    // hold of the mutex, so that no other program's write falls between.
+    // False, and nothing written, when the mutex cannot be taken or `change`
+    // returns false.
+    [[nodiscard]] virtual bool Update(const std::function<bool(SharedSettingsBlock&)>& change) = 0;
 };
 
 // Top-level windows of the other programs, found by caption. A handle is an

@@ -29,6 +29,9 @@ public:
 
     bool Read(SharedSettingsBlock& into) override { return view_.Read(into); }
     bool Write(const SharedSettingsBlock& from) override { return view_.Write(from); }
+    bool Update(const std::function<bool(SharedSettingsBlock&)>& change) override {
+        return view_.Update(change);
+    }
 
 private:
     win::SharedBlockView view_;

@@ -53,7 +53,7 @@ bool IsHeldByAnother(DWORD error) {
 
 } // namespace
 
-ReadResult ReadAll(const std::string& path, std::string& bytes) {
+ReadResult ReadAll(const std::string& path, std::string& bytes, size_t limit) {
     bytes.clear();
     FileHandle file(CreateFileW(win::Widen(path).c_str(), GENERIC_READ,
                                 FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
@@ -74,6 +74,10 @@ ReadResult ReadAll(const std::string& path, std::string& bytes) {
         if (got == 0)
             return ReadResult::Ok;
         bytes.append(chunk, got);
+        if (bytes.size() > limit) {
+            bytes.clear();
+            return ReadResult::TooLarge;
+        }
     }
 }
 
@@ -97,6 +101,7 @@ bool WriteNewFile(const std::string& path, std::string_view bytes) {
         ok = WriteFile(file.get(), bytes.data() + done, chunk, &written, nullptr) && written > 0;
         done += written;
     }
+    ok = ok && FlushFileBuffers(file.get()); // on the disk before the rename
     return file.Close() && ok;
 }
 

@@ -6,6 +6,7 @@
 #include "MacroTestData.h"
 #include "macros/FindMacroByName.h"
 #include "macros/MacroButtonCopy.h"
+#include "macros/MacroName.h"
 #include "macros/SyncMacroButtons.h"
 #include "settings/FunctionCodes.h"
 #include "settings/ProfileDefaults.h"
@@ -40,6 +41,31 @@ TEST(FindMacroByName, TrimsTheRecordsNameAndIgnoresCase) {
     SetTextField(button.MacroName, "quick");
     EXPECT_FALSE(FindMacroByName(list, button));
     EXPECT_FALSE(FindMacroByName(MacroList{}, button));
+}
+
+// Names are ANSI text, which in a double-byte code page (GBK) has characters
+// whose second byte lies in the range of the ASCII letters: 0x81 0x41 and
+// 0x81 0x61 are two different characters, not one in two cases.
+TEST(SameMacroName, FoldsAsciiLettersButNotTheSecondByteOfACharacterPair) {
+    const struct {
+        const char* a;
+        const char* b;
+        bool same;
+    } cases[] = {
+        {"Quick Fire", "qUICK fIRE", true},
+        {"\x81\x41", "\x81\x61", false},
+        {"\x95\x5A\xAA\x41", "\x95\x5A\xAA\x61", false},
+        {"\xAA\x41x", "\xAA\x41X", true}, // a letter after the pair is a letter again
+        {"\xB1\xED", "\xB1\xED", true},
+        {"A\x81", "a\x81", true}, // a lead byte cut off at the end
+        {"\x81", "\x82", false},
+        {"ab", "abc", false},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(SameMacroName(c.a, c.b), c.same)
+            << ::testing::PrintToString(c.a) << " vs " << ::testing::PrintToString(c.b);
+        EXPECT_EQ(SameMacroName(c.b, c.a), c.same);
+    }
 }
 
 TEST(FindMacroByName, ReadsTheButtonsNameOnlyWithinItsField) {
@@ -121,6 +147,16 @@ TEST_F(SyncMacroButtonsTest, ChangedMacroReachesItsButtonsAndRunModeSurvives) {
         EXPECT_EQ(b.EventCount, 6);
         EXPECT_EQ(std::memcmp(b.Events, kept.Events, sizeof b.Events), 0);
     }
+}
+
+TEST_F(SyncMacroButtonsTest, ADoubleByteNameGetsItsOwnMacroNotOneThatDiffersInItsSecondByte) {
+    list.Append(Macro("\x81\x61", {7}));
+    list.Append(Macro("\x81\x41", {9}));
+    Assign(image->Profiles[0], 6, Macro("\x81\x41", {4}), 1);
+    SyncMacroButtons(list, *image);
+    const ButtonAssignment& b = image->Profiles[0].Buttons[6];
+    EXPECT_STREQ(b.MacroName, "\x81\x41");
+    EXPECT_EQ(b.Events[0].code, 9);
 }
 
 TEST_F(SyncMacroButtonsTest, SlotsPastTheFirstSixteenAreNotExamined) {

@@ -161,10 +161,10 @@ TEST_F(MacroFileTest, AHugeCountStopsWhereAListMustEnd) {
     EXPECT_EQ(Load().Count(), 2);
 }
 
-TEST_F(MacroFileTest, LoadedRecordsAreRepairedOrDropped) {
+TEST_F(MacroFileTest, LoadedRecordsAreRepairedWithANoteAndSurviveTheNextSave) {
     MacroRecord longName = Macro("", {4});
     std::memset(longName.Name, 'x', 30);
-    MacroRecord badAction = Macro("bad", {4});
+    MacroRecord badAction = Macro("bad", {4, 5});
     badAction.Events[1].action = 0;
     MacroRecord tooMany = Macro("many", {4});
     tooMany.EventCount = 1000;
@@ -172,11 +172,65 @@ TEST_F(MacroFileTest, LoadedRecordsAreRepairedOrDropped) {
     WriteFile("[Macros]\r\nnumber=3\r\n0=" + Value(longName) + "\r\n1=" + Value(badAction) +
               "\r\n2=" + Value(tooMany) + "\r\n");
 
-    const MacroList list = Load();
-    ASSERT_EQ(list.Count(), 2);
+    MacroList list;
+    LoadNotes notes;
+    ASSERT_EQ(LoadMacroList(dir.Folder(), list, &notes), MacroFileRead::Read);
+    ASSERT_EQ(list.Count(), 3);
     EXPECT_STREQ(list.RecordAt(0)->Name, "xxxxxxxxxxxxxxx");
-    EXPECT_STREQ(list.RecordAt(1)->Name, "many");
-    EXPECT_EQ(list.RecordAt(1)->EventCount, kMaxMacroEvents);
+    EXPECT_STREQ(list.RecordAt(1)->Name, "bad");
+    EXPECT_EQ(list.RecordAt(1)->EventCount, 1);
+    EXPECT_EQ(list.RecordAt(2)->EventCount, kMaxMacroEvents);
+    EXPECT_EQ(notes, (LoadNotes{
+                         "sequence.dat macro 0: name cut to 15 characters",
+                         "sequence.dat macro 1: cut to its first 1 steps: step 2 has action 0, "
+                         "neither press nor release",
+                         "sequence.dat macro 2: event count 1000 limited to 50",
+                     }));
+
+    ASSERT_TRUE(SaveMacroList(dir.Folder(), list));
+    const MacroList again = Load();
+    ExpectSameRecords(again, list);
+}
+
+TEST_F(MacroFileTest, SkippedRecordsAreNoted) {
+    std::string badChecksum = Value(Macro("c", {4}));
+    badChecksum.back() = badChecksum.back() == '0' ? '1' : '0';
+    WriteFile("[Macros]\r\nnumber=4\r\n0=" + Value(Macro("a", {4})) + "\r\n2=" + badChecksum +
+              "\r\n");
+    MacroList list;
+    LoadNotes notes;
+    LoadMacroList(dir.Folder(), list, &notes);
+    EXPECT_EQ(list.Count(), 1);
+    EXPECT_EQ(notes, (LoadNotes{"sequence.dat macro 2: damaged, skipped",
+                                "sequence.dat: 2 of the 4 macros it counts are missing"}));
+}
+
+TEST_F(MacroFileTest, AFileFarLargerThanAFullListIsRefusedAsUnreadable) {
+    WriteFile("");
+    const std::string path = MacroFilePath(dir.Folder());
+    std::filesystem::resize_file(path, uintmax_t{100} << 20);
+    MacroList list;
+    LoadNotes notes;
+    EXPECT_EQ(LoadMacroList(dir.Folder(), list, &notes), MacroFileRead::Unreadable);
+    EXPECT_TRUE(list.Empty());
+    ASSERT_EQ(notes.size(), 1u);
+    EXPECT_EQ(notes[0].rfind(path + " is far larger", 0), 0u) << notes[0];
+}
+
+// Each macro is looked up by its index: with a million lines in front of
+// them, the lookups must not walk the lines again for every macro.
+TEST_F(MacroFileTest, ManyLinesBeforeTheMacrosAreReadOnce) {
+    std::string text = "[Macros]\r\nnumber=" + std::to_string(kMaxMacroCount) + "\r\n";
+    for (int n = 0; n < 1000000; ++n)
+        text += n % 2 ? "\n" : "x\n";
+    text += "9999=" + Value(Macro("last", {4})) + "\r\n";
+    WriteFile(text);
+    MacroList list;
+    LoadNotes notes;
+    EXPECT_EQ(LoadMacroList(dir.Folder(), list, &notes), MacroFileRead::Read);
+    ASSERT_EQ(list.Count(), 1);
+    EXPECT_STREQ(list.RecordAt(0)->Name, "last");
+    EXPECT_EQ(notes, LoadNotes{"sequence.dat: 9999 of the 10000 macros it counts are missing"});
 }
 
 } // namespace

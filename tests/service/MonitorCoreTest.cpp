@@ -13,6 +13,7 @@
 #include "settings/SettingsKeys.h"
 #include "settings/TextField.h"
 #include "tests/service/MonitorHarness.h"
+#include "tests/support/ProfileFixture.h"
 
 namespace mervik {
 namespace {
@@ -230,7 +231,9 @@ TEST_F(Monitor, FailedWritesLeaveTraceLinesAndTheRestIsStillWritten) {
 
     block.broken = true;
     pressDpi(); // to level 4
-    EXPECT_EQ(trace.Take(), (Lines{"Write shared block failed\n", "Show OSD 0\n"}));
+    EXPECT_EQ(trace.Take(),
+              (Lines{"Shared block unavailable; the change starts from the service's copy\n",
+                     "Write shared block failed\n", "Show OSD 0\n"}));
     EXPECT_EQ(IniFile(ProfileFilePath(folder.Folder(), 0)).ReadInt("Setting", "Cpi_X", -1), 3);
     block.broken = false;
 
@@ -401,14 +404,82 @@ TEST_F(Monitor, ShutdownClosesTheOtherProgramsAndTheMouse) {
     EXPECT_EQ(windows.Take(), (std::vector<Posted>{{kOptionCaption, kMsgApplyDone, 0, 0}}));
 }
 
-TEST_F(Monitor, LoadFailureFallsBackToDefaults) {
-    // A profile file that exists but cannot be read as a file.
+// One unreadable profile file costs that profile alone: the others keep what
+// they loaded, in memory and in their files, through start-up's read-back and
+// the mouse's own changes; the unreadable file is never written over.
+TEST_F(Monitor, AnUnreadableProfileFileCostsOnlyItsOwnProfile) {
+    const std::string keepMe = ProfileFilePath(folder.Folder(), 2);
+    IniFile(keepMe).WriteText("Setting", "ProFileName", "KeepMe");
+    IniFile(keepMe).WriteInt("Setting", "DbleClickSpeed", 777);
     std::filesystem::remove(ProfileFilePath(folder.Folder(), 1));
     std::filesystem::create_directory(ProfileFilePath(folder.Folder(), 1));
     IniFile(ConfigPath()).WriteInt(keys::kSettingSection, keys::kCurrentProfile, 3);
     Start();
-    EXPECT_EQ(core->WorkingCopy()->CurrentProfile, 0);
-    EXPECT_EQ(BlockNow()->CurrentProfile, 0);
+    core->OnTimer(kTimerStartReadBack);
+    Settle();
+    mouse.With([](sim::SimulatedMouse& m) { m.PressDpiButton(); });
+    Pump();
+
+    EXPECT_EQ(core->WorkingCopy()->CurrentProfile, 3);
+    EXPECT_EQ(BlockNow()->Profiles[2].DbleClickSpeed, 777);
+    EXPECT_EQ(TextOfField(BlockNow()->Profiles[1].ProFileName),
+              TextOfField(testing::DefaultProfile(1)->ProFileName))
+        << "only the unreadable profile has its defaults";
+    EXPECT_EQ(IniFile(keepMe).ReadText("Setting", "ProFileName", ""), "KeepMe");
+    EXPECT_EQ(IniFile(keepMe).ReadInt("Setting", "DbleClickSpeed", -1), 777);
+    EXPECT_TRUE(std::filesystem::is_directory(ProfileFilePath(folder.Folder(), 1)))
+        << "the unreadable file is left alone";
+}
+
+// A mouse event already queued when Option writes the block and posts 1224 is
+// handled from the block's contents: Option's newer settings win, in the
+// block, the files and the upload that follows.
+TEST_F(Monitor, AMouseEventQueuedAheadOfAnApplyKeepsTheApplysSettings) {
+    Start();
+    core->OnTimer(kTimerStartReadBack);
+    Settle();
+    ClearLog();
+    mouse.With([](sim::SimulatedMouse& m) { m.PressDpiButton(); }); // queued, not yet handled
+    block.Edit([](SharedSettingsBlock& b) {                         // Option's Apply writes
+        b.Profiles[0].DbleClickSpeed = 640;
+        b.Profiles[0].PollingRate = 3;
+    });
+    Pump(); // the DPI event comes first
+    EXPECT_EQ(BlockNow()->Profiles[0].DbleClickSpeed, 640);
+    EXPECT_EQ(IniFile(ProfileFilePath(folder.Folder(), 0)).ReadInt("Setting", "DbleClickSpeed", -1),
+              640);
+    core->OnApplyAllSetting(0); // then Option's 1224
+    Settle();
+    EXPECT_EQ(Memory().reportIntervalMs, 1) << "the upload carries Option's rate";
+    EXPECT_EQ(core->WorkingCopy()->Profiles[0].DbleClickSpeed, 640);
+}
+
+// Garbage in the block (any program may write it) never reaches the desktop or
+// the mouse: out-of-range values take their defaults and the trace says so.
+TEST_F(Monitor, GarbageInTheBlockReachesNeitherTheDesktopNorTheMouse) {
+    Start();
+    core->OnTimer(kTimerStartReadBack);
+    Settle();
+    ClearLog();
+    pointer.calls.clear();
+    trace.Take();
+    Apply([](SharedSettingsBlock& b) {
+        b.Profiles[0].DbleClickSpeed = 2147483647;
+        b.Profiles[0].Orientation = -1;
+        b.Profiles[0].Cpi_X = 148;
+    });
+    Settle();
+    const auto defaults = testing::DefaultProfile(0);
+    const ProfileRecord applied = core->WorkingCopy()->Profiles[0];
+    EXPECT_EQ(applied.DbleClickSpeed, defaults->DbleClickSpeed);
+    EXPECT_EQ(applied.Orientation, defaults->Orientation);
+    EXPECT_EQ(applied.Cpi_X, defaults->Cpi_X);
+    EXPECT_EQ(mouse.With([](sim::SimulatedMouse& m) { return m.Malformed(); }), 0u)
+        << "no malformed report reached the mouse";
+    const Lines lines = trace.Take();
+    EXPECT_TRUE(std::any_of(lines.begin(), lines.end(), [](const std::string& l) {
+        return l.find("DbleClickSpeed") != std::string::npos;
+    })) << "the trace names the field";
 }
 
 } // namespace

@@ -128,6 +128,17 @@ public:
         ++writes;
         return true;
     }
+    bool Update(const std::function<bool(SharedSettingsBlock&)>& change) override {
+        std::lock_guard lock(mutex_);
+        if (broken)
+            return false;
+        auto copy = std::make_unique<SharedSettingsBlock>(image_);
+        if (!change(*copy))
+            return false;
+        image_ = *copy;
+        ++writes;
+        return true;
+    }
     // What another program would do: change the block in place.
     template <typename Fn> void Edit(Fn fn) {
         std::lock_guard lock(mutex_);

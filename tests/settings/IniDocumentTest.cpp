@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <tuple>
 
 namespace mervik {
 namespace {
@@ -155,6 +156,44 @@ TEST(IniDocumentWrite, LineBreaksInWrittenTextCannotAddLines) {
     doc.WriteText(" s\n[x]", " k\r\nj=1", "v");
     EXPECT_EQ(doc.Bytes(), "[s]\r\nname=evil\r\nk=v\r\n");
     EXPECT_FALSE(IniDocument(doc.Bytes()).Find("Setting", "CurrentProfile").has_value());
+}
+
+// Lookups go through an index built once; inserting lines into one section
+// must leave every other section's keys found, read and written in place.
+TEST(IniDocumentWrite, EditsInOneSectionLeaveTheKeysOfTheOthersInPlace) {
+    IniDocument doc("[a]\r\nx=1\r\n\r\n[b]\r\ny=2\r\n[A]\r\nz=9\r\n[c]\r\nw=3");
+    doc.WriteText("a", "n1", "1");
+    doc.WriteText("", "g", "0");
+    doc.WriteText("a", "n2", "2");
+    EXPECT_EQ(doc.Find("b", "y").value_or(""), "2");
+    doc.WriteText("c", "w", "4");
+    doc.WriteText("b", "y2", "5");
+    doc.WriteText("c", "v", "6");
+    doc.WriteText("a", "x", "7");
+    EXPECT_FALSE(doc.Find("a", "z")); // a later section of the name is never read
+    const std::string expected = "g=0\r\n[a]\r\nx=7\r\nn1=1\r\nn2=2\r\n\r\n[b]\r\ny=2\r\ny2=5\r\n"
+                                 "[A]\r\nz=9\r\n[c]\r\nw=4\r\nv=6\r\n";
+    EXPECT_EQ(doc.Bytes(), expected);
+    const IniDocument reread(expected);
+    for (auto [section, key, value] : {std::tuple{"", "g", "0"},
+                                       {"a", "n2", "2"},
+                                       {"b", "y2", "5"},
+                                       {"c", "w", "4"},
+                                       {"c", "v", "6"}})
+        EXPECT_EQ(doc.Find(section, key), reread.Find(section, key)) << section << " " << key;
+}
+
+// Blank lines, a key's later lines and a name's later sections are kept only
+// as bytes; new keys still go right after the section's last non-blank line.
+TEST(IniDocumentWrite, UnreachableLinesKeepTheirBytesAndTheirPlace) {
+    const std::string before = "[s]\nk=1\nk=2\n\nk=3\n\n\n[S]\nj=0\n\n[t]\nk\n\n\n";
+    IniDocument doc(before);
+    EXPECT_EQ(doc.Bytes(), before);
+    doc.WriteText("s", "j", "x");
+    doc.WriteText("t", "k", "y");
+    doc.WriteText("t", "m", "z");
+    EXPECT_EQ(doc.Bytes(), "[s]\nk=1\nk=2\n\nk=3\nj=x\r\n\n\n[S]\nj=0\n\n[t]\nk=y\nm=z\r\n\n\n");
+    EXPECT_EQ(doc.Find("s", "j").value_or(""), "x");
 }
 
 } // namespace

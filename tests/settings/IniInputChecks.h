@@ -9,6 +9,7 @@
 #include "settings/IniDocument.h"
 #include "settings/IniText.h"
 #include "settings/ProfileFile.h"
+#include "settings/ProfileRanges.h"
 
 namespace mervik::testing {
 
@@ -65,7 +66,8 @@ inline std::string CheckIniInput(std::string_view bytes, std::string_view sectio
     return {};
 }
 
-// A profile read from any bytes is bounded wherever a reader could overrun.
+// A profile read from any bytes is bounded wherever a reader could overrun,
+// and once its ranges are repaired every field is in range.
 inline std::string CheckProfileInput(std::string_view bytes) {
     ProfileRecord record;
     std::memset(&record, 0xA5, sizeof record);
@@ -80,6 +82,9 @@ inline std::string CheckProfileInput(std::string_view bytes) {
             !std::memchr(b.ProgramPath, 0, sizeof b.ProgramPath))
             return "slot " + std::to_string(s) + " is not bounded";
     }
+    RepairProfileRanges(record);
+    if (!RepairProfileRanges(record).empty())
+        return "a repaired profile still has a field out of range";
     return {};
 }
 

@@ -90,8 +90,13 @@ TEST(FunctionAssignment, MacroCopiesTheRecordAndOtherCodesClearIt) {
     ProfileRecord& p = image->Profiles[0];
     MacroEvent events[kMaxMacroEvents] = {{4, MacroPress, 10}, {4, MacroRelease, 0}};
 
-    AssignFunction(p, 5, {.code = fn::Macro, .runMode = 2, .macroName = "a name that is far too long",
-                          .macroRepeat = 3, .macroEventCount = 2, .macroEvents = events});
+    AssignFunction(p, 5,
+                   {.code = fn::Macro,
+                    .runMode = 2,
+                    .macroName = "a name that is far too long",
+                    .macroRepeat = 3,
+                    .macroEventCount = 2,
+                    .macroEvents = events});
     const ButtonAssignment& b = p.Buttons[5];
     EXPECT_EQ(b.Function, fn::Macro);
     EXPECT_EQ(b.RunMode, 2);

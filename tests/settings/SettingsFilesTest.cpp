@@ -92,11 +92,11 @@ TEST(SettingsFiles, AMissingProfileFileGivesThatProfileItsDefaultsOnly) {
     ExpectSameProfile(loaded->Profiles[4], saved->Profiles[4]);
 }
 
-TEST(SettingsFiles, NoFilesAtAllGiveMinusOneAndDefaultProfiles) {
+TEST(SettingsFiles, NoFilesAtAllGiveDefaultProfilesTheFirstOneCurrent) {
     TempFolder dir;
     auto loaded = NewImage();
     EXPECT_TRUE(LoadAll(*loaded, dir.Folder()));
-    EXPECT_EQ(loaded->CurrentProfile, -1);
+    EXPECT_EQ(loaded->CurrentProfile, 0);
     EXPECT_EQ(loaded->MouseType, -1);
     EXPECT_EQ(loaded->LedType, -1);
     EXPECT_STREQ(loaded->Profiles[0].ProFileName, "Default1");
@@ -140,13 +140,15 @@ TEST(SettingsFiles, PointerSettingsFollowTheActiveProfileOnly) {
     EXPECT_EQ(loaded->Profiles[1].DbleClickSpeed, 654);
     EXPECT_EQ(loaded->Profiles[0].DbleClickSpeed, 999);
 
-    // No active profile: the registry is left alone both ways.
+    // No active profile: saving leaves the registry alone; loading makes the
+    // first profile current, and that one takes the registry's values.
     testing::FakeRegistryStore untouched;
     image->CurrentProfile = 5;
     ASSERT_TRUE(SaveAll(*image, dir.Folder(), &untouched));
     EXPECT_TRUE(untouched.values.empty());
-    ASSERT_TRUE(LoadAll(*loaded, dir.Folder(), &untouched));
-    EXPECT_EQ(loaded->CurrentProfile, 5);
+    ASSERT_TRUE(LoadAll(*loaded, dir.Folder(), &registry));
+    EXPECT_EQ(loaded->CurrentProfile, 0);
+    EXPECT_EQ(loaded->Profiles[0].DbleClickSpeed, 654);
 
     testing::FakeRegistryStore locked;
     locked.mouseOpens = false;

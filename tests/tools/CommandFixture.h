@@ -16,8 +16,8 @@ protected:
     void SetUp() override {
         const auto* unit = ::testing::UnitTest::GetInstance();
         folder_ = std::filesystem::temp_directory_path() /
-                  ("mervikctl-" + std::to_string(unit->random_seed()) + "-" + unit->current_test_suite()->name() +
-                   "-" + unit->current_test_info()->name());
+                  ("mervikctl-" + std::to_string(unit->random_seed()) + "-" +
+                   unit->current_test_suite()->name() + "-" + unit->current_test_info()->name());
         std::filesystem::remove_all(folder_);
     }
     void TearDown() override { std::filesystem::remove_all(folder_); }

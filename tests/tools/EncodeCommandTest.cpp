@@ -50,14 +50,23 @@ TEST_F(EncodeCommandTest, ProfileOptionPicksAnotherProfile) {
     EXPECT_EQ(out_.str().find("feature 13"), std::string::npos); // no sequence buttons
 }
 
-TEST_F(EncodeCommandTest, RefusesBadArgumentsAndAFolderWithoutCurrentProfile) {
+TEST_F(EncodeCommandTest, RefusesBadArguments) {
     for (Arguments args :
          {Arguments{}, Arguments{Folder(), "--profile"}, Arguments{Folder(), "--profile", "5"},
           Arguments{Folder(), "--profile", "1x"}, Arguments{Folder(), "--verbose", "1"}})
         EXPECT_EQ(Run(EncodeCommand, args), kExitUsage);
-    EditImage([](SharedSettingsBlock& image) { image.CurrentProfile = 9; });
-    EXPECT_EQ(Run(EncodeCommand, {Folder()}), kExitFailed);
-    EXPECT_NE(err_.str().find("--profile"), std::string::npos);
+}
+
+TEST_F(EncodeCommandTest, AFolderWithoutACurrentProfileEncodesTheFirstAsMonitorWould) {
+    EditImage([](SharedSettingsBlock& image) {
+        image.CurrentProfile = 9;
+        image.Profiles[0].Cpi_X = 4;
+    });
+    ASSERT_EQ(Run(EncodeCommand, {Folder(), "--profile", "0"}), kExitOk);
+    const std::string first = out_.str();
+    ASSERT_EQ(Run(EncodeCommand, {Folder()}), kExitOk);
+    EXPECT_EQ(out_.str(), first);
+    EXPECT_EQ(err_.str(), "mervikctl: CurrentProfile 9 is no profile: profile 0 made current\n");
 }
 
 } // namespace

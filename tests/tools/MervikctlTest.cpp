@@ -29,7 +29,8 @@ TEST_F(MervikctlTest, InitThenDumpShowsTheDefaults) {
     EXPECT_NE(json.find("\"Macros\": []"), std::string::npos);
     // Five profiles of 64 slots each.
     size_t slots = 0;
-    for (size_t at = json.find("\"Slot\""); at != std::string::npos; at = json.find("\"Slot\"", at + 1))
+    for (size_t at = json.find("\"Slot\""); at != std::string::npos;
+         at = json.find("\"Slot\"", at + 1))
         ++slots;
     EXPECT_EQ(slots, 5u * 64u);
 }
@@ -41,6 +42,25 @@ TEST_F(MervikctlTest, InitKeepsExistingSettingsUnlessForced) {
     Run(DumpCommand, {Folder()});
     EXPECT_NE(out_.str().find("\"FWVersion\": 321,"), std::string::npos);
     EXPECT_EQ(Run(InitCommand, {Folder(), "--force"}), kExitOk);
+}
+
+TEST_F(MervikctlTest, DumpReportsWhatLoadingFoundWrongAndAHugeFileEndsInFailure) {
+    ASSERT_EQ(Run(InitCommand, {Folder()}), kExitOk);
+    std::ofstream(folder_ / "config" / "Default1.gmp")
+        << "[Setting]\r\nMouseSpeed=7\r\nOrientation=-1\r\n";
+    ASSERT_EQ(Run(DumpCommand, {Folder()}), kExitOk);
+    EXPECT_EQ(err_.str().rfind("mervikctl: profile 1: DbleClickSpeed ScrollWheelSpeed ", 0), 0u)
+        << err_.str();
+    EXPECT_NE(err_.str().find(" Orientation "), std::string::npos);
+    EXPECT_EQ(out_.str().find("\"Orientation\": -1"), std::string::npos);
+    EXPECT_NE(out_.str().find("\"MouseSpeed\": 7,"), std::string::npos);
+
+    std::filesystem::resize_file(folder_ / "config" / "sequence.dat", uintmax_t{100} << 20);
+    EXPECT_EQ(Run(DumpCommand, {Folder()}), kExitFailed);
+    EXPECT_NE(out_.str().find("\"Macros\": []"), std::string::npos);
+    const std::string expected =
+        "mervikctl: " + (folder_ / "config" / "sequence.dat").string() + " is far larger";
+    EXPECT_NE(err_.str().find(expected), std::string::npos) << err_.str();
 }
 
 TEST_F(MervikctlTest, WrongUsageIsReported) {

@@ -5,6 +5,8 @@
 #include <string>
 #include <vector>
 
+#include "settings/LoadNotes.h"
+
 namespace mervik::tools {
 
 using Arguments = std::vector<std::string>;
@@ -24,5 +26,8 @@ constexpr int kExitUsage = 2;
 
 // A program folder argument as the core expects it: with its trailing separator.
 std::string FolderArgument(const std::string& folder);
+
+// What loading found wrong in the files, one "mervikctl: " line a note.
+void PrintLoadNotes(const LoadNotes& notes, std::ostream& err);
 
 } // namespace mervik::tools

@@ -18,14 +18,16 @@ int DumpCommand(const Arguments& args, Streams io) {
     // Loaded as the programs load it, without touching the system's pointer settings.
     auto image = std::make_unique<SharedSettingsBlock>();
     CreateImage(*image);
-    bool ok = LoadAll(*image, folder);
+    LoadNotes notes;
+    bool ok = LoadAll(*image, folder, nullptr, &notes);
 
     MacroList macros;
-    ok = LoadMacroList(folder, macros) == MacroFileRead::Read && ok;
+    ok = LoadMacroList(folder, macros, &notes) == MacroFileRead::Read && ok;
 
     const std::string config = ConfigFilePath(folder);
     ConfigValues values{ReadFWVersion(config), ReadMouseColor(config), ReadDevice(config)};
     WriteImageJson(io.out, *image, values, macros);
+    PrintLoadNotes(notes, io.err);
     if (!ok) {
         io.err << "mervikctl: some files of " << args[0] << " could not be read\n";
         return kExitFailed;

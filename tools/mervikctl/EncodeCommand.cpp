@@ -1,8 +1,8 @@
 #include <charconv>
 #include <memory>
 
-#include "protocol/PlanText.h"
 #include "device/ReportEncoder.h"
+#include "protocol/PlanText.h"
 #include "settings/ProfileDefaults.h"
 #include "settings/SettingsFiles.h"
 #include "tools/mervikctl/Commands.h"
@@ -42,14 +42,13 @@ int EncodeCommand(const Arguments& args, Streams io) {
 
     auto image = std::make_unique<SharedSettingsBlock>();
     CreateImage(*image);
-    const bool loaded = LoadAll(*image, FolderArgument(options.folder));
-    const int index = options.profile >= 0 ? options.profile : image->CurrentProfile;
-    if (index < 0 || index >= kProfileCount) {
-        io.err << "mervikctl: " << options.folder
-               << " has no current profile; name one with --profile\n";
-        return kExitFailed;
-    }
-    io.out << PlanText(EncodeUpload(image->Profiles[index]));
+    LoadNotes notes;
+    const bool loaded = LoadAll(*image, FolderArgument(options.folder), nullptr, &notes);
+    PrintLoadNotes(notes, io.err);
+    // Load all always leaves a profile current.
+    const ProfileRecord& profile =
+        options.profile >= 0 ? image->Profiles[options.profile] : *image->ActiveProfile();
+    io.out << PlanText(EncodeUpload(profile));
     if (!loaded) {
         io.err << "mervikctl: some files of " << options.folder << " could not be read\n";
         return kExitFailed;

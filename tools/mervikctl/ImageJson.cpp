@@ -40,7 +40,9 @@ public:
         json_.Text(key, TextOfField(field));
     }
     void Int(const std::string& key, int32_t value) { json_.Number(key, value); }
-    void Byte(const std::string& key, uint8_t value, const std::string&) { json_.Number(key, value); }
+    void Byte(const std::string& key, uint8_t value, const std::string&) {
+        json_.Number(key, value);
+    }
     void Slot(const std::string&, const ButtonAssignment& slot, int n) {
         if (n == 0)
             json_.BeginArray("MacroKeyInfo");

@@ -63,7 +63,9 @@ void JsonWriter::BeginObject(std::string_view key) {
     levels_.push_back({});
 }
 
-void JsonWriter::EndObject() { Close('}'); }
+void JsonWriter::EndObject() {
+    Close('}');
+}
 
 void JsonWriter::BeginArray(std::string_view key) {
     Member(key);
@@ -71,7 +73,9 @@ void JsonWriter::BeginArray(std::string_view key) {
     levels_.push_back({});
 }
 
-void JsonWriter::EndArray() { Close(']'); }
+void JsonWriter::EndArray() {
+    Close(']');
+}
 
 void JsonWriter::Number(std::string_view key, int64_t value) {
     Member(key);

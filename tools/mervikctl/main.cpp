@@ -32,7 +32,8 @@ commands:
   encode FOLDER [--profile N]
       Load the folder as the programs do and print the full upload that
       Monitor would send to the mouse for the current profile (or profile N,
-      0 to 4), one transfer a line:
+      0 to 4; a folder without a current profile has profile 0 made
+      current, as the programs do), one transfer a line:
         feature XX XX XX XX XX XX XX XX   a feature report, checksum last
         write LEN XX ...                  an output block of LEN bytes
         sleep MS                          the least pause before the next line
@@ -42,6 +43,11 @@ commands:
 
   --version
       The suite's version, as "mervikctl VERSION".
+
+dump and encode report what loading found wrong in the files on the error
+output, one "mervikctl: " line each: a file that could not be read or is far
+larger than the suite writes (taken as damaged; the programs leave it alone),
+values outside their range reset to their defaults, macros cut or skipped.
 
 exit status: 0 done, 1 a file could not be read or written, 2 wrong usage.
 )";

@@ -19,7 +19,8 @@ protected:
     void SetUp() override {
         char temp[MAX_PATH];
         GetTempPathA(MAX_PATH, temp);
-        path_ = std::string(temp) + "mervik-sharing-" + std::to_string(GetCurrentProcessId()) + ".ini";
+        path_ =
+            std::string(temp) + "mervik-sharing-" + std::to_string(GetCurrentProcessId()) + ".ini";
         ASSERT_TRUE(WriteFileAtomically(path_, "old"));
     }
     void TearDown() override { DeleteFileA(path_.c_str()); }

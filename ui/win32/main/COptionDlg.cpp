@@ -8,6 +8,7 @@
 #include "settings/FilePaths.h"
 #include "settings/PointerSettings.h"
 #include "settings/ProfileDefaults.h"
+#include "settings/ProfileRanges.h"
 #include "settings/SettingsFiles.h"
 #include "settings/win32/RegistryStoreWin32.h"
 #include "ui/win32/controls/PlaceButton.h"
@@ -22,6 +23,12 @@
 
 namespace mervik::ui {
 namespace {
+
+// What loading found wrong and mended, for the debugger output.
+void TraceNotes(const LoadNotes& notes) {
+    for (const std::string& note : notes)
+        OutputDebugStringA(("Option: " + note + "\n").c_str());
+}
 
 constexpr UINT_PTR kDeviceCheckTimer = 1;
 constexpr UINT kDeviceCheckDelayMs = 1;
@@ -128,7 +135,9 @@ void COptionDlg::FinishStartUp() {
     CreateControls();
     page1_.CreateControls();
     page1_.Refresh(*working_);
-    macrosReadable_ = LoadMacroList(Program().folder, macros_) == MacroFileRead::Read;
+    LoadNotes notes;
+    macrosReadable_ = LoadMacroList(Program().folder, macros_, &notes) == MacroFileRead::Read;
+    TraceNotes(notes);
     if (!CreatePage(page2_))
         return;
     page2_.CreateControls();
@@ -154,15 +163,22 @@ void COptionDlg::LoadSettings() {
         ShowFailures(Hwnd(), {kTextBlockNotOpened});
     Win32RegistryStore registry;
     // Monitor's block when it can be copied, the files otherwise.
+    LoadNotes notes;
     const bool fromBlock = link_.Attached() && link_.Read(*applied_);
     if (!fromBlock) {
         // A profile file that cannot be read already got its defaults; the
         // others keep what they loaded.
-        LoadAll(*applied_, folder, &registry);
+        LoadAll(*applied_, folder, &registry, &notes);
     }
     *working_ = *applied_;
     if (fromBlock && working_->ActiveProfile())
         ReadPointerSettings(*working_->ActiveProfile(), registry);
+    // The block and the registry are outside data too: values out of range
+    // take their defaults before the pages show them or Apply saves them.
+    for (SharedSettingsBlock* image : {applied_.get(), working_.get()})
+        for (std::string& note : RepairImageRanges(*image))
+            notes.push_back(std::move(note));
+    TraceNotes(notes);
 }
 
 void COptionDlg::RefreshPages() {
