@@ -34,6 +34,23 @@ bool MoveOver(const std::string& from, const std::string& to);
 
 void RemoveFile(const std::string& path);
 
+// Held around each read-modify-write of a settings file. Monitor and Option
+// save the same files, and one's read followed by the other's write would
+// undo the other's edit. Across processes on Windows (a named mutex, waited
+// for a bounded time: a holder that never lets go delays a save, it does not
+// stop it), within the process natively.
+class SaveLock {
+public:
+    SaveLock();
+    ~SaveLock();
+    SaveLock(const SaveLock&) = delete;
+    SaveLock& operator=(const SaveLock&) = delete;
+
+private:
+    [[maybe_unused]] void* handle_ = nullptr; // the named mutex (Windows)
+    bool held_ = false;
+};
+
 // Tells temporary names of two processes apart.
 unsigned long ProcessId();
 

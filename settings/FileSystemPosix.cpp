@@ -4,6 +4,7 @@
 
 #include <cerrno>
 #include <cstdio>
+#include <mutex>
 
 #include "settings/FileSystem.h"
 
@@ -59,6 +60,26 @@ bool MoveOver(const std::string& from, const std::string& to) {
 
 void RemoveFile(const std::string& path) {
     ::unlink(path.c_str());
+}
+
+namespace {
+
+// Natively only this process's threads share the files; they never hold
+// the lock for long, so a plain lock will do.
+std::mutex& SaveMutex() {
+    static std::mutex mutex;
+    return mutex;
+}
+
+} // namespace
+
+SaveLock::SaveLock() : held_(true) {
+    SaveMutex().lock();
+}
+
+SaveLock::~SaveLock() {
+    if (held_)
+        SaveMutex().unlock();
 }
 
 unsigned long ProcessId() {

@@ -2,6 +2,7 @@
 
 #include "settings/AtomicFileWrite.h"
 #include "settings/FileAccess.h"
+#include "settings/FileSystem.h"
 
 namespace mervik {
 
@@ -29,6 +30,7 @@ bool IniFile::ReadStruct(std::string_view section, std::string_view key, void* b
 
 // A write that changes nothing leaves the file untouched, as the platform does.
 bool EditIniFile(const std::string& path, const std::function<void(IniDocument&)>& edit) {
+    fs::SaveLock lock;
     FileContent content = ReadWholeFile(path);
     if (content.status == FileStatus::Unreadable)
         return false;

@@ -121,6 +121,28 @@ void RemoveFile(const std::string& path) {
     DeleteFileW(win::Widen(path).c_str());
 }
 
+namespace {
+
+// Not a name any peer relies on: only this suite's two programs take it.
+constexpr char kSaveLockName[] = "Mervik_Settings_Files_Save";
+constexpr DWORD kSaveLockWaitMs = 5000;
+
+} // namespace
+
+SaveLock::SaveLock() : handle_(CreateMutexA(nullptr, FALSE, kSaveLockName)) {
+    if (handle_) {
+        const DWORD wait = WaitForSingleObject(handle_, kSaveLockWaitMs);
+        held_ = wait == WAIT_OBJECT_0 || wait == WAIT_ABANDONED;
+    }
+}
+
+SaveLock::~SaveLock() {
+    if (held_)
+        ReleaseMutex(handle_);
+    if (handle_)
+        CloseHandle(handle_);
+}
+
 unsigned long ProcessId() {
     return GetCurrentProcessId();
 }

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <thread>
 
 #include "settings/AtomicFileWrite.h"
 #include "settings/FileAccess.h"
@@ -12,6 +13,26 @@ namespace mervik {
 namespace {
 
 using testing::TempFolder;
+
+// Two writers editing different keys of one file (Monitor and Option saving
+// config.ini): each read-modify-write is whole, so neither undoes the other.
+TEST(IniFile, EditsOfTwoWritersNeverUndoEachOther) {
+    TempFolder dir;
+    const std::string path = dir.File("config.ini");
+    constexpr int kEdits = 150;
+    auto writer = [&](const char* key) {
+        IniFile ini(path);
+        for (int n = 1; n <= kEdits; ++n)
+            ASSERT_TRUE(ini.WriteInt("Setting", key, n));
+    };
+    std::thread first(writer, "Device");
+    std::thread second(writer, "CurrentProfile");
+    first.join();
+    second.join();
+    IniFile ini(path);
+    EXPECT_EQ(ini.ReadInt("Setting", "Device", -1), kEdits);
+    EXPECT_EQ(ini.ReadInt("Setting", "CurrentProfile", -1), kEdits);
+}
 
 TEST(IniFile, WritesCreateTheFileAndReadsSeeEachWrite) {
     TempFolder dir;
