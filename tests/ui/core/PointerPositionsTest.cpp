@@ -46,3 +46,65 @@ TEST(SpinRange, TypedNumbersSettleWithinTheRange) {
 
 } // namespace
 } // namespace mervik::ui
+
+#include <cstring>
+
+#include "ui/core/PointerEdits.h"
+
+namespace mervik::ui {
+namespace {
+
+ProfileRecord Profile() {
+    ProfileRecord profile;
+    std::memset(&profile, 0, sizeof profile);
+    profile.MouseSpeed = 10;
+    profile.ScrollWheelSpeed = 3;
+    profile.DbleClickSpeed = 500;
+    profile.Sensitivity_X = 10;
+    profile.Sensitivity_Y = 10;
+    return profile;
+}
+
+TEST(PointerEdits, ControlsStoreTheirValuesAndEchoesChangeNothing) {
+    ProfileRecord profile = Profile();
+    EXPECT_FALSE(TakePointerInput(profile, PointerInput::SpeedSlider, 6)); // 10 already
+    EXPECT_TRUE(TakePointerInput(profile, PointerInput::SpeedNumber, 5));
+    EXPECT_EQ(profile.MouseSpeed, 20);
+    EXPECT_EQ(ViewOfProfile(profile).speedPosition, 11);
+    EXPECT_EQ(ViewOfProfile(profile).speedNumber, 5);
+    EXPECT_TRUE(TakePointerInput(profile, PointerInput::SpeedNumber, -5));
+    EXPECT_EQ(profile.MouseSpeed, 1);
+    EXPECT_TRUE(TakePointerInput(profile, PointerInput::WheelNumber, 11));
+    EXPECT_FALSE(TakePointerInput(profile, PointerInput::WheelSlider, 11));
+    EXPECT_TRUE(TakePointerInput(profile, PointerInput::DoubleClickSlider, 700));
+    EXPECT_EQ(profile.DbleClickSpeed, 200);
+}
+
+TEST(PointerEdits, LinkedAxesMoveTogether) {
+    ProfileRecord profile = Profile();
+    TakePointerInput(profile, PointerInput::SensitivityXSlider, 3);
+    EXPECT_EQ(profile.Sensitivity_X, 4);
+    EXPECT_EQ(profile.Sensitivity_Y, 10); // not linked yet
+    SetXYSynchronous(profile, true);
+    EXPECT_EQ(profile.Sensitivity_Y, 4);
+    EXPECT_TRUE(TakePointerInput(profile, PointerInput::SensitivityYSlider, 10));
+    EXPECT_EQ(profile.Sensitivity_X, 18);
+    EXPECT_EQ(profile.Sensitivity_Y, 18);
+    EXPECT_EQ(ViewOfProfile(profile).sensitivityX, 10);
+}
+
+TEST(PointerEdits, ChecksAndTheirFields) {
+    ProfileRecord profile = Profile();
+    SetAcceleration(profile, true);
+    EXPECT_EQ(profile.AccelerationFlag, 1);
+    EXPECT_EQ(profile.Acceleration, 8);
+    SetAcceleration(profile, false);
+    EXPECT_EQ(profile.Acceleration, 0);
+    SetWheelPage(profile, true);
+    EXPECT_TRUE(ViewOfProfile(profile).wheelPage);
+    profile.ScrollWheelSpeed = -1; // a page, as the registry keeps it
+    EXPECT_EQ(ViewOfProfile(profile).wheelLines, 1);
+}
+
+} // namespace
+} // namespace mervik::ui

@@ -118,6 +118,12 @@ void COptionDlg::FinishStartUp() {
     page1_.Refresh(*working_);
     macrosReadable_ = LoadMacroList(Program().folder, macros_) == MacroFileRead::Read;
     CreatePage(page2_);
+    page2_.Bind(AdvancePageHost{working_.get(), applied_.get(), &macros_,
+                                [this] { page1_.Refresh(*working_); },
+                                [this] {
+                                    RefreshPages();
+                                    Apply();
+                                }});
     page2_.CreateControls();
     page2_.Refresh(*working_);
 }
@@ -330,6 +336,9 @@ LRESULT COptionDlg::OnMessage(UINT msg, WPARAM, LPARAM) {
 void COptionDlg::OnDestroy() {
     KillTimer(Hwnd(), kDeviceCheckTimer);
     KillTimer(Hwnd(), kMonitorWatchTimer);
+    // A recording still running ends first: the keyboard is freed and its
+    // keys are in the macro that is saved.
+    page2_.StopRecording();
     SaveMacros();
     page1_.Destroy();
     page2_.Destroy();
