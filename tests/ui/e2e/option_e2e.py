@@ -427,6 +427,181 @@ class Warnings(OptionCase):
                 self.assertIn("result=ok" if key == 1 else "result=cancel", out)
 
 
+PAGE_ORIGIN = (16, 100)  # the page area of skin_main.ini
+PAGE_SKIN = "skin_advance_setting.ini"
+
+
+def macro_record_hex(name, events, repeat=1):
+    """One macro as sequence.dat stores it: 260 bytes and their sum, in hex."""
+    data = bytearray(260)
+    data[0:len(name)] = name.encode()
+    data[52:56] = repeat.to_bytes(4, "little")
+    data[56:60] = len(events).to_bytes(4, "little")
+    for i, (code, action, delay) in enumerate(events):
+        data[60 + 4 * i:64 + 4 * i] = bytes([code, action]) + delay.to_bytes(2, "little")
+    return data.hex().upper() + "%02X" % (sum(data) & 0xFF)
+
+
+def read_macros(folder):
+    """The macros of config/sequence.dat as (name, repeat, [(code, action, delay)])."""
+    parser = configparser.ConfigParser(interpolation=None)
+    parser.optionxform = str
+    parser.read(os.path.join(folder, "config", "sequence.dat"))
+    macros = []
+    for i in range(int(parser["Macros"]["number"])):
+        data = bytes.fromhex(parser["Macros"][str(i)][:520])
+        count = int.from_bytes(data[56:60], "little")
+        events = [(data[60 + 4 * k], data[61 + 4 * k], int.from_bytes(data[62 + 4 * k:64 + 4 * k], "little"))
+                  for k in range(count)]
+        macros.append((data[:52].split(b"\0")[0].decode(), int.from_bytes(data[52:56], "little"), events))
+    return macros
+
+
+class MacroPage(OptionCase):
+    """Page 2 with the real keyboard capture and X input."""
+
+    def write_macros(self, *macros):
+        with open(os.path.join(self.folder, "config", "sequence.dat"), "w", newline="\r\n") as f:
+            f.write("[Macros]\nnumber=%d\n" % len(macros))
+            for i, macro in enumerate(macros):
+                f.write("%d=%s\n" % (i, macro_record_hex(*macro)))
+
+    def open_page2(self):
+        self.start_option()
+        self.assertTrue(wait_for(lambda: self.state().get("page2_controls") == "22", 10))
+        self.click(self.main_button(2))
+        self.assertTrue(wait_for(lambda: self.state()["page"] == "page2", 10))
+
+    def at(self, key, dx=0, dy=0):
+        x, y = centre(skin_rect(PAGE_SKIN, key), dx, dy)
+        return PAGE_ORIGIN[0] + x, PAGE_ORIGIN[1] + y
+
+    def step_row(self, row):
+        """Centre of row `row` of the step list (rows of 16 pixels from its top)."""
+        left, top, right, _ = skin_rect(PAGE_SKIN, 14)
+        return PAGE_ORIGIN[0] + (left + right) // 2, PAGE_ORIGIN[1] + top + 8 + 16 * row
+
+    def lists(self):
+        text = ENV.run(self.helper("OptionProbe"), "lists")
+        try:
+            return json.loads(text)
+        except ValueError:
+            raise AssertionError("probe said: %r" % text)
+
+    def wait_lists(self, predicate, timeout=10):
+        return wait_for(lambda: (lambda l: l if predicate(l) else None)(self.lists()), timeout)
+
+    def new_macro(self, name):
+        self.click(self.at(10))
+        time.sleep(0.3)
+        ENV.xdotool("mousemove", *self.at(12))
+        time.sleep(0.3)
+        self.type_text(name)
+        self.press("Return")
+
+    def type_text(self, text):
+        # Key by key: "xdotool type" remaps keys on the fly, which Wine's
+        # keyboard does not follow reliably.
+        ENV.xdotool("key", "--delay", "80",
+                    *[c if not c.isupper() else "shift+" + c.lower() for c in text])
+
+    def main_rect(self):
+        return parse_rect(self.state()["main_rect"])
+
+    def test_record_by_typing_stop_and_ok_saves_the_steps(self):
+        self.open_page2()
+        self.new_macro("Fire")
+        self.assertTrue(self.wait_lists(lambda l: l["macros"] == ["Fire"] and l["macro_selected"] == 0),
+                        self.lists())
+        self.click(self.at(15))  # Record
+        self.assertEqual(self.lists()["macro_enabled"], 0, "the macro list stays usable while recording")
+        # Another window has the focus while the keys are typed: the capture
+        # takes them from the whole desktop.
+        notepad = ENV.start("notepad")
+        time.sleep(2)
+        self.press("a", "b")
+        steps = self.wait_lists(lambda l: len(l["steps"]) == 4)
+        self.assertIsNotNone(steps, "typed keys did not arrive as steps")
+        self.assertEqual([v & 0xFFFF for _, v in steps["steps"]], [0x8A, 0x89, 0x8A, 0x89])
+        self.assertEqual([v >> 16 for _, v in steps["steps"]], [1, 2, 3, 4])
+        notepad.kill()
+        time.sleep(0.5)
+        ENV.screenshot("macro_page_recorded", self.main_rect())
+        self.click(self.at(16))  # Stop
+        self.assertTrue(self.wait_lists(lambda l: l["macro_enabled"] == 1))
+        self.press("c")  # the keyboard is free again: no step
+        time.sleep(0.5)
+        self.assertEqual(len(self.lists()["steps"]), 4)
+        self.click(self.main_button(3))  # OK: apply and close
+        self.assertTrue(wait_for(lambda: self.state()["windows"] == "0", 20))
+        self.assertEqual(read_macros(self.folder), [("Fire", 1, [(4, 1, 0), (4, 2, 0), (5, 1, 0), (5, 2, 0)])])
+
+    def test_fiftieth_step_ends_the_recording_and_frees_the_keyboard(self):
+        self.write_macros(("Long", []))
+        self.open_page2()
+        self.click(self.at(15))
+        for letter in "abcdefghijklmnopqrstuvwxy":
+            ENV.xdotool("key", letter)
+        full = self.wait_lists(lambda l: len(l["steps"]) == 50 and l["macro_enabled"] == 1, 20)
+        self.assertIsNotNone(full, "50 steps did not end the recording")
+        self.press("z")
+        time.sleep(0.5)
+        self.assertEqual(len(self.lists()["steps"]), 50)
+
+    def test_event_menu_inserts_edits_and_deletes(self):
+        self.write_macros(("Menu", [(4, 1, 0), (4, 2, 0), (5, 1, 0)]))
+        self.open_page2()
+        self.assertTrue(self.wait_lists(lambda l: len(l["steps"]) == 3))
+        # Insert delay on step 2: step 1 gets a 1 ms pause, shown as its row.
+        self.click(self.step_row(1))
+        ENV.xdotool("click", "3")
+        time.sleep(0.6)
+        ENV.screenshot("macro_event_menu", self.main_rect())
+        self.press("Down", "Down", "Down", "Return")
+        rows = self.wait_lists(lambda l: len(l["steps"]) == 4)
+        self.assertIsNotNone(rows, "insert delay added no pause row")
+        self.assertEqual(rows["steps"][1], ["1 ms", 0x10087])
+        # Edit that pause in place: 99999 is held to 65535.
+        self.click(self.step_row(1))
+        ENV.xdotool("click", "3")
+        time.sleep(0.4)
+        self.press("Down", "Down", "Down", "Down", "Down", "Return")
+        time.sleep(0.4)
+        self.type_text("99999")
+        self.press("Return")
+        rows = self.wait_lists(lambda l: l["steps"][1][0] == "65535 ms")
+        self.assertIsNotNone(rows, "the edited pause was not held to 65535")
+        # A click of the right button in front of step 3 (row 3 now).
+        self.click(self.step_row(3))
+        ENV.xdotool("click", "3")
+        time.sleep(0.4)
+        self.press("Down", "Down", "Down", "Down", "Right", "Down", "Right", "Down", "Down", "Return")
+        rows = self.wait_lists(lambda l: len(l["steps"]) == 6)
+        self.assertIsNotNone(rows, "the mouse click was not inserted")
+        self.assertEqual([r[0] for r in rows["steps"][3:5]], ["Right Button Down", "Right Button Up"])
+        # Delete the pause row.
+        self.click(self.step_row(1))
+        ENV.xdotool("click", "3")
+        time.sleep(0.4)
+        self.press("Up", "Return")
+        rows = self.wait_lists(lambda l: len(l["steps"]) == 5)
+        self.assertIsNotNone(rows, "delete left the pause")
+        self.click(self.main_button(3))
+        self.assertTrue(wait_for(lambda: self.state()["windows"] == "0", 20))
+        self.assertEqual(read_macros(self.folder)[0][2],
+                         [(4, 1, 0), (4, 2, 0), (241, 1, 0), (241, 2, 0), (5, 1, 0)])
+
+    def test_new_with_a_duplicate_name_is_refused_and_rename_keeps_the_rules(self):
+        self.write_macros(("Fire", [(4, 1, 0)]))
+        self.open_page2()
+        self.new_macro("FIRE")
+        time.sleep(0.8)
+        self.assertEqual(self.lists()["macros"], ["Fire"])
+        self.new_macro("Jump")
+        self.assertTrue(self.wait_lists(lambda l: l["macros"] == ["Fire", "Jump"] and l["macro_selected"] == 1))
+        self.assertEqual(self.lists()["repeat"], "1")
+
+
 def main():
     global ARGS, ENV
     parser = argparse.ArgumentParser()

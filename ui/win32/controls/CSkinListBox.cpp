@@ -9,6 +9,7 @@ namespace mervik::ui {
 namespace {
 
 constexpr int kTextX = 5;
+constexpr int kItemHeight = 16; // room for a row's 12-pixel icon
 constexpr int kNewNameLimit = 15;
 constexpr UINT kMsgDropEditor = WM_APP + 1;
 
@@ -41,6 +42,7 @@ bool CSkinListBox::Create(HWND parent, const RECT& rect, int id) {
     font_.reset(
         CreateFontA(12, 0, 0, 0, FW_LIGHT, 0, 0, 0, DEFAULT_CHARSET, 0, 0, 0, 0, "Eurostile"));
     SendMessageA(hwnd, WM_SETFONT, reinterpret_cast<WPARAM>(font_.get()), FALSE);
+    SendMessageA(hwnd, LB_SETITEMHEIGHT, 0, kItemHeight);
     return true;
 }
 

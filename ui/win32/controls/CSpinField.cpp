@@ -14,6 +14,7 @@ bool CSpinField::Create(HWND parent, const RECT& rect, const SharedSkinImages& p
         return false;
     id_ = id;
     range_ = range;
+    face_ = ButtonFaces(pictures, rect);
     value_ = range.Clamp(0);
     const int width = rect.right - rect.left;
     const int height = rect.bottom - rect.top;

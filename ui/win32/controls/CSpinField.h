@@ -29,6 +29,9 @@ protected:
     LRESULT OnCommand(WORD code, HWND control) override;
     LRESULT OnMessage(UINT msg, WPARAM wp, LPARAM lp) override;
     LRESULT OnEraseBkgnd(HDC) override { return 1; }
+    // The field's frame around the edit, from the skin's picture.
+    bool PaintsItself() const override { return true; }
+    void OnPaint(HDC dc, const PAINTSTRUCT&) override { face_.Draw(dc, Face::Normal, 0, 0); }
 
 private:
     void Change(int value);
@@ -37,6 +40,7 @@ private:
     CBitmapEdit edit_;
     CSkinButton up_;
     CSkinButton down_;
+    ButtonFaces face_;
     SpinRange range_;
     int id_ = 0;
     int value_ = 0;
