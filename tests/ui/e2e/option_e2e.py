@@ -442,6 +442,13 @@ def macro_record_hex(name, events, repeat=1):
     return data.hex().upper() + "%02X" % (sum(data) & 0xFF)
 
 
+def write_macros(folder, *macros):
+    with open(os.path.join(folder, "config", "sequence.dat"), "w", newline="\r\n") as f:
+        f.write("[Macros]\nnumber=%d\n" % len(macros))
+        for i, macro in enumerate(macros):
+            f.write("%d=%s\n" % (i, macro_record_hex(*macro)))
+
+
 def read_macros(folder):
     """The macros of config/sequence.dat as (name, repeat, [(code, action, delay)])."""
     parser = configparser.ConfigParser(interpolation=None)
@@ -461,10 +468,7 @@ class MacroPage(OptionCase):
     """Page 2 with the real keyboard capture and X input."""
 
     def write_macros(self, *macros):
-        with open(os.path.join(self.folder, "config", "sequence.dat"), "w", newline="\r\n") as f:
-            f.write("[Macros]\nnumber=%d\n" % len(macros))
-            for i, macro in enumerate(macros):
-                f.write("%d=%s\n" % (i, macro_record_hex(*macro)))
+        write_macros(self.folder, *macros)
 
     def open_page2(self):
         self.start_option()
@@ -600,6 +604,36 @@ class MacroPage(OptionCase):
         self.new_macro("Jump")
         self.assertTrue(self.wait_lists(lambda l: l["macros"] == ["Fire", "Jump"] and l["macro_selected"] == 1))
         self.assertEqual(self.lists()["repeat"], "1")
+
+
+class SelectMacroDialog(OptionCase):
+    """The select-macro dialog on its own, as the button page will open it."""
+
+    def test_choosing_a_macro_and_run_mode(self):
+        write_macros(self.folder, ("Fire", [(4, 1, 0), (4, 2, 0)]), ("Jump", [(44, 1, 0), (44, 2, 0)]))
+        shutil.copy(self.helper("SelectMacroShow"), self.folder)
+        process = ENV.start(os.path.join(self.folder, "SelectMacroShow.exe"), "3")
+        found = wait_for(lambda: (lambda s: s if s.get("dialog") == "1" else None)(
+            parse_probe(ENV.run(self.helper("OptionProbe"), "dialog"))), 20)
+        self.assertTrue(found, "the dialog did not appear")
+        rect = parse_rect(found["rect"])
+
+        def at(key):
+            x, y = centre(skin_rect("skin_select_macro.ini", key))
+            return rect[0] + x, rect[1] + y
+        ENV.xdotool("mousemove", *centre(rect))
+        self.press("Return", "Escape", "space")
+        time.sleep(0.3)
+        self.assertIsNone(process.poll(), "a key ended the dialog")
+        self.click(at(4))
+        time.sleep(0.4)
+        self.press("Down", "Down", "Return")  # the second macro
+        self.click(at(7))  # run mode 2
+        time.sleep(0.3)
+        ENV.screenshot("select_macro_dialog", rect)
+        self.click(at(1))
+        out, _ = process.communicate(timeout=15)
+        self.assertIn("result=ok function=6 runmode=2 name=Jump events=2", out)
 
 
 def main():

@@ -20,6 +20,9 @@ protected:
     virtual DWORD WindowStyle() const { return WS_POPUP | WS_CLIPCHILDREN; }
     virtual DWORD WindowExStyle() const { return 0; }
     virtual const char* WindowCaption() const { return ""; }
+    // A key message the dialog keeps from its controls, besides Enter and
+    // Escape.
+    virtual bool SwallowsKey(const MSG&) const { return false; }
     LRESULT OnCreate() override;
     void CentreOnOwner();
 
