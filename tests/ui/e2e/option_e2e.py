@@ -464,8 +464,8 @@ def read_macros(folder):
     return macros
 
 
-class MacroPage(OptionCase):
-    """Page 2 with the real keyboard capture and X input."""
+class MacroPageSteps:
+    """Helpers for page 2: its controls by skin key, its lists by the probe."""
 
     def write_macros(self, *macros):
         write_macros(self.folder, *macros)
@@ -511,6 +511,11 @@ class MacroPage(OptionCase):
 
     def main_rect(self):
         return parse_rect(self.state()["main_rect"])
+
+
+
+class MacroPage(MacroPageSteps, OptionCase):
+    """Page 2 with the real keyboard capture and X input."""
 
     def test_record_by_typing_stop_and_ok_saves_the_steps(self):
         self.open_page2()
@@ -604,6 +609,106 @@ class MacroPage(OptionCase):
         self.new_macro("Jump")
         self.assertTrue(self.wait_lists(lambda l: l["macros"] == ["Fire", "Jump"] and l["macro_selected"] == 1))
         self.assertEqual(self.lists()["repeat"], "1")
+        # Renamed in place by a double click, under the same rules.
+        left, top, right, _ = skin_rect(PAGE_SKIN, 13)
+        jump = (PAGE_ORIGIN[0] + (left + right) // 2, PAGE_ORIGIN[1] + top + 8 + 16)
+        for name, expected in (("fire", ["Fire", "Jump"]), ("Leap", ["Fire", "Leap"])):
+            ENV.xdotool("mousemove", *jump)
+            time.sleep(0.2)
+            ENV.xdotool("click", "--repeat", "2", "--delay", "80", "1")
+            time.sleep(0.4)
+            self.type_text(name)
+            self.press("Return")
+            self.assertTrue(self.wait_lists(lambda l: l["macros"] == expected), (name, self.lists()))
+        self.click(self.main_button(3))
+        self.assertTrue(wait_for(lambda: self.state()["windows"] == "0", 20))
+        self.assertEqual([m[0] for m in read_macros(self.folder)], ["Fire", "Leap"])
+
+
+def give_slot_a_macro(folder, slot, name):
+    """Every profile file's slot `slot` plays macro `name` (code 6)."""
+    for n in range(5):
+        path = os.path.join(folder, "config", "Default%d.gmp" % n)
+        with open(path, newline="") as f:
+            lines = f.read().split("\r\n")
+        key = "MacroKeyInfo%d=" % slot
+        for i, line in enumerate(lines):
+            if line.startswith(key):
+                data = bytearray(bytes.fromhex(line[len(key):][:-2]))
+                data[1] = 6
+                data[16:36] = name.encode().ljust(20, b"\0")
+                lines[i] = key + data.hex().upper() + "%02X" % (sum(data) & 0xFF)
+        with open(path, "w", newline="") as f:
+            f.write("\r\n".join(lines))
+
+
+class MacroPageProfiles(MacroPageSteps, OptionCase):
+    """What page 2 changes in the profiles, read back with mervikctl."""
+
+    def dump(self):
+        return json.loads(ENV.run(ARGS.mervikctl, "dump", windows_path(self.folder)))
+
+    def apply(self):
+        self.click(self.main_button(5))
+        self.assertTrue(self.wait_for_apply_done(30))
+
+    def test_delete_turns_the_buttons_macro_into_function_7(self):
+        ENV.run(ARGS.mervikctl, "init", windows_path(self.folder), "--force")
+        write_macros(self.folder, ("Fire", [(4, 1, 0), (4, 2, 0)]), ("Jump", [(5, 1, 0)]))
+        give_slot_a_macro(self.folder, 2, "Fire")
+        self.assertEqual(self.dump()["Profiles"][0]["MacroKeyInfo"][2]["Function"], 6)
+        self.open_page2()
+        self.assertTrue(self.wait_lists(lambda l: l["macros"] == ["Fire", "Jump"]))
+        self.click(self.at(11))  # Delete the selected (first) macro
+        found = wait_for(lambda: (lambda s: s if s.get("warning") == "1" else None)(self.state()), 10)
+        self.assertTrue(found, "no delete warning")
+        rect = parse_rect(found["warning_rect"])
+        ok = centre(skin_rect("skin_delete_macro_warn.ini", 1))
+        self.click((rect[0] + ok[0], rect[1] + ok[1]))
+        self.assertTrue(self.wait_lists(lambda l: l["macros"] == ["Jump"]))
+        self.apply()
+        dump = self.dump()
+        self.assertEqual([p["MacroKeyInfo"][2]["Function"] for p in dump["Profiles"]], [7] * 5)
+        self.assertEqual([m[0] for m in read_macros(self.folder)], ["Jump"])
+
+    def test_pointer_sliders_and_spin_fields_change_the_profile(self):
+        ENV.run(ARGS.mervikctl, "init", windows_path(self.folder), "--force")
+        self.open_page2()
+        before = self.dump()["Profiles"][0]
+        left, top, right, bottom = skin_rect(PAGE_SKIN, 1)
+        self.click((PAGE_ORIGIN[0] + right - 2, PAGE_ORIGIN[1] + (top + bottom) // 2))  # fastest
+        left, top, right, bottom = skin_rect(PAGE_SKIN, 7)
+        self.click((PAGE_ORIGIN[0] + right - 6, PAGE_ORIGIN[1] + top + 5))  # wheel lines up
+        left, top, right, bottom = skin_rect(PAGE_SKIN, 21)
+        self.click((PAGE_ORIGIN[0] + left + 2, PAGE_ORIGIN[1] + (top + bottom) // 2))  # X slowest
+        self.apply()
+        after = self.dump()["Profiles"][0]
+        self.assertEqual(after["MouseSpeed"], 20)
+        self.assertEqual(after["ScrollWheelSpeed"], before["ScrollWheelSpeed"] + 1)
+        self.assertEqual(after["Sensitivity_X"], 1)
+        # A typed number is held to the range on Enter: -9 is -5, the slowest.
+        left, top, right, bottom = skin_rect(PAGE_SKIN, 6)
+        self.click((PAGE_ORIGIN[0] + left + 10, PAGE_ORIGIN[1] + (top + bottom) // 2))
+        self.press("End", "BackSpace", "BackSpace", "minus", "9", "Return")
+        time.sleep(0.5)
+        self.apply()
+        self.assertEqual(self.dump()["Profiles"][0]["MouseSpeed"], 1)
+
+    def test_repeat_field_reports_deletes_cuts_and_pastes(self):
+        write_macros(self.folder, ("Fire", [(4, 1, 0)]))
+        self.open_page2()
+        self.click(self.at(17))
+        self.press("End", "2", "3")  # "123"
+        self.press("Home", "Delete")  # "23"
+        self.apply()  # Apply takes no focus: the field still has it
+        self.assertEqual(read_macros(self.folder)[0][1], 23)
+        self.press("End", "shift+Left", "ctrl+x")  # cut: "2"
+        self.apply()
+        self.assertEqual(read_macros(self.folder)[0][1], 2)
+        self.press("End", "shift+Insert")  # paste: "23"
+        self.apply()
+        self.assertEqual(read_macros(self.folder)[0][1], 23)
+        self.assertEqual(self.lists()["repeat"], "23")
 
 
 class SelectMacroDialog(OptionCase):

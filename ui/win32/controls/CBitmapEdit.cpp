@@ -128,6 +128,7 @@ bool CBitmapEdit::AcceptsKey(UINT key) const {
     case VK_LEFT:
     case VK_RIGHT:
     case VK_DELETE:
+    case VK_INSERT: // Shift+Insert pastes, Ctrl+Insert copies
     case VK_OEM_PLUS:
     case VK_OEM_MINUS:
     case VK_SHIFT:
