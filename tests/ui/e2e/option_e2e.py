@@ -449,6 +449,12 @@ def write_macros(folder, *macros):
             f.write("%d=%s\n" % (i, macro_record_hex(*macro)))
 
 
+def read_macros_after_ok(case):
+    case.click(case.main_button(3))
+    case.assertTrue(wait_for(lambda: case.state()["windows"] == "0", 20))
+    return read_macros(case.folder)
+
+
 def read_macros(folder):
     """The macros of config/sequence.dat as (name, repeat, [(code, action, delay)])."""
     parser = configparser.ConfigParser(interpolation=None)
@@ -544,6 +550,24 @@ class MacroPage(MacroPageSteps, OptionCase):
         self.click(self.main_button(3))  # OK: apply and close
         self.assertTrue(wait_for(lambda: self.state()["windows"] == "0", 20))
         self.assertEqual(read_macros(self.folder), [("Fire", 1, [(4, 1, 0), (4, 2, 0), (5, 1, 0), (5, 2, 0)])])
+
+    def test_recorded_pauses_follow_the_typing(self):
+        self.write_macros(("Paced", []))
+        self.open_page2()
+        self.click(self.at(19))  # record pauses
+        self.click(self.at(15))
+        ENV.xdotool("key", "--delay", "300", "a", "b", "c")
+        rows = self.wait_lists(lambda l: len([r for r in l["steps"] if r[1] & 0xFFFF != 0x87]) == 6)
+        self.assertIsNotNone(rows, "the typed keys did not all arrive")
+        self.click(self.at(16))
+        steps = read_macros_after_ok(self)[0][2]
+        # xdotool waits half its delay after each press and each release.
+        pauses = [step[2] for step in steps[:5]]
+        print("recorded pauses for xdotool's 150 ms: %s" % pauses, file=sys.stderr)
+        for pause in pauses:
+            self.assertGreaterEqual(pause, 140)
+            self.assertLessEqual(pause, 200)
+        self.assertEqual(steps[5][2], 0, "the last step has no pause")
 
     def test_fiftieth_step_ends_the_recording_and_frees_the_keyboard(self):
         self.write_macros(("Long", []))
