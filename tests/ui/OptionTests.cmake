@@ -2,6 +2,7 @@
 # Option.exe driven from outside with X input.
 mervik_test(NAME ui_win_tests WINE_ONLY
   SOURCES win32/TestWindows.cpp win32/SkinImagesTest.cpp win32/ControlsTest.cpp win32/SkinnedPageTest.cpp
+          win32/MacroPageTest.cpp
   LIBS mervik_ui_win32)
 
 # Test helpers: a stand-in for Monitor, a probe of Option's state from
