@@ -28,7 +28,7 @@ def keys(*ranges):
 WINDOWS = {
     "skin_main.ini": (keys(range(1, 10)), set()),
     "skin_button_page.ini": (keys(range(1, 112)), keys(range(17, 33), range(49, 65), 87, 104, 105)),
-    "skin_advance_setting.ini": (keys(range(1, 23)), {8, 18}),
+    "skin_advance_setting.ini": (keys(range(1, 24)), {8, 18}),
     "skin_select_macro.ini": (keys(range(1, 8)), set()),
     "skin_key.ini": (keys(range(1, 10)), set()),
     "skin_fire_button.ini": (keys(range(1, 7)), set()),
@@ -42,7 +42,7 @@ WINDOWS = {
 
 # Rectangles that only mark an area the window paints or fills itself; they
 # have no faces and may contain or touch other things.
-AREAS = {"skin_main.ini": {9}, "skin_dpi_color.ini": {3, 4}}
+AREAS = {"skin_main.ini": {9}, "skin_dpi_color.ini": {3, 4}, "skin_advance_setting.ini": {23}}
 # Controls that paint themselves or never react to the pointer: no hover face.
 NO_HOVER = {
     "skin_main.ini": {9},
