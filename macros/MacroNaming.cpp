@@ -30,6 +30,22 @@ bool AcceptableMacroName(const MacroList& list, int index, std::string_view name
     return true;
 }
 
+int InitialMacroRow(const MacroList& list, const ButtonAssignment& scratch) {
+    if (list.Empty())
+        return -1;
+    const std::string wanted = TextOfField(scratch.MacroName);
+    if (scratch.Function != fn::Macro || wanted.empty())
+        return 0;
+    for (int step = 1; step <= list.Count(); ++step) {
+        const int i = step % list.Count();
+        const std::string name = TextOfField(list.RecordAt(i)->Name);
+        if (name.size() >= wanted.size() &&
+            SameMacroName(std::string_view(name).substr(0, wanted.size()), wanted))
+            return i;
+    }
+    return 0;
+}
+
 bool RenameMacro(MacroList& list, int index, std::string_view name, SharedSettingsBlock& image) {
     MacroRecord* record = list.RecordAt(index);
     if (!record || !AcceptableMacroName(list, index, name))

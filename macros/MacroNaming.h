@@ -14,6 +14,13 @@ namespace mervik {
 // equal after trimming would leave one macro unreachable.
 bool AcceptableMacroName(const MacroList& list, int index, std::string_view name);
 
+// The macro the page selects when it fills its list: the first whose name
+// begins with the name of `scratch` (the select-macro dialog's last button)
+// ignoring case, searched from the second macro on and then the first;
+// without such a macro, or when `scratch` holds no macro, the first. -1 for
+// an empty list.
+int InitialMacroRow(const MacroList& list, const ButtonAssignment& scratch);
+
 // Renames the macro at `index` and every button copy of it, in all slots of
 // all profiles, so that no button loses its macro. False, changing nothing,
 // when the index is out of range or the name is not acceptable.

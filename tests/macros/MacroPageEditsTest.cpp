@@ -158,6 +158,23 @@ TEST(MacroNaming, EmptyAndCaseOrSpaceDuplicatesAreRefused) {
     EXPECT_FALSE(AcceptableMacroName(list, 0, "jump"));
 }
 
+TEST(MacroNaming, InitialRowFollowsTheSelectDialogsLastMacro) {
+    MacroList list;
+    EXPECT_EQ(InitialMacroRow(list, ButtonAssignment{}), -1);
+    list.Append(test::Macro("Reload fast", {4}));
+    list.Append(test::Macro("Jump", {5}));
+    list.Append(test::Macro("reload", {6}));
+    ButtonAssignment scratch{};
+    SetTextField(scratch.MacroName, "RELOAD");
+    EXPECT_EQ(InitialMacroRow(list, scratch), 0) << "no macro held: the first row";
+    scratch.Function = fn::Macro;
+    EXPECT_EQ(InitialMacroRow(list, scratch), 2) << "the search starts after the first row";
+    SetTextField(scratch.MacroName, "Reload f");
+    EXPECT_EQ(InitialMacroRow(list, scratch), 0) << "and wraps to it";
+    SetTextField(scratch.MacroName, "Gone");
+    EXPECT_EQ(InitialMacroRow(list, scratch), 0);
+}
+
 TEST(MacroNaming, RenameCarriesEveryButtonCopyAlong) {
     MacroList list;
     list.Append(test::Macro("Reload", {4}));

@@ -6,6 +6,7 @@
 #include "macros/MacroEventRows.h"
 #include "macros/MacroNaming.h"
 #include "macros/MacroPageEdits.h"
+#include "macros/SelectMacroChoice.h"
 #include "macros/SyncMacroButtons.h"
 #include "settings/ProfileDefaults.h"
 #include "settings/TextField.h"
@@ -165,7 +166,7 @@ void CAdvanceSettingPage::ReloadMacros() {
     macroList_.RemoveAll();
     for (int i = 0; i < host_.macros->Count(); ++i)
         macroList_.AddItem(TextOfField(host_.macros->RecordAt(i)->Name), 0);
-    const int first = host_.macros->Empty() ? -1 : 0;
+    const int first = InitialMacroRow(*host_.macros, SelectMacroScratch());
     macroList_.Select(first);
     LoadMacro(first);
 }
