@@ -697,6 +697,10 @@ class MacroPageProfiles(MacroPageSteps, OptionCase):
 
     def test_pointer_sliders_and_spin_fields_change_the_profile(self):
         ENV.run(ARGS.mervikctl, "init", windows_path(self.folder), "--force")
+        # Loading takes the current profile's pointer values from the
+        # registry, where earlier cases' Apply left theirs.
+        for key, name, value in (("Desktop", "WheelScrollLines", "3"), ("Mouse", "MouseSensitivity", "10")):
+            ENV.run("reg", "add", "HKCU\\Control Panel\\" + key, "/v", name, "/d", value, "/f")
         self.open_page2()
         before = self.dump()["Profiles"][0]
         left, top, right, bottom = skin_rect(PAGE_SKIN, 1)
@@ -733,6 +737,41 @@ class MacroPageProfiles(MacroPageSteps, OptionCase):
         self.apply()
         self.assertEqual(read_macros(self.folder)[0][1], 23)
         self.assertEqual(self.lists()["repeat"], "23")
+
+
+class PointerThroughMonitor(MacroPageSteps, OptionCase):
+    """Page 2's pointer controls, applied by the real Monitor.exe."""
+
+    def setUp(self):
+        OptionCase.setUp(self)
+        shutil.copy(ARGS.monitor, self.folder)
+        shutil.copy(ARGS.hiddriver, os.path.join(self.folder, "hiddriver.dll"))
+
+    mouse = ApplyThroughMonitor.mouse
+    mouse_transfers = ApplyThroughMonitor.mouse_transfers
+    start_real_monitor = ApplyThroughMonitor.start_real_monitor
+
+    def registry(self, key, name):
+        out = ENV.run("reg", "query", key, "/v", name)
+        for line in out.splitlines():
+            fields = line.split()
+            if fields and fields[0] == name:
+                return fields[-1]
+        return None
+
+    def test_apply_puts_the_pointer_settings_into_the_registry(self):
+        ENV.run("reg", "add", "HKCU\\Control Panel\\Desktop", "/v", "WheelScrollLines", "/d", "3", "/f")
+        self.start_real_monitor()
+        self.open_page2()
+        left, top, right, bottom = skin_rect(PAGE_SKIN, 1)
+        self.click((PAGE_ORIGIN[0] + right - 2, PAGE_ORIGIN[1] + (top + bottom) // 2))  # fastest
+        left, top, right, bottom = skin_rect(PAGE_SKIN, 7)
+        for _ in range(2):
+            self.click((PAGE_ORIGIN[0] + right - 6, PAGE_ORIGIN[1] + bottom - 5))  # lines down
+        self.click(self.main_button(5))
+        self.assertTrue(self.wait_for_apply_done(30), "Monitor's 1258 did not end the wait")
+        self.assertEqual(self.registry("HKCU\\Control Panel\\Mouse", "MouseSensitivity"), "20")
+        self.assertEqual(self.registry("HKCU\\Control Panel\\Desktop", "WheelScrollLines"), "1")
 
 
 class SelectMacroDialog(OptionCase):
