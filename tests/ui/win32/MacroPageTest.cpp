@@ -110,6 +110,23 @@ TEST_F(MacroPageTest, OneCaptureAtATime) {
     EXPECT_FALSE(KeyCaptureActive());
 }
 
+TEST(KeyCapture, ACaptureWhoseWindowIsGoneLetsKeysThroughAndEnds) {
+    HWND target = CreateWindowExA(0, "STATIC", "target", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr,
+                                  GetModuleHandleA(nullptr), nullptr);
+    ASSERT_TRUE(InstallKeyHook(target));
+    DestroyWindow(target); // gone without ending its capture
+    INPUT key[2] = {};
+    key[0].type = key[1].type = INPUT_KEYBOARD;
+    key[0].ki.wVk = key[1].ki.wVk = VK_F13;
+    key[1].ki.dwFlags = KEYEVENTF_KEYUP;
+    SendInput(2, key, sizeof(INPUT));
+    for (int round = 0; round < 50 && KeyCaptureActive(); ++round) {
+        MsgWaitForMultipleObjects(0, nullptr, FALSE, 20, QS_ALLINPUT);
+        test::FlushEvents();
+    }
+    EXPECT_FALSE(KeyCaptureActive());
+}
+
 TEST(CSpinField, ArrowsAndTypedNumbersStayInRangeAndReport) {
     test::RecordingParent parent;
     CSpinField spin;
