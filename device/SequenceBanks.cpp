@@ -117,11 +117,12 @@ private:
 };
 
 // A macro too long for its bank is cut where the steps kept plus the releases
-// of the keys they leave down still fit, and those releases are added: a cut
-// must not leave a key held down on the computer.
-BankContent CutMacroBank(BankWriter& bank, std::span<const MacroEvent> events) {
+// of the keys they leave down still fit: a cut must not leave a key held down
+// on the computer.
+MacroBankPlan PlanCut(std::span<const MacroEvent> events) {
+    MacroBankPlan plan;
+    plan.cut = true;
     size_t used = 0;
-    size_t kept = 0;
     HeldKeys held;
     for (const MacroEvent& event : events) {
         HeldKeys after = held;
@@ -130,12 +131,22 @@ BankContent CutMacroBank(BankWriter& bank, std::span<const MacroEvent> events) {
             break;
         used += StepSize(event);
         held = after;
-        ++kept;
+        ++plan.stepsStored;
     }
-    for (const MacroEvent& event : events.first(kept))
-        AppendMacroStep(bank, event);
-    held.ReleaseAll(bank);
-    return bank.Content();
+    plan.bytesUsed = static_cast<int>(used + held.ReleaseBytes());
+    return plan;
+}
+
+HeldKeys HeldAfter(std::span<const MacroEvent> events) {
+    HeldKeys held;
+    for (const MacroEvent& event : events)
+        held.Follow(event);
+    return held;
+}
+
+std::span<const MacroEvent> SlotEvents(const ButtonAssignment& slot) {
+    return std::span<const MacroEvent>(slot.Events,
+                                       std::min<size_t>(slot.EventCount, kMaxMacroEvents));
 }
 
 } // namespace
@@ -154,17 +165,25 @@ std::optional<BankContent> FixedSequenceBank(uint8_t functionCode) {
     return bank.Content();
 }
 
-BankContent MacroBank(const ButtonAssignment& slot) {
-    BankWriter bank(static_cast<uint16_t>(slot.MacroRepeat));
-    std::span<const MacroEvent> events(slot.Events,
-                                       std::min<size_t>(slot.EventCount, kMaxMacroEvents));
+MacroBankPlan PlanMacroBank(std::span<const MacroEvent> events) {
+    events = events.first(std::min<size_t>(events.size(), kMaxMacroEvents));
     size_t size = 0;
     for (const MacroEvent& event : events)
         size += StepSize(event);
     if (size > wire::kBankStepCapacity)
-        return CutMacroBank(bank, events);
-    for (const MacroEvent& event : events)
+        return PlanCut(events);
+    return MacroBankPlan{static_cast<int>(events.size()), static_cast<int>(size), false};
+}
+
+BankContent MacroBank(const ButtonAssignment& slot) {
+    BankWriter bank(static_cast<uint16_t>(slot.MacroRepeat));
+    const std::span<const MacroEvent> events = SlotEvents(slot);
+    const MacroBankPlan plan = PlanMacroBank(events);
+    const auto stored = events.first(static_cast<size_t>(plan.stepsStored));
+    for (const MacroEvent& event : stored)
         AppendMacroStep(bank, event);
+    if (plan.cut)
+        HeldAfter(stored).ReleaseAll(bank);
     return bank.Content();
 }
 

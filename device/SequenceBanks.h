@@ -4,6 +4,7 @@
 #include <array>
 #include <cstdint>
 #include <optional>
+#include <span>
 
 #include "protocol/DeviceReports.h"
 #include "settings/ButtonAssignment.h"
@@ -16,6 +17,16 @@ struct BankContent {
     SequenceBank bytes{};
     int stepCount = 0; // steps actually stored
 };
+
+// How a macro's steps take up its bank: the steps stored (a too long macro is
+// cut at a whole step) and the step bytes used, including the releases a cut
+// adds. MacroBank writes by this plan; the macro page shows it.
+struct MacroBankPlan {
+    int stepsStored = 0;
+    int bytesUsed = 0;
+    bool cut = false;
+};
+MacroBankPlan PlanMacroBank(std::span<const MacroEvent> events);
 
 // The chord of a code that has one (played once), nothing for other codes.
 std::optional<BankContent> FixedSequenceBank(uint8_t functionCode);

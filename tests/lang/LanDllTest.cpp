@@ -22,6 +22,8 @@ std::set<int> UsedIds() {
         ids.insert(id);
     for (int id = 1145; id <= 1149; ++id) // Option's warnings
         ids.insert(id);
+    for (int id = 1150; id <= 1159; ++id) // the macro page's rows and bank meter
+        ids.insert(id);
     return ids;
 }
 

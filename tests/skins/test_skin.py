@@ -33,7 +33,7 @@ WINDOWS = windows_from_list()
 
 # Rectangles that only mark an area the window paints or fills itself; they
 # have no faces and may contain or touch other things.
-AREAS = {"skin_main.ini": {9}, "skin_dpi_color.ini": {3, 4}}
+AREAS = {"skin_main.ini": {9}, "skin_dpi_color.ini": {3, 4}, "skin_advance_setting.ini": {23}}
 # Controls that paint themselves or never react to the pointer: no hover face.
 NO_HOVER = {
     "skin_main.ini": {9},

@@ -5,6 +5,7 @@
 //   OptionProbe.exe mouse-changed CPI RATE BRIGHTNESS   (block edit, then 1256)
 //   OptionProbe.exe block                              (current profile's values)
 //   OptionProbe.exe dialog                             (a visible skinned dialog, if any)
+//   OptionProbe.exe lists                              (page 2's lists and fields, as JSON)
 #include <windows.h>
 
 #include <cstdio>
@@ -172,6 +173,93 @@ int Dialog() {
     return 0;
 }
 
+struct PageLists {
+    HWND page = nullptr;
+    std::string json;
+    int lists = 0;
+    int edits = 0;
+};
+
+void JsonString(std::string& out, const std::string& text) {
+    out += '"';
+    for (char c : text) {
+        if (c == '"' || c == '\\')
+            out += '\\';
+        out += c;
+    }
+    out += '"';
+}
+
+// Page 2's macro list, step list (with each row's item value) and the
+// repeat-count field, in the order the page made them.
+BOOL CALLBACK ScanPageLists(HWND hwnd, LPARAM lp) {
+    auto* p = reinterpret_cast<PageLists*>(lp);
+    if (GetParent(hwnd) != p->page)
+        return TRUE;
+    char cls[64] = {};
+    GetClassNameA(hwnd, cls, sizeof cls);
+    if (!_stricmp(cls, "ListBox") && p->lists < 2) {
+        p->json += p->lists++ == 0 ? "\"macros\": [" : "\"steps\": [";
+        int count = static_cast<int>(SendMessageA(hwnd, LB_GETCOUNT, 0, 0));
+        for (int i = 0; i < count; ++i) {
+            // The wide message: only its text crosses the process boundary whole.
+            wchar_t wide[256] = {};
+            if (SendMessageW(hwnd, LB_GETTEXTLEN, i, 0) < 255)
+                SendMessageW(hwnd, LB_GETTEXT, i, reinterpret_cast<LPARAM>(wide));
+            char text[512] = {};
+            WideCharToMultiByte(CP_ACP, 0, wide, -1, text, sizeof text, nullptr, nullptr);
+            const auto value = static_cast<unsigned long>(SendMessageA(hwnd, LB_GETITEMDATA, i, 0));
+            if (i)
+                p->json += ", ";
+            if (p->lists == 1) {
+                JsonString(p->json, text);
+            } else {
+                p->json += "[";
+                JsonString(p->json, text);
+                p->json += ", " + std::to_string(value) + "]";
+            }
+        }
+        p->json += "], \"";
+        p->json += p->lists == 1 ? "macro" : "step";
+        p->json += "_selected\": " +
+                   std::to_string(static_cast<int>(SendMessageA(hwnd, LB_GETCURSEL, 0, 0)));
+        p->json += ", \"";
+        p->json += p->lists == 1 ? "macro" : "step";
+        p->json += "_enabled\": " + std::to_string(IsWindowEnabled(hwnd) ? 1 : 0) + ", ";
+    } else if (!_stricmp(cls, "Edit") && p->edits++ == 0) {
+        wchar_t wide[32] = {};
+        SendMessageW(hwnd, WM_GETTEXT, 32, reinterpret_cast<LPARAM>(wide));
+        char text[64] = {};
+        WideCharToMultiByte(CP_ACP, 0, wide, -1, text, sizeof text, nullptr, nullptr);
+        p->json += "\"repeat\": ";
+        JsonString(p->json, text);
+        p->json += ", ";
+    }
+    return TRUE;
+}
+
+BOOL CALLBACK FindPage2(HWND hwnd, LPARAM lp) {
+    if (PageIndex(hwnd) == 1) {
+        *reinterpret_cast<HWND*>(lp) = hwnd;
+        return FALSE;
+    }
+    return TRUE;
+}
+
+int Lists() {
+    HWND option = FindWindowA(nullptr, mervik::kOptionCaption);
+    PageLists p;
+    if (option)
+        EnumChildWindows(option, FindPage2, reinterpret_cast<LPARAM>(&p.page));
+    if (!p.page) {
+        printf("{\"error\": \"no page\"}\n");
+        return 1;
+    }
+    EnumChildWindows(p.page, ScanPageLists, reinterpret_cast<LPARAM>(&p));
+    printf("{%s\"done\": 1}\n", p.json.c_str());
+    return 0;
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
@@ -183,6 +271,8 @@ int main(int argc, char** argv) {
         return Block();
     if (argc >= 2 && !strcmp(argv[1], "dialog"))
         return Dialog();
+    if (argc >= 2 && !strcmp(argv[1], "lists"))
+        return Lists();
     fprintf(stderr,
             "usage: OptionProbe state | mouse-changed CPI RATE BRIGHTNESS | block | dialog\n");
     return 2;

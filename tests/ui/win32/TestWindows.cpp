@@ -3,12 +3,18 @@
 #include <cstdio>
 #include <cstring>
 
+#include "ui/win32/controls/Window.h"
+
 namespace mervik::ui::test {
 namespace {
 
 constexpr char kParentClass[] = "MervikTestParent";
 
 LRESULT CALLBACK ParentProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
+    // Like the program's windows, the parent hands notifications back to
+    // the control that sent them.
+    if (msg == WM_COMMAND && CWindow::ReflectCommand(wp, lp))
+        return 0;
     if (msg == WM_COMMAND || msg >= WM_USER)
         RecordingParent::Log().push_back({msg, wp, lp});
     return DefWindowProcA(hwnd, msg, wp, lp);

@@ -17,6 +17,8 @@ bool CBitmapEdit::Create(HWND parent, const RECT& rect) {
         return false;
     brush_.reset(CreateSolidBrush(background_));
     SetFontSize(fontHeight_, fontWidth_);
+    if (limit_ > 0)
+        SetLimit(limit_);
     return true;
 }
 
@@ -58,13 +60,30 @@ void CBitmapEdit::NotifyParent() const {
     PostMessageA(GetParent(Hwnd()), EditChangedMessage(), 0, 0);
 }
 
+void CBitmapEdit::SetLimit(int characters) {
+    limit_ = characters;
+    if (Hwnd())
+        SendMessageA(Hwnd(), EM_LIMITTEXT, static_cast<WPARAM>(characters), 0);
+}
+
+std::string CBitmapEdit::Text() const {
+    int length = GetWindowTextLengthA(Hwnd());
+    std::string text(static_cast<size_t>(length) + 1, '\0');
+    length = GetWindowTextA(Hwnd(), text.data(), length + 1);
+    text.resize(static_cast<size_t>(length < 0 ? 0 : length));
+    return text;
+}
+
+void CBitmapEdit::SetText(const std::string& text) {
+    SetWindowTextA(Hwnd(), text.c_str());
+}
+
 void CBitmapEdit::OnTextChanged() {
     if (digitsOnly_) {
-        int length = GetWindowTextLengthA(Hwnd());
-        std::string text(static_cast<size_t>(length) + 1, '\0');
-        GetWindowTextA(Hwnd(), text.data(), length + 1);
-        text.resize(static_cast<size_t>(length));
+        const std::string text = Text();
         std::string kept = FilterDigits(text, allowSign_);
+        if (limit_ > 0 && kept.size() > static_cast<size_t>(limit_))
+            kept.resize(static_cast<size_t>(limit_));
         if (kept != text)
             SetWindowTextA(Hwnd(), kept.c_str());
     }
@@ -72,22 +91,24 @@ void CBitmapEdit::OnTextChanged() {
     NotifyParent();
 }
 
+// Every change of the text, whatever made it, ends in the edit's own change
+// notification; taking changes from it leaves none unreported.
+bool CBitmapEdit::OnReflectedCommand(WORD code) {
+    if (code != EN_CHANGE)
+        return false;
+    // The filter's own SetWindowText comes back here.
+    if (!filtering_) {
+        filtering_ = true;
+        OnTextChanged();
+        filtering_ = false;
+    }
+    return true;
+}
+
 LRESULT CBitmapEdit::OnMessage(UINT msg, WPARAM wp, LPARAM) {
     if (msg == WM_CHAR && digitsOnly_ && !AcceptsChar(static_cast<char>(wp)))
         return 0;
-    LRESULT result = Default();
-    // The edit reports changes to its parent; it is ours to act on, so the
-    // changed text is checked here, where any way of changing it ends up.
-    if (msg == WM_SETTEXT || msg == WM_PASTE || msg == WM_CHAR || msg == WM_CLEAR ||
-        msg == WM_CUT || msg == WM_UNDO || msg == EM_REPLACESEL) {
-        // The filter's own SetWindowText comes back here.
-        if (!filtering_) {
-            filtering_ = true;
-            OnTextChanged();
-            filtering_ = false;
-        }
-    }
-    return result;
+    return Default();
 }
 
 LRESULT CBitmapEdit::OnKillFocus(HWND) {
@@ -107,6 +128,7 @@ bool CBitmapEdit::AcceptsKey(UINT key) const {
     case VK_LEFT:
     case VK_RIGHT:
     case VK_DELETE:
+    case VK_INSERT: // Shift+Insert pastes, Ctrl+Insert copies
     case VK_OEM_PLUS:
     case VK_OEM_MINUS:
     case VK_SHIFT:

@@ -1,6 +1,7 @@
 #pragma once
 // A single-line edit in the skin's colours that tells its parent about every
-// change; optionally digits only.
+// change, however it came (typing, Delete, cut, paste, undo, a program's
+// SetWindowText); optionally digits only, optionally limited in length.
 #include <string>
 
 #include "ui/win32/controls/Window.h"
@@ -16,6 +17,11 @@ public:
     void SetAllowSign(bool on) { allowSign_ = on; }
     void SetColours(COLORREF text, COLORREF background);
     void SetFontSize(int height, int width);
+    // At most `characters` characters can be typed or pasted; 0 for no limit.
+    void SetLimit(int characters);
+    std::string Text() const;
+    // Shows `text`; the parent hears of it like of any change.
+    void SetText(const std::string& text);
 
     // The characters a digits-only edit keeps; everything else is dropped.
     static std::string FilterDigits(const std::string& text, bool allowSign);
@@ -29,6 +35,7 @@ protected:
     LRESULT OnMouseLeave() override;
     LRESULT OnEraseBkgnd(HDC) override { return 1; }
     HBRUSH OnCtlColor(HDC dc) override;
+    bool OnReflectedCommand(WORD code) override;
 
 private:
     void OnTextChanged();
@@ -46,6 +53,7 @@ private:
     bool allowSign_ = false;
     bool tracking_ = false;
     bool filtering_ = false;
+    int limit_ = 0;
 };
 
 } // namespace mervik::ui

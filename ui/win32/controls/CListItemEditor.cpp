@@ -7,10 +7,12 @@
 namespace mervik::ui {
 
 bool CListItemEditor::Create(CSkinListBox& list, const RECT& rect, HFONT font, const char* text,
-                             int limit) {
-    HWND hwnd = CreateWindowExA(0, "EDIT", text, WS_CHILD | WS_VISIBLE | WS_BORDER | ES_AUTOHSCROLL,
-                                rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top,
-                                list.Hwnd(), nullptr, GetModuleHandleA(nullptr), nullptr);
+                             int limit, bool digitsOnly) {
+    const DWORD style = WS_CHILD | WS_VISIBLE | WS_BORDER | ES_AUTOHSCROLL |
+                        (digitsOnly ? static_cast<DWORD>(ES_NUMBER) : 0);
+    HWND hwnd = CreateWindowExA(0, "EDIT", text, style, rect.left, rect.top, rect.right - rect.left,
+                                rect.bottom - rect.top, list.Hwnd(), nullptr,
+                                GetModuleHandleA(nullptr), nullptr);
     if (!Attach(hwnd))
         return false;
     list_ = &list;

@@ -9,7 +9,8 @@ class CSkinListBox;
 
 class CListItemEditor : public CWindow {
 public:
-    bool Create(CSkinListBox& list, const RECT& rect, HFONT font, const char* text, int limit);
+    bool Create(CSkinListBox& list, const RECT& rect, HFONT font, const char* text, int limit,
+                bool digitsOnly = false);
 
 protected:
     LRESULT OnMessage(UINT msg, WPARAM wp, LPARAM lp) override;

@@ -9,6 +9,7 @@ namespace mervik::ui {
 namespace {
 
 constexpr int kTextX = 5;
+constexpr int kItemHeight = 16; // room for a row's 12-pixel icon
 constexpr int kNewNameLimit = 15;
 constexpr UINT kMsgDropEditor = WM_APP + 1;
 
@@ -41,6 +42,7 @@ bool CSkinListBox::Create(HWND parent, const RECT& rect, int id) {
     font_.reset(
         CreateFontA(12, 0, 0, 0, FW_LIGHT, 0, 0, 0, DEFAULT_CHARSET, 0, 0, 0, 0, "Eurostile"));
     SendMessageA(hwnd, WM_SETFONT, reinterpret_cast<WPARAM>(font_.get()), FALSE);
+    SendMessageA(hwnd, LB_SETITEMHEIGHT, 0, kItemHeight);
     return true;
 }
 
@@ -54,6 +56,55 @@ int CSkinListBox::InsertItem(int index, const std::string& text, LPARAM data) {
     if (at >= 0)
         SendMessageA(Hwnd(), LB_SETITEMDATA, static_cast<WPARAM>(at), data);
     return at;
+}
+
+void CSkinListBox::SetBackground(COLORREF background) {
+    background_ = background;
+    backgroundBrush_.reset(CreateSolidBrush(background));
+    InvalidateRect(Hwnd(), nullptr, TRUE);
+}
+
+HBRUSH CSkinListBox::OnCtlColor(HDC dc) {
+    if (!backgroundBrush_)
+        return nullptr;
+    SetBkColor(dc, background_);
+    return backgroundBrush_.get();
+}
+
+void CSkinListBox::RemoveAll() {
+    SendMessageA(Hwnd(), LB_RESETCONTENT, 0, 0);
+    hot_ = -1;
+}
+
+int CSkinListBox::Count() const {
+    return static_cast<int>(SendMessageA(Hwnd(), LB_GETCOUNT, 0, 0));
+}
+
+int CSkinListBox::Selection() const {
+    return static_cast<int>(SendMessageA(Hwnd(), LB_GETCURSEL, 0, 0));
+}
+
+void CSkinListBox::Select(int index) {
+    SendMessageA(Hwnd(), LB_SETCURSEL, static_cast<WPARAM>(index), 0);
+}
+
+LPARAM CSkinListBox::ItemData(int index) const {
+    return static_cast<LPARAM>(SendMessageA(Hwnd(), LB_GETITEMDATA, static_cast<WPARAM>(index), 0));
+}
+
+std::string CSkinListBox::Text(int index) const {
+    return ItemText(Hwnd(), index);
+}
+
+void CSkinListBox::SetText(int index, const std::string& text) {
+    if (index < 0 || index >= Count())
+        return;
+    const LPARAM data = ItemData(index);
+    const bool selected = Selection() == index;
+    SendMessageA(Hwnd(), LB_DELETESTRING, static_cast<WPARAM>(index), 0);
+    InsertItem(index, text, data);
+    if (selected)
+        Select(index);
 }
 
 void CSkinListBox::SetColours(COLORREF selection, COLORREF text) {
@@ -94,7 +145,7 @@ void CSkinListBox::OnDrawItem(const DRAWITEMSTRUCT& item) {
         return;
     HDC dc = item.hDC;
     bool selected = (item.itemState & ODS_SELECTED) != 0;
-    Brush fill(CreateSolidBrush(selected ? selection_ : GetBkColor(dc)));
+    Brush fill(CreateSolidBrush(selected ? selection_ : background_));
     FillRect(dc, &item.rcItem, fill.get());
     RECT text = item.rcItem;
     text.left += kTextX;
@@ -131,21 +182,29 @@ LRESULT CSkinListBox::OnMouseLeave() {
     return Default();
 }
 
-void CSkinListBox::OpenEditor(int index, bool isNew) {
+void CSkinListBox::OpenEditor(int index, EditPurpose purpose, int limit, bool digitsOnly) {
     RECT rect;
     if (SendMessageA(Hwnd(), LB_GETITEMRECT, static_cast<WPARAM>(index),
                      reinterpret_cast<LPARAM>(&rect)) == LB_ERR)
         return;
-    if (isNew) {
+    if (purpose == EditPurpose::NewItem) {
         rect.left += 1;
         rect.right -= 2;
     }
+    // A name, new or changed, is held to the names' length.
+    if (purpose != EditPurpose::Value)
+        limit = kNewNameLimit;
     editing_ = index;
-    newItem_ = isNew;
+    purpose_ = purpose;
     editor_ = std::make_unique<CListItemEditor>();
     std::string text = ItemText(Hwnd(), index);
-    if (!editor_->Create(*this, rect, font_.get(), text.c_str(), isNew ? kNewNameLimit : 0))
+    if (!editor_->Create(*this, rect, font_.get(), text.c_str(), limit, digitsOnly))
         editor_.reset();
+}
+
+void CSkinListBox::EditValue(int index, int limit, bool digitsOnly) {
+    if (!editor_ && index >= 0 && index < Count())
+        OpenEditor(index, EditPurpose::Value, limit, digitsOnly);
 }
 
 void CSkinListBox::BeginRenameAtPointer() {
@@ -154,7 +213,7 @@ void CSkinListBox::BeginRenameAtPointer() {
     ScreenToClient(Hwnd(), &pt);
     int index = ItemAt(pt);
     if (index >= 0 && !editor_)
-        OpenEditor(index, false);
+        OpenEditor(index, EditPurpose::Rename);
 }
 
 void CSkinListBox::AddNewItem() {
@@ -162,14 +221,14 @@ void CSkinListBox::AddNewItem() {
         return;
     int index = AddItem("", 0);
     if (index >= 0)
-        OpenEditor(index, true);
+        OpenEditor(index, EditPurpose::NewItem);
 }
 
 LRESULT CSkinListBox::OnLButtonDblClk(UINT, POINT pt) {
     LRESULT result = Default();
     int index = ItemAt(pt);
     if (renameEnabled_ && index >= 0 && !editor_)
-        OpenEditor(index, false);
+        OpenEditor(index, EditPurpose::Rename);
     return result;
 }
 
@@ -183,15 +242,19 @@ void CSkinListBox::FinishEdit(bool commit, const std::string& text) {
     editing_ = -1;
     auto data =
         static_cast<LPARAM>(SendMessageA(Hwnd(), LB_GETITEMDATA, static_cast<WPARAM>(index), 0));
+    const bool selected = Selection() == index;
     if (commit && !text.empty()) {
         SendMessageA(Hwnd(), LB_DELETESTRING, static_cast<WPARAM>(index), 0);
         InsertItem(index, text, data);
-        PostMessageA(GetParent(Hwnd()), newItem_ ? kMsgListItemAdded : kMsgListItemRenamed,
+        if (selected)
+            Select(index);
+        PostMessageA(GetParent(Hwnd()),
+                     purpose_ == EditPurpose::Rename ? kMsgListItemRenamed : kMsgListItemAdded,
                      static_cast<WPARAM>(index), id_);
-    } else if (newItem_) {
+    } else if (purpose_ == EditPurpose::NewItem) {
         SendMessageA(Hwnd(), LB_DELETESTRING, static_cast<WPARAM>(index), 0);
     }
-    newItem_ = false;
+    purpose_ = EditPurpose::Rename;
     PostMessageA(Hwnd(), kMsgDropEditor, 0, 0);
     InvalidateRect(Hwnd(), nullptr, TRUE);
 }

@@ -1,6 +1,7 @@
 #pragma once
-// The skinned list (macro names): owner-drawn items with hot tracking, and
-// in-place renaming or naming of a new item.
+// The skinned list (macro names, macro steps): owner-drawn items with hot
+// tracking and an icon chosen by the item's data, and an in-place editor for
+// naming a new item, renaming one, or typing an item's value.
 #include <memory>
 #include <string>
 
@@ -20,12 +21,26 @@ public:
     int AddItem(const std::string& text, LPARAM data);
     int InsertItem(int index, const std::string& text, LPARAM data);
     void SetColours(COLORREF selection, COLORREF text);
+    // The fill behind unselected items and below the last one.
+    void SetBackground(COLORREF background);
     void EnableRename(bool on) { renameEnabled_ = on; }
     void SetBitmapOffset(int offset) { bitmapOffset_ = offset; }
     // Opens the editor over the item under the pointer.
     void BeginRenameAtPointer();
     // Appends an empty item and opens the editor over it.
     void AddNewItem();
+
+    // Opens the editor over item `index` for a value: at most `limit`
+    // characters, digits only when asked. Enter posts kMsgListItemAdded.
+    void EditValue(int index, int limit, bool digitsOnly);
+    bool Editing() const { return editor_ != nullptr; }
+    void RemoveAll();
+    int Count() const;
+    int Selection() const;
+    void Select(int index);
+    LPARAM ItemData(int index) const;
+    std::string Text(int index) const;
+    void SetText(int index, const std::string& text);
 
     // Called by the editor.
     void FinishEdit(bool commit, const std::string& text);
@@ -37,11 +52,13 @@ protected:
     LRESULT OnLButtonDblClk(UINT, POINT pt) override;
     LRESULT OnRButtonDown(UINT, POINT) override;
     LRESULT OnMessage(UINT msg, WPARAM wp, LPARAM lp) override;
+    HBRUSH OnCtlColor(HDC dc) override;
 
 private:
     int ItemAt(POINT pt) const;
     void RepaintItem(int index) const;
-    void OpenEditor(int index, bool isNew);
+    enum class EditPurpose { Rename, NewItem, Value };
+    void OpenEditor(int index, EditPurpose purpose, int limit = 0, bool digitsOnly = false);
     void DrawItemBitmap(HDC dc, const RECT& rect, LPARAM data) const;
 
     std::unique_ptr<CListItemEditor> editor_;
@@ -49,12 +66,14 @@ private:
     int id_ = 0;
     int hot_ = -1;
     int editing_ = -1;
-    bool newItem_ = false;
+    EditPurpose purpose_ = EditPurpose::Rename;
     bool renameEnabled_ = true;
     bool tracking_ = false;
     int bitmapOffset_ = 0;
     COLORREF selection_ = GetSysColor(COLOR_HIGHLIGHT);
     COLORREF text_ = GetSysColor(COLOR_WINDOWTEXT);
+    COLORREF background_ = GetSysColor(COLOR_WINDOW);
+    Brush backgroundBrush_;
 };
 
 } // namespace mervik::ui

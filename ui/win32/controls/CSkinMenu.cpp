@@ -25,10 +25,11 @@ bool CSkinMenu::AppendItem(int command, const std::string& text, HMENU submenu, 
     return AppendMenuA(menu_.get(), MF_OWNERDRAW, static_cast<UINT_PTR>(command), data) != FALSE;
 }
 
-int CSkinMenu::Track(HWND owner, POINT screen) const {
-    return static_cast<int>(
-        TrackPopupMenu(menu_.get(), TPM_LEFTALIGN | TPM_TOPALIGN | TPM_RETURNCMD | TPM_LEFTBUTTON,
-                       screen.x, screen.y, 0, owner, nullptr));
+int CSkinMenu::Track(HWND owner, POINT screen, bool rightButton) const {
+    const UINT button = rightButton ? TPM_RIGHTBUTTON : TPM_LEFTBUTTON;
+    return static_cast<int>(TrackPopupMenu(menu_.get(),
+                                           TPM_LEFTALIGN | TPM_TOPALIGN | TPM_RETURNCMD | button,
+                                           screen.x, screen.y, 0, owner, nullptr));
 }
 
 void CSkinMenu::Measure(MEASUREITEMSTRUCT& item) {

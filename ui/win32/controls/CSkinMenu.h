@@ -24,8 +24,10 @@ public:
     void SetWidth(int width) { layout_.width = width; }
     MenuLayout& Layout() { return layout_; }
 
-    // Shows the menu at a screen point; the chosen command, 0 for none.
-    int Track(HWND owner, POINT screen) const;
+    // Shows the menu at a screen point; the chosen command, 0 for none. A
+    // menu opened by the right button is tracked with it, so releasing it
+    // over an item chooses that item.
+    int Track(HWND owner, POINT screen, bool rightButton = false) const;
 
     // WM_MEASUREITEM and WM_DRAWITEM for a menu item of any CSkinMenu.
     static bool HandleOwnerDraw(UINT msg, LPARAM lp, LRESULT& result);

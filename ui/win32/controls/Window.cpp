@@ -141,6 +141,11 @@ LRESULT CALLBACK CWindow::StaticProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) 
     return result;
 }
 
+bool CWindow::ReflectCommand(WPARAM wp, LPARAM lp) {
+    CWindow* child = lp ? FromHandle(reinterpret_cast<HWND>(lp)) : nullptr;
+    return child && child->OnReflectedCommand(HIWORD(wp));
+}
+
 bool CWindow::Reflect(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result) {
     if (msg == WM_DRAWITEM || msg == WM_MEASUREITEM) {
         if (CSkinMenu::HandleOwnerDraw(msg, lp, result))
@@ -154,6 +159,10 @@ bool CWindow::Reflect(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result) {
             }
         }
         return false;
+    }
+    if (msg == WM_COMMAND && reinterpret_cast<HWND>(lp) != hwnd_ && ReflectCommand(wp, lp)) {
+        result = 0;
+        return true;
     }
     if (msg >= WM_CTLCOLORMSGBOX && msg <= WM_CTLCOLORSTATIC) {
         CWindow* child = FromHandle(reinterpret_cast<HWND>(lp));

@@ -21,6 +21,11 @@ public:
 
     void Destroy();
 
+    // Hands a WM_COMMAND notification to the control that sent it; true when
+    // the control took it. Our windows do this for their children; a parent
+    // that is not one of ours calls it itself.
+    static bool ReflectCommand(WPARAM wp, LPARAM lp);
+
 protected:
     // Registers a class whose procedure is ours; once per name and process.
     static bool RegisterWindowClass(const char* name, UINT style, HCURSOR cursor);
@@ -55,6 +60,9 @@ protected:
     // Reflected from the parent.
     virtual void OnDrawItem(const DRAWITEMSTRUCT&) {}
     virtual HBRUSH OnCtlColor(HDC) { return nullptr; }
+    // A notification (EN_CHANGE, ...) the control sent its parent; true
+    // when the control took it, so the parent does not see it.
+    virtual bool OnReflectedCommand(WORD /*code*/) { return false; }
     // After the last message; the object may delete itself here.
     virtual void OnFinalMessage() {}
 

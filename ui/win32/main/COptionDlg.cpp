@@ -138,6 +138,12 @@ void COptionDlg::FinishStartUp() {
     LoadNotes notes;
     macrosReadable_ = LoadMacroList(Program().folder, macros_, &notes) == MacroFileRead::Read;
     TraceNotes(notes);
+    page2_.Bind(AdvancePageHost{working_.get(), applied_.get(), &macros_,
+                                [this] { page1_.Refresh(*working_); },
+                                [this] {
+                                    RefreshPages();
+                                    Apply();
+                                }});
     if (!CreatePage(page2_))
         return;
     page2_.CreateControls();
@@ -358,6 +364,9 @@ LRESULT COptionDlg::OnMessage(UINT msg, WPARAM, LPARAM) {
 void COptionDlg::OnDestroy() {
     KillTimer(Hwnd(), kDeviceCheckTimer);
     KillTimer(Hwnd(), kMonitorWatchTimer);
+    // A recording still running ends first: the keyboard is freed and its
+    // keys are in the macro that is saved.
+    page2_.StopRecording();
     // The window is on its way out: the warning stands on its own.
     ShowFailures(nullptr, SaveMacroFile());
     page1_.Destroy();

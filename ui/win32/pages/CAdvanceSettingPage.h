@@ -1,14 +1,105 @@
 #pragma once
-// Page 2: macros.
+// Page 2: the macro editor (macro list, the selected macro's steps, New,
+// Delete, Record and Stop, repeat count, the event menu) and the pointer
+// controls of the profile shown.
+#include <functional>
+
+#include "macros/MacroEventBuffer.h"
+#include "macros/MacroList.h"
+#include "macros/MacroRecorder.h"
 #include "ui/core/SkinControls.h"
+#include "ui/win32/controls/CBitmapEdit.h"
+#include "ui/win32/controls/CSkinListBox.h"
+#include "ui/win32/pages/CPointerControls.h"
 #include "ui/win32/pages/CSkinnedPage.h"
 
 namespace mervik::ui {
 
+// What a recording remembers from one to the next: one for the process.
+CaptureHistory& RecordingHistory();
+
+// What the page reaches outside itself: the main window's copies of the
+// settings and its macro list, and what the main window does on the page's
+// behalf.
+struct AdvancePageHost {
+    SharedSettingsBlock* working = nullptr;
+    const SharedSettingsBlock* applied = nullptr;
+    MacroList* macros = nullptr;
+    std::function<void()> buttonsChanged; // page 1 shows the buttons' labels anew
+    std::function<void()> profilesReset;  // show and apply every profile
+};
+
 class CAdvanceSettingPage : public CSkinnedPage {
 public:
+    static constexpr int kMacroListId = 4096;
+    static constexpr int kEventListId = 4097;
+    static constexpr int kRepeatFieldId = 4010;
+
     CAdvanceSettingPage()
         : CSkinnedPage("skin_advance_setting.ini", "page2", skin_controls::kAdvanceSetting) {}
+
+    // Before the controls are made.
+    void Bind(AdvancePageHost host) { host_ = std::move(host); }
+
+    bool Recording() const { return recorder_.Recording(); }
+    // Ends a running recording as Stop does; the steps taken are kept.
+    void StopRecording();
+    // The macro list and the selected macro's steps, shown anew.
+    void ReloadMacros();
+    int SelectedMacro() const { return selected_; }
+    const MacroEventBuffer& Steps() const { return buffer_; }
+
+protected:
+    void ShowSettings(const SharedSettingsBlock& settings) override;
+    bool PlaceOwnControl(int key, const ButtonPos& place,
+                         const SharedSkinImages& pictures) override;
+    void OnControlsMade() override;
+    void DrawOverBackground(HDC dc) override;
+    LRESULT OnCommand(WORD code, HWND control) override;
+    LRESULT OnMessage(UINT msg, WPARAM wp, LPARAM lp) override;
+    void OnDestroy() override;
+
+private:
+    MacroRecord* CurrentRecord() const;
+    ProfileRecord* ShownProfile() const;
+    void LoadMacro(int index);
+    void ShowSteps(int caretRow);
+    void StoreSteps();
+    void ShowRepeat(int value);
+    void TakeRepeatField();
+    void ShowBankMeter();
+
+    void NewMacro();
+    void AcceptNewName(int row);
+    void AcceptRename(int row);
+    void DeleteMacro();
+    void StartRecording(bool replace);
+    void TakeCapturedKey(int virtualKey, bool up);
+    void EnableForRecording(bool recording);
+
+    void OpenEventMenu();
+    void RunEventCommand(int command);
+    void AcceptPauseEdit(int row);
+    void ResetProfiles();
+    bool NeedsMacro();
+    void ButtonsChanged();
+
+    AdvancePageHost host_;
+    CSkinListBox macroList_;
+    CSkinListBox eventList_;
+    CBitmapEdit repeat_;
+    CPointerControls pointer_;
+    RECT meterRect_{};
+    std::string meterText_;
+
+    MacroRecorder recorder_{RecordingHistory()};
+    MacroEventBuffer buffer_;
+    int selected_ = -1;
+    int repeatValue_ = 1;
+    int menuRow_ = -1;
+    uint32_t pauseRow_ = 0; // the pause row the in-place edit changes
+    bool doubleClickChanged_ = false;
+    bool showingRepeat_ = false;
 };
 
 } // namespace mervik::ui

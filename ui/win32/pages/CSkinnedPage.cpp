@@ -27,11 +27,30 @@ void CSkinnedPage::CreateControls() {
         return;
     deferred_.Create(Hwnd(), [this] {
         for (int key = 1; key <= controlCount_; ++key) {
+            if (PlaceOwnControl(key, deferred_.Place(key), deferred_.Pictures()))
+                continue;
             auto button = std::make_unique<CSkinButton>();
-            if (PlaceSkinButton(*button, Hwnd(), deferred_.Place(key), deferred_.Pictures()))
+            if (PlaceSkinButton(*button, Hwnd(), deferred_.Place(key), deferred_.Pictures())) {
                 controls_.push_back(std::move(button));
+                keys_.push_back(key);
+            }
         }
+        OnControlsMade();
     });
+}
+
+CSkinButton* CSkinnedPage::ButtonAt(int key) const {
+    for (size_t i = 0; i < keys_.size(); ++i)
+        if (keys_[i] == key)
+            return controls_[i].get();
+    return nullptr;
+}
+
+int CSkinnedPage::KeyOf(HWND control) const {
+    for (size_t i = 0; i < controls_.size(); ++i)
+        if (control && controls_[i]->Hwnd() == control)
+            return keys_[i];
+    return 0;
 }
 
 void CSkinnedPage::Refresh(const SharedSettingsBlock& settings) {

@@ -24,13 +24,28 @@ public:
     bool Create(HWND parent);
     void CreateControls();
     bool HasControls() const { return deferred_.Made(); }
+    // The skinned buttons the page made (keys it placed itself not counted).
     int ControlCount() const { return static_cast<int>(controls_.size()); }
+    // The skinned button at BUTTONPOS key `key`, null for a key the page
+    // placed another control at or the skin leaves out.
+    CSkinButton* ButtonAt(int key) const;
+    // The key of a skinned button of the page, 0 for other windows.
+    int KeyOf(HWND control) const;
     // Shows `settings`; a page without its controls yet shows nothing.
     void Refresh(const SharedSettingsBlock& settings);
 
 protected:
     // What the page's own issues fill in: its controls set from the settings.
     virtual void ShowSettings(const SharedSettingsBlock&) {}
+    // The page chooses the control of each key: true when it made its own
+    // control at `place` (a list, an edit, a slider...), false for a skinned
+    // button. Called for every key while the controls are made.
+    virtual bool PlaceOwnControl(int /*key*/, const ButtonPos& /*place*/,
+                                 const SharedSkinImages& /*pictures*/) {
+        return false;
+    }
+    // After every control exists.
+    virtual void OnControlsMade() {}
 
     LRESULT OnCreate() override;
     void PlaceControls(const SkinFile& skin, const SharedSkinImages& pictures) override;
@@ -42,6 +57,7 @@ private:
     int controlCount_;
     DeferredControls deferred_;
     std::vector<std::unique_ptr<CSkinButton>> controls_;
+    std::vector<int> keys_; // the key of each of controls_
 };
 
 } // namespace mervik::ui

@@ -69,7 +69,7 @@ INT_PTR CSkinnedDialog::DoModal(HWND owner) {
             PostQuitMessage(static_cast<int>(msg.wParam));
             break;
         }
-        if (SwallowsDialogKey(Hwnd(), msg))
+        if (SwallowsDialogKey(Hwnd(), msg) || SwallowsKey(msg))
             continue;
         TranslateMessage(&msg);
         DispatchMessageA(&msg);

@@ -24,6 +24,9 @@ protected:
     virtual DWORD WindowStyle() const { return WS_POPUP | WS_CLIPCHILDREN; }
     virtual DWORD WindowExStyle() const { return 0; }
     virtual const char* WindowCaption() const { return ""; }
+    // A key message the dialog keeps from its controls, besides Enter and
+    // Escape.
+    virtual bool SwallowsKey(const MSG&) const { return false; }
     LRESULT OnCreate() override;
     // However the window goes (a WM_CLOSE sent from another program
     // included), the modal loop ends with it.

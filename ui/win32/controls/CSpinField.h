@@ -1,0 +1,50 @@
+#pragma once
+// A number field with an up and a down arrow. The arrows step by one within
+// the range; a typed number is held to the range when Enter is pressed or the
+// field loses the focus. Each change of the number goes to the parent as
+// kMsgSpinValue with the field's id.
+#include "ui/core/SpinRange.h"
+#include "ui/win32/controls/CBitmapEdit.h"
+#include "ui/win32/controls/CSkinButton.h"
+#include "ui/win32/skin/SkinImages.h"
+
+namespace mervik::ui {
+
+class CSpinField : public CWindow {
+public:
+    static constexpr char kClassName[] = "Mervik Spin";
+    static constexpr int kArrowWidth = 16;
+
+    // At `rect` of `parent`; the arrows take their faces from the right edge
+    // of that rectangle in the parent's pictures.
+    bool Create(HWND parent, const RECT& rect, const SharedSkinImages& pictures, int id,
+                SpinRange range);
+    // Shows `value` without reporting it.
+    void SetValue(int value);
+    int Value() const { return value_; }
+    void SetTooltip(const std::string& text);
+    CBitmapEdit& Edit() { return edit_; }
+
+protected:
+    LRESULT OnCommand(WORD code, HWND control) override;
+    LRESULT OnMessage(UINT msg, WPARAM wp, LPARAM lp) override;
+    LRESULT OnEraseBkgnd(HDC) override { return 1; }
+    // The field's frame around the edit, from the skin's picture.
+    bool PaintsItself() const override { return true; }
+    void OnPaint(HDC dc, const PAINTSTRUCT&) override { face_.Draw(dc, Face::Normal, 0, 0); }
+
+private:
+    void Change(int value);
+    void SettleTyped();
+
+    CBitmapEdit edit_;
+    CSkinButton up_;
+    CSkinButton down_;
+    ButtonFaces face_;
+    SpinRange range_;
+    int id_ = 0;
+    int value_ = 0;
+    bool showing_ = false;
+};
+
+} // namespace mervik::ui

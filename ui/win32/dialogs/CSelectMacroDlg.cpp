@@ -1,0 +1,88 @@
+#include "ui/win32/dialogs/CSelectMacroDlg.h"
+
+#include "macros/MacroName.h"
+#include "ui/win32/controls/CSkinMenu.h"
+#include "ui/win32/controls/PlaceButton.h"
+
+namespace mervik::ui {
+
+namespace {
+constexpr int kMenuWidth = 107;
+} // namespace
+
+CSelectMacroDlg::CSelectMacroDlg(const MacroList& list, SharedSettingsBlock& image,
+                                 ProfileRecord& profile, int slot)
+    : CSkinnedDialog("skin_select_macro.ini"), list_(list), profile_(profile), slot_(slot) {
+    state_ = BeginSelectMacro(list, image, profile, slot, SelectMacroScratch());
+}
+
+void CSelectMacroDlg::PlaceControls(const SkinFile& skin, const SharedSkinImages& pictures) {
+    for (int i = 0; i < kButtonCount; ++i)
+        PlaceSkinButton(buttons_[i], Hwnd(), skin, pictures, i + 1);
+}
+
+void CSelectMacroDlg::OnInitDialog() {
+    CentreOnOwner();
+    buttons_[kName].SetCaption(ShownMacroName(SelectMacroScratch()));
+    ShowRunMode();
+}
+
+void CSelectMacroDlg::ShowRunMode() {
+    for (int mode = 0; mode < 3; ++mode)
+        buttons_[kMode0 + mode].SetPressed(mode == state_.runMode);
+}
+
+// Space would press the focused button; Enter and Escape never end the
+// dialog either (CSkinnedDialog). Only a click chooses.
+bool CSelectMacroDlg::SwallowsKey(const MSG& msg) const {
+    return msg.message == WM_KEYDOWN && msg.wParam == VK_SPACE &&
+           (msg.hwnd == Hwnd() || IsChild(Hwnd(), msg.hwnd));
+}
+
+void CSelectMacroDlg::OpenMacroMenu() {
+    Font font(CreateFontA(15, 6, 0, 0, FW_NORMAL, 0, 0, 0, DEFAULT_CHARSET, 0, 0, 0, 0, "Arial"));
+    CSkinMenu menu(font.get());
+    menu.Attach(CreatePopupMenu());
+    menu.SetWidth(kMenuWidth);
+    for (int i = 0; i < list_.Count(); ++i)
+        menu.AppendItem(kFirstMacroCommand + i, TrimmedMacroName(*list_.RecordAt(i)));
+    RECT below;
+    GetWindowRect(buttons_[kName].Hwnd(), &below);
+    const int command = menu.Track(Hwnd(), POINT{below.left, below.bottom});
+    if (command >= kFirstMacroCommand &&
+        ChooseMacro(list_, command - kFirstMacroCommand, state_, SelectMacroScratch()))
+        buttons_[kName].SetCaption(TrimmedMacroName(*list_.RecordAt(state_.chosen)));
+}
+
+LRESULT CSelectMacroDlg::OnCommand(WORD, HWND control) {
+    if (!control)
+        return 0;
+    int which = -1;
+    for (int i = 0; i < kButtonCount; ++i)
+        if (buttons_[i].Hwnd() == control)
+            which = i;
+    switch (which) {
+    case kOk:
+        FinishSelectMacro(list_, state_, profile_, slot_);
+        EndDialog(IDOK);
+        break;
+    case kCancel:
+    case kClose:
+        EndDialog(IDCANCEL);
+        break;
+    case kName:
+        OpenMacroMenu();
+        break;
+    case kMode0:
+    case kMode1:
+    case kMode2:
+        state_.runMode = which - kMode0;
+        ShowRunMode();
+        break;
+    default:
+        break;
+    }
+    return 0;
+}
+
+} // namespace mervik::ui

@@ -1,0 +1,40 @@
+#pragma once
+// The select-macro dialog: which macro a button plays and how (three run
+// modes). It edits one slot of a profile; OK stores the choice, Cancel and
+// Close change nothing.
+#include "macros/MacroList.h"
+#include "macros/SelectMacroChoice.h"
+#include "ui/win32/controls/CSkinButton.h"
+#include "ui/win32/skin/CSkinnedDialog.h"
+
+namespace mervik::ui {
+
+class CSelectMacroDlg : public CSkinnedDialog {
+public:
+    static constexpr int kFirstMacroCommand = 1200;
+
+    // Synchronises the buttons' macro copies and starts from `slot` of `profile`.
+    CSelectMacroDlg(const MacroList& list, SharedSettingsBlock& image, ProfileRecord& profile,
+                    int slot);
+
+    const SelectMacroState& State() const { return state_; }
+
+protected:
+    void PlaceControls(const SkinFile& skin, const SharedSkinImages& pictures) override;
+    void OnInitDialog() override;
+    LRESULT OnCommand(WORD code, HWND control) override;
+    bool SwallowsKey(const MSG& msg) const override;
+
+private:
+    enum { kOk, kCancel, kClose, kName, kMode0, kMode1, kMode2, kButtonCount };
+    void ShowRunMode();
+    void OpenMacroMenu();
+
+    const MacroList& list_;
+    ProfileRecord& profile_;
+    int slot_;
+    SelectMacroState state_;
+    CSkinButton buttons_[kButtonCount];
+};
+
+} // namespace mervik::ui

@@ -1,0 +1,563 @@
+#include "ui/win32/pages/CAdvanceSettingPage.h"
+
+#include <algorithm>
+
+#include "device/SequenceBanks.h"
+#include "macros/MacroEventRows.h"
+#include "macros/MacroNaming.h"
+#include "macros/MacroPageEdits.h"
+#include "macros/SelectMacroChoice.h"
+#include "macros/SyncMacroButtons.h"
+#include "settings/ProfileDefaults.h"
+#include "settings/TextField.h"
+#include "ui/core/MacroBankMeter.h"
+#include "ui/win32/capture/KeyCapture.h"
+#include "ui/win32/controls/CSkinMenu.h"
+#include "ui/win32/controls/ControlMessages.h"
+#include "ui/win32/controls/PlaceButton.h"
+#include "ui/win32/dialogs/CWarnDlg.h"
+#include "ui/win32/main/ProgramWide.h"
+
+namespace mervik::ui {
+
+namespace {
+
+// BUTTONPOS keys of the macro controls.
+enum MacroKey {
+    kNewKey = 10,
+    kDeleteKey = 11,
+    kLockedKey = 12, // no action; off while recording
+    kMacroListKey = 13,
+    kEventListKey = 14,
+    kRecordKey = 15,
+    kStopKey = 16,
+    kRepeatKey = 17,
+    kRecordDelaysKey = 19,
+    kBankMeterKey = 23,
+};
+
+// Event menu commands.
+enum MenuCommand {
+    kRecordBefore = 1001,
+    kRecordAfter = 1002,
+    kInsertDelay = 1003,
+    kEditPause = 1004,
+    kDeleteStep = 1005,
+    kFirstMouseCommand = 1020, // three a button: press, release, click
+    kLastMouseCommand = 1034,
+};
+
+// Texts of the language library.
+enum TextId {
+    kTextRecordBefore = 1063,
+    kTextMouseSteps = 1068,
+    kTextFirstMouseButton = 1069,
+    kTextPress = 1074,
+    kTextFirstRowButton = 1150, // the five buttons' names in rows
+    kTextDown = 1155,
+    kTextUp = 1156,
+    kTextPauseUnit = 1157,
+    kTextBankFits = 1158,
+    kTextBankTooLong = 1159,
+};
+
+constexpr COLORREF kListBackground = 0xDCDCDC;
+constexpr COLORREF kListSelection = 0xF0A434;
+constexpr COLORREF kListText = 0x202020;
+constexpr int kRowIconWidth = 16;
+constexpr int kRepeatLimit = 3;
+constexpr int kPauseLimit = 20;
+constexpr int kMenuWidth = 120;
+constexpr uint8_t kFirstMouseCode = 240;
+
+std::string Text(unsigned id) {
+    return Program().language.Text(id);
+}
+
+const EventRowTexts& RowTexts() {
+    static const EventRowTexts texts = [] {
+        EventRowTexts t;
+        for (int i = 0; i < 5; ++i)
+            t.mouseButtons[i] = Text(kTextFirstRowButton + i);
+        t.down = Text(kTextDown);
+        t.up = Text(kTextUp);
+        t.pauseUnit = Text(kTextPauseUnit);
+        return t;
+    }();
+    return texts;
+}
+
+} // namespace
+
+CaptureHistory& RecordingHistory() {
+    static CaptureHistory history;
+    return history;
+}
+
+// ---- controls ----
+
+bool CAdvanceSettingPage::PlaceOwnControl(int key, const ButtonPos& place,
+                                          const SharedSkinImages& pictures) {
+    if (pointer_.Place(Hwnd(), key, place, pictures))
+        return true;
+    const RECT rect = ToRect(place.rect);
+    switch (key) {
+    case kMacroListKey:
+    case kEventListKey: {
+        CSkinListBox& list = key == kMacroListKey ? macroList_ : eventList_;
+        if (place.rect.IsEmpty() ||
+            !list.Create(Hwnd(), rect, key == kMacroListKey ? kMacroListId : kEventListId))
+            return true;
+        list.SetBackground(kListBackground);
+        list.SetColours(kListSelection, kListText);
+        if (key == kEventListKey) {
+            list.EnableRename(false);
+            list.SetBitmapOffset(kRowIconWidth);
+        }
+        return true;
+    }
+    case kRepeatKey:
+        if (!place.rect.IsEmpty() && repeat_.Create(Hwnd(), rect)) {
+            repeat_.SetColours(RGB(0, 0, 0), RGB(255, 255, 255));
+            repeat_.SetDigitsOnly(true);
+            repeat_.SetLimit(kRepeatLimit);
+        }
+        return true;
+    case kBankMeterKey:
+        meterRect_ = rect;
+        return true;
+    default:
+        return false;
+    }
+}
+
+void CAdvanceSettingPage::OnControlsMade() {
+    pointer_.TakeButtons(*this);
+    if (CSkinButton* delays = ButtonAt(kRecordDelaysKey))
+        delays->SetToggle(true);
+}
+
+void CAdvanceSettingPage::ShowSettings(const SharedSettingsBlock& settings) {
+    if (const ProfileRecord* profile = settings.ActiveProfile())
+        pointer_.Show(*profile);
+    // A reload while recording leaves the recording's steps alone.
+    if (!Recording())
+        ReloadMacros();
+}
+
+ProfileRecord* CAdvanceSettingPage::ShownProfile() const {
+    return host_.working ? host_.working->ActiveProfile() : nullptr;
+}
+
+MacroRecord* CAdvanceSettingPage::CurrentRecord() const {
+    return host_.macros ? host_.macros->RecordAt(selected_) : nullptr;
+}
+
+void CAdvanceSettingPage::ButtonsChanged() {
+    if (host_.buttonsChanged)
+        host_.buttonsChanged();
+}
+
+// ---- the macro list and the selected macro ----
+
+void CAdvanceSettingPage::ReloadMacros() {
+    if (!macroList_.Hwnd() || !host_.macros)
+        return;
+    macroList_.RemoveAll();
+    for (int i = 0; i < host_.macros->Count(); ++i)
+        macroList_.AddItem(TextOfField(host_.macros->RecordAt(i)->Name), 0);
+    const int first = InitialMacroRow(*host_.macros, SelectMacroScratch());
+    macroList_.Select(first);
+    LoadMacro(first);
+}
+
+void CAdvanceSettingPage::LoadMacro(int index) {
+    MacroRecord* record = host_.macros ? host_.macros->RecordAt(index) : nullptr;
+    selected_ = record ? index : -1;
+    buffer_.Load(record);
+    ShowSteps(-1);
+    ShowRepeat(record ? record->RepeatCount : 1);
+}
+
+void CAdvanceSettingPage::ShowSteps(int caretRow) {
+    if (!eventList_.Hwnd())
+        return;
+    const EventListView view = BuildEventRows(buffer_, caretRow, RowTexts());
+    SendMessageA(eventList_.Hwnd(), WM_SETREDRAW, FALSE, 0);
+    eventList_.RemoveAll();
+    for (const EventRow& row : view.rows)
+        eventList_.AddItem(row.text, static_cast<LPARAM>(row.value));
+    if (view.caretRow >= 0)
+        eventList_.Select(view.caretRow);
+    SendMessageA(eventList_.Hwnd(), WM_SETREDRAW, TRUE, 0);
+    InvalidateRect(eventList_.Hwnd(), nullptr, TRUE);
+    ShowBankMeter();
+}
+
+void CAdvanceSettingPage::StoreSteps() {
+    if (MacroRecord* record = CurrentRecord())
+        buffer_.Store(*record);
+    ShowBankMeter();
+}
+
+void CAdvanceSettingPage::ShowBankMeter() {
+    if (IsRectEmpty(&meterRect_))
+        return;
+    std::string text;
+    if (selected_ >= 0) {
+        const BankMeterTexts texts{Text(kTextBankFits), Text(kTextBankTooLong)};
+        text = BankMeterText(std::span<const MacroEvent>(buffer_.events, buffer_.count), texts);
+    }
+    if (text == meterText_)
+        return;
+    meterText_ = text;
+    InvalidateRect(Hwnd(), &meterRect_, FALSE);
+}
+
+void CAdvanceSettingPage::DrawOverBackground(HDC dc) {
+    CSkinnedPage::DrawOverBackground(dc);
+    if (meterText_.empty())
+        return;
+    Font font(CreateFontA(14, 0, 0, 0, FW_NORMAL, 0, 0, 0, DEFAULT_CHARSET, 0, 0, 0, 0, "Arial"));
+    SelectGuard select(dc, font.get());
+    SetBkMode(dc, TRANSPARENT);
+    const bool cut = PlanMacroBank(std::span<const MacroEvent>(buffer_.events, buffer_.count)).cut;
+    SetTextColor(dc, cut ? RGB(220, 60, 50) : RGB(150, 160, 170));
+    RECT rect = meterRect_;
+    DrawTextA(dc, meterText_.c_str(), -1, &rect, DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX);
+}
+
+void CAdvanceSettingPage::ShowRepeat(int value) {
+    repeatValue_ = value <= 0 ? 1 : value;
+    if (MacroRecord* record = CurrentRecord())
+        record->RepeatCount = repeatValue_;
+    if (!repeat_.Hwnd())
+        return;
+    const std::string text = std::to_string(repeatValue_);
+    if (repeat_.Text() == text)
+        return;
+    showingRepeat_ = true;
+    repeat_.SetText(text);
+    showingRepeat_ = false;
+}
+
+void CAdvanceSettingPage::TakeRepeatField() {
+    if (showingRepeat_ || !repeat_.Hwnd())
+        return;
+    const std::string text = repeat_.Text();
+    // An emptied field is being typed into: it settles when it loses the
+    // focus, not under the typing fingers.
+    if (text.empty() && GetFocus() == repeat_.Hwnd())
+        return;
+    // A corrected number is shown; the field then reports its own text, which
+    // settles here without another change.
+    ShowRepeat(ClampRepeatCount(ParseFieldNumber(text)));
+}
+
+// ---- New, rename, Delete ----
+
+void CAdvanceSettingPage::NewMacro() {
+    if (Recording() || macroList_.Editing() || !host_.macros)
+        return;
+    macroList_.AddNewItem();
+}
+
+void CAdvanceSettingPage::AcceptNewName(int row) {
+    const std::string name = macroList_.Text(row);
+    int index = -1;
+    if (!host_.macros->Full() && AcceptableMacroName(*host_.macros, -1, name))
+        index = host_.macros->Append(NewMacroRecord(name));
+    if (index < 0) {
+        SendMessageA(macroList_.Hwnd(), LB_DELETESTRING, static_cast<WPARAM>(row), 0);
+        int selection = std::min(selected_, macroList_.Count() - 1);
+        macroList_.Select(selection);
+        LoadMacro(selection);
+        return;
+    }
+    macroList_.SetText(index, TextOfField(host_.macros->RecordAt(index)->Name));
+    macroList_.Select(index);
+    LoadMacro(index);
+}
+
+void CAdvanceSettingPage::AcceptRename(int row) {
+    const std::string name = macroList_.Text(row);
+    if (host_.working && RenameMacro(*host_.macros, row, name, *host_.working)) {
+        ButtonsChanged();
+    }
+    if (const MacroRecord* record = host_.macros->RecordAt(row))
+        macroList_.SetText(row, TextOfField(record->Name)); // refused: the old name again
+}
+
+void CAdvanceSettingPage::DeleteMacro() {
+    if (Recording() || selected_ < 0 || !host_.macros)
+        return;
+    CWarnDlg warning(Warning::DeleteMacro);
+    if (warning.DoModal(GetAncestor(Hwnd(), GA_ROOT)) != 1)
+        return;
+    const int index = selected_;
+    SendMessageA(macroList_.Hwnd(), LB_DELETESTRING, static_cast<WPARAM>(index), 0);
+    host_.macros->RemoveAt(index);
+    const int selection = host_.macros->Empty() ? -1 : std::min(index, host_.macros->Count() - 1);
+    macroList_.Select(selection);
+    LoadMacro(selection);
+    if (host_.working)
+        SyncMacroButtons(*host_.macros, *host_.working);
+    ButtonsChanged();
+}
+
+bool CAdvanceSettingPage::NeedsMacro() {
+    if (CurrentRecord())
+        return false;
+    CWarnDlg warning(Warning::MacroSet);
+    warning.DoModal(GetAncestor(Hwnd(), GA_ROOT));
+    return true;
+}
+
+// ---- recording ----
+
+void CAdvanceSettingPage::EnableForRecording(bool recording) {
+    for (int key : {kNewKey, kDeleteKey, kLockedKey})
+        if (CSkinButton* button = ButtonAt(key))
+            EnableWindow(button->Hwnd(), !recording);
+    if (macroList_.Hwnd())
+        EnableWindow(macroList_.Hwnd(), !recording);
+    if (CSkinButton* record = ButtonAt(kRecordKey))
+        record->SetPressed(recording);
+}
+
+void CAdvanceSettingPage::StartRecording(bool replace) {
+    if (Recording())
+        return;
+    if (replace) {
+        buffer_.Clear();
+        ShowSteps(-1);
+    }
+    CSkinButton* delays = ButtonAt(kRecordDelaysKey);
+    recorder_.recordDelays = delays && delays->Pressed();
+    recorder_.Start();
+    InstallKeyHook(Hwnd());
+    EnableForRecording(true);
+    SetFocus(Hwnd());
+}
+
+void CAdvanceSettingPage::StopRecording() {
+    if (!Recording())
+        return;
+    recorder_.Stop();
+    RemoveKeyHookOf(Hwnd());
+    EnableForRecording(false);
+    StoreSteps();
+    if (host_.macros && host_.working)
+        SyncMacroButtons(*host_.macros, *host_.working);
+    ButtonsChanged();
+}
+
+void CAdvanceSettingPage::TakeCapturedKey(int virtualKey, bool up) {
+    if (!Recording())
+        return;
+    const KeyOutcome outcome = recorder_.TakeKey(buffer_, virtualKey, up, GetTickCount());
+    if (outcome == KeyOutcome::Ignored)
+        return;
+    // Kept in the record at once: whatever ends the program, the keys typed
+    // so far are in the macro that gets saved.
+    StoreSteps();
+    ShowSteps(-1);
+    if (outcome == KeyOutcome::Filled)
+        StopRecording();
+}
+
+// ---- the event menu ----
+
+void CAdvanceSettingPage::OpenEventMenu() {
+    if (Recording())
+        return;
+    Font font(CreateFontA(15, 6, 0, 0, FW_NORMAL, 0, 0, 0, DEFAULT_CHARSET, 0, 0, 0, 0, "Arial"));
+    CSkinMenu menu(font.get());
+    CSkinMenu steps(font.get());
+    CSkinMenu buttons[5] = {CSkinMenu(font.get()), CSkinMenu(font.get()), CSkinMenu(font.get()),
+                            CSkinMenu(font.get()), CSkinMenu(font.get())};
+    menu.Attach(CreatePopupMenu());
+    steps.Attach(CreatePopupMenu());
+    for (CSkinMenu* m : {&menu, &steps})
+        m->SetWidth(kMenuWidth);
+    for (int b = 0; b < 5; ++b) {
+        buttons[b].Attach(CreatePopupMenu());
+        buttons[b].SetWidth(kMenuWidth);
+        for (int k = 0; k < 3; ++k)
+            buttons[b].AppendItem(kFirstMouseCommand + 3 * b + k, Text(kTextPress + k));
+        steps.AppendItem(0, Text(kTextFirstMouseButton + b), buttons[b].Handle());
+    }
+    menu.AppendItem(kRecordBefore, Text(kTextRecordBefore));
+    menu.AppendItem(kRecordAfter, Text(kTextRecordBefore + 1));
+    menu.AppendItem(kInsertDelay, Text(kTextRecordBefore + 2));
+    menu.AppendItem(0, Text(kTextMouseSteps), steps.Handle());
+    menu.AppendItem(kEditPause, Text(kTextRecordBefore + 3));
+    menu.AppendItem(kDeleteStep, Text(kTextRecordBefore + 4));
+    POINT at;
+    GetCursorPos(&at);
+    const int command = menu.Track(Hwnd(), at, true);
+    // The submenus belong to the menu now, which destroys them with itself.
+    steps.Attach(nullptr);
+    for (CSkinMenu& b : buttons)
+        b.Attach(nullptr);
+    PostMessageA(Hwnd(), WM_NULL, 0, 0);
+    RunEventCommand(command);
+}
+
+void CAdvanceSettingPage::RunEventCommand(int command) {
+    if (command == 0 || NeedsMacro())
+        return;
+    menuRow_ = eventList_.Selection();
+    const uint32_t row = menuRow_ >= 0 ? static_cast<uint32_t>(eventList_.ItemData(menuRow_)) : 0;
+    switch (command) {
+    case kRecordBefore:
+        buffer_.insertIndex = RecordBeforeIndex(row);
+        StartRecording(false);
+        return;
+    case kRecordAfter:
+        buffer_.insertIndex = RecordAfterIndex(row);
+        StartRecording(false);
+        return;
+    case kInsertDelay:
+        if (InsertDelayBefore(buffer_, row)) {
+            StoreSteps();
+            ShowSteps(menuRow_ - 1);
+        }
+        return;
+    case kEditPause:
+        if (row != 0 && KindOfRow(row) == EventRowKind::Pause) {
+            pauseRow_ = row;
+            eventList_.EditValue(menuRow_, kPauseLimit, true);
+        }
+        return;
+    case kDeleteStep:
+        if (DeleteRow(buffer_, row)) {
+            StoreSteps();
+            ShowSteps(menuRow_);
+        }
+        return;
+    default:
+        break;
+    }
+    if (command >= kFirstMouseCommand && command <= kLastMouseCommand) {
+        const int offset = command - kFirstMouseCommand;
+        const auto code = static_cast<uint8_t>(kFirstMouseCode + offset / 3);
+        const auto kind = static_cast<MouseStepKind>(offset % 3);
+        if (InsertMouseStep(buffer_, row, code, kind)) {
+            StoreSteps();
+            ShowSteps(-1);
+        }
+    }
+}
+
+void CAdvanceSettingPage::AcceptPauseEdit(int row) {
+    const uint16_t pause = ClampEditedPause(ParseFieldNumber(eventList_.Text(row)));
+    if (SetPauseOfRow(buffer_, pauseRow_, pause))
+        StoreSteps();
+    pauseRow_ = 0;
+    ShowSteps(row);
+}
+
+// ---- the reset ----
+
+void CAdvanceSettingPage::ResetProfiles() {
+    CWarnDlg warning(Warning::Reset);
+    if (warning.DoModal(GetAncestor(Hwnd(), GA_ROOT)) != 1 || !host_.working)
+        return;
+    ResetAllProfiles(*host_.working);
+    host_.working->CurrentProfile = 0;
+    if (host_.profilesReset)
+        host_.profilesReset();
+}
+
+// ---- messages ----
+
+LRESULT CAdvanceSettingPage::OnCommand(WORD code, HWND control) {
+    if (!control)
+        return 0;
+    if (control == macroList_.Hwnd()) {
+        if (code == LBN_SELCHANGE && !Recording())
+            LoadMacro(macroList_.Selection());
+        return 0;
+    }
+    if (ProfileRecord* profile = ShownProfile(); profile && pointer_.OnCheck(control, *profile))
+        return 0;
+    switch (KeyOf(control)) {
+    case kNewKey:
+        NewMacro();
+        break;
+    case kDeleteKey:
+        DeleteMacro();
+        break;
+    case kRecordKey:
+        if (!Recording() && !NeedsMacro())
+            StartRecording(true);
+        else if (CSkinButton* record = ButtonAt(kRecordKey))
+            record->SetPressed(Recording());
+        break;
+    case kStopKey:
+        StopRecording();
+        break;
+    case CPointerControls::kResetKey:
+        ResetProfiles();
+        break;
+    default:
+        break;
+    }
+    return 0;
+}
+
+LRESULT CAdvanceSettingPage::OnMessage(UINT msg, WPARAM wp, LPARAM lp) {
+    if (msg == kMsgCapturedKey) {
+        TakeCapturedKey(static_cast<int>(wp), (lp & kCapturedKeyUp) != 0);
+        return 0;
+    }
+    if (msg == kMsgListItemAdded) {
+        if (lp == kMacroListId)
+            AcceptNewName(static_cast<int>(wp));
+        else if (lp == kEventListId)
+            AcceptPauseEdit(static_cast<int>(wp));
+        return 0;
+    }
+    if (msg == kMsgListItemRenamed) {
+        if (lp == kMacroListId)
+            AcceptRename(static_cast<int>(wp));
+        return 0;
+    }
+    if (msg == kMsgListRightClick) {
+        if (lp == kEventListId)
+            OpenEventMenu();
+        return 0;
+    }
+    if (msg == EditChangedMessage()) {
+        TakeRepeatField();
+        return 0;
+    }
+    if (msg == kMsgSliderValue || msg == kMsgSpinValue) {
+        ProfileRecord* profile = ShownProfile();
+        const int id = static_cast<int>(lp);
+        if (profile && pointer_.OnValue(id, static_cast<int>(wp), *profile) &&
+            id == CPointerControls::kDoubleClickSlider) {
+            // Felt at once; undone on leaving unless applied (OnDestroy).
+            SetDoubleClickTime(static_cast<UINT>(profile->DbleClickSpeed));
+            doubleClickChanged_ = true;
+        }
+        return 0;
+    }
+    return CSkinnedPage::OnMessage(msg, wp, lp);
+}
+
+void CAdvanceSettingPage::OnDestroy() {
+    // The keyboard must never stay captured without a window to stop it.
+    StopRecording();
+    RemoveKeyHookOf(Hwnd());
+    // The system keeps no double-click time that no file holds.
+    if (doubleClickChanged_ && host_.applied) {
+        if (const ProfileRecord* applied = host_.applied->ActiveProfile();
+            applied && applied->DbleClickSpeed > 0)
+            SetDoubleClickTime(static_cast<UINT>(applied->DbleClickSpeed));
+    }
+    CSkinnedPage::OnDestroy();
+}
+
+} // namespace mervik::ui
