@@ -29,11 +29,17 @@ def windows_from_list():
     return {w["ini"]: (set(range(1, w["count"] + 1)), set(w["unused"])) for w in listed}
 
 
+def areas_from_list():
+    """Keys that only mark an area the window paints or fills itself."""
+    with open(CONTROLS) as f:
+        return {w["ini"]: set(w["areas"]) for w in json.load(f)["windows"] if w["areas"]}
+
+
 WINDOWS = windows_from_list()
 
 # Rectangles that only mark an area the window paints or fills itself; they
 # have no faces and may contain or touch other things.
-AREAS = {"skin_main.ini": {9}, "skin_dpi_color.ini": {3, 4}, "skin_advance_setting.ini": {23}}
+AREAS = areas_from_list()
 # Controls that paint themselves or never react to the pointer: no hover face.
 NO_HOVER = {
     "skin_main.ini": {9},

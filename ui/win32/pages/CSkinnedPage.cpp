@@ -27,12 +27,15 @@ void CSkinnedPage::CreateControls() {
         return;
     deferred_.Create(Hwnd(), [this] {
         for (int key = 1; key <= controlCount_; ++key) {
-            if (PlaceOwnControl(key, deferred_.Place(key), deferred_.Pictures()))
+            if (PlaceOwnControl(key, deferred_.Place(key), deferred_.Pictures())) {
+                ++placed_;
                 continue;
+            }
             auto button = std::make_unique<CSkinButton>();
             if (PlaceSkinButton(*button, Hwnd(), deferred_.Place(key), deferred_.Pictures())) {
                 controls_.push_back(std::move(button));
                 keys_.push_back(key);
+                ++placed_;
             }
         }
         OnControlsMade();

@@ -25,7 +25,8 @@ public:
     void CreateControls();
     bool HasControls() const { return deferred_.Made(); }
     // The skinned buttons the page made (keys it placed itself not counted).
-    int ControlCount() const { return static_cast<int>(controls_.size()); }
+    // Skin keys that got their control, the page's own ones included.
+    int ControlCount() const { return placed_; }
     // The skinned button at BUTTONPOS key `key`, null for a key the page
     // placed another control at or the skin leaves out.
     CSkinButton* ButtonAt(int key) const;
@@ -58,6 +59,7 @@ private:
     DeferredControls deferred_;
     std::vector<std::unique_ptr<CSkinButton>> controls_;
     std::vector<int> keys_; // the key of each of controls_
+    int placed_ = 0;
 };
 
 } // namespace mervik::ui
