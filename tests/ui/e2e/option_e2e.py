@@ -102,6 +102,12 @@ class Wine:
         self.kill_all()
 
 
+def settle():
+    """Waits until the desktop's programs have taken the input sent so far and
+    their message queues are quiet (OptionProbe settle), in place of a sleep."""
+    ENV.run(os.path.join(ARGS.bin, "OptionProbe.exe"), "settle")
+
+
 def control_count(ini):
     """How many control windows a skinned window makes, from the one list of
     its controls: every key but the areas it paints itself."""
@@ -157,7 +163,7 @@ class OptionCase(unittest.TestCase):
         self.processes.append(process)
         # Shown, not just created: a page is visible only once the window is.
         self.assertTrue(wait_for(lambda: self.state().get("page"), 20), "Option's window did not appear")
-        time.sleep(0.3)
+        settle()
         return process
 
     def start_monitor(self, *args):
@@ -179,14 +185,14 @@ class OptionCase(unittest.TestCase):
 
     def click(self, point):
         ENV.xdotool("mousemove", point[0], point[1])
-        time.sleep(0.15)
+        settle()
         ENV.xdotool("click", "1")
-        time.sleep(0.3)
+        settle()
 
     def press(self, *keys):
         for key in keys:
             ENV.xdotool("key", key)
-            time.sleep(0.2)
+            settle()
 
     def main_button(self, key):
         return centre(skin_rect("skin_main.ini", key))
@@ -215,34 +221,34 @@ class StartAndWindow(OptionCase):
         self.assertEqual(counts["page1_controls"], page1)
         main_rect = parse_rect(state["main_rect"])
         self.assertEqual(main_rect[:2], (0, 0))
-        time.sleep(0.5)
+        settle()
         ENV.screenshot("option_main_page1", main_rect)
 
         self.click(self.main_button(2))
         self.assertEqual(wait_for(lambda: self.state()["page"] == "page2" and "page2"), "page2")
         self.click(self.main_button(2))  # the shown tab again changes nothing
         self.assertEqual(self.state()["page"], "page2")
-        time.sleep(0.3)
+        settle()
         ENV.screenshot("option_main_page2", main_rect)
         self.click(self.main_button(1))
         self.assertEqual(wait_for(lambda: self.state()["page"] == "page1" and "page1"), "page1")
 
         ENV.xdotool("mousemove", *centre(main_rect, 0, 0))
         self.press("Return", "Escape", "KP_Enter")
-        time.sleep(0.5)
+        settle()
         self.assertEqual(self.state()["windows"], "1", "Enter or Escape closed the window")
 
     def test_region_button_released_outside_sends_nothing(self):
         self.start_option()
         cancel = skin_rect("skin_main.ini", 4)
         ENV.xdotool("mousemove", *centre(cancel))
-        time.sleep(0.2)
+        settle()
         ENV.xdotool("mousedown", "1")
-        time.sleep(0.2)
+        settle()
         ENV.xdotool("mousemove", centre(cancel)[0], cancel[1] - 120)
-        time.sleep(0.2)
+        settle()
         ENV.xdotool("mouseup", "1")
-        time.sleep(0.8)
+        settle()
         self.assertEqual(self.state()["windows"], "1", "cancel acted on a release outside it")
         self.click(centre(cancel))
         self.assertTrue(wait_for(lambda: self.state().get("windows") == "0", 10), "cancel did not close Option")
@@ -257,11 +263,11 @@ class NoMouse(OptionCase):
         self.assertTrue(state, "no warning for Device 0")
         rect = parse_rect(state["warning_rect"])
         self.assertEqual(rect[:2], (0, 0))
-        time.sleep(0.5)
+        settle()
         ENV.screenshot("option_with_nomouse_warning", parse_rect(state["main_rect"]))
         ENV.xdotool("mousemove", *centre(rect))
         self.press("Return", "Escape")
-        time.sleep(0.5)
+        settle()
         self.assertEqual(self.state()["warning"], "1", "Enter or Escape closed the warning")
         self.click(centre(skin_rect("skin_nomouse_warn.ini", 1)))
         self.assertTrue(wait_for(lambda: self.state().get("warning") == "0", 10))
@@ -302,7 +308,7 @@ class ApplyExchange(OptionCase):
         self.start_option()
         self.click(self.main_button(5))
         self.assertTrue(wait_for(lambda: "1224" in self.monitor_lines(), 3))
-        time.sleep(1)
+        settle()
         self.assertEqual(self.state()["apply_enabled"], "0")
         monitor.kill()
         state = wait_for(lambda: (lambda s: s if s.get("apply_enabled") == "1" else None)(self.state()), 8)
@@ -316,7 +322,7 @@ class ApplyExchange(OptionCase):
         # The mouse changed level and rate; someone also changed the brightness
         # in the block, which Option must not take over its own copy.
         ENV.run(self.helper("OptionProbe"), "mouse-changed", "3", "2", "77")
-        time.sleep(0.5)
+        settle()
         self.click(self.main_button(5))
         self.assertTrue(wait_for(lambda: self.state().get("apply_enabled") == "1", 8))
         after = parse_probe(ENV.run(self.helper("OptionProbe"), "block"))
@@ -408,11 +414,11 @@ class Warnings(OptionCase):
                     self.assertLessEqual(abs(centre(rect)[1] - centre(self.OWNER)[1]), 1)
                 else:
                     self.assertEqual(rect[:2], (0, 0))
-                time.sleep(0.5)
+                settle()
                 ENV.screenshot("warning_" + kind, rect)
                 ENV.xdotool("mousemove", *centre(rect))
                 self.press("Return", "Escape")
-                time.sleep(0.3)
+                settle()
                 self.assertIsNone(process.poll(), "Enter or Escape ended the %s warning" % kind)
                 # Close (3) answers like cancel (2); OK (1) is the only yes.
                 key = {"click": 1, "reset": 2}.get(kind, 3)
@@ -498,9 +504,9 @@ class MacroPageSteps:
 
     def new_macro(self, name):
         self.click(self.at(10))
-        time.sleep(0.3)
+        settle()
         ENV.xdotool("mousemove", *self.at(12))
-        time.sleep(0.3)
+        settle()
         self.type_text(name)
         self.press("Return")
 
@@ -528,19 +534,20 @@ class MacroPage(MacroPageSteps, OptionCase):
         # Another window has the focus while the keys are typed: the capture
         # takes them from the whole desktop.
         notepad = ENV.start("notepad")
-        time.sleep(2)
+        self.assertTrue(wait_for(lambda: ENV.run(self.helper("OptionProbe"), "has-window", "Notepad").strip() == "1", 20))
+        settle()
         self.press("a", "b")
         steps = self.wait_lists(lambda l: len(l["steps"]) == 4)
         self.assertIsNotNone(steps, "typed keys did not arrive as steps")
         self.assertEqual([v & 0xFFFF for _, v in steps["steps"]], [0x8A, 0x89, 0x8A, 0x89])
         self.assertEqual([v >> 16 for _, v in steps["steps"]], [1, 2, 3, 4])
         notepad.kill()
-        time.sleep(0.5)
+        settle()
         ENV.screenshot("macro_page_recorded", self.main_rect())
         self.click(self.at(16))  # Stop
         self.assertTrue(self.wait_lists(lambda l: l["macro_enabled"] == 1))
         self.press("c")  # the keyboard is free again: no step
-        time.sleep(0.5)
+        settle()
         self.assertEqual(len(self.lists()["steps"]), 4)
         self.click(self.main_button(3))  # OK: apply and close
         self.assertTrue(wait_for(lambda: self.state()["windows"] == "0", 20))
@@ -573,7 +580,7 @@ class MacroPage(MacroPageSteps, OptionCase):
         full = self.wait_lists(lambda l: len(l["steps"]) == 50 and l["macro_enabled"] == 1, 20)
         self.assertIsNotNone(full, "50 steps did not end the recording")
         self.press("z")
-        time.sleep(0.5)
+        settle()
         self.assertEqual(len(self.lists()["steps"]), 50)
 
     def test_event_menu_inserts_edits_and_deletes(self):
@@ -583,7 +590,7 @@ class MacroPage(MacroPageSteps, OptionCase):
         # Insert delay on step 2: step 1 gets a 1 ms pause, shown as its row.
         self.click(self.step_row(1))
         ENV.xdotool("click", "3")
-        time.sleep(0.6)
+        settle()
         ENV.screenshot("macro_event_menu", self.main_rect())
         self.press("Down", "Down", "Down", "Return")
         rows = self.wait_lists(lambda l: len(l["steps"]) == 4)
@@ -592,9 +599,9 @@ class MacroPage(MacroPageSteps, OptionCase):
         # Edit that pause in place: 99999 is held to 65535.
         self.click(self.step_row(1))
         ENV.xdotool("click", "3")
-        time.sleep(0.4)
+        settle()
         self.press("Down", "Down", "Down", "Down", "Down", "Return")
-        time.sleep(0.4)
+        settle()
         self.type_text("99999")
         self.press("Return")
         rows = self.wait_lists(lambda l: l["steps"][1][0] == "65535 ms")
@@ -602,7 +609,7 @@ class MacroPage(MacroPageSteps, OptionCase):
         # A click of the right button in front of step 3 (row 3 now).
         self.click(self.step_row(3))
         ENV.xdotool("click", "3")
-        time.sleep(0.4)
+        settle()
         self.press("Down", "Down", "Down", "Down", "Right", "Down", "Right", "Down", "Down", "Return")
         rows = self.wait_lists(lambda l: len(l["steps"]) == 6)
         self.assertIsNotNone(rows, "the mouse click was not inserted")
@@ -610,7 +617,7 @@ class MacroPage(MacroPageSteps, OptionCase):
         # Delete the pause row.
         self.click(self.step_row(1))
         ENV.xdotool("click", "3")
-        time.sleep(0.4)
+        settle()
         self.press("Up", "Return")
         rows = self.wait_lists(lambda l: len(l["steps"]) == 5)
         self.assertIsNotNone(rows, "delete left the pause")
@@ -623,7 +630,7 @@ class MacroPage(MacroPageSteps, OptionCase):
         self.write_macros(("Fire", [(4, 1, 0)]))
         self.open_page2()
         self.new_macro("FIRE")
-        time.sleep(0.8)
+        settle()
         self.assertEqual(self.lists()["macros"], ["Fire"])
         self.new_macro("Jump")
         self.assertTrue(self.wait_lists(lambda l: l["macros"] == ["Fire", "Jump"] and l["macro_selected"] == 1))
@@ -633,9 +640,9 @@ class MacroPage(MacroPageSteps, OptionCase):
         jump = (PAGE_ORIGIN[0] + (left + right) // 2, PAGE_ORIGIN[1] + top + 8 + 16)
         for name, expected in (("fire", ["Fire", "Jump"]), ("Leap", ["Fire", "Leap"])):
             ENV.xdotool("mousemove", *jump)
-            time.sleep(0.2)
+            settle()
             ENV.xdotool("click", "--repeat", "2", "--delay", "80", "1")
-            time.sleep(0.4)
+            settle()
             self.type_text(name)
             self.press("Return")
             self.assertTrue(self.wait_lists(lambda l: l["macros"] == expected), (name, self.lists()))
@@ -713,7 +720,7 @@ class MacroPageProfiles(MacroPageSteps, OptionCase):
         left, top, right, bottom = skin_rect(PAGE_SKIN, 6)
         self.click((PAGE_ORIGIN[0] + left + 10, PAGE_ORIGIN[1] + (top + bottom) // 2))
         self.press("End", "BackSpace", "BackSpace", "minus", "9", "Return")
-        time.sleep(0.5)
+        settle()
         self.apply()
         self.assertEqual(self.dump()["Profiles"][0]["MouseSpeed"], 1)
 
@@ -786,13 +793,13 @@ class SelectMacroDialog(OptionCase):
             return rect[0] + x, rect[1] + y
         ENV.xdotool("mousemove", *centre(rect))
         self.press("Return", "Escape", "space")
-        time.sleep(0.3)
+        settle()
         self.assertIsNone(process.poll(), "a key ended the dialog")
         self.click(at(4))
-        time.sleep(0.4)
+        settle()
         self.press("Down", "Down", "Return")  # the second macro
         self.click(at(7))  # run mode 2
-        time.sleep(0.3)
+        settle()
         ENV.screenshot("select_macro_dialog", rect)
         self.click(at(1))
         out, _ = process.communicate(timeout=15)

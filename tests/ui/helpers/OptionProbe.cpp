@@ -12,6 +12,7 @@
 #include <cstdlib>
 #include <cstring>
 #include <string>
+#include <vector>
 
 #include "contract/ProgramMessages.h"
 #include "settings/SharedSettingsBlock.h"
@@ -260,9 +261,63 @@ int Lists() {
     return 0;
 }
 
+// The desktop's message queues gone quiet: each top-level window's thread
+// answers a sent message (which also makes it take in the X input waiting
+// for it) and its process then waits for input with nothing left to do, its
+// painting included. What the end-to-end tests wait on after each input,
+// instead of a fixed sleep.
+BOOL CALLBACK CollectTopLevel(HWND window, LPARAM param) {
+    if (IsWindowVisible(window))
+        reinterpret_cast<std::vector<HWND>*>(param)->push_back(window);
+    return TRUE;
+}
+
+int Settle() {
+    constexpr UINT kAnswerMs = 2000;
+    constexpr DWORD kIdleMs = 2000;
+    for (int round = 0; round < 2; ++round) {
+        std::vector<HWND> windows;
+        EnumWindows(CollectTopLevel, reinterpret_cast<LPARAM>(&windows));
+        for (HWND window : windows) {
+            DWORD_PTR result = 0;
+            SendMessageTimeoutA(window, WM_NULL, 0, 0, SMTO_ABORTIFHUNG, kAnswerMs, &result);
+            DWORD processId = 0;
+            GetWindowThreadProcessId(window, &processId);
+            if (processId == GetCurrentProcessId())
+                continue;
+            if (HANDLE process =
+                    OpenProcess(SYNCHRONIZE | PROCESS_QUERY_INFORMATION, FALSE, processId)) {
+                WaitForInputIdle(process, kIdleMs);
+                CloseHandle(process);
+            }
+        }
+    }
+    return 0;
+}
+
+// Prints 1 when a visible top-level window's title contains `part`, else 0.
+int HasWindow(const char* part) {
+    std::vector<HWND> windows;
+    EnumWindows(CollectTopLevel, reinterpret_cast<LPARAM>(&windows));
+    for (HWND window : windows) {
+        char title[256] = {};
+        GetWindowTextA(window, title, sizeof title);
+        if (strstr(title, part)) {
+            printf("1\n");
+            return 0;
+        }
+    }
+    printf("0\n");
+    return 0;
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
+    if (argc >= 3 && !strcmp(argv[1], "has-window"))
+        return HasWindow(argv[2]);
+    if (argc >= 2 && !strcmp(argv[1], "settle"))
+        return Settle();
     if (argc >= 2 && !strcmp(argv[1], "state"))
         return State();
     if (argc >= 5 && !strcmp(argv[1], "mouse-changed"))
