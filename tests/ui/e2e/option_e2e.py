@@ -315,6 +315,21 @@ class ApplyExchange(OptionCase):
         self.assertTrue(state, "Option kept waiting for a Monitor that is gone")
         self.assertEqual(state["captured"], "0")
 
+    def test_a_block_whose_mutex_is_held_is_not_taken_and_the_files_survive_apply(self):
+        # Option reaches the block but cannot take its mutex: it must work on
+        # the files, not on an image it never read, and Apply saves those.
+        profile = os.path.join(self.folder, "config", "Default0.gmp")
+        with open(profile, "w", newline="\r\n") as f:
+            f.write("[Setting]\nProFileName=KeepMe\n")
+        self.start_monitor("--hold-mutex", "--delay", "200")
+        self.start_option()
+        self.click(self.main_button(5))
+        self.assertTrue(wait_for(lambda: "1224" in self.monitor_lines(), 10), "no 1224 reached Monitor")
+        settle()
+        with open(profile, newline="") as f:
+            saved = f.read()
+        self.assertIn("ProFileName=KeepMe\r\n", saved, "Apply saved an image it never read")
+
     def test_level_change_from_the_mouse_keeps_other_unapplied_values(self):
         self.start_monitor("--delay", "200")
         self.start_option()

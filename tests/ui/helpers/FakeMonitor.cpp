@@ -1,8 +1,9 @@
 // Stands in for Monitor in Option's tests: creates the shared block and its
 // mutex as Monitor does, shows no window but one captioned like Monitor's, and
 // records every 1224 in a log file. It answers with 1258 after a delay, or
-// never with --silent.
-//   FakeMonitor.exe LOGFILE [--silent] [--delay MS]
+// never with --silent. With --hold-mutex it takes the block's mutex and never
+// lets go, and its block holds nothing (all zero bytes).
+//   FakeMonitor.exe LOGFILE [--silent] [--delay MS] [--hold-mutex]
 #include <windows.h>
 
 #include <cstdio>
@@ -49,7 +50,7 @@ LRESULT CALLBACK Proc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
     return DefWindowProcA(hwnd, msg, wp, lp);
 }
 
-HANDLE CreateSharedBlock() {
+HANDLE CreateSharedBlock(bool empty) {
     SECURITY_DESCRIPTOR sd;
     InitializeSecurityDescriptor(&sd, SECURITY_DESCRIPTOR_REVISION);
     SetSecurityDescriptorDacl(&sd, TRUE, nullptr, FALSE);
@@ -59,7 +60,7 @@ HANDLE CreateSharedBlock() {
                            sizeof(mervik::SharedSettingsBlock), mervik::kSharedBlockName);
     auto* block = static_cast<mervik::SharedSettingsBlock*>(
         MapViewOfFile(mapping, FILE_MAP_ALL_ACCESS, 0, 0, sizeof(mervik::SharedSettingsBlock)));
-    if (block) {
+    if (block && !empty) {
         static mervik::SharedSettingsBlock image;
         mervik::ResetAllProfiles(image);
         memcpy(block, &image, sizeof image);
@@ -73,14 +74,19 @@ int main(int argc, char** argv) {
     if (argc < 2)
         return 2;
     g_log = argv[1];
+    bool holdMutex = false;
     for (int i = 2; i < argc; ++i) {
         if (!strcmp(argv[i], "--silent"))
             g_silent = true;
         else if (!strcmp(argv[i], "--delay") && i + 1 < argc)
             g_delayMs = static_cast<UINT>(atoi(argv[++i]));
+        else if (!strcmp(argv[i], "--hold-mutex"))
+            holdMutex = true;
     }
     HANDLE mutex = CreateMutexA(nullptr, FALSE, mervik::kSharedMutexName);
-    HANDLE mapping = CreateSharedBlock();
+    if (holdMutex)
+        WaitForSingleObject(mutex, INFINITE);
+    HANDLE mapping = CreateSharedBlock(holdMutex);
     WNDCLASSA wc{};
     wc.lpfnWndProc = Proc;
     wc.hInstance = GetModuleHandleA(nullptr);
