@@ -127,6 +127,29 @@ TEST(MonitorWine, MouseButtonsReachBlockFilesAndOption) {
     EXPECT_EQ(monitor.Block()->Profiles[0].PollingRate, expected);
 }
 
+// Option has written the block, and the mouse's DPI button comes before its
+// 1224: the event starts from the block's contents, so Option's settings are
+// neither overwritten in the block nor in the files.
+TEST(MonitorWine, AMouseEventBetweenOptionsWriteAndItsMessageKeepsOptionsSettings) {
+    MonitorUnderTest monitor;
+    StandInWindows windows;
+    ASSERT_TRUE(monitor.Start());
+    ASSERT_TRUE(StartUpDone(monitor));
+    auto block = monitor.Block();
+    ASSERT_TRUE(block);
+    block->Profiles[0].DbleClickSpeed = 640;
+    ASSERT_TRUE(monitor.WriteBlock(*block));
+    monitor.Mouse("dpi");
+    ASSERT_TRUE(windows.WaitFor(kMsgMouseChangedLevel, 1, 5000));
+    PostMessageA(monitor.Window(), kMsgApplyAllSetting, 0, 0);
+    ASSERT_TRUE(windows.WaitFor(kMsgApplyDone, 1, kUploadWaitMs));
+    EXPECT_EQ(monitor.Block()->Profiles[0].DbleClickSpeed, 640);
+    EXPECT_EQ(monitor.Block()->Profiles[0].Cpi_X, monitor.MouseNumber("activeLevel") - 1);
+    EXPECT_EQ(
+        IniFile(ProfileFilePath(monitor.Folder(), 0)).ReadInt("Setting", "DbleClickSpeed", -1),
+        640);
+}
+
 TEST(MonitorWine, UnplugClosesOptionAndReplugReadsBackTwice) {
     MonitorUnderTest monitor;
     StandInWindows windows;
