@@ -1,6 +1,6 @@
 #include "device/win32/DeviceLinkWin32.h"
 
-#include "win32/WidePath.h"
+#include "settings/win32/WidePath.h"
 
 #include <vector>
 

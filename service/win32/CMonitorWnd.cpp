@@ -9,8 +9,8 @@
 #include "protocol/DeviceMessages.h"
 #include "service/core/MonitorConstants.h"
 #include "settings/FilePaths.h"
+#include "settings/win32/WidePath.h"
 #include "win32/UniqueHandleWin32.h"
-#include "win32/WidePath.h"
 
 namespace mervik {
 

@@ -1,6 +1,6 @@
 #include "service/win32/LanguageModule.h"
 
-#include "win32/WidePath.h"
+#include "settings/win32/WidePath.h"
 
 namespace mervik {
 

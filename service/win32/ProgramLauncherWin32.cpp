@@ -4,7 +4,7 @@
 
 #include <shellapi.h>
 
-#include "win32/WidePath.h"
+#include "settings/win32/WidePath.h"
 
 namespace mervik {
 

@@ -1,6 +1,6 @@
 #include "service/win32/TrayIconWin32.h"
 
-#include "win32/WidePath.h"
+#include "settings/win32/WidePath.h"
 
 #include <algorithm>
 

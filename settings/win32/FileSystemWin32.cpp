@@ -4,7 +4,7 @@
 #include <utility>
 
 #include "settings/FileSystem.h"
-#include "win32/WidePath.h"
+#include "settings/win32/WidePath.h"
 
 namespace mervik::fs {
 

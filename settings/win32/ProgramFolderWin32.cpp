@@ -1,7 +1,7 @@
 #include <windows.h>
 
 #include "settings/FilePaths.h"
-#include "win32/WidePath.h"
+#include "settings/win32/WidePath.h"
 
 namespace mervik {
 

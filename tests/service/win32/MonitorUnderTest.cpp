@@ -13,7 +13,7 @@
 #include "settings/FilePaths.h"
 #include "settings/ProfileDefaults.h"
 #include "settings/SettingsFiles.h"
-#include "win32/WidePath.h"
+#include "settings/win32/WidePath.h"
 
 namespace mervik::testing {
 

@@ -1,6 +1,6 @@
 #include "ui/win32/main/Language.h"
 
-#include "win32/WidePath.h"
+#include "settings/win32/WidePath.h"
 
 namespace mervik::ui {
 

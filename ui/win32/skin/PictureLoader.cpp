@@ -5,8 +5,8 @@
 
 #include <vector>
 
+#include "settings/win32/WidePath.h"
 #include "ui/core/PictureLimits.h"
-#include "win32/WidePath.h"
 
 namespace mervik::ui {
 namespace {

@@ -1,9 +1,9 @@
 #pragma once
 // Paths inside the suite are UTF-8 strings; Windows gets them as UTF-16 at
-// every file, library and shell call, so a program folder outside the ANSI
-// code page (a user name in Cyrillic or Chinese, say) works like any other.
-// ANSI stays only where peers rely on bytes: captions, object names, the
-// shared block and file contents.
+// every file, library and shell call (the settings' file layer here, and the
+// programs' library and shell calls through the same functions), so a program folder outside the
+// ANSI code page (a user name in Cyrillic or Chinese, say) works like any other. ANSI stays only
+// where peers rely on bytes: captions, object names, the shared block and file contents.
 #include <windows.h>
 
 #include <string>
