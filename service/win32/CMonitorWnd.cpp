@@ -10,6 +10,7 @@
 #include "service/core/MonitorConstants.h"
 #include "settings/FilePaths.h"
 #include "settings/win32/WidePath.h"
+#include "win32/GuardedMessage.h"
 #include "win32/UniqueHandleWin32.h"
 
 namespace mervik {
@@ -49,14 +50,8 @@ LRESULT CALLBACK CMonitorWnd::WindowProc(HWND window, UINT message, WPARAM wPara
     auto* self = reinterpret_cast<CMonitorWnd*>(GetWindowLongPtrA(window, GWLP_USERDATA));
     if (!self)
         return DefWindowProcA(window, message, wParam, lParam);
-    LRESULT result = 0;
-    try {
-        result = self->OnMessage(message, wParam, lParam);
-    } catch (...) {
-        // Nothing may unwind through the system's code.
-        OutputDebugStringA("Monitor: a window procedure stopped an exception\n");
-        result = message == WM_CREATE ? -1 : 0;
-    }
+    const LRESULT result = win::GuardedMessage(
+        message, "Monitor", [&] { return self->OnMessage(message, wParam, lParam); });
     if (message == WM_NCDESTROY) {
         SetWindowLongPtrA(window, GWLP_USERDATA, 0);
         self->window_ = nullptr;
@@ -116,11 +111,11 @@ bool CMonitorWnd::OnCreate() {
     InitCommonControls();
     const std::string modulePath = win::ModulePath();
     programFolder_ = ProgramFolderOf(modulePath);
-    language_ = std::make_unique<LanguageModule>(programFolder_);
+    language_.Load(programFolder_);
     registry_.OpenKey(RegistryKey::Mouse);
     link_ = std::make_unique<Win32DeviceLink>(programFolder_, window_);
     connection_ = std::make_unique<DeviceConnection>(*link_, clock_);
-    tray_ = std::make_unique<Win32TrayIcon>(window_, modulePath, language_->Text(kStringTip));
+    tray_ = std::make_unique<Win32TrayIcon>(window_, modulePath, language_.Text(kStringTip));
     pointer_ = std::make_unique<Win32PointerSystem>(window_);
     core_ = std::make_unique<MonitorCore>(MonitorPorts{*connection_, block_, windows_, *tray_,
                                                        *this, *pointer_, registry_, processes_,
@@ -164,7 +159,7 @@ void CMonitorWnd::OnDestroy() {
     if (tray_)
         tray_->RemoveIcon();
     tray_.reset();
-    language_.reset();
+    language_.Unload();
 }
 
 LRESULT CMonitorWnd::OnCopyData(const COPYDATASTRUCT* data) {
@@ -218,9 +213,9 @@ void CMonitorWnd::ShowTrayMenu() {
     if (!owned)
         return;
     HMENU menu = owned.get();
-    AppendMenuA(menu, MF_STRING, kCmdOpenCustomizer, language_->Text(kStringOpenOption).c_str());
+    AppendMenuA(menu, MF_STRING, kCmdOpenCustomizer, language_.Text(kStringOpenOption).c_str());
     AppendMenuA(menu, MF_SEPARATOR, 0, nullptr);
-    AppendMenuA(menu, MF_STRING, kCmdExit, language_->Text(kStringExit).c_str());
+    AppendMenuA(menu, MF_STRING, kCmdExit, language_.Text(kStringExit).c_str());
     SetMenuDefaultItem(menu, kCmdOpenCustomizer, FALSE);
     POINT cursor{};
     GetCursorPos(&cursor);

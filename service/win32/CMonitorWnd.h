@@ -12,7 +12,6 @@
 #include "device/win32/DeviceLinkWin32.h"
 #include "service/core/MonitorCore.h"
 #include "service/win32/DebugTraceWin32.h"
-#include "service/win32/LanguageModule.h"
 #include "service/win32/PointerSystemWin32.h"
 #include "service/win32/ProcessListerWin32.h"
 #include "service/win32/ProgramLauncherWin32.h"
@@ -20,6 +19,7 @@
 #include "service/win32/SharedBlockWin32.h"
 #include "service/win32/TrayIconWin32.h"
 #include "settings/win32/RegistryStoreWin32.h"
+#include "win32/LanguageLibrary.h"
 
 namespace mervik {
 
@@ -55,7 +55,7 @@ private:
     bool comStarted_ = false;
     bool started_ = false; // the start-up got past the shared block
 
-    std::unique_ptr<LanguageModule> language_;
+    win::LanguageLibrary language_;
     Win32RegistryStore registry_;
     std::unique_ptr<Win32DeviceLink> link_;
     SteadyClock clock_;

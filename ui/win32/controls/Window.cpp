@@ -6,6 +6,7 @@
 #include <unordered_map>
 
 #include "ui/win32/controls/CSkinMenu.h"
+#include "win32/GuardedMessage.h"
 
 namespace mervik::ui {
 namespace {
@@ -124,15 +125,8 @@ LRESULT CALLBACK CWindow::StaticProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) 
 
     Current saved = self->current_;
     self->current_ = {msg, wp, lp};
-    LRESULT result = 0;
-    try {
-        result = self->Dispatch(msg, wp, lp);
-    } catch (...) {
-        // Nothing may unwind through the system's code: the message fails
-        // instead, and a window whose creation failed is not made.
-        OutputDebugStringA("Option: a window procedure stopped an exception\n");
-        result = msg == WM_CREATE ? -1 : 0;
-    }
+    LRESULT result =
+        win::GuardedMessage(msg, "Option", [&] { return self->Dispatch(msg, wp, lp); });
     self->current_ = saved;
     if (msg == WM_NCDESTROY) {
         self->Detach();

@@ -5,14 +5,14 @@
 
 #include <string>
 
-#include "ui/win32/main/Language.h"
+#include "win32/LanguageLibrary.h"
 
 namespace mervik::ui {
 
 struct ProgramWide {
     std::string folder; // with its trailing backslash
     HWND mainWindow = nullptr;
-    Language language;
+    win::LanguageLibrary language;
 };
 
 ProgramWide& Program();

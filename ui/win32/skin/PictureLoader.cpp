@@ -3,8 +3,7 @@
 #include <ole2.h>
 #include <olectl.h>
 
-#include <vector>
-
+#include "settings/FileSystem.h"
 #include "settings/win32/WidePath.h"
 #include "ui/core/PictureLimits.h"
 
@@ -13,35 +12,21 @@ namespace {
 
 constexpr size_t kHeaderBytes = 64;
 
-// Up to `limit` bytes of the file from its start, or of the whole file when
-// `limit` is 0; empty when it cannot be read or is larger than pictures are.
-std::vector<char> ReadPictureFile(const std::string& path, size_t limit) {
-    HANDLE file = CreateFileW(win::Widen(path).c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr,
-                              OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (file == INVALID_HANDLE_VALUE)
-        return {};
-    std::vector<char> bytes;
-    LARGE_INTEGER size{};
-    if (GetFileSizeEx(file, &size) && size.QuadPart > 0 &&
-        static_cast<unsigned long long>(size.QuadPart) <= kMaxPictureFileBytes) {
-        const size_t wanted = limit ? std::min<size_t>(limit, static_cast<size_t>(size.QuadPart))
-                                    : static_cast<size_t>(size.QuadPart);
-        bytes.resize(wanted);
-        DWORD got = 0;
-        if (!ReadFile(file, bytes.data(), static_cast<DWORD>(wanted), &got, nullptr) ||
-            got != wanted)
-            bytes.clear();
-    }
-    CloseHandle(file);
-    return bytes;
-}
-
 // The file's size and header allow loading it: never hand the system a
 // picture whose size alone would exhaust memory.
 bool FileAllowed(const std::string& path) {
-    const std::vector<char> header = ReadPictureFile(path, kHeaderBytes);
-    return !header.empty() && BitmapHeaderAllowed(std::span(
-                                  reinterpret_cast<const uint8_t*>(header.data()), header.size()));
+    HANDLE file = CreateFileW(win::Widen(path).c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr,
+                              OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (file == INVALID_HANDLE_VALUE)
+        return false;
+    uint8_t header[kHeaderBytes] = {};
+    DWORD got = 0;
+    LARGE_INTEGER size{};
+    const bool read = GetFileSizeEx(file, &size) && size.QuadPart > 0 &&
+                      static_cast<unsigned long long>(size.QuadPart) <= kMaxPictureFileBytes &&
+                      ReadFile(file, header, sizeof header, &got, nullptr) && got > 0;
+    CloseHandle(file);
+    return read && BitmapHeaderAllowed(std::span<const uint8_t>(header, got));
 }
 
 Bitmap WithinLimits(Bitmap bitmap) {
@@ -50,7 +35,7 @@ Bitmap WithinLimits(Bitmap bitmap) {
 }
 
 // The stream owns the global block once created (fDeleteOnRelease).
-IStream* StreamOver(const std::vector<char>& bytes) {
+IStream* StreamOver(const std::string& bytes) {
     HGLOBAL block = GlobalAlloc(GMEM_MOVEABLE, bytes.size());
     if (!block)
         return nullptr;
@@ -80,8 +65,8 @@ Bitmap CopyOfPicture(IPicture* picture) {
 }
 
 Bitmap LoadThroughPictureLoader(const std::string& path) {
-    std::vector<char> bytes = ReadPictureFile(path, 0);
-    if (bytes.empty())
+    std::string bytes;
+    if (fs::ReadAll(path, bytes, kMaxPictureFileBytes) != fs::ReadResult::Ok || bytes.empty())
         return {};
     IStream* stream = StreamOver(bytes);
     if (!stream)
