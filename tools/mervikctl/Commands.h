@@ -19,6 +19,11 @@ struct Streams {
 int InitCommand(const Arguments& args, Streams io);
 int DumpCommand(const Arguments& args, Streams io);
 int EncodeCommand(const Arguments& args, Streams io);
+int ProfilesCommand(const Arguments& args, Streams io);
+int UseCommand(const Arguments& args, Streams io);
+int RenameCommand(const Arguments& args, Streams io);
+int LinkCommand(const Arguments& args, Streams io);
+int UnlinkCommand(const Arguments& args, Streams io);
 
 constexpr int kExitOk = 0;
 constexpr int kExitFailed = 1;

@@ -38,6 +38,29 @@ commands:
         write LEN XX ...                  an output block of LEN bytes
         sleep MS                          the least pause before the next line
 
+  profiles FOLDER [--json]
+      List the five profiles: index, name, the program each is linked to
+      (its file name and stored path) and, marked "*", the current one.
+      With --json: {"CurrentProfile": N, "Profiles": [{"Index",
+      "ProFileName", "GameFile", "Program", "Current"}, ...]}.
+
+  use FOLDER N
+      Make profile N (0 to 4) current in config.ini. On Windows, when
+      Monitor runs from FOLDER, it is also handed the change and switches
+      the mouse to profile N at once.
+
+  rename FOLDER N NAME
+      Name profile N. Blanks around NAME are dropped; an empty name, one
+      of more than 249 bytes or one with a line break is refused.
+
+  link FOLDER N PATH
+      Tie profile N to the program at PATH: Monitor makes the profile
+      current while that program (by its file name) is in the foreground.
+      A path of more than 501 bytes is refused, never cut.
+
+  unlink FOLDER N
+      Tie profile N to no program.
+
   help
       This text.
 
@@ -49,7 +72,11 @@ output, one "mervikctl: " line each: a file that could not be read or is far
 larger than the suite writes (taken as damaged; the programs leave it alone),
 values outside their range reset to their defaults, macros cut or skipped.
 
-exit status: 0 done, 1 a file could not be read or written, 2 wrong usage.
+use, rename, link and unlink change one file each and never write over a
+file that exists but cannot be read; a refused name or path changes nothing.
+
+exit status: 0 done, 1 a file could not be read or written (or a name or
+path was refused, or a running Monitor could not be told), 2 wrong usage.
 )";
 
 struct Command {
@@ -58,9 +85,9 @@ struct Command {
 };
 
 constexpr Command kCommands[] = {
-    {"init", InitCommand},
-    {"dump", DumpCommand},
-    {"encode", EncodeCommand},
+    {"init", InitCommand},         {"dump", DumpCommand},     {"encode", EncodeCommand},
+    {"profiles", ProfilesCommand}, {"use", UseCommand},       {"rename", RenameCommand},
+    {"link", LinkCommand},         {"unlink", UnlinkCommand},
 };
 
 } // namespace

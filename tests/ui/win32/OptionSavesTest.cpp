@@ -39,7 +39,7 @@ struct OptionSaves : ::testing::Test {
 };
 
 TEST_F(OptionSaves, ApplyNamesTheFilesThatCouldNotBeWritten) {
-    SharedBlockLink noMonitor;
+    win::SharedBlockLink noMonitor;
     EXPECT_EQ(SaveApplied(*image, folder.Folder(), registry, noMonitor), FailureTexts{});
     Block(ProfileFilePath(folder.Folder(), 3));
     EXPECT_EQ(SaveApplied(*image, folder.Folder(), registry, noMonitor),
@@ -52,14 +52,14 @@ TEST_F(OptionSaves, ApplyNamesABlockThatRefusedTheCopy) {
                                                  sizeof(SharedSettingsBlock), kSharedBlockName));
     ASSERT_TRUE(mapping);
     {
-        SharedBlockLink withoutMutex; // no mutex: no copy may be made
-        ASSERT_EQ(withoutMutex.Open(), SharedBlockLink::Attach::Attached);
+        win::SharedBlockLink withoutMutex; // no mutex: no copy may be made
+        ASSERT_EQ(withoutMutex.Open(), win::SharedBlockLink::Attach::Attached);
         EXPECT_EQ(SaveApplied(*image, folder.Folder(), registry, withoutMutex),
                   FailureTexts{kTextBlockNotWritten});
     }
     win::UniqueHandle mutex(CreateMutexA(nullptr, FALSE, kSharedMutexName));
-    SharedBlockLink link;
-    ASSERT_EQ(link.Open(), SharedBlockLink::Attach::Attached);
+    win::SharedBlockLink link;
+    ASSERT_EQ(link.Open(), win::SharedBlockLink::Attach::Attached);
     EXPECT_EQ(SaveApplied(*image, folder.Folder(), registry, link), FailureTexts{});
     auto copy = std::make_unique<SharedSettingsBlock>();
     ASSERT_TRUE(link.Read(*copy));

@@ -164,8 +164,8 @@ void COptionDlg::OnInitDialog() {
 void COptionDlg::LoadSettings() {
     const std::string& folder = Program().folder;
     CreateImage(*applied_);
-    SharedBlockLink::Attach attach = link_.Open();
-    if (attach == SharedBlockLink::Attach::ViewFailed)
+    win::SharedBlockLink::Attach attach = link_.Open();
+    if (attach == win::SharedBlockLink::Attach::ViewFailed)
         ShowFailures(Hwnd(), {kTextBlockNotOpened});
     Win32RegistryStore registry;
     // Monitor's block when it can be copied, the files otherwise.
@@ -263,9 +263,7 @@ void COptionDlg::Apply() {
     Win32RegistryStore registry;
     FailureTexts failures = SaveApplied(*working_, Program().folder, registry, link_);
     *applied_ = *working_;
-    monitorWindow_ = FindWindowA(nullptr, kMonitorCaption);
-    if (monitorWindow_)
-        PostMessageA(monitorWindow_, kMsgApplyAllSetting, 0, 0);
+    monitorWindow_ = win::WakeMonitor();
     FailureTexts macroFailures = SaveMacroFile();
     failures.insert(failures.end(), macroFailures.begin(), macroFailures.end());
     if (monitorWindow_)

@@ -10,10 +10,10 @@
 #include "ui/win32/controls/CSkinButton.h"
 #include "ui/win32/controls/DeferredControls.h"
 #include "ui/win32/main/OptionSaves.h"
-#include "ui/win32/main/SharedBlockLink.h"
 #include "ui/win32/pages/CAdvanceSettingPage.h"
 #include "ui/win32/pages/CButtonPage.h"
 #include "ui/win32/skin/CSkinnedDialog.h"
+#include "win32/SharedBlockLinkWin32.h"
 
 namespace mervik::ui {
 
@@ -71,7 +71,7 @@ private:
     CSkinnedPage* currentPage_ = nullptr;
     int currentIndex_ = 0;
 
-    SharedBlockLink link_;
+    win::SharedBlockLink link_;
     std::unique_ptr<SharedSettingsBlock> working_;
     std::unique_ptr<SharedSettingsBlock> applied_;
     MacroList macros_;

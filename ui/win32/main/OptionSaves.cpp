@@ -9,7 +9,7 @@
 namespace mervik::ui {
 
 FailureTexts SaveApplied(const SharedSettingsBlock& image, const std::string& programFolder,
-                         RegistryStore& registry, SharedBlockLink& link) {
+                         RegistryStore& registry, win::SharedBlockLink& link) {
     FailureTexts failures;
     if (!SaveAll(image, programFolder, &registry))
         failures.push_back(kTextSettingsNotSaved);

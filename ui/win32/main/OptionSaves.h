@@ -10,7 +10,7 @@
 #include "macros/MacroList.h"
 #include "settings/RegistryStore.h"
 #include "settings/SharedSettingsBlock.h"
-#include "ui/win32/main/SharedBlockLink.h"
+#include "win32/SharedBlockLinkWin32.h"
 
 namespace mervik::ui {
 
@@ -20,7 +20,7 @@ using FailureTexts = std::vector<unsigned>;
 // block (Monitor not running) there is nothing to hand over, which is no
 // failure.
 FailureTexts SaveApplied(const SharedSettingsBlock& image, const std::string& programFolder,
-                         RegistryStore& registry, SharedBlockLink& link);
+                         RegistryStore& registry, win::SharedBlockLink& link);
 
 // The macro list. One that could not be read at start is left as it is
 // rather than replaced by an empty one.

@@ -1,9 +1,10 @@
 #pragma once
-// Option's end of the shared settings block: opened, never created; copied
-// only whole and only under the shared mutex.
+// The end of the shared settings block that Option and mervikctl hold:
+// opened, never created (Monitor creates it); copied only whole and only
+// under the shared mutex.
 #include "win32/SharedBlockViewWin32.h"
 
-namespace mervik::ui {
+namespace mervik::win {
 
 class SharedBlockLink {
 public:
@@ -17,11 +18,19 @@ public:
     // mutex wait fails.
     [[nodiscard]] bool Read(SharedSettingsBlock& into) const { return view_.Read(into); }
     [[nodiscard]] bool Write(const SharedSettingsBlock& from) { return view_.Write(from); }
+    // Read, change and write back under one hold of the mutex.
+    [[nodiscard]] bool Update(const std::function<bool(SharedSettingsBlock&)>& change) {
+        return view_.Update(change);
+    }
 
     void Close() { view_.Close(); }
 
 private:
-    win::SharedBlockView view_;
+    SharedBlockView view_;
 };
 
-} // namespace mervik::ui
+// Tells Monitor that the block holds new settings to apply and upload
+// (1224); its window, or null when Monitor is not running.
+HWND WakeMonitor();
+
+} // namespace mervik::win
