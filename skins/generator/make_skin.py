@@ -35,14 +35,21 @@ def load_layouts(folder):
 
 
 def check_against_control_list(layouts, listed_path):
-    """Every window lays out exactly the keys 1..count of the one control list
-    that Option and the tests read, so the three cannot drift apart."""
+    """Every window lays out the keys 1..count of the one control list that
+    Option and the tests read, so the three cannot drift apart; optional keys
+    may be left out, and must be the last keys."""
     with open(listed_path, encoding="utf-8") as f:
-        listed = {w["ini"]: w["count"] for w in json.load(f)["windows"]}
+        listed = {w["ini"]: w for w in json.load(f)["windows"]}
     for layout in layouts:
         keys = sorted(control["key"] for control in layout["controls"])
-        count = listed.get(layout["ini"])
-        if count is None or keys != list(range(1, count + 1)):
+        window = listed.get(layout["ini"])
+        count = window["count"] if window else None
+        optional = set(window.get("optional", [])) if window else set()
+        if optional and sorted(optional) != list(range(count - len(optional) + 1, count + 1)):
+            raise SystemExit("skin generator: optional keys of %s must be the last keys, up to %d"
+                             % (layout["ini"], count))
+        required = [k for k in range(1, (count or 0) + 1) if k not in optional]
+        if count is None or not set(required) <= set(keys) or not set(keys) <= set(range(1, count + 1)):
             raise SystemExit("skin generator: %s lays out keys %s..%s (%d), %s lists %s"
                              % (layout["source"], keys[0] if keys else "-", keys[-1] if keys else "-",
                                 len(keys), listed_path.name, count))

@@ -7,6 +7,7 @@ constexpr int kCaptionX = 5;
 
 void CSkinButton::SetCaption(const std::string& caption) {
     caption_ = caption;
+    SetWindowTextA(Hwnd(), caption.c_str());
     Repaint();
 }
 
@@ -17,7 +18,10 @@ void CSkinButton::DrawCaption(HDC dc, const RECT& rect) const {
     SetTextColor(dc, RGB(255, 255, 255));
     RECT text = rect;
     text.left += kCaptionX;
-    DrawTextA(dc, caption_.c_str(), -1, &text, DT_SINGLELINE | DT_VCENTER | DT_LEFT | DT_NOPREFIX);
+    if (centred_)
+        text.right -= kCaptionX;
+    const UINT align = centred_ ? DT_CENTER | DT_END_ELLIPSIS : DT_LEFT;
+    DrawTextA(dc, caption_.c_str(), -1, &text, DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX | align);
 }
 
 void CSkinButton::OnDrawItem(const DRAWITEMSTRUCT& item) {

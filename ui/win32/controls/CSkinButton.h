@@ -6,7 +6,10 @@ namespace mervik::ui {
 
 class CSkinButton : public COwnerDrawButton {
 public:
+    // The caption is drawn over the face and is the button's window text too,
+    // for screen readers.
     void SetCaption(const std::string& caption);
+    void SetCaptionCentred(bool centred) { centred_ = centred; }
 
 protected:
     void OnDrawItem(const DRAWITEMSTRUCT& item) override;
@@ -14,6 +17,7 @@ protected:
 private:
     void DrawCaption(HDC dc, const RECT& rect) const;
     std::string caption_;
+    bool centred_ = false;
 };
 
 } // namespace mervik::ui

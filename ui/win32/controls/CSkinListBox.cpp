@@ -2,7 +2,7 @@
 
 #include <vector>
 
-#include "ui/win32/controls/CListItemEditor.h"
+#include "ui/win32/controls/CInPlaceEditor.h"
 #include "ui/win32/controls/ControlMessages.h"
 
 namespace mervik::ui {
@@ -196,9 +196,12 @@ void CSkinListBox::OpenEditor(int index, EditPurpose purpose, int limit, bool di
         limit = kNewNameLimit;
     editing_ = index;
     purpose_ = purpose;
-    editor_ = std::make_unique<CListItemEditor>();
+    editor_ = std::make_unique<CInPlaceEditor>();
     std::string text = ItemText(Hwnd(), index);
-    if (!editor_->Create(*this, rect, font_.get(), text.c_str(), limit, digitsOnly))
+    // The list deletes the editor later (kMsgDropEditor), not under its feet.
+    if (!editor_->Create(
+            Hwnd(), rect, font_.get(), text.c_str(), limit, digitsOnly,
+            [this](bool commit, const std::string& edited) { FinishEdit(commit, edited); }))
         editor_.reset();
 }
 

@@ -10,7 +10,7 @@
 
 namespace mervik::ui {
 
-class CListItemEditor;
+class CInPlaceEditor;
 
 class CSkinListBox : public CWindow {
 public:
@@ -61,7 +61,7 @@ private:
     void OpenEditor(int index, EditPurpose purpose, int limit = 0, bool digitsOnly = false);
     void DrawItemBitmap(HDC dc, const RECT& rect, LPARAM data) const;
 
-    std::unique_ptr<CListItemEditor> editor_;
+    std::unique_ptr<CInPlaceEditor> editor_;
     Font font_;
     int id_ = 0;
     int hot_ = -1;

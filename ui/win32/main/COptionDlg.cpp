@@ -11,6 +11,8 @@
 #include "settings/ProfileRanges.h"
 #include "settings/SettingsFiles.h"
 #include "settings/win32/RegistryStoreWin32.h"
+#include "ui/core/ProfileSwitchFollow.h"
+#include "ui/core/SkinControls.h"
 #include "ui/win32/controls/PlaceButton.h"
 #include "ui/win32/dialogs/CWarnDlg.h"
 #include "ui/win32/main/FirstPaintSignal.h"
@@ -79,7 +81,8 @@ LRESULT COptionDlg::OnCreate() {
 }
 
 void COptionDlg::PlaceControls(const SkinFile& skin, const SharedSkinImages& pictures) {
-    deferred_.Keep(skin, pictures, kTab1, kWeb);
+    // The profile strip's keys come last; a skin made before them lacks them.
+    deferred_.Keep(skin, pictures, kTab1, skin_controls::kMain);
     pageRect_ = ToRect(skin.Pos(kPageArea).rect);
 }
 
@@ -101,7 +104,9 @@ void COptionDlg::CreateControls() {
         PlaceSkinButton(minimise_, Hwnd(), deferred_.Place(kMinimise), pictures);
         PlaceSkinButton(close_, Hwnd(), deferred_.Place(kClose), pictures);
         PlaceSkinButton(web_, Hwnd(), deferred_.Place(kWeb), pictures);
+        strip_.Create(Hwnd(), deferred_, skin_controls::kMainFirstOptional);
     });
+    strip_.Refresh(*working_);
     tabs_[currentIndex_].SetPressed(true);
 }
 
@@ -190,6 +195,7 @@ void COptionDlg::LoadSettings() {
 void COptionDlg::RefreshPages() {
     page1_.Refresh(*working_);
     page2_.Refresh(*working_);
+    strip_.Refresh(*working_);
 }
 
 void COptionDlg::OnPaint(HDC dc, const PAINTSTRUCT& ps) {
@@ -221,6 +227,15 @@ void COptionDlg::ShowPage(int index) {
 }
 
 LRESULT COptionDlg::OnCommand(WORD code, HWND control) {
+    switch (strip_.OnCommand(control, code, *working_)) {
+    case CProfileStrip::Command::CurrentChanged:
+        RefreshPages();
+        return 0;
+    case CProfileStrip::Command::Done:
+        return 0;
+    case CProfileStrip::Command::NotOurs:
+        break;
+    }
     // An owner-drawn button tells a double-click as a click followed by
     // BN_DOUBLECLICKED; acting on both would run the command twice.
     if (!control || code != BN_CLICKED)
@@ -320,6 +335,17 @@ void COptionDlg::TakeBlockFromMonitor() {
     RefreshPages();
 }
 
+// Monitor switched profiles by the foreground program (or was told to): the
+// user's unapplied edits of any profile stay, only the index moves.
+void COptionDlg::FollowMonitorSwitch() {
+    auto fresh = std::make_unique<SharedSettingsBlock>();
+    if (!link_.Read(*fresh))
+        return;
+    FollowProfileSwitch(*working_, *applied_, *fresh);
+    *applied_ = *fresh;
+    RefreshPages();
+}
+
 void COptionDlg::TakeLevelFromMonitor() {
     if (link_.Read(*applied_)) {
         const ProfileRecord* from = applied_->ActiveProfile();
@@ -336,8 +362,13 @@ void COptionDlg::TakeLevelFromMonitor() {
 LRESULT COptionDlg::OnMessage(UINT msg, WPARAM, LPARAM) {
     switch (msg) {
     case kMsgDpiReadBack:
-    case kMsgProfileSwitched:
         TakeBlockFromMonitor();
+        return 0;
+    case kMsgProfileSwitched:
+        FollowMonitorSwitch();
+        return 0;
+    case CProfileStrip::kMsgRenameDone:
+        strip_.FinishRename(*working_);
         return 0;
     case kMsgMouseChangedLevel:
         TakeLevelFromMonitor();
@@ -367,6 +398,7 @@ void COptionDlg::OnDestroy() {
     page2_.StopRecording();
     // The window is on its way out: the warning stands on its own.
     ShowFailures(nullptr, SaveMacroFile());
+    strip_.Destroy();
     page1_.Destroy();
     page2_.Destroy();
     link_.Close();

@@ -9,6 +9,7 @@
 #include "ui/win32/controls/CRgnButton.h"
 #include "ui/win32/controls/CSkinButton.h"
 #include "ui/win32/controls/DeferredControls.h"
+#include "ui/win32/main/CProfileStrip.h"
 #include "ui/win32/main/OptionSaves.h"
 #include "ui/win32/pages/CAdvanceSettingPage.h"
 #include "ui/win32/pages/CButtonPage.h"
@@ -57,6 +58,7 @@ private:
     void EndWaiting();
     void EnableApplyButtons(bool enable);
     void TakeBlockFromMonitor();
+    void FollowMonitorSwitch();
     void TakeLevelFromMonitor();
     FailureTexts SaveMacroFile() const;
 
@@ -65,6 +67,7 @@ private:
     CSkinButton tabs_[2];
     CRgnButton ok_, cancel_, apply_;
     CSkinButton minimise_, close_, web_;
+    CProfileStrip strip_;
     RECT pageRect_{};
     CButtonPage page1_;
     CAdvanceSettingPage page2_;
