@@ -83,6 +83,36 @@ def tab(image, rect, state, spec):
     paint.text_in(draw, rect, spec.get("text", ""), t.font(13, True), text)
 
 
+def profile(image, rect, state, spec):
+    """A profile chip in the header; the program draws the profile's name in
+    white over it. Down is the current profile, filled with the accent."""
+    x, y, w, h = rect
+    colours = {
+        "normal": ((22, 62, 92), (14, 42, 66), t.PANEL_EDGE),
+        "over": (t.OVER_TOP, t.OVER_BOTTOM, t.OVER_EDGE),
+        "down": (t.DOWN_TOP, (24, 104, 170), t.DOWN_EDGE),
+        "disable": (t.DISABLED_FACE, t.DISABLED_FACE, t.DISABLED_EDGE),
+    }[state]
+    top, bottom, edge = colours
+    paint.gradient(image, rect, top, bottom, h // 2)
+    paint.outline(image, rect, edge, h // 2)
+
+
+def chooser(image, rect, state, spec):
+    """A field that opens a file chooser: the program draws the chosen file's
+    name at x = 5; a folder glyph on the right says what a click does."""
+    text = _plate(image, rect, state, 4)
+    x, y, w, h = rect
+    draw = ImageDraw.Draw(image)
+    draw.line([(x + w - 30, y + 5), (x + w - 30, y + h - 6)],
+              fill=paint.mix(_face_colours(state)[2], (0, 0, 0), 0.35))
+    gx, gy = x + w - 23, y + h // 2 - 6
+    glyph = text if state != "normal" else t.TEXT_MUTED
+    draw.polygon([(gx, gy), (gx + 6, gy), (gx + 8, gy + 2), (gx + 16, gy + 2), (gx + 16, gy + 12),
+                  (gx, gy + 12)], outline=glyph)
+    draw.line([(gx, gy + 4), (gx + 16, gy + 4)], fill=glyph)
+
+
 def caption(image, rect, state, spec):
     """A drop-down field whose text the program draws at x = 5 in white Arial."""
     _plate(image, rect, state, 3)
@@ -287,6 +317,8 @@ KINDS = {
     "button": button,
     "primary": primary,
     "tab": tab,
+    "profile": profile,
+    "chooser": chooser,
     "caption": caption,
     "check": check,
     "radio": radio,

@@ -6,6 +6,8 @@
 //   OptionProbe.exe block                              (current profile's values)
 //   OptionProbe.exe dialog                             (a visible skinned dialog, if any)
 //   OptionProbe.exe lists                              (page 2's lists and fields, as JSON)
+//   OptionProbe.exe strip                              (the main window's buttons, as JSON)
+//   OptionProbe.exe switch N                           (block's current profile N, then 1255)
 #include <windows.h>
 
 #include <cstdio>
@@ -161,6 +163,71 @@ int Block() {
                p->PollingRate, p->Brightness);
         return 0;
     });
+}
+
+// What Monitor does on a switch by the foreground program, as Option sees it.
+int Switch(int profile) {
+    int result = WithBlock([&](mervik::SharedSettingsBlock& block) {
+        block.CurrentProfile = profile;
+        return 0;
+    });
+    if (HWND option = FindWindowA(nullptr, mervik::kOptionCaption))
+        PostMessageA(option, mervik::kMsgProfileSwitched, 0, 0);
+    printf("posted=%d\n", result == 0);
+    return result;
+}
+
+std::string WideText(HWND hwnd) {
+    wchar_t wide[600] = {};
+    SendMessageW(hwnd, WM_GETTEXT, 600, reinterpret_cast<LPARAM>(wide));
+    char text[1200] = {};
+    WideCharToMultiByte(CP_ACP, 0, wide, -1, text, sizeof text, nullptr, nullptr);
+    return text;
+}
+
+void JsonString(std::string& out, const std::string& text);
+
+struct MainButtons {
+    HWND main = nullptr;
+    std::string buttons;
+    std::string editor = "null";
+};
+
+// The main window's own buttons (not the pages'): their window text, checked
+// state, whether enabled, and the rectangle in the window; and an edit box
+// open over them, if any.
+BOOL CALLBACK ScanMainButtons(HWND hwnd, LPARAM lp) {
+    auto* found = reinterpret_cast<MainButtons*>(lp);
+    if (GetParent(hwnd) != found->main || !IsWindowVisible(hwnd))
+        return TRUE;
+    char cls[64] = {};
+    GetClassNameA(hwnd, cls, sizeof cls);
+    RECT r{};
+    GetWindowRect(hwnd, &r);
+    MapWindowPoints(nullptr, found->main, reinterpret_cast<POINT*>(&r), 2);
+    if (!_stricmp(cls, "Edit")) {
+        found->editor.clear();
+        JsonString(found->editor, WideText(hwnd));
+    } else if (!_stricmp(cls, "Button")) {
+        std::string& out = found->buttons;
+        out += out.empty() ? "{\"text\": " : ", {\"text\": ";
+        JsonString(out, WideText(hwnd));
+        out += ", \"checked\": " +
+               std::to_string(SendMessageA(hwnd, BM_GETCHECK, 0, 0) == BST_CHECKED) +
+               ", \"enabled\": " + std::to_string(IsWindowEnabled(hwnd) ? 1 : 0) + ", \"rect\": [" +
+               std::to_string(r.left) + ", " + std::to_string(r.top) + ", " +
+               std::to_string(r.right) + ", " + std::to_string(r.bottom) + "]}";
+    }
+    return TRUE;
+}
+
+int Strip() {
+    MainButtons found;
+    found.main = FindWindowA(nullptr, mervik::kOptionCaption);
+    if (found.main)
+        EnumChildWindows(found.main, ScanMainButtons, reinterpret_cast<LPARAM>(&found));
+    printf("{\"buttons\": [%s], \"editor\": %s}\n", found.buttons.c_str(), found.editor.c_str());
+    return found.main ? 0 : 1;
 }
 
 int Dialog() {
@@ -328,6 +395,10 @@ int main(int argc, char** argv) {
         return Dialog();
     if (argc >= 2 && !strcmp(argv[1], "lists"))
         return Lists();
+    if (argc >= 2 && !strcmp(argv[1], "strip"))
+        return Strip();
+    if (argc >= 3 && !strcmp(argv[1], "switch"))
+        return Switch(atoi(argv[2]));
     fprintf(stderr,
             "usage: OptionProbe state | mouse-changed CPI RATE BRIGHTNESS | block | dialog\n");
     return 2;

@@ -28,6 +28,12 @@ protected:
 
     // The face covers the whole button: erasing first only costs a fill.
     LRESULT OnEraseBkgnd(HDC) override { return 1; }
+    // A pressed (selected) button reads as checked, for screen readers and tests.
+    LRESULT OnMessage(UINT msg, WPARAM wp, LPARAM lp) override {
+        if (msg == BM_GETCHECK)
+            return pressed_ ? BST_CHECKED : BST_UNCHECKED;
+        return CWindow::OnMessage(msg, wp, lp);
+    }
     LRESULT OnMouseMove(UINT keys, POINT pt) override;
     LRESULT OnCaptureChanged(HWND newOwner) override;
     LRESULT OnKillFocus(HWND) override;
