@@ -403,6 +403,28 @@ class ApplyThroughMonitor(OptionCase):
         self.assertEqual(json.loads(self.mouse("state"))["malformed"], 0)
 
 
+    def test_mervikctl_use_hands_the_profile_to_the_running_monitor(self):
+        # Profile 3 differs from profile 0, so its upload tells them apart.
+        with open(os.path.join(self.folder, "config", "Default3.gmp"), "w", newline="\r\n") as f:
+            f.write("[Setting]\nProFileName=Three\nCpi_X=4\nLightType=2\nBrightness=3\n")
+        self.start_real_monitor()
+        folder = windows_path(self.folder)
+        planned = [line for line in ENV.run(ARGS.mervikctl, "encode", folder, "--profile", "3").splitlines()
+                   if line and not line.startswith("sleep")]
+        profile0 = [line for line in ENV.run(ARGS.mervikctl, "encode", folder, "--profile", "0").splitlines()
+                    if line and not line.startswith("sleep")]
+        self.assertTrue(planned)
+        self.assertNotEqual(planned, profile0)
+        self.assertIn("Monitor switched", ENV.run(ARGS.mervikctl, "use", folder, "3"))
+
+        def uploaded():
+            log = [line.split(" ", 1)[1] for line in self.mouse("log").splitlines() if line.strip()]
+            return "\n".join(planned) in "\n".join(log)
+        self.assertTrue(wait_for(uploaded, 30), "the mouse did not get profile 3's upload")
+        self.assertEqual(parse_probe(ENV.run(self.helper("OptionProbe"), "block"))["current"], "3")
+        self.assertIn("* 3  Three", ENV.run(ARGS.mervikctl, "profiles", folder))
+
+
 class Warnings(OptionCase):
     KINDS = (("click", "skin_click_warn.ini", False), ("reset", "skin_reset_warn.ini", False),
              ("macro", "skin_macro_set_warn.ini", True), ("nomouse", "skin_nomouse_warn.ini", False),
@@ -441,6 +463,153 @@ class Warnings(OptionCase):
                 self.click((rect[0] + centre(button)[0], rect[1] + centre(button)[1]))
                 out, _ = process.communicate(timeout=15)
                 self.assertIn("result=ok" if key == 1 else "result=cancel", out)
+
+
+MAIN_SKIN = "skin_main.ini"
+# What "xdotool key" calls the characters of a path; Wine follows single keys
+# (with shift) more reliably than "xdotool type".
+KEY_NAMES = {":": "shift+semicolon", "\\": "backslash", ".": "period", "/": "slash", "-": "minus",
+             "_": "shift+minus", " ": "space"}
+
+
+def keys_of(text):
+    return [KEY_NAMES.get(c, "shift+" + c.lower() if c.isupper() else c) for c in text]
+
+
+def ini_value(path, key, section="Setting"):
+    parser = configparser.ConfigParser(interpolation=None, strict=False)
+    parser.optionxform = str
+    parser.read(path)
+    return parser[section].get(key)
+
+
+class ProfileStrip(OptionCase):
+    """The five profile buttons of the main window and the program link,
+    driven with real clicks and typing."""
+
+    def strip(self):
+        found = json.loads(ENV.run(self.helper("OptionProbe"), "strip"))
+        by_place = {tuple(b["rect"]): b for b in found["buttons"]}
+        profiles = [by_place.get(skin_rect(MAIN_SKIN, key)) for key in range(10, 15)]
+        return {"names": [p["text"] if p else None for p in profiles],
+                "current": [i for i, p in enumerate(profiles) if p and p["checked"]],
+                "link": by_place.get(skin_rect(MAIN_SKIN, 15)),
+                "clear": by_place.get(skin_rect(MAIN_SKIN, 16)),
+                "editor": found["editor"], "buttons": len(found["buttons"])}
+
+    def wait_strip(self, predicate, timeout=10):
+        return wait_for(lambda: (lambda s: s if predicate(s) else None)(self.strip()), timeout)
+
+    def start_with_strip(self):
+        self.start_option()
+        state = self.wait_strip(lambda s: all(s["names"]))
+        self.assertTrue(state, "the profile strip was not made")
+        return state
+
+    def rename(self, index, *keys):
+        ENV.xdotool("mousemove", *self.main_button(10 + index))
+        settle()
+        ENV.xdotool("click", "--repeat", "2", "--delay", "80", "1")
+        settle()
+        self.assertTrue(self.wait_strip(lambda s: s["editor"] is not None), "no editor opened")
+        ENV.xdotool("key", "--delay", "80", *keys)
+        settle()
+
+    def apply_through_fake_monitor(self):
+        self.click(self.main_button(5))
+        self.assertTrue(wait_for(lambda: "1224" in self.monitor_lines(), 5), "no 1224 reached Monitor")
+        self.assertTrue(self.wait_for_apply_done(10), "Apply did not end")
+
+    def test_choose_rename_link_and_apply(self):
+        program = os.path.join(self.folder, "games", "racer.exe")
+        os.makedirs(os.path.dirname(program))
+        open(program, "wb").close()
+        self.start_monitor("--delay", "200")
+        state = self.start_with_strip()
+        self.assertEqual(state["names"], ["Default%d" % n for n in range(1, 6)])
+        self.assertEqual(state["current"], [0])
+        self.assertEqual(state["link"]["text"], "Link a program...")
+        self.assertEqual((state["clear"]["text"], state["clear"]["enabled"]), ("Clear link", 0))
+
+        self.click(self.main_button(12))
+        self.assertTrue(self.wait_strip(lambda s: s["current"] == [2]), "choosing profile 3 did not press it")
+
+        # A double-click right after a click at the same place would count
+        # that click as its first: the next one is elsewhere.
+        self.rename(1, *keys_of("Other"), "Escape")
+        self.assertTrue(self.wait_strip(lambda s: s["editor"] is None and s["names"][1]))
+        self.assertEqual(self.strip()["names"][1], "Default2", "Escape did not cancel")
+        self.rename(2, *keys_of("Racing"), "Return")
+        self.assertTrue(self.wait_strip(lambda s: s["names"][2] == "Racing" and s["editor"] is None),
+                        self.strip())
+        self.assertEqual(self.strip()["current"], [2], "the first click of the double-click chooses")
+        # An empty name is refused with a message (its box has Option's caption).
+        self.rename(2, "BackSpace", "Return")
+        self.assertTrue(wait_for(lambda: self.state()["windows"] == "2", 10), "no refusal shown")
+        settle()
+        ENV.screenshot("option_profile_name_refused", (0, 0, 1280, 1000))
+        self.press("Return")
+        self.assertTrue(wait_for(lambda: self.state()["windows"] == "1", 10))
+        self.assertEqual(self.strip()["names"][2], "Racing")
+
+        self.click(self.main_button(15))
+        self.assertTrue(wait_for(lambda: ENV.run(self.helper("OptionProbe"), "has-window",
+                                                 "Choose the program").strip() == "1", 20),
+                        "the file chooser did not open")
+        settle()
+        ENV.xdotool("key", "--delay", "60", *keys_of(windows_path(program)), "Return")
+        settle()
+        state = self.wait_strip(lambda s: s["link"]["text"] == "racer.exe", 20)
+        self.assertTrue(state, "the linked program is not shown: %s" % self.strip())
+        self.assertEqual(state["clear"]["enabled"], 1)
+        settle()
+        main_rect = parse_rect(self.state()["main_rect"])
+        ENV.screenshot("option_profile_strip", main_rect)
+
+        self.apply_through_fake_monitor()
+        self.assertEqual(parse_probe(ENV.run(self.helper("OptionProbe"), "block"))["current"], "2")
+        profile = os.path.join(self.folder, "config", "Default2.gmp")
+        self.assertEqual(ini_value(profile, "ProFileName"), "Racing")
+        self.assertEqual(ini_value(profile, "GameFile"), windows_path(program))
+        self.assertEqual(ini_value(os.path.join(self.folder, "config.ini"), "CurrentProfile"), "2")
+
+        self.click(self.main_button(16))
+        state = self.wait_strip(lambda s: s["link"]["text"] == "Link a program...")
+        self.assertTrue(state, "Clear link did not clear it")
+        self.assertEqual(state["clear"]["enabled"], 0)
+
+    def test_a_switch_by_monitor_keeps_unapplied_edits_of_other_profiles(self):
+        self.start_monitor("--delay", "200")
+        self.start_with_strip()
+        self.rename(1, *keys_of("Work"), "Return")
+        self.assertTrue(self.wait_strip(lambda s: s["names"][1] == "Work"), self.strip())
+        self.click(self.main_button(13))
+        self.assertTrue(self.wait_strip(lambda s: s["current"] == [3]))
+        ENV.run(self.helper("OptionProbe"), "switch", "4")
+        settle()
+        state = self.wait_strip(lambda s: s["current"] == [4])
+        self.assertTrue(state, "Option did not follow Monitor's switch")
+        self.assertEqual(state["names"][1], "Work", "the switch dropped an unapplied rename")
+        self.apply_through_fake_monitor()
+        self.assertEqual(ini_value(os.path.join(self.folder, "config", "Default1.gmp"), "ProFileName"), "Work")
+        self.assertEqual(ini_value(os.path.join(self.folder, "config.ini"), "CurrentProfile"), "4")
+
+    def test_a_skin_without_the_strip_keys_works_as_before(self):
+        ini = os.path.join(self.folder, "skins", MAIN_SKIN)
+        with open(ini, newline="") as f:
+            lines = f.read().split("\r\n")
+        with open(ini, "w", newline="") as f:
+            f.write("\r\n".join(l for l in lines if l.split("=", 1)[0] not in {str(k) for k in range(10, 17)}))
+        self.start_option()
+        # Tabs, minimise, close and web site: the buttons made before the strip existed.
+        self.assertTrue(self.wait_strip(lambda s: s["buttons"] >= 5), "the buttons were not made")
+        settle()
+        state = self.strip()
+        self.assertEqual(state["buttons"], 5)
+        self.assertEqual(state["names"], [None] * 5)
+        self.click(self.main_button(5))
+        self.assertTrue(self.wait_for_apply_done(5), "Apply did not return without Monitor")
+        self.assertEqual(ini_value(os.path.join(self.folder, "config.ini"), "CurrentProfile"), "0")
 
 
 PAGE_ORIGIN = (16, 100)  # the page area of skin_main.ini

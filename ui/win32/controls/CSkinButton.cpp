@@ -3,6 +3,8 @@
 namespace mervik::ui {
 namespace {
 constexpr int kCaptionX = 5;
+// A disabled button's caption sits back like its face.
+constexpr COLORREF kDisabledCaption = RGB(120, 134, 148);
 } // namespace
 
 void CSkinButton::SetCaption(const std::string& caption) {
@@ -11,11 +13,11 @@ void CSkinButton::SetCaption(const std::string& caption) {
     Repaint();
 }
 
-void CSkinButton::DrawCaption(HDC dc, const RECT& rect) const {
+void CSkinButton::DrawCaption(HDC dc, const RECT& rect, bool disabled) const {
     Font font(CreateFontA(15, 6, 0, 0, FW_NORMAL, 0, 0, 0, DEFAULT_CHARSET, 0, 0, 0, 0, "Arial"));
     SelectGuard select(dc, font.get());
     SetBkMode(dc, TRANSPARENT);
-    SetTextColor(dc, RGB(255, 255, 255));
+    SetTextColor(dc, disabled ? kDisabledCaption : RGB(255, 255, 255));
     RECT text = rect;
     text.left += kCaptionX;
     if (centred_)
@@ -36,7 +38,7 @@ void CSkinButton::OnDrawItem(const DRAWITEMSTRUCT& item) {
     MemoryDC memory(item.hDC);
     SelectGuard select(memory.get(), canvas.get());
     DrawFace(memory.get(), face);
-    DrawCaption(memory.get(), RECT{0, 0, w, h});
+    DrawCaption(memory.get(), RECT{0, 0, w, h}, (item.itemState & ODS_DISABLED) != 0);
     BitBlt(item.hDC, 0, 0, w, h, memory.get(), 0, 0, SRCCOPY);
 }
 

@@ -15,7 +15,7 @@ protected:
     void OnDrawItem(const DRAWITEMSTRUCT& item) override;
 
 private:
-    void DrawCaption(HDC dc, const RECT& rect) const;
+    void DrawCaption(HDC dc, const RECT& rect, bool disabled) const;
     std::string caption_;
     bool centred_ = false;
 };

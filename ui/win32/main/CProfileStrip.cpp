@@ -134,8 +134,9 @@ void CProfileStrip::StartRename(int index, const SharedSettingsBlock& working) {
                             PostMessageA(parent_, kMsgRenameDone, 0, 0);
                         });
     if (made) {
-        SetWindowTextA(editor_->Hwnd(), name.c_str());
-        SetWindowPos(editor_->Hwnd(), HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
+        // The editor takes the button's place; the button, painting its
+        // hover face, would otherwise draw over it.
+        ShowWindow(profiles_[index].Hwnd(), SW_HIDE);
     } else {
         editor_.reset();
         renaming_ = -1;
@@ -148,7 +149,10 @@ void CProfileStrip::FinishRename(SharedSettingsBlock& working) {
     editor_.reset();
     const int index = renaming_;
     renaming_ = -1;
-    if (!renameCommitted_ || index < 0)
+    if (index < 0)
+        return;
+    ShowWindow(profiles_[index].Hwnd(), SW_SHOW);
+    if (!renameCommitted_)
         return;
     ProfileTextFault fault = RenameProfile(working.Profiles[index], renamedTo_);
     if (fault != ProfileTextFault::None)
