@@ -10,13 +10,20 @@ namespace mervik::tools {
 
 namespace {
 
-// The folder of `path` with its trailing backslash, separators made alike.
-std::wstring FolderOfPath(std::wstring path) {
-    for (wchar_t& c : path)
+// A folder with one trailing backslash and its separators made alike.
+std::wstring NormalFolder(std::wstring folder) {
+    for (wchar_t& c : folder)
         if (c == L'/')
             c = L'\\';
-    const size_t cut = path.find_last_of(L'\\');
-    return cut == std::wstring::npos ? std::wstring() : path.substr(0, cut + 1);
+    while (!folder.empty() && folder.back() == L'\\')
+        folder.pop_back();
+    return folder.empty() ? folder : folder + L'\\';
+}
+
+// The folder of a file's path.
+std::wstring FolderOfPath(const std::wstring& path) {
+    const size_t cut = path.find_last_of(L"\\/");
+    return cut == std::wstring::npos ? std::wstring() : NormalFolder(path.substr(0, cut));
 }
 
 std::wstring MonitorFolder(HWND monitor) {
@@ -41,7 +48,7 @@ std::wstring FullFolder(const std::string& programFolder) {
     if (length == 0 || length >= full.size())
         return {};
     full.resize(length);
-    return FolderOfPath(full + L"\\x");
+    return NormalFolder(full);
 }
 
 bool SameFolder(const std::wstring& a, const std::wstring& b) {

@@ -45,8 +45,10 @@ void CProfileStrip::Create(HWND parent, const DeferredControls& places, int firs
         PlaceSkinButton(link_, parent, linkPlace, pictures);
     linkTooltip_ = linkPlace.tooltip;
     const ButtonPos& unlinkPlace = places.Place(firstKey + kProfileCount + 1);
-    if (!unlinkPlace.rect.IsEmpty() && PlaceSkinButton(unlink_, parent, unlinkPlace, pictures))
+    if (!unlinkPlace.rect.IsEmpty() && PlaceSkinButton(unlink_, parent, unlinkPlace, pictures)) {
+        unlink_.SetCaptionCentred(true);
         unlink_.SetCaption(Program().language.Text(kTextClearLink));
+    }
     font_.reset(CreateFontA(15, 6, 0, 0, FW_NORMAL, 0, 0, 0, DEFAULT_CHARSET, 0, 0, 0, 0, "Arial"));
 }
 
