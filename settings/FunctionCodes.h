@@ -99,7 +99,7 @@ enum class LabelKind {
     String,    // a string of the language library
     KeyText,   // modifier prefixes and key name
     MacroName, // the slot's macro name
-    FireText,  // key name + " + " + string 1054
+    FireText,  // string 1054 + " + " + key name
     FileName,  // file name and extension of ProgramPath
 };
 

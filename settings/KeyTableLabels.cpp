@@ -40,12 +40,12 @@ std::string ShortcutText(const ButtonAssignment& slot) {
     return KeyComboText(slot.KeyUsage(), slot.KeyModifiers());
 }
 
-std::string FireText(const ButtonAssignment& slot, std::string_view fireSuffix) {
+std::string FireText(const ButtonAssignment& slot, std::string_view fireText) {
     if (slot.EventCount == 0)
         return {};
-    std::string text(KeyNameOfUsage(slot.KeyUsage()));
+    std::string text(fireText);
     text += kFireSeparator;
-    text += fireSuffix;
+    text += KeyNameOfUsage(slot.KeyUsage());
     return text;
 }
 

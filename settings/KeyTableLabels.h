@@ -15,8 +15,8 @@ std::string KeyComboText(uint8_t usage, uint8_t modifiers);
 // The label of a key slot; empty when the slot holds no key.
 std::string ShortcutText(const ButtonAssignment& slot);
 
-// The label of a fire slot: key name, " + ", then `fireSuffix` (the language
-// library's text for repeated firing); empty when the slot holds no key.
-std::string FireText(const ButtonAssignment& slot, std::string_view fireSuffix);
+// The label of a fire slot: `fireText` (the language library's text for
+// repeated firing), " + ", then the key name; empty when the slot holds no key.
+std::string FireText(const ButtonAssignment& slot, std::string_view fireText);
 
 } // namespace mervik

@@ -108,9 +108,9 @@ TEST(ShortcutText, EmptyWhenTheSlotHoldsNoKey) {
     EXPECT_EQ(ShortcutText(KeySlot(4, ModShift, 0)), "");
 }
 
-TEST(FireText, KeyNameThenTheCallersText) {
-    EXPECT_EQ(FireText(KeySlot(44, 0), "Fire"), "Space + Fire");
-    EXPECT_EQ(FireText(KeySlot(240, 0), "x"), "Left Button + x");
+TEST(FireText, TheCallersTextThenTheKeyName) {
+    EXPECT_EQ(FireText(KeySlot(44, 0), "Fire"), "Fire + Space");
+    EXPECT_EQ(FireText(KeySlot(240, 0), "x"), "x + Left Button");
     EXPECT_EQ(FireText(KeySlot(44, 0, 0), "Fire"), "");
 }
 

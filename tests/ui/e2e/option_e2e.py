@@ -351,9 +351,8 @@ def windows_path(path):
     return "Z:" + os.path.abspath(path).replace("/", "\\")
 
 
-class ApplyThroughMonitor(OptionCase):
-    """The real Monitor.exe with the simulated mouse in the same folder: Apply
-    must reach the mouse as the upload the written files call for."""
+class RealMonitor:
+    """The real Monitor.exe with the simulated mouse in the test's folder."""
 
     def setUp(self):
         super().setUp()
@@ -382,6 +381,10 @@ class ApplyThroughMonitor(OptionCase):
     def planned_transfers(self):
         plan = ENV.run(ARGS.mervikctl, "encode", windows_path(self.folder)).splitlines()
         return [line for line in plan if line and not line.startswith("sleep")]
+
+
+class ApplyThroughMonitor(RealMonitor, OptionCase):
+    """Apply must reach the mouse as the upload the written files call for."""
 
     def test_apply_uploads_what_the_written_files_hold_and_reenables(self):
         self.start_real_monitor()

@@ -8,6 +8,8 @@
 //   OptionProbe.exe lists                              (page 2's lists and fields, as JSON)
 //   OptionProbe.exe strip                              (the main window's buttons, as JSON)
 //   OptionProbe.exe switch N                           (block's current profile N, then 1255)
+//   OptionProbe.exe menus                              (the popup menus shown)
+//   OptionProbe.exe controls PAGE                      (page 1 or 2's controls, as JSON)
 #include <windows.h>
 
 #include <cstdio>
@@ -306,25 +308,96 @@ BOOL CALLBACK ScanPageLists(HWND hwnd, LPARAM lp) {
     return TRUE;
 }
 
-BOOL CALLBACK FindPage2(HWND hwnd, LPARAM lp) {
-    if (PageIndex(hwnd) == 1) {
-        *reinterpret_cast<HWND*>(lp) = hwnd;
+struct PageSearch {
+    int index;
+    HWND page = nullptr;
+};
+
+BOOL CALLBACK FindPage(HWND hwnd, LPARAM lp) {
+    auto* search = reinterpret_cast<PageSearch*>(lp);
+    if (PageIndex(hwnd) == search->index) {
+        search->page = hwnd;
         return FALSE;
     }
     return TRUE;
 }
 
+HWND PageWindow(int index) {
+    PageSearch search{index};
+    if (HWND option = FindWindowA(nullptr, mervik::kOptionCaption))
+        EnumChildWindows(option, FindPage, reinterpret_cast<LPARAM>(&search));
+    return search.page;
+}
+
 int Lists() {
-    HWND option = FindWindowA(nullptr, mervik::kOptionCaption);
     PageLists p;
-    if (option)
-        EnumChildWindows(option, FindPage2, reinterpret_cast<LPARAM>(&p.page));
+    p.page = PageWindow(1);
     if (!p.page) {
         printf("{\"error\": \"no page\"}\n");
         return 1;
     }
     EnumChildWindows(p.page, ScanPageLists, reinterpret_cast<LPARAM>(&p));
     printf("{%s\"done\": 1}\n", p.json.c_str());
+    return 0;
+}
+
+struct PageControls {
+    HWND page;
+    std::string json;
+};
+
+// Every control of a page: its rectangle in the page, its text (what a
+// screen reader reads), whether it is shown and enabled.
+BOOL CALLBACK ScanPageControls(HWND hwnd, LPARAM lp) {
+    auto* p = reinterpret_cast<PageControls*>(lp);
+    if (GetParent(hwnd) != p->page)
+        return TRUE;
+    RECT r;
+    GetWindowRect(hwnd, &r);
+    MapWindowPoints(nullptr, p->page, reinterpret_cast<POINT*>(&r), 2);
+    char text[256] = {};
+    GetWindowTextA(hwnd, text, sizeof text);
+    if (!p->json.empty())
+        p->json += ", ";
+    p->json += "{\"rect\": [" + std::to_string(r.left) + ", " + std::to_string(r.top) + ", " +
+               std::to_string(r.right) + ", " + std::to_string(r.bottom) + "], \"text\": ";
+    JsonString(p->json, text);
+    p->json += ", \"visible\": " + std::to_string(IsWindowVisible(hwnd) ? 1 : 0) +
+               ", \"enabled\": " + std::to_string(IsWindowEnabled(hwnd) ? 1 : 0) + "}";
+    return TRUE;
+}
+
+int Controls(int index) {
+    PageControls p{PageWindow(index), {}};
+    if (!p.page) {
+        printf("{\"error\": \"no page\"}\n");
+        return 1;
+    }
+    EnumChildWindows(p.page, ScanPageControls, reinterpret_cast<LPARAM>(&p));
+    printf("{\"controls\": [%s]}\n", p.json.c_str());
+    return 0;
+}
+
+// The popup menus on the screen, in the order the system lists them (the
+// newest first): "menus=N rect0=l,t,r,b rect1=...".
+BOOL CALLBACK ScanMenus(HWND hwnd, LPARAM lp) {
+    char cls[16] = {};
+    GetClassNameA(hwnd, cls, sizeof cls);
+    if (!strcmp(cls, "#32768") && IsWindowVisible(hwnd))
+        reinterpret_cast<std::vector<HWND>*>(lp)->push_back(hwnd);
+    return TRUE;
+}
+
+int Menus() {
+    std::vector<HWND> menus;
+    EnumWindows(ScanMenus, reinterpret_cast<LPARAM>(&menus));
+    printf("menus=%zu", menus.size());
+    for (size_t i = 0; i < menus.size(); ++i) {
+        RECT r;
+        GetWindowRect(menus[i], &r);
+        printf(" rect%zu=%ld,%ld,%ld,%ld", i, r.left, r.top, r.right, r.bottom);
+    }
+    printf("\n");
     return 0;
 }
 
@@ -399,7 +472,12 @@ int main(int argc, char** argv) {
         return Strip();
     if (argc >= 3 && !strcmp(argv[1], "switch"))
         return Switch(atoi(argv[2]));
+    if (argc >= 2 && !strcmp(argv[1], "menus"))
+        return Menus();
+    if (argc >= 3 && !strcmp(argv[1], "controls"))
+        return Controls(atoi(argv[2]) - 1);
     fprintf(stderr,
-            "usage: OptionProbe state | mouse-changed CPI RATE BRIGHTNESS | block | dialog\n");
+            "usage: OptionProbe state | mouse-changed CPI RATE BRIGHTNESS | block | dialog | "
+            "lists | menus | controls PAGE | strip | switch N\n");
     return 2;
 }

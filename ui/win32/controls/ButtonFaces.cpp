@@ -19,7 +19,7 @@ HBITMAP ButtonFaces::Picture(Face face) const {
 }
 
 void ButtonFaces::Draw(HDC dc, Face face, int x, int y) const {
-    DrawBitmapPart(dc, Picture(face), rect_, x, y);
+    DrawBitmapPart(dc, Picture(face == Face::Disable ? disabledAs_ : face), rect_, x, y);
 }
 
 } // namespace mervik::ui

@@ -19,12 +19,15 @@ public:
     // Draws `face` with its top-left corner at x, y of `dc`; nothing when
     // that picture is missing or the rectangle is empty.
     void Draw(HDC dc, Face face, int x, int y) const;
+    // A control whose skin shows it disabled with another of its faces.
+    void ShowDisabledAs(Face face) { disabledAs_ = face; }
 
 private:
     HBITMAP Picture(Face face) const;
 
     SharedSkinImages pictures_;
     RECT rect_{};
+    Face disabledAs_ = Face::Disable;
 };
 
 } // namespace mervik::ui

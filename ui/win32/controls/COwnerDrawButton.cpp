@@ -23,6 +23,15 @@ void COwnerDrawButton::SetPressed(bool pressed) {
     Repaint();
 }
 
+void COwnerDrawButton::ClearHover() {
+    hover_.Set(false);
+    if (Hwnd() && GetCapture() == Hwnd())
+        ReleaseCapture();
+    Repaint();
+    if (Hwnd())
+        UpdateWindow(Hwnd());
+}
+
 void COwnerDrawButton::SetTooltip(const std::string& text, bool active) {
     if (Hwnd())
         tooltip_.Set(Hwnd(), text, active);

@@ -16,6 +16,10 @@ public:
     bool Create(HWND parent, const RECT& rect);
 
     void SetFaces(ButtonFaces faces) { faces_ = std::move(faces); }
+    void ShowDisabledAs(Face face) { faces_.ShowDisabledAs(face); }
+    // Forgets the pointer over the button (a menu it opened took the
+    // pointer away) and shows the button so at once.
+    void ClearHover();
     void SetPressed(bool pressed);
     bool Pressed() const { return pressed_; }
     void SetToggle(bool toggle) { toggle_ = toggle; }

@@ -5,17 +5,28 @@ namespace {
 constexpr int kCaptionX = 5;
 // A disabled button's caption sits back like its face.
 constexpr COLORREF kDisabledCaption = RGB(120, 134, 148);
+
+// One font for every caption of the process.
+HFONT CaptionFont() {
+    static const Font font(
+        CreateFontA(15, 6, 0, 0, FW_NORMAL, 0, 0, 0, DEFAULT_CHARSET, 0, 0, 0, 0, "Arial"));
+    return font.get();
+}
+
 } // namespace
 
 void CSkinButton::SetCaption(const std::string& caption) {
+    if (caption == caption_)
+        return;
     caption_ = caption;
-    SetWindowTextA(Hwnd(), caption.c_str());
+    // Screen readers and automation read the window text.
+    if (Hwnd())
+        SetWindowTextA(Hwnd(), caption_.c_str());
     Repaint();
 }
 
 void CSkinButton::DrawCaption(HDC dc, const RECT& rect, bool disabled) const {
-    Font font(CreateFontA(15, 6, 0, 0, FW_NORMAL, 0, 0, 0, DEFAULT_CHARSET, 0, 0, 0, 0, "Arial"));
-    SelectGuard select(dc, font.get());
+    SelectGuard select(dc, CaptionFont());
     SetBkMode(dc, TRANSPARENT);
     SetTextColor(dc, disabled ? kDisabledCaption : RGB(255, 255, 255));
     RECT text = rect;

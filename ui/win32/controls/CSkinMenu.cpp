@@ -32,6 +32,16 @@ int CSkinMenu::Track(HWND owner, POINT screen, bool rightButton) const {
                                            screen.x, screen.y, 0, owner, nullptr));
 }
 
+bool CSkinMenu::TrackForCommand(HWND owner, POINT screen) const {
+    const UINT chosen = static_cast<UINT>(
+        TrackPopupMenu(menu_.get(), TPM_LEFTALIGN | TPM_TOPALIGN | TPM_RETURNCMD | TPM_RIGHTBUTTON,
+                       screen.x, screen.y, 0, owner, nullptr));
+    if (chosen == 0)
+        return false;
+    PostMessageA(owner, WM_COMMAND, MAKEWPARAM(chosen, 0), 0);
+    return true;
+}
+
 void CSkinMenu::Measure(MEASUREITEMSTRUCT& item) {
     // Separators arrive with identifier 0, submenu items with their handle.
     bool isSeparator = item.itemID == static_cast<UINT>(kMenuSeparatorItemId);

@@ -28,6 +28,9 @@ public:
     // menu opened by the right button is tracked with it, so releasing it
     // over an item chooses that item.
     int Track(HWND owner, POINT screen, bool rightButton = false) const;
+    // Shows the menu at a screen point; the chosen command arrives at `owner`
+    // as a WM_COMMAND from a menu. True when an item was chosen.
+    bool TrackForCommand(HWND owner, POINT screen) const;
 
     // WM_MEASUREITEM and WM_DRAWITEM for a menu item of any CSkinMenu.
     static bool HandleOwnerDraw(UINT msg, LPARAM lp, LRESULT& result);

@@ -11,7 +11,7 @@ bool PlaceSkinButton(CSkinButton& button, HWND parent, const SkinFile& skin,
     return PlaceSkinButton(button, parent, skin.Pos(key), pictures);
 }
 
-bool PlaceSkinButton(CSkinButton& button, HWND parent, const ButtonPos& pos,
+bool PlaceSkinButton(COwnerDrawButton& button, HWND parent, const ButtonPos& pos,
                      const SharedSkinImages& pictures) {
     RECT rect = ToRect(pos.rect);
     if (!button.Create(parent, rect))

@@ -11,8 +11,8 @@ RECT ToRect(const PixelRect& rect);
 // Creates `button` as a child of `parent` at key `key` of `skin`.
 bool PlaceSkinButton(CSkinButton& button, HWND parent, const SkinFile& skin,
                      const SharedSkinImages& pictures, int key);
-// Creates `button` as a child of `parent` at `place`.
-bool PlaceSkinButton(CSkinButton& button, HWND parent, const ButtonPos& place,
+// Creates `button` (a skinned or colour button) as a child of `parent` at `place`.
+bool PlaceSkinButton(COwnerDrawButton& button, HWND parent, const ButtonPos& place,
                      const SharedSkinImages& pictures);
 
 } // namespace mervik::ui

@@ -194,6 +194,8 @@ LRESULT CWindow::Dispatch(UINT msg, WPARAM wp, LPARAM lp) {
     case WM_ERASEBKGND:
         return OnEraseBkgnd(reinterpret_cast<HDC>(wp));
     case WM_COMMAND:
+        if (lp == 0 && HIWORD(wp) == 0)
+            return OnMenuCommand(LOWORD(wp));
         return OnCommand(HIWORD(wp), reinterpret_cast<HWND>(lp));
     case WM_TIMER:
         return OnTimer(wp);

@@ -45,6 +45,8 @@ protected:
     virtual void OnPaint(HDC, const PAINTSTRUCT&) {}
     virtual LRESULT OnEraseBkgnd(HDC) { return Default(); }
     virtual LRESULT OnCommand(WORD /*code*/, HWND /*control*/) { return Default(); }
+    // A popup menu's choice (a WM_COMMAND from no control).
+    virtual LRESULT OnMenuCommand(WORD /*command*/) { return Default(); }
     virtual LRESULT OnTimer(UINT_PTR) { return Default(); }
     virtual LRESULT OnLButtonDown(UINT, POINT) { return Default(); }
     virtual LRESULT OnLButtonUp(UINT, POINT) { return Default(); }

@@ -138,6 +138,7 @@ void COptionDlg::FinishStartUp() {
     RedrawWindow(Hwnd(), nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
     SignalFirstPaint();
     CreateControls();
+    page1_.Bind(ButtonPageHost{working_.get(), &macros_});
     page1_.CreateControls();
     page1_.Refresh(*working_);
     LoadNotes notes;

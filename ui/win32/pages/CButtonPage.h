@@ -1,13 +1,65 @@
 #pragma once
-// Page 1: buttons, performance and lighting.
+// Page 1: a function button for every slot of the profile shown (the first
+// mode's sixteen or the second's), the button mode, report rate, DPI levels
+// and lighting with its eight colours. Everything edits the main window's
+// working copy; Apply takes it to Monitor.
+#include "macros/MacroList.h"
+#include "ui/core/PopupChoices.h"
 #include "ui/core/SkinControls.h"
+#include "ui/win32/controls/CColorButton.h"
 #include "ui/win32/pages/CSkinnedPage.h"
 
 namespace mervik::ui {
 
+struct ButtonPageHost {
+    SharedSettingsBlock* working = nullptr;
+    MacroList* macros = nullptr;
+};
+
 class CButtonPage : public CSkinnedPage {
 public:
     CButtonPage() : CSkinnedPage("skin_button_page.ini", "page1", skin_controls::kButtonPage) {}
+
+    // Before the controls are made.
+    void Bind(ButtonPageHost host) { host_ = host; }
+
+protected:
+    void ShowSettings(const SharedSettingsBlock& settings) override;
+    bool PlaceOwnControl(int key, const ButtonPos& place,
+                         const SharedSkinImages& pictures) override;
+    void OnControlsMade() override;
+    LRESULT OnCommand(WORD code, HWND control) override;
+    LRESULT OnMenuCommand(WORD command) override;
+
+private:
+    ProfileRecord* Profile() const;
+    void ShowProfile(const ProfileRecord& profile);
+    void ShowCaptions(const ProfileRecord& profile);
+    void ShowLightingCaptions(const ProfileRecord& profile);
+    void ShowMode(const ProfileRecord& profile);
+    void ShowRate(const ProfileRecord& profile);
+    void ShowColours(const ProfileRecord& profile);
+    void ShowDpiLevels(const ProfileRecord& profile);
+    void ShowColourSwitches(const ProfileRecord& profile);
+    void ShowColoursEnabled(const ProfileRecord& profile);
+    void ShowChanges();
+
+    bool MenuMayOpen() const;
+    void MenuClosed(CSkinButton& button);
+    void OpenFunctionMenu(int slot);
+    void ChooseFunctionItem(int item);
+    void ResetAssignments();
+    // A value menu under `button`; its choice comes back as a command.
+    void OpenValueMenu(CSkinButton& button, const PopupChoices& items, int width, int xOffset);
+    void PickColour(int index);
+    bool OnClick(int key, CSkinButton& button, ProfileRecord& profile);
+
+    ButtonPageHost host_;
+    CColorButton colours_[kColorCount];
+    int editedSlot_ = -1; // whose function menu is open, or was last
+    int valueLevel_ = -1; // the DPI level whose value menu was last open
+    DWORD menuClosedAt_ = 0;
+    bool anyMenuClosed_ = false;
 };
 
 } // namespace mervik::ui

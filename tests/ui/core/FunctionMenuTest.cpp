@@ -1,0 +1,146 @@
+#include "ui/core/FunctionMenu.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cstring>
+
+#include "settings/FunctionCodes.h"
+#include "settings/PathFileName.h"
+#include "settings/TextField.h"
+#include "tests/support/ProfileFixture.h"
+#include "ui/core/FunctionCaption.h"
+
+namespace mervik::ui {
+namespace {
+
+// Stands in for lan.dll: every text names its own number.
+std::string Numbered(int id) {
+    return "T" + std::to_string(id);
+}
+
+ButtonAssignment Slot(uint8_t code) {
+    ButtonAssignment slot;
+    std::memset(&slot, 0, sizeof slot);
+    slot.Function = code;
+    return slot;
+}
+
+bool Contains(const std::vector<int>& items, int item) {
+    return std::find(items.begin(), items.end(), item) != items.end();
+}
+
+std::vector<int> EveryItem(const FunctionMenuModel& menu) {
+    std::vector<int> all = menu.items;
+    for (const FunctionSubmenu& sub : menu.submenus)
+        all.insert(all.end(), sub.items.begin(), sub.items.end());
+    return all;
+}
+
+TEST(FunctionCaption, CodesWithATextShowIt) {
+    struct Case {
+        uint8_t code;
+        const char* caption;
+    } cases[] = {
+        {1, "T1003"},   {2, "T1005"},   {3, "T1004"},   {4, "T1052"},  {7, "T1058"},
+        {8, "T1007"},   {15, "T1014"},  {19, "T1019"},  {20, "T1020"}, {23, "T1023"},
+        {32, "T1027"},  {43, "T1038"},  {44, "T1039"},  {48, "T1041"}, {49, "T1045"},
+        {50, "T1044"},  {51, "T1042"},  {56, "T1046"},  {65, "T1051"}, {66, "T1053"},
+        {68, "T1078"},  {81, "T1057"},  {84, "T1059"},  {96, "T1104"}, {103, "T1106"},
+        {104, "T1109"}, {112, "T1108"}, {116, "T1142"},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(FunctionCaption(Slot(c.code), Numbered), c.caption) << int(c.code);
+}
+
+TEST(FunctionCaption, UnlistedCodesShowNothing) {
+    for (int code : {0,  26, 31, 45,  47,  53,  57,  63,  69,  71,  79,  82,  83, 85,
+                     95, 97, 98, 100, 101, 106, 111, 113, 114, 115, 117, 200, 255})
+        EXPECT_EQ(FunctionCaption(Slot(static_cast<uint8_t>(code)), Numbered), "") << code;
+}
+
+TEST(FunctionCaption, SlotsThatCarryTheirOwnData) {
+    ButtonAssignment key = Slot(fn::Key);
+    key.EventCount = 1;
+    key.SetKey(62, ModShift | ModCtrl);
+    EXPECT_EQ(FunctionCaption(key, Numbered), "Shift+Ctrl+F5");
+    key.SetKey(62, ModNone | ModShift | ModCtrl);
+    EXPECT_EQ(FunctionCaption(key, Numbered), "F5");
+    key.EventCount = 0;
+    EXPECT_EQ(FunctionCaption(key, Numbered), "");
+
+    ButtonAssignment fire = Slot(fn::Fire);
+    fire.EventCount = 1;
+    fire.SetKey(44, 0);
+    EXPECT_EQ(FunctionCaption(fire, Numbered), "T1054 + Space");
+
+    ButtonAssignment macro = Slot(fn::Macro);
+    SetTextField(macro.MacroName, "Combo");
+    EXPECT_EQ(FunctionCaption(macro, Numbered), "Combo");
+    std::memset(macro.MacroName, 'x', sizeof macro.MacroName); // no terminator
+    EXPECT_EQ(FunctionCaption(macro, Numbered), std::string(kMacroNameFieldSize, 'x'));
+
+    ButtonAssignment program = Slot(fn::Program);
+    SetTextField(program.ProgramPath, "C:\\Games\\Arena\\arena.exe");
+    EXPECT_EQ(FunctionCaption(program, Numbered), "arena.exe");
+    SetTextField(program.ProgramPath, "tools/run.bat");
+    EXPECT_EQ(FunctionCaption(program, Numbered), "run.bat");
+    EXPECT_EQ(PathFileName("C:\\Games\\"), "");
+}
+
+TEST(FunctionCaption, ResetGivesTheDefaultsTheirCaptions) {
+    auto profile = testing::DefaultProfile();
+    ResetButtonTable(*profile);
+    EXPECT_EQ(FunctionCaption(profile->Buttons[0], Numbered), "T1003");
+    EXPECT_EQ(profile->Buttons[7].Function, 71);
+    EXPECT_EQ(FunctionCaption(profile->Buttons[7], Numbered), "");
+    EXPECT_EQ(FunctionCaption(profile->Buttons[39], Numbered), "");
+    EXPECT_EQ(FunctionCaption(profile->Buttons[47], Numbered), "T1017");
+}
+
+TEST(FunctionMenu, TopLevelAndSubmenusInOrder) {
+    FunctionMenuModel menu = FunctionMenuFor(0);
+    EXPECT_EQ(menu.items,
+              (std::vector<int>{1003, 1005, 1004, 1008, 1009, 1059, 1052, 1053, 1054, 1060, 1058}));
+    std::vector<int> titles;
+    for (const FunctionSubmenu& sub : menu.submenus)
+        titles.push_back(sub.title);
+    EXPECT_EQ(titles, (std::vector<int>{1055, 1107, 1006, 1015, 1026, 1040, 1062}));
+    EXPECT_EQ(menu.submenus[3].items, (std::vector<int>{1020, 1022, 1024, 1025, 1056, 1057}));
+    EXPECT_EQ(menu.submenus[6].items, (std::vector<int>{1049}));
+    EXPECT_EQ(MenuItemText(1049), 1143);
+    EXPECT_EQ(MenuItemText(1020), 1020);
+}
+
+TEST(FunctionMenu, ItemsSomeButtonsGoWithout) {
+    for (int button = 0; button < 64; ++button) {
+        FunctionMenuModel menu = FunctionMenuFor(button);
+        std::vector<int> all = EveryItem(menu);
+        EXPECT_EQ(Contains(menu.items, 1059), button <= 13) << button;
+        EXPECT_EQ(Contains(all, 1020), button != 8 && button != 9) << button;
+        bool noMacro = button == 14 || button == 15 || button == 46 || button == 47;
+        EXPECT_EQ(Contains(all, 1049), !noMacro) << button;
+        EXPECT_EQ(menu.submenus.back().title == 1062, !noMacro) << button;
+    }
+}
+
+TEST(FunctionMenu, EveryOfferedItemStandsForTheCodeItsCaptionNames) {
+    for (int item : EveryItem(FunctionMenuFor(0))) {
+        uint8_t code = FunctionOfMenuItem(item);
+        ASSERT_NE(code, 0) << item;
+        fn::FunctionLabel label = fn::LabelOf(code);
+        if (label.kind == fn::LabelKind::String) {
+            EXPECT_EQ(label.stringId, item);
+        }
+    }
+    EXPECT_EQ(FunctionOfMenuItem(1060), fn::Key);
+    EXPECT_EQ(FunctionOfMenuItem(1049), fn::Macro);
+    EXPECT_EQ(FunctionOfMenuItem(1054), fn::Fire);
+    EXPECT_EQ(FunctionOfMenuItem(1059), 84);
+    EXPECT_EQ(FunctionOfMenuItem(1045), 49);
+    for (int titleOrStray : {1006, 1040, 1055, 1062, 999, 2000, 1143})
+        EXPECT_EQ(FunctionOfMenuItem(titleOrStray), 0) << titleOrStray;
+}
+
+} // namespace
+} // namespace mervik::ui

@@ -1,0 +1,242 @@
+#!/usr/bin/env python3
+"""Page 1 of Option.exe end to end: the function buttons, their menus and
+captions, the mode, DPI and lighting controls, driven with real X input under
+Wine and read back through the window texts (what a screen reader reads), the
+files Apply writes and the simulated mouse's transfer log.
+
+    button_page_e2e.py (the arguments of option_e2e.py) [unittest args]
+
+Screenshots go to OUT/screenshots.
+"""
+import json
+import os
+import re
+import sys
+import unittest
+
+import option_e2e as base
+from option_e2e import OptionCase, centre, parse_probe, parse_rect, settle, skin_rect, wait_for
+
+PAGE_ORIGIN = base.PAGE_ORIGIN
+PAGE_SKIN = "skin_button_page.ini"
+ITEM_HEIGHT = 17  # a menu item: 14 pixels and 3 of padding
+
+# Keys of page 1's skin.
+MODE_KEYS = (65, 66)
+RESET_KEY = 67
+RATE_KEYS = (68, 69, 70, 71)
+LEVEL_SWITCH_KEYS = (72, 73, 74, 75, 106, 107)
+LEVEL_SELECTOR_KEYS = (76, 77, 78, 79, 108, 109)
+LEVEL_VALUE_KEYS = (80, 81, 82, 83, 110, 111)
+LIGHT_MODE_KEY = 84
+FIRST_COLOUR_KEY = 88
+FIRST_COLOUR_SWITCH_KEY = 96
+
+# The top level of a function menu (buttons 0 to 13), then its submenus.
+MAIN_ITEMS = [1003, 1005, 1004, 1008, 1009, 1059, 1052, 1053, 1054, 1060, 1058,
+              1055, 1107, 1006, 1015, 1026, 1040, 1062]
+
+
+def lan_texts():
+    """The language library's texts by number, from its source."""
+    path = os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "..", "..", "lang", "lan.rc")
+    texts = {}
+    with open(path, encoding="utf-8") as f:
+        for line in f:
+            found = re.match(r'\s*(\d+),\s*"((?:[^"\\]|\\.)*)"', line)
+            if found:
+                texts[int(found.group(1))] = found.group(2)
+    return texts
+
+
+TEXTS = lan_texts()
+
+
+class ButtonPageSteps:
+    """Page 1's controls by skin key, read through the probe."""
+
+    def open_page1(self):
+        self.start_option()
+        self.assertTrue(wait_for(lambda: self.state().get("page1_controls") == str(base.control_count(PAGE_SKIN)), 10))
+
+    def at(self, key):
+        x, y = centre(skin_rect(PAGE_SKIN, key))
+        return PAGE_ORIGIN[0] + x, PAGE_ORIGIN[1] + y
+
+    def on_screen(self, point):
+        rect = parse_rect(self.state()["main_rect"])
+        return rect[0] + point[0], rect[1] + point[1]
+
+    def click_key(self, key):
+        self.click(self.on_screen(self.at(key)))
+
+    def controls(self):
+        text = base.ENV.run(self.helper("OptionProbe"), "controls", "1")
+        try:
+            return json.loads(text)["controls"]
+        except (ValueError, KeyError):
+            raise AssertionError("probe said: %r" % text)
+
+    def control(self, key, controls=None):
+        """The control of `key`. The two modes' buttons share their places;
+        the page makes its controls in key order, and the probe lists them so."""
+        rect = list(skin_rect(PAGE_SKIN, key))
+        earlier = sum(1 for k in range(1, key) if list(skin_rect(PAGE_SKIN, k)) == rect)
+        same = [c for c in (controls if controls is not None else self.controls()) if c["rect"] == rect]
+        if len(same) <= earlier:
+            raise AssertionError("no control at key %d" % key)
+        return same[earlier]
+
+    def caption(self, key):
+        return self.control(key)["text"]
+
+    def menus(self):
+        found = parse_probe(base.ENV.run(self.helper("OptionProbe"), "menus"))
+        return [parse_rect(found["rect%d" % i]) for i in range(int(found.get("menus", 0)))]
+
+    def item_point(self, menu, count, index):
+        """Centre of item `index` of a menu of `count` items shown at `menu`."""
+        border = (menu[3] - menu[1] - ITEM_HEIGHT * count) // 2
+        return (menu[0] + menu[2]) // 2, menu[1] + border + ITEM_HEIGHT * index + ITEM_HEIGHT // 2
+
+    def open_menu(self, key, count=1):
+        self.click_key(key)
+        menus = wait_for(lambda: (lambda m: m if len(m) >= count else None)(self.menus()), 10)
+        self.assertTrue(menus, "the menu of key %d did not open" % key)
+        return menus[0]
+
+    def choose(self, key, item, items=MAIN_ITEMS):
+        """Opens the function menu of the button at `key` and clicks `item`."""
+        menu = self.open_menu(key)
+        self.click(self.item_point(menu, len(items), items.index(item)))
+        self.assertTrue(wait_for(lambda: not self.menus(), 10), "the menu stayed open")
+        settle()
+
+    def choose_in_submenu(self, key, title, item, sub_items):
+        menu = self.open_menu(key)
+        base.ENV.xdotool("mousemove", *self.item_point(menu, len(MAIN_ITEMS), MAIN_ITEMS.index(title)))
+        settle()
+        submenus = wait_for(lambda: (lambda m: m if len(m) >= 2 else None)(self.menus()), 10)
+        self.assertTrue(submenus, "submenu %d did not open" % title)
+        submenu = next(m for m in submenus if m != menu)
+        point = self.item_point(submenu, len(sub_items), sub_items.index(item))
+        base.ENV.xdotool("mousemove", point[0], point[1])
+        settle()
+        return point
+
+    def main_rect(self):
+        return parse_rect(self.state()["main_rect"])
+
+    def apply(self):
+        self.click(self.main_button(5))
+        self.assertTrue(self.wait_for_apply_done(30))
+
+    def dump(self):
+        return json.loads(base.ENV.run(base.ARGS.mervikctl, "dump", base.windows_path(self.folder)))
+
+
+class ButtonPage(ButtonPageSteps, OptionCase):
+    def test_function_menu_changes_the_caption_and_guards_the_left_click(self):
+        self.open_page1()
+        self.assertEqual(self.caption(1), TEXTS[1003])
+        self.assertEqual(self.caption(8), "", "the default of slot 7 (71) has no caption")
+        base.ENV.screenshot("button_page", self.main_rect())
+
+        # A submenu item, chosen by clicking, after a screenshot of the open menu.
+        point = self.choose_in_submenu(4, 1040, 1045, [1041, 1042, 1043, 1044, 1045, 1046, 1047, 1048])
+        base.ENV.screenshot("function_menu_open", (0, 0, 1280, 1000))
+        base.ENV.xdotool("click", "1")
+        self.assertTrue(wait_for(lambda: not self.menus(), 10))
+        self.assertTrue(wait_for(lambda: self.caption(4) == TEXTS[1045], 10), self.caption(4))
+
+        # The only left click cannot be disabled: the click warning, no change.
+        self.choose(1, 1058)
+        warning = wait_for(lambda: (lambda s: s if s.get("warning") == "1" else None)(self.state()), 10)
+        self.assertTrue(warning, "no click warning")
+        self.assertEqual(parse_rect(warning["warning_rect"])[:2], (0, 0))
+        self.click(centre(skin_rect("skin_click_warn.ini", 1)))
+        self.assertTrue(wait_for(lambda: self.state().get("warning") == "0", 10))
+        self.assertEqual(self.caption(1), TEXTS[1003])
+
+        # A second click right after the menu closed does not reopen it.
+        self.choose(2, 1052)
+        self.assertEqual(self.caption(2), TEXTS[1052])
+
+        self.apply()
+        buttons = self.dump()["Profiles"][0]["MacroKeyInfo"]
+        self.assertEqual([buttons[k]["Function"] for k in (0, 1, 3)], [1, 4, 49])
+
+    def test_twin_lock_and_second_mode(self):
+        self.open_page1()
+        self.choose(4, 1059)
+        self.assertEqual(self.caption(4), TEXTS[1059])
+        self.click_key(MODE_KEYS[1])
+        controls = wait_for(lambda: (lambda c: c if self.control(36, c)["visible"] else None)(self.controls()), 10)
+        self.assertTrue(controls, "mode 2 did not show its buttons")
+        self.assertFalse(self.control(4, controls)["visible"])
+        self.assertEqual(self.control(36, controls)["enabled"], 0, "the locked twin is usable")
+        self.assertEqual(self.control(35, controls)["enabled"], 1)
+        self.assertEqual(self.control(33, controls)["text"], TEXTS[1003])
+        base.ENV.screenshot("button_page_mode2", self.main_rect())
+        # Back in mode 1, another function for button 3 frees its twin.
+        self.click_key(MODE_KEYS[0])
+        self.assertTrue(wait_for(lambda: self.control(4)["visible"], 10))
+        self.choose(4, 1008)
+        self.assertEqual(self.control(36)["enabled"], 1)
+        self.apply()
+        profile = self.dump()["Profiles"][0]
+        self.assertEqual(profile["ModeStatus"], 1)
+        self.assertEqual([profile["MacroKeyInfo"][k]["Function"] for k in (3, 35)], [9, 10])
+
+    def test_dpi_levels_rate_and_lighting(self):
+        self.open_page1()
+        # Level 4 in use: its switch is locked on, level 2's is free again.
+        self.click_key(LEVEL_SELECTOR_KEYS[4])
+        self.assertTrue(wait_for(lambda: self.control(LEVEL_SWITCH_KEYS[4])["enabled"] == 0, 10))
+        self.assertEqual(self.control(LEVEL_SWITCH_KEYS[2])["enabled"], 1)
+        # Level 5 switched off: it cannot be chosen.
+        self.click_key(LEVEL_SWITCH_KEYS[5])
+        self.assertTrue(wait_for(lambda: self.control(LEVEL_SELECTOR_KEYS[5])["enabled"] == 0, 10))
+        # Level 0's value from its menu: 2012 is the twelfth item.
+        menu = self.open_menu(LEVEL_VALUE_KEYS[0])
+        self.click(self.item_point(menu, 12, 11))
+        self.assertTrue(wait_for(lambda: self.caption(LEVEL_VALUE_KEYS[0]) == TEXTS[1123], 10))
+        self.click_key(RATE_KEYS[3])
+        # Lights cycling (3003, third item): the colours cannot be edited.
+        menu = self.open_menu(LIGHT_MODE_KEY)
+        self.click(self.item_point(menu, 4, 2))
+        self.assertTrue(wait_for(lambda: self.caption(LIGHT_MODE_KEY) == TEXTS[1126], 10))
+        controls = self.controls()
+        self.assertEqual(self.control(FIRST_COLOUR_KEY, controls)["enabled"], 0)
+        self.assertEqual(self.control(FIRST_COLOUR_SWITCH_KEY, controls)["enabled"], 0)
+        self.apply()
+        profile = self.dump()["Profiles"][0]
+        self.assertEqual((profile["Cpi_X"], profile["PollingRate"], profile["LightSwitch"]), (4, 3, 3))
+        self.assertEqual(profile["CpiLevel_X0"], 12)
+        self.assertEqual(profile["dpiStepFlag5"], 0)
+
+
+class ButtonPageApply(ButtonPageSteps, base.RealMonitor, OptionCase):
+    """What the page sets reaches the mouse as the written files call for."""
+
+    def test_apply_uploads_the_page_as_the_files_plan_it(self):
+        self.start_real_monitor()
+        self.open_page1()
+        self.choose(5, 1052)
+        self.click_key(RATE_KEYS[0])
+        self.click_key(LEVEL_SELECTOR_KEYS[1])
+        self.click(self.main_button(5))
+        self.assertTrue(self.wait_for_apply_done(30), "Monitor's 1258 did not end the wait")
+        profile = self.dump()["Profiles"][0]
+        self.assertEqual((profile["MacroKeyInfo"][4]["Function"], profile["PollingRate"], profile["Cpi_X"]),
+                         (4, 0, 1))
+        log = [line.split(" ", 1)[1] for line in self.mouse("log").splitlines() if line.strip()]
+        planned = self.planned_transfers()
+        self.assertTrue(planned, "mervikctl planned no upload")
+        self.assertIn("\n".join(planned), "\n".join(log), "the mouse did not get the planned upload whole")
+
+
+if __name__ == "__main__":
+    # The shared machinery reads its arguments into its own module.
+    sys.argv[0] = os.path.abspath(__file__)
+    base.main()

@@ -1,0 +1,15 @@
+#pragma once
+// The caption of a function button: what its slot does, in the user's words.
+#include <string>
+
+#include "settings/ButtonAssignment.h"
+#include "ui/core/TextLookup.h"
+
+namespace mervik::ui {
+
+// A key slot shows its combination, a fire slot the fire text and its key, a
+// macro slot the macro's name, a program slot the program's file name, the
+// other codes their language text; codes without one show nothing.
+std::string FunctionCaption(const ButtonAssignment& slot, const TextLookup& text);
+
+} // namespace mervik::ui

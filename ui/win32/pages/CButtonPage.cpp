@@ -1,0 +1,409 @@
+#include "ui/win32/pages/CButtonPage.h"
+
+#include "settings/FunctionCodes.h"
+#include "settings/ProfileDefaults.h"
+#include "ui/core/ButtonPageKeys.h"
+#include "ui/core/DpiLevelRules.h"
+#include "ui/core/FunctionCaption.h"
+#include "ui/core/FunctionChoiceRules.h"
+#include "ui/core/FunctionMenu.h"
+#include "ui/core/LightingRules.h"
+#include "ui/win32/controls/CSkinMenu.h"
+#include "ui/win32/controls/PlaceButton.h"
+#include "ui/win32/dialogs/CSelectMacroDlg.h"
+#include "ui/win32/dialogs/CWarnDlg.h"
+#include "ui/win32/main/ProgramWide.h"
+#include "ui/win32/pages/ButtonPageDialogs.h"
+
+namespace mervik::ui {
+
+using namespace page1;
+
+namespace {
+
+constexpr int kFunctionMenuWidth = 142;
+constexpr DWORD kReopenGuardMs = 200;
+
+std::string Text(int id) {
+    return id ? Program().language.Text(static_cast<unsigned>(id)) : std::string();
+}
+
+Font MenuFont() {
+    return Font(CreateFontA(15, 6, 0, 0, FW_NORMAL, 0, 0, 0, DEFAULT_CHARSET, 0, 0, 0, 0, "Arial"));
+}
+
+// Where a menu opens: under `button`, `xOffset` pixels in from its left edge.
+POINT BelowButton(HWND button, int xOffset) {
+    RECT rect;
+    GetWindowRect(button, &rect);
+    return POINT{rect.left + xOffset, rect.bottom};
+}
+
+template <size_t N> int IndexOf(const int (&keys)[N], int key) {
+    for (size_t i = 0; i < N; ++i)
+        if (keys[i] == key)
+            return static_cast<int>(i);
+    return -1;
+}
+
+template <size_t N> int IndexOf(const std::array<int, N>& keys, int key) {
+    for (size_t i = 0; i < N; ++i)
+        if (keys[i] == key)
+            return static_cast<int>(i);
+    return -1;
+}
+
+void ShowEnabled(CSkinButton* button, bool enabled) {
+    if (button && button->Hwnd() && (IsWindowEnabled(button->Hwnd()) != FALSE) != enabled)
+        EnableWindow(button->Hwnd(), enabled);
+}
+
+} // namespace
+
+// ---- controls ----
+
+bool CButtonPage::PlaceOwnControl(int key, const ButtonPos& place,
+                                  const SharedSkinImages& pictures) {
+    const int colour = key - kFirstColourKey;
+    if (colour < 0 || colour >= kColorCount)
+        return false;
+    if (!place.rect.IsEmpty())
+        PlaceSkinButton(colours_[colour], Hwnd(), place, pictures);
+    return true;
+}
+
+void CButtonPage::OnControlsMade() {
+    for (int i = 0; i < kDpiStageCount; ++i) {
+        if (CSkinButton* level = ButtonAt(kLevelSwitchKeys[i])) {
+            level->SetToggle(true);
+            level->ShowDisabledAs(Face::Down);
+        }
+        if (CSkinButton* value = ButtonAt(kLevelValueKeys[i])) {
+            value->ShowDisabledAs(Face::Normal);
+            value->SetPressed(false);
+        }
+    }
+    for (int i = 0; i < kColorCount; ++i)
+        if (CSkinButton* colourSwitch = ButtonAt(kFirstColourSwitchKey + i))
+            colourSwitch->SetToggle(true);
+}
+
+ProfileRecord* CButtonPage::Profile() const {
+    return host_.working ? host_.working->ActiveProfile() : nullptr;
+}
+
+// ---- showing the profile ----
+
+void CButtonPage::ShowSettings(const SharedSettingsBlock& settings) {
+    if (const ProfileRecord* profile = settings.ActiveProfile())
+        ShowProfile(*profile);
+}
+
+void CButtonPage::ShowProfile(const ProfileRecord& profile) {
+    ShowCaptions(profile);
+    ShowLightingCaptions(profile);
+    ShowMode(profile);
+    ShowRate(profile);
+    ShowColours(profile);
+    ShowDpiLevels(profile);
+    ShowColourSwitches(profile);
+    ShowColoursEnabled(profile);
+    // Everything changed is painted now, in one pass.
+    RedrawWindow(Hwnd(), nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
+}
+
+void CButtonPage::ShowChanges() {
+    if (const ProfileRecord* profile = Profile())
+        ShowProfile(*profile);
+}
+
+void CButtonPage::ShowCaptions(const ProfileRecord& profile) {
+    const TextLookup text = [](int id) { return Text(id); };
+    for (int slot = 0; slot < kSlotCount; ++slot) {
+        CSkinButton* button = ButtonAt(FunctionButtonKey(slot));
+        if (!button)
+            continue;
+        button->SetCaption(FunctionCaption(profile.Buttons[slot], text));
+        ShowEnabled(button, !LockedByTwin(profile, slot));
+    }
+    for (int i = 0; i < kDpiStageCount; ++i)
+        if (CSkinButton* value = ButtonAt(kLevelValueKeys[i]))
+            value->SetCaption(Text(DpiValueText(profile.CpiLevel_X[i])));
+}
+
+void CButtonPage::ShowLightingCaptions(const ProfileRecord& profile) {
+    if (CSkinButton* mode = ButtonAt(kLightModeKey))
+        mode->SetCaption(Text(LightModeText(profile)));
+    if (CSkinButton* level = ButtonAt(kLightLevelKey))
+        level->SetCaption(Text(LightLevelText(profile)));
+    if (CSkinButton* effect = ButtonAt(kLightEffectKey))
+        effect->SetCaption(Text(LightEffectText(profile)));
+}
+
+void CButtonPage::ShowMode(const ProfileRecord& profile) {
+    for (int j = 0; j < 2; ++j)
+        if (CSkinButton* mode = ButtonAt(kModeKeys[j]))
+            mode->SetPressed(profile.ModeStatus == j + 1);
+    for (int slot = 0; slot < kSlotCount; ++slot) {
+        CSkinButton* button = ButtonAt(FunctionButtonKey(slot));
+        if (!button || !SwitchedByMode(slot))
+            continue;
+        const bool shown = ShownInMode(slot, profile.ModeStatus);
+        if ((IsWindowVisible(button->Hwnd()) != FALSE) != shown)
+            ShowWindow(button->Hwnd(), shown ? SW_SHOWNA : SW_HIDE);
+    }
+}
+
+void CButtonPage::ShowRate(const ProfileRecord& profile) {
+    for (int k = 0; k < 4; ++k)
+        if (CSkinButton* rate = ButtonAt(kRateKeys[k]))
+            rate->SetPressed(profile.PollingRate == k);
+}
+
+void CButtonPage::ShowColours(const ProfileRecord& profile) {
+    for (int i = 0; i < kColorCount; ++i)
+        colours_[i].SetColour(static_cast<COLORREF>(profile.SLEDColor[i]));
+}
+
+void CButtonPage::ShowDpiLevels(const ProfileRecord& profile) {
+    const auto states = DpiLevelStates(profile);
+    for (int i = 0; i < kDpiStageCount; ++i) {
+        if (CSkinButton* level = ButtonAt(kLevelSwitchKeys[i])) {
+            level->SetPressed(states[i].switchOn);
+            ShowEnabled(level, states[i].switchEnabled);
+        }
+        if (CSkinButton* selector = ButtonAt(kLevelSelectorKeys[i])) {
+            selector->SetPressed(states[i].selected);
+            ShowEnabled(selector, states[i].selectorEnabled);
+        }
+    }
+}
+
+void CButtonPage::ShowColourSwitches(const ProfileRecord& profile) {
+    for (int i = 0; i < kColorCount; ++i)
+        if (CSkinButton* colourSwitch = ButtonAt(kFirstColourSwitchKey + i))
+            colourSwitch->SetPressed(profile.ColorFlag[i] != 0);
+}
+
+void CButtonPage::ShowColoursEnabled(const ProfileRecord& profile) {
+    const bool enabled = ColoursEditable(profile);
+    for (int i = 0; i < kColorCount; ++i) {
+        if (colours_[i].Hwnd() && (IsWindowEnabled(colours_[i].Hwnd()) != FALSE) != enabled)
+            EnableWindow(colours_[i].Hwnd(), enabled);
+        ShowEnabled(ButtonAt(kFirstColourSwitchKey + i), enabled);
+    }
+}
+
+// ---- menus ----
+
+bool CButtonPage::MenuMayOpen() const {
+    return !anyMenuClosed_ || GetTickCount() - menuClosedAt_ >= kReopenGuardMs;
+}
+
+void CButtonPage::MenuClosed(CSkinButton& button) {
+    // The empty message lets the menu's own closing finish first.
+    PostMessageA(Hwnd(), WM_NULL, 0, 0);
+    button.ClearHover();
+    menuClosedAt_ = GetTickCount();
+    anyMenuClosed_ = true;
+}
+
+void CButtonPage::OpenFunctionMenu(int slot) {
+    CSkinButton* button = ButtonAt(FunctionButtonKey(slot));
+    if (!button || !MenuMayOpen())
+        return;
+    editedSlot_ = slot;
+    const FunctionMenuModel model = FunctionMenuFor(slot);
+    Font font = MenuFont();
+    CSkinMenu menu(font.get());
+    std::deque<CSkinMenu> submenus;
+    menu.Attach(CreatePopupMenu());
+    menu.SetWidth(kFunctionMenuWidth);
+    for (int item : model.items)
+        menu.AppendItem(item, Text(MenuItemText(item)));
+    for (const FunctionSubmenu& sub : model.submenus) {
+        CSkinMenu& submenu = submenus.emplace_back(font.get());
+        submenu.Attach(CreatePopupMenu());
+        submenu.SetWidth(kFunctionMenuWidth);
+        for (int item : sub.items)
+            submenu.AppendItem(item, Text(MenuItemText(item)));
+        menu.AppendItem(0, Text(sub.title), submenu.Handle());
+    }
+    menu.TrackForCommand(Hwnd(), BelowButton(button->Hwnd(), 1));
+    // The submenus belong to the menu now, which destroys them with itself.
+    for (CSkinMenu& submenu : submenus)
+        submenu.Attach(nullptr);
+    MenuClosed(*button);
+}
+
+void CButtonPage::OpenValueMenu(CSkinButton& button, const PopupChoices& items, int width,
+                                int xOffset) {
+    if (items.empty() || !MenuMayOpen())
+        return;
+    Font font = MenuFont();
+    CSkinMenu menu(font.get());
+    menu.Attach(CreatePopupMenu());
+    menu.SetWidth(width);
+    for (const PopupChoice& item : items)
+        menu.AppendItem(item.command, Text(item.text));
+    menu.TrackForCommand(Hwnd(), BelowButton(button.Hwnd(), xOffset));
+    MenuClosed(button);
+}
+
+// ---- function choices ----
+
+void CButtonPage::ChooseFunctionItem(int item) {
+    ProfileRecord* profile = Profile();
+    const int slot = editedSlot_;
+    if (!profile || slot < 0 || slot >= kSlotCount)
+        return;
+    const ChoiceNeeds needs = ChooseFunction(*profile, slot, item);
+    ButtonAssignment& entry = profile->Buttons[slot];
+    FunctionChoice choice;
+    bool answered = false;
+    switch (needs) {
+    case ChoiceNeeds::Refused: {
+        CWarnDlg warning(Warning::Click);
+        warning.DoModal(GetAncestor(Hwnd(), GA_ROOT));
+        return;
+    }
+    case ChoiceNeeds::Nothing:
+        break;
+    case ChoiceNeeds::Shortcut:
+        choice.code = fn::Key;
+        choice.keyUsage = entry.KeyUsage();
+        choice.keyModifiers = entry.KeyModifiers();
+        answered = AskShortcut(GetAncestor(Hwnd(), GA_ROOT), choice.keyUsage, choice.keyModifiers);
+        break;
+    case ChoiceNeeds::Fire: {
+        const bool isFire = entry.Function == fn::Fire;
+        choice.code = fn::Fire;
+        choice.keyUsage = entry.KeyUsage();
+        choice.fireCount = isFire ? entry.FireCount : 0;
+        choice.fireInterval = isFire ? entry.FireInterval : 5;
+        answered = AskFire(GetAncestor(Hwnd(), GA_ROOT), choice.fireCount, choice.fireInterval,
+                           choice.keyUsage);
+        break;
+    }
+    case ChoiceNeeds::Macro:
+        if (host_.working && host_.macros) {
+            CSelectMacroDlg dialog(*host_.macros, *host_.working, *profile, slot);
+            if (dialog.DoModal(GetAncestor(Hwnd(), GA_ROOT)) == IDOK)
+                ApplyTwinRule(*profile, slot);
+        }
+        break;
+    }
+    if (answered) {
+        AssignFunction(*profile, slot, choice);
+        ApplyTwinRule(*profile, slot);
+    }
+    ShowChanges();
+}
+
+void CButtonPage::ResetAssignments() {
+    if (ProfileRecord* profile = Profile()) {
+        ResetButtonTable(*profile);
+        ShowChanges();
+    }
+}
+
+void CButtonPage::PickColour(int index) {
+    ProfileRecord* profile = Profile();
+    if (!profile || index < 0 || index >= kColorCount)
+        return;
+    COLORREF colour = static_cast<COLORREF>(profile->SLEDColor[index]);
+    if (AskColour(GetAncestor(Hwnd(), GA_ROOT), colour)) {
+        profile->SLEDColor[index] = static_cast<int32_t>(colour & 0xFFFFFF);
+        colours_[index].SetColour(colour & 0xFFFFFF);
+    }
+    colours_[index].ClearHover();
+}
+
+// ---- messages ----
+
+bool CButtonPage::OnClick(int key, CSkinButton& button, ProfileRecord& profile) {
+    if (key >= FunctionButtonKey(0) && key <= FunctionButtonKey(kSlotCount - 1)) {
+        OpenFunctionMenu(key - FunctionButtonKey(0));
+        return false;
+    }
+    if (key == kResetKey) {
+        ResetAssignments();
+        return false;
+    }
+    if (int mode = IndexOf(kModeKeys, key); mode >= 0) {
+        profile.ModeStatus = static_cast<uint8_t>(mode + 1);
+        return true;
+    }
+    if (int rate = IndexOf(kRateKeys, key); rate >= 0) {
+        profile.PollingRate = rate;
+        return true;
+    }
+    if (int level = IndexOf(kLevelSwitchKeys, key); level >= 0) {
+        SwitchDpiLevel(profile, level, button.Pressed());
+        return true;
+    }
+    if (int level = IndexOf(kLevelSelectorKeys, key); level >= 0) {
+        SelectDpiLevel(profile, level);
+        return true;
+    }
+    if (int level = IndexOf(kLevelValueKeys, key); level >= 0) {
+        valueLevel_ = level;
+        OpenValueMenu(button, DpiValueMenu(), kDpiValueMenuWidth, 0);
+        return false;
+    }
+    if (key == kLightModeKey) {
+        OpenValueMenu(button, LightModeMenu(), kLightMenuWidth, 1);
+        return false;
+    }
+    if (key == kLightLevelKey) {
+        OpenValueMenu(button, LightLevelMenu(profile), kLightMenuWidth, 1);
+        return false;
+    }
+    if (key == kLightEffectKey) {
+        OpenValueMenu(button, LightEffectMenu(profile), kLightMenuWidth, 1);
+        return false;
+    }
+    if (int colourSwitch = key - kFirstColourSwitchKey;
+        colourSwitch >= 0 && colourSwitch < kColorCount) {
+        profile.ColorFlag[colourSwitch] = button.Pressed() ? 1 : 0;
+        return true;
+    }
+    return false;
+}
+
+LRESULT CButtonPage::OnCommand(WORD code, HWND control) {
+    if (!control || code != BN_CLICKED)
+        return 0;
+    ProfileRecord* profile = Profile();
+    if (!profile)
+        return 0;
+    for (int i = 0; i < kColorCount; ++i) {
+        if (control == colours_[i].Hwnd()) {
+            PickColour(i);
+            return 0;
+        }
+    }
+    const int key = KeyOf(control);
+    CSkinButton* button = ButtonAt(key);
+    if (button && OnClick(key, *button, *profile))
+        ShowChanges();
+    return 0;
+}
+
+LRESULT CButtonPage::OnMenuCommand(WORD command) {
+    ProfileRecord* profile = Profile();
+    if (!profile)
+        return 0;
+    if (command >= kFirstFunctionItem && command <= kLastFunctionItem) {
+        ChooseFunctionItem(command);
+        return 0;
+    }
+    const bool changed =
+        ChooseDpiValue(*profile, valueLevel_, command) || ChooseLightMode(*profile, command) ||
+        ChooseLightLevel(*profile, command) || ChooseLightEffect(*profile, command);
+    if (changed)
+        ShowChanges();
+    return 0;
+}
+
+} // namespace mervik::ui
