@@ -1,8 +1,10 @@
 #pragma once
-// Handing a new current profile to a running Monitor, so that it switches
-// (and reprograms the mouse) at once rather than at its next start. Only on
-// Windows is there a Monitor to find; elsewhere it is never running.
+// Handing a change to a running Monitor, so that it takes effect at once
+// rather than at Monitor's next start. Only on Windows is there a Monitor to
+// find; elsewhere it is never running.
 #include <string>
+
+#include "settings/ProfileRecord.h"
 
 namespace mervik::tools {
 
@@ -12,7 +14,14 @@ enum class HandOver {
     BlockRefused, // Monitor runs for the folder but its block could not be changed
 };
 
-// `programFolder` with its trailing separator.
+// `programFolder` with its trailing separator. Monitor switches to `profile`
+// and uploads it (1224, as after Option's Apply).
 HandOver HandProfileToMonitor(const std::string& programFolder, int profile);
+
+// The name and program of profile `index` as `record` has them: Monitor
+// re-reads the block (1226), so a new link counts for the next foreground
+// program; nothing else of Monitor's profile changes and nothing is uploaded.
+HandOver HandIdentityToMonitor(const std::string& programFolder, int index,
+                               const ProfileRecord& record);
 
 } // namespace mervik::tools

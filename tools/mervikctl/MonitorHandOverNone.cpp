@@ -6,4 +6,8 @@ HandOver HandProfileToMonitor(const std::string&, int) {
     return HandOver::NotRunning;
 }
 
+HandOver HandIdentityToMonitor(const std::string&, int, const ProfileRecord&) {
+    return HandOver::NotRunning;
+}
+
 } // namespace mervik::tools

@@ -73,6 +73,11 @@ int ChangeProfile(const Target& target, Streams io,
     if (!LinkedProgramPath(profile).empty())
         io.out << " [" << LinkedProgramPath(profile) << "]";
     io.out << "\n";
+    if (HandIdentityToMonitor(target.folder, target.index, profile) == HandOver::BlockRefused) {
+        io.err << "mervikctl: the file is written, but the running Monitor could not be told; it "
+                  "takes the change at its next start\n";
+        return kExitFailed;
+    }
     return kExitOk;
 }
 

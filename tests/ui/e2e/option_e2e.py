@@ -426,6 +426,10 @@ class ApplyThroughMonitor(RealMonitor, OptionCase):
         self.assertTrue(wait_for(uploaded, 30), "the mouse did not get profile 3's upload")
         self.assertEqual(parse_probe(ENV.run(self.helper("OptionProbe"), "block"))["current"], "3")
         self.assertIn("* 3  Three", ENV.run(ARGS.mervikctl, "profiles", folder))
+        # A new link reaches the running Monitor's block at once.
+        ENV.run(ARGS.mervikctl, "link", folder, "3", "C:\\Games\\quake3.exe")
+        self.assertTrue(wait_for(lambda: parse_probe(ENV.run(self.helper("OptionProbe"), "block"))
+                                 .get("game") == "C:\\Games\\quake3.exe", 10))
 
 
 class Warnings(OptionCase):

@@ -161,8 +161,10 @@ int Block() {
         const mervik::ProfileRecord* p = block.ActiveProfile();
         if (!p)
             return 1;
-        printf("current=%d cpi=%d rate=%d brightness=%d\n", block.CurrentProfile, p->Cpi_X,
-               p->PollingRate, p->Brightness);
+        // The game file last: a path may hold blanks.
+        printf("current=%d cpi=%d rate=%d brightness=%d game=%.*s\n", block.CurrentProfile,
+               p->Cpi_X, p->PollingRate, p->Brightness,
+               static_cast<int>(strnlen(p->GameFile, sizeof p->GameFile)), p->GameFile);
         return 0;
     });
 }

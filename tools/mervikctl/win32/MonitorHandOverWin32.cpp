@@ -1,5 +1,8 @@
 #include <windows.h>
 
+#include <cstring>
+#include <functional>
+
 #include "contract/ProgramMessages.h"
 #include "settings/win32/WidePath.h"
 #include "tools/mervikctl/MonitorHandOver.h"
@@ -56,26 +59,49 @@ bool SameFolder(const std::wstring& a, const std::wstring& b) {
                                               static_cast<int>(b.size()), TRUE) == CSTR_EQUAL;
 }
 
-} // namespace
-
-HandOver HandProfileToMonitor(const std::string& programFolder, int profile) {
+// Changes the block of the Monitor that runs from `programFolder`, then
+// tells it with `message`.
+HandOver HandToMonitor(const std::string& programFolder,
+                       const std::function<void(SharedSettingsBlock&)>& change, unsigned message) {
     HWND monitor = FindWindowA(nullptr, kMonitorCaption);
     if (!monitor || !SameFolder(MonitorFolder(monitor), FullFolder(programFolder)))
         return HandOver::NotRunning;
     win::SharedBlockLink link;
     if (link.Open() != win::SharedBlockLink::Attach::Attached)
         return HandOver::BlockRefused;
-    const bool written = link.Update([profile](SharedSettingsBlock& block) {
-        block.CurrentProfile = profile;
+    const bool written = link.Update([&](SharedSettingsBlock& block) {
+        change(block);
         return true;
     });
-    if (!written || !win::WakeMonitor())
+    if (!written || !PostMessageA(monitor, message, 0, 0))
         return HandOver::BlockRefused;
+    return HandOver::HandedOver;
+}
+
+} // namespace
+
+HandOver HandProfileToMonitor(const std::string& programFolder, int profile) {
+    HandOver result = HandToMonitor(
+        programFolder, [profile](SharedSettingsBlock& block) { block.CurrentProfile = profile; },
+        kMsgApplyAllSetting);
     // Option, when open, follows as it follows Monitor's own switches: only
     // its current profile changes, its unapplied edits stay.
-    if (HWND option = FindWindowA(nullptr, kOptionCaption))
-        PostMessageA(option, kMsgProfileSwitched, 0, 0);
-    return HandOver::HandedOver;
+    if (result == HandOver::HandedOver)
+        if (HWND option = FindWindowA(nullptr, kOptionCaption))
+            PostMessageA(option, kMsgProfileSwitched, 0, 0);
+    return result;
+}
+
+HandOver HandIdentityToMonitor(const std::string& programFolder, int index,
+                               const ProfileRecord& record) {
+    return HandToMonitor(
+        programFolder,
+        [&](SharedSettingsBlock& block) {
+            std::memcpy(block.Profiles[index].ProFileName, record.ProFileName,
+                        sizeof record.ProFileName);
+            std::memcpy(block.Profiles[index].GameFile, record.GameFile, sizeof record.GameFile);
+        },
+        kMsgReloadBlock);
 }
 
 } // namespace mervik::tools
