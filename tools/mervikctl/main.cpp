@@ -61,6 +61,9 @@ commands:
   unlink FOLDER N
       Tie profile N to no program.
 
+      On Windows, rename, link and unlink also give a Monitor running from
+      FOLDER the profile's new name and program at once.
+
   help
       This text.
 

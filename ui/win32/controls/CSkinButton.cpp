@@ -33,7 +33,9 @@ void CSkinButton::DrawCaption(HDC dc, const RECT& rect, bool disabled) const {
     text.left += kCaptionX;
     if (centred_)
         text.right -= kCaptionX;
-    const UINT align = centred_ ? DT_CENTER | DT_END_ELLIPSIS : DT_LEFT;
+    text.right -= rightInset_;
+    const UINT align =
+        (centred_ ? DT_CENTER : DT_LEFT) | (centred_ || rightInset_ > 0 ? DT_END_ELLIPSIS : 0);
     DrawTextA(dc, caption_.c_str(), -1, &text, DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX | align);
 }
 

@@ -10,6 +10,9 @@ public:
     // for screen readers.
     void SetCaption(const std::string& caption);
     void SetCaptionCentred(bool centred) { centred_ = centred; }
+    // Keeps the caption clear of the face's right `pixels` (a glyph there),
+    // ending a caption too long for the rest with an ellipsis.
+    void SetCaptionRightInset(int pixels) { rightInset_ = pixels; }
 
 protected:
     void OnDrawItem(const DRAWITEMSTRUCT& item) override;
@@ -18,6 +21,7 @@ private:
     void DrawCaption(HDC dc, const RECT& rect, bool disabled) const;
     std::string caption_;
     bool centred_ = false;
+    int rightInset_ = 0;
 };
 
 } // namespace mervik::ui

@@ -41,8 +41,9 @@ void CProfileStrip::Create(HWND parent, const DeferredControls& places, int firs
         }
     }
     const ButtonPos& linkPlace = places.Place(firstKey + kProfileCount);
-    if (!linkPlace.rect.IsEmpty())
-        PlaceSkinButton(link_, parent, linkPlace, pictures);
+    // The field's right end, as wide as it is high, shows what a click does.
+    if (!linkPlace.rect.IsEmpty() && PlaceSkinButton(link_, parent, linkPlace, pictures))
+        link_.SetCaptionRightInset(linkPlace.rect.Height());
     linkTooltip_ = linkPlace.tooltip;
     const ButtonPos& unlinkPlace = places.Place(firstKey + kProfileCount + 1);
     if (!unlinkPlace.rect.IsEmpty() && PlaceSkinButton(unlink_, parent, unlinkPlace, pictures)) {
