@@ -181,6 +181,16 @@ int Switch(int profile) {
     return result;
 }
 
+// "[left, top, right, bottom]" of `hwnd` in `parent`'s client area.
+std::string RectJson(HWND hwnd, HWND parent) {
+    RECT r{};
+    GetWindowRect(hwnd, &r);
+    MapWindowPoints(nullptr, parent, reinterpret_cast<POINT*>(&r), 2);
+    char text[64];
+    snprintf(text, sizeof text, "[%ld, %ld, %ld, %ld]", r.left, r.top, r.right, r.bottom);
+    return text;
+}
+
 std::string WideText(HWND hwnd) {
     wchar_t wide[600] = {};
     SendMessageW(hwnd, WM_GETTEXT, 600, reinterpret_cast<LPARAM>(wide));
@@ -206,9 +216,6 @@ BOOL CALLBACK ScanMainButtons(HWND hwnd, LPARAM lp) {
         return TRUE;
     char cls[64] = {};
     GetClassNameA(hwnd, cls, sizeof cls);
-    RECT r{};
-    GetWindowRect(hwnd, &r);
-    MapWindowPoints(nullptr, found->main, reinterpret_cast<POINT*>(&r), 2);
     if (!_stricmp(cls, "Edit")) {
         found->editor.clear();
         JsonString(found->editor, WideText(hwnd));
@@ -218,9 +225,8 @@ BOOL CALLBACK ScanMainButtons(HWND hwnd, LPARAM lp) {
         JsonString(out, WideText(hwnd));
         out += ", \"checked\": " +
                std::to_string(SendMessageA(hwnd, BM_GETCHECK, 0, 0) == BST_CHECKED) +
-               ", \"enabled\": " + std::to_string(IsWindowEnabled(hwnd) ? 1 : 0) + ", \"rect\": [" +
-               std::to_string(r.left) + ", " + std::to_string(r.top) + ", " +
-               std::to_string(r.right) + ", " + std::to_string(r.bottom) + "]}";
+               ", \"enabled\": " + std::to_string(IsWindowEnabled(hwnd) ? 1 : 0) +
+               ", \"rect\": " + RectJson(hwnd, found->main) + "}";
     }
     return TRUE;
 }
@@ -354,15 +360,11 @@ BOOL CALLBACK ScanPageControls(HWND hwnd, LPARAM lp) {
     auto* p = reinterpret_cast<PageControls*>(lp);
     if (GetParent(hwnd) != p->page)
         return TRUE;
-    RECT r;
-    GetWindowRect(hwnd, &r);
-    MapWindowPoints(nullptr, p->page, reinterpret_cast<POINT*>(&r), 2);
     char text[256] = {};
     GetWindowTextA(hwnd, text, sizeof text);
     if (!p->json.empty())
         p->json += ", ";
-    p->json += "{\"rect\": [" + std::to_string(r.left) + ", " + std::to_string(r.top) + ", " +
-               std::to_string(r.right) + ", " + std::to_string(r.bottom) + "], \"text\": ";
+    p->json += "{\"rect\": " + RectJson(hwnd, p->page) + ", \"text\": ";
     JsonString(p->json, text);
     p->json += ", \"visible\": " + std::to_string(IsWindowVisible(hwnd) ? 1 : 0) +
                ", \"enabled\": " + std::to_string(IsWindowEnabled(hwnd) ? 1 : 0) + "}";
