@@ -4,45 +4,17 @@
 
 #include "ui/win32/main/ProgramWide.h"
 #include "ui/win32/main/TextIds.h"
+#include "win32/AnsiText.h"
 
 namespace mervik::ui {
 
-namespace {
-
-std::wstring FromAnsi(const std::string& text) {
-    if (text.empty())
-        return {};
-    const int length =
-        MultiByteToWideChar(CP_ACP, 0, text.data(), static_cast<int>(text.size()), nullptr, 0);
-    std::wstring wide(static_cast<size_t>(length), L'\0');
-    MultiByteToWideChar(CP_ACP, 0, text.data(), static_cast<int>(text.size()), wide.data(), length);
-    return wide;
-}
-
-// False when a character has no exact ANSI form: a stand-in would name
-// another file, and Monitor could never match the program.
-bool ToAnsi(const std::wstring& wide, std::string& ansi) {
-    BOOL lossy = FALSE;
-    const int length =
-        WideCharToMultiByte(CP_ACP, WC_NO_BEST_FIT_CHARS, wide.data(),
-                            static_cast<int>(wide.size()), nullptr, 0, nullptr, &lossy);
-    if (lossy || (length == 0 && !wide.empty()))
-        return false;
-    ansi.assign(static_cast<size_t>(length), '\0');
-    WideCharToMultiByte(CP_ACP, WC_NO_BEST_FIT_CHARS, wide.data(), static_cast<int>(wide.size()),
-                        ansi.data(), length, nullptr, &lossy);
-    return !lossy;
-}
-
-} // namespace
-
 ChosenProgram ChooseProgramFile(HWND owner, const std::string& current) {
     const win::LanguageLibrary& texts = Program().language;
-    const std::wstring title = FromAnsi(texts.Text(kTextChooseProgram));
+    const std::wstring title = win::FromAnsi(texts.Text(kTextChooseProgram));
     // "Programs (*.exe)\0*.exe\0\0": the filter's name, then its pattern.
-    std::wstring filter = FromAnsi(texts.Text(kTextProgramFilter));
+    std::wstring filter = win::FromAnsi(texts.Text(kTextProgramFilter));
     filter.append(1, L'\0').append(L"*.exe").append(2, L'\0');
-    std::wstring file = FromAnsi(current);
+    std::wstring file = win::FromAnsi(current);
     file.resize(32768, L'\0');
 
     OPENFILENAMEW chooser{};
@@ -59,8 +31,9 @@ ChosenProgram ChooseProgramFile(HWND owner, const std::string& current) {
     if (!GetOpenFileNameW(&chooser))
         return chosen;
     file.resize(file.find(L'\0'));
-    chosen.outcome = ToAnsi(file, chosen.path) ? ChosenProgram::Outcome::Chosen
-                                               : ChosenProgram::Outcome::NotInCodePage;
+    std::optional<std::string> ansi = win::ExactAnsi(file);
+    chosen.outcome = ansi ? ChosenProgram::Outcome::Chosen : ChosenProgram::Outcome::NotInCodePage;
+    chosen.path = ansi.value_or(std::string());
     return chosen;
 }
 
