@@ -8,6 +8,8 @@
 //                                                       its caption, its fields' texts, which
 //                                                       field has the focus, which buttons are
 //                                                       enabled; spaces in texts as %20)
+//   OptionProbe.exe close-dialog                       (WM_CLOSE to that dialog, as another
+//                                                       program might send it)
 //   OptionProbe.exe lists                              (page 2's lists and fields, as JSON)
 #include <windows.h>
 
@@ -168,8 +170,12 @@ int Block() {
 
 std::string Spaceless(const char* text) {
     std::string out;
-    for (const char* c = text; *c; ++c)
-        out += *c == ' ' ? std::string("%20") : std::string(1, *c);
+    for (const char* c = text; *c; ++c) {
+        if (*c == ' ')
+            out.append("%20");
+        else
+            out.push_back(*c);
+    }
     return out;
 }
 
@@ -189,7 +195,9 @@ BOOL CALLBACK ScanDialogChild(HWND hwnd, LPARAM lp) {
         char text[256] = {};
         // WM_GETTEXT reaches into the other process; GetWindowText would not.
         SendMessageA(hwnd, WM_GETTEXT, sizeof text, reinterpret_cast<LPARAM>(text));
-        d->fields += (d->fieldCount ? "|" : "") + Spaceless(text);
+        if (d->fieldCount)
+            d->fields += '|';
+        d->fields.append(Spaceless(text));
         if (hwnd == d->focus)
             d->focusedField = d->fieldCount;
         ++d->fieldCount;
@@ -217,6 +225,15 @@ int Dialog() {
     printf("dialog=%d rect=%ld,%ld,%ld,%ld title=%s fields=%s focus=%d enabled=%s\n",
            popup.found != nullptr, r.left, r.top, r.right, r.bottom, Spaceless(title).c_str(),
            children.fields.c_str(), children.focusedField, children.enabled.c_str());
+    return 0;
+}
+
+int CloseDialog() {
+    Popup popup{nullptr};
+    EnumWindows(FindOwnedPopup, reinterpret_cast<LPARAM>(&popup));
+    if (popup.found)
+        PostMessageA(popup.found, WM_CLOSE, 0, 0);
+    printf("closed=%d\n", popup.found != nullptr);
     return 0;
 }
 
@@ -372,9 +389,11 @@ int main(int argc, char** argv) {
         return Block();
     if (argc >= 2 && !strcmp(argv[1], "dialog"))
         return Dialog();
+    if (argc >= 2 && !strcmp(argv[1], "close-dialog"))
+        return CloseDialog();
     if (argc >= 2 && !strcmp(argv[1], "lists"))
         return Lists();
     fprintf(stderr,
-            "usage: OptionProbe state | mouse-changed CPI RATE BRIGHTNESS | block | dialog\n");
+            "usage: OptionProbe state | mouse-changed CPI RATE BRIGHTNESS | block | dialog | close-dialog\n");
     return 2;
 }
