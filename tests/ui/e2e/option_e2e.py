@@ -847,6 +847,12 @@ class ButtonDialogs(OptionCase):
         x, y = centre(skin_rect(ini, key), dx, dy)
         return self.rect[0] + x, self.rect[1] + y
 
+    def shot(self, name):
+        """A screenshot with the pointer on the title, where no tooltip shows."""
+        ENV.xdotool("mousemove", self.rect[0] + 150, self.rect[1] + 21)
+        settle()
+        return ENV.screenshot(name, self.rect)
+
     def finish(self, process):
         out, _ = process.communicate(timeout=15)
         return out.strip()
@@ -866,7 +872,7 @@ class ButtonDialogs(OptionCase):
         self.press("Return", "Escape", "F5")
         self.assertIsNone(process.poll(), "a key ended the dialog")
         self.assertEqual(self.fields(), ["F5"])
-        ENV.screenshot("shortcut_dialog", self.rect)
+        self.shot("shortcut_dialog")
         self.click(self.at(ini, 1))
         self.assertEqual(self.finish(process), "result=ok key=62 modifiers=0x0A capture=0")
 
@@ -877,7 +883,7 @@ class ButtonDialogs(OptionCase):
         self.click(self.at(ini, 5))
         self.assertEqual(self.dialog()["enabled"], "11110000")
         self.click(self.at(ini, 7))  # disabled: nothing happens
-        ENV.screenshot("shortcut_dialog_no_modifier", self.rect)
+        self.shot("shortcut_dialog_no_modifier")
         self.click(self.at(ini, 1))
         self.assertEqual(self.finish(process), "result=ok key=0 modifiers=0x01 capture=0")
 
@@ -917,7 +923,7 @@ class ButtonDialogs(OptionCase):
         self.click(self.at(ini, 4))  # back in the key field: captured again
         self.press("a")
         self.assertEqual(self.fields(), ["A", "255", "255"])
-        ENV.screenshot("fire_button_dialog", self.rect)
+        self.shot("fire_button_dialog")
         self.click(self.at(ini, 1))
         self.assertEqual(self.finish(process), "result=ok count=255 interval=255 key=4 capture=0")
 
@@ -938,14 +944,14 @@ class ButtonDialogs(OptionCase):
         from PIL import Image
         ini = "skin_dpi_color.ini"
         process = self.open("colour", "0x0080FF")
-        self.assertEqual(self.preview_colour(ENV.screenshot("colour_picker_dialog", self.rect)), (255, 128, 0))
+        self.assertEqual(self.preview_colour(self.shot("colour_picker_dialog")), (255, 128, 0))
         palette = skin_rect(ini, 4)
         self.click((self.rect[0] + palette[0] + 3, self.rect[1] + palette[3] - 3))  # the white end of the greys
-        self.assertEqual(self.preview_colour(ENV.screenshot("colour_picker_white", self.rect)), (255, 255, 255))
+        self.assertEqual(self.preview_colour(self.shot("colour_picker_white")), (255, 255, 255))
         before = self.rect
         self.click(self.at(ini, 3, dx=-70))  # the label beside the preview: outside the palette
         self.assertEqual(parse_rect(self.dialog()["rect"]), before, "a click without moving moved the window")
-        self.assertEqual(self.preview_colour(ENV.screenshot("colour_picker_outside", self.rect)), (255, 255, 255))
+        self.assertEqual(self.preview_colour(self.shot("colour_picker_outside")), (255, 255, 255))
         # A colour from the middle of the palette is the picture's own pixel.
         point = (palette[0] + 120, palette[1] + 40)
         self.click((self.rect[0] + point[0], self.rect[1] + point[1]))
