@@ -393,7 +393,7 @@ int main(int argc, char** argv) {
         return CloseDialog();
     if (argc >= 2 && !strcmp(argv[1], "lists"))
         return Lists();
-    fprintf(stderr,
-            "usage: OptionProbe state | mouse-changed CPI RATE BRIGHTNESS | block | dialog | close-dialog\n");
+    fprintf(stderr, "usage: OptionProbe state | mouse-changed CPI RATE BRIGHTNESS | block | dialog "
+                    "| close-dialog\n");
     return 2;
 }
