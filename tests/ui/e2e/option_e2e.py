@@ -825,6 +825,8 @@ class ButtonDialogs(OptionCase):
     """The button page's shortcut, fire button and colour picker dialogs on
     their own (ButtonDialogShow), as the page will open them."""
 
+    OWNER = (200, 150, 1000, 750)  # ButtonDialogShow's owner window
+
     def setUp(self):
         super().setUp()
         shutil.copy(self.helper("ButtonDialogShow"), self.folder)
@@ -834,6 +836,8 @@ class ButtonDialogs(OptionCase):
         found = wait_for(lambda: (lambda s: s if s.get("dialog") == "1" else None)(self.dialog()), 20)
         self.assertTrue(found, "dialog %s did not appear" % args[0])
         self.rect = parse_rect(found["rect"])
+        for mine, owners in zip(centre(self.rect), centre(self.OWNER)):
+            self.assertLessEqual(abs(mine - owners), 1, "the dialog is not centred on its owner")
         settle()
         return process
 
@@ -940,19 +944,29 @@ class ButtonDialogs(OptionCase):
         x, y = centre(skin_rect("skin_dpi_color.ini", 3))
         return Image.open(shot).convert("RGB").getpixel((x, y))
 
-    def test_colour_picker_takes_the_palette_pixel_under_the_pointer(self):
-        from PIL import Image
+    def white_end(self):
+        """A point in the pure white patch at the left end of the palette's greys."""
+        palette = skin_rect("skin_dpi_color.ini", 4)
+        return self.rect[0] + palette[0] + 3, self.rect[1] + palette[3] - 3
+
+    def test_colour_picker_takes_white_and_keeps_it_on_a_click_outside(self):
         ini = "skin_dpi_color.ini"
         process = self.open("colour", "0x0080FF")
         self.assertEqual(self.preview_colour(self.shot("colour_picker_dialog")), (255, 128, 0))
-        palette = skin_rect(ini, 4)
-        self.click((self.rect[0] + palette[0] + 3, self.rect[1] + palette[3] - 3))  # the white end of the greys
+        self.click(self.white_end())
         self.assertEqual(self.preview_colour(self.shot("colour_picker_white")), (255, 255, 255))
         before = self.rect
         self.click(self.at(ini, 3, dx=-70))  # the label beside the preview: outside the palette
         self.assertEqual(parse_rect(self.dialog()["rect"]), before, "a click without moving moved the window")
         self.assertEqual(self.preview_colour(self.shot("colour_picker_outside")), (255, 255, 255))
-        # A colour from the middle of the palette is the picture's own pixel.
+        self.click(self.at(ini, 1))
+        self.assertEqual(self.finish(process), "result=ok colour=0xFFFFFF capture=0")
+
+    def test_colour_picker_takes_the_palette_pictures_own_pixel(self):
+        from PIL import Image
+        ini = "skin_dpi_color.ini"
+        process = self.open("colour", "0x0080FF")
+        palette = skin_rect(ini, 4)
         point = (palette[0] + 120, palette[1] + 40)
         self.click((self.rect[0] + point[0], self.rect[1] + point[1]))
         r, g, b = Image.open(os.path.join(ARGS.skins, "dpi_color_normal.bmp")).convert("RGB").getpixel(point)
@@ -960,11 +974,9 @@ class ButtonDialogs(OptionCase):
         self.assertEqual(self.finish(process), "result=ok colour=0x%06X capture=0" % (b << 16 | g << 8 | r))
 
     def test_colour_picker_cancel_after_a_pick_keeps_the_colour(self):
-        ini = "skin_dpi_color.ini"
         process = self.open("colour", "0x0080FF")
-        palette = skin_rect(ini, 4)
-        self.click((self.rect[0] + palette[0] + 3, self.rect[1] + palette[3] - 3))
-        self.click(self.at(ini, 2))
+        self.click(self.white_end())
+        self.click(self.at("skin_dpi_color.ini", 2))
         self.assertEqual(self.finish(process), "result=cancel colour=0x0080FF capture=0")
 
 

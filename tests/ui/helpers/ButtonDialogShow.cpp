@@ -4,8 +4,8 @@
 //   ButtonDialogShow.exe shortcut USAGE MODIFIERS
 //   ButtonDialogShow.exe fire COUNT INTERVAL USAGE
 //   ButtonDialogShow.exe colour 0xBBGGRR
-// After the dialog has gone it also prints whether the keyboard capture
-// outlived it.
+// It also prints whether the keyboard capture outlived the dialog's window
+// (checked while the dialog object still exists).
 #include <windows.h>
 #include <commctrl.h>
 #include <ole2.h>
@@ -27,6 +27,10 @@ const char* ResultText(INT_PTR result) {
     return result == IDOK ? "ok" : "cancel";
 }
 
+int Captured() {
+    return mervik::ui::KeyCaptureActive() ? 1 : 0;
+}
+
 int Number(const char* text) {
     return static_cast<int>(strtol(text, nullptr, 0));
 }
@@ -38,23 +42,23 @@ int Show(HWND owner, int argc, char** argv) {
         CShortcutDlg dialog(static_cast<uint8_t>(Number(argv[2])),
                             static_cast<uint8_t>(Number(argv[3])));
         const INT_PTR result = dialog.DoModal(owner);
-        printf("result=%s key=%d modifiers=0x%02X", ResultText(result), dialog.Key(),
-               dialog.Modifiers());
+        printf("result=%s key=%d modifiers=0x%02X capture=%d\n", ResultText(result), dialog.Key(),
+               dialog.Modifiers(), Captured());
         return 0;
     }
     if (!strcmp(kind, "fire") && argc >= 5) {
         CFireButtonDlg dialog(Number(argv[2]), Number(argv[3]),
                               static_cast<uint8_t>(Number(argv[4])));
         const INT_PTR result = dialog.DoModal(owner);
-        printf("result=%s count=%d interval=%d key=%d", ResultText(result), dialog.Count(),
-               dialog.Interval(), dialog.Key());
+        printf("result=%s count=%d interval=%d key=%d capture=%d\n", ResultText(result),
+               dialog.Count(), dialog.Interval(), dialog.Key(), Captured());
         return 0;
     }
     if (!strcmp(kind, "colour") && argc >= 3) {
         CColorPickerDlg dialog(static_cast<COLORREF>(Number(argv[2])));
         const INT_PTR result = dialog.DoModal(owner);
-        printf("result=%s colour=0x%06lX", ResultText(result),
-               static_cast<unsigned long>(dialog.Colour()));
+        printf("result=%s colour=0x%06lX capture=%d\n", ResultText(result),
+               static_cast<unsigned long>(dialog.Colour()), Captured());
         return 0;
     }
     return 2;
@@ -72,8 +76,6 @@ int main(int argc, char** argv) {
     HWND owner = CreateWindowExA(0, "STATIC", "owner", WS_POPUP | WS_VISIBLE | WS_BORDER, 200, 150,
                                  800, 600, nullptr, nullptr, GetModuleHandleA(nullptr), nullptr);
     const int status = Show(owner, argc, argv);
-    if (status == 0)
-        printf(" capture=%d\n", mervik::ui::KeyCaptureActive() ? 1 : 0);
     fflush(stdout);
     DestroyWindow(owner);
     OleUninitialize();
