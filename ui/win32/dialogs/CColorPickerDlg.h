@@ -2,6 +2,9 @@
 // The colour picker: a click on the skin's palette picture takes the colour
 // under the pointer, which the preview shows at once. The caller stores the
 // colour after OK.
+#include <cstdint>
+#include <optional>
+
 #include "ui/core/ButtonPos.h"
 #include "ui/win32/controls/CSkinButton.h"
 #include "ui/win32/skin/CSkinnedDialog.h"
