@@ -4,7 +4,12 @@
 //   OptionProbe.exe state
 //   OptionProbe.exe mouse-changed CPI RATE BRIGHTNESS   (block edit, then 1256)
 //   OptionProbe.exe block                              (current profile's values)
-//   OptionProbe.exe dialog                             (a visible skinned dialog, if any)
+//   OptionProbe.exe dialog                             (a visible skinned dialog, if any:
+//                                                       its caption, its fields' texts, which
+//                                                       field has the focus, which buttons are
+//                                                       enabled; spaces in texts as %20)
+//   OptionProbe.exe close-dialog                       (WM_CLOSE to that dialog, as another
+//                                                       program might send it)
 //   OptionProbe.exe lists                              (page 2's lists and fields, as JSON)
 //   OptionProbe.exe menus                              (the popup menus shown)
 //   OptionProbe.exe controls PAGE                      (page 1 or 2's controls, as JSON)
@@ -165,14 +170,72 @@ int Block() {
     });
 }
 
+std::string Spaceless(const char* text) {
+    std::string out;
+    for (const char* c = text; *c; ++c) {
+        if (*c == ' ')
+            out.append("%20");
+        else
+            out.push_back(*c);
+    }
+    return out;
+}
+
+struct DialogChildren {
+    HWND focus = nullptr;
+    std::string fields;  // edit texts, '|' between them, in creation order
+    std::string enabled; // '1' or '0' per button, in creation order
+    int focusedField = -1;
+    int fieldCount = 0;
+};
+
+BOOL CALLBACK ScanDialogChild(HWND hwnd, LPARAM lp) {
+    auto* d = reinterpret_cast<DialogChildren*>(lp);
+    char cls[32] = {};
+    GetClassNameA(hwnd, cls, sizeof cls);
+    if (!_stricmp(cls, "Edit")) {
+        char text[256] = {};
+        // WM_GETTEXT reaches into the other process; GetWindowText would not.
+        SendMessageA(hwnd, WM_GETTEXT, sizeof text, reinterpret_cast<LPARAM>(text));
+        if (d->fieldCount)
+            d->fields += '|';
+        d->fields.append(Spaceless(text));
+        if (hwnd == d->focus)
+            d->focusedField = d->fieldCount;
+        ++d->fieldCount;
+    } else if (!_stricmp(cls, "Button")) {
+        d->enabled += IsWindowEnabled(hwnd) ? '1' : '0';
+    }
+    return TRUE;
+}
+
 int Dialog() {
     Popup popup{nullptr};
     EnumWindows(FindOwnedPopup, reinterpret_cast<LPARAM>(&popup));
     RECT r{};
-    if (popup.found)
+    char title[64] = {};
+    DialogChildren children;
+    if (popup.found) {
         GetWindowRect(popup.found, &r);
-    printf("dialog=%d rect=%ld,%ld,%ld,%ld\n", popup.found != nullptr, r.left, r.top, r.right,
-           r.bottom);
+        GetWindowTextA(popup.found, title, sizeof title);
+        GUITHREADINFO info{};
+        info.cbSize = sizeof info;
+        GetGUIThreadInfo(GetWindowThreadProcessId(popup.found, nullptr), &info);
+        children.focus = info.hwndFocus;
+        EnumChildWindows(popup.found, ScanDialogChild, reinterpret_cast<LPARAM>(&children));
+    }
+    printf("dialog=%d rect=%ld,%ld,%ld,%ld title=%s fields=%s focus=%d enabled=%s\n",
+           popup.found != nullptr, r.left, r.top, r.right, r.bottom, Spaceless(title).c_str(),
+           children.fields.c_str(), children.focusedField, children.enabled.c_str());
+    return 0;
+}
+
+int CloseDialog() {
+    Popup popup{nullptr};
+    EnumWindows(FindOwnedPopup, reinterpret_cast<LPARAM>(&popup));
+    if (popup.found)
+        PostMessageA(popup.found, WM_CLOSE, 0, 0);
+    printf("closed=%d\n", popup.found != nullptr);
     return 0;
 }
 
@@ -399,13 +462,15 @@ int main(int argc, char** argv) {
         return Block();
     if (argc >= 2 && !strcmp(argv[1], "dialog"))
         return Dialog();
+    if (argc >= 2 && !strcmp(argv[1], "close-dialog"))
+        return CloseDialog();
     if (argc >= 2 && !strcmp(argv[1], "lists"))
         return Lists();
     if (argc >= 2 && !strcmp(argv[1], "menus"))
         return Menus();
     if (argc >= 3 && !strcmp(argv[1], "controls"))
         return Controls(atoi(argv[2]) - 1);
-    fprintf(stderr,
-            "usage: OptionProbe state | mouse-changed CPI RATE BRIGHTNESS | block | dialog\n");
+    fprintf(stderr, "usage: OptionProbe state | mouse-changed CPI RATE BRIGHTNESS | block | dialog "
+                    "| close-dialog | lists | menus | controls PAGE\n");
     return 2;
 }
