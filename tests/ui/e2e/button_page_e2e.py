@@ -216,6 +216,63 @@ class ButtonPage(ButtonPageSteps, OptionCase):
         self.assertEqual(profile["dpiStepFlag5"], 0)
 
 
+class ButtonPageDialogs(ButtonPageSteps, OptionCase):
+    """The page's own way into its dialogs, and what their answers leave."""
+
+    def dialog(self):
+        found = wait_for(lambda: (lambda s: s if s.get("dialog") == "1" else None)(
+            parse_probe(base.ENV.run(self.helper("OptionProbe"), "dialog"))), 20)
+        self.assertTrue(found, "the dialog did not appear")
+        return parse_rect(found["rect"])
+
+    def in_dialog(self, ini, key, rect):
+        x, y = centre(skin_rect(ini, key))
+        return rect[0] + x, rect[1] + y
+
+    def test_shortcut_fire_and_colour_from_the_page(self):
+        self.open_page1()
+        # Key combination for slot 4: Shift and Alt with F5.
+        self.choose(5, 1060)
+        rect = self.dialog()
+        self.click(self.in_dialog("skin_key.ini", 6, rect))
+        self.click(self.in_dialog("skin_key.ini", 8, rect))
+        self.press("F5")
+        self.click(self.in_dialog("skin_key.ini", 1, rect))
+        self.assertTrue(wait_for(lambda: self.caption(5) == "Shift+Alt+F5", 10), self.caption(5))
+
+        # Fire for slot 5: key Space, count 300 held to 255, interval 3 to 5.
+        self.choose(6, 1054)
+        rect = self.dialog()
+        self.press("space")
+        self.click(self.in_dialog("skin_fire_button.ini", 6, rect))
+        self.press("BackSpace", "3", "0", "0")
+        self.click(self.in_dialog("skin_fire_button.ini", 5, rect))
+        self.press("BackSpace", "3")
+        self.click(self.in_dialog("skin_fire_button.ini", 6, rect))
+        self.click(self.in_dialog("skin_fire_button.ini", 1, rect))
+        self.assertTrue(wait_for(lambda: self.caption(6) == TEXTS[1054] + " + Space", 10), self.caption(6))
+
+        # Colour 0: white from the palette's white patch, found in its picture.
+        self.click_key(FIRST_COLOUR_KEY)
+        rect = self.dialog()
+        self.click(self.white_in_palette(rect))
+        self.click(self.in_dialog("skin_dpi_color.ini", 1, rect))
+        self.assertTrue(wait_for(lambda: self.state().get("warning") == "0", 10), "the colour picker stayed")
+
+        self.apply()
+        profile = self.dump()["Profiles"][0]
+        key = profile["MacroKeyInfo"][4]
+        self.assertEqual((key["Function"], key["EventCount"]), (5, 1))
+        fire = profile["MacroKeyInfo"][5]
+        self.assertEqual((fire["Function"], fire["FireCount"], fire["FireInterval"]), (67, 255, 5))
+        self.assertEqual(profile["8SLEDColor0"], 0xFFFFFF)
+
+    def white_in_palette(self, rect):
+        """The pure white patch at the left end of the palette's greys."""
+        palette = skin_rect("skin_dpi_color.ini", 4)
+        return rect[0] + palette[0] + 3, rect[1] + palette[3] - 3
+
+
 class ButtonPageApply(ButtonPageSteps, base.RealMonitor, OptionCase):
     """What the page sets reaches the mouse as the written files call for."""
 
