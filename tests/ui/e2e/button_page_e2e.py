@@ -173,7 +173,8 @@ class ButtonPage(ButtonPageSteps, OptionCase):
         self.click_key(MODE_KEYS[1])
         controls = wait_for(lambda: (lambda c: c if self.control(36, c)["visible"] else None)(self.controls()), 10)
         self.assertTrue(controls, "mode 2 did not show its buttons")
-        self.assertFalse(self.control(4, controls)["visible"])
+        self.assertEqual([self.control(k, controls)["visible"] for k in range(1, 17)], [0] * 16)
+        self.assertEqual([self.control(k, controls)["visible"] for k in range(33, 49)], [1] * 16)
         self.assertEqual(self.control(36, controls)["enabled"], 0, "the locked twin is usable")
         self.assertEqual(self.control(35, controls)["enabled"], 1)
         self.assertEqual(self.control(33, controls)["text"], TEXTS[1003])
@@ -266,6 +267,20 @@ class ButtonPageDialogs(ButtonPageSteps, OptionCase):
         fire = profile["MacroKeyInfo"][5]
         self.assertEqual((fire["Function"], fire["FireCount"], fire["FireInterval"]), (67, 255, 5))
         self.assertEqual(profile["8SLEDColor0"], 0xFFFFFF)
+
+    def test_a_macro_from_the_page(self):
+        base.write_macros(self.folder, ("Fire", [(4, 1, 0), (4, 2, 0)]), ("Jump", [(44, 1, 0), (44, 2, 0)]))
+        self.open_page1()
+        self.choose_in_submenu(3, 1062, 1049, [1049])
+        base.ENV.xdotool("click", "1")
+        rect = self.dialog()
+        self.click(self.in_dialog("skin_select_macro.ini", 4, rect))
+        self.press("Down", "Down", "Return")  # the second macro
+        self.click(self.in_dialog("skin_select_macro.ini", 1, rect))
+        self.assertTrue(wait_for(lambda: self.caption(3) == "Jump", 10), self.caption(3))
+        self.apply()
+        slot = self.dump()["Profiles"][0]["MacroKeyInfo"][2]
+        self.assertEqual((slot["Function"], slot["MacroName"], slot["EventCount"]), (6, "Jump", 2))
 
     def white_in_palette(self, rect):
         """The pure white patch at the left end of the palette's greys."""
