@@ -188,6 +188,11 @@ class ButtonPage(ButtonPageSteps, OptionCase):
         profile = self.dump()["Profiles"][0]
         self.assertEqual(profile["ModeStatus"], 1)
         self.assertEqual([profile["MacroKeyInfo"][k]["Function"] for k in (3, 35)], [9, 10])
+        # Reset gives every slot its default back, without asking.
+        self.click_key(RESET_KEY)
+        self.assertTrue(wait_for(lambda: self.caption(4) == TEXTS[1009], 10), self.caption(4))
+        self.apply()
+        self.assertEqual(self.dump()["Profiles"][0]["MacroKeyInfo"][3]["Function"], 10)
 
     def test_dpi_levels_rate_and_lighting(self):
         self.open_page1()
