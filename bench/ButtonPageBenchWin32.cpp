@@ -11,35 +11,18 @@
 #include <memory>
 #include <vector>
 
+#include "bench/PageBenchWin32.h"
 #include "settings/ProfileDefaults.h"
 #include "ui/win32/pages/CButtonPage.h"
 #include "ui/win32/skin/SkinFolder.h"
 
 using namespace mervik;
 using namespace mervik::ui;
+using mervik::bench::Now;
+using mervik::bench::Pump;
+using mervik::bench::Report;
 
 namespace {
-
-double Now() {
-    LARGE_INTEGER count, frequency;
-    QueryPerformanceCounter(&count);
-    QueryPerformanceFrequency(&frequency);
-    return 1000.0 * static_cast<double>(count.QuadPart) / static_cast<double>(frequency.QuadPart);
-}
-
-void Pump() {
-    MSG msg;
-    while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
-        TranslateMessage(&msg);
-        DispatchMessageA(&msg);
-    }
-}
-
-void Report(const char* what, std::vector<double> ms) {
-    std::sort(ms.begin(), ms.end());
-    printf("%-52s median %.2f ms  max %.2f ms  (%zu runs)\n", what, ms[ms.size() / 2], ms.back(),
-           ms.size());
-}
 
 // The menu is on the screen and painted once its loop first runs out of
 // messages: the owner then hears WM_ENTERIDLE. The menu is closed there.
