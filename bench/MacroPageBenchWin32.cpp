@@ -12,6 +12,7 @@
 #include <memory>
 #include <vector>
 
+#include "bench/PageBenchWin32.h"
 #include "settings/ProfileDefaults.h"
 #include "ui/win32/capture/KeyCapture.h"
 #include "ui/win32/pages/CAdvanceSettingPage.h"
@@ -19,29 +20,11 @@
 
 using namespace mervik;
 using namespace mervik::ui;
+using mervik::bench::Now;
+using mervik::bench::Pump;
+using mervik::bench::Report;
 
 namespace {
-
-double Now() {
-    LARGE_INTEGER count, frequency;
-    QueryPerformanceCounter(&count);
-    QueryPerformanceFrequency(&frequency);
-    return 1000.0 * static_cast<double>(count.QuadPart) / static_cast<double>(frequency.QuadPart);
-}
-
-void Pump() {
-    MSG msg;
-    while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
-        TranslateMessage(&msg);
-        DispatchMessageA(&msg);
-    }
-}
-
-void Report(const char* what, std::vector<double> ms) {
-    std::sort(ms.begin(), ms.end());
-    printf("%-44s median %.2f ms  max %.2f ms  (%zu runs)\n", what, ms[ms.size() / 2], ms.back(),
-           ms.size());
-}
 
 MacroRecord FiftyStepsWithPauses() {
     MacroRecord record = NewMacroRecord("Bench");

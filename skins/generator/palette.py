@@ -1,6 +1,6 @@
 """The colour picker's palette: the user picks a colour by clicking a pixel, so
 every pixel must be a clean colour and the grey row must reach pure white and
-pure black."""
+pure black, with a patch of each wide enough to hit without aiming."""
 import colorsys
 
 from PIL import Image
@@ -25,8 +25,10 @@ def draw(image, rect):
     image.paste(hues, (x, y))
     greys = Image.new("RGB", (w, grey_rows))
     gp = greys.load()
+    flat = min(12, w // 10)
+    ramp = max(1, w - 2 * flat - 1)
     for col in range(w):
-        level = round(255 * (1 - col / max(1, w - 1)))
+        level = round(255 * (1 - min(max(col - flat, 0), ramp) / ramp))
         for row in range(grey_rows):
             gp[col, row] = (level, level, level)
     image.paste(greys, (x, y + top))

@@ -3,7 +3,7 @@
 mervik_test(NAME ui_win_tests WINE_ONLY
   SOURCES win32/TestWindows.cpp win32/SkinImagesTest.cpp win32/ControlsTest.cpp win32/SkinnedPageTest.cpp
           win32/OptionSavesTest.cpp win32/SkinFailureTest.cpp win32/MacroPageTest.cpp
-          win32/AnsiTextTest.cpp
+          win32/ScopedKeyCaptureTest.cpp win32/AnsiTextTest.cpp
   LIBS mervik_ui_win32)
 # Option's warnings take their texts from lan.dll beside the program.
 add_custom_command(TARGET ui_win_tests POST_BUILD
@@ -12,7 +12,7 @@ add_dependencies(ui_win_tests lan)
 
 # Test helpers: a stand-in for Monitor, a probe of Option's state from
 # outside, and a runner that shows one warning.
-foreach(helper FakeMonitor OptionProbe WarnShow OptionBench SelectMacroShow)
+foreach(helper FakeMonitor OptionProbe WarnShow OptionBench SelectMacroShow ButtonDialogShow)
   add_executable(${helper} helpers/${helper}.cpp)
   target_include_directories(${helper} PRIVATE ${PROJECT_SOURCE_DIR})
   target_link_libraries(${helper} PRIVATE mervik_ui_win32 mervik_warnings)
@@ -21,20 +21,17 @@ endforeach()
 # The real Option.exe, driven with X input. It runs its own Wine session and,
 # without a display, its own Xvfb.
 find_program(MERVIK_E2E_PYTHON python3 PATHS /usr/bin NO_DEFAULT_PATH)
-add_test(NAME wine.option_e2e
-  COMMAND ${MERVIK_E2E_PYTHON} ${CMAKE_CURRENT_SOURCE_DIR}/e2e/option_e2e.py
-          --bin $<TARGET_FILE_DIR:OptionProbe> --option $<TARGET_FILE:Option> --skins ${MERVIK_SKIN_DIR}
-          --lan $<TARGET_FILE:lan> --out ${CMAKE_CURRENT_BINARY_DIR}
-          --monitor $<TARGET_FILE:Monitor> --hiddriver $<TARGET_FILE:hiddriver_sim>
-          --mousesim $<TARGET_FILE:mousesim> --mervikctl $<TARGET_FILE:mervikctl>)
-set_tests_properties(wine.option_e2e PROPERTIES TIMEOUT 900 LABELS wine RUN_SERIAL TRUE)
-# Page 1 the same way, with the same machinery and arguments.
-add_test(NAME wine.button_page_e2e
-  COMMAND ${MERVIK_E2E_PYTHON} ${CMAKE_CURRENT_SOURCE_DIR}/e2e/button_page_e2e.py
-          --bin $<TARGET_FILE_DIR:OptionProbe> --option $<TARGET_FILE:Option> --skins ${MERVIK_SKIN_DIR}
-          --lan $<TARGET_FILE:lan> --out ${CMAKE_CURRENT_BINARY_DIR}
-          --monitor $<TARGET_FILE:Monitor> --hiddriver $<TARGET_FILE:hiddriver_sim>
-          --mousesim $<TARGET_FILE:mousesim> --mervikctl $<TARGET_FILE:mervikctl>)
-set_tests_properties(wine.button_page_e2e PROPERTIES TIMEOUT 900 LABELS wine RUN_SERIAL TRUE)
+function(option_e2e_test name script)
+  add_test(NAME wine.${name}
+    COMMAND ${MERVIK_E2E_PYTHON} ${CMAKE_CURRENT_SOURCE_DIR}/e2e/${script}
+            --bin $<TARGET_FILE_DIR:OptionProbe> --option $<TARGET_FILE:Option> --skins ${MERVIK_SKIN_DIR}
+            --lan $<TARGET_FILE:lan> --out ${CMAKE_CURRENT_BINARY_DIR}
+            --monitor $<TARGET_FILE:Monitor> --hiddriver $<TARGET_FILE:hiddriver_sim>
+            --mousesim $<TARGET_FILE:mousesim> --mervikctl $<TARGET_FILE:mervikctl>)
+  set_tests_properties(wine.${name} PROPERTIES TIMEOUT 900 LABELS wine RUN_SERIAL TRUE)
+endfunction()
+option_e2e_test(option_e2e option_e2e.py)
+# Page 1, on the same machinery.
+option_e2e_test(button_page_e2e button_page_e2e.py)
 add_custom_target(option_e2e_inputs ALL
-  DEPENDS Option FakeMonitor OptionProbe WarnShow SelectMacroShow lan skins Monitor hiddriver_sim mousesim mervikctl)
+  DEPENDS Option FakeMonitor OptionProbe WarnShow SelectMacroShow ButtonDialogShow lan skins Monitor hiddriver_sim mousesim mervikctl)

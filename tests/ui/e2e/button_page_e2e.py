@@ -173,7 +173,8 @@ class ButtonPage(ButtonPageSteps, OptionCase):
         self.click_key(MODE_KEYS[1])
         controls = wait_for(lambda: (lambda c: c if self.control(36, c)["visible"] else None)(self.controls()), 10)
         self.assertTrue(controls, "mode 2 did not show its buttons")
-        self.assertFalse(self.control(4, controls)["visible"])
+        self.assertEqual([self.control(k, controls)["visible"] for k in range(1, 17)], [0] * 16)
+        self.assertEqual([self.control(k, controls)["visible"] for k in range(33, 49)], [1] * 16)
         self.assertEqual(self.control(36, controls)["enabled"], 0, "the locked twin is usable")
         self.assertEqual(self.control(35, controls)["enabled"], 1)
         self.assertEqual(self.control(33, controls)["text"], TEXTS[1003])
@@ -187,6 +188,11 @@ class ButtonPage(ButtonPageSteps, OptionCase):
         profile = self.dump()["Profiles"][0]
         self.assertEqual(profile["ModeStatus"], 1)
         self.assertEqual([profile["MacroKeyInfo"][k]["Function"] for k in (3, 35)], [9, 10])
+        # Reset gives every slot its default back, without asking.
+        self.click_key(RESET_KEY)
+        self.assertTrue(wait_for(lambda: self.caption(4) == TEXTS[1009], 10), self.caption(4))
+        self.apply()
+        self.assertEqual(self.dump()["Profiles"][0]["MacroKeyInfo"][3]["Function"], 10)
 
     def test_dpi_levels_rate_and_lighting(self):
         self.open_page1()
@@ -214,6 +220,77 @@ class ButtonPage(ButtonPageSteps, OptionCase):
         self.assertEqual((profile["Cpi_X"], profile["PollingRate"], profile["LightSwitch"]), (4, 3, 3))
         self.assertEqual(profile["CpiLevel_X0"], 12)
         self.assertEqual(profile["dpiStepFlag5"], 0)
+
+
+class ButtonPageDialogs(ButtonPageSteps, OptionCase):
+    """The page's own way into its dialogs, and what their answers leave."""
+
+    def dialog(self):
+        found = wait_for(lambda: (lambda s: s if s.get("dialog") == "1" else None)(
+            parse_probe(base.ENV.run(self.helper("OptionProbe"), "dialog"))), 20)
+        self.assertTrue(found, "the dialog did not appear")
+        return parse_rect(found["rect"])
+
+    def in_dialog(self, ini, key, rect):
+        x, y = centre(skin_rect(ini, key))
+        return rect[0] + x, rect[1] + y
+
+    def test_shortcut_fire_and_colour_from_the_page(self):
+        self.open_page1()
+        # Key combination for slot 4: Shift and Alt with F5.
+        self.choose(5, 1060)
+        rect = self.dialog()
+        self.click(self.in_dialog("skin_key.ini", 6, rect))
+        self.click(self.in_dialog("skin_key.ini", 8, rect))
+        self.press("F5")
+        self.click(self.in_dialog("skin_key.ini", 1, rect))
+        self.assertTrue(wait_for(lambda: self.caption(5) == "Shift+Alt+F5", 10), self.caption(5))
+
+        # Fire for slot 5: key Space, count 300 held to 255, interval 3 to 5.
+        self.choose(6, 1054)
+        rect = self.dialog()
+        self.press("space")
+        self.click(self.in_dialog("skin_fire_button.ini", 6, rect))
+        self.press("BackSpace", "3", "0", "0")
+        self.click(self.in_dialog("skin_fire_button.ini", 5, rect))
+        self.press("BackSpace", "3")
+        self.click(self.in_dialog("skin_fire_button.ini", 6, rect))
+        self.click(self.in_dialog("skin_fire_button.ini", 1, rect))
+        self.assertTrue(wait_for(lambda: self.caption(6) == TEXTS[1054] + " + Space", 10), self.caption(6))
+
+        # Colour 0: white from the palette's white patch, found in its picture.
+        self.click_key(FIRST_COLOUR_KEY)
+        rect = self.dialog()
+        self.click(self.white_in_palette(rect))
+        self.click(self.in_dialog("skin_dpi_color.ini", 1, rect))
+        self.assertTrue(wait_for(lambda: self.state().get("warning") == "0", 10), "the colour picker stayed")
+
+        self.apply()
+        profile = self.dump()["Profiles"][0]
+        key = profile["MacroKeyInfo"][4]
+        self.assertEqual((key["Function"], key["EventCount"]), (5, 1))
+        fire = profile["MacroKeyInfo"][5]
+        self.assertEqual((fire["Function"], fire["FireCount"], fire["FireInterval"]), (67, 255, 5))
+        self.assertEqual(profile["8SLEDColor0"], 0xFFFFFF)
+
+    def test_a_macro_from_the_page(self):
+        base.write_macros(self.folder, ("Fire", [(4, 1, 0), (4, 2, 0)]), ("Jump", [(44, 1, 0), (44, 2, 0)]))
+        self.open_page1()
+        self.choose_in_submenu(3, 1062, 1049, [1049])
+        base.ENV.xdotool("click", "1")
+        rect = self.dialog()
+        self.click(self.in_dialog("skin_select_macro.ini", 4, rect))
+        self.press("Down", "Down", "Return")  # the second macro
+        self.click(self.in_dialog("skin_select_macro.ini", 1, rect))
+        self.assertTrue(wait_for(lambda: self.caption(3) == "Jump", 10), self.caption(3))
+        self.apply()
+        slot = self.dump()["Profiles"][0]["MacroKeyInfo"][2]
+        self.assertEqual((slot["Function"], slot["MacroName"], slot["EventCount"]), (6, "Jump", 2))
+
+    def white_in_palette(self, rect):
+        """The pure white patch at the left end of the palette's greys."""
+        palette = skin_rect("skin_dpi_color.ini", 4)
+        return rect[0] + palette[0] + 3, rect[1] + palette[3] - 3
 
 
 class ButtonPageApply(ButtonPageSteps, base.RealMonitor, OptionCase):

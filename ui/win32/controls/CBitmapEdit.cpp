@@ -10,9 +10,11 @@ unsigned EditChangedMessage() {
 }
 
 bool CBitmapEdit::Create(HWND parent, const RECT& rect) {
-    HWND hwnd = CreateWindowExA(0, "EDIT", "", WS_CHILD | WS_VISIBLE | ES_AUTOHSCROLL, rect.left,
-                                rect.top, rect.right - rect.left, rect.bottom - rect.top, parent,
-                                nullptr, GetModuleHandleA(nullptr), nullptr);
+    const DWORD style = WS_CHILD | WS_VISIBLE | ES_AUTOHSCROLL | (centred_ ? ES_CENTER : 0) |
+                        (readOnly_ ? ES_READONLY : 0);
+    HWND hwnd = CreateWindowExA(0, "EDIT", "", style, rect.left, rect.top, rect.right - rect.left,
+                                rect.bottom - rect.top, parent, nullptr, GetModuleHandleA(nullptr),
+                                nullptr);
     if (!Attach(hwnd))
         return false;
     brush_.reset(CreateSolidBrush(background_));
@@ -20,6 +22,12 @@ bool CBitmapEdit::Create(HWND parent, const RECT& rect) {
     if (limit_ > 0)
         SetLimit(limit_);
     return true;
+}
+
+void CBitmapEdit::SetReadOnly(bool on) {
+    readOnly_ = on;
+    if (Hwnd())
+        SendMessageA(Hwnd(), EM_SETREADONLY, on, 0);
 }
 
 void CBitmapEdit::SetColours(COLORREF text, COLORREF background) {

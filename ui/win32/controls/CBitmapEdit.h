@@ -15,6 +15,10 @@ public:
 
     void SetDigitsOnly(bool on) { digitsOnly_ = on; }
     void SetAllowSign(bool on) { allowSign_ = on; }
+    // Before Create: the text stands in the middle of the field.
+    void SetCentred(bool on) { centred_ = on; }
+    // Only the program sets the text (a key field: keys are captured, not typed).
+    void SetReadOnly(bool on);
     void SetColours(COLORREF text, COLORREF background);
     void SetFontSize(int height, int width);
     // At most `characters` characters can be typed or pasted; 0 for no limit.
@@ -51,6 +55,8 @@ private:
     int fontWidth_ = 6;
     bool digitsOnly_ = false;
     bool allowSign_ = false;
+    bool centred_ = false;
+    bool readOnly_ = false;
     bool tracking_ = false;
     bool filtering_ = false;
     int limit_ = 0;

@@ -149,8 +149,18 @@ void CButtonPage::ShowMode(const ProfileRecord& profile) {
         if (!button || !SwitchedByMode(slot))
             continue;
         const bool shown = ShownInMode(slot, profile.ModeStatus);
-        if ((IsWindowVisible(button->Hwnd()) != FALSE) != shown)
-            ShowWindow(button->Hwnd(), shown ? SW_SHOWNA : SW_HIDE);
+        if ((IsWindowVisible(button->Hwnd()) != FALSE) == shown)
+            continue;
+        // Each button drawing itself as it goes would cost a repaint of the
+        // page per button; the place it leaves or takes is marked instead,
+        // and the page paints once.
+        SetWindowPos(button->Hwnd(), nullptr, 0, 0, 0, 0,
+                     SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_NOREDRAW |
+                         (shown ? SWP_SHOWWINDOW : SWP_HIDEWINDOW));
+        RECT place;
+        GetWindowRect(button->Hwnd(), &place);
+        MapWindowPoints(nullptr, Hwnd(), reinterpret_cast<POINT*>(&place), 2);
+        RedrawWindow(Hwnd(), &place, nullptr, RDW_INVALIDATE | RDW_ALLCHILDREN);
     }
 }
 

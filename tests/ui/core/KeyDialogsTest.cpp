@@ -1,0 +1,82 @@
+#include <gtest/gtest.h>
+
+#include "ui/core/CapturedKey.h"
+#include "ui/core/ShortcutModifiers.h"
+
+namespace mervik::ui {
+namespace {
+
+TEST(ShortcutModifiers, ButtonsFromTheStoredByteAndBack) {
+    struct Case {
+        uint8_t stored;
+        std::array<bool, kModifierButtons> pressed;
+        uint8_t byte;       // what OK stores again
+        bool othersEnabled; // buttons 1 to 4
+    } cases[] = {
+        {0x00, {false, false, false, false, false}, 0x00, true},
+        {0x04, {false, false, true, false, false}, 0x04, true},
+        {0x0A, {false, true, false, true, false}, 0x0A, true},
+        {0x1E, {false, true, true, true, true}, 0x1E, true},
+        // The no-modifier bit silences the others and is stored alone.
+        {0x1F, {true, true, true, true, true}, 0x01, false},
+        {0x01, {true, false, false, false, false}, 0x01, false},
+        // Bits above the five buttons are not kept.
+        {0xE4, {false, false, true, false, false}, 0x04, true},
+    };
+    for (const Case& c : cases) {
+        const ModifierStates states = ModifierStates::FromByte(c.stored);
+        EXPECT_EQ(states.pressed, c.pressed) << int(c.stored);
+        EXPECT_EQ(states.Byte(), c.byte) << int(c.stored);
+        EXPECT_TRUE(states.Enabled(0));
+        for (int i = 1; i < kModifierButtons; ++i)
+            EXPECT_EQ(states.Enabled(i), c.othersEnabled) << int(c.stored) << " button " << i;
+    }
+}
+
+TEST(ShortcutModifiers, ReleasingNoModifierBringsBackTheOthers) {
+    ModifierStates states = ModifierStates::FromByte(0x0A); // Shift, Alt
+    states.pressed[0] = true;
+    EXPECT_EQ(states.Byte(), 0x01);
+    states.pressed[0] = false;
+    EXPECT_EQ(states.Byte(), 0x0A);
+}
+
+TEST(KeyField, OpensOnTheSlotsKeyOrEmpty) {
+    struct Case {
+        uint8_t stored;
+        uint8_t usage;
+        const char* text;
+    } cases[] = {
+        {6, 6, "C"},       // the key C
+        {62, 62, "F5"},    // F5
+        {88, 88, "Num_ "}, // keypad separator
+        {240, 240, "Left Button"},
+        {0, 0, ""},   // no key yet
+        {100, 0, ""}, // a usage the table does not know is not handed back
+        {255, 0, ""},
+    };
+    for (const Case& c : cases) {
+        const KeyField field = KeyField::OfUsage(c.stored);
+        EXPECT_EQ(field.usage, c.usage) << int(c.stored);
+        EXPECT_EQ(field.text, c.text) << int(c.stored);
+    }
+}
+
+TEST(KeyField, CapturedKeysReplaceTheKeyUnlessTheTableLacksThem) {
+    KeyField field = KeyField::OfUsage(6);
+    EXPECT_TRUE(field.TakeCaptured(116)); // F5
+    EXPECT_EQ(field.usage, 62);
+    EXPECT_EQ(field.text, "F5");
+    EXPECT_TRUE(field.TakeCaptured(160)); // left Shift
+    EXPECT_EQ(field.usage, 225);
+    EXPECT_EQ(field.text, "L_Shift");
+    // Select and Help have names but no usage; code 7 has neither.
+    for (int unknown : {41, 47, 7, 0, 255}) {
+        EXPECT_FALSE(field.TakeCaptured(unknown)) << unknown;
+        EXPECT_EQ(field.usage, 225) << unknown;
+        EXPECT_EQ(field.text, "L_Shift") << unknown;
+    }
+}
+
+} // namespace
+} // namespace mervik::ui

@@ -1,0 +1,38 @@
+#include "ui/win32/controls/PlaceEdit.h"
+
+#include "ui/win32/controls/PlaceButton.h"
+
+namespace mervik::ui {
+namespace {
+
+// An edit draws its line at its top. Placed as a band of one line's height in
+// the middle of the skin's field (the picture is white there too), the text
+// stands in the field's middle.
+constexpr int kLineHeight = 16;
+
+RECT MiddleBand(const PixelRect& field) {
+    RECT band = ToRect(field);
+    const int spare = field.Height() - kLineHeight;
+    if (spare > 0) {
+        band.top += spare / 2;
+        band.bottom = band.top + kLineHeight;
+    }
+    return band;
+}
+
+} // namespace
+
+bool PlaceDialogField(CBitmapEdit& edit, HWND parent, const SkinFile& skin, int key, FieldKind kind,
+                      int digits) {
+    edit.SetCentred(true);
+    edit.SetColours(RGB(0, 0, 0), RGB(255, 255, 255));
+    if (kind == FieldKind::Key) {
+        edit.SetReadOnly(true);
+    } else {
+        edit.SetDigitsOnly(true);
+        edit.SetLimit(digits);
+    }
+    return edit.Create(parent, MiddleBand(skin.Pos(key).rect));
+}
+
+} // namespace mervik::ui

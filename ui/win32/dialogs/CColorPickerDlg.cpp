@@ -1,0 +1,84 @@
+#include "ui/win32/dialogs/CColorPickerDlg.h"
+
+#include "ui/core/PalettePick.h"
+#include "ui/win32/controls/PlaceButton.h"
+
+namespace mervik::ui {
+
+CColorPickerDlg::CColorPickerDlg(COLORREF colour)
+    : CSkinnedDialog("skin_dpi_color.ini"), opened_(colour), colour_(colour) {}
+
+void CColorPickerDlg::PlaceControls(const SkinFile& skin, const SharedSkinImages& pictures) {
+    for (int i = 0; i < kButtonCount; ++i)
+        PlaceSkinButton(buttons_[i], Hwnd(), skin, pictures, kButtonKeys[i]);
+    preview_ = skin.Pos(kPreviewKey).rect;
+    palette_ = skin.Pos(kPaletteKey).rect;
+}
+
+void CColorPickerDlg::OnInitDialog() {
+    CentreOnOwner();
+}
+
+void CColorPickerDlg::DrawOverBackground(HDC dc) {
+    if (preview_.IsEmpty())
+        return;
+    Brush fill(CreateSolidBrush(colour_));
+    const RECT rect = ToRect(preview_);
+    FillRect(dc, &rect, fill.get());
+}
+
+void CColorPickerDlg::ShowPreview() {
+    const RECT rect = ToRect(preview_);
+    InvalidateRect(Hwnd(), &rect, FALSE);
+    UpdateWindow(Hwnd());
+}
+
+std::optional<uint32_t> CColorPickerDlg::PictureColourAt(POINT pt) const {
+    MemoryDC memory;
+    SelectGuard select(memory.get(), Background());
+    const COLORREF pixel = GetPixel(memory.get(), pt.x, pt.y);
+    if (pixel == CLR_INVALID)
+        return std::nullopt;
+    return static_cast<uint32_t>(pixel);
+}
+
+LRESULT CColorPickerDlg::OnLButtonDown(UINT keys, POINT pt) {
+    if (InPalette(palette_, pt.x, pt.y)) {
+        SetCursor(LoadCursorA(nullptr, reinterpret_cast<LPCSTR>(IDC_CROSS)));
+        const COLORREF picked =
+            ColourAfterPress(palette_, pt.x, pt.y, PictureColourAt(pt), colour_);
+        if (picked != colour_) {
+            colour_ = picked;
+            ShowPreview();
+        }
+    }
+    // Either way the press goes on to move the window.
+    return CSkinnedDialog::OnLButtonDown(keys, pt);
+}
+
+LRESULT CColorPickerDlg::OnCommand(WORD, HWND control) {
+    if (!control)
+        return 0;
+    if (control == buttons_[kOk].Hwnd()) {
+        ShowPreview();
+        accepted_ = true;
+        EndDialog(IDOK);
+    } else if (control == buttons_[kCancel].Hwnd() || control == buttons_[kClose].Hwnd()) {
+        EndDialog(IDCANCEL);
+    }
+    return 0;
+}
+
+// The cross over the palette, the arrow elsewhere.
+LRESULT CColorPickerDlg::OnMessage(UINT msg, WPARAM wp, LPARAM lp) {
+    if (msg != WM_SETCURSOR || reinterpret_cast<HWND>(wp) != Hwnd() || LOWORD(lp) != HTCLIENT)
+        return CSkinnedDialog::OnMessage(msg, wp, lp);
+    POINT pt;
+    GetCursorPos(&pt);
+    ScreenToClient(Hwnd(), &pt);
+    const bool cross = CursorAt(palette_, pt.x, pt.y) == PickCursor::Cross;
+    SetCursor(LoadCursorA(nullptr, reinterpret_cast<LPCSTR>(cross ? IDC_CROSS : IDC_ARROW)));
+    return TRUE;
+}
+
+} // namespace mervik::ui

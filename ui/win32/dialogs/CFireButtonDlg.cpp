@@ -1,0 +1,115 @@
+#include "ui/win32/dialogs/CFireButtonDlg.h"
+
+#include "ui/core/FireFields.h"
+#include "ui/win32/capture/KeyCapture.h"
+#include "ui/win32/controls/ControlMessages.h"
+#include "ui/win32/controls/PlaceButton.h"
+#include "ui/win32/controls/PlaceEdit.h"
+
+namespace mervik::ui {
+namespace {
+
+// Posted to itself once the dialog is shown: showing activates the window,
+// which takes the focus for itself.
+constexpr UINT kMsgFocusKeyField = WM_APP + 1;
+
+// A rewritten number keeps the caret at its end, where typing goes on.
+void Rewrite(CBitmapEdit& field, const std::string& text) {
+    if (text.empty())
+        return;
+    field.SetText(text);
+    SendMessageA(field.Hwnd(), EM_SETSEL, text.size(), text.size());
+}
+
+} // namespace
+
+CFireButtonDlg::CFireButtonDlg(int count, int interval, uint8_t usage)
+    : CSkinnedDialog("skin_fire_button.ini"), count_(count), interval_(interval),
+      openedUsage_(usage), key_(KeyField::OfUsage(usage)) {}
+
+void CFireButtonDlg::PlaceControls(const SkinFile& skin, const SharedSkinImages& pictures) {
+    for (int i = 0; i < kButtonCount; ++i)
+        PlaceSkinButton(buttons_[i], Hwnd(), skin, pictures, i + 1);
+    PlaceDialogField(fields_[kKeyField], Hwnd(), skin, kFirstFieldKey + kKeyField, FieldKind::Key);
+    for (int field : {kIntervalField, kCountField})
+        PlaceDialogField(fields_[field], Hwnd(), skin, kFirstFieldKey + field, FieldKind::Number,
+                         kFireFieldDigits);
+}
+
+void CFireButtonDlg::OnInitDialog() {
+    fields_[kCountField].SetText(CountFieldText(count_));
+    fields_[kIntervalField].SetText(IntervalFieldText(interval_));
+    capture_.Take(Hwnd());
+    fields_[kKeyField].SetText(key_.text);
+    CentreOnOwner();
+    PostMessageA(Hwnd(), kMsgFocusKeyField, 0, 0);
+}
+
+// The keyboard is captured only while the key field has the focus; the
+// number fields are typed into.
+void CFireButtonDlg::FollowFocus() {
+    const bool inKeyField = GetFocus() == fields_[kKeyField].Hwnd();
+    if (inKeyField && !capture_.Held())
+        capture_.Take(Hwnd());
+    else if (!inKeyField && capture_.Held())
+        capture_.Release();
+}
+
+void CFireButtonDlg::OnFieldChanged() {
+    FollowFocus();
+    const bool intervalFocused = GetFocus() == fields_[kIntervalField].Hwnd();
+    const FireNumbers numbers = LimitFireFields(fields_[kCountField].Text(),
+                                                fields_[kIntervalField].Text(), intervalFocused);
+    Rewrite(fields_[kCountField], numbers.countRewrite);
+    Rewrite(fields_[kIntervalField], numbers.intervalRewrite);
+}
+
+// OK takes the fields as they stand, with every limit applied: a number typed
+// and confirmed without leaving its field must not go out of range.
+void CFireButtonDlg::Accept() {
+    const FireNumbers numbers =
+        FinalFireNumbers(fields_[kCountField].Text(), fields_[kIntervalField].Text());
+    count_ = numbers.count;
+    interval_ = numbers.interval;
+    accepted_ = true;
+    EndDialog(IDOK);
+}
+
+LRESULT CFireButtonDlg::OnCommand(WORD code, HWND control) {
+    if (!control)
+        return 0;
+    // Besides the change notices: a click back into the key field, with no
+    // other field losing the focus on the way, captures the keyboard again.
+    if (code == EN_SETFOCUS || code == EN_KILLFOCUS)
+        FollowFocus();
+    else if (control == buttons_[kOk].Hwnd())
+        Accept();
+    else if (control == buttons_[kCancel].Hwnd() || control == buttons_[kClose].Hwnd())
+        EndDialog(IDCANCEL);
+    return 0;
+}
+
+LRESULT CFireButtonDlg::OnMessage(UINT msg, WPARAM wp, LPARAM lp) {
+    if (msg == kMsgCapturedKey) {
+        if (key_.TakeCaptured(static_cast<int>(wp)))
+            fields_[kKeyField].SetText(key_.text);
+        return 0;
+    }
+    if (msg == EditChangedMessage()) {
+        OnFieldChanged();
+        return 0;
+    }
+    if (msg == kMsgFocusKeyField) {
+        SetFocus(fields_[kKeyField].Hwnd());
+        FollowFocus();
+        return 0;
+    }
+    return CSkinnedDialog::OnMessage(msg, wp, lp);
+}
+
+void CFireButtonDlg::OnDestroy() {
+    capture_.Release();
+    CSkinnedDialog::OnDestroy();
+}
+
+} // namespace mervik::ui

@@ -1,0 +1,71 @@
+#include "ui/win32/dialogs/CShortcutDlg.h"
+
+#include "ui/win32/capture/KeyCapture.h"
+#include "ui/win32/controls/PlaceButton.h"
+#include "ui/win32/controls/PlaceEdit.h"
+
+namespace mervik::ui {
+
+CShortcutDlg::CShortcutDlg(uint8_t usage, uint8_t modifiers)
+    : CSkinnedDialog("skin_key.ini"), openedUsage_(usage), openedModifiers_(modifiers),
+      key_(KeyField::OfUsage(usage)), modifiers_(ModifierStates::FromByte(modifiers)) {}
+
+void CShortcutDlg::PlaceControls(const SkinFile& skin, const SharedSkinImages& pictures) {
+    for (int i = 0; i < kButtonCount; ++i)
+        PlaceSkinButton(buttons_[i], Hwnd(), skin, pictures, i + 1);
+    PlaceDialogField(keyField_, Hwnd(), skin, kKeyFieldKey, FieldKind::Key);
+    for (int i = 0; i < kModifierButtons; ++i) {
+        PlaceSkinButton(modifierButtons_[i], Hwnd(), skin, pictures, kFirstModifierKey + i);
+        modifierButtons_[i].SetToggle(true);
+    }
+}
+
+void CShortcutDlg::OnInitDialog() {
+    // Without the capture no key arrives; the dialog still works with the
+    // key it was opened with.
+    capture_.Take(Hwnd());
+    keyField_.SetText(key_.text);
+    ShowModifiers();
+    CentreOnOwner();
+}
+
+void CShortcutDlg::ShowModifiers() {
+    for (int i = 0; i < kModifierButtons; ++i) {
+        modifierButtons_[i].SetPressed(modifiers_.pressed[i]);
+        EnableWindow(modifierButtons_[i].Hwnd(), modifiers_.Enabled(i));
+    }
+}
+
+LRESULT CShortcutDlg::OnCommand(WORD, HWND control) {
+    if (!control)
+        return 0;
+    if (control == buttons_[kOk].Hwnd()) {
+        accepted_ = true;
+        EndDialog(IDOK);
+    } else if (control == buttons_[kCancel].Hwnd() || control == buttons_[kClose].Hwnd()) {
+        EndDialog(IDCANCEL);
+    } else {
+        for (int i = 0; i < kModifierButtons; ++i)
+            if (control == modifierButtons_[i].Hwnd()) {
+                modifiers_.pressed[i] = modifierButtons_[i].Pressed();
+                ShowModifiers();
+            }
+    }
+    return 0;
+}
+
+// Presses and releases alike: the last key event before OK decides.
+LRESULT CShortcutDlg::OnMessage(UINT msg, WPARAM wp, LPARAM lp) {
+    if (msg != kMsgCapturedKey)
+        return CSkinnedDialog::OnMessage(msg, wp, lp);
+    if (key_.TakeCaptured(static_cast<int>(wp)))
+        keyField_.SetText(key_.text);
+    return 0;
+}
+
+void CShortcutDlg::OnDestroy() {
+    capture_.Release();
+    CSkinnedDialog::OnDestroy();
+}
+
+} // namespace mervik::ui

@@ -1,0 +1,52 @@
+#pragma once
+// The shortcut dialog: one key, taken from the keyboard, and the modifiers
+// held with it, chosen with five toggle buttons. While it is open the whole
+// keyboard goes to it; only its buttons end it. The caller stores the result
+// after OK.
+#include <cstdint>
+
+#include "ui/core/CapturedKey.h"
+#include "ui/core/ShortcutModifiers.h"
+#include "ui/win32/capture/ScopedKeyCapture.h"
+#include "ui/win32/controls/CBitmapEdit.h"
+#include "ui/win32/controls/CSkinButton.h"
+#include "ui/win32/skin/CSkinnedDialog.h"
+
+namespace mervik::ui {
+
+class CShortcutDlg : public CSkinnedDialog {
+public:
+    CShortcutDlg(uint8_t usage, uint8_t modifiers);
+
+    // After OK: the HID usage taken (0 = none) and the KeyModifiers byte to
+    // store. Otherwise the values the dialog was opened with.
+    uint8_t Key() const { return accepted_ ? key_.usage : openedUsage_; }
+    uint8_t Modifiers() const { return accepted_ ? modifiers_.Byte() : openedModifiers_; }
+
+protected:
+    const char* WindowCaption() const override { return "Shortcut Dialog"; }
+    void PlaceControls(const SkinFile& skin, const SharedSkinImages& pictures) override;
+    void OnInitDialog() override;
+    LRESULT OnCommand(WORD code, HWND control) override;
+    LRESULT OnMessage(UINT msg, WPARAM wp, LPARAM lp) override;
+    void OnDestroy() override;
+
+private:
+    enum { kOk, kCancel, kClose, kButtonCount };
+    static constexpr int kKeyFieldKey = 4;
+    static constexpr int kFirstModifierKey = 5;
+
+    void ShowModifiers();
+
+    uint8_t openedUsage_;
+    uint8_t openedModifiers_;
+    KeyField key_;
+    ModifierStates modifiers_;
+    bool accepted_ = false;
+    CSkinButton buttons_[kButtonCount];
+    CSkinButton modifierButtons_[kModifierButtons];
+    CBitmapEdit keyField_;
+    ScopedKeyCapture capture_;
+};
+
+} // namespace mervik::ui
