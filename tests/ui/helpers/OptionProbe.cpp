@@ -232,321 +232,320 @@ BOOL CALLBACK ScanMainButtons(HWND hwnd, LPARAM lp) {
                std::to_string(SendMessageA(hwnd, BM_GETCHECK, 0, 0) == BST_CHECKED) +
                ", \"enabled\": " + std::to_string(IsWindowEnabled(hwnd) ? 1 : 0) +
                ", \"rect\": " + RectJson(hwnd, found->main) + "}";
-        std::string Spaceless(const char* text) {
-            std::string out;
-            for (const char* c = text; *c; ++c) {
-                if (*c == ' ')
-                    out.append("%20");
-                else
-                    out.push_back(*c);
-            }
-            return out;
-        }
-
-        struct DialogChildren {
-            HWND focus = nullptr;
-            std::string fields;  // edit texts, '|' between them, in creation order
-            std::string enabled; // '1' or '0' per button, in creation order
-            int focusedField = -1;
-            int fieldCount = 0;
-        };
-
-        BOOL CALLBACK ScanDialogChild(HWND hwnd, LPARAM lp) {
-            auto* d = reinterpret_cast<DialogChildren*>(lp);
-            char cls[32] = {};
-            GetClassNameA(hwnd, cls, sizeof cls);
-            if (!_stricmp(cls, "Edit")) {
-                char text[256] = {};
-                // WM_GETTEXT reaches into the other process; GetWindowText would not.
-                SendMessageA(hwnd, WM_GETTEXT, sizeof text, reinterpret_cast<LPARAM>(text));
-                if (d->fieldCount)
-                    d->fields += '|';
-                d->fields.append(Spaceless(text));
-                if (hwnd == d->focus)
-                    d->focusedField = d->fieldCount;
-                ++d->fieldCount;
-            } else if (!_stricmp(cls, "Button")) {
-                d->enabled += IsWindowEnabled(hwnd) ? '1' : '0';
-            }
-            return TRUE;
-        }
-
-        int Strip() {
-            MainButtons found;
-            found.main = FindWindowA(nullptr, mervik::kOptionCaption);
-            if (found.main)
-                EnumChildWindows(found.main, ScanMainButtons, reinterpret_cast<LPARAM>(&found));
-            printf("{\"buttons\": [%s], \"editor\": %s}\n", found.buttons.c_str(),
-                   found.editor.c_str());
-            return found.main ? 0 : 1;
-        }
-
-        int Dialog() {
-            Popup popup{nullptr};
-            EnumWindows(FindOwnedPopup, reinterpret_cast<LPARAM>(&popup));
-            RECT r{};
-            char title[64] = {};
-            DialogChildren children;
-            if (popup.found) {
-                GetWindowRect(popup.found, &r);
-                GetWindowTextA(popup.found, title, sizeof title);
-                GUITHREADINFO info{};
-                info.cbSize = sizeof info;
-                GetGUIThreadInfo(GetWindowThreadProcessId(popup.found, nullptr), &info);
-                children.focus = info.hwndFocus;
-                EnumChildWindows(popup.found, ScanDialogChild, reinterpret_cast<LPARAM>(&children));
-            }
-            printf("dialog=%d rect=%ld,%ld,%ld,%ld title=%s fields=%s focus=%d enabled=%s\n",
-                   popup.found != nullptr, r.left, r.top, r.right, r.bottom,
-                   Spaceless(title).c_str(), children.fields.c_str(), children.focusedField,
-                   children.enabled.c_str());
-            return 0;
-        }
-
-        int CloseDialog() {
-            Popup popup{nullptr};
-            EnumWindows(FindOwnedPopup, reinterpret_cast<LPARAM>(&popup));
-            if (popup.found)
-                PostMessageA(popup.found, WM_CLOSE, 0, 0);
-            printf("closed=%d\n", popup.found != nullptr);
-            return 0;
-        }
-
-        struct PageLists {
-            HWND page = nullptr;
-            std::string json;
-            int lists = 0;
-            int edits = 0;
-        };
-
-        void JsonString(std::string & out, const std::string& text) {
-            out += '"';
-            for (char c : text) {
-                if (c == '"' || c == '\\')
-                    out += '\\';
-                out += c;
-            }
-            out += '"';
-        }
-
-        // Page 2's macro list, step list (with each row's item value) and the
-        // repeat-count field, in the order the page made them.
-        BOOL CALLBACK ScanPageLists(HWND hwnd, LPARAM lp) {
-            auto* p = reinterpret_cast<PageLists*>(lp);
-            if (GetParent(hwnd) != p->page)
-                return TRUE;
-            char cls[64] = {};
-            GetClassNameA(hwnd, cls, sizeof cls);
-            if (!_stricmp(cls, "ListBox") && p->lists < 2) {
-                p->json += p->lists++ == 0 ? "\"macros\": [" : "\"steps\": [";
-                int count = static_cast<int>(SendMessageA(hwnd, LB_GETCOUNT, 0, 0));
-                for (int i = 0; i < count; ++i) {
-                    // The wide message: only its text crosses the process boundary whole.
-                    wchar_t wide[256] = {};
-                    if (SendMessageW(hwnd, LB_GETTEXTLEN, i, 0) < 255)
-                        SendMessageW(hwnd, LB_GETTEXT, i, reinterpret_cast<LPARAM>(wide));
-                    char text[512] = {};
-                    WideCharToMultiByte(CP_ACP, 0, wide, -1, text, sizeof text, nullptr, nullptr);
-                    const auto value =
-                        static_cast<unsigned long>(SendMessageA(hwnd, LB_GETITEMDATA, i, 0));
-                    if (i)
-                        p->json += ", ";
-                    if (p->lists == 1) {
-                        JsonString(p->json, text);
-                    } else {
-                        p->json += "[";
-                        JsonString(p->json, text);
-                        p->json += ", " + std::to_string(value) + "]";
-                    }
-                }
-                p->json += "], \"";
-                p->json += p->lists == 1 ? "macro" : "step";
-                p->json += "_selected\": " +
-                           std::to_string(static_cast<int>(SendMessageA(hwnd, LB_GETCURSEL, 0, 0)));
-                p->json += ", \"";
-                p->json += p->lists == 1 ? "macro" : "step";
-                p->json += "_enabled\": " + std::to_string(IsWindowEnabled(hwnd) ? 1 : 0) + ", ";
-            } else if (!_stricmp(cls, "Edit") && p->edits++ == 0) {
-                wchar_t wide[32] = {};
-                SendMessageW(hwnd, WM_GETTEXT, 32, reinterpret_cast<LPARAM>(wide));
-                char text[64] = {};
-                WideCharToMultiByte(CP_ACP, 0, wide, -1, text, sizeof text, nullptr, nullptr);
-                p->json += "\"repeat\": ";
-                JsonString(p->json, text);
-                p->json += ", ";
-            }
-            return TRUE;
-        }
-
-        struct PageSearch {
-            int index;
-            HWND page = nullptr;
-        };
-
-        BOOL CALLBACK FindPage(HWND hwnd, LPARAM lp) {
-            auto* search = reinterpret_cast<PageSearch*>(lp);
-            if (PageIndex(hwnd) == search->index) {
-                search->page = hwnd;
-                return FALSE;
-            }
-            return TRUE;
-        }
-
-        HWND PageWindow(int index) {
-            PageSearch search{index};
-            if (HWND option = FindWindowA(nullptr, mervik::kOptionCaption))
-                EnumChildWindows(option, FindPage, reinterpret_cast<LPARAM>(&search));
-            return search.page;
-        }
-
-        int Lists() {
-            PageLists p;
-            p.page = PageWindow(1);
-            if (!p.page) {
-                printf("{\"error\": \"no page\"}\n");
-                return 1;
-            }
-            EnumChildWindows(p.page, ScanPageLists, reinterpret_cast<LPARAM>(&p));
-            printf("{%s\"done\": 1}\n", p.json.c_str());
-            return 0;
-        }
-
-        struct PageControls {
-            HWND page;
-            std::string json;
-        };
-
-        // Every control of a page: its rectangle in the page, its text (what a
-        // screen reader reads), whether it is shown and enabled.
-        BOOL CALLBACK ScanPageControls(HWND hwnd, LPARAM lp) {
-            auto* p = reinterpret_cast<PageControls*>(lp);
-            if (GetParent(hwnd) != p->page)
-                return TRUE;
-            char text[256] = {};
-            GetWindowTextA(hwnd, text, sizeof text);
-            if (!p->json.empty())
-                p->json += ", ";
-            p->json += "{\"rect\": " + RectJson(hwnd, p->page) + ", \"text\": ";
-            JsonString(p->json, text);
-            p->json += ", \"visible\": " + std::to_string(IsWindowVisible(hwnd) ? 1 : 0) +
-                       ", \"enabled\": " + std::to_string(IsWindowEnabled(hwnd) ? 1 : 0) + "}";
-            return TRUE;
-        }
-
-        int Controls(int index) {
-            PageControls p{PageWindow(index), {}};
-            if (!p.page) {
-                printf("{\"error\": \"no page\"}\n");
-                return 1;
-            }
-            EnumChildWindows(p.page, ScanPageControls, reinterpret_cast<LPARAM>(&p));
-            printf("{\"controls\": [%s]}\n", p.json.c_str());
-            return 0;
-        }
-
-        // The popup menus on the screen, in the order the system lists them (the
-        // newest first): "menus=N rect0=l,t,r,b rect1=...".
-        BOOL CALLBACK ScanMenus(HWND hwnd, LPARAM lp) {
-            char cls[16] = {};
-            GetClassNameA(hwnd, cls, sizeof cls);
-            if (!strcmp(cls, "#32768") && IsWindowVisible(hwnd))
-                reinterpret_cast<std::vector<HWND>*>(lp)->push_back(hwnd);
-            return TRUE;
-        }
-
-        int Menus() {
-            std::vector<HWND> menus;
-            EnumWindows(ScanMenus, reinterpret_cast<LPARAM>(&menus));
-            printf("menus=%zu", menus.size());
-            for (size_t i = 0; i < menus.size(); ++i) {
-                RECT r;
-                GetWindowRect(menus[i], &r);
-                printf(" rect%zu=%ld,%ld,%ld,%ld", i, r.left, r.top, r.right, r.bottom);
-            }
-            printf("\n");
-            return 0;
-        }
-
-        // The desktop's message queues gone quiet: each top-level window's thread
-        // answers a sent message (which also makes it take in the X input waiting
-        // for it) and its process then waits for input with nothing left to do, its
-        // painting included. What the end-to-end tests wait on after each input,
-        // instead of a fixed sleep.
-        BOOL CALLBACK CollectTopLevel(HWND window, LPARAM param) {
-            if (IsWindowVisible(window))
-                reinterpret_cast<std::vector<HWND>*>(param)->push_back(window);
-            return TRUE;
-        }
-
-        int Settle() {
-            constexpr UINT kAnswerMs = 2000;
-            constexpr DWORD kIdleMs = 2000;
-            for (int round = 0; round < 2; ++round) {
-                std::vector<HWND> windows;
-                EnumWindows(CollectTopLevel, reinterpret_cast<LPARAM>(&windows));
-                for (HWND window : windows) {
-                    DWORD_PTR result = 0;
-                    SendMessageTimeoutA(window, WM_NULL, 0, 0, SMTO_ABORTIFHUNG, kAnswerMs,
-                                        &result);
-                    DWORD processId = 0;
-                    GetWindowThreadProcessId(window, &processId);
-                    if (processId == GetCurrentProcessId())
-                        continue;
-                    if (HANDLE process = OpenProcess(SYNCHRONIZE | PROCESS_QUERY_INFORMATION, FALSE,
-                                                     processId)) {
-                        WaitForInputIdle(process, kIdleMs);
-                        CloseHandle(process);
-                    }
-                }
-            }
-            return 0;
-        }
-
-        // Prints 1 when a visible top-level window's title contains `part`, else 0.
-        int HasWindow(const char* part) {
-            std::vector<HWND> windows;
-            EnumWindows(CollectTopLevel, reinterpret_cast<LPARAM>(&windows));
-            for (HWND window : windows) {
-                char title[256] = {};
-                GetWindowTextA(window, title, sizeof title);
-                if (strstr(title, part)) {
-                    printf("1\n");
-                    return 0;
-                }
-            }
-            printf("0\n");
-            return 0;
-        }
-
-    } // namespace
-
-    int main(int argc, char** argv) {
-        if (argc >= 3 && !strcmp(argv[1], "has-window"))
-            return HasWindow(argv[2]);
-        if (argc >= 2 && !strcmp(argv[1], "settle"))
-            return Settle();
-        if (argc >= 2 && !strcmp(argv[1], "state"))
-            return State();
-        if (argc >= 5 && !strcmp(argv[1], "mouse-changed"))
-            return MouseChanged(atoi(argv[2]), atoi(argv[3]), atoi(argv[4]));
-        if (argc >= 2 && !strcmp(argv[1], "block"))
-            return Block();
-        if (argc >= 2 && !strcmp(argv[1], "dialog"))
-            return Dialog();
-        if (argc >= 2 && !strcmp(argv[1], "close-dialog"))
-            return CloseDialog();
-        if (argc >= 2 && !strcmp(argv[1], "lists"))
-            return Lists();
-        if (argc >= 2 && !strcmp(argv[1], "strip"))
-            return Strip();
-        if (argc >= 3 && !strcmp(argv[1], "switch"))
-            return Switch(atoi(argv[2]));
-        if (argc >= 2 && !strcmp(argv[1], "menus"))
-            return Menus();
-        if (argc >= 3 && !strcmp(argv[1], "controls"))
-            return Controls(atoi(argv[2]) - 1);
-        fprintf(stderr,
-                "usage: OptionProbe state | mouse-changed CPI RATE BRIGHTNESS | block | dialog "
-                "| close-dialog | lists | menus | controls PAGE | strip | switch N\n");
-        return 2;
     }
+    return TRUE;
+}
+
+int Strip() {
+    MainButtons found;
+    found.main = FindWindowA(nullptr, mervik::kOptionCaption);
+    if (found.main)
+        EnumChildWindows(found.main, ScanMainButtons, reinterpret_cast<LPARAM>(&found));
+    printf("{\"buttons\": [%s], \"editor\": %s}\n", found.buttons.c_str(), found.editor.c_str());
+    return found.main ? 0 : 1;
+}
+
+std::string Spaceless(const char* text) {
+    std::string out;
+    for (const char* c = text; *c; ++c) {
+        if (*c == ' ')
+            out.append("%20");
+        else
+            out.push_back(*c);
+    }
+    return out;
+}
+
+struct DialogChildren {
+    HWND focus = nullptr;
+    std::string fields;  // edit texts, '|' between them, in creation order
+    std::string enabled; // '1' or '0' per button, in creation order
+    int focusedField = -1;
+    int fieldCount = 0;
+};
+
+BOOL CALLBACK ScanDialogChild(HWND hwnd, LPARAM lp) {
+    auto* d = reinterpret_cast<DialogChildren*>(lp);
+    char cls[32] = {};
+    GetClassNameA(hwnd, cls, sizeof cls);
+    if (!_stricmp(cls, "Edit")) {
+        char text[256] = {};
+        // WM_GETTEXT reaches into the other process; GetWindowText would not.
+        SendMessageA(hwnd, WM_GETTEXT, sizeof text, reinterpret_cast<LPARAM>(text));
+        if (d->fieldCount)
+            d->fields += '|';
+        d->fields.append(Spaceless(text));
+        if (hwnd == d->focus)
+            d->focusedField = d->fieldCount;
+        ++d->fieldCount;
+    } else if (!_stricmp(cls, "Button")) {
+        d->enabled += IsWindowEnabled(hwnd) ? '1' : '0';
+    }
+    return TRUE;
+}
+
+int Dialog() {
+    Popup popup{nullptr};
+    EnumWindows(FindOwnedPopup, reinterpret_cast<LPARAM>(&popup));
+    RECT r{};
+    char title[64] = {};
+    DialogChildren children;
+    if (popup.found) {
+        GetWindowRect(popup.found, &r);
+        GetWindowTextA(popup.found, title, sizeof title);
+        GUITHREADINFO info{};
+        info.cbSize = sizeof info;
+        GetGUIThreadInfo(GetWindowThreadProcessId(popup.found, nullptr), &info);
+        children.focus = info.hwndFocus;
+        EnumChildWindows(popup.found, ScanDialogChild, reinterpret_cast<LPARAM>(&children));
+    }
+    printf("dialog=%d rect=%ld,%ld,%ld,%ld title=%s fields=%s focus=%d enabled=%s\n",
+           popup.found != nullptr, r.left, r.top, r.right, r.bottom, Spaceless(title).c_str(),
+           children.fields.c_str(), children.focusedField, children.enabled.c_str());
+    return 0;
+}
+
+int CloseDialog() {
+    Popup popup{nullptr};
+    EnumWindows(FindOwnedPopup, reinterpret_cast<LPARAM>(&popup));
+    if (popup.found)
+        PostMessageA(popup.found, WM_CLOSE, 0, 0);
+    printf("closed=%d\n", popup.found != nullptr);
+    return 0;
+}
+
+struct PageLists {
+    HWND page = nullptr;
+    std::string json;
+    int lists = 0;
+    int edits = 0;
+};
+
+void JsonString(std::string& out, const std::string& text) {
+    out += '"';
+    for (char c : text) {
+        if (c == '"' || c == '\\')
+            out += '\\';
+        out += c;
+    }
+    out += '"';
+}
+
+// Page 2's macro list, step list (with each row's item value) and the
+// repeat-count field, in the order the page made them.
+BOOL CALLBACK ScanPageLists(HWND hwnd, LPARAM lp) {
+    auto* p = reinterpret_cast<PageLists*>(lp);
+    if (GetParent(hwnd) != p->page)
+        return TRUE;
+    char cls[64] = {};
+    GetClassNameA(hwnd, cls, sizeof cls);
+    if (!_stricmp(cls, "ListBox") && p->lists < 2) {
+        p->json += p->lists++ == 0 ? "\"macros\": [" : "\"steps\": [";
+        int count = static_cast<int>(SendMessageA(hwnd, LB_GETCOUNT, 0, 0));
+        for (int i = 0; i < count; ++i) {
+            // The wide message: only its text crosses the process boundary whole.
+            wchar_t wide[256] = {};
+            if (SendMessageW(hwnd, LB_GETTEXTLEN, i, 0) < 255)
+                SendMessageW(hwnd, LB_GETTEXT, i, reinterpret_cast<LPARAM>(wide));
+            char text[512] = {};
+            WideCharToMultiByte(CP_ACP, 0, wide, -1, text, sizeof text, nullptr, nullptr);
+            const auto value = static_cast<unsigned long>(SendMessageA(hwnd, LB_GETITEMDATA, i, 0));
+            if (i)
+                p->json += ", ";
+            if (p->lists == 1) {
+                JsonString(p->json, text);
+            } else {
+                p->json += "[";
+                JsonString(p->json, text);
+                p->json += ", " + std::to_string(value) + "]";
+            }
+        }
+        p->json += "], \"";
+        p->json += p->lists == 1 ? "macro" : "step";
+        p->json += "_selected\": " +
+                   std::to_string(static_cast<int>(SendMessageA(hwnd, LB_GETCURSEL, 0, 0)));
+        p->json += ", \"";
+        p->json += p->lists == 1 ? "macro" : "step";
+        p->json += "_enabled\": " + std::to_string(IsWindowEnabled(hwnd) ? 1 : 0) + ", ";
+    } else if (!_stricmp(cls, "Edit") && p->edits++ == 0) {
+        wchar_t wide[32] = {};
+        SendMessageW(hwnd, WM_GETTEXT, 32, reinterpret_cast<LPARAM>(wide));
+        char text[64] = {};
+        WideCharToMultiByte(CP_ACP, 0, wide, -1, text, sizeof text, nullptr, nullptr);
+        p->json += "\"repeat\": ";
+        JsonString(p->json, text);
+        p->json += ", ";
+    }
+    return TRUE;
+}
+
+struct PageSearch {
+    int index;
+    HWND page = nullptr;
+};
+
+BOOL CALLBACK FindPage(HWND hwnd, LPARAM lp) {
+    auto* search = reinterpret_cast<PageSearch*>(lp);
+    if (PageIndex(hwnd) == search->index) {
+        search->page = hwnd;
+        return FALSE;
+    }
+    return TRUE;
+}
+
+HWND PageWindow(int index) {
+    PageSearch search{index};
+    if (HWND option = FindWindowA(nullptr, mervik::kOptionCaption))
+        EnumChildWindows(option, FindPage, reinterpret_cast<LPARAM>(&search));
+    return search.page;
+}
+
+int Lists() {
+    PageLists p;
+    p.page = PageWindow(1);
+    if (!p.page) {
+        printf("{\"error\": \"no page\"}\n");
+        return 1;
+    }
+    EnumChildWindows(p.page, ScanPageLists, reinterpret_cast<LPARAM>(&p));
+    printf("{%s\"done\": 1}\n", p.json.c_str());
+    return 0;
+}
+
+struct PageControls {
+    HWND page;
+    std::string json;
+};
+
+// Every control of a page: its rectangle in the page, its text (what a
+// screen reader reads), whether it is shown and enabled.
+BOOL CALLBACK ScanPageControls(HWND hwnd, LPARAM lp) {
+    auto* p = reinterpret_cast<PageControls*>(lp);
+    if (GetParent(hwnd) != p->page)
+        return TRUE;
+    char text[256] = {};
+    GetWindowTextA(hwnd, text, sizeof text);
+    if (!p->json.empty())
+        p->json += ", ";
+    p->json += "{\"rect\": " + RectJson(hwnd, p->page) + ", \"text\": ";
+    JsonString(p->json, text);
+    p->json += ", \"visible\": " + std::to_string(IsWindowVisible(hwnd) ? 1 : 0) +
+               ", \"enabled\": " + std::to_string(IsWindowEnabled(hwnd) ? 1 : 0) + "}";
+    return TRUE;
+}
+
+int Controls(int index) {
+    PageControls p{PageWindow(index), {}};
+    if (!p.page) {
+        printf("{\"error\": \"no page\"}\n");
+        return 1;
+    }
+    EnumChildWindows(p.page, ScanPageControls, reinterpret_cast<LPARAM>(&p));
+    printf("{\"controls\": [%s]}\n", p.json.c_str());
+    return 0;
+}
+
+// The popup menus on the screen, in the order the system lists them (the
+// newest first): "menus=N rect0=l,t,r,b rect1=...".
+BOOL CALLBACK ScanMenus(HWND hwnd, LPARAM lp) {
+    char cls[16] = {};
+    GetClassNameA(hwnd, cls, sizeof cls);
+    if (!strcmp(cls, "#32768") && IsWindowVisible(hwnd))
+        reinterpret_cast<std::vector<HWND>*>(lp)->push_back(hwnd);
+    return TRUE;
+}
+
+int Menus() {
+    std::vector<HWND> menus;
+    EnumWindows(ScanMenus, reinterpret_cast<LPARAM>(&menus));
+    printf("menus=%zu", menus.size());
+    for (size_t i = 0; i < menus.size(); ++i) {
+        RECT r;
+        GetWindowRect(menus[i], &r);
+        printf(" rect%zu=%ld,%ld,%ld,%ld", i, r.left, r.top, r.right, r.bottom);
+    }
+    printf("\n");
+    return 0;
+}
+
+// The desktop's message queues gone quiet: each top-level window's thread
+// answers a sent message (which also makes it take in the X input waiting
+// for it) and its process then waits for input with nothing left to do, its
+// painting included. What the end-to-end tests wait on after each input,
+// instead of a fixed sleep.
+BOOL CALLBACK CollectTopLevel(HWND window, LPARAM param) {
+    if (IsWindowVisible(window))
+        reinterpret_cast<std::vector<HWND>*>(param)->push_back(window);
+    return TRUE;
+}
+
+int Settle() {
+    constexpr UINT kAnswerMs = 2000;
+    constexpr DWORD kIdleMs = 2000;
+    for (int round = 0; round < 2; ++round) {
+        std::vector<HWND> windows;
+        EnumWindows(CollectTopLevel, reinterpret_cast<LPARAM>(&windows));
+        for (HWND window : windows) {
+            DWORD_PTR result = 0;
+            SendMessageTimeoutA(window, WM_NULL, 0, 0, SMTO_ABORTIFHUNG, kAnswerMs, &result);
+            DWORD processId = 0;
+            GetWindowThreadProcessId(window, &processId);
+            if (processId == GetCurrentProcessId())
+                continue;
+            if (HANDLE process =
+                    OpenProcess(SYNCHRONIZE | PROCESS_QUERY_INFORMATION, FALSE, processId)) {
+                WaitForInputIdle(process, kIdleMs);
+                CloseHandle(process);
+            }
+        }
+    }
+    return 0;
+}
+
+// Prints 1 when a visible top-level window's title contains `part`, else 0.
+int HasWindow(const char* part) {
+    std::vector<HWND> windows;
+    EnumWindows(CollectTopLevel, reinterpret_cast<LPARAM>(&windows));
+    for (HWND window : windows) {
+        char title[256] = {};
+        GetWindowTextA(window, title, sizeof title);
+        if (strstr(title, part)) {
+            printf("1\n");
+            return 0;
+        }
+    }
+    printf("0\n");
+    return 0;
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    if (argc >= 3 && !strcmp(argv[1], "has-window"))
+        return HasWindow(argv[2]);
+    if (argc >= 2 && !strcmp(argv[1], "settle"))
+        return Settle();
+    if (argc >= 2 && !strcmp(argv[1], "state"))
+        return State();
+    if (argc >= 5 && !strcmp(argv[1], "mouse-changed"))
+        return MouseChanged(atoi(argv[2]), atoi(argv[3]), atoi(argv[4]));
+    if (argc >= 2 && !strcmp(argv[1], "block"))
+        return Block();
+    if (argc >= 2 && !strcmp(argv[1], "dialog"))
+        return Dialog();
+    if (argc >= 2 && !strcmp(argv[1], "close-dialog"))
+        return CloseDialog();
+    if (argc >= 2 && !strcmp(argv[1], "lists"))
+        return Lists();
+    if (argc >= 2 && !strcmp(argv[1], "strip"))
+        return Strip();
+    if (argc >= 3 && !strcmp(argv[1], "switch"))
+        return Switch(atoi(argv[2]));
+    if (argc >= 2 && !strcmp(argv[1], "menus"))
+        return Menus();
+    if (argc >= 3 && !strcmp(argv[1], "controls"))
+        return Controls(atoi(argv[2]) - 1);
+    fprintf(stderr, "usage: OptionProbe state | mouse-changed CPI RATE BRIGHTNESS | block | dialog "
+                    "| close-dialog | lists | menus | controls PAGE | strip | switch N\n");
+    return 2;
+}
