@@ -39,7 +39,7 @@ std::vector<TrayMenuItem> TrayMenuItems(const SharedSettingsBlock& image,
         std::string label = MenuText(ProfileDisplayName(profile, i, texts.unnamedProfile));
         const std::string program = LinkedProgramName(profile);
         if (!program.empty())
-            label += "\t" + MenuText(program);
+            label.append(1, '\t').append(MenuText(program));
         items.push_back({kCmdFirstProfile + static_cast<unsigned>(i), std::move(label), false, true,
                          image.CurrentProfile == i});
     }

@@ -3,6 +3,7 @@
 #include <commctrl.h>
 #include <objbase.h>
 
+#include <optional>
 #include <span>
 
 #include "contract/ProgramMessages.h"
@@ -119,7 +120,7 @@ bool CMonitorWnd::OnCreate() {
     pointer_ = std::make_unique<Win32PointerSystem>(window_);
     core_ = std::make_unique<MonitorCore>(MonitorPorts{*connection_, block_, windows_, *tray_,
                                                        *this, *pointer_, registry_, processes_,
-                                                       launcher_, trace_},
+                                                       launcher_, trace_, *this},
                                           programFolder_);
     core_->LoadSettings();
     switch (block_.CreateMutexObject()) {
@@ -178,6 +179,8 @@ void CMonitorWnd::OnCommand(WPARAM wParam) {
         PostMessageA(window_, WM_CLOSE, 0, 0);
         break;
     default:
+        if (std::optional<int> profile = ProfileOfTrayCommand(LOWORD(wParam)))
+            core_->OnProfileChosen(*profile);
         break;
     }
 }
@@ -213,10 +216,23 @@ void CMonitorWnd::ShowTrayMenu() {
     if (!owned)
         return;
     HMENU menu = owned.get();
-    AppendMenuA(menu, MF_STRING, kCmdOpenCustomizer, language_.Text(kStringOpenOption).c_str());
-    AppendMenuA(menu, MF_SEPARATOR, 0, nullptr);
-    AppendMenuA(menu, MF_STRING, kCmdExit, language_.Text(kStringExit).c_str());
-    SetMenuDefaultItem(menu, kCmdOpenCustomizer, FALSE);
+    for (const TrayMenuItem& item : core_->TrayMenu()) {
+        if (!item.command) {
+            AppendMenuA(menu, MF_SEPARATOR, 0, nullptr);
+            continue;
+        }
+        AppendMenuA(menu, MF_STRING | (item.checked ? MF_CHECKED : MF_UNCHECKED), item.command,
+                    item.label.c_str());
+        if (item.radio) {
+            MENUITEMINFOA info{};
+            info.cbSize = sizeof info;
+            info.fMask = MIIM_FTYPE;
+            info.fType = MFT_STRING | MFT_RADIOCHECK;
+            SetMenuItemInfoA(menu, item.command, FALSE, &info);
+        }
+        if (item.isDefault)
+            SetMenuDefaultItem(menu, item.command, FALSE);
+    }
     POINT cursor{};
     GetCursorPos(&cursor);
     TrackPopupMenu(menu, TPM_LEFTBUTTON, cursor.x, cursor.y, 0, window_, nullptr);
