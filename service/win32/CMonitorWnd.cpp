@@ -9,6 +9,7 @@
 #include "contract/ProgramMessages.h"
 #include "protocol/DeviceMessages.h"
 #include "service/core/MonitorConstants.h"
+#include "service/win32/TrayMenuWin32.h"
 #include "settings/FilePaths.h"
 #include "settings/win32/WidePath.h"
 #include "win32/GuardedMessage.h"
@@ -212,30 +213,12 @@ void CMonitorWnd::BringUpLastPopup() {
 
 void CMonitorWnd::ShowTrayMenu() {
     SetForegroundWindow(GetLastActivePopup(window_));
-    win::UniqueMenu owned(CreatePopupMenu());
-    if (!owned)
+    win::UniqueMenu menu = CreateTrayMenu(core_->TrayMenu());
+    if (!menu)
         return;
-    HMENU menu = owned.get();
-    for (const TrayMenuItem& item : core_->TrayMenu()) {
-        if (!item.command) {
-            AppendMenuA(menu, MF_SEPARATOR, 0, nullptr);
-            continue;
-        }
-        AppendMenuA(menu, MF_STRING | (item.checked ? MF_CHECKED : MF_UNCHECKED), item.command,
-                    item.label.c_str());
-        if (item.radio) {
-            MENUITEMINFOA info{};
-            info.cbSize = sizeof info;
-            info.fMask = MIIM_FTYPE;
-            info.fType = MFT_STRING | MFT_RADIOCHECK;
-            SetMenuItemInfoA(menu, item.command, FALSE, &info);
-        }
-        if (item.isDefault)
-            SetMenuDefaultItem(menu, item.command, FALSE);
-    }
     POINT cursor{};
     GetCursorPos(&cursor);
-    TrackPopupMenu(menu, TPM_LEFTBUTTON, cursor.x, cursor.y, 0, window_, nullptr);
+    TrackPopupMenu(menu.get(), TPM_LEFTBUTTON, cursor.x, cursor.y, 0, window_, nullptr);
     // Lets the menu close when the user clicks elsewhere.
     PostMessageA(window_, WM_NULL, 0, 0);
 }
