@@ -295,6 +295,8 @@ void MonitorCore::SwitchToProfile(int index, bool chosenInMenu) {
         block.CurrentProfile = index;
         return true;
     });
+    // First, so the mouse is not kept waiting for the disk and the desktop.
+    PostUpload(0, false);
     {
         std::lock_guard store(storeMutex_);
         if (WritePointerSettings(image->Profiles[index], registry_) != 1)
@@ -303,7 +305,6 @@ void MonitorCore::SwitchToProfile(int index, bool chosenInMenu) {
     ApplyPointer();
     if (chosenInMenu)
         SaveFiles(*image, nullptr);
-    PostUpload(0, false);
     AnnounceProfile(index, !chosenInMenu);
 }
 
