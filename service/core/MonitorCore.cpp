@@ -295,6 +295,8 @@ void MonitorCore::SwitchToProfile(int index, bool chosenInMenu) {
         block.CurrentProfile = index;
         return true;
     });
+    if (!image)
+        return;
     // First, so the mouse is not kept waiting for the disk and the desktop.
     PostUpload(0, false);
     {

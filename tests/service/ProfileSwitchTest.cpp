@@ -133,6 +133,20 @@ TEST_F(ProfileSwitch, AForegroundProgramsProfileIsUploadedAndNamed) {
     EXPECT_EQ(Posts(kMsgApplyDone), 0) << "no answer to an Apply nobody made";
 }
 
+// Option has written the block and its 1224 is still on the way when the
+// foreground program switches: the switch keeps Option's settings.
+TEST_F(ProfileSwitch, ASwitchKeepsSettingsOptionWroteAndHasNotAnnounced) {
+    StartWithLinkedProfiles();
+    block.Edit([](SharedSettingsBlock& b) { b.Profiles[2].DbleClickSpeed = 640; });
+    Foreground(2);
+    Settle();
+    auto now = std::make_unique<SharedSettingsBlock>();
+    ASSERT_TRUE(block.Read(*now));
+    EXPECT_EQ(now->CurrentProfile, 2);
+    EXPECT_EQ(now->Profiles[2].DbleClickSpeed, 640);
+    EXPECT_EQ(registry.Mouse("DoubleClickSpeed"), "640");
+}
+
 // The worker is held inside the first upload while the window takes a burst
 // of switches and Applies: never more than one upload waits, the running one
 // stops at the next group, and the mouse ends with the last profile, whole.
