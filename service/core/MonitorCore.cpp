@@ -271,12 +271,17 @@ void MonitorCore::OnReportInterval(int intervalMs) {
     ShowNotice(RateBalloonText(pollingRate));
 }
 
+// A program switches the profile when it comes to the front, not again on
+// every check while it stays there: a profile the user chooses meanwhile (in
+// the tray menu, in Option, from the command line) holds until another
+// program comes to the front.
 void MonitorCore::CheckForeground() {
     if (!connection_.IsPresent())
         return;
     std::optional<std::string> executable = processes_.ForegroundExecutable();
-    if (!executable)
+    if (!executable || *executable == lastForeground_)
         return;
+    lastForeground_ = *executable;
     std::optional<int> match;
     {
         std::lock_guard lock(workingMutex_);

@@ -149,8 +149,9 @@ private:
     // Files and registry are written from both threads; one at a time, so no
     // write replaces a file another has just changed.
     std::mutex storeMutex_;
-    OsdSettings osd_; // the window's thread only
-    std::string tip_; // the window's thread only
+    OsdSettings osd_;            // the window's thread only
+    std::string tip_;            // the window's thread only
+    std::string lastForeground_; // the window's thread only
     std::atomic<bool> uploadOwed_{false};
     DeviceWorker worker_;
 };

@@ -133,6 +133,22 @@ TEST_F(ProfileSwitch, AForegroundProgramsProfileIsUploadedAndNamed) {
     EXPECT_EQ(Posts(kMsgApplyDone), 0) << "no answer to an Apply nobody made";
 }
 
+// The user chose another profile while the linked program stays in front:
+// the choice holds until a program comes to the front again.
+TEST_F(ProfileSwitch, AChoiceHoldsWhileTheSameProgramStaysInFront) {
+    StartWithLinkedProfiles();
+    Foreground(2);
+    core->OnProfileChosen(0);
+    Foreground(2);
+    EXPECT_EQ(core->WorkingCopy()->CurrentProfile, 0);
+    processes.foreground = "explorer.exe";
+    core->OnTimer(kTimerForeground);
+    Foreground(2);
+    EXPECT_EQ(core->WorkingCopy()->CurrentProfile, 2);
+    Settle();
+    EXPECT_EQ(Uploads().back(), UploadOf(2));
+}
+
 // Option has written the block and its 1224 is still on the way when the
 // foreground program switches: the switch keeps Option's settings.
 TEST_F(ProfileSwitch, ASwitchKeepsSettingsOptionWroteAndHasNotAnnounced) {
