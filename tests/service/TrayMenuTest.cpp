@@ -1,5 +1,5 @@
-// The rules behind the tray: the worker's queue, the menu's items and the
-// names, tip and texts the service shows for a profile.
+// The rules behind the tray: the menu's items and the names, tip and texts
+// the service shows for a profile.
 #include <gtest/gtest.h>
 
 #include <memory>
@@ -8,7 +8,6 @@
 #include "service/core/MonitorConstants.h"
 #include "service/core/ProfileLabels.h"
 #include "service/core/TrayMenu.h"
-#include "service/core/WorkerQueue.h"
 #include "settings/ProfileDefaults.h"
 #include "settings/TextField.h"
 
@@ -16,47 +15,6 @@ namespace mervik {
 namespace {
 
 using namespace monitor;
-
-constexpr WorkerRequest kReadBack{kRequestReadBack, 0, false};
-
-TEST(WorkerQueue, AtMostOneUploadWaitsAndKeepsItsPlace) {
-    WorkerQueue queue;
-    queue.Push({kRequestUpload, 1, false}); // a switch
-    queue.Push(kReadBack);
-    queue.Push({kRequestUpload, 7, true});  // an Apply
-    queue.Push({kRequestUpload, 0, false}); // another switch
-    queue.Push({kRequestRepeatOwedUpload, 0, false});
-    ASSERT_EQ(queue.Size(), 2u);
-    const WorkerRequest upload = *queue.Pop();
-    EXPECT_EQ(upload.kind, kRequestUpload);
-    EXPECT_EQ(upload.detail, 0) << "the newest upload's detail";
-    EXPECT_TRUE(upload.answersOption) << "an Apply merged in is still answered";
-    EXPECT_EQ(queue.Pop()->kind, kRequestReadBack);
-    EXPECT_FALSE(queue.Pop());
-}
-
-TEST(WorkerQueue, AnOwedRepeatStaysBehindTheReadBackUntilAnUploadJoinsIt) {
-    WorkerQueue queue;
-    queue.Push(kReadBack);
-    queue.Push({kRequestRepeatOwedUpload, 0, false});
-    EXPECT_TRUE(queue.UploadWaiting());
-    EXPECT_EQ(queue.Pop()->kind, kRequestReadBack);
-    queue.Push({kRequestUpload, 0, true});
-    const WorkerRequest merged = *queue.Pop();
-    EXPECT_EQ(merged.kind, kRequestUpload) << "an upload is no longer conditional";
-    EXPECT_TRUE(merged.answersOption);
-    EXPECT_TRUE(queue.Empty());
-}
-
-TEST(WorkerQueue, AStoppedUploadHandsItsAnswerOn) {
-    WorkerQueue queue;
-    EXPECT_FALSE(queue.HandOver({kRequestUpload, 0, true})) << "nothing waits to take it";
-    queue.Push({kRequestRepeatOwedUpload, 0, false});
-    EXPECT_TRUE(queue.HandOver({kRequestUpload, 0, true}));
-    const WorkerRequest next = *queue.Pop();
-    EXPECT_EQ(next.kind, kRequestUpload) << "the mouse holds part of a profile: owed or not";
-    EXPECT_TRUE(next.answersOption);
-}
 
 struct TrayMenuModel : ::testing::Test {
     std::unique_ptr<SharedSettingsBlock> image = std::make_unique<SharedSettingsBlock>();
