@@ -2,6 +2,7 @@
 // the service shows for a profile.
 #include <gtest/gtest.h>
 
+#include <cstring>
 #include <memory>
 
 #include "contract/ProgramMessages.h"
