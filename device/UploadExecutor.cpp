@@ -9,8 +9,9 @@ namespace {
 
 class PlanRunner {
 public:
-    explicit PlanRunner(DeviceConnection& connection)
-        : connection_(connection), clock_(connection.GetClock()), lastTransferEnd_(clock_.Now()) {}
+    PlanRunner(DeviceConnection& connection, const std::function<bool()>& stopBeforeGroup)
+        : connection_(connection), stopBeforeGroup_(stopBeforeGroup), clock_(connection.GetClock()),
+          lastTransferEnd_(clock_.Now()) {}
 
     // False when the mouse is gone before the transaction begins, or when a
     // transfer did not go through: what follows it would land out of order.
@@ -22,6 +23,10 @@ public:
         case StepKind::Feature:
             WaitForPause();    // the mouse gets its pause before anyone else's report
             transaction_ = {}; // then another transaction may come in between ours
+            if (stopBeforeGroup_ && stopBeforeGroup_()) {
+                stopped_ = true;
+                return false;
+            }
             if (!connection_.IsPresent())
                 return false;
             transaction_ = connection_.BeginTransaction();
@@ -36,6 +41,7 @@ public:
     void Finish() { WaitForPause(); }
 
     size_t TransfersSent() const { return sent_; }
+    bool Stopped() const { return stopped_; }
 
 private:
     void WaitForPause() {
@@ -64,22 +70,25 @@ private:
     }
 
     DeviceConnection& connection_;
+    const std::function<bool()>& stopBeforeGroup_;
     Clock& clock_;
     Clock::TimePoint lastTransferEnd_;
     Clock::Duration pauseDue_{};
     std::unique_lock<std::mutex> transaction_;
     size_t sent_ = 0;
+    bool stopped_ = false;
 };
 
 } // namespace
 
-UploadResult ExecuteUpload(const UploadPlan& plan, DeviceConnection& connection) {
-    PlanRunner runner(connection);
+UploadResult ExecuteUpload(const UploadPlan& plan, DeviceConnection& connection,
+                           const std::function<bool()>& stopBeforeGroup) {
+    PlanRunner runner(connection, stopBeforeGroup);
     for (const PlanStep& step : plan.Steps())
         if (!runner.Run(step))
-            return {runner.TransfersSent(), false};
+            return {runner.TransfersSent(), false, runner.Stopped()};
     runner.Finish();
-    return {runner.TransfersSent(), true};
+    return {runner.TransfersSent(), true, false};
 }
 
 } // namespace mervik

@@ -3,6 +3,7 @@
 // the plan says, measured on the monotonic clock from the end of the transfer
 // before it.
 #include <cstddef>
+#include <functional>
 
 #include "device/DeviceConnection.h"
 #include "protocol/UploadPlan.h"
@@ -15,12 +16,21 @@ struct UploadResult {
     // dropped. The mouse then holds part of the plan; only a whole upload
     // mends that.
     bool completed = false;
+    // The caller's `stopBeforeGroup` asked to end before the next group.
+    bool stopped = false;
 };
 
 // Each announcement with its blocks and pauses is one transaction. Before each
 // one the connection is checked: once the mouse is gone nothing more is sent.
 // A transfer that fails ends the upload at once, as the blocks after a lost
 // announcement would be taken for another one's.
-UploadResult ExecuteUpload(const UploadPlan& plan, DeviceConnection& connection);
+//
+// `stopBeforeGroup`, when given, is asked before each announcement, once the
+// pause before it is over: true ends the upload there, between two whole
+// groups, with nothing owed to the mouse's pacing. The mouse then holds the
+// groups sent over the ones it had; a whole upload after it replaces every
+// group the mouse acts on.
+UploadResult ExecuteUpload(const UploadPlan& plan, DeviceConnection& connection,
+                           const std::function<bool()>& stopBeforeGroup = nullptr);
 
 } // namespace mervik

@@ -17,7 +17,7 @@ bool DeviceWorker::Post(const WorkerRequest& request) {
         std::lock_guard lock(mutex_);
         if (!running_ || stopping_)
             return false;
-        queue_.push_back(request);
+        queue_.Push(request);
     }
     changed_.notify_all();
     return true;
@@ -38,17 +38,32 @@ void DeviceWorker::Stop() {
 
 void DeviceWorker::WaitIdle() {
     std::unique_lock lock(mutex_);
-    changed_.wait(lock, [this] { return !running_ || (queue_.empty() && !busy_); });
+    changed_.wait(lock, [this] { return !running_ || (queue_.Empty() && !busy_); });
+}
+
+bool DeviceWorker::UploadWaiting() {
+    std::lock_guard lock(mutex_);
+    return queue_.UploadWaiting();
+}
+
+bool DeviceWorker::HandOver(const WorkerRequest& stopped) {
+    std::lock_guard lock(mutex_);
+    return queue_.HandOver(stopped);
+}
+
+size_t DeviceWorker::Waiting() {
+    std::lock_guard lock(mutex_);
+    return queue_.Size();
 }
 
 void DeviceWorker::Run() {
     std::unique_lock lock(mutex_);
     for (;;) {
-        changed_.wait(lock, [this] { return stopping_ || !queue_.empty(); });
-        if (queue_.empty())
+        changed_.wait(lock, [this] { return stopping_ || !queue_.Empty(); });
+        std::optional<WorkerRequest> next = queue_.Pop();
+        if (!next)
             return; // stopping, and nothing left to do
-        WorkerRequest request = queue_.front();
-        queue_.pop_front();
+        WorkerRequest request = *next;
         busy_ = true;
         lock.unlock();
         handler_(request);

@@ -1,20 +1,15 @@
 #pragma once
-// The device worker: one thread that takes requests in the order they were
-// posted and hands each to the service, so that uploads and read-backs never
-// hold up the window's thread.
+// The device worker: one thread that takes requests from its queue (in the
+// order posted, uploads merged; see WorkerQueue) and hands each to the
+// service, so that uploads and read-backs never hold up the window's thread.
 #include <condition_variable>
-#include <cstdint>
-#include <deque>
 #include <functional>
 #include <mutex>
 #include <thread>
 
-namespace mervik {
+#include "service/core/WorkerQueue.h"
 
-struct WorkerRequest {
-    uintptr_t kind = 0;  // what to do (wParam)
-    intptr_t detail = 0; // carried along (lParam)
-};
+namespace mervik {
 
 class DeviceWorker {
 public:
@@ -33,13 +28,20 @@ public:
     // Returns once every request posted so far has been handled.
     void WaitIdle();
 
+    // For the upload running on the worker: whether a newer one waits, and
+    // handing its duties on to that one when it stops early.
+    bool UploadWaiting();
+    bool HandOver(const WorkerRequest& stopped);
+    // Requests waiting, the running one not counted.
+    size_t Waiting();
+
 private:
     void Run();
 
     Handler handler_;
     std::mutex mutex_;
     std::condition_variable changed_;
-    std::deque<WorkerRequest> queue_;
+    WorkerQueue queue_;
     bool running_ = false;
     bool stopping_ = false;
     bool busy_ = false;

@@ -4,6 +4,7 @@
 #include <cctype>
 #include <string>
 
+#include "settings/PathFileName.h"
 #include "settings/TextField.h"
 
 namespace mervik {
@@ -19,9 +20,11 @@ std::string_view Trimmed(std::string_view text) {
     return text;
 }
 
+// A drive without a folder ("C:game.exe") is no part of the name either.
 std::string_view FileNameOf(std::string_view path) {
-    size_t slash = path.find_last_of("\\/:");
-    return slash == std::string_view::npos ? path : path.substr(slash + 1);
+    std::string_view name = PathFileName(path);
+    size_t drive = name.find_last_of(':');
+    return drive == std::string_view::npos ? name : name.substr(drive + 1);
 }
 
 bool SameNameIgnoringCase(std::string_view a, std::string_view b) {
@@ -33,14 +36,18 @@ bool SameNameIgnoringCase(std::string_view a, std::string_view b) {
 
 } // namespace
 
+std::string LinkedProgramName(const ProfileRecord& profile) {
+    // The field comes from a file or another program: it may lack its terminator.
+    const std::string gameFile = TextOfField(profile.GameFile);
+    return std::string(FileNameOf(Trimmed(gameFile)));
+}
+
 std::optional<int> ProfileForProgram(const SharedSettingsBlock& image,
                                      std::string_view executable) {
     if (executable.empty())
         return std::nullopt;
     for (int i = 0; i < kProfileCount; ++i) {
-        // The field comes from a file or another program: it may lack its terminator.
-        const std::string gameFile = TextOfField(image.Profiles[i].GameFile);
-        std::string_view name = FileNameOf(Trimmed(gameFile));
+        const std::string name = LinkedProgramName(image.Profiles[i]);
         if (!name.empty() && SameNameIgnoringCase(name, executable))
             return i;
     }

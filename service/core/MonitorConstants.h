@@ -32,6 +32,8 @@ inline constexpr unsigned kMsgClose = 0x0010;
 inline constexpr unsigned kTrayIconId = 102;
 inline constexpr unsigned kMsgSystrayNotify = 1036;
 inline constexpr unsigned kCmdExit = 6002;
+// The tray menu's profile items: this command for profile 0, then one a profile.
+inline constexpr unsigned kCmdFirstProfile = 6010;
 inline constexpr unsigned kTipMaxChars = 63;
 inline constexpr unsigned kBalloonTitleMaxChars = 63;
 inline constexpr unsigned kBalloonTextMaxChars = 255;
@@ -43,6 +45,8 @@ inline constexpr uint32_t kHideTimeoutMs = 500;
 inline constexpr unsigned kStringOpenOption = 1000;
 inline constexpr unsigned kStringExit = 1001;
 inline constexpr unsigned kStringTip = 1111;
+inline constexpr unsigned kStringUnnamedProfile = 1160; // "Profile %1"
+inline constexpr unsigned kStringTipWithProfile = 1161; // "%1 - %2": tip, profile name
 
 // Programs started beside Monitor, relative to the program folder.
 inline constexpr const char* kOptionProgram = "Option.exe";

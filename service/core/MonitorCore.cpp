@@ -14,6 +14,7 @@
 #include "service/core/MonitorConstants.h"
 #include "service/core/NoticeText.h"
 #include "service/core/PointerApply.h"
+#include "service/core/ProfileLabels.h"
 #include "settings/ConfigFile.h"
 #include "settings/FilePaths.h"
 #include "settings/IniFile.h"
@@ -39,7 +40,7 @@ MonitorCore::MonitorCore(const MonitorPorts& ports, std::string programFolder)
     : connection_(ports.connection), block_(ports.block), windows_(ports.windows),
       notifier_(ports.notifier), timers_(ports.timers), pointer_(ports.pointer),
       registry_(ports.registry), processes_(ports.processes), launcher_(ports.launcher),
-      trace_(ports.trace), programFolder_(std::move(programFolder)),
+      trace_(ports.trace), texts_(ports.texts), programFolder_(std::move(programFolder)),
       configPath_(ConfigFilePath(programFolder_)),
       working_(std::make_unique<SharedSettingsBlock>()),
       worker_([this](const WorkerRequest& request) { RunRequest(request); }) {
@@ -81,6 +82,7 @@ void MonitorCore::ConnectAtStart(bool openOption) {
         Clock& clock = connection_.GetClock();
         WaitUntil(clock, clock.Now() + std::chrono::milliseconds(kSettleAfterOpenMs));
         timers_.Start(kTimerStartReadBack, kStartReadBackDelayMs);
+        ShowProfileTip();
         notifier_.AddIcon();
         if (openOption)
             OnCustomizer();
@@ -104,25 +106,38 @@ void MonitorCore::Shutdown() {
 
 // ---- messages ----
 
+// Another program (Option's Apply, or a command line tool) may also have
+// made another profile current: that is a switch like any other, announced
+// before the upload that carries it.
 void MonitorCore::OnApplyAllSetting(intptr_t lParam) {
+    const int before = CurrentIndex();
     ReloadBlock();
     ApplyPointer();
     ReadOsdSettings(configPath_, osd_);
     auto x = static_cast<uint16_t>(osd_.NoticeX());
     auto y = static_cast<uint16_t>(osd_.NoticeY());
     PostToOsd(kMsgOsdMove, 0, static_cast<intptr_t>(static_cast<uint32_t>(x) << 16 | y));
-    if (connection_.IsPresent() && worker_.Post({kRequestUpload, lParam}))
+    FollowReload(before);
+    if (connection_.IsPresent() && worker_.Post({kRequestUpload, lParam, true}))
         return;
+    // Settings applied while the mouse is away are owed to its arrival.
+    uploadOwed_ = true;
     SendApplyDone(false);
 }
 
 void MonitorCore::OnReloadSetting() {
+    const int before = CurrentIndex();
     ReloadBlock();
+    if (FollowReload(before))
+        PostUpload(0, false);
 }
 
 void MonitorCore::OnReloadWindowsSetting() {
+    const int before = CurrentIndex();
     ReloadBlock();
     ApplyPointer();
+    if (FollowReload(before))
+        PostUpload(0, false);
 }
 
 void MonitorCore::OnCopyData(uintptr_t dwData, std::span<const uint8_t> payload) {
@@ -170,6 +185,19 @@ bool MonitorCore::OnTimer(unsigned id) {
     default:
         return false;
     }
+}
+
+std::vector<TrayMenuItem> MonitorCore::TrayMenu() {
+    const TrayMenuTexts texts{texts_.Text(kStringOpenOption), texts_.Text(kStringExit),
+                              texts_.Text(kStringUnnamedProfile)};
+    return TrayMenuItems(*WorkingCopy(), texts);
+}
+
+// Choosing the profile already current changes nothing.
+void MonitorCore::OnProfileChosen(int index) {
+    if (index < 0 || index >= kProfileCount || index == CurrentIndex())
+        return;
+    SwitchToProfile(index, true);
 }
 
 // ---- device events ----
@@ -243,12 +271,17 @@ void MonitorCore::OnReportInterval(int intervalMs) {
     ShowNotice(RateBalloonText(pollingRate));
 }
 
+// A program switches the profile when it comes to the front, not again on
+// every check while it stays there: a profile the user chooses meanwhile (in
+// the tray menu, in Option, from the command line) holds until another
+// program comes to the front.
 void MonitorCore::CheckForeground() {
     if (!connection_.IsPresent())
         return;
     std::optional<std::string> executable = processes_.ForegroundExecutable();
-    if (!executable)
+    if (!executable || *executable == lastForeground_)
         return;
+    lastForeground_ = *executable;
     std::optional<int> match;
     {
         std::lock_guard lock(workingMutex_);
@@ -256,25 +289,73 @@ void MonitorCore::CheckForeground() {
         if (!match || *match == working_->CurrentProfile)
             return;
     }
-    SwitchToProfile(*match);
+    SwitchToProfile(*match, false);
 }
 
-void MonitorCore::SwitchToProfile(int index) {
-    {
-        std::lock_guard lock(workingMutex_);
-        working_->CurrentProfile = index;
-    }
-    auto image = PublishWorkingBlock();
+// The switch starts from the block's contents, as a change from the mouse
+// does, so settings Option has written and not yet announced are kept. A
+// choice in the menu is the user's own and is kept in config.ini too.
+void MonitorCore::SwitchToProfile(int index, bool chosenInMenu) {
+    auto image = ChangeImage([index](SharedSettingsBlock& block) {
+        block.CurrentProfile = index;
+        return true;
+    });
+    if (!image)
+        return;
+    // First, so the mouse is not kept waiting for the disk and the desktop.
+    PostUpload(0, false);
     {
         std::lock_guard store(storeMutex_);
         if (WritePointerSettings(image->Profiles[index], registry_) != 1)
             trace_.Trace("Write pointer settings failed\n");
     }
     ApplyPointer();
+    if (chosenInMenu)
+        SaveFiles(*image, nullptr);
+    AnnounceProfile(index, !chosenInMenu);
+}
+
+void MonitorCore::AnnounceProfile(int index, bool balloon) {
     PostToOption(kMsgProfileSwitched);
     if (osd_.ProfileNoticeFlag() == kOsdFlagOn)
         PostToOsd(kMsgOsdShow, kOsdShowProfile,
                   static_cast<intptr_t>(static_cast<uint32_t>(index) << 16));
+    ShowProfileTip();
+    if (balloon)
+        ShowNotice(ActiveProfileName());
+}
+
+std::string MonitorCore::ActiveProfileName() {
+    const std::string unnamed = texts_.Text(kStringUnnamedProfile);
+    std::lock_guard lock(workingMutex_);
+    const ProfileRecord* profile = working_->ActiveProfile();
+    return profile ? ProfileDisplayName(*profile, working_->CurrentProfile, unnamed)
+                   : std::string();
+}
+
+// The tip changes with the current profile and with its name.
+void MonitorCore::ShowProfileTip() {
+    std::string tip = TrayTipText(texts_.Text(kStringTipWithProfile), texts_.Text(kStringTip),
+                                  ActiveProfileName());
+    if (tip == tip_)
+        return;
+    tip_ = std::move(tip);
+    notifier_.SetTip(tip_);
+}
+
+int MonitorCore::CurrentIndex() const {
+    std::lock_guard lock(workingMutex_);
+    return working_->CurrentProfile;
+}
+
+bool MonitorCore::FollowReload(int before) {
+    const int now = CurrentIndex();
+    if (now == before || now < 0 || now >= kProfileCount) {
+        ShowProfileTip();
+        return false;
+    }
+    AnnounceProfile(now, true);
+    return true;
 }
 
 // ---- the working block ----
@@ -310,16 +391,26 @@ void MonitorCore::ReloadBlock() {
 // the result; without the block the working copy is changed as before.
 std::unique_ptr<SharedSettingsBlock>
 MonitorCore::ChangeCurrentProfile(const std::function<void(ProfileRecord&)>& change) {
+    return ChangeImage([&](SharedSettingsBlock& image) {
+        ProfileRecord* profile = image.ActiveProfile();
+        if (!profile)
+            return false;
+        change(*profile);
+        return true;
+    });
+}
+
+// Returns nothing when `change` refused (no current profile to change).
+std::unique_ptr<SharedSettingsBlock>
+MonitorCore::ChangeImage(const std::function<bool(SharedSettingsBlock&)>& change) {
     auto image = std::make_unique<SharedSettingsBlock>();
     bool reached = false;
     LoadNotes repaired;
     const bool written = block_.Update([&](SharedSettingsBlock& block) {
         reached = true;
         repaired = RepairImageRanges(block);
-        ProfileRecord* profile = block.ActiveProfile();
-        if (!profile)
+        if (!change(block))
             return false;
-        change(*profile);
         *image = block;
         return true;
     });
@@ -334,10 +425,8 @@ MonitorCore::ChangeCurrentProfile(const std::function<void(ProfileRecord&)>& cha
     trace_.Trace("Shared block unavailable; the change starts from the service's copy\n");
     {
         std::lock_guard lock(workingMutex_);
-        ProfileRecord* profile = working_->ActiveProfile();
-        if (!profile)
+        if (!change(*working_))
             return nullptr;
-        change(*profile);
         *image = *working_;
     }
     Publish(*image);
@@ -384,11 +473,13 @@ void MonitorCore::RunRequest(const WorkerRequest& request) {
         // Applied settings that never reached the mouse are owed to it.
         if (request.kind == kRequestUpload)
             uploadOwed_ = true;
+        if (request.answersOption)
+            SendApplyDone(true);
         return;
     }
     switch (request.kind) {
     case kRequestUpload:
-        Upload();
+        Upload(request);
         break;
     case kRequestReadBack:
         ReadBack();
@@ -396,25 +487,39 @@ void MonitorCore::RunRequest(const WorkerRequest& request) {
         break;
     case kRequestRepeatOwedUpload:
         if (uploadOwed_)
-            Upload();
+            Upload(request);
         break;
     default:
         break;
     }
 }
 
-void MonitorCore::Upload() {
+void MonitorCore::PostUpload(intptr_t detail, bool answersOption) {
+    if (!worker_.Post({kRequestUpload, detail, answersOption}))
+        uploadOwed_ = true; // the worker has ended: nothing more reaches the mouse
+}
+
+// An upload stops between two groups when a newer one waits: that one sends
+// the whole of the profile current by then, so the mouse ends with it, and
+// takes over this one's answer to Option.
+void MonitorCore::Upload(const WorkerRequest& request) {
     uploadOwed_ = false;
     if (std::unique_ptr<ProfileRecord> profile = ActiveProfileCopy()) {
         CheckedAtTheBoundary(*profile, "upload");
-        UploadResult result = ExecuteUpload(EncodeUpload(*profile), connection_);
+        UploadResult result = ExecuteUpload(EncodeUpload(*profile), connection_,
+                                            [this] { return worker_.UploadWaiting(); });
+        if (result.stopped && worker_.HandOver(request)) {
+            uploadOwed_ = true; // until the newer one has run
+            return;
+        }
         // A removal seen only after the last transfer may still have lost it.
         if (!result.completed || !connection_.IsPresent()) {
             uploadOwed_ = true;
             trace_.Trace("Upload cut short, owed to the next arrival\n");
         }
     }
-    SendApplyDone(true);
+    if (request.answersOption)
+        SendApplyDone(true);
 }
 
 void MonitorCore::ReadBack() {

@@ -14,10 +14,12 @@
 #include <mutex>
 #include <span>
 #include <string>
+#include <vector>
 
 #include "device/DeviceConnection.h"
 #include "service/core/DeviceWorker.h"
 #include "service/core/MonitorPorts.h"
+#include "service/core/TrayMenu.h"
 #include "settings/LoadNotes.h"
 #include "settings/OsdSettings.h"
 #include "settings/RegistryStore.h"
@@ -36,6 +38,7 @@ struct MonitorPorts {
     ProcessLister& processes;
     ProgramLauncher& launcher;
     TraceSink& trace;
+    TextSource& texts;
 };
 
 class MonitorCore {
@@ -64,6 +67,9 @@ public:
     void OnDeviceChange(uintptr_t wParam);
     // False for a timer that is not the service's.
     bool OnTimer(unsigned id);
+    // The tray menu as it is now, and the user's choice of a profile in it.
+    std::vector<TrayMenuItem> TrayMenu();
+    void OnProfileChosen(int index);
 
     // The device worker's side.
     void RunRequest(const WorkerRequest& request);
@@ -73,6 +79,7 @@ public:
     std::unique_ptr<SharedSettingsBlock> WorkingCopy() const;
     bool UploadOwed() const { return uploadOwed_; }
     void WaitForWorker() { worker_.WaitIdle(); }
+    size_t WorkerBacklog() { return worker_.Waiting(); }
 
 private:
     void DispatchDeviceEvent(uint32_t event);
@@ -81,9 +88,21 @@ private:
     void OnDpiLevel(int level);
     void OnReportInterval(int intervalMs);
     void CheckForeground();
-    void SwitchToProfile(int index);
+    // Every switch reaches the mouse: the new profile is uploaded behind it.
+    void SwitchToProfile(int index, bool chosenInMenu);
+    // What follows any change of the current profile: Option and the display
+    // are told, the tip names the profile, and a balloon does unless the user
+    // chose it in the menu.
+    void AnnounceProfile(int index, bool balloon);
+    void ShowProfileTip();
+    std::string ActiveProfileName();
+    int CurrentIndex() const;
 
     void ReloadBlock();
+    // After the block was read again: a changed current profile is a switch.
+    bool FollowReload(int before);
+    std::unique_ptr<SharedSettingsBlock>
+    ChangeImage(const std::function<bool(SharedSettingsBlock&)>& change);
     std::unique_ptr<SharedSettingsBlock>
     ChangeCurrentProfile(const std::function<void(ProfileRecord&)>& change);
     void TraceNotes(const LoadNotes& notes);
@@ -93,7 +112,8 @@ private:
     void Publish(const SharedSettingsBlock& image);
     std::unique_ptr<ProfileRecord> ActiveProfileCopy() const;
 
-    void Upload();
+    void PostUpload(intptr_t detail, bool answersOption);
+    void Upload(const WorkerRequest& request);
     void ReadBack();
     void SendFixedReport();
     void SendApplyDone(bool fromWorker);
@@ -119,6 +139,7 @@ private:
     ProcessLister& processes_;
     ProgramLauncher& launcher_;
     TraceSink& trace_;
+    TextSource& texts_;
 
     const std::string programFolder_;
     const std::string configPath_;
@@ -128,7 +149,9 @@ private:
     // Files and registry are written from both threads; one at a time, so no
     // write replaces a file another has just changed.
     std::mutex storeMutex_;
-    OsdSettings osd_; // the window's thread only
+    OsdSettings osd_;            // the window's thread only
+    std::string tip_;            // the window's thread only
+    std::string lastForeground_; // the window's thread only
     std::atomic<bool> uploadOwed_{false};
     DeviceWorker worker_;
 };

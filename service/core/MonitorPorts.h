@@ -39,12 +39,14 @@ public:
     virtual void Activate(Handle window) = 0;
 };
 
-// The notification-area icon and its balloon notices.
+// The notification-area icon, its tip and its balloon notices.
 class Notifier {
 public:
     virtual ~Notifier() = default;
     virtual void AddIcon() = 0;
     virtual void RemoveIcon() = 0;
+    // Kept for the icon whether it is shown or not.
+    virtual void SetTip(std::string_view tip) = 0;
     virtual void ShowBalloon(std::string_view text, std::string_view title, uint32_t infoFlags,
                              uint32_t timeoutMs) = 0;
 };
@@ -87,6 +89,14 @@ class ProgramLauncher {
 public:
     virtual ~ProgramLauncher() = default;
     virtual void Open(const std::string& path) = 0;
+};
+
+// The user-visible texts of the language library, by number; empty when the
+// library or the text is missing.
+class TextSource {
+public:
+    virtual ~TextSource() = default;
+    virtual std::string Text(unsigned id) = 0;
 };
 
 // The debugger output, where the service's few trace lines go.

@@ -3,11 +3,13 @@
 #include <commctrl.h>
 #include <objbase.h>
 
+#include <optional>
 #include <span>
 
 #include "contract/ProgramMessages.h"
 #include "protocol/DeviceMessages.h"
 #include "service/core/MonitorConstants.h"
+#include "service/win32/TrayMenuWin32.h"
 #include "settings/FilePaths.h"
 #include "settings/win32/WidePath.h"
 #include "win32/GuardedMessage.h"
@@ -119,7 +121,7 @@ bool CMonitorWnd::OnCreate() {
     pointer_ = std::make_unique<Win32PointerSystem>(window_);
     core_ = std::make_unique<MonitorCore>(MonitorPorts{*connection_, block_, windows_, *tray_,
                                                        *this, *pointer_, registry_, processes_,
-                                                       launcher_, trace_},
+                                                       launcher_, trace_, *this},
                                           programFolder_);
     core_->LoadSettings();
     switch (block_.CreateMutexObject()) {
@@ -178,6 +180,8 @@ void CMonitorWnd::OnCommand(WPARAM wParam) {
         PostMessageA(window_, WM_CLOSE, 0, 0);
         break;
     default:
+        if (std::optional<int> profile = ProfileOfTrayCommand(LOWORD(wParam)))
+            core_->OnProfileChosen(*profile);
         break;
     }
 }
@@ -209,17 +213,12 @@ void CMonitorWnd::BringUpLastPopup() {
 
 void CMonitorWnd::ShowTrayMenu() {
     SetForegroundWindow(GetLastActivePopup(window_));
-    win::UniqueMenu owned(CreatePopupMenu());
-    if (!owned)
+    win::UniqueMenu menu = CreateTrayMenu(core_->TrayMenu());
+    if (!menu)
         return;
-    HMENU menu = owned.get();
-    AppendMenuA(menu, MF_STRING, kCmdOpenCustomizer, language_.Text(kStringOpenOption).c_str());
-    AppendMenuA(menu, MF_SEPARATOR, 0, nullptr);
-    AppendMenuA(menu, MF_STRING, kCmdExit, language_.Text(kStringExit).c_str());
-    SetMenuDefaultItem(menu, kCmdOpenCustomizer, FALSE);
     POINT cursor{};
     GetCursorPos(&cursor);
-    TrackPopupMenu(menu, TPM_LEFTBUTTON, cursor.x, cursor.y, 0, window_, nullptr);
+    TrackPopupMenu(menu.get(), TPM_LEFTBUTTON, cursor.x, cursor.y, 0, window_, nullptr);
     // Lets the menu close when the user clicks elsewhere.
     PostMessageA(window_, WM_NULL, 0, 0);
 }

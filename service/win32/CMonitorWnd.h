@@ -23,7 +23,7 @@
 
 namespace mervik {
 
-class CMonitorWnd final : private TimerService {
+class CMonitorWnd final : private TimerService, private TextSource {
 public:
     explicit CMonitorWnd(bool openOptionAtStart) : openOptionAtStart_(openOptionAtStart) {}
     ~CMonitorWnd() override;
@@ -48,6 +48,7 @@ private:
 
     void Start(unsigned id, unsigned periodMs) override;
     void Stop(unsigned id) override;
+    std::string Text(unsigned id) override { return language_.Text(id); }
 
     const bool openOptionAtStart_;
     HWND window_ = nullptr;

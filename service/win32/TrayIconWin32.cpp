@@ -45,11 +45,22 @@ Win32TrayIcon::Win32TrayIcon(HWND window, const std::string& exePath, const std:
 
 void Win32TrayIcon::AddIcon() {
     record_.uFlags = NIF_MESSAGE | NIF_ICON | NIF_TIP;
-    Shell_NotifyIconA(NIM_ADD, &record_);
+    shown_ = Shell_NotifyIconA(NIM_ADD, &record_) != FALSE;
 }
 
 void Win32TrayIcon::RemoveIcon() {
     Shell_NotifyIconA(NIM_DELETE, &record_);
+    shown_ = false;
+}
+
+void Win32TrayIcon::SetTip(std::string_view tip) {
+    CopyCut(record_.szTip, tip, monitor::kTipMaxChars);
+    if (!shown_)
+        return;
+    // Only the tip changes: a balloon already shown is not shown again.
+    NOTIFYICONDATAA tipOnly = record_;
+    tipOnly.uFlags = NIF_TIP;
+    Shell_NotifyIconA(NIM_MODIFY, &tipOnly);
 }
 
 void Win32TrayIcon::ShowBalloon(std::string_view text, std::string_view title, uint32_t infoFlags,

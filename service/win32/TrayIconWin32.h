@@ -20,11 +20,13 @@ public:
 
     void AddIcon() override;
     void RemoveIcon() override;
+    void SetTip(std::string_view tip) override;
     void ShowBalloon(std::string_view text, std::string_view title, uint32_t infoFlags,
                      uint32_t timeoutMs) override;
 
 private:
     NOTIFYICONDATAA record_{};
+    bool shown_ = false;
     win::UniqueIcon icon_;
 };
 

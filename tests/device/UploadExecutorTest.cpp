@@ -98,6 +98,31 @@ TEST_F(Executor, StopsBeforeTheNextAnnouncementOnceTheMouseIsGone) {
     EXPECT_EQ(link.calls[7].what, "Close_FeatureDevice");
 }
 
+// Asked to stop once the DPI levels' announcement has gone: its block still
+// goes out, and the pause after it is waited before the upload ends, so the
+// next upload may start at once.
+TEST_F(Executor, StopsBetweenGroupsWhenAsked) {
+    UploadPlan plan = EncodeUpload(*profile);
+    int asked = 0;
+    UploadResult result =
+        ExecuteUpload(plan, connection, [&] { return link.calls.size() >= 6 && ++asked; });
+    EXPECT_FALSE(result.completed);
+    EXPECT_TRUE(result.stopped);
+    EXPECT_EQ(asked, 1);
+    EXPECT_EQ(result.transfersSent, 7u);
+    ASSERT_EQ(link.calls.size(), 7u);
+    EXPECT_EQ(link.calls[6].what, "write 8 03 04 05 06 07 08 80 80");
+    auto expected = Expected(plan);
+    EXPECT_GE(clock.now - link.calls[6].at, expected[7].second)
+        << "the pause before the next group";
+
+    link.calls.clear();
+    result = ExecuteUpload(plan, connection, [] { return false; });
+    EXPECT_TRUE(result.completed);
+    EXPECT_FALSE(result.stopped);
+    ExpectPacedAsPlanned(plan);
+}
+
 TEST_F(Executor, NothingIsSentWhileTheMouseIsAway) {
     connection.OnConnectionEvent(2);
     link.calls.clear();

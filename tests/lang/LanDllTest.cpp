@@ -24,6 +24,8 @@ std::set<int> UsedIds() {
         ids.insert(id);
     for (int id = 1150; id <= 1159; ++id) // the macro page's rows and bank meter
         ids.insert(id);
+    for (int id = 1160; id <= 1161; ++id) // the tray's profile texts
+        ids.insert(id);
     return ids;
 }
 

@@ -126,20 +126,6 @@ TEST_F(Monitor, ApplyUploadsTheBlocksProfileAndAnswersFromTheWorker) {
     EXPECT_EQ(pointer.calls.at(pointer.calls.size() - 5), "double-click 333");
 }
 
-TEST_F(Monitor, TwoQuickAppliesGiveTwoWholeUploadsInTurn) {
-    Start();
-    ClearLog();
-    Apply([](SharedSettingsBlock& b) { b.Profiles[0].PollingRate = 0; });
-    Apply([](SharedSettingsBlock& b) { b.Profiles[0].PollingRate = 1; });
-    Settle();
-    auto commands = FeatureCommands();
-    ASSERT_EQ(commands.size() % 2, 0u);
-    auto half = commands.begin() + static_cast<long>(commands.size() / 2);
-    EXPECT_TRUE(std::equal(commands.begin(), half, half, commands.end())) << "uploads interleaved";
-    EXPECT_EQ(Uploads(), 2);
-    EXPECT_EQ(Memory().reportIntervalMs, 4);
-}
-
 TEST_F(Monitor, UntrustedCurrentProfileMeansNoActiveProfile) {
     Start();
     windows.Open(kOptionCaption);

@@ -202,8 +202,10 @@ private:
 struct FakeNotifier : Notifier {
     bool icon = false;
     std::vector<std::string> balloons; // "text|timeout"
+    std::vector<std::string> tips;     // each change
     void AddIcon() override { icon = true; }
     void RemoveIcon() override { icon = false; }
+    void SetTip(std::string_view tip) override { tips.emplace_back(tip); }
     void ShowBalloon(std::string_view text, std::string_view, uint32_t,
                      uint32_t timeoutMs) override {
         balloons.push_back(std::string(text) + "|" + std::to_string(timeoutMs));
@@ -244,6 +246,19 @@ struct FakeProcesses : ProcessLister {
 struct FakeLauncher : ProgramLauncher {
     std::vector<std::string> opened;
     void Open(const std::string& path) override { opened.push_back(path); }
+};
+
+// The language library's texts that the service uses, as lang/lan.rc has them.
+struct FakeTexts : TextSource {
+    std::map<unsigned, std::string> texts{{1000, "Open settings"},
+                                          {1001, "Exit"},
+                                          {1111, "Mouse"},
+                                          {1160, "Profile %1"},
+                                          {1161, "%1 - %2"}};
+    std::string Text(unsigned id) override {
+        auto it = texts.find(id);
+        return it == texts.end() ? std::string() : it->second;
+    }
 };
 
 class FakeTrace : public TraceSink {

@@ -28,6 +28,7 @@ struct MonitorHarness {
     FakeProcesses processes;
     FakeLauncher launcher;
     FakeTrace trace;
+    FakeTexts texts;
     std::unique_ptr<MonitorCore> core;
 
     MonitorHarness() {
@@ -37,7 +38,7 @@ struct MonitorHarness {
         SaveAll(*image, folder.Folder());
         core = std::make_unique<MonitorCore>(MonitorPorts{connection, block, windows, notifier,
                                                           timers, pointer, registry, processes,
-                                                          launcher, trace},
+                                                          launcher, trace, texts},
                                              folder.Folder());
     }
 

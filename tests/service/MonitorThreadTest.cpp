@@ -100,10 +100,15 @@ TEST_F(MonitorThreads, EveryUploadEncodesOneWholeProfileWhileTheBlockIsReplaced)
     }
     core->WaitForWorker();
     auto uploads = IntervalAndLevelPerUpload();
-    ASSERT_EQ(uploads.size(), 12u);
+    // Uploads that met a newer one waiting stopped early (without a level);
+    // the last Apply's profile is always sent whole.
+    ASSERT_GE(uploads.size(), 1u);
+    ASSERT_LE(uploads.size(), 12u);
+    EXPECT_EQ(uploads.back(), (std::pair<std::string, std::string>{"01", "06"}));
     for (const auto& [interval, level] : uploads) {
         // 8 ms goes with level 1, 1 ms with level 6: never one of each.
-        EXPECT_TRUE((interval == "08" && level == "01") || (interval == "01" && level == "06"))
+        EXPECT_TRUE(level.empty() || (interval == "08" && level == "01") ||
+                    (interval == "01" && level == "06"))
             << interval << " " << level;
     }
 }

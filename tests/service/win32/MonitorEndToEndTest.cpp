@@ -3,12 +3,18 @@
 // the on-screen display.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "contract/ProgramMessages.h"
+#include "device/ReportEncoder.h"
+#include "protocol/PlanText.h"
 #include "protocol/ReportRate.h"
 #include "service/core/MonitorConstants.h"
 #include "settings/ConfigFile.h"
 #include "settings/FilePaths.h"
 #include "settings/IniFile.h"
+#include "settings/ProfileDefaults.h"
+#include "settings/SettingsFiles.h"
 #include "settings/SettingsKeys.h"
 #include "settings/TextField.h"
 #include "settings/win32/RegistryStoreWin32.h"
@@ -89,7 +95,9 @@ TEST(MonitorWine, StartsWithoutTheMouseAndAnswersApplyAtOnce) {
     EXPECT_TRUE(windows.WaitFor(kMsgApplyDone, 1, 2000));
 }
 
-TEST(MonitorWine, ApplyUploadsInTurnAndAnswers) {
+// The second Apply comes while the first upload runs: that one stops at its
+// next group and the second is sent whole, answering both.
+TEST(MonitorWine, QuickAppliesEndWithTheLastAndAnswer) {
     MonitorUnderTest monitor;
     StandInWindows windows;
     ASSERT_TRUE(monitor.Start());
@@ -97,9 +105,12 @@ TEST(MonitorWine, ApplyUploadsInTurnAndAnswers) {
     monitor.Mouse("clear-log");
     Apply(monitor, [](SharedSettingsBlock& b) { b.Profiles[0].PollingRate = 0; });
     Apply(monitor, FastRate);
-    ASSERT_TRUE(windows.WaitFor(kMsgApplyDone, 2, 2 * kUploadWaitMs));
-    EXPECT_EQ(monitor.CountInLog("feature 01"), 2);
-    EXPECT_EQ(monitor.CountInLog("feature 12 04"), 2) << "both uploads whole";
+    ASSERT_TRUE(windows.WaitFor(kMsgApplyDone, 1, 2 * kUploadWaitMs));
+    EXPECT_TRUE(MonitorUnderTest::Eventually(
+        kUploadWaitMs, [](MonitorUnderTest& m) { return m.CountInLog("feature 12 04") == 1; },
+        monitor))
+        << "one upload whole";
+    EXPECT_LE(monitor.CountInLog("feature 01"), 2);
     EXPECT_EQ(monitor.MouseNumber("reportIntervalMs"), 1);
     EXPECT_EQ(monitor.MouseNumber("activeLevel"), 2);
     EXPECT_EQ(monitor.MouseNumber("malformed"), 0);
@@ -169,20 +180,105 @@ TEST(MonitorWine, UnplugClosesOptionAndReplugReadsBackTwice) {
     EXPECT_TRUE(monitor.TrayIconShown());
 }
 
-TEST(MonitorWine, ForegroundProgramSwitchesTheProfile) {
+// The transfers of a whole upload of profile `index` as the encoder plans it
+// from the program folder's files, as `mervikctl encode --profile` prints it.
+std::vector<std::string> PlannedUpload(const std::string& folder, int index) {
+    auto image = std::make_unique<SharedSettingsBlock>();
+    CreateImage(*image);
+    LoadAll(*image, folder);
+    std::vector<std::string> lines;
+    const UploadPlan plan = EncodeUpload(image->Profiles[index]);
+    for (const PlanStep& step : plan.Steps())
+        if (step.kind != StepKind::Pause)
+            lines.push_back(PlanStepLine(step));
+    return lines;
+}
+
+// The mouse's log ends with exactly these transfers.
+bool LogEndsWith(MonitorUnderTest& monitor, const std::vector<std::string>& upload) {
+    const std::vector<std::string> log = monitor.Transfers();
+    return log.size() >= upload.size() &&
+           std::equal(upload.begin(), upload.end(), log.end() - static_cast<long>(upload.size()));
+}
+
+TEST(MonitorWine, AForegroundProgramLinkedToProfile3GetsItsUploadToTheMouse) {
     MonitorUnderTest monitor(true, [](SharedSettingsBlock& b) {
-        SetTextField(b.Profiles[2].GameFile, "C:\\Tests\\MONITOR_WINE_TESTS.EXE");
-        b.Profiles[2].DbleClickSpeed = 555;
+        SetTextField(b.Profiles[3].GameFile, "C:\\Tests\\MONITOR_WINE_TESTS.EXE");
+        b.Profiles[3].DbleClickSpeed = 555;
+        b.Profiles[3].PollingRate = 3;
+        b.Profiles[3].Cpi_X = 4;
     });
     StandInWindows windows;
     ASSERT_TRUE(monitor.Start());
+    ASSERT_TRUE(StartUpDone(monitor));
     windows.OnThread([](HWND option) {
         ShowWindow(option, SW_RESTORE);
         SetForegroundWindow(option);
     });
     ASSERT_TRUE(windows.WaitFor(kMsgProfileSwitched, 1, 8000));
-    EXPECT_EQ(monitor.Block()->CurrentProfile, 2);
+    EXPECT_EQ(monitor.Block()->CurrentProfile, 3);
     EXPECT_EQ(RegistryMouse("DoubleClickSpeed"), "555");
+    const std::vector<std::string> planned = PlannedUpload(monitor.Folder(), 3);
+    EXPECT_TRUE(testing::WaitUntil(kUploadWaitMs, [&] { return LogEndsWith(monitor, planned); }))
+        << "the log ends with profile 3's whole upload";
+    EXPECT_EQ(monitor.MouseNumber("reportIntervalMs"), 1);
+    EXPECT_EQ(monitor.MouseNumber("activeLevel"), 5);
+    EXPECT_EQ(windows.Of(kMsgApplyDone).size(), 0u) << "nobody applied anything";
+}
+
+// Notepad and this test's window take turns in the foreground, each as soon
+// as the service has followed the last one (its check runs every 2 s): ten
+// switches, each uploading while the last upload still runs. The mouse ends
+// with the last profile, and no upload is left behind it.
+TEST(MonitorWine, AlternatingForegroundProgramsLeaveNoBacklog) {
+    MonitorUnderTest monitor(true, [](SharedSettingsBlock& b) {
+        SetTextField(b.Profiles[1].GameFile, "notepad.exe");
+        b.Profiles[1].PollingRate = 0;
+        SetTextField(b.Profiles[3].GameFile, "monitor_wine_tests.exe");
+        b.Profiles[3].PollingRate = 3;
+    });
+    StandInWindows windows;
+    ASSERT_TRUE(monitor.Start());
+    ASSERT_TRUE(StartUpDone(monitor));
+    STARTUPINFOA startup{};
+    startup.cb = sizeof startup;
+    PROCESS_INFORMATION notepad{};
+    char commandLine[] = "notepad.exe";
+    ASSERT_TRUE(CreateProcessA(nullptr, commandLine, nullptr, nullptr, FALSE, 0, nullptr, nullptr,
+                               &startup, &notepad));
+    WaitForInputIdle(notepad.hProcess, 10000);
+    HWND notepadWindow = nullptr;
+    testing::WaitUntil(10000, [&] {
+        notepadWindow = FindWindowA("Notepad", nullptr);
+        return notepadWindow != nullptr;
+    });
+    ASSERT_TRUE(notepadWindow);
+
+    constexpr int kSwitches = 10;
+    int profile = -1;
+    for (int n = 1; n <= kSwitches; ++n) {
+        if (n % 2 == 1) {
+            SetForegroundWindow(notepadWindow);
+            profile = 1;
+        } else {
+            windows.OnThread([](HWND option) { SetForegroundWindow(option); });
+            profile = 3;
+        }
+        ASSERT_TRUE(windows.WaitFor(kMsgProfileSwitched, static_cast<size_t>(n), 8000)) << n;
+        EXPECT_EQ(monitor.Block()->CurrentProfile, profile);
+    }
+    const int startedBefore = monitor.CountInLog("feature 01");
+    const std::vector<std::string> planned = PlannedUpload(monitor.Folder(), profile);
+    EXPECT_TRUE(testing::WaitUntil(kUploadWaitMs, [&] { return LogEndsWith(monitor, planned); }))
+        << "the last profile, whole";
+    EXPECT_LE(monitor.CountInLog("feature 01") - startedBefore, 1)
+        << "after the last switch, at most its own upload began";
+    EXPECT_LE(startedBefore, kSwitches + 1) << "one upload a switch at most";
+    EXPECT_EQ(monitor.MouseNumber("malformed"), 0);
+    EXPECT_EQ(monitor.MouseNumber("reportIntervalMs"), 1);
+    TerminateProcess(notepad.hProcess, 0);
+    CloseHandle(notepad.hProcess);
+    CloseHandle(notepad.hThread);
 }
 
 TEST(MonitorWine, NoticeTextFromACompanion) {

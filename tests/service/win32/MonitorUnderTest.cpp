@@ -56,6 +56,15 @@ void CopyProgram(const std::string& from, const std::string& to) {
     CopyFileW(win::Widen(from).c_str(), win::Widen(to).c_str(), FALSE);
 }
 
+// The control channel's log: a time and a transfer on each line.
+std::vector<std::string> TransfersOf(const std::string& log) {
+    std::vector<std::string> transfers;
+    std::istringstream lines(log);
+    for (std::string time, rest; lines >> time && std::getline(lines >> std::ws, rest);)
+        transfers.push_back(rest);
+    return transfers;
+}
+
 } // namespace
 
 MonitorUnderTest::MonitorUnderTest(bool withMouseLibrary, void (*edit)(SharedSettingsBlock&),
@@ -213,11 +222,14 @@ int MonitorUnderTest::CountInLog(const std::string& prefix) {
     std::optional<std::string> log = Mouse("log");
     if (!log)
         return -1;
-    std::istringstream lines(*log);
     int count = 0;
-    for (std::string time, rest; lines >> time && std::getline(lines >> std::ws, rest);)
-        count += rest.rfind(prefix, 0) == 0;
+    for (const std::string& transfer : TransfersOf(*log))
+        count += transfer.rfind(prefix, 0) == 0;
     return count;
+}
+
+std::vector<std::string> MonitorUnderTest::Transfers() {
+    return TransfersOf(Mouse("log").value_or(""));
 }
 
 bool WaitUntil(DWORD timeoutMs, const std::function<bool()>& condition) {

@@ -10,6 +10,7 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "settings/SharedSettingsBlock.h"
 
@@ -57,6 +58,8 @@ public:
     std::optional<std::string> Mouse(const std::string& command);
     int MouseNumber(const std::string& field); // from "state"; -1 when absent
     int CountInLog(const std::string& prefix); // log lines whose transfer starts with `prefix`
+    // The mouse's log, one transfer a line without its time.
+    std::vector<std::string> Transfers();
     // Polls until `condition` holds or `timeoutMs` passes.
     static bool Eventually(DWORD timeoutMs, bool (*condition)(MonitorUnderTest&),
                            MonitorUnderTest& m);

@@ -1,0 +1,35 @@
+#pragma once
+// The tray icon's menu as the user sees it: open Option (the default item),
+// the five profiles by name with the current one checked and the linked
+// program's file name beside each profile that has one, and exit. The Win32
+// shell only draws these items; a chosen profile item comes back as its
+// command.
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "settings/SharedSettingsBlock.h"
+
+namespace mervik {
+
+struct TrayMenuTexts {
+    std::string openOption;     // the default item
+    std::string exit;           // the last item
+    std::string unnamedProfile; // "Profile %1", for a profile without a name
+};
+
+struct TrayMenuItem {
+    unsigned command = 0; // 0: a separator
+    std::string label;    // menu text: '&' doubled, a tab before the program's name
+    bool isDefault = false;
+    bool radio = false; // one of the profiles, drawn as a radio item
+    bool checked = false;
+};
+
+std::vector<TrayMenuItem> TrayMenuItems(const SharedSettingsBlock& image,
+                                        const TrayMenuTexts& texts);
+
+// The profile a menu command chooses; nothing for any other command.
+std::optional<int> ProfileOfTrayCommand(unsigned command);
+
+} // namespace mervik

@@ -1,0 +1,49 @@
+#pragma once
+// The device worker's queue. Requests run in the order posted, except that at
+// most one upload ever waits: an upload posted while another is waiting is
+// merged into it, since every upload sends the profile that is current when it
+// starts. A user switching back and forth between programs therefore never
+// builds a backlog, and the mouse always ends with the latest profile.
+#include <cstddef>
+#include <cstdint>
+#include <deque>
+#include <optional>
+
+namespace mervik {
+
+struct WorkerRequest {
+    uintptr_t kind = 0;  // what to do (wParam)
+    intptr_t detail = 0; // carried along (lParam)
+    // Option waits for message 1258 once this upload is done (an Apply).
+    bool answersOption = false;
+};
+
+// Uploads (unconditional) and repeats of an owed upload (only when one is
+// owed) are the requests that send a whole profile.
+bool IsUploadRequest(const WorkerRequest& request);
+
+// Not guarded: the worker holds its lock around every call.
+class WorkerQueue {
+public:
+    // Appends `request`, or merges an upload into the one already waiting:
+    // the merged request keeps the waiting one's place, uploads
+    // unconditionally if either did, carries the newer detail and answers
+    // Option if either would.
+    void Push(const WorkerRequest& request);
+    std::optional<WorkerRequest> Pop();
+
+    // An upload stopped early for the waiting one hands on its duty to answer
+    // Option; false when no upload waits.
+    bool HandOver(const WorkerRequest& stopped);
+
+    bool UploadWaiting() const;
+    bool Empty() const { return requests_.empty(); }
+    size_t Size() const { return requests_.size(); }
+
+private:
+    WorkerRequest* WaitingUpload();
+
+    std::deque<WorkerRequest> requests_;
+};
+
+} // namespace mervik
