@@ -135,6 +135,9 @@ def parse_rect(text):
     return tuple(int(v) for v in text.split(","))
 
 
+MAIN_SKIN = "skin_main.ini"
+
+
 class OptionCase(unittest.TestCase):
     """Each test gets a fresh program folder and a clean Wine session."""
 
@@ -199,6 +202,21 @@ class OptionCase(unittest.TestCase):
 
     def wait_for_apply_done(self, timeout):
         return wait_for(lambda: (lambda s: s if s.get("apply_enabled") == "1" else None)(self.state()), timeout)
+
+    def strip(self):
+        """The main window's profile strip: names, the pressed one, the link
+        field and Clear link, an open name editor."""
+        found = json.loads(ENV.run(self.helper("OptionProbe"), "strip"))
+        by_place = {tuple(b["rect"]): b for b in found["buttons"]}
+        profiles = [by_place.get(skin_rect(MAIN_SKIN, key)) for key in range(10, 15)]
+        return {"names": [p["text"] if p else None for p in profiles],
+                "current": [i for i, p in enumerate(profiles) if p and p["checked"]],
+                "link": by_place.get(skin_rect(MAIN_SKIN, 15)),
+                "clear": by_place.get(skin_rect(MAIN_SKIN, 16)),
+                "editor": found["editor"], "buttons": len(found["buttons"])}
+
+    def wait_strip(self, predicate, timeout=10):
+        return wait_for(lambda: (lambda s: s if predicate(s) else None)(self.strip()), timeout)
 
 
 class StartAndWindow(OptionCase):
@@ -406,26 +424,45 @@ class ApplyThroughMonitor(RealMonitor, OptionCase):
         self.assertEqual(json.loads(self.mouse("state"))["malformed"], 0)
 
 
-    def test_mervikctl_use_hands_the_profile_to_the_running_monitor(self):
-        # Profile 3 differs from profile 0, so its upload tells them apart.
+    def profile_three_differs(self):
+        """Profile 3 unlike profile 0, so its upload tells them apart; its plan."""
         with open(os.path.join(self.folder, "config", "Default3.gmp"), "w", newline="\r\n") as f:
             f.write("[Setting]\nProFileName=Three\nCpi_X=4\nLightType=2\nBrightness=3\n")
+        folder = windows_path(self.folder)
+        plans = [[line for line in ENV.run(ARGS.mervikctl, "encode", folder, "--profile", n).splitlines()
+                  if line and not line.startswith("sleep")] for n in ("3", "0")]
+        self.assertTrue(plans[0])
+        self.assertNotEqual(plans[0], plans[1])
+        return plans[0]
+
+    def uploaded(self, planned):
+        log = [line.split(" ", 1)[1] for line in self.mouse("log").splitlines() if line.strip()]
+        return "\n".join(planned) in "\n".join(log)
+
+    def test_a_profile_chosen_in_the_strip_is_uploaded_at_apply(self):
+        planned = self.profile_three_differs()
+        self.start_real_monitor()
+        self.start_option()
+        self.assertTrue(self.wait_strip(lambda s: s["names"][3] == "Three"), self.strip())
+        self.click(self.main_button(13))
+        self.assertTrue(self.wait_strip(lambda s: s["current"] == [3]))
+        self.assertFalse(self.uploaded(planned), "choosing alone must not reach the mouse")
+        self.click(self.main_button(5))
+        self.assertTrue(self.wait_for_apply_done(30), "Monitor's 1258 did not end the wait")
+        self.assertTrue(wait_for(lambda: self.uploaded(planned), 30), "the mouse did not get profile 3")
+        self.assertEqual(parse_probe(ENV.run(self.helper("OptionProbe"), "block"))["current"], "3")
+
+    def test_mervikctl_use_hands_the_profile_to_the_running_monitor(self):
+        planned = self.profile_three_differs()
         self.start_real_monitor()
         folder = windows_path(self.folder)
-        planned = [line for line in ENV.run(ARGS.mervikctl, "encode", folder, "--profile", "3").splitlines()
-                   if line and not line.startswith("sleep")]
-        profile0 = [line for line in ENV.run(ARGS.mervikctl, "encode", folder, "--profile", "0").splitlines()
-                    if line and not line.startswith("sleep")]
-        self.assertTrue(planned)
-        self.assertNotEqual(planned, profile0)
+        self.start_option()
+        self.assertTrue(self.wait_strip(lambda s: s["current"] == [0]), "no profile strip")
         self.assertIn("Monitor switched", ENV.run(ARGS.mervikctl, "use", folder, "3"))
-
-        def uploaded():
-            log = [line.split(" ", 1)[1] for line in self.mouse("log").splitlines() if line.strip()]
-            return "\n".join(planned) in "\n".join(log)
-        self.assertTrue(wait_for(uploaded, 30), "the mouse did not get profile 3's upload")
+        self.assertTrue(wait_for(lambda: self.uploaded(planned), 30), "the mouse did not get profile 3's upload")
         self.assertEqual(parse_probe(ENV.run(self.helper("OptionProbe"), "block"))["current"], "3")
         self.assertIn("* 3  Three", ENV.run(ARGS.mervikctl, "profiles", folder))
+        self.assertTrue(self.wait_strip(lambda s: s["current"] == [3]), "Option did not follow the switch")
         # A new link reaches the running Monitor's block at once.
         ENV.run(ARGS.mervikctl, "link", folder, "3", "C:\\Games\\quake3.exe")
         self.assertTrue(wait_for(lambda: parse_probe(ENV.run(self.helper("OptionProbe"), "block"))
@@ -471,8 +508,6 @@ class Warnings(OptionCase):
                 out, _ = process.communicate(timeout=15)
                 self.assertIn("result=ok" if key == 1 else "result=cancel", out)
 
-
-MAIN_SKIN = "skin_main.ini"
 # What "xdotool key" calls the characters of a path; Wine follows single keys
 # (with shift) more reliably than "xdotool type".
 KEY_NAMES = {":": "shift+semicolon", "\\": "backslash", ".": "period", "/": "slash", "-": "minus",
@@ -493,19 +528,6 @@ def ini_value(path, key, section="Setting"):
 class ProfileStrip(OptionCase):
     """The five profile buttons of the main window and the program link,
     driven with real clicks and typing."""
-
-    def strip(self):
-        found = json.loads(ENV.run(self.helper("OptionProbe"), "strip"))
-        by_place = {tuple(b["rect"]): b for b in found["buttons"]}
-        profiles = [by_place.get(skin_rect(MAIN_SKIN, key)) for key in range(10, 15)]
-        return {"names": [p["text"] if p else None for p in profiles],
-                "current": [i for i, p in enumerate(profiles) if p and p["checked"]],
-                "link": by_place.get(skin_rect(MAIN_SKIN, 15)),
-                "clear": by_place.get(skin_rect(MAIN_SKIN, 16)),
-                "editor": found["editor"], "buttons": len(found["buttons"])}
-
-    def wait_strip(self, predicate, timeout=10):
-        return wait_for(lambda: (lambda s: s if predicate(s) else None)(self.strip()), timeout)
 
     def start_with_strip(self):
         self.start_option()

@@ -80,16 +80,12 @@ HandOver HandToMonitor(const std::string& programFolder,
 
 } // namespace
 
+// Monitor takes a changed current profile in a 1224 as a switch: it uploads
+// the profile and announces it, to an open Option too (1255).
 HandOver HandProfileToMonitor(const std::string& programFolder, int profile) {
-    HandOver result = HandToMonitor(
+    return HandToMonitor(
         programFolder, [profile](SharedSettingsBlock& block) { block.CurrentProfile = profile; },
         kMsgApplyAllSetting);
-    // Option, when open, follows as it follows Monitor's own switches: only
-    // its current profile changes, its unapplied edits stay.
-    if (result == HandOver::HandedOver)
-        if (HWND option = FindWindowA(nullptr, kOptionCaption))
-            PostMessageA(option, kMsgProfileSwitched, 0, 0);
-    return result;
 }
 
 HandOver HandIdentityToMonitor(const std::string& programFolder, int index,
