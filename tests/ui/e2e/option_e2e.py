@@ -201,7 +201,10 @@ class OptionCase(unittest.TestCase):
         return centre(skin_rect("skin_main.ini", key))
 
     def wait_for_apply_done(self, timeout):
-        return wait_for(lambda: (lambda s: s if s.get("apply_enabled") == "1" else None)(self.state()), timeout)
+        # Monitor's 1256 (a level read back from the mouse) re-enables the
+        # buttons ahead of its 1258; only 1258 also releases the capture.
+        return wait_for(lambda: (lambda s: s if s.get("apply_enabled") == "1" and s.get("captured") == "0"
+                                 else None)(self.state()), timeout)
 
     def strip(self):
         """The main window's profile strip: names, the pressed one, the link
