@@ -12,7 +12,9 @@
 #include <vector>
 
 #include "bench/PageBenchWin32.h"
+#include "settings/FilePaths.h"
 #include "settings/ProfileDefaults.h"
+#include "ui/win32/main/ProgramWide.h"
 #include "ui/win32/pages/CButtonPage.h"
 #include "ui/win32/skin/SkinFolder.h"
 
@@ -62,6 +64,11 @@ int main(int argc, char** argv) {
     InitCommonControlsEx(&controls);
     OleInitialize(nullptr);
     SetSkinFolder(std::string(argv[1]) + "\\");
+    // The captions are lan.dll's texts, beside the benchmark.
+    if (!Program().language.Load(ProgramFolder())) {
+        fprintf(stderr, "no lan.dll beside the benchmark\n");
+        return 1;
+    }
 
     auto working = std::make_unique<SharedSettingsBlock>();
     CreateImage(*working);

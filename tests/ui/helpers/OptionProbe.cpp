@@ -423,12 +423,10 @@ BOOL CALLBACK ScanPageControls(HWND hwnd, LPARAM lp) {
     auto* p = reinterpret_cast<PageControls*>(lp);
     if (GetParent(hwnd) != p->page)
         return TRUE;
-    char text[256] = {};
-    GetWindowTextA(hwnd, text, sizeof text);
     if (!p->json.empty())
         p->json += ", ";
     p->json += "{\"rect\": " + RectJson(hwnd, p->page) + ", \"text\": ";
-    JsonString(p->json, text);
+    JsonString(p->json, WideText(hwnd));
     p->json += ", \"visible\": " + std::to_string(IsWindowVisible(hwnd) ? 1 : 0) +
                ", \"enabled\": " + std::to_string(IsWindowEnabled(hwnd) ? 1 : 0) + "}";
     return TRUE;

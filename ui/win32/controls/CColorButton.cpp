@@ -6,6 +6,8 @@ const RECT kSwatch{0, 0, 35, 19};
 } // namespace
 
 void CColorButton::SetColour(COLORREF colour) {
+    if (colour == colour_)
+        return;
     colour_ = colour;
     Repaint();
 }

@@ -36,6 +36,13 @@ protected:
     LRESULT OnMessage(UINT msg, WPARAM wp, LPARAM lp) override {
         if (msg == BM_GETCHECK)
             return pressed_ ? BST_CHECKED : BST_UNCHECKED;
+        // The system button draws itself at once when enabled or disabled;
+        // marked for the next paint instead, a page that changes many
+        // buttons paints them all in one pass.
+        if (msg == WM_ENABLE) {
+            Repaint();
+            return 0;
+        }
         return CWindow::OnMessage(msg, wp, lp);
     }
     LRESULT OnMouseMove(UINT keys, POINT pt) override;

@@ -1,5 +1,8 @@
 #include "ui/win32/controls/CSkinButton.h"
 
+#include <algorithm>
+#include <cstring>
+
 namespace mervik::ui {
 namespace {
 constexpr int kCaptionX = 5;
@@ -19,10 +22,25 @@ void CSkinButton::SetCaption(const std::string& caption) {
     if (caption == caption_)
         return;
     caption_ = caption;
-    // Screen readers and automation read the window text.
-    if (Hwnd())
-        SetWindowTextA(Hwnd(), caption_.c_str());
     Repaint();
+}
+
+LRESULT CSkinButton::OnMessage(UINT msg, WPARAM wp, LPARAM lp) {
+    // The window text is the caption, answered here: storing it in the
+    // window too would cost a round trip to the window server and a repaint
+    // per caption, and a page shows seventy of them at once.
+    if (msg == WM_GETTEXTLENGTH)
+        return static_cast<LRESULT>(caption_.size());
+    if (msg == WM_GETTEXT) {
+        auto* out = reinterpret_cast<char*>(lp);
+        if (!out || wp == 0)
+            return 0;
+        const size_t n = std::min(caption_.size(), static_cast<size_t>(wp) - 1);
+        memcpy(out, caption_.data(), n);
+        out[n] = '\0';
+        return static_cast<LRESULT>(n);
+    }
+    return COwnerDrawButton::OnMessage(msg, wp, lp);
 }
 
 void CSkinButton::DrawCaption(HDC dc, const RECT& rect, bool disabled) const {

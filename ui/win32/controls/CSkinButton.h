@@ -6,8 +6,8 @@ namespace mervik::ui {
 
 class CSkinButton : public COwnerDrawButton {
 public:
-    // The caption is drawn over the face and is the button's window text too,
-    // for screen readers.
+    // The caption is drawn over the face and is the button's window text too
+    // (WM_GETTEXT), for screen readers.
     void SetCaption(const std::string& caption);
     void SetCaptionCentred(bool centred) { centred_ = centred; }
     // Keeps the caption clear of the face's right `pixels` (a glyph there),
@@ -16,6 +16,7 @@ public:
 
 protected:
     void OnDrawItem(const DRAWITEMSTRUCT& item) override;
+    LRESULT OnMessage(UINT msg, WPARAM wp, LPARAM lp) override;
 
 private:
     void DrawCaption(HDC dc, const RECT& rect, bool disabled) const;

@@ -1,5 +1,8 @@
 #include "ui/win32/pages/CButtonPage.h"
 
+#include <algorithm>
+#include <vector>
+
 #include "settings/FunctionCodes.h"
 #include "settings/ProfileDefaults.h"
 #include "ui/core/ButtonPageKeys.h"
@@ -144,6 +147,11 @@ void CButtonPage::ShowMode(const ProfileRecord& profile) {
     for (int j = 0; j < 2; ++j)
         if (CSkinButton* mode = ButtonAt(kModeKeys[j]))
             mode->SetPressed(profile.ModeStatus == j + 1);
+    // Shown and hidden without drawing as they go: a button that appears
+    // paints itself, and the page repaints only a place that a hidden button
+    // leaves and no shown one takes (the skin usually gives both modes the
+    // same places).
+    std::vector<RECT> shownPlaces, leftPlaces;
     for (int slot = 0; slot < kSlotCount; ++slot) {
         CSkinButton* button = ButtonAt(FunctionButtonKey(slot));
         if (!button || !SwitchedByMode(slot))
@@ -151,16 +159,24 @@ void CButtonPage::ShowMode(const ProfileRecord& profile) {
         const bool shown = ShownInMode(slot, profile.ModeStatus);
         if ((IsWindowVisible(button->Hwnd()) != FALSE) == shown)
             continue;
-        // Each button drawing itself as it goes would cost a repaint of the
-        // page per button; the place it leaves or takes is marked instead,
-        // and the page paints once.
         SetWindowPos(button->Hwnd(), nullptr, 0, 0, 0, 0,
                      SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_NOREDRAW |
                          (shown ? SWP_SHOWWINDOW : SWP_HIDEWINDOW));
         RECT place;
         GetWindowRect(button->Hwnd(), &place);
         MapWindowPoints(nullptr, Hwnd(), reinterpret_cast<POINT*>(&place), 2);
-        RedrawWindow(Hwnd(), &place, nullptr, RDW_INVALIDATE | RDW_ALLCHILDREN);
+        if (shown) {
+            InvalidateRect(button->Hwnd(), nullptr, FALSE);
+            shownPlaces.push_back(place);
+        } else {
+            leftPlaces.push_back(place);
+        }
+    }
+    for (const RECT& left : leftPlaces) {
+        const bool taken = std::any_of(shownPlaces.begin(), shownPlaces.end(),
+                                       [&](const RECT& r) { return EqualRect(&r, &left); });
+        if (!taken)
+            RedrawWindow(Hwnd(), &left, nullptr, RDW_INVALIDATE | RDW_ALLCHILDREN);
     }
 }
 
