@@ -3,7 +3,6 @@
 // the new caption painted, and the whole page shown anew for another profile.
 //   button_page_bench_win.exe SKIN_FOLDER
 #include <windows.h>
-#include <commctrl.h>
 #include <ole2.h>
 
 #include <algorithm>
@@ -16,7 +15,6 @@
 #include "settings/ProfileDefaults.h"
 #include "ui/win32/main/ProgramWide.h"
 #include "ui/win32/pages/CButtonPage.h"
-#include "ui/win32/skin/SkinFolder.h"
 
 using namespace mervik;
 using namespace mervik::ui;
@@ -56,14 +54,8 @@ void MakeProfilesDiffer(SharedSettingsBlock& image) {
 } // namespace
 
 int main(int argc, char** argv) {
-    if (argc < 2) {
-        fprintf(stderr, "usage: button_page_bench_win SKIN_FOLDER\n");
+    if (!mervik::bench::StartPageBench(argc, argv, "button_page_bench_win"))
         return 2;
-    }
-    INITCOMMONCONTROLSEX controls{sizeof controls, ICC_WIN95_CLASSES};
-    InitCommonControlsEx(&controls);
-    OleInitialize(nullptr);
-    SetSkinFolder(std::string(argv[1]) + "\\");
     // The captions are lan.dll's texts, beside the benchmark.
     if (!Program().language.Load(ProgramFolder())) {
         fprintf(stderr, "no lan.dll beside the benchmark\n");

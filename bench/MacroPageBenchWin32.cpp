@@ -4,7 +4,6 @@
 // and loading a macro of 50 steps with pauses into the list.
 //   macro_page_bench_win.exe SKIN_FOLDER
 #include <windows.h>
-#include <commctrl.h>
 #include <ole2.h>
 
 #include <algorithm>
@@ -16,7 +15,6 @@
 #include "settings/ProfileDefaults.h"
 #include "ui/win32/capture/KeyCapture.h"
 #include "ui/win32/pages/CAdvanceSettingPage.h"
-#include "ui/win32/skin/SkinFolder.h"
 
 using namespace mervik;
 using namespace mervik::ui;
@@ -39,14 +37,8 @@ MacroRecord FiftyStepsWithPauses() {
 } // namespace
 
 int main(int argc, char** argv) {
-    if (argc < 2) {
-        fprintf(stderr, "usage: macro_page_bench_win SKIN_FOLDER\n");
+    if (!mervik::bench::StartPageBench(argc, argv, "macro_page_bench_win"))
         return 2;
-    }
-    INITCOMMONCONTROLSEX controls{sizeof controls, ICC_WIN95_CLASSES};
-    InitCommonControlsEx(&controls);
-    OleInitialize(nullptr);
-    SetSkinFolder(std::string(argv[1]) + "\\");
 
     auto working = std::make_unique<SharedSettingsBlock>();
     CreateImage(*working);

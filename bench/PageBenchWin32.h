@@ -2,10 +2,15 @@
 // What the page benchmarks share under Wine: a millisecond clock, a pump of
 // the thread's waiting messages, and one line of figures per measurement.
 #include <windows.h>
+#include <commctrl.h>
+#include <ole2.h>
 
 #include <algorithm>
 #include <cstdio>
+#include <string>
 #include <vector>
+
+#include "ui/win32/skin/SkinFolder.h"
 
 namespace mervik::bench {
 
@@ -22,6 +27,20 @@ inline void Pump() {
         TranslateMessage(&msg);
         DispatchMessageA(&msg);
     }
+}
+
+// The start of a page benchmark: its one argument, the skin folder, and what
+// a window of Option needs before it is made. False (usage printed) without it.
+inline bool StartPageBench(int argc, char** argv, const char* name) {
+    if (argc < 2) {
+        fprintf(stderr, "usage: %s SKIN_FOLDER\n", name);
+        return false;
+    }
+    INITCOMMONCONTROLSEX controls{sizeof controls, ICC_WIN95_CLASSES};
+    InitCommonControlsEx(&controls);
+    OleInitialize(nullptr);
+    ui::SetSkinFolder(std::string(argv[1]) + "\\");
+    return true;
 }
 
 inline void Report(const char* what, std::vector<double> ms) {

@@ -32,6 +32,11 @@ constexpr int kExitUsage = 2;
 // A program folder argument as the core expects it: with its trailing separator.
 std::string FolderArgument(const std::string& folder);
 
+// A command's arguments when they are a folder and, optionally, one flag:
+// false for anything else (no folder, a second folder).
+bool FolderAndFlag(const Arguments& args, const std::string& flag, std::string& folder,
+                   bool& flagGiven);
+
 // What loading found wrong in the files, one "mervikctl: " line a note.
 void PrintLoadNotes(const LoadNotes& notes, std::ostream& err);
 

@@ -9,4 +9,19 @@ std::string FolderArgument(const std::string& folder) {
     return folder + kPathSeparator;
 }
 
+bool FolderAndFlag(const Arguments& args, const std::string& flag, std::string& folder,
+                   bool& flagGiven) {
+    flagGiven = false;
+    folder.clear();
+    for (const std::string& a : args) {
+        if (a == flag)
+            flagGiven = true;
+        else if (folder.empty())
+            folder = a;
+        else
+            return false;
+    }
+    return !folder.empty();
+}
+
 } // namespace mervik::tools

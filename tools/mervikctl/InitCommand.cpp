@@ -28,15 +28,7 @@ bool HoldsSettings(const std::string& folder) {
 int InitCommand(const Arguments& args, Streams io) {
     bool force = false;
     std::string folderArg;
-    for (const std::string& a : args) {
-        if (a == "--force")
-            force = true;
-        else if (folderArg.empty())
-            folderArg = a;
-        else
-            return kExitUsage;
-    }
-    if (folderArg.empty())
+    if (!FolderAndFlag(args, "--force", folderArg, force))
         return kExitUsage;
     const std::string folder = FolderArgument(folderArg);
     if (!force && HoldsSettings(folder)) {

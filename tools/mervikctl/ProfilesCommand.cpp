@@ -46,15 +46,7 @@ void WriteJson(std::ostream& out, const SharedSettingsBlock& image) {
 int ProfilesCommand(const Arguments& args, Streams io) {
     std::string folderArg;
     bool json = false;
-    for (const std::string& a : args) {
-        if (a == "--json")
-            json = true;
-        else if (folderArg.empty())
-            folderArg = a;
-        else
-            return kExitUsage;
-    }
-    if (folderArg.empty())
+    if (!FolderAndFlag(args, "--json", folderArg, json))
         return kExitUsage;
     auto image = std::make_unique<SharedSettingsBlock>();
     CreateImage(*image);
