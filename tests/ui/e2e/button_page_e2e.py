@@ -166,6 +166,21 @@ class ButtonPage(ButtonPageSteps, OptionCase):
         buttons = self.dump()["Profiles"][0]["MacroKeyInfo"]
         self.assertEqual([buttons[k]["Function"] for k in (0, 1, 3)], [1, 4, 49])
 
+    def test_a_choice_after_monitor_switched_the_profile_changes_nothing(self):
+        self.start_monitor()
+        self.open_page1()
+        menu = self.open_menu(5)
+        # Monitor switches to profile 2 while the menu of profile 0 is open.
+        base.ENV.run(self.helper("OptionProbe"), "switch", "2")
+        settle()
+        self.click(self.item_point(menu, len(MAIN_ITEMS), MAIN_ITEMS.index(1052)))
+        self.assertTrue(wait_for(lambda: not self.menus(), 10), "the menu stayed open")
+        settle()
+        self.assertEqual(self.caption(5), TEXTS[1008])
+        self.apply()
+        profiles = self.dump()["Profiles"]
+        self.assertEqual([profiles[n]["MacroKeyInfo"][4]["Function"] for n in (0, 2)], [9, 9])
+
     def test_twin_lock_and_second_mode(self):
         self.open_page1()
         self.choose(4, 1059)

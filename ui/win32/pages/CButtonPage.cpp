@@ -226,6 +226,10 @@ bool CButtonPage::MenuMayOpen() const {
     return !anyMenuClosed_ || GetTickCount() - menuClosedAt_ >= kReopenGuardMs;
 }
 
+void CButtonPage::MenuOpens() {
+    menuProfile_ = host_.working ? host_.working->CurrentProfile : -1;
+}
+
 void CButtonPage::MenuClosed(CSkinButton& button) {
     // The empty message lets the menu's own closing finish first.
     PostMessageA(Hwnd(), WM_NULL, 0, 0);
@@ -239,6 +243,7 @@ void CButtonPage::OpenFunctionMenu(int slot) {
     if (!button || !MenuMayOpen())
         return;
     editedSlot_ = slot;
+    MenuOpens();
     const FunctionMenuModel model = FunctionMenuFor(slot);
     Font font = MenuFont();
     CSkinMenu menu(font.get());
@@ -270,6 +275,7 @@ void CButtonPage::OpenValueMenu(CSkinButton& button, const PopupChoices& items, 
     CSkinMenu menu(font.get());
     menu.Attach(CreatePopupMenu());
     menu.SetWidth(width);
+    MenuOpens();
     for (const PopupChoice& item : items)
         menu.AppendItem(item.command, Text(item.text));
     menu.TrackForCommand(Hwnd(), BelowButton(button.Hwnd(), xOffset));
@@ -418,7 +424,9 @@ LRESULT CButtonPage::OnCommand(WORD code, HWND control) {
 
 LRESULT CButtonPage::OnMenuCommand(WORD command) {
     ProfileRecord* profile = Profile();
-    if (!profile)
+    // A choice from a menu opened for a profile that is no longer shown (a
+    // switch arrived while the menu was open) would land on another profile.
+    if (!profile || host_.working->CurrentProfile != menuProfile_)
         return 0;
     if (command >= kFirstFunctionItem && command <= kLastFunctionItem) {
         ChooseFunctionItem(command);

@@ -45,6 +45,7 @@ private:
     void ShowChanges();
 
     bool MenuMayOpen() const;
+    void MenuOpens();
     void MenuClosed(CSkinButton& button);
     void OpenFunctionMenu(int slot);
     void ChooseFunctionItem(int item);
@@ -56,8 +57,9 @@ private:
 
     ButtonPageHost host_;
     CColorButton colours_[kColorCount];
-    int editedSlot_ = -1; // whose function menu is open, or was last
-    int valueLevel_ = -1; // the DPI level whose value menu was last open
+    int editedSlot_ = -1;  // whose function menu is open, or was last
+    int valueLevel_ = -1;  // the DPI level whose value menu was last open
+    int menuProfile_ = -1; // the profile shown when the last menu opened
     DWORD menuClosedAt_ = 0;
     bool anyMenuClosed_ = false;
 };
