@@ -280,6 +280,25 @@ TEST(CSkinButton, ADoubleClickIsOneClickAndOneDoubleClickNotice) {
     EXPECT_EQ(doubles, 1);
 }
 
+TEST(CSkinButton, ItsWindowTextIsItsCaption) {
+    RecordingParent parent;
+    CSkinButton button;
+    ASSERT_TRUE(button.Create(parent.Hwnd(), RECT{0, 0, 20, 20}));
+    button.SetCaption("Shift+Alt+F5");
+    char text[64] = {};
+    EXPECT_EQ(GetWindowTextLengthA(button.Hwnd()), 12);
+    EXPECT_EQ(GetWindowTextA(button.Hwnd(), text, sizeof text), 12);
+    EXPECT_STREQ(text, "Shift+Alt+F5");
+    // A short buffer gets what fits, terminated.
+    EXPECT_EQ(SendMessageA(button.Hwnd(), WM_GETTEXT, 6, reinterpret_cast<LPARAM>(text)), 5);
+    EXPECT_STREQ(text, "Shift");
+    wchar_t wide[64] = {};
+    SendMessageW(button.Hwnd(), WM_GETTEXT, 64, reinterpret_cast<LPARAM>(wide));
+    EXPECT_STREQ(wide, L"Shift+Alt+F5");
+    button.SetCaption("");
+    EXPECT_EQ(GetWindowTextLengthA(button.Hwnd()), 0);
+}
+
 TEST(CWindow, FoundFromItsWindowOnlyWhileThatWindowIsItsOwn) {
     RecordingParent parent;
     CSkinButton first, second;

@@ -168,6 +168,25 @@ TEST(ButtonFaces, EachFaceComesFromItsPictureAtTheControlsPlace) {
     }
 }
 
+TEST(ButtonFaces, AControlMayShowAnotherFaceWhenDisabled) {
+    ButtonFaces faces(StatePictures(16, 16, true), RECT{0, 0, 4, 4});
+    auto drawnRed = [&](Face face) {
+        Bitmap canvas = Canvas(4, 4);
+        {
+            MemoryDC dc;
+            SelectGuard select(dc.get(), canvas.get());
+            faces.Draw(dc.get(), face, 0, 0);
+        }
+        return GetRValue(PixelOf(canvas.get(), 1, 1));
+    };
+    EXPECT_EQ(drawnRed(Face::Disable), 0x40);
+    faces.ShowDisabledAs(Face::Down); // the DPI level switches
+    EXPECT_EQ(drawnRed(Face::Disable), 0x30);
+    faces.ShowDisabledAs(Face::Normal); // the DPI level values
+    EXPECT_EQ(drawnRed(Face::Disable), 0x10);
+    EXPECT_EQ(drawnRed(Face::Over), 0x20);
+}
+
 TEST(ButtonFaces, MissingPictureOrEmptyPlaceDrawsNothing) {
     SharedSkinImages pictures = StatePictures(16, 16, false);
     const std::pair<Face, RECT> cases[] = {{Face::Disable, RECT{0, 0, 4, 4}},
