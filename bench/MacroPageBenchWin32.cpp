@@ -47,18 +47,11 @@ int main(int argc, char** argv) {
     MacroList macros;
     macros.Append(FiftyStepsWithPauses());
 
-    HWND parent = CreateWindowExA(0, "STATIC", "bench", WS_POPUP | WS_VISIBLE, 0, 0, 940, 480,
-                                  nullptr, nullptr, GetModuleHandleA(nullptr), nullptr);
     CAdvanceSettingPage page;
     page.Bind(AdvancePageHost{working.get(), applied.get(), &macros, {}, {}});
-    if (!page.Create(parent)) {
-        fprintf(stderr, "no page (skins in %s?)\n", argv[1]);
+    HWND parent = mervik::bench::ShowPage(page, *working);
+    if (!parent)
         return 1;
-    }
-    ShowWindow(page.Hwnd(), SW_SHOWNA);
-    page.CreateControls();
-    page.Refresh(*working);
-    Pump();
 
     std::vector<double> loads;
     for (int round = 0; round < 30; ++round) {

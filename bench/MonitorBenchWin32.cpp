@@ -9,6 +9,7 @@
 #include <cstdio>
 #include <vector>
 
+#include "bench/FirstTransferWin32.h"
 #include "contract/ProgramMessages.h"
 #include "tests/service/win32/MonitorUnderTest.h"
 #include "tests/service/win32/StandInWindows.h"
@@ -17,13 +18,8 @@ namespace {
 
 using mervik::testing::MonitorUnderTest;
 
-double NowMs() {
-    LARGE_INTEGER counter, frequency;
-    QueryPerformanceCounter(&counter);
-    QueryPerformanceFrequency(&frequency);
-    return 1000.0 * static_cast<double>(counter.QuadPart) / static_cast<double>(frequency.QuadPart);
-}
-
+using mervik::bench::MsUntilFirstTransfer;
+using mervik::bench::Now;
 double CpuMs(HANDLE process) {
     FILETIME created, exited, kernel, user;
     if (!GetProcessTimes(process, &created, &exited, &kernel, &user))
@@ -41,15 +37,9 @@ double ApplyToFirstTransferMs(MonitorUnderTest& monitor, mervik::testing::StandI
     block->Profiles[0].PollingRate = static_cast<int32_t>(round % 4);
     monitor.WriteBlock(*block);
     const int before = monitor.MouseNumber("transfers");
-    const double start = NowMs();
+    const double start = Now();
     PostMessageA(monitor.Window(), mervik::kMsgApplyAllSetting, 0, 0);
-    double first = -1;
-    while (NowMs() - start < 5000) {
-        if (monitor.MouseNumber("transfers") > before) {
-            first = NowMs() - start;
-            break;
-        }
-    }
+    const double first = MsUntilFirstTransfer(monitor, before, start);
     windows.WaitFor(mervik::kMsgApplyDone, round + 1, 20000);
     return first;
 }
@@ -76,10 +66,10 @@ int main() {
 
     Sleep(2000);
     const double cpuBefore = CpuMs(monitor.Process());
-    const double wallBefore = NowMs();
+    const double wallBefore = Now();
     Sleep(60000);
     const double cpu = CpuMs(monitor.Process()) - cpuBefore;
-    const double wall = NowMs() - wallBefore;
+    const double wall = Now() - wallBefore;
     PROCESS_MEMORY_COUNTERS_EX memory{};
     GetProcessMemoryInfo(monitor.Process(), reinterpret_cast<PROCESS_MEMORY_COUNTERS*>(&memory),
                          sizeof memory);

@@ -1,6 +1,7 @@
 #pragma once
-// What the page benchmarks share under Wine: a millisecond clock, a pump of
-// the thread's waiting messages, and one line of figures per measurement.
+// What the page benchmarks share under Wine: their start, a page shown with
+// its controls, a pump of the thread's waiting messages, and one line of
+// figures per measurement.
 #include <windows.h>
 #include <commctrl.h>
 #include <ole2.h>
@@ -10,16 +11,11 @@
 #include <string>
 #include <vector>
 
+#include "bench/BenchClockWin32.h"
+#include "ui/win32/pages/CSkinnedPage.h"
 #include "ui/win32/skin/SkinFolder.h"
 
 namespace mervik::bench {
-
-inline double Now() {
-    LARGE_INTEGER count, frequency;
-    QueryPerformanceCounter(&count);
-    QueryPerformanceFrequency(&frequency);
-    return 1000.0 * static_cast<double>(count.QuadPart) / static_cast<double>(frequency.QuadPart);
-}
 
 inline void Pump() {
     MSG msg;
@@ -41,6 +37,22 @@ inline bool StartPageBench(int argc, char** argv, const char* name) {
     OleInitialize(nullptr);
     ui::SetSkinFolder(std::string(argv[1]) + "\\");
     return true;
+}
+
+// `page` made in a plain parent window, its controls made and `settings`
+// shown; the parent, or null (said on stderr) when the page could not be made.
+inline HWND ShowPage(ui::CSkinnedPage& page, const SharedSettingsBlock& settings) {
+    HWND parent = CreateWindowExA(0, "STATIC", "bench", WS_POPUP | WS_VISIBLE, 0, 0, 940, 480,
+                                  nullptr, nullptr, GetModuleHandleA(nullptr), nullptr);
+    if (!page.Create(parent)) {
+        fprintf(stderr, "no page (skins in the folder given?)\n");
+        return nullptr;
+    }
+    ShowWindow(page.Hwnd(), SW_SHOWNA);
+    page.CreateControls();
+    page.Refresh(settings);
+    Pump();
+    return parent;
 }
 
 inline void Report(const char* what, std::vector<double> ms) {

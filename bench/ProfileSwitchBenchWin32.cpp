@@ -8,6 +8,7 @@
 #include <cstdio>
 #include <vector>
 
+#include "bench/FirstTransferWin32.h"
 #include "service/core/MonitorConstants.h"
 #include "tests/service/win32/MonitorUnderTest.h"
 #include "tests/service/win32/StandInWindows.h"
@@ -16,13 +17,8 @@ namespace {
 
 using mervik::testing::MonitorUnderTest;
 
-double NowMs() {
-    LARGE_INTEGER counter, frequency;
-    QueryPerformanceCounter(&counter);
-    QueryPerformanceFrequency(&frequency);
-    return 1000.0 * static_cast<double>(counter.QuadPart) / static_cast<double>(frequency.QuadPart);
-}
-
+using mervik::bench::MsUntilFirstTransfer;
+using mervik::bench::Now;
 void ChooseProfile(MonitorUnderTest& monitor, int index) {
     PostMessageA(monitor.Window(), WM_COMMAND,
                  mervik::monitor::kCmdFirstProfile + static_cast<unsigned>(index), 0);
@@ -42,15 +38,9 @@ void WaitUntilQuiet(MonitorUnderTest& monitor) {
 
 double SwitchToFirstReportMs(MonitorUnderTest& monitor, int index) {
     const int before = monitor.MouseNumber("transfers");
-    const double start = NowMs();
+    const double start = Now();
     ChooseProfile(monitor, index);
-    double first = -1;
-    while (NowMs() - start < 5000) {
-        if (monitor.MouseNumber("transfers") > before) {
-            first = NowMs() - start;
-            break;
-        }
-    }
+    const double first = MsUntilFirstTransfer(monitor, before, start);
     WaitUntilQuiet(monitor);
     return first;
 }
@@ -81,14 +71,14 @@ int main() {
 
     // 20 switches in one second, each a profile other than the last.
     monitor.Mouse("clear-log");
-    const double start = NowMs();
+    const double start = Now();
     for (int n = 0; n < 20; ++n) {
         ChooseProfile(monitor, 1 + n % 4);
         Sleep(50);
     }
-    const double posted = NowMs() - start;
+    const double posted = Now() - start;
     WaitUntilQuiet(monitor);
-    const double done = NowMs() - start;
+    const double done = Now() - start;
     const int sent = monitor.MouseNumber("transfers");
     const int begun = monitor.CountInLog("feature 01");
     std::printf("20 switches in %.0f ms: %d uploads begun, %d transfers = %.2f whole uploads of %d "

@@ -10,9 +10,9 @@ namespace mervik::ui::page1 {
 constexpr int FunctionButtonKey(int slot) {
     return slot + 1;
 } // slots 0..63
-constexpr int kModeKeys[2] = {65, 66};
+constexpr std::array<int, 2> kModeKeys = {65, 66};
 constexpr int kResetKey = 67;
-constexpr int kRateKeys[4] = {68, 69, 70, 71};
+constexpr std::array<int, 4> kRateKeys = {68, 69, 70, 71};
 constexpr std::array<int, kDpiStageCount> kLevelSwitchKeys = {72, 73, 74, 75, 106, 107};
 constexpr std::array<int, kDpiStageCount> kLevelSelectorKeys = {76, 77, 78, 79, 108, 109};
 constexpr std::array<int, kDpiStageCount> kLevelValueKeys = {80, 81, 82, 83, 110, 111};

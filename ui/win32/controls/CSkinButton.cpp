@@ -1,5 +1,7 @@
 #include "ui/win32/controls/CSkinButton.h"
 
+#include "ui/win32/controls/SkinTextFont.h"
+
 #include <algorithm>
 #include <cstring>
 
@@ -8,13 +10,6 @@ namespace {
 constexpr int kCaptionX = 5;
 // A disabled button's caption sits back like its face.
 constexpr COLORREF kDisabledCaption = RGB(120, 134, 148);
-
-// One font for every caption of the process.
-HFONT CaptionFont() {
-    static const Font font(
-        CreateFontA(15, 6, 0, 0, FW_NORMAL, 0, 0, 0, DEFAULT_CHARSET, 0, 0, 0, 0, "Arial"));
-    return font.get();
-}
 
 } // namespace
 
@@ -44,7 +39,7 @@ LRESULT CSkinButton::OnMessage(UINT msg, WPARAM wp, LPARAM lp) {
 }
 
 void CSkinButton::DrawCaption(HDC dc, const RECT& rect, bool disabled) const {
-    SelectGuard select(dc, CaptionFont());
+    SelectGuard select(dc, SkinTextFont());
     SetBkMode(dc, TRANSPARENT);
     SetTextColor(dc, disabled ? kDisabledCaption : RGB(255, 255, 255));
     RECT text = rect;

@@ -1,5 +1,7 @@
 #include "ui/win32/dialogs/CSelectMacroDlg.h"
 
+#include "ui/win32/controls/SkinTextFont.h"
+
 #include "macros/MacroName.h"
 #include "ui/win32/controls/CSkinMenu.h"
 #include "ui/win32/controls/PlaceButton.h"
@@ -40,8 +42,7 @@ bool CSelectMacroDlg::SwallowsKey(const MSG& msg) const {
 }
 
 void CSelectMacroDlg::OpenMacroMenu() {
-    Font font(CreateFontA(15, 6, 0, 0, FW_NORMAL, 0, 0, 0, DEFAULT_CHARSET, 0, 0, 0, 0, "Arial"));
-    CSkinMenu menu(font.get());
+    CSkinMenu menu(SkinTextFont());
     menu.Attach(CreatePopupMenu());
     menu.SetWidth(kMenuWidth);
     for (int i = 0; i < list_.Count(); ++i)

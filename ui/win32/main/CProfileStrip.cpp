@@ -1,5 +1,7 @@
 #include "ui/win32/main/CProfileStrip.h"
 
+#include "ui/win32/controls/SkinTextFont.h"
+
 #include "settings/ProfileIdentity.h"
 #include "ui/win32/controls/PlaceButton.h"
 #include "ui/win32/main/OptionSaves.h"
@@ -50,7 +52,6 @@ void CProfileStrip::Create(HWND parent, const DeferredControls& places, int firs
         unlink_.SetCaptionCentred(true);
         unlink_.SetCaption(Program().language.Text(kTextClearLink));
     }
-    font_.reset(CreateFontA(15, 6, 0, 0, FW_NORMAL, 0, 0, 0, DEFAULT_CHARSET, 0, 0, 0, 0, "Arial"));
 }
 
 void CProfileStrip::Refresh(const SharedSettingsBlock& working) {
@@ -129,13 +130,13 @@ void CProfileStrip::StartRename(int index, const SharedSettingsBlock& working) {
     const std::string name = ProfileName(working.Profiles[index]);
     // The editor calls back from inside its own window procedure: the outcome
     // is kept and the editor dropped from the main window's queue.
-    const bool made =
-        editor_->Create(parent_, rect, font_.get(), name.c_str(), static_cast<int>(kProfileNameMax),
-                        false, [this](bool commit, const std::string& text) {
-                            renameCommitted_ = commit;
-                            renamedTo_ = text;
-                            PostMessageA(parent_, kMsgRenameDone, 0, 0);
-                        });
+    const bool made = editor_->Create(parent_, rect, SkinTextFont(), name.c_str(),
+                                      static_cast<int>(kProfileNameMax), false,
+                                      [this](bool commit, const std::string& text) {
+                                          renameCommitted_ = commit;
+                                          renamedTo_ = text;
+                                          PostMessageA(parent_, kMsgRenameDone, 0, 0);
+                                      });
     if (made) {
         // The editor takes the button's place; the button, painting its
         // hover face, would otherwise draw over it.

@@ -43,7 +43,6 @@ private:
     CSkinButton link_;
     CSkinButton unlink_;
     std::string linkTooltip_; // the skin's, while no program is linked
-    Font font_;
     std::unique_ptr<CInPlaceEditor> editor_;
     int renaming_ = -1;
     bool renameCommitted_ = false;

@@ -15,6 +15,7 @@
 #include "ui/win32/controls/CSkinMenu.h"
 #include "ui/win32/controls/ControlMessages.h"
 #include "ui/win32/controls/PlaceButton.h"
+#include "ui/win32/controls/SkinTextFont.h"
 #include "ui/win32/dialogs/CWarnDlg.h"
 #include "ui/win32/main/ProgramWide.h"
 
@@ -371,11 +372,11 @@ void CAdvanceSettingPage::TakeCapturedKey(int virtualKey, bool up) {
 void CAdvanceSettingPage::OpenEventMenu() {
     if (Recording())
         return;
-    Font font(CreateFontA(15, 6, 0, 0, FW_NORMAL, 0, 0, 0, DEFAULT_CHARSET, 0, 0, 0, 0, "Arial"));
-    CSkinMenu menu(font.get());
-    CSkinMenu steps(font.get());
-    CSkinMenu buttons[5] = {CSkinMenu(font.get()), CSkinMenu(font.get()), CSkinMenu(font.get()),
-                            CSkinMenu(font.get()), CSkinMenu(font.get())};
+    HFONT font = SkinTextFont();
+    CSkinMenu menu(font);
+    CSkinMenu steps(font);
+    CSkinMenu buttons[5] = {CSkinMenu(font), CSkinMenu(font), CSkinMenu(font), CSkinMenu(font),
+                            CSkinMenu(font)};
     menu.Attach(CreatePopupMenu());
     steps.Attach(CreatePopupMenu());
     for (CSkinMenu* m : {&menu, &steps})

@@ -13,6 +13,7 @@
 #include "ui/core/LightingRules.h"
 #include "ui/win32/controls/CSkinMenu.h"
 #include "ui/win32/controls/PlaceButton.h"
+#include "ui/win32/controls/SkinTextFont.h"
 #include "ui/win32/dialogs/CSelectMacroDlg.h"
 #include "ui/win32/dialogs/CWarnDlg.h"
 #include "ui/win32/main/ProgramWide.h"
@@ -31,22 +32,11 @@ std::string Text(int id) {
     return id ? Program().language.Text(static_cast<unsigned>(id)) : std::string();
 }
 
-Font MenuFont() {
-    return Font(CreateFontA(15, 6, 0, 0, FW_NORMAL, 0, 0, 0, DEFAULT_CHARSET, 0, 0, 0, 0, "Arial"));
-}
-
 // Where a menu opens: under `button`, `xOffset` pixels in from its left edge.
 POINT BelowButton(HWND button, int xOffset) {
     RECT rect;
     GetWindowRect(button, &rect);
     return POINT{rect.left + xOffset, rect.bottom};
-}
-
-template <size_t N> int IndexOf(const int (&keys)[N], int key) {
-    for (size_t i = 0; i < N; ++i)
-        if (keys[i] == key)
-            return static_cast<int>(i);
-    return -1;
 }
 
 template <size_t N> int IndexOf(const std::array<int, N>& keys, int key) {
@@ -245,15 +235,14 @@ void CButtonPage::OpenFunctionMenu(int slot) {
     editedSlot_ = slot;
     MenuOpens();
     const FunctionMenuModel model = FunctionMenuFor(slot);
-    Font font = MenuFont();
-    CSkinMenu menu(font.get());
+    CSkinMenu menu(SkinTextFont());
     std::deque<CSkinMenu> submenus;
     menu.Attach(CreatePopupMenu());
     menu.SetWidth(kFunctionMenuWidth);
     for (int item : model.items)
         menu.AppendItem(item, Text(MenuItemText(item)));
     for (const FunctionSubmenu& sub : model.submenus) {
-        CSkinMenu& submenu = submenus.emplace_back(font.get());
+        CSkinMenu& submenu = submenus.emplace_back(SkinTextFont());
         submenu.Attach(CreatePopupMenu());
         submenu.SetWidth(kFunctionMenuWidth);
         for (int item : sub.items)
@@ -271,8 +260,7 @@ void CButtonPage::OpenValueMenu(CSkinButton& button, const PopupChoices& items, 
                                 int xOffset) {
     if (items.empty() || !MenuMayOpen())
         return;
-    Font font = MenuFont();
-    CSkinMenu menu(font.get());
+    CSkinMenu menu(SkinTextFont());
     menu.Attach(CreatePopupMenu());
     menu.SetWidth(width);
     MenuOpens();
