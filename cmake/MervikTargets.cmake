@@ -12,11 +12,18 @@ macro(mervik_find_gtest)
   include(GoogleTest)
 endmacro()
 
-# mervik_test(NAME name SOURCES ... [LIBS ...] [NATIVE_ONLY] [WINE_ONLY])
+# The end-to-end scripts and the Wine sessions run on the system's Python.
+find_program(MERVIK_E2E_PYTHON python3 PATHS /usr/bin NO_DEFAULT_PATH)
+
+# mervik_test(NAME name SOURCES ... [LIBS ...] [NATIVE_ONLY] [WINE_ONLY] [DESKTOP WxH])
 # Natively every test case is its own ctest entry. Under Wine one entry runs the
-# whole executable, since each Wine start costs far more than a test case.
+# whole executable, since each Wine start costs far more than a test case; its
+# output names every case it ran, so a crash shows the case it happened in.
+# DESKTOP runs it in a Wine session of its own (prefix, server and X display)
+# whose programs share one virtual desktop of that size, which also gives the
+# tray a home.
 function(mervik_test)
-  cmake_parse_arguments(T "NATIVE_ONLY;WINE_ONLY" "NAME" "SOURCES;LIBS" ${ARGN})
+  cmake_parse_arguments(T "NATIVE_ONLY;WINE_ONLY" "NAME;DESKTOP" "SOURCES;LIBS" ${ARGN})
   if(WIN32 AND T_NATIVE_ONLY)
     return()
   endif()
@@ -26,8 +33,14 @@ function(mervik_test)
   add_executable(${T_NAME} ${T_SOURCES})
   target_link_libraries(${T_NAME} PRIVATE ${T_LIBS} GTest::gtest GTest::gtest_main mervik_warnings)
   target_include_directories(${T_NAME} PRIVATE ${PROJECT_SOURCE_DIR})
-  if(WIN32)
-    add_test(NAME wine.${T_NAME} COMMAND ${T_NAME} --gtest_brief=1)
+  if(WIN32 AND T_DESKTOP)
+    add_test(NAME wine.${T_NAME}
+      COMMAND ${MERVIK_E2E_PYTHON} ${PROJECT_SOURCE_DIR}/tests/support/e2e/run_in_session.py
+              --prefix ${CMAKE_CURRENT_BINARY_DIR}/${T_NAME}-prefix --desktop ${T_DESKTOP}
+              -- $<TARGET_FILE:${T_NAME}>)
+    set_tests_properties(wine.${T_NAME} PROPERTIES TIMEOUT 600 LABELS wine)
+  elseif(WIN32)
+    add_test(NAME wine.${T_NAME} COMMAND ${T_NAME})
     set_tests_properties(wine.${T_NAME} PROPERTIES TIMEOUT 600 LABELS wine)
   else()
     gtest_discover_tests(${T_NAME} DISCOVERY_TIMEOUT 60)

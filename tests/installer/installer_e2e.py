@@ -18,6 +18,9 @@ import sys
 import time
 import unittest
 
+sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "support", "e2e"))
+from wine_desktop import WineSession, wait_for, windows_path  # noqa: E402
+
 ARGS = None
 UNINSTALL_KEY = r"Software\Microsoft\Windows\CurrentVersion\Uninstall\Mervik"
 RUN_KEY = r"Software\Microsoft\Windows\CurrentVersion\Run"
@@ -33,15 +36,6 @@ def next_version(version):
 def quad(version):
     parts = version.split(".")
     return ".".join(parts + ["0"] * (4 - len(parts)))
-
-
-def wait_for(predicate, timeout, step=0.2):
-    end = time.monotonic() + timeout
-    while True:
-        result = predicate()
-        if result or time.monotonic() >= end:
-            return result
-        time.sleep(step)
 
 
 def files_under(folder):
@@ -79,55 +73,17 @@ def setup_program(version):
     return os.path.join(packages_dir(), "Mervik-Setup-%s.exe" % version)
 
 
-class Wine:
-    """One prefix and an X display (the caller's, or an Xvfb of its own)."""
+class Wine(WineSession):
+    """A prefix of the installer tests' own (fresh: booted anew), whose Wine
+    errors go to a log beside the programs' errors."""
 
     def __init__(self, name, fresh):
-        self.prefix = os.path.join(ARGS.out, "prefix-" + name)
-        self.env = dict(os.environ)
-        # Wine's errors go to the log with the programs' output.
-        self.log = os.path.join(ARGS.out, "wine-%s.log" % name)
-        self.env.update(WINEPREFIX=self.prefix, WINEDEBUG="-all,err+all", WINEARCH="win64",
-                        # No menu entries written into the real home from shortcuts.
-                        WINEDLLOVERRIDES="mscoree,mshtml,winemenubuilder.exe=")
-        self.xvfb = None
-        if not self.env.get("DISPLAY"):
-            self.start_xvfb()
-        ready = os.path.join(self.prefix, ".installer-ready")
-        if fresh:
-            self.kill_all()
-            shutil.rmtree(self.prefix, ignore_errors=True)
-            if os.path.exists(self.log):
-                os.remove(self.log)
-        if not os.path.exists(ready):
-            with open(self.log, "a") as log:
-                booted = subprocess.call(["wineboot", "--init"], env=self.env, stdout=log, stderr=log)
-            subprocess.call(["wineserver", "-w"], env=self.env)
-            if booted != 0:
-                raise RuntimeError("wineboot failed in %s:\n%s" % (self.prefix, self.log_tail()))
-            open(ready, "w").close()
-
-    def start_xvfb(self):
-        read_end, write = os.pipe()
-        self.xvfb = subprocess.Popen(["Xvfb", "-displayfd", str(write), "-screen", "0", "1280x1024x24",
-                                      "-nolisten", "tcp"], pass_fds=(write,), stdout=subprocess.DEVNULL,
-                                     stderr=subprocess.DEVNULL)
-        os.close(write)
-        with os.fdopen(read_end) as numbers:
-            self.env["DISPLAY"] = ":" + numbers.readline().strip()
-
-    def run(self, exe, *args, timeout=120, capture=True):
-        # A program that starts others (the setup program starts Monitor)
-        # must not hand them a pipe this side waits to see closed: their
-        # output goes to a file instead.
-        with open(self.log, "a") as log:
-            return subprocess.run(["wine", exe, *args], env=self.env,
-                                  stdout=subprocess.PIPE if capture else log, stderr=log,
-                                  text=True, timeout=timeout)
-
-    def start(self, exe, *args):
-        with open(self.log, "a") as log:
-            return subprocess.Popen(["wine", exe, *args], env=self.env, stdout=log, stderr=log)
+        log = os.path.join(ARGS.out, "wine-%s.log" % name)
+        if fresh and os.path.exists(log):
+            os.remove(log)
+        # No menu entries written into the real home from shortcuts.
+        super().__init__(os.path.join(ARGS.out, "prefix-" + name), debug="-all,err+all",
+                         overrides="mscoree,mshtml,winemenubuilder.exe=", fresh=fresh, log=log)
 
     def log_tail(self, lines=20):
         with open(self.log, errors="replace") as log:
@@ -146,19 +102,7 @@ class Wine:
         drive, rest = windows_path[0].lower(), windows_path[3:].replace("\\", "/")
         return "/" + rest if drive == "z" else os.path.join(self.prefix, "drive_" + drive, rest)
 
-    @staticmethod
-    def windows_path(unix_path):
-        return "Z:" + os.path.abspath(unix_path).replace("/", "\\")
-
-    def kill_all(self):
-        subprocess.call(["wineserver", "-k"], env=self.env, stderr=subprocess.DEVNULL)
-        subprocess.call(["wineserver", "-w"], env=self.env, stderr=subprocess.DEVNULL)
-
-    def close(self):
-        self.kill_all()
-        if self.xvfb:
-            self.xvfb.kill()
-            self.xvfb.wait()
+    windows_path = staticmethod(windows_path)
 
 
 def versions(wine, *files):
@@ -347,7 +291,7 @@ class Installed(InWine):
         os.remove(self.path("config", "sequence.dat"))
 
         # The same version again, with Monitor and Option running.
-        option = self.wine.start(self.path("Option.exe"))
+        option = self.wine.start(self.path("Option.exe"), stdout=subprocess.DEVNULL)
         self.assertEqual(0, self.wine.probe("find", "option", "30")[0], "Option did not start")
         self.install(version)
         self.assertEqual(0, option.wait(timeout=30), "Option did not end through its own exit path")
@@ -360,7 +304,7 @@ class Installed(InWine):
 
         # A higher version over it, with a Monitor this test started.
         self.assertEqual(0, self.wine.probe("end-monitor", "20")[0], "Monitor did not end from its tray command")
-        monitor = self.wine.start(self.path("Monitor.exe"))
+        monitor = self.wine.start(self.path("Monitor.exe"), stdout=subprocess.DEVNULL)
         own_monitor = self.monitor()
         self.assertIsNotNone(own_monitor)
         self.install(higher)
@@ -385,7 +329,7 @@ class Installed(InWine):
         # A save cut short leaves a temporary beside its file.
         with open(os.path.join(folder, "config", "Default0.gmp.12.0.tmp"), "wb") as f:
             f.write(b"partial")
-        self.wine.start(os.path.join(folder, "Uninstall.exe"))
+        self.wine.start(os.path.join(folder, "Uninstall.exe"), stdout=subprocess.DEVNULL)
         status, _ = self.wine.probe("tick-and-proceed", "Mervik Uninstall", "&Remove my settings too", "60")
         self.assertEqual(0, status, "the uninstaller's settings box was not found or not ticked")
         self.assertTrue(wait_for(lambda: not os.path.exists(folder), 60),
@@ -406,7 +350,7 @@ class PortableZip(InWine):
         folder = os.path.join(target, "Mervik")
         self.assertEqual(files_under(stage_dir(ARGS.version)), files_under(folder))
 
-        monitor = self.wine.start(os.path.join(folder, "Monitor.exe"))
+        monitor = self.wine.start(os.path.join(folder, "Monitor.exe"), stdout=subprocess.DEVNULL)
         status, values = self.wine.probe("find", "monitor", "20")
         self.assertEqual(0, status, "Monitor did not start from the unpacked folder")
         self.assertEqual(Wine.windows_path(os.path.join(folder, "Monitor.exe")).lower(), values["image"].lower())

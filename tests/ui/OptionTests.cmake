@@ -18,20 +18,20 @@ foreach(helper FakeMonitor OptionProbe WarnShow OptionBench SelectMacroShow Butt
   target_link_libraries(${helper} PRIVATE mervik_ui_win32 mervik_warnings)
 endforeach()
 
-# The real Option.exe, driven with X input. It runs its own Wine session and,
-# without a display, its own Xvfb.
-find_program(MERVIK_E2E_PYTHON python3 PATHS /usr/bin NO_DEFAULT_PATH)
-function(option_e2e_test name script)
+# The real Option.exe, driven with X input, one script a part of the window.
+# Each runs in a Wine prefix and on an X display of its own, so they may run
+# side by side.
+function(option_e2e_test name)
   add_test(NAME wine.${name}
-    COMMAND ${MERVIK_E2E_PYTHON} ${CMAKE_CURRENT_SOURCE_DIR}/e2e/${script}
+    COMMAND ${MERVIK_E2E_PYTHON} ${CMAKE_CURRENT_SOURCE_DIR}/e2e/${name}.py
             --bin $<TARGET_FILE_DIR:OptionProbe> --option $<TARGET_FILE:Option> --skins ${MERVIK_SKIN_DIR}
             --lan $<TARGET_FILE:lan> --out ${CMAKE_CURRENT_BINARY_DIR}
             --monitor $<TARGET_FILE:Monitor> --hiddriver $<TARGET_FILE:hiddriver_sim>
             --mousesim $<TARGET_FILE:mousesim> --mervikctl $<TARGET_FILE:mervikctl>)
-  set_tests_properties(wine.${name} PROPERTIES TIMEOUT 900 LABELS wine RUN_SERIAL TRUE)
+  set_tests_properties(wine.${name} PROPERTIES TIMEOUT 900 LABELS wine)
 endfunction()
-option_e2e_test(option_e2e option_e2e.py)
-# Page 1, on the same machinery.
-option_e2e_test(button_page_e2e button_page_e2e.py)
+foreach(part main_window macro_page dialogs button_page)
+  option_e2e_test(${part}_e2e)
+endforeach()
 add_custom_target(option_e2e_inputs ALL
   DEPENDS Option FakeMonitor OptionProbe WarnShow SelectMacroShow ButtonDialogShow lan skins Monitor hiddriver_sim mousesim mervikctl)

@@ -8,77 +8,44 @@ of the open menu and of the tip go to OUT/screenshots.
 
     tray_e2e.py --files DIR --probe EXE --mervikctl EXE --mousesim EXE --out DIR
 
-DIR holds Monitor.exe, hiddriver.dll (simulated) and lan.dll. WINEPREFIX
-must name a prefix whose desktop is a virtual one (so the tray exists)."""
+DIR holds Monitor.exe, hiddriver.dll (simulated) and lan.dll. The script
+runs in a session of its own whose desktop is a virtual one (so the tray
+exists)."""
 import argparse
 import os
 import shutil
 import subprocess
 import sys
 import tempfile
-import time
 import unittest
 
+sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "..", "support", "e2e"))
+from wine_desktop import WineSession, numbers, probe_values, wait_for, windows_path  # noqa: E402
+
 ARGS = None
-
-
-def wait_for(predicate, timeout=10.0, step=0.1):
-    """Polls a condition of the desktop or the files until it holds."""
-    end = time.monotonic() + timeout
-    last = predicate()
-    while not last and time.monotonic() < end:
-        time.sleep(step)
-        last = predicate()
-    return last
-
-
-def probe_values(text):
-    values = {}
-    for token in text.split():
-        if "=" in token:
-            key, value = token.split("=", 1)
-            values[key] = value
-    return values
-
-
-def numbers(text):
-    return [int(v) for v in text.split(",")]
+SESSION = None
 
 
 class Desktop:
-    def __init__(self):
-        self.env = dict(os.environ)
-        self.env.setdefault("WINEDEBUG", "-all")
-        self.env.setdefault("WINEDLLOVERRIDES", "mscoree,mshtml=")
-        self.env["WINEARCH"] = "win64"
-        if not self.env.get("DISPLAY"):
-            xvfb = os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "..", "..", "scripts", "xvfb")
-            self.env["DISPLAY"] = subprocess.check_output([xvfb], text=True).strip()
+    """The script's session, as the tray test reads and drives it."""
+
+    def __init__(self, session):
+        self.session = session
+        self.env = session.env
 
     def run(self, exe, *args, timeout=60):
-        result = subprocess.run(["wine", exe, *args], env=self.env, stdout=subprocess.PIPE,
-                                stderr=subprocess.DEVNULL, text=True, timeout=timeout)
-        return result.returncode, result.stdout
+        done = self.session.run(exe, *args, timeout=timeout)
+        return done.returncode, done.stdout
 
     def probe(self, command):
         code, out = self.run(ARGS.probe, command)
         return probe_values(out) if code == 0 else None
 
     def xdotool(self, *args):
-        subprocess.check_call(["xdotool", *[str(a) for a in args]], env=self.env)
+        self.session.xdotool(*args)
 
     def screenshot(self, name, left, top, right, bottom):
-        folder = os.path.join(ARGS.out, "screenshots")
-        os.makedirs(folder, exist_ok=True)
-        path = os.path.join(folder, name + ".png")
-        subprocess.check_call(["import", "-window", "root", "-crop",
-                               "%dx%d+%d+%d" % (right - left, bottom - top, left, top), "+repage", path],
-                              env=self.env)
-        return path
-
-
-def windows_path(path):
-    return "Z:" + path.replace("/", "\\")
+        return self.session.screenshot(os.path.join(ARGS.out, "screenshots"), name, (left, top, right, bottom))
 
 
 def set_profile_key(folder, index, key, value):
@@ -101,7 +68,7 @@ def config_value(folder, key):
 
 class TrayMenu(unittest.TestCase):
     def setUp(self):
-        self.desktop = Desktop()
+        self.desktop = Desktop(SESSION)
         self.folder = tempfile.mkdtemp(prefix="tray-e2e-", dir=ARGS.out)
         for name in ("Monitor.exe", "hiddriver.dll", "lan.dll"):
             shutil.copy(os.path.join(ARGS.files, name), self.folder)
@@ -109,8 +76,8 @@ class TrayMenu(unittest.TestCase):
         self.assertEqual(code, 0)
         set_profile_key(self.folder, 1, "ProFileName", "Tom & Jerry")
         set_profile_key(self.folder, 3, "GameFile", "C:\\Games\\Racer\\racer.exe")
-        self.monitor = subprocess.Popen(["wine", os.path.join(self.folder, "Monitor.exe")], env=self.desktop.env,
-                                        cwd=self.folder, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+        self.monitor = SESSION.start(os.path.join(self.folder, "Monitor.exe"), cwd=self.folder,
+                                     stdout=subprocess.DEVNULL)
         self.assertTrue(wait_for(lambda: config_value(self.folder, "Device") == "1", 20), "Monitor did not start")
         self.assertTrue(wait_for(lambda: self.desktop.probe("current"), 10))
 
@@ -181,12 +148,17 @@ class TrayMenu(unittest.TestCase):
 
 
 def main():
-    global ARGS
+    global ARGS, SESSION
     parser = argparse.ArgumentParser()
     for option in ("--files", "--probe", "--mervikctl", "--mousesim", "--out"):
         parser.add_argument(option, required=True)
     ARGS, rest = parser.parse_known_args()
-    unittest.main(argv=[sys.argv[0], *rest], verbosity=2)
+    SESSION = WineSession(os.path.join(ARGS.out, "tray-e2e-prefix"), desktop="1024x768")
+    try:
+        program = unittest.main(argv=[sys.argv[0], *rest], exit=False, verbosity=2)
+    finally:
+        SESSION.close()
+    sys.exit(0 if program.result.wasSuccessful() else 1)
 
 
 if __name__ == "__main__":

@@ -4,7 +4,7 @@ captions, the mode, DPI and lighting controls, driven with real X input under
 Wine and read back through the window texts (what a screen reader reads), the
 files Apply writes and the simulated mouse's transfer log.
 
-    button_page_e2e.py (the arguments of option_e2e.py) [unittest args]
+    button_page_e2e.py (the arguments of option_case.py) [unittest args]
 
 Screenshots go to OUT/screenshots.
 """
@@ -14,8 +14,8 @@ import re
 import sys
 import unittest
 
-import option_e2e as base
-from option_e2e import OptionCase, centre, parse_probe, parse_rect, settle, skin_rect, wait_for
+import option_case as base
+from option_case import OptionCase, centre, parse_probe, parse_rect, probe, screenshot, settle, skin_rect, wait_for
 
 PAGE_ORIGIN = base.PAGE_ORIGIN
 PAGE_SKIN = "skin_button_page.ini"
@@ -71,7 +71,7 @@ class ButtonPageSteps:
         self.click(self.on_screen(self.at(key)))
 
     def controls(self):
-        text = base.ENV.run(self.helper("OptionProbe"), "controls", "1")
+        text = probe("controls", "1")
         try:
             return json.loads(text)["controls"]
         except (ValueError, KeyError):
@@ -91,7 +91,7 @@ class ButtonPageSteps:
         return self.control(key)["text"]
 
     def menus(self):
-        found = parse_probe(base.ENV.run(self.helper("OptionProbe"), "menus"))
+        found = parse_probe(probe("menus"))
         return [parse_rect(found["rect%d" % i]) for i in range(int(found.get("menus", 0)))]
 
     def item_point(self, menu, count, index):
@@ -132,7 +132,7 @@ class ButtonPageSteps:
         self.assertTrue(self.wait_for_apply_done(30))
 
     def dump(self):
-        return json.loads(base.ENV.run(base.ARGS.mervikctl, "dump", base.windows_path(self.folder)))
+        return json.loads(base.ENV.output(base.ARGS.mervikctl, "dump", base.windows_path(self.folder)))
 
 
 class ButtonPage(ButtonPageSteps, OptionCase):
@@ -140,11 +140,11 @@ class ButtonPage(ButtonPageSteps, OptionCase):
         self.open_page1()
         self.assertEqual(self.caption(1), TEXTS[1003])
         self.assertEqual(self.caption(8), "", "the default of slot 7 (71) has no caption")
-        base.ENV.screenshot("button_page", self.main_rect())
+        screenshot("button_page", self.main_rect())
 
         # A submenu item, chosen by clicking, after a screenshot of the open menu.
         point = self.choose_in_submenu(4, 1040, 1045, [1041, 1042, 1043, 1044, 1045, 1046, 1047, 1048])
-        base.ENV.screenshot("function_menu_open", (0, 0, 1280, 1000))
+        screenshot("function_menu_open", (0, 0, 1280, 1000))
         base.ENV.xdotool("click", "1")
         self.assertTrue(wait_for(lambda: not self.menus(), 10))
         self.assertTrue(wait_for(lambda: self.caption(4) == TEXTS[1045], 10), self.caption(4))
@@ -171,7 +171,7 @@ class ButtonPage(ButtonPageSteps, OptionCase):
         self.open_page1()
         menu = self.open_menu(5)
         # Monitor switches to profile 2 while the menu of profile 0 is open.
-        base.ENV.run(self.helper("OptionProbe"), "switch", "2")
+        probe("switch", "2")
         settle()
         self.click(self.item_point(menu, len(MAIN_ITEMS), MAIN_ITEMS.index(1052)))
         self.assertTrue(wait_for(lambda: not self.menus(), 10), "the menu stayed open")
@@ -193,7 +193,7 @@ class ButtonPage(ButtonPageSteps, OptionCase):
         self.assertEqual(self.control(36, controls)["enabled"], 0, "the locked twin is usable")
         self.assertEqual(self.control(35, controls)["enabled"], 1)
         self.assertEqual(self.control(33, controls)["text"], TEXTS[1003])
-        base.ENV.screenshot("button_page_mode2", self.main_rect())
+        screenshot("button_page_mode2", self.main_rect())
         # Back in mode 1, another function for button 3 frees its twin.
         self.click_key(MODE_KEYS[0])
         self.assertTrue(wait_for(lambda: self.control(4)["visible"], 10))
@@ -242,7 +242,7 @@ class ButtonPageDialogs(ButtonPageSteps, OptionCase):
 
     def dialog(self):
         found = wait_for(lambda: (lambda s: s if s.get("dialog") == "1" else None)(
-            parse_probe(base.ENV.run(self.helper("OptionProbe"), "dialog"))), 20)
+            parse_probe(probe("dialog"))), 20)
         self.assertTrue(found, "the dialog did not appear")
         return parse_rect(found["rect"])
 
@@ -331,4 +331,4 @@ class ButtonPageApply(ButtonPageSteps, base.RealMonitor, OptionCase):
 if __name__ == "__main__":
     # The shared machinery reads its arguments into its own module.
     sys.argv[0] = os.path.abspath(__file__)
-    base.main()
+    base.main("button_page_e2e")

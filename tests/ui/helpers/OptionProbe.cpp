@@ -15,6 +15,9 @@
 //   OptionProbe.exe switch N                           (block's current profile N, then 1255)
 //   OptionProbe.exe menus                              (the popup menus shown)
 //   OptionProbe.exe controls PAGE                      (page 1 or 2's controls, as JSON)
+//   OptionProbe.exe serve                              (the commands above, one a line on
+//                                                       standard input; each answer ends
+//                                                       with a line ".")
 #include <windows.h>
 
 #include <cstdio>
@@ -516,9 +519,7 @@ int HasWindow(const char* part) {
     return 0;
 }
 
-} // namespace
-
-int main(int argc, char** argv) {
+int Dispatch(int argc, char** argv) {
     if (argc >= 3 && !strcmp(argv[1], "has-window"))
         return HasWindow(argv[2]);
     if (argc >= 2 && !strcmp(argv[1], "settle"))
@@ -544,6 +545,31 @@ int main(int argc, char** argv) {
     if (argc >= 3 && !strcmp(argv[1], "controls"))
         return Controls(atoi(argv[2]) - 1);
     fprintf(stderr, "usage: OptionProbe state | mouse-changed CPI RATE BRIGHTNESS | block | dialog "
-                    "| close-dialog | lists | menus | controls PAGE | strip | switch N\n");
+                    "| close-dialog | lists | menus | controls PAGE | strip | switch N | serve\n");
     return 2;
+}
+
+// One command a line from standard input, each answer ended by a line "."
+// (a test asks hundreds of questions; starting a program for each costs more
+// than the test itself).
+int Serve() {
+    char line[512];
+    while (fgets(line, sizeof line, stdin)) {
+        std::vector<char*> args{const_cast<char*>("OptionProbe")};
+        for (char* token = strtok(line, " \t\r\n"); token; token = strtok(nullptr, " \t\r\n"))
+            args.push_back(token);
+        if (args.size() > 1)
+            Dispatch(static_cast<int>(args.size()), args.data());
+        printf("\n.\n");
+        fflush(stdout);
+    }
+    return 0;
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    if (argc >= 2 && !strcmp(argv[1], "serve"))
+        return Serve();
+    return Dispatch(argc, argv);
 }

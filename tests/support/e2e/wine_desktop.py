@@ -1,0 +1,246 @@
+"""What every end-to-end script under Wine stands on: an X display of its own,
+a Wine prefix of its own with one server for the whole script, real X input,
+screenshots, and waiting for a condition instead of sleeping.
+
+Each script owns its display and its prefix, so scripts may run side by side:
+no two of them ever put windows on the same X server or share a Wine server.
+A new prefix is a copy of one template prefix made once per checkout, since
+booting a prefix costs far more than copying one.
+
+    MERVIK_E2E_DISPLAY=:0   run on that display instead of a private Xvfb
+                            (to watch a script at work)
+"""
+import contextlib
+import fcntl
+import os
+import shutil
+import subprocess
+import time
+
+ROOT = os.path.abspath(os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "..", ".."))
+TEMPLATE = os.path.join(ROOT, "build", "wine-template")
+SCREEN = "1280x1024x24"
+# Keeps wineboot from asking for Mono and Gecko.
+DEFAULT_OVERRIDES = "mscoree,mshtml="
+
+
+def wait_for(predicate, timeout=10.0, step=0.1):
+    """Polls `predicate` until it returns something true or `timeout` seconds
+    pass; returns its last answer."""
+    end = time.monotonic() + timeout
+    last = predicate()
+    while not last and time.monotonic() < end:
+        time.sleep(step)
+        last = predicate()
+    return last
+
+
+def probe_values(text):
+    """The key=value tokens of a probe's answer as a dict."""
+    values = {}
+    for token in text.split():
+        if "=" in token:
+            key, value = token.split("=", 1)
+            values[key] = value
+    return values
+
+
+def numbers(text):
+    return [int(v) for v in text.split(",")]
+
+
+def windows_path(path):
+    """A Linux path as Wine's Z: drive sees it."""
+    return "Z:" + os.path.abspath(path).replace("/", "\\")
+
+
+class XDisplay:
+    """A private Xvfb; it chooses a free display itself (-displayfd)."""
+
+    def __init__(self, screen=SCREEN):
+        read_end, write_end = os.pipe()
+        self.process = subprocess.Popen(
+            ["Xvfb", "-displayfd", str(write_end), "-screen", "0", screen, "-nolisten", "tcp"],
+            pass_fds=(write_end,), stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL,
+            start_new_session=True)
+        os.close(write_end)
+        with os.fdopen(read_end) as announced:
+            number = announced.readline().strip()
+        if not number:
+            self.process.kill()
+            raise RuntimeError("Xvfb did not start")
+        self.name = ":" + number
+
+    def stop(self):
+        if self.process.poll() is None:
+            self.process.terminate()
+            try:
+                self.process.wait(10)
+            except subprocess.TimeoutExpired:
+                self.process.kill()
+
+
+def base_environment(prefix, display, debug="-all", overrides=DEFAULT_OVERRIDES):
+    env = dict(os.environ)
+    env.update(WINEPREFIX=prefix, WINEDEBUG=debug, WINEDLLOVERRIDES=overrides, WINEARCH="win64",
+               DISPLAY=display)
+    return env
+
+
+def make_template():
+    """Boots the template prefix once per checkout; concurrent callers wait."""
+    os.makedirs(os.path.dirname(TEMPLATE), exist_ok=True)
+    ready = os.path.join(TEMPLATE, ".mervik-template-ready")
+    with open(TEMPLATE + ".lock", "w") as lock:
+        fcntl.flock(lock, fcntl.LOCK_EX)
+        if os.path.exists(ready):
+            return
+        shutil.rmtree(TEMPLATE, ignore_errors=True)
+        display = XDisplay()
+        try:
+            env = base_environment(TEMPLATE, display.name)
+            subprocess.call(["wineboot", "--init"], env=env, stdout=subprocess.DEVNULL,
+                            stderr=subprocess.DEVNULL)
+            subprocess.call(["wineserver", "-w"], env=env)
+        finally:
+            display.stop()
+        if not os.path.exists(os.path.join(TEMPLATE, "system.reg")):
+            raise RuntimeError("wineboot made no prefix in " + TEMPLATE)
+        open(ready, "w").close()
+
+
+class WineSession:
+    """One prefix, one X display and one Wine server for a whole script.
+
+    `desktop` ("WxH") runs every program of the prefix inside one virtual
+    desktop at the screen's corner (which also gives the tray a home)."""
+
+    def __init__(self, prefix, desktop=None, debug="-all", overrides=DEFAULT_OVERRIDES, fresh=False,
+                 log=None):
+        self.prefix = prefix
+        self.log = log
+        self.display = None
+        shown = os.environ.get("MERVIK_E2E_DISPLAY")
+        if not shown:
+            self.display = XDisplay()
+        self.env = base_environment(prefix, shown or self.display.name, debug, overrides)
+        try:
+            self.prepare(desktop, fresh)
+            self.start_server()
+        except BaseException:
+            self.close()
+            raise
+
+    def prepare(self, desktop, fresh):
+        ready = os.path.join(self.prefix, ".mervik-ready")
+        if fresh:
+            self.stop_server()
+            shutil.rmtree(self.prefix, ignore_errors=True)
+        if os.path.exists(ready):
+            return
+        make_template()
+        shutil.rmtree(self.prefix, ignore_errors=True)
+        subprocess.check_call(["cp", "-a", "--reflink=auto", TEMPLATE, self.prefix])
+        if desktop:
+            self.start_server()
+            for key, name, value in (("HKCU\\Software\\Wine\\Explorer", "Desktop", "mervik"),
+                                     ("HKCU\\Software\\Wine\\Explorer\\Desktops", "mervik", desktop)):
+                self.run("reg", "add", key, "/v", name, "/d", value, "/f")
+            self.stop_server()
+        open(ready, "w").close()
+
+    # ---- the server ----
+
+    def start_server(self):
+        """A persistent server: programs of the script never meet one that is
+        shutting down after the last program before them ended."""
+        self.stop_server()
+        subprocess.check_call(["wineserver", "-p"], env=self.env)
+
+    def stop_server(self):
+        subprocess.call(["wineserver", "-k"], env=self.env, stderr=subprocess.DEVNULL)
+        subprocess.call(["wineserver", "-w"], env=self.env, stderr=subprocess.DEVNULL)
+
+    def restart(self):
+        """Ends every program of the prefix and starts a fresh server."""
+        self.start_server()
+
+    def close(self):
+        self.stop_server()
+        if self.display:
+            self.display.stop()
+
+    # ---- programs ----
+
+    def _output(self):
+        return open(self.log, "a") if self.log else contextlib.nullcontext(subprocess.DEVNULL)
+
+    def run(self, exe, *args, timeout=120, cwd=None, capture=True):
+        """Runs a program to its end. A program that starts others (which
+        inherit its output) must not get a pipe this side waits to see
+        closed: with capture=False its output goes where errors go."""
+        with self._output() as errors:
+            return subprocess.run(["wine", exe, *[str(a) for a in args]], env=self.env, cwd=cwd,
+                                  stdout=subprocess.PIPE if capture else errors, stderr=errors, text=True,
+                                  timeout=timeout)
+
+    def output(self, exe, *args, **kwargs):
+        """What a program printed."""
+        return self.run(exe, *args, **kwargs).stdout
+
+    def start(self, exe, *args, cwd=None, stdout=subprocess.PIPE, stdin=None):
+        """Starts a program and returns at once."""
+        with self._output() as errors:
+            return subprocess.Popen(["wine", exe, *[str(a) for a in args]], env=self.env, cwd=cwd,
+                                    stdin=stdin, stdout=stdout, stderr=errors, text=True)
+
+    # ---- the screen ----
+
+    def xdotool(self, *args):
+        subprocess.check_call(["xdotool", *[str(a) for a in args]], env=self.env)
+
+    def screenshot(self, folder, name, rect):
+        """Saves the screen's (left, top, right, bottom) as folder/name.png."""
+        os.makedirs(folder, exist_ok=True)
+        path = os.path.join(folder, name + ".png")
+        left, top, right, bottom = rect
+        subprocess.check_call(["import", "-window", "root", "-crop",
+                               "%dx%d+%d+%d" % (right - left, bottom - top, left, top), "+repage", path],
+                              env=self.env)
+        return path
+
+
+class Probe:
+    """A probe program kept running for the whole session: it reads one
+    command a line and ends each answer with a line holding only ".", so a
+    question costs a pipe round trip instead of a Wine start."""
+
+    END = "."
+
+    def __init__(self, session, exe):
+        self.session = session
+        self.exe = exe
+        self.process = None
+
+    def ask(self, *command):
+        if self.process is None or self.process.poll() is not None:
+            self.process = self.session.start(self.exe, "serve", stdin=subprocess.PIPE)
+        self.process.stdin.write(" ".join(str(c) for c in command) + "\n")
+        self.process.stdin.flush()
+        lines = []
+        while True:
+            line = self.process.stdout.readline()
+            if not line:
+                raise RuntimeError("the probe ended while answering %r" % (command,))
+            line = line.rstrip("\r\n")
+            if line == self.END:
+                return "\n".join(lines) + ("\n" if lines else "")
+            lines.append(line)
+
+    def forget(self):
+        """After the server was restarted the probe is gone with the rest."""
+        if self.process is not None:
+            if self.process.poll() is None:
+                self.process.kill()
+            self.process.wait()
+            self.process = None

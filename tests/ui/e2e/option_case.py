@@ -1,0 +1,358 @@
+#!/usr/bin/env python3
+"""The machinery every end-to-end script of Option.exe shares: the real
+program under Wine, driven with real X input (xdotool clicks at the
+rectangles its skin gives), observed from outside by a probe program, by the
+files it writes, by a stand-in for Monitor, and by the real Monitor.exe with
+the simulated mouse.
+
+Each script runs as
+
+    SCRIPT.py --bin DIR --option EXE --skins DIR --lan FILE --out DIR
+              --monitor EXE --hiddriver DLL --mousesim EXE --mervikctl EXE [unittest args]
+
+in a Wine prefix and on an X display of its own, so the scripts may run side
+by side. Screenshots go to OUT/screenshots.
+"""
+import argparse
+import configparser
+import json
+import os
+import shutil
+import sys
+import time
+import unittest
+
+sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "..", "support", "e2e"))
+from wine_desktop import Probe, WineSession, probe_values as parse_probe, wait_for, windows_path  # noqa: E402
+
+ARGS = argparse.Namespace()
+DESKTOP = "1280x1000"
+
+
+class Desktop:
+    """The script's Wine session, made by main(); a stand-in until then so
+    the test modules can name it when they are imported."""
+
+    session = None
+    probe = None
+
+    def __getattr__(self, name):
+        return getattr(Desktop.session, name)
+
+
+ENV = Desktop()
+
+
+def probe(*command):
+    """One question to OptionProbe, kept running inside the desktop."""
+    return Desktop.probe.ask(*command)
+
+
+def restart_desktop():
+    """Ends every program of the prefix: each test starts from a clean desktop."""
+    Desktop.probe.forget()
+    Desktop.session.restart()
+
+
+def screenshot(name, rect):
+    return Desktop.session.screenshot(os.path.join(ARGS.out, "screenshots"), name, rect)
+
+
+def settle():
+    """Waits until the desktop's programs have taken the input sent so far and
+    their message queues are quiet (OptionProbe settle), in place of a sleep."""
+    probe("settle")
+
+
+def control_count(ini):
+    """How many control windows a skinned window makes, from the one list of
+    its controls: every key but the areas it paints itself."""
+    listed = os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "..", "..", "skins", "controls.json")
+    with open(listed) as f:
+        window = next(w for w in json.load(f)["windows"] if w["ini"] == ini)
+    return window["count"] - len(window["areas"])
+
+
+def skin_rect(ini, key):
+    """(left, top, right, bottom) of BUTTONPOS key in a skin INI."""
+    parser = configparser.ConfigParser(interpolation=None)
+    parser.optionxform = str
+    parser.read(os.path.join(ARGS.skins, ini))
+    fields = parser["BUTTONPOS"][str(key)].split(",")
+    x, y, w, h = (int(f) for f in fields[1:5])
+    return x, y, x + w, y + h
+
+
+def centre(rect, dx=0, dy=0):
+    return (rect[0] + rect[2]) // 2 + dx, (rect[1] + rect[3]) // 2 + dy
+
+
+def parse_rect(text):
+    return tuple(int(v) for v in text.split(","))
+
+
+MAIN_SKIN = "skin_main.ini"
+
+
+class OptionCase(unittest.TestCase):
+    """Each test gets a fresh program folder and a clean desktop: whatever it
+    started is ended after it."""
+
+    device = 1
+
+    def setUp(self):
+        self.folder = os.path.join(ARGS.out, ARGS.name, self.id().split(".")[-1])
+        shutil.rmtree(self.folder, ignore_errors=True)
+        os.makedirs(os.path.join(self.folder, "config"))
+        shutil.copy(ARGS.option, self.folder)
+        shutil.copy(ARGS.lan, self.folder)
+        shutil.copytree(ARGS.skins, os.path.join(self.folder, "skins"))
+        with open(os.path.join(self.folder, "config.ini"), "w", newline="\r\n") as f:
+            f.write("[Setting]\nCurrentProfile=0\nDevice=%d\n" % self.device)
+        self.processes = []
+
+    def tearDown(self):
+        restart_desktop()
+
+    def helper(self, name):
+        return os.path.join(ARGS.bin, name + ".exe")
+
+    def start_option(self):
+        process = ENV.start(os.path.join(self.folder, "Option.exe"))
+        self.processes.append(process)
+        # Shown, not just created: a page is visible only once the window is.
+        self.assertTrue(wait_for(lambda: self.state().get("page"), 20), "Option's window did not appear")
+        settle()
+        return process
+
+    def start_monitor(self, *args):
+        self.monitor_log = os.path.join(self.folder, "monitor.log")
+        process = ENV.start(self.helper("FakeMonitor"), self.monitor_log, *args)
+        self.processes.append(process)
+        self.assertTrue(wait_for(lambda: "ready" in self.monitor_lines(), 20), "the stand-in Monitor did not start")
+        return process
+
+    def monitor_lines(self):
+        try:
+            with open(self.monitor_log) as f:
+                return f.read().split()
+        except FileNotFoundError:
+            return []
+
+    def state(self):
+        return parse_probe(probe("state"))
+
+    def click(self, point):
+        ENV.xdotool("mousemove", point[0], point[1])
+        settle()
+        ENV.xdotool("click", "1")
+        settle()
+
+    def press(self, *keys):
+        for key in keys:
+            ENV.xdotool("key", key)
+            settle()
+
+    def main_button(self, key):
+        return centre(skin_rect("skin_main.ini", key))
+
+    def wait_for_apply_done(self, timeout):
+        # Monitor's 1256 (a level read back from the mouse) re-enables the
+        # buttons ahead of its 1258; only 1258 also releases the capture.
+        return wait_for(lambda: (lambda s: s if s.get("apply_enabled") == "1" and s.get("captured") == "0"
+                                 else None)(self.state()), timeout)
+
+    def strip(self):
+        """The main window's profile strip: names, the pressed one, the link
+        field and Clear link, an open name editor."""
+        found = json.loads(probe("strip"))
+        by_place = {tuple(b["rect"]): b for b in found["buttons"]}
+        profiles = [by_place.get(skin_rect(MAIN_SKIN, key)) for key in range(10, 15)]
+        return {"names": [p["text"] if p else None for p in profiles],
+                "current": [i for i, p in enumerate(profiles) if p and p["checked"]],
+                "link": by_place.get(skin_rect(MAIN_SKIN, 15)),
+                "clear": by_place.get(skin_rect(MAIN_SKIN, 16)),
+                "editor": found["editor"], "buttons": len(found["buttons"])}
+
+    def wait_strip(self, predicate, timeout=10):
+        return wait_for(lambda: (lambda s: s if predicate(s) else None)(self.strip()), timeout)
+
+
+
+class RealMonitor:
+    """The real Monitor.exe with the simulated mouse in the test's folder."""
+
+    def setUp(self):
+        super().setUp()
+        shutil.copy(ARGS.monitor, self.folder)
+        shutil.copy(ARGS.hiddriver, os.path.join(self.folder, "hiddriver.dll"))
+
+    def mouse(self, *command):
+        return ENV.output(ARGS.mousesim, *command)
+
+    def mouse_transfers(self):
+        try:
+            return json.loads(self.mouse("state"))["transfers"]
+        except ValueError:
+            return None
+
+    def start_real_monitor(self):
+        self.processes.append(ENV.start(os.path.join(self.folder, "Monitor.exe"), cwd=self.folder))
+        self.assertIsNotNone(wait_for(self.mouse_transfers, 20), "Monitor's simulated mouse did not answer")
+        # Let the start-up read-back finish, then watch only what Apply sends.
+        last = None
+        while last != self.mouse_transfers():
+            last = self.mouse_transfers()
+            time.sleep(1)
+        self.mouse("clear-log")
+
+    def planned_transfers(self):
+        plan = ENV.output(ARGS.mervikctl, "encode", windows_path(self.folder)).splitlines()
+        return [line for line in plan if line and not line.startswith("sleep")]
+
+
+# What "xdotool key" calls the characters of a path; Wine follows single keys
+# (with shift) more reliably than "xdotool type".
+KEY_NAMES = {":": "shift+semicolon", "\\": "backslash", ".": "period", "/": "slash", "-": "minus",
+             "_": "shift+minus", " ": "space"}
+
+
+def keys_of(text):
+    return [KEY_NAMES.get(c, "shift+" + c.lower() if c.isupper() else c) for c in text]
+
+
+def ini_value(path, key, section="Setting"):
+    parser = configparser.ConfigParser(interpolation=None, strict=False)
+    parser.optionxform = str
+    parser.read(path)
+    return parser[section].get(key)
+
+
+PAGE_ORIGIN = (16, 100)  # the page area of skin_main.ini
+PAGE_SKIN = "skin_advance_setting.ini"
+
+
+def macro_record_hex(name, events, repeat=1):
+    """One macro as sequence.dat stores it: 260 bytes and their sum, in hex."""
+    data = bytearray(260)
+    data[0:len(name)] = name.encode()
+    data[52:56] = repeat.to_bytes(4, "little")
+    data[56:60] = len(events).to_bytes(4, "little")
+    for i, (code, action, delay) in enumerate(events):
+        data[60 + 4 * i:64 + 4 * i] = bytes([code, action]) + delay.to_bytes(2, "little")
+    return data.hex().upper() + "%02X" % (sum(data) & 0xFF)
+
+
+def write_macros(folder, *macros):
+    with open(os.path.join(folder, "config", "sequence.dat"), "w", newline="\r\n") as f:
+        f.write("[Macros]\nnumber=%d\n" % len(macros))
+        for i, macro in enumerate(macros):
+            f.write("%d=%s\n" % (i, macro_record_hex(*macro)))
+
+
+def read_macros_after_ok(case):
+    case.click(case.main_button(3))
+    case.assertTrue(wait_for(lambda: case.state()["windows"] == "0", 20))
+    return read_macros(case.folder)
+
+
+def read_macros(folder):
+    """The macros of config/sequence.dat as (name, repeat, [(code, action, delay)])."""
+    parser = configparser.ConfigParser(interpolation=None)
+    parser.optionxform = str
+    parser.read(os.path.join(folder, "config", "sequence.dat"))
+    macros = []
+    for i in range(int(parser["Macros"]["number"])):
+        data = bytes.fromhex(parser["Macros"][str(i)][:520])
+        count = int.from_bytes(data[56:60], "little")
+        events = [(data[60 + 4 * k], data[61 + 4 * k], int.from_bytes(data[62 + 4 * k:64 + 4 * k], "little"))
+                  for k in range(count)]
+        macros.append((data[:52].split(b"\0")[0].decode(), int.from_bytes(data[52:56], "little"), events))
+    return macros
+
+
+class MacroPageSteps:
+    """Helpers for page 2: its controls by skin key, its lists by the probe."""
+
+    def write_macros(self, *macros):
+        write_macros(self.folder, *macros)
+
+    def open_page2(self):
+        self.start_option()
+        self.assertTrue(wait_for(lambda: self.state().get("page2_controls") == str(control_count("skin_advance_setting.ini")), 10))
+        self.click(self.main_button(2))
+        self.assertTrue(wait_for(lambda: self.state()["page"] == "page2", 10))
+
+    def at(self, key, dx=0, dy=0):
+        x, y = centre(skin_rect(PAGE_SKIN, key), dx, dy)
+        return PAGE_ORIGIN[0] + x, PAGE_ORIGIN[1] + y
+
+    def step_row(self, row):
+        """Centre of row `row` of the step list (rows of 16 pixels from its top)."""
+        left, top, right, _ = skin_rect(PAGE_SKIN, 14)
+        return PAGE_ORIGIN[0] + (left + right) // 2, PAGE_ORIGIN[1] + top + 8 + 16 * row
+
+    def lists(self):
+        text = probe("lists")
+        try:
+            return json.loads(text)
+        except ValueError:
+            raise AssertionError("probe said: %r" % text)
+
+    def wait_lists(self, predicate, timeout=10):
+        return wait_for(lambda: (lambda l: l if predicate(l) else None)(self.lists()), timeout)
+
+    def new_macro(self, name):
+        self.click(self.at(10))
+        settle()
+        ENV.xdotool("mousemove", *self.at(12))
+        settle()
+        self.type_text(name)
+        self.press("Return")
+
+    def type_text(self, text):
+        # Key by key: "xdotool type" remaps keys on the fly, which Wine's
+        # keyboard does not follow reliably.
+        ENV.xdotool("key", "--delay", "80",
+                    *[c if not c.isupper() else "shift+" + c.lower() for c in text])
+
+    def main_rect(self):
+        return parse_rect(self.state()["main_rect"])
+
+
+
+def give_slot_a_macro(folder, slot, name):
+    """Every profile file's slot `slot` plays macro `name` (code 6)."""
+    for n in range(5):
+        path = os.path.join(folder, "config", "Default%d.gmp" % n)
+        with open(path, newline="") as f:
+            lines = f.read().split("\r\n")
+        key = "MacroKeyInfo%d=" % slot
+        for i, line in enumerate(lines):
+            if line.startswith(key):
+                data = bytearray(bytes.fromhex(line[len(key):][:-2]))
+                data[1] = 6
+                data[16:36] = name.encode().ljust(20, b"\0")
+                lines[i] = key + data.hex().upper() + "%02X" % (sum(data) & 0xFF)
+        with open(path, "w", newline="") as f:
+            f.write("\r\n".join(lines))
+
+
+
+
+def main(name):
+    """Runs the unittest cases of the calling script `name`."""
+    parser = argparse.ArgumentParser()
+    for option in ("--bin", "--option", "--skins", "--lan", "--out", "--monitor", "--hiddriver", "--mousesim",
+                   "--mervikctl"):
+        parser.add_argument(option, required=True)
+    known, rest = parser.parse_known_args()
+    vars(ARGS).update(vars(known), name=name)
+    Desktop.session = WineSession(os.path.join(ARGS.out, name + "-prefix"), desktop=DESKTOP)
+    Desktop.probe = Probe(Desktop.session, os.path.join(ARGS.bin, "OptionProbe.exe"))
+    try:
+        program = unittest.main(module="__main__", argv=[sys.argv[0]] + rest, exit=False, verbosity=2)
+    finally:
+        Desktop.probe.forget()
+        Desktop.session.close()
+    sys.exit(0 if program.result.wasSuccessful() else 1)
