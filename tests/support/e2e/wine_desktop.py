@@ -54,6 +54,16 @@ def windows_path(path):
     return "Z:" + os.path.abspath(path).replace("/", "\\")
 
 
+def reap(process):
+    """Ends a program started with WineSession.start and closes its pipes."""
+    if process.poll() is None:
+        process.kill()
+    process.wait()
+    for pipe in (process.stdin, process.stdout, process.stderr):
+        if pipe:
+            pipe.close()
+
+
 class XDisplay:
     """A private Xvfb; it chooses a free display itself (-displayfd)."""
 
@@ -153,9 +163,15 @@ class WineSession:
 
     def start_server(self):
         """A persistent server: programs of the script never meet one that is
-        shutting down after the last program before them ended."""
+        shutting down after the last program before them ended. The first
+        program of a server starts the prefix's system processes, which keep
+        its standard handles for as long as the server runs: that program is
+        one with nothing to hold, so no later program's output pipe stays
+        open after it ended."""
         self.stop_server()
         subprocess.check_call(["wineserver", "-p"], env=self.env)
+        subprocess.call(["wine", "cmd", "/c", "exit"], env=self.env, stdin=subprocess.DEVNULL,
+                        stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
 
     def stop_server(self):
         subprocess.call(["wineserver", "-k"], env=self.env, stderr=subprocess.DEVNULL)
@@ -240,7 +256,5 @@ class Probe:
     def forget(self):
         """After the server was restarted the probe is gone with the rest."""
         if self.process is not None:
-            if self.process.poll() is None:
-                self.process.kill()
-            self.process.wait()
+            reap(self.process)
             self.process = None

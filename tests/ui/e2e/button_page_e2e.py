@@ -12,6 +12,7 @@ import json
 import os
 import re
 import sys
+import time
 import unittest
 
 import option_case as base
@@ -20,6 +21,9 @@ from option_case import OptionCase, centre, parse_probe, parse_rect, probe, scre
 PAGE_ORIGIN = base.PAGE_ORIGIN
 PAGE_SKIN = "skin_button_page.ini"
 ITEM_HEIGHT = 17  # a menu item: 14 pixels and 3 of padding
+# The page ignores a click on a box within 200 ms of a menu closing (the click
+# that closed it must not open the next one); the next menu waits it out.
+REOPEN_GUARD_S = 0.25
 
 # Keys of page 1's skin.
 MODE_KEYS = (65, 66)
@@ -100,6 +104,8 @@ class ButtonPageSteps:
         return (menu[0] + menu[2]) // 2, menu[1] + border + ITEM_HEIGHT * index + ITEM_HEIGHT // 2
 
     def open_menu(self, key, count=1):
+        guard_ends = getattr(self, "menu_closed_at", 0) + REOPEN_GUARD_S
+        time.sleep(max(0.0, guard_ends - time.monotonic()))
         self.click_key(key)
         menus = wait_for(lambda: (lambda m: m if len(m) >= count else None)(self.menus()), 10)
         self.assertTrue(menus, "the menu of key %d did not open" % key)
@@ -108,9 +114,17 @@ class ButtonPageSteps:
     def choose(self, key, item, items=MAIN_ITEMS):
         """Opens the function menu of the button at `key` and clicks `item`."""
         menu = self.open_menu(key)
-        self.click(self.item_point(menu, len(items), items.index(item)))
-        self.assertTrue(wait_for(lambda: not self.menus(), 10), "the menu stayed open")
+        self.pick(menu, len(items), items.index(item))
+
+    def pick(self, menu, count, index):
+        """Clicks item `index` of a menu of `count` items shown at `menu`."""
+        self.click(self.item_point(menu, count, index))
+        self.wait_menus_closed()
         settle()
+
+    def wait_menus_closed(self):
+        self.assertTrue(wait_for(lambda: not self.menus(), 10), "the menu stayed open")
+        self.menu_closed_at = time.monotonic()
 
     def choose_in_submenu(self, key, title, item, sub_items):
         menu = self.open_menu(key)
@@ -146,7 +160,7 @@ class ButtonPage(ButtonPageSteps, OptionCase):
         point = self.choose_in_submenu(4, 1040, 1045, [1041, 1042, 1043, 1044, 1045, 1046, 1047, 1048])
         screenshot("function_menu_open", (0, 0, 1280, 1000))
         base.ENV.xdotool("click", "1")
-        self.assertTrue(wait_for(lambda: not self.menus(), 10))
+        self.wait_menus_closed()
         self.assertTrue(wait_for(lambda: self.caption(4) == TEXTS[1045], 10), self.caption(4))
 
         # The only left click cannot be disabled: the click warning, no change.
@@ -173,9 +187,7 @@ class ButtonPage(ButtonPageSteps, OptionCase):
         # Monitor switches to profile 2 while the menu of profile 0 is open.
         probe("switch", "2")
         settle()
-        self.click(self.item_point(menu, len(MAIN_ITEMS), MAIN_ITEMS.index(1052)))
-        self.assertTrue(wait_for(lambda: not self.menus(), 10), "the menu stayed open")
-        settle()
+        self.pick(menu, len(MAIN_ITEMS), MAIN_ITEMS.index(1052))
         self.assertEqual(self.caption(5), TEXTS[1008])
         self.apply()
         profiles = self.dump()["Profiles"]
@@ -220,12 +232,12 @@ class ButtonPage(ButtonPageSteps, OptionCase):
         self.assertTrue(wait_for(lambda: self.control(LEVEL_SELECTOR_KEYS[5])["enabled"] == 0, 10))
         # Level 0's value from its menu: 2012 is the twelfth item.
         menu = self.open_menu(LEVEL_VALUE_KEYS[0])
-        self.click(self.item_point(menu, 12, 11))
+        self.pick(menu, 12, 11)
         self.assertTrue(wait_for(lambda: self.caption(LEVEL_VALUE_KEYS[0]) == TEXTS[1123], 10))
         self.click_key(RATE_KEYS[3])
         # Lights cycling (3003, third item): the colours cannot be edited.
         menu = self.open_menu(LIGHT_MODE_KEY)
-        self.click(self.item_point(menu, 4, 2))
+        self.pick(menu, 4, 2)
         self.assertTrue(wait_for(lambda: self.caption(LIGHT_MODE_KEY) == TEXTS[1126], 10))
         controls = self.controls()
         self.assertEqual(self.control(FIRST_COLOUR_KEY, controls)["enabled"], 0)

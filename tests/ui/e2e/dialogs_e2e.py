@@ -26,7 +26,7 @@ class Warnings(OptionCase):
         shutil.copy(self.helper("WarnShow"), self.folder)
 
     def show(self, kind):
-        process = ENV.start(os.path.join(self.folder, "WarnShow.exe"), kind)
+        process = self.start(os.path.join(self.folder, "WarnShow.exe"), kind)
         found = wait_for(lambda: (lambda s: s if s.get("dialog") == "1" else None)(
             parse_probe(probe("dialog"))), 20)
         self.assertTrue(found, "warning %s did not appear" % kind)
@@ -66,7 +66,7 @@ class ButtonDialogs(OptionCase):
         shutil.copy(self.helper("ButtonDialogShow"), self.folder)
 
     def open(self, *args):
-        process = ENV.start(os.path.join(self.folder, "ButtonDialogShow.exe"), *args)
+        process = self.start(os.path.join(self.folder, "ButtonDialogShow.exe"), *args)
         found = wait_for(lambda: (lambda s: s if s.get("dialog") == "1" else None)(self.dialog()), 20)
         self.assertTrue(found, "dialog %s did not appear" % args[0])
         self.rect = parse_rect(found["rect"])

@@ -28,7 +28,7 @@ class MacroPage(MacroPageSteps, OptionCase):
         self.assertEqual(self.lists()["macro_enabled"], 0, "the macro list stays usable while recording")
         # Another window has the focus while the keys are typed: the capture
         # takes them from the whole desktop.
-        notepad = ENV.start("notepad")
+        notepad = self.start("notepad")
         self.assertTrue(wait_for(lambda: probe("has-window", "Notepad").strip() == "1", 20))
         settle()
         self.press("a", "b")
@@ -251,7 +251,7 @@ class SelectMacroDialog(OptionCase):
     def test_choosing_a_macro_and_run_mode(self):
         write_macros(self.folder, ("Fire", [(4, 1, 0), (4, 2, 0)]), ("Jump", [(44, 1, 0), (44, 2, 0)]))
         shutil.copy(self.helper("SelectMacroShow"), self.folder)
-        process = ENV.start(os.path.join(self.folder, "SelectMacroShow.exe"), "3")
+        process = self.start(os.path.join(self.folder, "SelectMacroShow.exe"), "3")
         found = wait_for(lambda: (lambda s: s if s.get("dialog") == "1" else None)(
             parse_probe(probe("dialog"))), 20)
         self.assertTrue(found, "the dialog did not appear")

@@ -19,7 +19,7 @@ from option_case import ARGS, ENV, OptionCase, RealMonitor, centre, control_coun
 class StartAndWindow(OptionCase):
     def test_second_start_shows_nothing_and_ends(self):
         self.start_option()
-        second = ENV.start(os.path.join(self.folder, "Option.exe"))
+        second = self.start(os.path.join(self.folder, "Option.exe"))
         self.assertIsNotNone(wait_for(lambda: second.poll() is not None, 20), "the second Option kept running")
         self.assertEqual(self.state()["windows"], "1")
 

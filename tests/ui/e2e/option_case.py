@@ -23,7 +23,7 @@ import time
 import unittest
 
 sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "..", "support", "e2e"))
-from wine_desktop import Probe, WineSession, probe_values as parse_probe, wait_for, windows_path  # noqa: E402
+from wine_desktop import Probe, WineSession, probe_values as parse_probe, reap, wait_for, windows_path  # noqa: E402
 
 ARGS = argparse.Namespace()
 DESKTOP = "1280x1000"
@@ -101,6 +101,7 @@ class OptionCase(unittest.TestCase):
     device = 1
 
     def setUp(self):
+        self.started = time.monotonic()
         self.folder = os.path.join(ARGS.out, ARGS.name, self.id().split(".")[-1])
         shutil.rmtree(self.folder, ignore_errors=True)
         os.makedirs(os.path.join(self.folder, "config"))
@@ -113,13 +114,22 @@ class OptionCase(unittest.TestCase):
 
     def tearDown(self):
         restart_desktop()
+        for process in self.processes:
+            reap(process)
+        # Where the script's time goes, case by case.
+        print("%s: %.1f s" % (self.id().split(".")[-1], time.monotonic() - self.started), file=sys.stderr)
+
+    def start(self, exe, *args, **kwargs):
+        """Starts a program that ends with the test."""
+        process = ENV.start(exe, *args, **kwargs)
+        self.processes.append(process)
+        return process
 
     def helper(self, name):
         return os.path.join(ARGS.bin, name + ".exe")
 
     def start_option(self):
-        process = ENV.start(os.path.join(self.folder, "Option.exe"))
-        self.processes.append(process)
+        process = self.start(os.path.join(self.folder, "Option.exe"))
         # Shown, not just created: a page is visible only once the window is.
         self.assertTrue(wait_for(lambda: self.state().get("page"), 20), "Option's window did not appear")
         settle()
@@ -127,8 +137,7 @@ class OptionCase(unittest.TestCase):
 
     def start_monitor(self, *args):
         self.monitor_log = os.path.join(self.folder, "monitor.log")
-        process = ENV.start(self.helper("FakeMonitor"), self.monitor_log, *args)
-        self.processes.append(process)
+        process = self.start(self.helper("FakeMonitor"), self.monitor_log, *args)
         self.assertTrue(wait_for(lambda: "ready" in self.monitor_lines(), 20), "the stand-in Monitor did not start")
         return process
 
@@ -197,7 +206,7 @@ class RealMonitor:
             return None
 
     def start_real_monitor(self):
-        self.processes.append(ENV.start(os.path.join(self.folder, "Monitor.exe"), cwd=self.folder))
+        self.start(os.path.join(self.folder, "Monitor.exe"), cwd=self.folder)
         self.assertIsNotNone(wait_for(self.mouse_transfers, 20), "Monitor's simulated mouse did not answer")
         # Let the start-up read-back finish, then watch only what Apply sends.
         last = None
