@@ -47,7 +47,6 @@ ConnectionChange DeviceConnection::Arrive() {
         return ConnectionChange::None;
     WaitUntil(clock_, clock_.Now() + kArrivalSettleTime);
     state_ = ConnectionState::Present;
-    auto transaction = BeginTransaction();
     link_.OpenFeatureInterface();
     link_.OpenReportInterface();
     return ConnectionChange::Arrived;
@@ -57,8 +56,6 @@ ConnectionChange DeviceConnection::Remove() {
     if (State() == ConnectionState::Removed)
         return ConnectionChange::None;
     state_ = ConnectionState::Removed;
-    // A transfer in flight finishes before its interface goes away.
-    auto transaction = BeginTransaction();
     link_.CloseFeatureInterface();
     link_.CloseReportInterface();
     return ConnectionChange::Removed;

@@ -1,10 +1,11 @@
 #pragma once
-// The service's connection to the mouse: the open and close sequences, the
-// state that arrival and removal move, and the lock every device transaction
-// holds.
+// The service's connection to the mouse: the open and close sequences and the
+// state that arrival and removal move. One thread at a time uses it (in
+// Monitor, the device worker while it runs), so a request and its answer, or
+// an announcement and its blocks, always stay together; the state may be read
+// from anywhere.
 #include <atomic>
 #include <cstdint>
-#include <mutex>
 #include <optional>
 
 #include "device/Clock.h"
@@ -52,11 +53,6 @@ public:
     ConnectionState State() const { return state_.load(); }
     bool IsPresent() const { return State() == ConnectionState::Present; }
 
-    // Held around each transaction: a request and its answer, or an
-    // announcement with its blocks and pauses, so that the window thread's
-    // read-back and the worker's upload never interleave on the device.
-    std::unique_lock<std::mutex> BeginTransaction() { return std::unique_lock(transaction_); }
-
     DeviceLink& Link() { return link_; }
     Clock& GetClock() { return clock_; }
 
@@ -67,7 +63,6 @@ private:
     DeviceLink& link_;
     Clock& clock_;
     std::atomic<ConnectionState> state_{ConnectionState::Absent};
-    std::mutex transaction_;
 };
 
 } // namespace mervik

@@ -8,7 +8,6 @@ namespace {
 
 // False when the request or the read did not go through.
 bool ExchangeReadRequest(DeviceConnection& connection, FeatureReport& answer) {
-    auto transaction = connection.BeginTransaction();
     DeviceLink& link = connection.Link();
     Clock& clock = connection.GetClock();
     if (!link.SendFeature(MakeFeatureReport(wire::kCmdReadActiveDpiLevel)))

@@ -19,7 +19,7 @@ struct ReadBackResult {
     int level = 0; // the answer's level byte, when there was an answer
 };
 
-// Sends the 0x8B request, waits, reads the answer, all as one transaction.
+// Sends the 0x8B request, waits, reads the answer.
 // `profile` may be null (no active profile): the device is still asked.
 ReadBackResult ReadBackActiveDpiLevel(DeviceConnection& connection, ProfileRecord* profile);
 

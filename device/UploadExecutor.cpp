@@ -13,23 +13,19 @@ public:
         : connection_(connection), stopBeforeGroup_(stopBeforeGroup), clock_(connection.GetClock()),
           lastTransferEnd_(clock_.Now()) {}
 
-    // False when the mouse is gone before the transaction begins, or when a
-    // transfer did not go through: what follows it would land out of order.
+    // False when the caller stopped it, or when a transfer did not go
+    // through: what follows it would land out of order.
     bool Run(const PlanStep& step) {
         switch (step.kind) {
         case StepKind::Pause:
             pauseDue_ += std::chrono::milliseconds(step.pauseMs);
             return true;
         case StepKind::Feature:
-            WaitForPause();    // the mouse gets its pause before anyone else's report
-            transaction_ = {}; // then another transaction may come in between ours
+            WaitForPause(); // the mouse gets its pause even when the upload stops here
             if (stopBeforeGroup_ && stopBeforeGroup_()) {
                 stopped_ = true;
                 return false;
             }
-            if (!connection_.IsPresent())
-                return false;
-            transaction_ = connection_.BeginTransaction();
             return Transfer(step);
         case StepKind::Write:
             return Transfer(step);
@@ -74,7 +70,6 @@ private:
     Clock& clock_;
     Clock::TimePoint lastTransferEnd_;
     Clock::Duration pauseDue_{};
-    std::unique_lock<std::mutex> transaction_;
     size_t sent_ = 0;
     bool stopped_ = false;
 };
@@ -83,6 +78,8 @@ private:
 
 UploadResult ExecuteUpload(const UploadPlan& plan, DeviceConnection& connection,
                            const std::function<bool()>& stopBeforeGroup) {
+    if (!connection.IsPresent())
+        return {};
     PlanRunner runner(connection, stopBeforeGroup);
     for (const PlanStep& step : plan.Steps())
         if (!runner.Run(step))

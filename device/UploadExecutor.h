@@ -12,18 +12,17 @@ namespace mervik {
 
 struct UploadResult {
     size_t transfersSent = 0; // transfers that went through
-    // False: the mouse went away or a transfer failed, and the rest was
-    // dropped. The mouse then holds part of the plan; only a whole upload
-    // mends that.
+    // False: the mouse was away, a transfer failed or the caller stopped it,
+    // and the rest was dropped. The mouse then holds part of the plan; only a
+    // whole upload mends that.
     bool completed = false;
     // The caller's `stopBeforeGroup` asked to end before the next group.
     bool stopped = false;
 };
 
-// Each announcement with its blocks and pauses is one transaction. Before each
-// one the connection is checked: once the mouse is gone nothing more is sent.
-// A transfer that fails ends the upload at once, as the blocks after a lost
-// announcement would be taken for another one's.
+// Nothing is sent to a mouse that is not present. A transfer that fails ends
+// the upload at once, as the blocks after a lost announcement would be taken
+// for another one's.
 //
 // `stopBeforeGroup`, when given, is asked before each announcement, once the
 // pause before it is over: true ends the upload there, between two whole

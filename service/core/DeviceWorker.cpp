@@ -46,6 +46,11 @@ bool DeviceWorker::UploadWaiting() {
     return queue_.UploadWaiting();
 }
 
+bool DeviceWorker::RemovalWaiting() {
+    std::lock_guard lock(mutex_);
+    return queue_.RemovalWaiting();
+}
+
 bool DeviceWorker::HandOver(const WorkerRequest& stopped) {
     std::lock_guard lock(mutex_);
     return queue_.HandOver(stopped);

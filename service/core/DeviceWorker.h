@@ -1,7 +1,8 @@
 #pragma once
 // The device worker: one thread that takes requests from its queue (in the
 // order posted, uploads merged; see WorkerQueue) and hands each to the
-// service, so that uploads and read-backs never hold up the window's thread.
+// service's device tasks, so that nothing the mouse needs, its transfers or
+// its settling waits, ever holds up the window's thread.
 #include <condition_variable>
 #include <functional>
 #include <mutex>
@@ -28,9 +29,11 @@ public:
     // Returns once every request posted so far has been handled.
     void WaitIdle();
 
-    // For the upload running on the worker: whether a newer one waits, and
-    // handing its duties on to that one when it stops early.
+    // For the upload running on the worker: whether a newer one or the
+    // mouse's removal waits, and handing its duties on to a newer one when it
+    // stops early.
     bool UploadWaiting();
+    bool RemovalWaiting();
     bool HandOver(const WorkerRequest& stopped);
     // Requests waiting, the running one not counted.
     size_t Waiting();

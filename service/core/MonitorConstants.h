@@ -1,7 +1,7 @@
 #pragma once
 // Numbers and names private to Monitor: its timers, its tray icon, its device
-// worker's requests and the companion programs it starts and closes. What
-// crosses to Option lives in settings/ProgramMessages.h.
+// worker's results and the companion programs it starts and closes. What
+// crosses to Option lives in contract/ProgramMessages.h.
 #include <cstdint>
 
 namespace mervik::monitor {
@@ -17,13 +17,9 @@ inline constexpr unsigned kBalloonPeriodMs = 1000;
 // The mouse may need a moment after opening before it answers.
 inline constexpr unsigned kSettleAfterOpenMs = 100;
 
-// The device worker's thread message and its requests (wParam).
-inline constexpr unsigned kMsgWorkerRequest = 1649;
-inline constexpr uintptr_t kRequestUpload = 1;
-inline constexpr uintptr_t kRequestReadBack = 2;
-// Queued by the service itself behind an upload the mouse's removal cut short:
-// the worker repeats that upload once the mouse is back.
-inline constexpr uintptr_t kRequestRepeatOwedUpload = 0x100;
+// The device worker's results, posted to the hidden window: WM_APP + 1, the
+// result's kind in wParam and its value in lParam (WorkerResult.h).
+inline constexpr unsigned kMsgWorkerResult = 0x8001;
 
 // WM_CLOSE, the one system message the core posts to other programs.
 inline constexpr unsigned kMsgClose = 0x0010;

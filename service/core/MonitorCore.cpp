@@ -1,14 +1,9 @@
 #include "service/core/MonitorCore.h"
 
-#include <chrono>
-
 #include "contract/ProgramMessages.h"
-#include "device/DpiReadBack.h"
-#include "device/ReportEncoder.h"
-#include "device/SettingsReports.h"
-#include "device/UploadExecutor.h"
 #include "protocol/DeviceMessages.h"
 #include "protocol/ReportRate.h"
+#include "service/core/BoundaryCheck.h"
 #include "service/core/DeviceNotices.h"
 #include "service/core/ForegroundMatch.h"
 #include "service/core/MonitorConstants.h"
@@ -43,8 +38,10 @@ MonitorCore::MonitorCore(const MonitorPorts& ports, std::string programFolder)
       trace_(ports.trace), texts_(ports.texts), programFolder_(std::move(programFolder)),
       configPath_(ConfigFilePath(programFolder_)),
       working_(std::make_unique<SharedSettingsBlock>()),
-      worker_([this](const WorkerRequest& request) { RunRequest(request); }) {
+      worker_([this](const WorkerRequest& request) { tasks_.Run(request); }),
+      tasks_(ports.connection, worker_, snapshot_, ports.results, ports.trace) {
     CreateImage(*working_);
+    WorkingChanged();
 }
 
 MonitorCore::~MonitorCore() {
@@ -54,8 +51,6 @@ MonitorCore::~MonitorCore() {
 // ---- start-up and shutdown ----
 
 void MonitorCore::LoadSettings() {
-    std::lock_guard store(storeMutex_);
-    std::lock_guard lock(workingMutex_);
     CreateImage(*working_);
     // A file that cannot be read costs only its own profile, which takes its
     // defaults in memory; save all never writes over such a file. What loaded
@@ -64,6 +59,7 @@ void MonitorCore::LoadSettings() {
     if (!LoadAll(*working_, programFolder_, &registry_, &notes))
         trace_.Trace("Load settings: a file could not be read; the others are kept\n");
     TraceNotes(notes);
+    WorkingChanged();
     ReadOsdSettings(configPath_, osd_);
 }
 
@@ -76,15 +72,19 @@ bool MonitorCore::StartWorker() {
 }
 
 void MonitorCore::ConnectAtStart(bool openOption) {
-    const bool present = connection_.Open();
+    openOptionAtStart_ = openOption;
+    if (!worker_.Post({WorkerTask::Connect}))
+        Connected(false);
+}
+
+// The start-up read-back is timed from the moment the mouse has settled.
+void MonitorCore::Connected(bool present) {
     if (present) {
         timers_.Start(kTimerForeground, kForegroundPeriodMs);
-        Clock& clock = connection_.GetClock();
-        WaitUntil(clock, clock.Now() + std::chrono::milliseconds(kSettleAfterOpenMs));
         timers_.Start(kTimerStartReadBack, kStartReadBackDelayMs);
         ShowProfileTip();
         notifier_.AddIcon();
-        if (openOption)
+        if (openOptionAtStart_)
             OnCustomizer();
     }
     WriteDeviceFlag(present);
@@ -93,6 +93,7 @@ void MonitorCore::ConnectAtStart(bool openOption) {
         launcher_.Open(programFolder_ + program);
 }
 
+// Once the worker has ended, the mouse is this thread's to close.
 void MonitorCore::Shutdown() {
     timers_.Stop(kTimerForeground);
     timers_.Stop(kTimerStartReadBack);
@@ -109,7 +110,7 @@ void MonitorCore::Shutdown() {
 // Another program (Option's Apply, or a command line tool) may also have
 // made another profile current: that is a switch like any other, announced
 // before the upload that carries it.
-void MonitorCore::OnApplyAllSetting(intptr_t lParam) {
+void MonitorCore::OnApplyAllSetting() {
     const int before = CurrentIndex();
     ReloadBlock();
     ApplyPointer();
@@ -118,10 +119,11 @@ void MonitorCore::OnApplyAllSetting(intptr_t lParam) {
     auto y = static_cast<uint16_t>(osd_.NoticeY());
     PostToOsd(kMsgOsdMove, 0, static_cast<intptr_t>(static_cast<uint32_t>(x) << 16 | y));
     FollowReload(before);
-    if (connection_.IsPresent() && worker_.Post({kRequestUpload, lParam, true}))
+    // Settings applied while the mouse is away are owed to its arrival (the
+    // worker keeps the debt), and Option is answered at once.
+    const bool present = connection_.IsPresent();
+    if (worker_.Post({WorkerTask::Upload, present}) && present)
         return;
-    // Settings applied while the mouse is away are owed to its arrival.
-    uploadOwed_ = true;
     SendApplyDone(false);
 }
 
@@ -129,7 +131,7 @@ void MonitorCore::OnReloadSetting() {
     const int before = CurrentIndex();
     ReloadBlock();
     if (FollowReload(before))
-        PostUpload(0, false);
+        PostUpload();
 }
 
 void MonitorCore::OnReloadWindowsSetting() {
@@ -137,7 +139,7 @@ void MonitorCore::OnReloadWindowsSetting() {
     ReloadBlock();
     ApplyPointer();
     if (FollowReload(before))
-        PostUpload(0, false);
+        PostUpload();
 }
 
 void MonitorCore::OnCopyData(uintptr_t dwData, std::span<const uint8_t> payload) {
@@ -176,7 +178,7 @@ bool MonitorCore::OnTimer(unsigned id) {
         return true;
     case kTimerStartReadBack:
         timers_.Stop(kTimerStartReadBack);
-        worker_.Post({kRequestReadBack, 0});
+        worker_.Post({WorkerTask::ReadBack});
         return true;
     case kTimerBalloon:
         timers_.Stop(kTimerBalloon);
@@ -207,11 +209,11 @@ void MonitorCore::DispatchDeviceEvent(uint32_t event) {
     const int value = static_cast<int>(event & 0xFFFF);
     const auto group = static_cast<uint8_t>(eventClass >> 8);
     if (eventClass == kEventClassConnection) {
-        ConnectionChange change = connection_.OnConnectionEvent(static_cast<uint16_t>(value));
-        if (change == ConnectionChange::Arrived)
-            Arrived();
-        if (change == ConnectionChange::Removed)
-            Removed();
+        // The worker decides what is a repeat, in the order the changes came.
+        if (value == kConnectionArrived)
+            worker_.Post({WorkerTask::Arrival});
+        if (value == kConnectionRemoved)
+            worker_.Post({WorkerTask::Removal});
     } else if (group == kEventGroupDpiLevel && value >= 1 && value <= kLastDpiLevel) {
         OnDpiLevel(value);
     } else if (group == kEventGroupReportRate && value >= 1 && value <= kLastReportInterval) {
@@ -219,11 +221,31 @@ void MonitorCore::DispatchDeviceEvent(uint32_t event) {
     }
 }
 
+// ---- the device worker's results ----
+
+void MonitorCore::OnWorkerResult(const WorkerResult& result) {
+    switch (result.kind) {
+    case WorkerResultKind::Connected:
+        Connected(result.value != 0);
+        break;
+    case WorkerResultKind::Arrived:
+        Arrived();
+        break;
+    case WorkerResultKind::Removed:
+        Removed();
+        break;
+    case WorkerResultKind::ReadBack:
+        TakeReadBack(result.value);
+        break;
+    case WorkerResultKind::ApplyDone:
+        SendApplyDone(true);
+        break;
+    default:
+        break;
+    }
+}
+
 void MonitorCore::Arrived() {
-    ReadBack();
-    worker_.Post({kRequestReadBack, 0});
-    // Behind the read-back, so an upload cut short just before is known by then.
-    worker_.Post({kRequestRepeatOwedUpload, 0});
     notifier_.AddIcon();
     WriteDeviceFlag(true);
     timers_.Start(kTimerForeground, kForegroundPeriodMs);
@@ -282,13 +304,9 @@ void MonitorCore::CheckForeground() {
     if (!executable || *executable == lastForeground_)
         return;
     lastForeground_ = *executable;
-    std::optional<int> match;
-    {
-        std::lock_guard lock(workingMutex_);
-        match = ProfileForProgram(*working_, *executable);
-        if (!match || *match == working_->CurrentProfile)
-            return;
-    }
+    const std::optional<int> match = ProfileForProgram(*working_, *executable);
+    if (!match || *match == working_->CurrentProfile)
+        return;
     SwitchToProfile(*match, false);
 }
 
@@ -303,12 +321,9 @@ void MonitorCore::SwitchToProfile(int index, bool chosenInMenu) {
     if (!image)
         return;
     // First, so the mouse is not kept waiting for the disk and the desktop.
-    PostUpload(0, false);
-    {
-        std::lock_guard store(storeMutex_);
-        if (WritePointerSettings(image->Profiles[index], registry_) != 1)
-            trace_.Trace("Write pointer settings failed\n");
-    }
+    PostUpload();
+    if (WritePointerSettings(image->Profiles[index], registry_) != 1)
+        trace_.Trace("Write pointer settings failed\n");
     ApplyPointer();
     if (chosenInMenu)
         SaveFiles(*image, nullptr);
@@ -327,7 +342,6 @@ void MonitorCore::AnnounceProfile(int index, bool balloon) {
 
 std::string MonitorCore::ActiveProfileName() {
     const std::string unnamed = texts_.Text(kStringUnnamedProfile);
-    std::lock_guard lock(workingMutex_);
     const ProfileRecord* profile = working_->ActiveProfile();
     return profile ? ProfileDisplayName(*profile, working_->CurrentProfile, unnamed)
                    : std::string();
@@ -344,7 +358,6 @@ void MonitorCore::ShowProfileTip() {
 }
 
 int MonitorCore::CurrentIndex() const {
-    std::lock_guard lock(workingMutex_);
     return working_->CurrentProfile;
 }
 
@@ -361,14 +374,11 @@ bool MonitorCore::FollowReload(int before) {
 // ---- the working block ----
 
 std::unique_ptr<SharedSettingsBlock> MonitorCore::WorkingCopy() const {
-    std::lock_guard lock(workingMutex_);
     return std::make_unique<SharedSettingsBlock>(*working_);
 }
 
-std::unique_ptr<ProfileRecord> MonitorCore::ActiveProfileCopy() const {
-    std::lock_guard lock(workingMutex_);
-    const ProfileRecord* profile = working_->ActiveProfile();
-    return profile ? std::make_unique<ProfileRecord>(*profile) : nullptr;
+void MonitorCore::WorkingChanged() {
+    snapshot_.Publish(*working_, readBacksTaken_);
 }
 
 void MonitorCore::ReloadBlock() {
@@ -380,8 +390,8 @@ void MonitorCore::ReloadBlock() {
     // Any program may write the block: values outside their range take their
     // defaults before anything uses them.
     TraceNotes(RepairImageRanges(*fresh));
-    std::lock_guard lock(workingMutex_);
     *working_ = *fresh;
+    WorkingChanged();
 }
 
 // A change the mouse made to the current profile (its buttons, the read-back)
@@ -416,19 +426,17 @@ MonitorCore::ChangeImage(const std::function<bool(SharedSettingsBlock&)>& change
     });
     TraceNotes(repaired);
     if (written) {
-        std::lock_guard lock(workingMutex_);
         *working_ = *image;
+        WorkingChanged();
         return image;
     }
     if (reached)
         return nullptr; // no current profile to change
     trace_.Trace("Shared block unavailable; the change starts from the service's copy\n");
-    {
-        std::lock_guard lock(workingMutex_);
-        if (!change(*working_))
-            return nullptr;
-        *image = *working_;
-    }
+    if (!change(*working_))
+        return nullptr;
+    WorkingChanged();
+    *image = *working_;
     Publish(*image);
     return image;
 }
@@ -444,114 +452,54 @@ void MonitorCore::Publish(const SharedSettingsBlock& image) {
         trace_.Trace("Write shared block failed\n");
 }
 
-// The system calls run on a copy, outside the lock; only the one field the
-// step may change goes back, and only if the profile is still the active one.
+// The system calls run on a checked copy; only the one field the step may
+// change goes back into the working block.
 void MonitorCore::ApplyPointer() {
-    int index = 0;
-    std::unique_ptr<ProfileRecord> profile;
-    {
-        std::lock_guard lock(workingMutex_);
-        if (!working_->HasActiveProfile())
-            return;
-        index = working_->CurrentProfile;
-        profile = std::make_unique<ProfileRecord>(working_->Profiles[index]);
-    }
-    CheckedAtTheBoundary(*profile, "pointer settings");
-    {
-        std::lock_guard store(storeMutex_);
-        ApplyPointerSettings(*profile, registry_, pointer_);
-    }
-    std::lock_guard lock(workingMutex_);
-    if (working_->CurrentProfile == index)
-        working_->Profiles[index].Acceleration = profile->Acceleration;
+    ProfileRecord* active = working_->ActiveProfile();
+    if (!active)
+        return;
+    auto profile = std::make_unique<ProfileRecord>(*active);
+    CheckedAtTheBoundary(*profile, "pointer settings", trace_);
+    ApplyPointerSettings(*profile, registry_, pointer_);
+    active->Acceleration = profile->Acceleration;
+    WorkingChanged();
 }
 
 // ---- device worker ----
 
-void MonitorCore::RunRequest(const WorkerRequest& request) {
-    if (!connection_.IsPresent()) {
-        // Applied settings that never reached the mouse are owed to it.
-        if (request.kind == kRequestUpload)
-            uploadOwed_ = true;
-        if (request.answersOption)
-            SendApplyDone(true);
-        return;
-    }
-    switch (request.kind) {
-    case kRequestUpload:
-        Upload(request);
-        break;
-    case kRequestReadBack:
-        ReadBack();
-        SendFixedReport();
-        break;
-    case kRequestRepeatOwedUpload:
-        if (uploadOwed_)
-            Upload(request);
-        break;
-    default:
-        break;
-    }
+// The worker has ended only at shutdown; nothing more reaches the mouse then.
+void MonitorCore::PostUpload() {
+    worker_.Post({WorkerTask::Upload});
 }
 
-void MonitorCore::PostUpload(intptr_t detail, bool answersOption) {
-    if (!worker_.Post({kRequestUpload, detail, answersOption}))
-        uploadOwed_ = true; // the worker has ended: nothing more reaches the mouse
-}
-
-// An upload stops between two groups when a newer one waits: that one sends
-// the whole of the profile current by then, so the mouse ends with it, and
-// takes over this one's answer to Option.
-void MonitorCore::Upload(const WorkerRequest& request) {
-    uploadOwed_ = false;
-    if (std::unique_ptr<ProfileRecord> profile = ActiveProfileCopy()) {
-        CheckedAtTheBoundary(*profile, "upload");
-        UploadResult result = ExecuteUpload(EncodeUpload(*profile), connection_,
-                                            [this] { return worker_.UploadWaiting(); });
-        if (result.stopped && worker_.HandOver(request)) {
-            uploadOwed_ = true; // until the newer one has run
-            return;
-        }
-        // A removal seen only after the last transfer may still have lost it.
-        if (!result.completed || !connection_.IsPresent()) {
-            uploadOwed_ = true;
-            trace_.Trace("Upload cut short, owed to the next arrival\n");
-        }
-    }
-    if (request.answersOption)
-        SendApplyDone(true);
-}
-
-void MonitorCore::ReadBack() {
-    ReadBackResult result = ReadBackActiveDpiLevel(connection_, nullptr);
-    // While an upload is owed the mouse still holds the old level, and the
-    // profile's is the one the user applied.
-    const bool takeLevel = result.outcome == ReadBackOutcome::Read && !uploadOwed_;
+// While an upload is owed the worker gives no level: the mouse still holds
+// the old one, and the profile's is the one the user applied. A level outside
+// the six the mouse has is not taken either. The files and Option follow
+// either way.
+void MonitorCore::TakeReadBack(int level) {
+    const bool take = level >= 1 && level <= kLastDpiLevel;
+    ++readBacksTaken_;
     auto image = ChangeCurrentProfile([&](ProfileRecord& profile) {
-        if (takeLevel)
-            profile.Cpi_X = result.level - 1;
+        if (take)
+            profile.Cpi_X = level - 1;
     });
     if (!image) {
         image = WorkingCopy();
         Publish(*image);
+        WorkingChanged();
     }
     SaveFiles(*image, &registry_);
     PostToOption(kMsgDpiReadBack);
 }
 
-void MonitorCore::SendFixedReport() {
-    auto transaction = connection_.BeginTransaction();
-    if (connection_.IsPresent() && !connection_.Link().SendFeature(FixedReport()))
-        trace_.Trace("Send fixed report failed\n");
-}
-
-void MonitorCore::SendApplyDone(bool fromWorker) {
+// The trace tells an answer after the worker's upload from one given at once.
+void MonitorCore::SendApplyDone(bool afterUpload) {
     if (ProgramWindows::Handle option = windows_.Find(kOptionCaption))
         windows_.Post(option, kMsgApplyDone, 0, 0);
     else
-        trace_.Trace("OnApplyAllSetting Don't find Orrin Option Dialog\n");
-    trace_.Trace(fromWorker ? "Thread Send Enable OK/Apply Button\n"
-                            : "OnApplyAllSetting  Send Enable OK/Apply Button\n");
+        trace_.Trace("OnApplyAllSetting Don't find Mervik Option\n");
+    trace_.Trace(afterUpload ? "Thread Send Enable OK/Apply Button\n"
+                             : "OnApplyAllSetting  Send Enable OK/Apply Button\n");
 }
 
 // ---- notices and other programs ----
@@ -588,7 +536,6 @@ void MonitorCore::CloseWindow(const char* caption) {
 }
 
 void MonitorCore::WriteOsdMessage(const std::string& text) {
-    std::lock_guard store(storeMutex_);
     if (!IniFile(configPath_).WriteText(keys::kOsdDataSection, keys::kOsdMessageKey, text))
         trace_.Trace("Write OSD message failed\n");
 }
@@ -597,7 +544,6 @@ void MonitorCore::WriteOsdMessage(const std::string& text) {
 // restart without the mouse. Without a registry, the registry keeps what the
 // last save wrote.
 void MonitorCore::SaveFiles(const SharedSettingsBlock& image, RegistryStore* registry) {
-    std::lock_guard store(storeMutex_);
     if (!SaveAll(image, programFolder_, registry))
         trace_.Trace("Save settings files failed\n");
 }
@@ -607,20 +553,7 @@ void MonitorCore::TraceNotes(const LoadNotes& notes) {
         trace_.Trace(note + "\n");
 }
 
-// Whatever entered unrepaired, no value outside its range reaches the system
-// or the mouse: it takes its default, and the trace says which.
-void MonitorCore::CheckedAtTheBoundary(ProfileRecord& profile, const char* boundary) {
-    const std::vector<std::string> reset = RepairProfileRanges(profile);
-    if (reset.empty())
-        return;
-    std::string line = std::string("Out of range before the ") + boundary + ", default used:";
-    for (const std::string& key : reset)
-        line += " " + key;
-    trace_.Trace(line + "\n");
-}
-
 void MonitorCore::WriteDeviceFlag(bool present) {
-    std::lock_guard store(storeMutex_);
     if (!WriteDevice(configPath_, present ? 1 : 0))
         trace_.Trace("Write Device key failed\n");
 }

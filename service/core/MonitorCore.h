@@ -1,22 +1,23 @@
 #pragma once
 // Everything Monitor decides, apart from any window: what each message, device
-// event, timer and worker request does. The hidden window translates Win32
+// event, timer and worker result does. The hidden window translates Win32
 // messages into these calls; the device worker runs the requests.
 //
-// Threads: every member except RunRequest is called on the window's thread;
-// RunRequest runs on the device worker. The working block is shared between
-// them and guarded: the worker encodes a copy taken under the lock, so a
-// profile is never uploaded half replaced.
-#include <atomic>
+// Threads: every member is called on the window's thread, which owns the
+// working block, the files, the registry and every message to other programs.
+// The device worker owns the mouse (DeviceTasks): the window's thread only
+// posts it requests, hands it the active profile as snapshots and takes its
+// results back as messages, so it never waits on the mouse.
 #include <cstdint>
 #include <functional>
 #include <memory>
-#include <mutex>
 #include <span>
 #include <string>
 #include <vector>
 
 #include "device/DeviceConnection.h"
+#include "service/core/ActiveProfileSnapshot.h"
+#include "service/core/DeviceTasks.h"
 #include "service/core/DeviceWorker.h"
 #include "service/core/MonitorPorts.h"
 #include "service/core/TrayMenu.h"
@@ -28,7 +29,8 @@
 namespace mervik {
 
 struct MonitorPorts {
-    DeviceConnection& connection;
+    DeviceConnection& connection; // the device worker's alone once it runs
+    WorkerResults& results;       // the worker's way back to the window's thread
     SharedBlock& block;
     ProgramWindows& windows;
     Notifier& notifier;
@@ -53,12 +55,14 @@ public:
     void LoadSettings();    // files into the working block; OSD settings
     void PublishSettings(); // working block into the shared block
     bool StartWorker();
-    void ConnectAtStart(bool openOption); // mouse, icon, timers, Device, pointer, companions
+    // The worker opens the mouse; its result brings the icon, timers, Device,
+    // pointer settings and companions.
+    void ConnectAtStart(bool openOption);
     // Shutdown: timers, Option and companions closed, worker ended, mouse closed.
     void Shutdown();
 
     // Messages to the hidden window.
-    void OnApplyAllSetting(intptr_t lParam);
+    void OnApplyAllSetting();
     void OnReloadSetting();
     void OnReloadWindowsSetting();
     void OnCopyData(uintptr_t dwData, std::span<const uint8_t> payload);
@@ -71,20 +75,22 @@ public:
     std::vector<TrayMenuItem> TrayMenu();
     void OnProfileChosen(int index);
 
-    // The device worker's side.
-    void RunRequest(const WorkerRequest& request);
+    // What the device worker reports back (kMsgWorkerResult).
+    void OnWorkerResult(const WorkerResult& result);
 
     // For the shell and the tests.
     ConnectionState State() const { return connection_.State(); }
     std::unique_ptr<SharedSettingsBlock> WorkingCopy() const;
-    bool UploadOwed() const { return uploadOwed_; }
+    bool UploadOwed() const { return tasks_.UploadOwed(); }
     void WaitForWorker() { worker_.WaitIdle(); }
     size_t WorkerBacklog() { return worker_.Waiting(); }
 
 private:
     void DispatchDeviceEvent(uint32_t event);
+    void Connected(bool present);
     void Arrived();
     void Removed();
+    void TakeReadBack(int level);
     void OnDpiLevel(int level);
     void OnReportInterval(int intervalMs);
     void CheckForeground();
@@ -105,18 +111,16 @@ private:
     ChangeImage(const std::function<bool(SharedSettingsBlock&)>& change);
     std::unique_ptr<SharedSettingsBlock>
     ChangeCurrentProfile(const std::function<void(ProfileRecord&)>& change);
+    // After every change of the working block: the worker's next upload
+    // sends the profile as it is now.
+    void WorkingChanged();
     void TraceNotes(const LoadNotes& notes);
-    void CheckedAtTheBoundary(ProfileRecord& profile, const char* boundary);
     void ApplyPointer();
     std::unique_ptr<SharedSettingsBlock> PublishWorkingBlock();
     void Publish(const SharedSettingsBlock& image);
-    std::unique_ptr<ProfileRecord> ActiveProfileCopy() const;
 
-    void PostUpload(intptr_t detail, bool answersOption);
-    void Upload(const WorkerRequest& request);
-    void ReadBack();
-    void SendFixedReport();
-    void SendApplyDone(bool fromWorker);
+    void PostUpload();
+    void SendApplyDone(bool afterUpload);
 
     void ShowNotice(const std::string& text);
     void HideNotice();
@@ -144,16 +148,17 @@ private:
     const std::string programFolder_;
     const std::string configPath_;
 
-    mutable std::mutex workingMutex_;
     std::unique_ptr<SharedSettingsBlock> working_;
-    // Files and registry are written from both threads; one at a time, so no
-    // write replaces a file another has just changed.
-    std::mutex storeMutex_;
-    OsdSettings osd_;            // the window's thread only
-    std::string tip_;            // the window's thread only
-    std::string lastForeground_; // the window's thread only
-    std::atomic<bool> uploadOwed_{false};
+    OsdSettings osd_;
+    std::string tip_;
+    std::string lastForeground_;
+    bool openOptionAtStart_ = false;
+    uint32_t readBacksTaken_ = 0; // the worker's read-back results handled
+
+    // The one thing that crosses to the worker besides its requests.
+    ActiveProfileSnapshot snapshot_;
     DeviceWorker worker_;
+    DeviceTasks tasks_;
 };
 
 } // namespace mervik

@@ -8,6 +8,7 @@
 #include <string>
 #include <string_view>
 
+#include "service/core/WorkerResult.h"
 #include "settings/SharedSettingsBlock.h"
 
 namespace mervik {
@@ -99,7 +100,16 @@ public:
     virtual std::string Text(unsigned id) = 0;
 };
 
-// The debugger output, where the service's few trace lines go.
+// The device worker's way back to the window's thread, called on the worker.
+class WorkerResults {
+public:
+    virtual ~WorkerResults() = default;
+    // False when the result could not be queued for the window.
+    [[nodiscard]] virtual bool Deliver(const WorkerResult& result) = 0;
+};
+
+// The debugger output, where the service's few trace lines go; written from
+// both threads.
 class TraceSink {
 public:
     virtual ~TraceSink() = default;

@@ -2,14 +2,10 @@
 
 #include <algorithm>
 
-#include "service/core/MonitorConstants.h"
-
 namespace mervik {
 
-using namespace monitor;
-
 bool IsUploadRequest(const WorkerRequest& request) {
-    return request.kind == kRequestUpload || request.kind == kRequestRepeatOwedUpload;
+    return request.kind == WorkerTask::Upload || request.kind == WorkerTask::RepeatOwedUpload;
 }
 
 WorkerRequest* WorkerQueue::WaitingUpload() {
@@ -23,10 +19,8 @@ void WorkerQueue::Push(const WorkerRequest& request) {
         requests_.push_back(request);
         return;
     }
-    if (request.kind == kRequestUpload) {
-        waiting->kind = kRequestUpload;
-        waiting->detail = request.detail;
-    }
+    if (request.kind == WorkerTask::Upload)
+        waiting->kind = WorkerTask::Upload;
     waiting->answersOption = waiting->answersOption || request.answersOption;
 }
 
@@ -44,13 +38,19 @@ bool WorkerQueue::HandOver(const WorkerRequest& stopped) {
         return false;
     // The stopped upload left the mouse part-way: the one waiting must send
     // the whole profile, owed or not.
-    waiting->kind = kRequestUpload;
+    waiting->kind = WorkerTask::Upload;
     waiting->answersOption = waiting->answersOption || stopped.answersOption;
     return true;
 }
 
 bool WorkerQueue::UploadWaiting() const {
     return std::any_of(requests_.begin(), requests_.end(), IsUploadRequest);
+}
+
+bool WorkerQueue::RemovalWaiting() const {
+    return std::any_of(requests_.begin(), requests_.end(), [](const WorkerRequest& request) {
+        return request.kind == WorkerTask::Removal;
+    });
 }
 
 } // namespace mervik

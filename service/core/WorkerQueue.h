@@ -5,15 +5,25 @@
 // starts. A user switching back and forth between programs therefore never
 // builds a backlog, and the mouse always ends with the latest profile.
 #include <cstddef>
-#include <cstdint>
 #include <deque>
 #include <optional>
 
 namespace mervik {
 
+// What the device worker is asked to do; each one is the mouse's business.
+enum class WorkerTask {
+    Connect,  // start-up: open the mouse and give it a moment to settle
+    Arrival,  // the library reported the mouse back
+    Removal,  // the library reported it gone
+    Upload,   // send the current profile whole
+    ReadBack, // ask the mouse for its DPI level, then send the fixed report
+    // Queued by the worker behind an arrival's read-backs: the upload is sent
+    // only when one is owed (cut short, or applied while the mouse was away).
+    RepeatOwedUpload,
+};
+
 struct WorkerRequest {
-    uintptr_t kind = 0;  // what to do (wParam)
-    intptr_t detail = 0; // carried along (lParam)
+    WorkerTask kind = WorkerTask::Upload;
     // Option waits for message 1258 once this upload is done (an Apply).
     bool answersOption = false;
 };
@@ -27,8 +37,7 @@ class WorkerQueue {
 public:
     // Appends `request`, or merges an upload into the one already waiting:
     // the merged request keeps the waiting one's place, uploads
-    // unconditionally if either did, carries the newer detail and answers
-    // Option if either would.
+    // unconditionally if either did and answers Option if either would.
     void Push(const WorkerRequest& request);
     std::optional<WorkerRequest> Pop();
 
@@ -37,6 +46,7 @@ public:
     bool HandOver(const WorkerRequest& stopped);
 
     bool UploadWaiting() const;
+    bool RemovalWaiting() const;
     bool Empty() const { return requests_.empty(); }
     size_t Size() const { return requests_.size(); }
 

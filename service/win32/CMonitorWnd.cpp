@@ -83,7 +83,7 @@ LRESULT CMonitorWnd::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         OnCommand(wParam);
         return 0;
     case kMsgApplyAllSetting:
-        core_->OnApplyAllSetting(lParam);
+        core_->OnApplyAllSetting();
         return 0;
     case kMsgReloadBlock:
         core_->OnReloadSetting();
@@ -102,6 +102,10 @@ LRESULT CMonitorWnd::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     case kMsgDeviceChange:
         core_->OnDeviceChange(wParam);
         return 0;
+    case kMsgWorkerResult:
+        core_->OnWorkerResult({static_cast<WorkerResultKind>(static_cast<uint32_t>(wParam)),
+                               static_cast<int32_t>(lParam)});
+        return 0;
     default:
         break;
     }
@@ -119,9 +123,9 @@ bool CMonitorWnd::OnCreate() {
     connection_ = std::make_unique<DeviceConnection>(*link_, clock_);
     tray_ = std::make_unique<Win32TrayIcon>(window_, modulePath, language_.Text(kStringTip));
     pointer_ = std::make_unique<Win32PointerSystem>(window_);
-    core_ = std::make_unique<MonitorCore>(MonitorPorts{*connection_, block_, windows_, *tray_,
-                                                       *this, *pointer_, registry_, processes_,
-                                                       launcher_, trace_, *this},
+    core_ = std::make_unique<MonitorCore>(MonitorPorts{*connection_, *this, block_, windows_,
+                                                       *tray_, *this, *pointer_, registry_,
+                                                       processes_, launcher_, trace_, *this},
                                           programFolder_);
     core_->LoadSettings();
     switch (block_.CreateMutexObject()) {
@@ -221,6 +225,11 @@ void CMonitorWnd::ShowTrayMenu() {
     TrackPopupMenu(menu.get(), TPM_LEFTBUTTON, cursor.x, cursor.y, 0, window_, nullptr);
     // Lets the menu close when the user clicks elsewhere.
     PostMessageA(window_, WM_NULL, 0, 0);
+}
+
+bool CMonitorWnd::Deliver(const WorkerResult& result) {
+    return PostMessageA(window_, kMsgWorkerResult, static_cast<WPARAM>(result.kind),
+                        static_cast<LPARAM>(result.value)) != FALSE;
 }
 
 void CMonitorWnd::Start(unsigned id, unsigned periodMs) {

@@ -1,7 +1,7 @@
 #pragma once
 // Monitor's hidden window: it receives every message (from Option, from the
-// HID library, from its timers and its tray icon) and hands each to the
-// service core. It is never shown.
+// HID library, from its timers, its tray icon and the device worker) and hands
+// each to the service core. It is never shown.
 #include <windows.h>
 
 #include <memory>
@@ -23,7 +23,7 @@
 
 namespace mervik {
 
-class CMonitorWnd final : private TimerService, private TextSource {
+class CMonitorWnd final : private TimerService, private TextSource, private WorkerResults {
 public:
     explicit CMonitorWnd(bool openOptionAtStart) : openOptionAtStart_(openOptionAtStart) {}
     ~CMonitorWnd() override;
@@ -49,6 +49,8 @@ private:
     void Start(unsigned id, unsigned periodMs) override;
     void Stop(unsigned id) override;
     std::string Text(unsigned id) override { return language_.Text(id); }
+    // On the device worker: posted, so the worker never waits on this thread.
+    bool Deliver(const WorkerResult& result) override;
 
     const bool openOptionAtStart_;
     HWND window_ = nullptr;

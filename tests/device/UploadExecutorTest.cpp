@@ -1,7 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <thread>
-
 #include "device/DpiReadBack.h"
 #include "device/ReportEncoder.h"
 #include "device/UploadExecutor.h"
@@ -77,27 +75,6 @@ TEST_F(Executor, PausesHoldEvenWhenSleepsEndEarly) {
     EXPECT_GE(clock.now - Clock::TimePoint{}, std::chrono::milliseconds(plan.TotalPauseMs()));
 }
 
-TEST_F(Executor, StopsBeforeTheNextAnnouncementOnceTheMouseIsGone) {
-    UploadPlan plan = EncodeUpload(*profile);
-    std::thread window; // removal arrives on the window's thread
-    link.onTransfer = [&] {
-        if (link.calls.size() != 6)
-            return; // the DPI levels' announcement
-        window = std::thread([&] { connection.OnConnectionEvent(2); });
-        while (connection.IsPresent())
-            std::this_thread::yield();
-    };
-    UploadResult result = ExecuteUpload(plan, connection);
-    window.join();
-    EXPECT_FALSE(result.completed);
-    // The announcement's own block still goes out, then nothing; the
-    // interfaces close only after that transaction.
-    EXPECT_EQ(result.transfersSent, 7u);
-    ASSERT_EQ(link.calls.size(), 9u);
-    EXPECT_EQ(link.calls[6].what, "write 8 03 04 05 06 07 08 80 80");
-    EXPECT_EQ(link.calls[7].what, "Close_FeatureDevice");
-}
-
 // Asked to stop once the DPI levels' announcement has gone: its block still
 // goes out, and the pause after it is waited before the upload ends, so the
 // next upload may start at once.
@@ -142,9 +119,6 @@ TEST_F(Executor, StopsAtTheFirstTransferThatFails) {
         EXPECT_EQ(result.transfersSent, failing - 1);
         EXPECT_EQ(link.calls.size(), failing);
     }
-    // The transaction ended with the upload: the next request goes through.
-    link.answer = MakeFeatureReport(0x8B, {2});
-    EXPECT_EQ(ReadBackActiveDpiLevel(connection, nullptr).outcome, ReadBackOutcome::Read);
 }
 
 struct ReadBack : Executor {};
@@ -181,64 +155,6 @@ TEST_F(ReadBack, AFailedRequestIsNotFollowedByARead) {
     EXPECT_EQ(ReadBackActiveDpiLevel(connection, profile.get()).outcome, ReadBackOutcome::NoAnswer);
     EXPECT_EQ(link.Names(), (std::vector<std::string>{"feature 8B 00 00 00 00 00 00 74"}));
     EXPECT_EQ(profile->Cpi_X, 3);
-}
-
-// Two threads on a real clock: an upload and read-backs. The read-back's
-// request and answer must sit together, and never between an announcement and
-// its blocks.
-TEST(DeviceTransactions, ReadBackNeverInterleavesWithAnUpload) {
-    SteadyClock clock;
-    struct RecordingLink : FakeDeviceLink {
-        using FakeDeviceLink::FakeDeviceLink;
-        std::mutex mutex;
-        std::vector<std::string> order;
-        bool SendFeature(const FeatureReport& r) override {
-            return Log(TransferLine(StepKind::Feature, r));
-        }
-        bool ReadFeature(FeatureReport& r) override {
-            Log("read");
-            r = MakeFeatureReport(0x8B, {2});
-            return true;
-        }
-        bool WriteBlock(std::span<const uint8_t> b) override {
-            return Log(TransferLine(StepKind::Write, b));
-        }
-        bool Log(std::string s) {
-            std::lock_guard lock(mutex);
-            order.push_back(std::move(s));
-            return true;
-        }
-    };
-    FakeClock unused;
-    RecordingLink link(unused);
-    DeviceConnection connection(link, clock);
-    connection.Open();
-
-    UploadPlan plan;
-    for (int i = 0; i < 6; ++i) {
-        plan.Feature(MakeFeatureReport(0x12, {uint8_t(i + 1), 0x40}));
-        plan.Pause(3);
-        plan.Write(std::vector<uint8_t>(32, uint8_t(i)));
-        plan.Pause(2);
-        plan.Write(std::vector<uint8_t>(32, uint8_t(i)));
-        plan.Pause(2);
-    }
-    std::thread upload([&] { ExecuteUpload(plan, connection); });
-    for (int i = 0; i < 5; ++i)
-        ReadBackActiveDpiLevel(connection, nullptr);
-    upload.join();
-
-    for (size_t i = 0; i < link.order.size(); ++i) {
-        if (link.order[i].rfind("feature 8B", 0) == 0) {
-            ASSERT_LT(i + 1, link.order.size());
-            EXPECT_EQ(link.order[i + 1], "read") << i;
-        }
-        if (link.order[i].rfind("feature 12", 0) == 0) {
-            ASSERT_LT(i + 2, link.order.size());
-            EXPECT_EQ(link.order[i + 1].substr(0, 8), "write 32") << i;
-            EXPECT_EQ(link.order[i + 2].substr(0, 8), "write 32") << i;
-        }
-    }
 }
 
 } // namespace

@@ -149,7 +149,7 @@ TEST_F(Monitor, UnplugAndReplug) {
     Start();
     windows.Open(kOptionCaption);
     mouse.With([](sim::SimulatedMouse& m) { m.Unplug(); });
-    Pump();
+    Settle();
     EXPECT_EQ(core->State(), ConnectionState::Removed);
     EXPECT_FALSE(notifier.icon);
     EXPECT_EQ(timers.running.count(kTimerForeground), 0u);
@@ -158,17 +158,17 @@ TEST_F(Monitor, UnplugAndReplug) {
 
     core->OnDeviceChange(0); // a repeat
     core->OnDeviceChange(7); // not a change
+    Settle();
     EXPECT_TRUE(windows.Take().empty());
 
     ClearLog();
     mouse.With([](sim::SimulatedMouse& m) { m.Plug(); });
-    Pump();
     Settle();
     EXPECT_TRUE(notifier.icon);
     EXPECT_EQ(timers.running.at(kTimerForeground), 2000u);
     EXPECT_EQ(ReadDevice(ConfigPath()), 1);
     auto commands = FeatureCommands();
-    EXPECT_EQ(std::count(commands.begin(), commands.end(), "8B"), 2); // window thread and worker
+    EXPECT_EQ(std::count(commands.begin(), commands.end(), "8B"), 2); // the arrival reads twice
     EXPECT_EQ(Uploads(), 0);
     EXPECT_EQ(windows.Take(), (std::vector<Posted>{{kOptionCaption, kMsgDpiReadBack, 0, 0},
                                                    {kOptionCaption, kMsgDpiReadBack, 0, 0}}));
@@ -235,7 +235,7 @@ TEST_F(Monitor, FailedWritesLeaveTraceLinesAndTheRestIsStillWritten) {
     std::filesystem::remove(ConfigPath());
     std::filesystem::create_directory(ConfigPath());
     mouse.With([](sim::SimulatedMouse& m) { m.Unplug(); });
-    Pump();
+    Settle();
     EXPECT_EQ(trace.Take(), (Lines{"Write Device key failed\n"}));
     EXPECT_EQ(core->State(), ConnectionState::Removed);
 }
@@ -333,7 +333,7 @@ TEST_F(Monitor, ForegroundProgramChoosesTheFirstMatchingProfile) {
     EXPECT_TRUE(windows.Take().empty());
 
     mouse.With([](sim::SimulatedMouse& m) { m.Unplug(); });
-    Pump();
+    Settle();
     windows.Take();
     processes.foreground = "quake3.exe";
     block.Edit([](SharedSettingsBlock& b) { b.CurrentProfile = 0; });
@@ -357,7 +357,7 @@ TEST_F(Monitor, NoticeTextFromACompanion) {
     windows.Take();
 
     mouse.With([](sim::SimulatedMouse& m) { m.Unplug(); });
-    Pump();
+    Settle();
     core->OnCopyData(kCopyDataNotice, std::vector<uint8_t>{0, 'O', 'k', 0, 'Z'});
     EXPECT_EQ(OsdMessage(), "Ok");
     EXPECT_TRUE(windows.Take().empty()) << "the display is told only while the mouse is there";
@@ -386,8 +386,31 @@ TEST_F(Monitor, ShutdownClosesTheOtherProgramsAndTheMouse) {
                                    {"Standard Mouse Driver Pop3", kMsgClose, 0, 0}}));
     EXPECT_FALSE(
         mouse.With([](sim::SimulatedMouse& m) { return m.FeatureOpen() || m.ReportOpen(); }));
-    core->OnApplyAllSetting(0); // the worker is gone: answered at once
+    core->OnApplyAllSetting(); // the worker is gone: answered at once
     EXPECT_EQ(windows.Take(), (std::vector<Posted>{{kOptionCaption, kMsgApplyDone, 0, 0}}));
+}
+
+// Any program may post to the hidden window: a result that names no level
+// takes none, and one of no known kind does nothing.
+TEST_F(Monitor, ResultsPostedFromOutsideAreBounded) {
+    Start();
+    windows.Open(kOptionCaption);
+    const int32_t level = BlockNow()->Profiles[0].Cpi_X;
+    for (int32_t value : {0, 7, -1})
+        core->OnWorkerResult({WorkerResultKind::ReadBack, value});
+    EXPECT_EQ(BlockNow()->Profiles[0].Cpi_X, level);
+    EXPECT_EQ(core->WorkingCopy()->Profiles[0].Cpi_X, level);
+    core->OnWorkerResult({static_cast<WorkerResultKind>(77), 1});
+    EXPECT_EQ(windows.Take(), (std::vector<Posted>{{kOptionCaption, kMsgDpiReadBack, 0, 0},
+                                                   {kOptionCaption, kMsgDpiReadBack, 0, 0},
+                                                   {kOptionCaption, kMsgDpiReadBack, 0, 0}}));
+}
+
+TEST_F(Monitor, AResultTheWindowNeverGetsIsTraced) {
+    results.refused = true;
+    Start();
+    EXPECT_EQ(trace.Take(), (Lines{"Device worker: a result did not reach the window\n"}));
+    EXPECT_FALSE(notifier.icon);
 }
 
 // One unreadable profile file costs that profile alone: the others keep what
@@ -434,7 +457,7 @@ TEST_F(Monitor, AMouseEventQueuedAheadOfAnApplyKeepsTheApplysSettings) {
     EXPECT_EQ(BlockNow()->Profiles[0].DbleClickSpeed, 640);
     EXPECT_EQ(IniFile(ProfileFilePath(folder.Folder(), 0)).ReadInt("Setting", "DbleClickSpeed", -1),
               640);
-    core->OnApplyAllSetting(0); // then Option's 1224
+    core->OnApplyAllSetting(); // then Option's 1224
     Settle();
     EXPECT_EQ(Memory().reportIntervalMs, 1) << "the upload carries Option's rate";
     EXPECT_EQ(core->WorkingCopy()->Profiles[0].DbleClickSpeed, 640);

@@ -4,12 +4,14 @@
 // whose notifications the test hands to the core as the window would.
 #include <atomic>
 #include <chrono>
+#include <condition_variable>
 #include <cstring>
 #include <functional>
 #include <map>
 #include <mutex>
 #include <set>
 #include <string>
+#include <thread>
 #include <type_traits>
 #include <vector>
 
@@ -43,6 +45,7 @@ public:
     }
 
     template <typename Fn> auto With(Fn fn) {
+        ++entered;
         std::unique_lock lock(mutex_);
         const size_t before = removals_;
         if constexpr (std::is_void_v<decltype(fn(mouse_))>) {
@@ -63,6 +66,8 @@ public:
     // Runs on the thread whose transfer made the mouse vanish, once the lock is
     // released: lets a test hold that thread until the window has seen it.
     std::function<void()> afterRemoval;
+    // Calls that reached the mouse's lock, whether they got it or still wait.
+    std::atomic<int> entered{0};
     std::vector<sim::Notification> TakeNotifications() {
         std::lock_guard lock(mutex_);
         return std::exchange(pending_, {});
@@ -108,6 +113,41 @@ private:
     sim::SimulatedMouse mouse_{[this] { return ++micros_; }};
     std::vector<sim::Notification> pending_;
     size_t removals_ = 0;
+};
+
+// Holds the simulated mouse's lock from another thread, so the worker stops at
+// its next transfer until the test lets it go.
+class MouseHold {
+public:
+    explicit MouseHold(LockedMouseLink& mouse) {
+        thread_ = std::thread([this, &mouse] {
+            mouse.With([this](sim::SimulatedMouse&) {
+                std::unique_lock lock(mutex_);
+                held_ = true;
+                changed_.notify_all();
+                changed_.wait(lock, [this] { return released_; });
+            });
+        });
+        std::unique_lock lock(mutex_);
+        changed_.wait(lock, [this] { return held_; });
+    }
+    ~MouseHold() { Release(); }
+    void Release() {
+        {
+            std::lock_guard lock(mutex_);
+            released_ = true;
+        }
+        changed_.notify_all();
+        if (thread_.joinable())
+            thread_.join();
+    }
+
+private:
+    std::mutex mutex_;
+    std::condition_variable changed_;
+    bool held_ = false;
+    bool released_ = false;
+    std::thread thread_;
 };
 
 class FakeSharedBlock : public SharedBlock {
@@ -259,6 +299,28 @@ struct FakeTexts : TextSource {
         auto it = texts.find(id);
         return it == texts.end() ? std::string() : it->second;
     }
+};
+
+// The hidden window's queue as far as the worker's results go: they wait for
+// the test's window thread to pump them.
+class FakeWorkerResults : public WorkerResults {
+public:
+    bool Deliver(const WorkerResult& result) override {
+        std::lock_guard lock(mutex_);
+        if (refused)
+            return false;
+        queued_.push_back(result);
+        return true;
+    }
+    std::vector<WorkerResult> Take() {
+        std::lock_guard lock(mutex_);
+        return std::exchange(queued_, {});
+    }
+    bool refused = false; // set before the worker runs
+
+private:
+    std::mutex mutex_;
+    std::vector<WorkerResult> queued_;
 };
 
 class FakeTrace : public TraceSink {

@@ -6,6 +6,7 @@
 #include <functional>
 #include <thread>
 
+#include "contract/ProgramMessages.h"
 #include "protocol/DeviceMessages.h"
 #include "tests/service/MonitorHarness.h"
 
@@ -118,15 +119,15 @@ TEST_F(MonitorThreads, AnUploadCutShortByRemovalIsRepeatedAfterArrival) {
     ClearLog();
     WindowThread window(*this);
     // The worker that saw the mouse vanish waits, as a real pause would let
-    // it, until the window has taken the removal.
+    // it, until the window has passed the removal on to it.
     mouse.afterRemoval = [this] {
-        for (int i = 0; i < 5000 && core->State() == ConnectionState::Present; ++i)
+        for (int i = 0; i < 5000 && core->WorkerBacklog() == 0; ++i)
             std::this_thread::sleep_for(1ms);
     };
     mouse.With([](sim::SimulatedMouse& m) { m.VanishAfter(5); });
     window.Call([&] { Apply([](SharedSettingsBlock& b) { SetProfile(b, 1, 1); }); });
     core->WaitForWorker();
-    window.Call([] {});
+    window.Call([] {}); // the worker's results are taken
     EXPECT_EQ(core->State(), ConnectionState::Removed);
     EXPECT_TRUE(core->UploadOwed());
     EXPECT_NE(Memory().activeLevel, 2) << "the upload was cut before the level";
@@ -157,11 +158,84 @@ TEST_F(MonitorThreads, MouseButtonsDuringUploadsAndReadBacks) {
         });
     }
     core->WaitForWorker();
-    window.Call([] {});
-    auto working = core->WorkingCopy();
+    std::unique_ptr<SharedSettingsBlock> working;
+    window.Call([&] { working = core->WorkingCopy(); });
     const ProfileRecord& p = working->Profiles[0];
     EXPECT_GE(p.Cpi_X, 0);
     EXPECT_LT(p.Cpi_X, 6);
+}
+
+// While the worker waits on the mouse through an arrival (its settling wait,
+// reopening, read-backs), the window's thread goes on with everything else.
+// What it asked for meanwhile reaches the mouse once the arrival is over, with
+// the level the arrival read back, which the profile takes too.
+TEST_F(MonitorThreads, TheWindowNeverWaitsOnTheMouse) {
+    Start();
+    windows.Open(kOptionCaption);
+    const int level = Memory().activeLevel;
+    mouse.With([](sim::SimulatedMouse& m) { m.Unplug(); });
+    Settle();
+    mouse.With([](sim::SimulatedMouse& m) { m.Plug(); });
+    mouse.TakeNotifications();
+    ClearLog();
+    {
+        testing::MouseHold hold(mouse);
+        const int before = mouse.entered;
+        core->OnDeviceChange(kChangeArrived); // as the library posts it
+        while (mouse.entered == before)       // the worker waits for the mouse
+            std::this_thread::yield();
+        Apply([](SharedSettingsBlock& b) { SetProfile(b, 3, 5); });
+        core->OnTimer(monitor::kTimerStartReadBack);
+        core->OnDeviceEvent(0x0700, 2);
+        core->OnProfileChosen(1);
+        core->OnProfileChosen(0);
+        EXPECT_EQ(core->WorkingCopy()->CurrentProfile, 0);
+        EXPECT_EQ(core->WorkingCopy()->Profiles[0].Cpi_X, 1);
+    }
+    Settle();
+    EXPECT_EQ(core->State(), ConnectionState::Present);
+    EXPECT_TRUE(notifier.icon);
+    EXPECT_EQ(IntervalAndLevelPerUpload(), (std::vector<std::pair<std::string, std::string>>{
+                                               {"01", "0" + std::to_string(level)}}));
+    EXPECT_EQ(core->WorkingCopy()->Profiles[0].Cpi_X, level - 1);
+    EXPECT_FALSE(core->UploadOwed());
+    int answers = 0;
+    for (const auto& posted : windows.Take())
+        answers += posted.message == kMsgApplyDone;
+    EXPECT_EQ(answers, 1);
+}
+
+// The removal is passed to the worker while an upload runs: the upload ends
+// before its next group, is owed, still answers the Apply, and is repeated
+// whole on the arrival.
+TEST_F(MonitorThreads, AnUploadStopsForAWaitingRemoval) {
+    Start();
+    windows.Open(kOptionCaption);
+    ClearLog();
+    trace.Take();
+    {
+        testing::MouseHold hold(mouse);
+        const int before = mouse.entered;
+        Apply([](SharedSettingsBlock& b) { SetProfile(b, 1, 1); });
+        while (mouse.entered == before) // the upload's first transfer waits for the mouse
+            std::this_thread::yield();
+        core->OnDeviceChange(kChangeRemoved); // as the library posts it
+    }
+    Settle();
+    EXPECT_EQ(mouse.Log(), (std::vector<std::string>{"feature 01 04 00 00 00 00 00 FA"}))
+        << "the first group alone";
+    EXPECT_EQ(core->State(), ConnectionState::Removed);
+    EXPECT_TRUE(core->UploadOwed());
+    EXPECT_EQ(trace.Take(),
+              (std::vector<std::string>{"Upload cut short, owed to the next arrival\n",
+                                        "Thread Send Enable OK/Apply Button\n"}));
+
+    ClearLog();
+    core->OnDeviceChange(kChangeArrived);
+    Settle();
+    EXPECT_FALSE(core->UploadOwed());
+    EXPECT_EQ(IntervalAndLevelPerUpload(),
+              (std::vector<std::pair<std::string, std::string>>{{"04", "02"}}));
 }
 
 } // namespace

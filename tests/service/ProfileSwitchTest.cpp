@@ -3,7 +3,6 @@
 // profile.
 #include <gtest/gtest.h>
 
-#include <condition_variable>
 #include <filesystem>
 #include <thread>
 
@@ -23,41 +22,6 @@ using namespace monitor;
 using testing::FakeWindows;
 using Posted = FakeWindows::Posted;
 using Lines = std::vector<std::string>;
-
-// Holds the simulated mouse's lock from another thread, so the worker stops at
-// its next transfer until the test lets it go.
-class MouseHold {
-public:
-    explicit MouseHold(testing::LockedMouseLink& mouse) {
-        thread_ = std::thread([this, &mouse] {
-            mouse.With([this](sim::SimulatedMouse&) {
-                std::unique_lock lock(mutex_);
-                held_ = true;
-                changed_.notify_all();
-                changed_.wait(lock, [this] { return released_; });
-            });
-        });
-        std::unique_lock lock(mutex_);
-        changed_.wait(lock, [this] { return held_; });
-    }
-    ~MouseHold() { Release(); }
-    void Release() {
-        {
-            std::lock_guard lock(mutex_);
-            released_ = true;
-        }
-        changed_.notify_all();
-        if (thread_.joinable())
-            thread_.join();
-    }
-
-private:
-    std::mutex mutex_;
-    std::condition_variable changed_;
-    bool held_ = false;
-    bool released_ = false;
-    std::thread thread_;
-};
 
 struct ProfileSwitch : ::testing::Test, testing::MonitorHarness {
     // Five profiles that differ in what the mouse receives, each linked to a
@@ -169,7 +133,7 @@ TEST_F(ProfileSwitch, ASwitchKeepsSettingsOptionWroteAndHasNotAnnounced) {
 TEST_F(ProfileSwitch, ABurstOfSwitchesAndAppliesEndsWithTheLastProfileAlone) {
     StartWithLinkedProfiles();
     {
-        MouseHold hold(mouse);
+        testing::MouseHold hold(mouse);
         Foreground(1);
         while (core->WorkerBacklog() != 0) // the worker has taken it and waits for the mouse
             std::this_thread::yield();

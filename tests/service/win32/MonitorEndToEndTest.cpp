@@ -180,6 +180,54 @@ TEST(MonitorWine, UnplugClosesOptionAndReplugReadsBackTwice) {
     EXPECT_TRUE(monitor.TrayIconShown());
 }
 
+// Sends Monitor's window one message after another until the stand-in
+// windows have received `count` messages numbered `until`; the slowest answer.
+struct Answers {
+    double slowestMs = 0;
+    int sent = 0;
+};
+Answers AnswersUntil(MonitorUnderTest& monitor, StandInWindows& windows, UINT until, size_t count) {
+    constexpr DWORD kBetweenMs = 20; // a wait on the stand-ins, cut short when `until` comes
+    Answers answers;
+    const DWORD start = GetTickCount();
+    do {
+        answers.slowestMs = std::max(answers.slowestMs, monitor.AnswerMs());
+        ++answers.sent;
+    } while (!windows.WaitFor(until, count, kBetweenMs) && GetTickCount() - start < kUploadWaitMs);
+    return answers;
+}
+
+// The worker lets an arriving mouse settle for a second, reads it back and
+// uploads; all the while the hidden window answers at once, since it never
+// waits on the mouse.
+TEST(MonitorWine, TheWindowAnswersAtOnceDuringAnArrivalAndAnUpload) {
+    constexpr double kPromptMs = 50;
+    MonitorUnderTest monitor;
+    StandInWindows windows(StandInWindows::OnClose::StayOpen);
+    ASSERT_TRUE(monitor.Start());
+    ASSERT_TRUE(StartUpDone(monitor));
+    monitor.Mouse("unplug");
+    ASSERT_TRUE(windows.WaitFor(WM_CLOSE, 1, 5000));
+
+    // From the plug to the arrival's first read-back (1254 to Option).
+    const size_t readBacks = windows.Of(kMsgDpiReadBack).size();
+    monitor.Mouse("plug");
+    const Answers arrival = AnswersUntil(monitor, windows, kMsgDpiReadBack, readBacks + 1);
+    EXPECT_LT(arrival.slowestMs, kPromptMs) << arrival.sent << " messages during the arrival";
+    EXPECT_GE(arrival.sent, 10) << "the settling second was spanned";
+
+    // From the Apply's start (its notice move to the display) to its answer.
+    ASSERT_TRUE(MonitorUnderTest::Eventually(
+        8000, [](MonitorUnderTest& m) { return m.MouseNumber("fixedReports") >= 2; }, monitor));
+    const size_t moves = windows.Of(kMsgOsdMove).size();
+    Apply(monitor, FastRate);
+    ASSERT_TRUE(windows.WaitFor(kMsgOsdMove, moves + 1, 5000));
+    const Answers upload = AnswersUntil(monitor, windows, kMsgApplyDone, 1);
+    EXPECT_LT(upload.slowestMs, kPromptMs) << upload.sent << " messages during the upload";
+    EXPECT_GE(upload.sent, 10) << "the upload's seconds were spanned";
+    EXPECT_EQ(monitor.CountInLog("feature 12 04"), 1) << "the upload was whole";
+}
+
 // The transfers of a whole upload of profile `index` as the encoder plans it
 // from the program folder's files, as `mervikctl encode --profile` prints it.
 std::vector<std::string> PlannedUpload(const std::string& folder, int index) {

@@ -3,6 +3,7 @@
 #include <shellapi.h>
 
 #include <atomic>
+#include <chrono>
 #include <cstring>
 #include <sstream>
 
@@ -18,6 +19,8 @@
 namespace mervik::testing {
 
 namespace {
+
+constexpr UINT kAnswerTimeoutMs = 5000;
 
 // The folder of the test executable, where the build copied the programs.
 // Paths are UTF-8, as inside the programs; Windows gets them wide.
@@ -153,7 +156,17 @@ int MonitorUnderTest::DeviceFlag() const {
 
 bool MonitorUnderTest::Responds() {
     DWORD_PTR result = 0;
-    return SendMessageTimeoutA(window_, kMsgPing, 0, 0, SMTO_ABORTIFHUNG, 5000, &result) != 0;
+    return SendMessageTimeoutA(window_, kMsgPing, 0, 0, SMTO_ABORTIFHUNG, kAnswerTimeoutMs,
+                               &result) != 0;
+}
+
+// 1274 is the message the window answers without doing anything.
+double MonitorUnderTest::AnswerMs() {
+    const auto start = std::chrono::steady_clock::now();
+    DWORD_PTR result = 0;
+    SendMessageTimeoutA(window_, kMsgPing, 0, 0, SMTO_ABORTIFHUNG, kAnswerTimeoutMs, &result);
+    return std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start)
+        .count();
 }
 
 // Modifying an icon succeeds only while the icon is there.

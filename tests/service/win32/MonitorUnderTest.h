@@ -48,6 +48,8 @@ public:
     int DeviceFlag() const;
     // The hidden window still answers.
     bool Responds();
+    // How long the hidden window took to answer one sent message, in ms.
+    double AnswerMs();
 
     bool TrayIconShown();
     // The shared block as it is now; nothing when it does not exist.
