@@ -40,10 +40,10 @@ int DpiValueText(int value) {
     return value >= 1 && value <= kHighestDpiValue ? kFirstDpiValueText + value : 0;
 }
 
-PopupChoices DpiValueMenu() {
-    PopupChoices items;
+MenuModel DpiValueMenu() {
+    MenuModel items;
     for (int v = 1; v <= kHighestDpiValue; ++v)
-        items.push_back({kFirstDpiValueCommand + v, kFirstDpiValueText + v});
+        items.push_back({kFirstDpiValueCommand + v, kFirstDpiValueText + v, {}});
     return items;
 }
 

@@ -83,28 +83,28 @@ int LightEffectText(const ProfileRecord& profile) {
     return value >= 1 && value <= static_cast<int>(texts.size()) ? texts[value - 1] : 0;
 }
 
-PopupChoices LightModeMenu() {
-    PopupChoices items;
+MenuModel LightModeMenu() {
+    MenuModel items;
     for (const ModeEntry& m : kModes)
-        items.push_back({m.command, m.text});
+        items.push_back({m.command, m.text, {}});
     return items;
 }
 
-PopupChoices LightLevelMenu(const ProfileRecord& profile) {
-    PopupChoices items;
+MenuModel LightLevelMenu(const ProfileRecord& profile) {
+    MenuModel items;
     LevelScale scale;
     if (LevelScaleOf(profile.LightSwitch, scale)) {
         for (int v = 1; v <= scale.highest; ++v)
-            items.push_back({kFirstLevelCommand + v, scale.textBase + v});
+            items.push_back({kFirstLevelCommand + v, scale.textBase + v, {}});
     }
     return items;
 }
 
-PopupChoices LightEffectMenu(const ProfileRecord& profile) {
-    PopupChoices items;
+MenuModel LightEffectMenu(const ProfileRecord& profile) {
+    MenuModel items;
     const std::vector<int> texts = EffectTexts(profile.LightSwitch);
     for (size_t i = 0; i < texts.size(); ++i)
-        items.push_back({kFirstEffectCommand + static_cast<int>(i) + 1, texts[i]});
+        items.push_back({kFirstEffectCommand + static_cast<int>(i) + 1, texts[i], {}});
     return items;
 }
 

@@ -3,7 +3,7 @@
 // (brightness when steady, speed when breathing or cycling), the effect, and
 // when the eight colours can be edited.
 #include "settings/ProfileRecord.h"
-#include "ui/core/PopupChoices.h"
+#include "ui/core/MenuModel.h"
 
 namespace mervik::ui {
 
@@ -18,9 +18,9 @@ int LightEffectText(const ProfileRecord& profile);
 
 // Menus for the profile's light mode; the level and effect menus of the
 // lights-off mode are empty.
-PopupChoices LightModeMenu();
-PopupChoices LightLevelMenu(const ProfileRecord& profile);
-PopupChoices LightEffectMenu(const ProfileRecord& profile);
+MenuModel LightModeMenu();
+MenuModel LightLevelMenu(const ProfileRecord& profile);
+MenuModel LightEffectMenu(const ProfileRecord& profile);
 
 // A menu command stored; false when the command is not one of the menu's
 // (nothing is stored, so no value outside a field's range gets in).

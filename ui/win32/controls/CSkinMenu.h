@@ -3,25 +3,36 @@
 // The window that shows it needs no code of its own: the window base hands
 // menu measure and draw requests here.
 #include <deque>
+#include <memory>
 #include <string>
+#include <vector>
 
 #include "ui/core/MenuLayout.h"
+#include "ui/core/MenuModel.h"
+#include "ui/core/TextLookup.h"
 #include "win32/Gdi.h"
 
 namespace mervik::ui {
 
 class CSkinMenu {
 public:
-    explicit CSkinMenu(HFONT font = nullptr);
+    // An empty popup `width` pixels wide, in the skin's text font.
+    explicit CSkinMenu(int width = 0);
+    // The menu a model describes, every level `width` wide.
+    CSkinMenu(const MenuModel& model, int width, const TextLookup& text);
+    CSkinMenu(CSkinMenu&& other) noexcept;
+    CSkinMenu& operator=(CSkinMenu&&) = delete;
     CSkinMenu(const CSkinMenu&) = delete;
     CSkinMenu& operator=(const CSkinMenu&) = delete;
+    ~CSkinMenu();
 
-    // The popup to fill, created by the caller; the menu destroys it.
-    void Attach(HMENU menu) { menu_.reset(menu); }
     HMENU Handle() const { return menu_.get(); }
-    // kMenuSeparatorCommand appends a separator; a submenu makes the item open it.
-    bool AppendItem(int command, const std::string& text, HMENU submenu = nullptr, int marker = 0);
-    void SetWidth(int width) { layout_.width = width; }
+    // kMenuSeparatorCommand appends a separator.
+    bool AppendItem(int command, const std::string& text);
+    // An item that opens `submenu`. The system menu destroys a submenu with
+    // its parent, so the parent takes its handle, and keeps the object, which
+    // draws the submenu's items.
+    bool AppendSubmenu(const std::string& text, CSkinMenu&& submenu);
     MenuLayout& Layout() { return layout_; }
 
     // Shows the menu at a screen point; the chosen command, 0 for none. A
@@ -46,10 +57,13 @@ private:
     void DrawSeparator(HDC dc, const RECT& rect) const;
     void DrawArrow(HDC dc, const RECT& rect) const;
 
+    bool AppendEntry(UINT flags, UINT_PTR id, int command, const std::string& text, bool submenu);
+
     win::UniqueMenu menu_;
     HFONT font_;
     MenuLayout layout_;
     std::deque<ItemRef> refs_; // item data points here, so addresses must stay put
+    std::vector<std::unique_ptr<CSkinMenu>> submenus_;
 };
 
 } // namespace mervik::ui

@@ -1,7 +1,5 @@
 #include "ui/win32/dialogs/CSelectMacroDlg.h"
 
-#include "ui/win32/controls/SkinTextFont.h"
-
 #include "macros/MacroName.h"
 #include "ui/win32/controls/CSkinMenu.h"
 #include "ui/win32/controls/PlaceButton.h"
@@ -42,9 +40,7 @@ bool CSelectMacroDlg::SwallowsKey(const MSG& msg) const {
 }
 
 void CSelectMacroDlg::OpenMacroMenu() {
-    CSkinMenu menu(SkinTextFont());
-    menu.Attach(CreatePopupMenu());
-    menu.SetWidth(kMenuWidth);
+    CSkinMenu menu(kMenuWidth);
     for (int i = 0; i < list_.Count(); ++i)
         menu.AppendItem(kFirstMacroCommand + i, TrimmedMacroName(*list_.RecordAt(i)));
     RECT below;

@@ -13,7 +13,6 @@
 #include "ui/core/LightingRules.h"
 #include "ui/win32/controls/CSkinMenu.h"
 #include "ui/win32/controls/PlaceButton.h"
-#include "ui/win32/controls/SkinTextFont.h"
 #include "ui/win32/dialogs/CSelectMacroDlg.h"
 #include "ui/win32/dialogs/CWarnDlg.h"
 #include "ui/win32/main/ProgramWide.h"
@@ -233,39 +232,14 @@ void CButtonPage::OpenFunctionMenu(int slot) {
     if (!button || !MenuMayOpen())
         return;
     editedSlot_ = slot;
-    MenuOpens();
-    const FunctionMenuModel model = FunctionMenuFor(slot);
-    CSkinMenu menu(SkinTextFont());
-    std::deque<CSkinMenu> submenus;
-    menu.Attach(CreatePopupMenu());
-    menu.SetWidth(kFunctionMenuWidth);
-    for (int item : model.items)
-        menu.AppendItem(item, Text(MenuItemText(item)));
-    for (const FunctionSubmenu& sub : model.submenus) {
-        CSkinMenu& submenu = submenus.emplace_back(SkinTextFont());
-        submenu.Attach(CreatePopupMenu());
-        submenu.SetWidth(kFunctionMenuWidth);
-        for (int item : sub.items)
-            submenu.AppendItem(item, Text(MenuItemText(item)));
-        menu.AppendItem(0, Text(sub.title), submenu.Handle());
-    }
-    menu.TrackForCommand(Hwnd(), BelowButton(button->Hwnd(), 1));
-    // The submenus belong to the menu now, which destroys them with itself.
-    for (CSkinMenu& submenu : submenus)
-        submenu.Attach(nullptr);
-    MenuClosed(*button);
+    OpenMenu(*button, FunctionMenuFor(slot), kFunctionMenuWidth, 1);
 }
 
-void CButtonPage::OpenValueMenu(CSkinButton& button, const PopupChoices& items, int width,
-                                int xOffset) {
+void CButtonPage::OpenMenu(CSkinButton& button, const MenuModel& items, int width, int xOffset) {
     if (items.empty() || !MenuMayOpen())
         return;
-    CSkinMenu menu(SkinTextFont());
-    menu.Attach(CreatePopupMenu());
-    menu.SetWidth(width);
+    CSkinMenu menu(items, width, Text);
     MenuOpens();
-    for (const PopupChoice& item : items)
-        menu.AppendItem(item.command, Text(item.text));
     menu.TrackForCommand(Hwnd(), BelowButton(button.Hwnd(), xOffset));
     MenuClosed(button);
 }
@@ -368,19 +342,19 @@ bool CButtonPage::OnClick(int key, CSkinButton& button, ProfileRecord& profile) 
     }
     if (int level = IndexOf(kLevelValueKeys, key); level >= 0) {
         valueLevel_ = level;
-        OpenValueMenu(button, DpiValueMenu(), kDpiValueMenuWidth, 0);
+        OpenMenu(button, DpiValueMenu(), kDpiValueMenuWidth, 0);
         return false;
     }
     if (key == kLightModeKey) {
-        OpenValueMenu(button, LightModeMenu(), kLightMenuWidth, 1);
+        OpenMenu(button, LightModeMenu(), kLightMenuWidth, 1);
         return false;
     }
     if (key == kLightLevelKey) {
-        OpenValueMenu(button, LightLevelMenu(profile), kLightMenuWidth, 1);
+        OpenMenu(button, LightLevelMenu(profile), kLightMenuWidth, 1);
         return false;
     }
     if (key == kLightEffectKey) {
-        OpenValueMenu(button, LightEffectMenu(profile), kLightMenuWidth, 1);
+        OpenMenu(button, LightEffectMenu(profile), kLightMenuWidth, 1);
         return false;
     }
     if (int colourSwitch = key - kFirstColourSwitchKey;

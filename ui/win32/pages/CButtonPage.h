@@ -4,7 +4,7 @@
 // and lighting with its eight colours. Everything edits the main window's
 // working copy; Apply takes it to Monitor.
 #include "macros/MacroList.h"
-#include "ui/core/PopupChoices.h"
+#include "ui/core/MenuModel.h"
 #include "ui/core/SkinControls.h"
 #include "ui/win32/controls/CColorButton.h"
 #include "ui/win32/pages/CSkinnedPage.h"
@@ -51,7 +51,7 @@ private:
     void ChooseFunctionItem(int item);
     void ResetAssignments();
     // A value menu under `button`; its choice comes back as a command.
-    void OpenValueMenu(CSkinButton& button, const PopupChoices& items, int width, int xOffset);
+    void OpenMenu(CSkinButton& button, const MenuModel& items, int width, int xOffset);
     void PickColour(int index);
     bool OnClick(int key, CSkinButton& button, ProfileRecord& profile);
 
