@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "bench/PageBenchWin32.h"
+#include "lang/TextIds.h"
 #include "settings/FilePaths.h"
 #include "settings/ProfileDefaults.h"
 #include "ui/win32/main/ProgramWide.h"
@@ -113,7 +114,7 @@ int main(int argc, char** argv) {
             opens.push_back(g_menuShown - start);
         Pump();
 
-        const int item = round % 2 ? 1052 : 1053;
+        const unsigned item = round % 2 ? kTextDoubleClick : kTextTripleClick;
         const double chosen = Now();
         SendMessageA(page.Hwnd(), WM_COMMAND, MAKEWPARAM(item, 0), 0);
         choices.push_back(Now() - chosen);

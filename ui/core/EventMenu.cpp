@@ -1,33 +1,27 @@
 #include "ui/core/EventMenu.h"
 
+#include <iterator>
 #include <utility>
+
+#include "lang/TextIds.h"
 
 namespace mervik::ui {
 
 namespace {
 
-constexpr int kMouseButtonCount = 5;
-constexpr int kMouseStepKindCount = 3;
+constexpr int kMouseButtonCount = static_cast<int>(std::size(kTextMouseStepButton));
+constexpr int kMouseStepKindCount = static_cast<int>(std::size(kTextMouseStepKind));
 constexpr uint8_t kFirstMouseCode = 240;
 // Three a button, in the order of MouseStepKind.
 constexpr int kFirstMouseCommand = 1020;
 
-constexpr int kTextRecordBefore = 1063;
-constexpr int kTextRecordAfter = 1064;
-constexpr int kTextInsertPause = 1065;
-constexpr int kTextEditPause = 1066;
-constexpr int kTextDeleteStep = 1067;
-constexpr int kTextMouseSteps = 1068;
-constexpr int kMouseButtonTexts[kMouseButtonCount] = {1069, 1070, 1071, 1072, 1073};
-constexpr int kMouseStepKindTexts[kMouseStepKindCount] = {1074, 1075, 1076};
-
 MenuEntry MouseStepsMenu() {
-    MenuEntry steps{0, kTextMouseSteps, {}};
+    MenuEntry steps{0, kTextMouseStepsMenu, {}};
     for (int b = 0; b < kMouseButtonCount; ++b) {
-        MenuEntry button{0, kMouseButtonTexts[b], {}};
+        MenuEntry button{0, kTextMouseStepButton[b], {}};
         for (int k = 0; k < kMouseStepKindCount; ++k)
             button.submenu.push_back(
-                {kFirstMouseCommand + kMouseStepKindCount * b + k, kMouseStepKindTexts[k], {}});
+                {kFirstMouseCommand + kMouseStepKindCount * b + k, kTextMouseStepKind[k], {}});
         steps.submenu.push_back(std::move(button));
     }
     return steps;

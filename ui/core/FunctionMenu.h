@@ -1,7 +1,8 @@
 #pragma once
 // The function menu of a button: which items it offers, in which submenus,
 // and the function code each item stands for. An item's command is also the
-// number of its text in the language library, except the macro item's.
+// number of its text in the language library (lang/TextIds.h), except the
+// macro item's.
 #include <cstdint>
 
 #include "ui/core/MenuModel.h"
@@ -10,12 +11,6 @@ namespace mervik::ui {
 
 constexpr int kFirstFunctionItem = 1000;
 constexpr int kLastFunctionItem = 2000;
-
-// Menu items with a rule of their own.
-constexpr int kItemKeyCombination = 1060;
-constexpr int kItemFire = 1054;
-constexpr int kItemMacro = 1049;
-constexpr int kItemLinkedTwin = 1059;
 
 // The menu of button `button` (0..63): the single items, then the submenus.
 MenuModel FunctionMenuFor(int button);

@@ -12,9 +12,9 @@ constexpr int kLightMenuWidth = 132;
 enum LightMode { kLightsOff = 0, kLightSteady = 1, kLightBreathing = 2, kLightCycling = 3 };
 
 // Captions: language text numbers, 0 for an empty caption.
-int LightModeText(const ProfileRecord& profile);
-int LightLevelText(const ProfileRecord& profile);
-int LightEffectText(const ProfileRecord& profile);
+unsigned LightModeText(const ProfileRecord& profile);
+unsigned LightLevelText(const ProfileRecord& profile);
+unsigned LightEffectText(const ProfileRecord& profile);
 
 // Menus for the profile's light mode; the level and effect menus of the
 // lights-off mode are empty.

@@ -8,7 +8,7 @@ namespace mervik::ui {
 
 struct MenuEntry {
     int command = 0;
-    int text = 0;
+    unsigned text = 0;
     std::vector<MenuEntry> submenu;
 };
 

@@ -5,11 +5,13 @@
 #include <algorithm>
 #include <cstring>
 
+#include "lang/TextIds.h"
 #include "settings/FunctionCodes.h"
 #include "settings/PathFileName.h"
 #include "settings/TextField.h"
 #include "tests/support/ProfileFixture.h"
 #include "ui/core/FunctionCaption.h"
+#include "ui/core/FunctionLabels.h"
 
 namespace mervik::ui {
 namespace {
@@ -54,6 +56,16 @@ std::vector<int> EveryItem(const MenuModel& menu) {
         all.insert(all.end(), items.begin(), items.end());
     }
     return all;
+}
+
+TEST(FunctionLabels, EachKindOfCode) {
+    EXPECT_EQ(LabelOf(fn::LeftButton).stringId, kTextLeftClick);
+    EXPECT_EQ(LabelOf(116).stringId, kTextModeShift);
+    EXPECT_EQ(LabelOf(fn::Key).kind, LabelKind::KeyText);
+    EXPECT_EQ(LabelOf(fn::Program).kind, LabelKind::FileName);
+    EXPECT_EQ(LabelOf(fn::Repeat).kind, LabelKind::None);
+    EXPECT_EQ(LabelOf(70).kind, LabelKind::None);
+    EXPECT_EQ(LabelOf(200).kind, LabelKind::None);
 }
 
 TEST(FunctionCaption, CodesWithATextShowIt) {
@@ -151,8 +163,8 @@ TEST(FunctionMenu, EveryOfferedItemStandsForTheCodeItsCaptionNames) {
     for (int item : EveryItem(FunctionMenuFor(0))) {
         uint8_t code = FunctionOfMenuItem(item);
         ASSERT_NE(code, 0) << item;
-        fn::FunctionLabel label = fn::LabelOf(code);
-        if (label.kind == fn::LabelKind::String) {
+        FunctionLabel label = LabelOf(code);
+        if (label.kind == LabelKind::String) {
             EXPECT_EQ(label.stringId, item);
         }
     }

@@ -3,6 +3,7 @@
 #include <shellapi.h>
 
 #include "contract/ProgramMessages.h"
+#include "lang/TextIds.h"
 #include "macros/MacroFile.h"
 #include "settings/ConfigFile.h"
 #include "settings/FilePaths.h"
@@ -19,7 +20,6 @@
 #include "ui/win32/main/OptionSaves.h"
 #include "ui/win32/main/ProgramWide.h"
 #include "ui/win32/main/ResourceIds.h"
-#include "ui/win32/main/TextIds.h"
 #include "ui/win32/skin/SkinFailure.h"
 #include "ui/win32/skin/SkinFolder.h"
 

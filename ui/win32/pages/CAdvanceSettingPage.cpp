@@ -1,8 +1,10 @@
 #include "ui/win32/pages/CAdvanceSettingPage.h"
 
 #include <algorithm>
+#include <iterator>
 
 #include "device/SequenceBanks.h"
+#include "lang/TextIds.h"
 #include "macros/MacroEventRows.h"
 #include "macros/MacroNaming.h"
 #include "macros/MacroPageEdits.h"
@@ -37,16 +39,6 @@ enum MacroKey {
     kBankMeterKey = 23,
 };
 
-// Texts of the language library.
-enum TextId {
-    kTextFirstRowButton = 1150, // the five buttons' names in rows
-    kTextDown = 1155,
-    kTextUp = 1156,
-    kTextPauseUnit = 1157,
-    kTextBankFits = 1158,
-    kTextBankTooLong = 1159,
-};
-
 constexpr COLORREF kListBackground = 0xDCDCDC;
 constexpr COLORREF kListSelection = 0xF0A434;
 constexpr COLORREF kListText = 0x202020;
@@ -62,10 +54,10 @@ std::string Text(unsigned id) {
 const EventRowTexts& RowTexts() {
     static const EventRowTexts texts = [] {
         EventRowTexts t;
-        for (int i = 0; i < 5; ++i)
-            t.mouseButtons[i] = Text(kTextFirstRowButton + i);
-        t.down = Text(kTextDown);
-        t.up = Text(kTextUp);
+        for (size_t i = 0; i < std::size(kTextRowButton); ++i)
+            t.mouseButtons[i] = Text(kTextRowButton[i]);
+        t.down = Text(kTextRowDown);
+        t.up = Text(kTextRowUp);
         t.pauseUnit = Text(kTextPauseUnit);
         return t;
     }();

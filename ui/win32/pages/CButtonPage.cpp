@@ -27,8 +27,8 @@ namespace {
 constexpr int kFunctionMenuWidth = 142;
 constexpr DWORD kReopenGuardMs = 200;
 
-std::string Text(int id) {
-    return id ? Program().language.Text(static_cast<unsigned>(id)) : std::string();
+std::string Text(unsigned id) {
+    return id ? Program().language.Text(id) : std::string();
 }
 
 // Where a menu opens: under `button`, `xOffset` pixels in from its left edge.
