@@ -7,6 +7,7 @@
 #include "device/ReportEncoder.h"
 #include "device/SettingsReports.h"
 #include "device/UploadExecutor.h"
+#include "lang/TextIds.h"
 #include "protocol/DeviceMessages.h"
 #include "protocol/ReportRate.h"
 #include "service/core/DeviceNotices.h"
@@ -188,8 +189,8 @@ bool MonitorCore::OnTimer(unsigned id) {
 }
 
 std::vector<TrayMenuItem> MonitorCore::TrayMenu() {
-    const TrayMenuTexts texts{texts_.Text(kStringOpenOption), texts_.Text(kStringExit),
-                              texts_.Text(kStringUnnamedProfile)};
+    const TrayMenuTexts texts{texts_.Text(kTextTrayOpenOption), texts_.Text(kTextTrayExit),
+                              texts_.Text(kTextUnnamedProfile)};
     return TrayMenuItems(*WorkingCopy(), texts);
 }
 
@@ -326,7 +327,7 @@ void MonitorCore::AnnounceProfile(int index, bool balloon) {
 }
 
 std::string MonitorCore::ActiveProfileName() {
-    const std::string unnamed = texts_.Text(kStringUnnamedProfile);
+    const std::string unnamed = texts_.Text(kTextUnnamedProfile);
     std::lock_guard lock(workingMutex_);
     const ProfileRecord* profile = working_->ActiveProfile();
     return profile ? ProfileDisplayName(*profile, working_->CurrentProfile, unnamed)
@@ -335,7 +336,7 @@ std::string MonitorCore::ActiveProfileName() {
 
 // The tip changes with the current profile and with its name.
 void MonitorCore::ShowProfileTip() {
-    std::string tip = TrayTipText(texts_.Text(kStringTipWithProfile), texts_.Text(kStringTip),
+    std::string tip = TrayTipText(texts_.Text(kTextTipWithProfile), texts_.Text(kTextTrayTip),
                                   ActiveProfileName());
     if (tip == tip_)
         return;
