@@ -14,8 +14,8 @@
 #include "lang/TextIds.h"
 #include "settings/FilePaths.h"
 #include "settings/ProfileDefaults.h"
-#include "ui/win32/main/ProgramWide.h"
 #include "ui/win32/pages/CButtonPage.h"
+#include "win32/LanguageLibrary.h"
 
 using namespace mervik;
 using namespace mervik::ui;
@@ -58,7 +58,8 @@ int main(int argc, char** argv) {
     if (!mervik::bench::StartPageBench(argc, argv, "button_page_bench_win"))
         return 2;
     // The captions are lan.dll's texts, beside the benchmark.
-    if (!Program().language.Load(ProgramFolder())) {
+    win::LanguageLibrary language;
+    if (!language.Load(ProgramFolder())) {
         fprintf(stderr, "no lan.dll beside the benchmark\n");
         return 1;
     }
@@ -70,7 +71,8 @@ int main(int argc, char** argv) {
     MacroList macros;
 
     CButtonPage page;
-    page.Bind(ButtonPageHost{working.get(), &macros});
+    page.Bind(ButtonPageHost{working.get(), &macros,
+                             [&language](unsigned id) { return language.Text(id); }});
     HWND parent = mervik::bench::ShowPage(page, *working);
     if (!parent)
         return 1;

@@ -320,6 +320,15 @@ TEST(CWindow, FoundFromItsWindowOnlyWhileThatWindowIsItsOwn) {
     EXPECT_EQ(CWindow::FromHandle(secondWindow), nullptr);
 }
 
+// The least window of ours: whatever it is not given goes to the base.
+class PlainWindow : public CWindow {
+public:
+    bool Make() {
+        return RegisterWindowClass("MervikTestPlain", 0, nullptr) &&
+               Create(0, "MervikTestPlain", "", WS_POPUP, RECT{0, 0, 10, 10}, nullptr);
+    }
+};
+
 // The system destroys a submenu with its parent: the parent owns it from the
 // moment it is appended, and no one else ever destroys it.
 TEST(CSkinMenu, ASubmenuLivesExactlyAsLongAsItsParent) {
@@ -365,7 +374,8 @@ TEST(CSkinMenu, AModelGivesItsLevelsAndTheirTextsAndMovesWithThem) {
         ASSERT_NE(subsub, nullptr);
         EXPECT_EQ(GetMenuItemID(subsub, 0), 3u);
 
-        // The item's data still leads to the menu that measures it, after the move.
+        // The window the menu is shown for hands the item its measuring; the
+        // item's data still leads to the menu that measures it, after the move.
         MENUITEMINFOA info{};
         info.cbSize = sizeof info;
         info.fMask = MIIM_DATA;
@@ -374,10 +384,12 @@ TEST(CSkinMenu, AModelGivesItsLevelsAndTheirTextsAndMovesWithThem) {
         measure.CtlType = ODT_MENU;
         measure.itemID = 7;
         measure.itemData = info.dwItemData;
-        LRESULT result = 0;
         const int heightBefore = menu.Layout().totalHeight;
-        ASSERT_TRUE(
-            CSkinMenu::HandleOwnerDraw(WM_MEASUREITEM, reinterpret_cast<LPARAM>(&measure), result));
+        PlainWindow window;
+        ASSERT_TRUE(window.Make());
+        EXPECT_EQ(
+            SendMessageA(window.Hwnd(), WM_MEASUREITEM, 0, reinterpret_cast<LPARAM>(&measure)),
+            TRUE);
         EXPECT_EQ(measure.itemWidth, 90u);
         EXPECT_GT(menu.Layout().totalHeight, heightBefore);
     }

@@ -41,8 +41,8 @@ bool CSkinMenu::AppendEntry(UINT flags, UINT_PTR id, int command, const std::str
     if (!menu_)
         return false;
     const MenuItem& item = layout_.Append(command, text, 0);
-    refs_.push_back({this, item.number, submenu});
-    auto data = reinterpret_cast<LPCSTR>(&refs_.back());
+    OwnerDrawnMenuItem* self = &refs_.emplace_back(this, item.number, submenu);
+    auto data = reinterpret_cast<LPCSTR>(self);
     return AppendMenuA(menu_.get(), flags | MF_OWNERDRAW, id, data) != FALSE;
 }
 
@@ -128,24 +128,6 @@ void CSkinMenu::Draw(const DRAWITEMSTRUCT& item, const ItemRef& ref) const {
     }
     // Keeps the system from drawing its own check or arrow over the item.
     ExcludeClipRect(dc, rect.left, rect.top, rect.right, rect.bottom);
-}
-
-bool CSkinMenu::HandleOwnerDraw(UINT msg, LPARAM lp, LRESULT& result) {
-    if (msg == WM_MEASUREITEM) {
-        auto* item = reinterpret_cast<MEASUREITEMSTRUCT*>(lp);
-        if (item->CtlType != ODT_MENU || !item->itemData)
-            return false;
-        auto* ref = reinterpret_cast<ItemRef*>(item->itemData);
-        ref->menu->Measure(*item);
-    } else {
-        auto* item = reinterpret_cast<DRAWITEMSTRUCT*>(lp);
-        if (item->CtlType != ODT_MENU || !item->itemData)
-            return false;
-        auto* ref = reinterpret_cast<ItemRef*>(item->itemData);
-        ref->menu->Draw(*item, *ref);
-    }
-    result = TRUE;
-    return true;
 }
 
 } // namespace mervik::ui

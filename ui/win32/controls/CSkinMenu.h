@@ -1,7 +1,7 @@
 #pragma once
 // A system popup menu whose items are all owner-drawn in the skin's colours.
-// The window that shows it needs no code of its own: the window base hands
-// menu measure and draw requests here.
+// The window that shows it needs no code of its own: each item draws itself
+// (OwnerDrawnMenuItem), and the window base hands it the requests.
 #include <deque>
 #include <memory>
 #include <string>
@@ -10,6 +10,7 @@
 #include "ui/core/MenuLayout.h"
 #include "ui/core/MenuModel.h"
 #include "ui/core/TextLookup.h"
+#include "ui/win32/controls/OwnerDrawnMenuItem.h"
 #include "win32/Gdi.h"
 
 namespace mervik::ui {
@@ -43,11 +44,13 @@ public:
     // as a WM_COMMAND from a menu. True when an item was chosen.
     bool TrackForCommand(HWND owner, POINT screen) const;
 
-    // WM_MEASUREITEM and WM_DRAWITEM for a menu item of any CSkinMenu.
-    static bool HandleOwnerDraw(UINT msg, LPARAM lp, LRESULT& result);
-
 private:
-    struct ItemRef {
+    struct ItemRef final : OwnerDrawnMenuItem {
+        ItemRef(CSkinMenu* owner, int itemNumber, bool opensSubmenu)
+            : menu(owner), number(itemNumber), submenu(opensSubmenu) {}
+        void Measure(MEASUREITEMSTRUCT& item) override { menu->Measure(item); }
+        void Draw(const DRAWITEMSTRUCT& item) override { menu->Draw(item, *this); }
+
         CSkinMenu* menu;
         int number;
         bool submenu;

@@ -138,13 +138,14 @@ void COptionDlg::FinishStartUp() {
     RedrawWindow(Hwnd(), nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
     SignalFirstPaint();
     CreateControls();
-    page1_.Bind(ButtonPageHost{working_.get(), &macros_});
+    const TextLookup texts = [](unsigned id) { return Program().language.Text(id); };
+    page1_.Bind(ButtonPageHost{working_.get(), &macros_, texts});
     page1_.CreateControls();
     page1_.Refresh(*working_);
     LoadNotes notes;
     macrosReadable_ = LoadMacroList(Program().folder, macros_, &notes) == MacroFileRead::Read;
     TraceNotes(notes);
-    page2_.Bind(AdvancePageHost{working_.get(), applied_.get(), &macros_,
+    page2_.Bind(AdvancePageHost{working_.get(), applied_.get(), &macros_, texts,
                                 [this] { page1_.Refresh(*working_); },
                                 [this] {
                                     RefreshPages();

@@ -19,7 +19,6 @@
 #include "ui/win32/controls/ControlMessages.h"
 #include "ui/win32/controls/PlaceButton.h"
 #include "ui/win32/dialogs/CWarnDlg.h"
-#include "ui/win32/main/ProgramWide.h"
 
 namespace mervik::ui {
 
@@ -47,28 +46,24 @@ constexpr int kRepeatLimit = 3;
 constexpr int kPauseLimit = 20;
 constexpr int kMenuWidth = 120;
 
-std::string Text(unsigned id) {
-    return Program().language.Text(id);
-}
-
-const EventRowTexts& RowTexts() {
-    static const EventRowTexts texts = [] {
-        EventRowTexts t;
-        for (size_t i = 0; i < std::size(kTextRowButton); ++i)
-            t.mouseButtons[i] = Text(kTextRowButton[i]);
-        t.down = Text(kTextRowDown);
-        t.up = Text(kTextRowUp);
-        t.pauseUnit = Text(kTextPauseUnit);
-        return t;
-    }();
-    return texts;
-}
-
 } // namespace
 
 CaptureHistory& RecordingHistory() {
     static CaptureHistory history;
     return history;
+}
+
+void CAdvanceSettingPage::Bind(AdvancePageHost host) {
+    host_ = std::move(host);
+    for (size_t i = 0; i < std::size(kTextRowButton); ++i)
+        rowTexts_.mouseButtons[i] = Text(kTextRowButton[i]);
+    rowTexts_.down = Text(kTextRowDown);
+    rowTexts_.up = Text(kTextRowUp);
+    rowTexts_.pauseUnit = Text(kTextPauseUnit);
+}
+
+std::string CAdvanceSettingPage::Text(unsigned id) const {
+    return host_.text ? host_.text(id) : std::string();
 }
 
 // ---- controls ----
@@ -159,7 +154,7 @@ void CAdvanceSettingPage::LoadMacro(int index) {
 void CAdvanceSettingPage::ShowSteps(int caretRow) {
     if (!eventList_.Hwnd())
         return;
-    const EventListView view = BuildEventRows(buffer_, caretRow, RowTexts());
+    const EventListView view = BuildEventRows(buffer_, caretRow, rowTexts_);
     SendMessageA(eventList_.Hwnd(), WM_SETREDRAW, FALSE, 0);
     eventList_.RemoveAll();
     for (const EventRow& row : view.rows)
@@ -348,7 +343,7 @@ void CAdvanceSettingPage::TakeCapturedKey(int virtualKey, bool up) {
 void CAdvanceSettingPage::OpenEventMenu() {
     if (Recording())
         return;
-    CSkinMenu menu(EventMenu(), kMenuWidth, Text);
+    CSkinMenu menu(EventMenu(), kMenuWidth, [this](unsigned id) { return Text(id); });
     POINT at;
     GetCursorPos(&at);
     const int command = menu.Track(Hwnd(), at, true);

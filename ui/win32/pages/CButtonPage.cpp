@@ -15,7 +15,6 @@
 #include "ui/win32/controls/PlaceButton.h"
 #include "ui/win32/dialogs/CSelectMacroDlg.h"
 #include "ui/win32/dialogs/CWarnDlg.h"
-#include "ui/win32/main/ProgramWide.h"
 #include "ui/win32/pages/ButtonPageDialogs.h"
 
 namespace mervik::ui {
@@ -26,10 +25,6 @@ namespace {
 
 constexpr int kFunctionMenuWidth = 142;
 constexpr DWORD kReopenGuardMs = 200;
-
-std::string Text(unsigned id) {
-    return id ? Program().language.Text(id) : std::string();
-}
 
 // Where a menu opens: under `button`, `xOffset` pixels in from its left edge.
 POINT BelowButton(HWND button, int xOffset) {
@@ -80,6 +75,11 @@ void CButtonPage::OnControlsMade() {
             colourSwitch->SetToggle(true);
 }
 
+// 0 is no text: an empty caption.
+std::string CButtonPage::Text(unsigned id) const {
+    return id && host_.text ? host_.text(id) : std::string();
+}
+
 ProfileRecord* CButtonPage::Profile() const {
     return host_.working ? host_.working->ActiveProfile() : nullptr;
 }
@@ -110,7 +110,7 @@ void CButtonPage::ShowChanges() {
 }
 
 void CButtonPage::ShowCaptions(const ProfileRecord& profile) {
-    const TextLookup text = [](int id) { return Text(id); };
+    const TextLookup text = [this](unsigned id) { return Text(id); };
     for (int slot = 0; slot < kSlotCount; ++slot) {
         CSkinButton* button = ButtonAt(FunctionButtonKey(slot));
         if (!button)
@@ -238,7 +238,7 @@ void CButtonPage::OpenFunctionMenu(int slot) {
 void CButtonPage::OpenMenu(CSkinButton& button, const MenuModel& items, int width, int xOffset) {
     if (items.empty() || !MenuMayOpen())
         return;
-    CSkinMenu menu(items, width, Text);
+    CSkinMenu menu(items, width, [this](unsigned id) { return Text(id); });
     MenuOpens();
     menu.TrackForCommand(Hwnd(), BelowButton(button.Hwnd(), xOffset));
     MenuClosed(button);
