@@ -29,45 +29,66 @@ struct Copies {
     void Follow(MonitorNews news) { FollowMonitor(news, *working, *applied, *fresh); }
 };
 
-TEST(MonitorFollow, MonitorsChangesComeInAndUnappliedEditsStay) {
-    for (MonitorNews news : kEveryNews) {
-        SCOPED_TRACE(static_cast<int>(news));
-        Copies c;
-        SetTextField(c.working->Profiles[1].ProFileName, "Racing");
-        c.working->Profiles[0].MouseSpeed = 17;
-        c.working->Profiles[0].Buttons[3].Function = 9;
-        c.working->LedType = 2;
-        // Monitor changed an untouched profile, other fields of edited ones,
-        // and a field of a slot the user edited.
-        c.fresh->Profiles[2].Cpi_X = 4;
-        c.fresh->Profiles[1].Brightness = 1;
-        c.fresh->Profiles[0].PollingRate = 1;
-        c.fresh->Profiles[0].Buttons[3].FireCount = 40;
-        c.fresh->MouseType = 6;
-        c.fresh->LedType = 1;
-        const int32_t fireCountBefore = c.working->Profiles[0].Buttons[3].FireCount;
+TEST(MonitorFollow, ASwitchTakesWhatTheUserLeftAndKeepsEveryEdit) {
+    Copies c;
+    SetTextField(c.working->Profiles[1].ProFileName, "Racing");
+    c.working->Profiles[0].MouseSpeed = 17;
+    c.working->Profiles[0].Buttons[3].Function = 9;
+    c.working->LedType = 2;
+    // Monitor changed an untouched profile, other fields of edited ones, and
+    // a field of a slot the user edited.
+    c.fresh->Profiles[2].Cpi_X = 4;
+    c.fresh->Profiles[1].Brightness = 1;
+    c.fresh->Profiles[0].PollingRate = 1;
+    c.fresh->Profiles[0].Buttons[3].FireCount = 40;
+    c.fresh->MouseType = 6;
+    c.fresh->LedType = 1;
+    const int32_t fireCountBefore = c.working->Profiles[0].Buttons[3].FireCount;
 
-        c.Follow(news);
-        EXPECT_EQ(TextOfField(c.working->Profiles[1].ProFileName), "Racing");
-        EXPECT_EQ(c.working->Profiles[0].MouseSpeed, 17);
-        EXPECT_EQ(c.working->LedType, 2);
-        EXPECT_EQ(c.working->Profiles[2].Cpi_X, 4);
-        EXPECT_EQ(c.working->Profiles[1].Brightness, 1);
-        EXPECT_EQ(c.working->Profiles[0].PollingRate, 1);
-        EXPECT_EQ(c.working->MouseType, 6);
-        EXPECT_EQ(c.working->Profiles[0].Buttons[3].Function, 9);
-        EXPECT_EQ(c.working->Profiles[0].Buttons[3].FireCount, fireCountBefore)
-            << "an edited slot stays whole";
-        EXPECT_EQ(std::memcmp(c.applied.get(), c.fresh.get(), sizeof *c.fresh), 0);
-    }
+    c.Follow(MonitorNews::ProfileSwitched);
+    EXPECT_EQ(TextOfField(c.working->Profiles[1].ProFileName), "Racing");
+    EXPECT_EQ(c.working->Profiles[0].MouseSpeed, 17);
+    EXPECT_EQ(c.working->LedType, 2);
+    EXPECT_EQ(c.working->Profiles[2].Cpi_X, 4);
+    EXPECT_EQ(c.working->Profiles[1].Brightness, 1);
+    EXPECT_EQ(c.working->Profiles[0].PollingRate, 1);
+    EXPECT_EQ(c.working->MouseType, 6);
+    EXPECT_EQ(c.working->Profiles[0].Buttons[3].Function, 9);
+    EXPECT_EQ(c.working->Profiles[0].Buttons[3].FireCount, fireCountBefore)
+        << "an edited slot stays whole";
+    EXPECT_EQ(std::memcmp(c.applied.get(), c.fresh.get(), sizeof *c.fresh), 0);
 }
 
-TEST(MonitorFollow, EveryFieldOfAnUntouchedProfileFollows) {
+TEST(MonitorFollow, EveryFieldOfAnUntouchedProfileFollowsASwitch) {
     Copies c;
     std::memset(&c.fresh->Profiles[4], 0x5A, sizeof c.fresh->Profiles[4]);
-    c.Follow(MonitorNews::DpiReadBack);
+    c.Follow(MonitorNews::ProfileSwitched);
     EXPECT_EQ(std::memcmp(&c.working->Profiles[4], &c.fresh->Profiles[4], sizeof(ProfileRecord)),
               0);
+}
+
+// The level messages announce the level (and 1256 the rate) of Monitor's
+// current profile; whatever else differs in the block is not theirs to bring.
+TEST(MonitorFollow, TheLevelMessagesTakeOnlyWhatTheyAnnounce) {
+    for (MonitorNews news : {MonitorNews::DpiReadBack, MonitorNews::MouseChangedLevel}) {
+        SCOPED_TRACE(static_cast<int>(news));
+        Copies c;
+        c.fresh->Profiles[0].Cpi_X = 4;
+        c.fresh->Profiles[0].PollingRate = 1;
+        c.fresh->Profiles[0].Brightness = 77;
+        c.fresh->Profiles[2].Cpi_X = 5;
+        c.fresh->MouseType = 6;
+        auto before = std::make_unique<SharedSettingsBlock>(*c.working);
+        c.Follow(news);
+        const bool rate = news == MonitorNews::MouseChangedLevel;
+        EXPECT_EQ(c.working->Profiles[0].Cpi_X, 4);
+        EXPECT_EQ(c.working->Profiles[0].PollingRate, rate ? 1 : before->Profiles[0].PollingRate);
+        EXPECT_EQ(c.working->Profiles[0].Brightness, before->Profiles[0].Brightness);
+        EXPECT_EQ(c.working->Profiles[2].Cpi_X, before->Profiles[2].Cpi_X);
+        EXPECT_EQ(c.working->MouseType, before->MouseType);
+        EXPECT_EQ(std::memcmp(c.working.get(), c.applied.get(), sizeof *c.applied), 0)
+            << "the applied copy took the same, so nothing looks edited";
+    }
 }
 
 TEST(MonitorFollow, OnlyTheMouseOwnButtonsWinOverAnEditedLevelOrRate) {
@@ -100,27 +121,31 @@ TEST(MonitorFollow, TheMouseLevelLandsOnTheProfileMonitorHasCurrent) {
     EXPECT_EQ(c.working->CurrentProfile, 1);
 }
 
-TEST(MonitorFollow, TheCurrentIndexFollowsASwitchAndOtherwiseOnlyWhenUnedited) {
+TEST(MonitorFollow, OnlyASwitchMovesTheCurrentIndex) {
     for (MonitorNews news : kEveryNews) {
         SCOPED_TRACE(static_cast<int>(news));
+        const bool moves = news == MonitorNews::ProfileSwitched;
         Copies untouched;
         untouched.fresh->CurrentProfile = 3;
         untouched.Follow(news);
-        EXPECT_EQ(untouched.working->CurrentProfile, 3);
+        EXPECT_EQ(untouched.working->CurrentProfile, moves ? 3 : 0);
 
         Copies chosen;
-        chosen.working->CurrentProfile = 1;
+        chosen.working->CurrentProfile = 1; // in the strip, not applied
         chosen.fresh->CurrentProfile = 3;
         chosen.Follow(news);
-        EXPECT_EQ(chosen.working->CurrentProfile, news == MonitorNews::ProfileSwitched ? 3 : 1);
+        EXPECT_EQ(chosen.working->CurrentProfile, moves ? 3 : 1);
 
         Copies broken;
         broken.fresh->CurrentProfile = -1;
+        broken.fresh->Profiles[0].Cpi_X = 4;
         broken.Follow(news);
         EXPECT_EQ(broken.working->CurrentProfile, 0) << "an index outside 0 to 4 never comes in";
         broken.fresh->CurrentProfile = kProfileCount;
         broken.Follow(news);
         EXPECT_EQ(broken.working->CurrentProfile, 0);
+        EXPECT_EQ(broken.working->Profiles[0].Cpi_X, moves ? 4 : 2)
+            << "no level lands without a profile it belongs to";
     }
 }
 
@@ -136,6 +161,17 @@ TEST(MonitorFollow, AValueMonitorChangedIsNoEditAtTheNextMessage) {
     EXPECT_EQ(c.working->Profiles[0].Cpi_X, 2);
     EXPECT_EQ(std::memcmp(c.working.get(), c.applied.get(), sizeof *c.applied), 0)
         << "nothing left that looks edited";
+}
+
+// What a level message leaves is still Monitor's, untaken: the next switch
+// brings it, since the user did not edit it either.
+TEST(MonitorFollow, WhatALevelMessageLeavesComesWithTheNextSwitch) {
+    Copies c;
+    c.fresh->Profiles[0].Brightness = 77;
+    c.Follow(MonitorNews::MouseChangedLevel);
+    EXPECT_NE(c.working->Profiles[0].Brightness, 77);
+    c.Follow(MonitorNews::ProfileSwitched);
+    EXPECT_EQ(c.working->Profiles[0].Brightness, 77);
 }
 
 TEST(MonitorFollow, ALevelMonitorPutsInUseComesWithMonitorsSwitch) {
