@@ -3,9 +3,12 @@
 #include <windowsx.h>
 
 #include <mutex>
+#include <string>
+#include <string_view>
 #include <unordered_map>
 
-#include "ui/win32/controls/CSkinMenu.h"
+#include "settings/PathFileName.h"
+#include "ui/win32/controls/OwnerDrawnMenuItem.h"
 #include "win32/GuardedMessage.h"
 
 namespace mervik::ui {
@@ -40,6 +43,33 @@ void Unbind(HWND hwnd) {
 
 POINT PointOf(LPARAM lp) {
     return {GET_X_LPARAM(lp), GET_Y_LPARAM(lp)};
+}
+
+// The item a menu's WM_MEASUREITEM or WM_DRAWITEM is for; none for a control's.
+OwnerDrawnMenuItem* MenuItemOf(UINT msg, LPARAM lp) {
+    UINT type = 0;
+    ULONG_PTR data = 0;
+    if (msg == WM_MEASUREITEM) {
+        const auto* item = reinterpret_cast<const MEASUREITEMSTRUCT*>(lp);
+        type = item->CtlType;
+        data = item->itemData;
+    } else {
+        const auto* item = reinterpret_cast<const DRAWITEMSTRUCT*>(lp);
+        type = item->CtlType;
+        data = item->itemData;
+    }
+    return type == ODT_MENU && data ? reinterpret_cast<OwnerDrawnMenuItem*>(data) : nullptr;
+}
+
+// Trace lines name the program that wrote them: the base serves more than one.
+const std::string& ProgramName() {
+    static const std::string name = [] {
+        char path[MAX_PATH] = {};
+        const DWORD length = GetModuleFileNameA(nullptr, path, MAX_PATH);
+        const std::string_view file = PathFileName(std::string_view(path, length));
+        return std::string(file.substr(0, file.rfind('.')));
+    }();
+    return name;
 }
 
 } // namespace
@@ -125,8 +155,8 @@ LRESULT CALLBACK CWindow::StaticProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) 
 
     Current saved = self->current_;
     self->current_ = {msg, wp, lp};
-    LRESULT result =
-        win::GuardedMessage(msg, "Option", [&] { return self->Dispatch(msg, wp, lp); });
+    LRESULT result = win::GuardedMessage(msg, ProgramName().c_str(),
+                                         [&] { return self->Dispatch(msg, wp, lp); });
     self->current_ = saved;
     if (msg == WM_NCDESTROY) {
         self->Detach();
@@ -142,8 +172,14 @@ bool CWindow::ReflectCommand(WPARAM wp, LPARAM lp) {
 
 bool CWindow::Reflect(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result) {
     if (msg == WM_DRAWITEM || msg == WM_MEASUREITEM) {
-        if (CSkinMenu::HandleOwnerDraw(msg, lp, result))
+        if (OwnerDrawnMenuItem* item = MenuItemOf(msg, lp)) {
+            if (msg == WM_MEASUREITEM)
+                item->Measure(*reinterpret_cast<MEASUREITEMSTRUCT*>(lp));
+            else
+                item->Draw(*reinterpret_cast<const DRAWITEMSTRUCT*>(lp));
+            result = TRUE;
             return true;
+        }
         if (msg == WM_DRAWITEM) {
             auto* item = reinterpret_cast<DRAWITEMSTRUCT*>(lp);
             if (CWindow* child = FromHandle(item->hwndItem)) {
