@@ -3,22 +3,17 @@
 #include <dbt.h>
 #include "hiddriver/win32/HidSdk.h"
 
-#include <algorithm>
-#include <cctype>
+#include <string>
+#include <vector>
 
 #include "hiddriver/win32/HidInterfaces.h"
+#include "hiddriver/win32/HidTrace.h"
 
 namespace mervik::hid {
 
 namespace {
 
 constexpr char kWindowClass[] = "MervikHidDriverNotifier";
-
-std::string Lower(std::string text) {
-    std::transform(text.begin(), text.end(), text.begin(),
-                   [](unsigned char c) { return std::tolower(c); });
-    return text;
-}
 
 HINSTANCE ThisModule() {
     HMODULE module = nullptr;
@@ -31,12 +26,12 @@ HINSTANCE ThisModule() {
 } // namespace
 
 bool DeviceNotifier::Start(uint16_t vendorId, uint16_t productId, OnPresence onPresence) {
-    vendorId_ = vendorId;
-    productId_ = productId;
     onPresence_ = std::move(onPresence);
-    present_.clear();
-    for (const HidInterfaceInfo& info : FindHidInterfaces(vendorId, productId))
-        present_.insert(Lower(info.path));
+    presence_.emplace(vendorId, productId);
+    std::vector<std::string> paths;
+    for (const HidCollection& c : FindHidCollections(vendorId, productId))
+        paths.push_back(c.path);
+    presence_->Reset(paths);
     return thread_.Start([this](HANDLE stop) { Run(stop); });
 }
 
@@ -49,8 +44,10 @@ void DeviceNotifier::Run(HANDLE stop) {
     RegisterClassExA(&wc); // fails harmlessly when a previous start registered it
     HWND window = CreateWindowExA(0, kWindowClass, "", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr,
                                   wc.hInstance, nullptr);
-    if (!window)
+    if (!window) {
+        TraceFailure("CreateWindowEx", "the notification window");
         return;
+    }
     SetWindowLongPtrA(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
 
     DEV_BROADCAST_DEVICEINTERFACE_A filter{};
@@ -59,6 +56,8 @@ void DeviceNotifier::Run(HANDLE stop) {
     HidD_GetHidGuid(&filter.dbcc_classguid);
     HDEVNOTIFY registration =
         RegisterDeviceNotificationA(window, &filter, DEVICE_NOTIFY_WINDOW_HANDLE);
+    if (!registration)
+        TraceFailure("RegisterDeviceNotification", "the HID interface class");
 
     while (MsgWaitForMultipleObjects(1, &stop, FALSE, INFINITE, QS_ALLINPUT) == WAIT_OBJECT_0 + 1) {
         MSG msg;
@@ -87,16 +86,11 @@ void DeviceNotifier::OnDeviceChange(WPARAM event, LPARAM data) {
     if (!header || header->dbch_devicetype != DBT_DEVTYP_DEVICEINTERFACE)
         return;
     auto* iface = reinterpret_cast<const DEV_BROADCAST_DEVICEINTERFACE_A*>(header);
-    std::string path = Lower(iface->dbcc_name);
-    if (!PathNamesDevice(path, vendorId_, productId_))
-        return;
-    const bool wasPresent = !present_.empty();
-    if (event == DBT_DEVICEARRIVAL)
-        present_.insert(path);
-    else
-        present_.erase(path);
-    if (wasPresent != !present_.empty())
-        onPresence_(!present_.empty());
+    const std::string path = iface->dbcc_name;
+    std::optional<bool> change =
+        event == DBT_DEVICEARRIVAL ? presence_->Arrived(path) : presence_->Removed(path);
+    if (change)
+        onPresence_(*change);
 }
 
 } // namespace mervik::hid
