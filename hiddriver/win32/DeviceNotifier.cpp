@@ -13,7 +13,17 @@ namespace mervik::hid {
 
 namespace {
 
-constexpr char kWindowClass[] = "MervikHidDriverNotifier";
+// A Unicode window: the system hands it the interface path as UTF-16 (Wine
+// hands a window the wide form whichever way it registered).
+constexpr wchar_t kWindowClass[] = L"MervikHidDriverNotifier";
+
+// Device interface paths are ASCII.
+std::string Narrow(const wchar_t* text) {
+    std::string narrow;
+    for (; *text; ++text)
+        narrow.push_back(*text < 0x80 ? static_cast<char>(*text) : '?');
+    return narrow;
+}
 
 HINSTANCE ThisModule() {
     HMODULE module = nullptr;
@@ -36,33 +46,33 @@ bool DeviceNotifier::Start(uint16_t vendorId, uint16_t productId, OnPresence onP
 }
 
 void DeviceNotifier::Run(HANDLE stop) {
-    WNDCLASSEXA wc{};
+    WNDCLASSEXW wc{};
     wc.cbSize = sizeof wc;
     wc.lpfnWndProc = &DeviceNotifier::WindowProc;
     wc.hInstance = ThisModule();
     wc.lpszClassName = kWindowClass;
-    RegisterClassExA(&wc); // fails harmlessly when a previous start registered it
-    HWND window = CreateWindowExA(0, kWindowClass, "", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr,
+    RegisterClassExW(&wc); // fails harmlessly when a previous start registered it
+    HWND window = CreateWindowExW(0, kWindowClass, L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr,
                                   wc.hInstance, nullptr);
     if (!window) {
         TraceFailure("CreateWindowEx", "the notification window");
         return;
     }
-    SetWindowLongPtrA(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
+    SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
 
-    DEV_BROADCAST_DEVICEINTERFACE_A filter{};
+    DEV_BROADCAST_DEVICEINTERFACE_W filter{};
     filter.dbcc_size = sizeof filter;
     filter.dbcc_devicetype = DBT_DEVTYP_DEVICEINTERFACE;
     HidD_GetHidGuid(&filter.dbcc_classguid);
     HDEVNOTIFY registration =
-        RegisterDeviceNotificationA(window, &filter, DEVICE_NOTIFY_WINDOW_HANDLE);
+        RegisterDeviceNotificationW(window, &filter, DEVICE_NOTIFY_WINDOW_HANDLE);
     if (!registration)
         TraceFailure("RegisterDeviceNotification", "the HID interface class");
 
     while (MsgWaitForMultipleObjects(1, &stop, FALSE, INFINITE, QS_ALLINPUT) == WAIT_OBJECT_0 + 1) {
         MSG msg;
-        while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE))
-            DispatchMessageA(&msg);
+        while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE))
+            DispatchMessageW(&msg);
     }
     if (registration)
         UnregisterDeviceNotification(registration);
@@ -71,12 +81,12 @@ void DeviceNotifier::Run(HANDLE stop) {
 
 LRESULT CALLBACK DeviceNotifier::WindowProc(HWND window, UINT message, WPARAM wParam,
                                             LPARAM lParam) {
-    auto* self = reinterpret_cast<DeviceNotifier*>(GetWindowLongPtrA(window, GWLP_USERDATA));
+    auto* self = reinterpret_cast<DeviceNotifier*>(GetWindowLongPtrW(window, GWLP_USERDATA));
     if (message == WM_DEVICECHANGE && self) {
         self->OnDeviceChange(wParam, lParam);
         return TRUE;
     }
-    return DefWindowProcA(window, message, wParam, lParam);
+    return DefWindowProcW(window, message, wParam, lParam);
 }
 
 void DeviceNotifier::OnDeviceChange(WPARAM event, LPARAM data) {
@@ -85,8 +95,8 @@ void DeviceNotifier::OnDeviceChange(WPARAM event, LPARAM data) {
     auto* header = reinterpret_cast<const DEV_BROADCAST_HDR*>(data);
     if (!header || header->dbch_devicetype != DBT_DEVTYP_DEVICEINTERFACE)
         return;
-    auto* iface = reinterpret_cast<const DEV_BROADCAST_DEVICEINTERFACE_A*>(header);
-    const std::string path = iface->dbcc_name;
+    auto* iface = reinterpret_cast<const DEV_BROADCAST_DEVICEINTERFACE_W*>(header);
+    const std::string path = Narrow(iface->dbcc_name);
     std::optional<bool> change =
         event == DBT_DEVICEARRIVAL ? presence_->Arrived(path) : presence_->Removed(path);
     if (change)

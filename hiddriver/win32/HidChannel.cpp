@@ -133,7 +133,8 @@ bool HidChannel::WriteOutput(std::span<const uint8_t> block) {
     const DWORD error = Await(pending, started, nullptr, kTransferTimeoutMs, written);
     if (error)
         return Failed("WriteFile", error);
-    if (written != size)
+    // Wine's hidclass counts the report without its id byte, Windows with it.
+    if (written + 1 < size)
         return Failed("WriteFile", ERROR_WRITE_FAULT);
     return true;
 }

@@ -83,10 +83,12 @@ bool StartUpDone(MonitorUnderTest& m) {
         8000, [](MonitorUnderTest& m) { return m.MouseNumber("fixedReports") >= 1; }, m);
 }
 
+// Option's Apply: the files saved, the block written, then 1224.
 void Apply(MonitorUnderTest& m, void (*edit)(SharedSettingsBlock&)) {
     auto block = m.Block();
     ASSERT_TRUE(block);
     edit(*block);
+    ASSERT_TRUE(SaveAll(*block, m.Folder()));
     ASSERT_TRUE(m.WriteBlock(*block));
     PostMessageA(m.Window(), kMsgApplyAllSetting, 0, 0);
 }
@@ -124,10 +126,11 @@ TEST_P(RealLibrary, AnApplyLeavesExactlyThePlanWithEveryPause) {
     ASSERT_TRUE(StartUpDone(monitor));
     monitor.Mouse("clear-log");
     Apply(monitor, FastRate);
-    ASSERT_TRUE(windows.WaitFor(kMsgApplyDone, 1, kUploadWaitMs));
     const std::vector<PlannedTransfer> planned = PlannedUpload(monitor.Folder());
+    testing::WaitUntil(kUploadWaitMs, [&] { return LogEndsWith(TimedLog(monitor), planned); });
     const std::vector<LoggedTransfer> log = TimedLog(monitor);
-    ASSERT_TRUE(LogEndsWith(log, planned)) << "the log is the whole upload, nothing else";
+    ASSERT_TRUE(LogEndsWith(log, planned)) << "the log is the whole upload, nothing else:\n"
+                                           << monitor.Mouse("log").value_or("");
     EXPECT_EQ(log.size(), planned.size());
     const size_t first = log.size() - planned.size();
     uint64_t plannedMs = 0;
