@@ -64,6 +64,18 @@ commands:
       On Windows, rename, link and unlink also give a Monitor running from
       FOLDER the profile's new name and program at once.
 
+  devices [--json]
+      Windows only; takes no FOLDER. Every HID collection of the mouse
+      (vendor 0x1017, product 0x8003): its path, usage page and usage, its
+      input, output and feature report lengths and report ids, whether it
+      opens for reading and writing, what the HID library would use it for
+      (features, output, events) and why not for the rest. With --json:
+      {"Collections": [{"Path", "UsagePage", "Usage", "InputLength",
+      "OutputLength", "FeatureLength", "InputReportId", "OutputReportId",
+      "FeatureReportId", "OpensReadWrite", "NotUsedFor": {USE: REASON}}],
+      "Features": PATH, "Output": PATH, "Events": PATH} ("" for none).
+      Exit status 1 where there is no HID stack (not Windows).
+
   help
       This text.
 
@@ -90,7 +102,7 @@ struct Command {
 constexpr Command kCommands[] = {
     {"init", InitCommand},         {"dump", DumpCommand},     {"encode", EncodeCommand},
     {"profiles", ProfilesCommand}, {"use", UseCommand},       {"rename", RenameCommand},
-    {"link", LinkCommand},         {"unlink", UnlinkCommand},
+    {"link", LinkCommand},         {"unlink", UnlinkCommand}, {"devices", DevicesCommand},
 };
 
 } // namespace
