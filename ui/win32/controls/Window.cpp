@@ -1,5 +1,6 @@
 #include "ui/win32/controls/Window.h"
 
+#include <commctrl.h>
 #include <windowsx.h>
 
 #include <mutex>
@@ -61,6 +62,9 @@ OwnerDrawnMenuItem* MenuItemOf(UINT msg, LPARAM lp) {
     return type == ODT_MENU && data ? reinterpret_cast<OwnerDrawnMenuItem*>(data) : nullptr;
 }
 
+// One subclass of ours per window.
+constexpr UINT_PTR kSubclassId = 1;
+
 // Trace lines name the program that wrote them: the base serves more than one.
 const std::string& ProgramName() {
     static const std::string name = [] {
@@ -118,10 +122,11 @@ bool CWindow::Create(DWORD exStyle, const char* className, const char* title, DW
 bool CWindow::Attach(HWND hwnd) {
     if (!hwnd || hwnd_)
         return false;
+    if (!SetWindowSubclass(hwnd, SubclassProc, kSubclassId, reinterpret_cast<DWORD_PTR>(this)))
+        return false;
     hwnd_ = hwnd;
+    subclassed_ = true;
     Bind(hwnd, this);
-    systemProc_ = reinterpret_cast<WNDPROC>(
-        SetWindowLongPtrA(hwnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(StaticProc)));
     return true;
 }
 
@@ -129,15 +134,15 @@ void CWindow::Detach() {
     if (!hwnd_)
         return;
     Unbind(hwnd_);
-    if (systemProc_ && IsWindow(hwnd_))
-        SetWindowLongPtrA(hwnd_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(systemProc_));
+    if (subclassed_ && IsWindow(hwnd_))
+        RemoveWindowSubclass(hwnd_, SubclassProc, kSubclassId);
     hwnd_ = nullptr;
-    systemProc_ = nullptr;
+    subclassed_ = false;
 }
 
 LRESULT CWindow::Default() {
-    if (systemProc_)
-        return CallWindowProcA(systemProc_, hwnd_, current_.msg, current_.wp, current_.lp);
+    if (subclassed_)
+        return DefSubclassProc(hwnd_, current_.msg, current_.wp, current_.lp);
     return DefWindowProcA(hwnd_, current_.msg, current_.wp, current_.lp);
 }
 
@@ -152,15 +157,23 @@ LRESULT CALLBACK CWindow::StaticProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) 
     }
     if (!self)
         return DefWindowProcA(hwnd, msg, wp, lp);
+    return self->Run(msg, wp, lp);
+}
 
-    Current saved = self->current_;
-    self->current_ = {msg, wp, lp};
-    LRESULT result = win::GuardedMessage(msg, ProgramName().c_str(),
-                                         [&] { return self->Dispatch(msg, wp, lp); });
-    self->current_ = saved;
+LRESULT CALLBACK CWindow::SubclassProc(HWND, UINT msg, WPARAM wp, LPARAM lp, UINT_PTR,
+                                       DWORD_PTR self) {
+    return reinterpret_cast<CWindow*>(self)->Run(msg, wp, lp);
+}
+
+LRESULT CWindow::Run(UINT msg, WPARAM wp, LPARAM lp) {
+    Current saved = current_;
+    current_ = {msg, wp, lp};
+    LRESULT result =
+        win::GuardedMessage(msg, ProgramName().c_str(), [&] { return Dispatch(msg, wp, lp); });
+    current_ = saved;
     if (msg == WM_NCDESTROY) {
-        self->Detach();
-        self->OnFinalMessage();
+        Detach();
+        OnFinalMessage();
     }
     return result;
 }
