@@ -1,6 +1,7 @@
 #pragma once
 // The subcommands of mervikctl. Each takes the arguments after its name and
 // returns the process exit code: 0 done, 1 failed, 2 wrong usage.
+#include <filesystem>
 #include <ostream>
 #include <string>
 #include <vector>
@@ -32,6 +33,10 @@ constexpr int kExitUsage = 2;
 
 // A program folder argument as the core expects it: with its trailing separator.
 std::string FolderArgument(const std::string& folder);
+
+// A path of the suite (UTF-8) for the standard library, which would read a
+// narrow string in the ANSI code page on Windows.
+std::filesystem::path FileSystemPath(const std::string& utf8);
 
 // A command's arguments when they are a folder and, optionally, one flag:
 // false for anything else (no folder, a second folder).

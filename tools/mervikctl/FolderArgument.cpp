@@ -9,6 +9,10 @@ std::string FolderArgument(const std::string& folder) {
     return folder + kPathSeparator;
 }
 
+std::filesystem::path FileSystemPath(const std::string& utf8) {
+    return std::filesystem::path(std::u8string(utf8.begin(), utf8.end()));
+}
+
 bool FolderAndFlag(const Arguments& args, const std::string& flag, std::string& folder,
                    bool& flagGiven) {
     flagGiven = false;

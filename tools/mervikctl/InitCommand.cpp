@@ -15,12 +15,12 @@ namespace {
 // unless told to.
 bool HoldsSettings(const std::string& folder) {
     std::error_code ignored;
-    if (std::filesystem::exists(ConfigFilePath(folder), ignored))
+    if (std::filesystem::exists(FileSystemPath(ConfigFilePath(folder)), ignored))
         return true;
     for (int n = 0; n < kProfileFileCount; ++n)
-        if (std::filesystem::exists(ProfileFilePath(folder, n), ignored))
+        if (std::filesystem::exists(FileSystemPath(ProfileFilePath(folder, n)), ignored))
             return true;
-    return std::filesystem::exists(MacroFilePath(folder), ignored);
+    return std::filesystem::exists(FileSystemPath(MacroFilePath(folder)), ignored);
 }
 
 } // namespace
@@ -37,7 +37,7 @@ int InitCommand(const Arguments& args, Streams io) {
         return kExitFailed;
     }
     std::error_code error;
-    std::filesystem::create_directories(folderArg, error);
+    std::filesystem::create_directories(FileSystemPath(folderArg), error);
 
     auto image = std::make_unique<SharedSettingsBlock>();
     CreateImage(*image);

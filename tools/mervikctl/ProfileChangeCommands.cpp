@@ -2,6 +2,7 @@
 // same rules Option's profile strip follows.
 #include <functional>
 #include <memory>
+#include <optional>
 
 #include "settings/FilePaths.h"
 #include "settings/IniFile.h"
@@ -10,6 +11,7 @@
 #include "settings/ProfileIdentity.h"
 #include "settings/SettingsFiles.h"
 #include "settings/SettingsKeys.h"
+#include "tools/mervikctl/CommandLine.h"
 #include "tools/mervikctl/Commands.h"
 #include "tools/mervikctl/MonitorHandOver.h"
 
@@ -25,6 +27,11 @@ bool ParseProfileIndex(const std::string& text, int& index) {
     return true;
 }
 
+// Monitor matches the foreground program's ANSI name against the stored
+// path, and the tray shows the stored name: neither may be a look-alike.
+constexpr std::string_view kNotInCodePage =
+    "it has characters that the system's code page cannot hold";
+
 struct Target {
     std::string folderArg;
     std::string folder;
@@ -39,11 +46,16 @@ bool ParseTarget(const Arguments& args, size_t count, Target& target) {
     return true;
 }
 
-void ReportRefusal(std::ostream& err, std::string_view what, ProfileTextFault fault, size_t max) {
-    err << "mervikctl: " << what << " refused: " << DescribeProfileTextFault(fault);
+int Refuse(std::ostream& err, std::string_view what, std::string_view why) {
+    err << "mervikctl: " << what << " refused: " << why << "; nothing changed\n";
+    return kExitFailed;
+}
+
+int Refuse(std::ostream& err, std::string_view what, ProfileTextFault fault, size_t max) {
+    std::string why(DescribeProfileTextFault(fault));
     if (fault == ProfileTextFault::TooLong)
-        err << " (at most " << max << " bytes)";
-    err << "; nothing changed\n";
+        why += " (at most " + std::to_string(max) + " bytes)";
+    return Refuse(err, what, why);
 }
 
 // Loads the profiles as the programs do, applies `change` to profile
@@ -59,10 +71,8 @@ int ChangeProfile(const Target& target, Streams io,
     PrintLoadNotes(notes, io.err);
     ProfileRecord& profile = image->Profiles[target.index];
     ProfileTextFault fault = change(profile);
-    if (fault != ProfileTextFault::None) {
-        ReportRefusal(io.err, what, fault, max);
-        return kExitFailed;
-    }
+    if (fault != ProfileTextFault::None)
+        return Refuse(io.err, what, fault, max);
     const std::string path = ProfileFilePath(target.folder, target.index);
     if (!SaveProfile(profile, path)) {
         io.err << "mervikctl: could not write " << path
@@ -116,9 +126,11 @@ int RenameCommand(const Arguments& args, Streams io) {
     Target target;
     if (!ParseTarget(args, 3, target))
         return kExitUsage;
-    const std::string& name = args[2];
+    const std::optional<std::string> name = RecordText(args[2]);
+    if (!name)
+        return Refuse(io.err, "the name", kNotInCodePage);
     return ChangeProfile(
-        target, io, [&](ProfileRecord& profile) { return RenameProfile(profile, name); },
+        target, io, [&](ProfileRecord& profile) { return RenameProfile(profile, *name); },
         "the name", kProfileNameMax);
 }
 
@@ -126,9 +138,11 @@ int LinkCommand(const Arguments& args, Streams io) {
     Target target;
     if (!ParseTarget(args, 3, target))
         return kExitUsage;
-    const std::string& path = args[2];
+    const std::optional<std::string> path = RecordText(args[2]);
+    if (!path)
+        return Refuse(io.err, "the program path", kNotInCodePage);
     return ChangeProfile(
-        target, io, [&](ProfileRecord& profile) { return LinkProgram(profile, path); },
+        target, io, [&](ProfileRecord& profile) { return LinkProgram(profile, *path); },
         "the program path", kProgramPathMax);
 }
 

@@ -2,6 +2,7 @@
 #include <iostream>
 #include <string_view>
 
+#include "tools/mervikctl/CommandLine.h"
 #include "tools/mervikctl/Commands.h"
 
 namespace {
@@ -109,11 +110,12 @@ constexpr Command kCommands[] = {
 
 int main(int argc, char** argv) {
     Streams io{std::cout, std::cerr};
-    if (argc < 2) {
+    const Arguments all = CommandLineArguments(argc, argv);
+    if (all.empty()) {
         std::cerr << kHelp;
         return kExitUsage;
     }
-    std::string_view name = argv[1];
+    const std::string& name = all[0];
     if (name == "help" || name == "--help" || name == "-h") {
         std::cout << kHelp;
         return kExitOk;
@@ -122,7 +124,7 @@ int main(int argc, char** argv) {
         std::cout << "mervikctl " << MERVIK_VERSION << "\n";
         return kExitOk;
     }
-    Arguments args(argv + 2, argv + argc);
+    const Arguments args(all.begin() + 1, all.end());
     for (const Command& command : kCommands) {
         if (command.name == name) {
             int status = command.run(args, io);
