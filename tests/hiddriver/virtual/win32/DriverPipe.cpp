@@ -27,8 +27,10 @@ void Serve(HANDLE pipe, const RequestHandler& handler) {
     auto request = std::make_unique<vmouse_request>();
     auto reply = std::make_unique<vmouse_reply>();
     for (;;) {
-        if (!ConnectNamedPipe(pipe, nullptr) && GetLastError() != ERROR_PIPE_CONNECTED)
+        if (!ConnectNamedPipe(pipe, nullptr) && GetLastError() != ERROR_PIPE_CONNECTED) {
+            DisconnectNamedPipe(pipe); // a driver that gave up before we saw it
             continue;
+        }
         if (ReadWhole(pipe, request.get(), sizeof *request)) {
             request->device[VMOUSE_KEY_SIZE - 1] = 0;
             request->length = std::min<uint32_t>(request->length, VMOUSE_DATA_SIZE);
