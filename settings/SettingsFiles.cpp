@@ -39,8 +39,13 @@ bool LoadProfileOrDefaults(ProfileRecord& record, const std::string& path, int n
                            LoadNotes* notes) {
     FileContent content = ReadSettingsFile(path, notes);
     if (content.status == FileStatus::Ok) {
-        ReadProfile(IniDocument(content.bytes), record);
-        return true;
+        const IniDocument file(content.bytes);
+        if (HoldsProfile(file)) {
+            ReadProfile(file, record);
+            return true;
+        }
+        // Read key by key it would leave every field without a range at -1.
+        AddNote(notes, path + " holds no profile: taken as damaged, that profile has its defaults");
     }
     ResetProfile(record, n);
     return content.status == FileStatus::Missing;

@@ -18,9 +18,9 @@ namespace mervik {
 // when those cannot be read the profile keeps the values of its file. Last,
 // every field outside its range is set to its default (ProfileRanges.h).
 // False when a file exists but cannot be read or is refused as far too large
-// (FileLimits.h): that profile gets its defaults, the others still load, and
-// save all leaves that file alone. With `notes`, what was found wrong and
-// mended is added there.
+// (FileLimits.h), which save all then leaves alone, or when a profile file
+// holds no profile (HoldsProfile): that profile gets its defaults, the others
+// still load. With `notes`, what was found wrong and mended is added there.
 bool LoadAll(SharedSettingsBlock& image, const std::string& programFolder,
              RegistryStore* registry = nullptr, LoadNotes* notes = nullptr);
 

@@ -114,6 +114,33 @@ TEST(SettingsFiles, AnUnreadableProfileFileIsReportedAndNotOverwritten) {
         std::filesystem::exists(ProfileFilePath(dir.Folder(), 4))); // the rest were still written
 }
 
+// Random bytes, an empty file or another program's INI: read key by key it
+// would leave the fields without a range at -1 and the name empty.
+TEST(SettingsFiles, AProfileFileWithoutAProfileIsDamagedAndGivesItsDefaults) {
+    TempFolder dir;
+    auto saved = NewImage();
+    FillSampleImage(*saved);
+    ASSERT_TRUE(SaveAll(*saved, dir.Folder()));
+    const std::string damaged = ProfileFilePath(dir.Folder(), 1);
+    for (const char* bytes : {"\x8f\x03garbage\r\n[Other]\r\nMouseSpeed=3\r\n", ""}) {
+        TempFolder::Write(damaged, bytes);
+        auto loaded = NewImage();
+        LoadNotes notes;
+        EXPECT_FALSE(LoadAll(*loaded, dir.Folder(), nullptr, &notes));
+        EXPECT_STREQ(loaded->Profiles[1].ProFileName, "Default2");
+        EXPECT_EQ(loaded->Profiles[1].TiltSpeed, 3);
+        ExpectSameProfile(loaded->Profiles[2], saved->Profiles[2]);
+        ASSERT_FALSE(notes.empty());
+        EXPECT_EQ(notes[0], damaged + " holds no profile: taken as damaged, that profile has its "
+                                      "defaults");
+    }
+    // One key of a profile is a profile file, however much else is missing.
+    TempFolder::Write(damaged, "[Setting]\r\ndpibyDpiIndicator2=4\r\n");
+    auto loaded = NewImage();
+    EXPECT_TRUE(LoadAll(*loaded, dir.Folder()));
+    EXPECT_EQ(loaded->Profiles[1].dpiIndicator[2], 4);
+}
+
 TEST(SettingsFiles, AFailedWriteIsReported) {
     TempFolder dir;
     TempFolder::Write(dir.File("config"), "a file where the folder should be");

@@ -5,15 +5,21 @@
 #include "settings/FilePaths.h"
 #include "settings/ProfileDefaults.h"
 #include "settings/SettingsFiles.h"
+#include "tools/mervikctl/CommandArguments.h"
 #include "tools/mervikctl/Commands.h"
 #include "tools/mervikctl/ImageJson.h"
+#include "tools/mervikctl/SettingsFolder.h"
 
 namespace mervik::tools {
 
 int DumpCommand(const Arguments& args, Streams io) {
-    if (args.size() != 1)
+    const auto given = CommandArguments::Read("dump", args, io.err);
+    if (!given)
         return kExitUsage;
-    const std::string folder = FolderArgument(args[0]);
+    const std::string& folderArg = given->At(0);
+    if (!CheckSettingsFolder(folderArg, io.err))
+        return kExitFailed;
+    const std::string folder = FolderArgument(folderArg);
 
     // Loaded as the programs load it, without touching the system's pointer settings.
     auto image = std::make_unique<SharedSettingsBlock>();
@@ -28,11 +34,7 @@ int DumpCommand(const Arguments& args, Streams io) {
     ConfigValues values{ReadFWVersion(config), ReadMouseColor(config), ReadDevice(config)};
     WriteImageJson(io.out, *image, values, macros);
     PrintLoadNotes(notes, io.err);
-    if (!ok) {
-        io.err << "mervikctl: some files of " << args[0] << " could not be read\n";
-        return kExitFailed;
-    }
-    return kExitOk;
+    return ReportLoad(ok, folderArg, io.err);
 }
 
 } // namespace mervik::tools
