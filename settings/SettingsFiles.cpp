@@ -6,6 +6,7 @@
 #include "settings/PointerSettings.h"
 #include "settings/ProfileDefaults.h"
 #include "settings/ProfileFile.h"
+#include "settings/ProfileIdentity.h"
 #include "settings/ProfileRanges.h"
 #include "settings/SettingsKeys.h"
 
@@ -81,6 +82,11 @@ bool LoadAll(SharedSettingsBlock& image, const std::string& programFolder, Regis
         ReadPointerSettings(*image.ActiveProfile(), *registry);
     for (std::string& note : RepairImageRanges(image))
         AddNote(notes, std::move(note));
+    for (int n = 0; n < kProfileCount; ++n)
+        if (RepairProfileName(image.Profiles[n], n))
+            AddNote(notes, "profile " + std::to_string(n) +
+                               ": ProFileName missing or refused, set to its default " +
+                               ProfileName(image.Profiles[n]));
     return ok;
 }
 

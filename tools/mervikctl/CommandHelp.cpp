@@ -48,8 +48,8 @@ Monitor runs from FOLDER, it is also handed the change and switches
 the mouse to profile N at once.)"},
     {"rename", "FOLDER N NAME",
      R"(Name profile N. Blanks around NAME are dropped; an empty name, one
-of more than 249 bytes or one with a line break or another control
-character is refused. On Windows, when Monitor runs from
+of more than 249 bytes or one with a tab, a line break or another
+control character is refused. On Windows, when Monitor runs from
 FOLDER, it takes the new name at once.)"},
     {"link", "FOLDER N PATH",
      R"(Tie profile N to the program at PATH: Monitor makes the profile
@@ -73,7 +73,8 @@ constexpr std::string_view kConventions =
 than the suite writes (taken as damaged; the programs leave it alone), a
 profile file that holds no profile (that profile takes its defaults),
 values outside their range reset to their defaults, refused names given
-their defaults, macros cut or skipped.
+their defaults, macros cut or skipped, macro names that differ only in
+case made unique, more macros than a list holds.
 
 use, rename, link and unlink change one file each and never write over a
 file that exists but cannot be read; a refused name or path changes

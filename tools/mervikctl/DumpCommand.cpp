@@ -27,8 +27,9 @@ int DumpCommand(const Arguments& args, Streams io) {
     LoadNotes notes;
     bool ok = LoadAll(*image, folder, nullptr, &notes);
 
+    // As Option loads it: buttons follow the macros whose names loading made unique.
     MacroList macros;
-    ok = LoadMacroList(folder, macros, &notes) == MacroFileRead::Read && ok;
+    ok = LoadMacroList(folder, macros, &notes, image.get()) == MacroFileRead::Read && ok;
 
     const std::string config = ConfigFilePath(folder);
     ConfigValues values{ReadFWVersion(config), ReadMouseColor(config), ReadDevice(config)};
