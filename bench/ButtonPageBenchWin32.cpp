@@ -11,10 +11,11 @@
 #include <vector>
 
 #include "bench/PageBenchWin32.h"
+#include "lang/TextIds.h"
 #include "settings/FilePaths.h"
 #include "settings/ProfileDefaults.h"
-#include "ui/win32/main/ProgramWide.h"
 #include "ui/win32/pages/CButtonPage.h"
+#include "win32/LanguageLibrary.h"
 
 using namespace mervik;
 using namespace mervik::ui;
@@ -57,7 +58,8 @@ int main(int argc, char** argv) {
     if (!mervik::bench::StartPageBench(argc, argv, "button_page_bench_win"))
         return 2;
     // The captions are lan.dll's texts, beside the benchmark.
-    if (!Program().language.Load(ProgramFolder())) {
+    win::LanguageLibrary language;
+    if (!language.Load(ProgramFolder())) {
         fprintf(stderr, "no lan.dll beside the benchmark\n");
         return 1;
     }
@@ -69,7 +71,8 @@ int main(int argc, char** argv) {
     MacroList macros;
 
     CButtonPage page;
-    page.Bind(ButtonPageHost{working.get(), &macros});
+    page.Bind(ButtonPageHost{working.get(), &macros,
+                             [&language](unsigned id) { return language.Text(id); }});
     HWND parent = mervik::bench::ShowPage(page, *working);
     if (!parent)
         return 1;
@@ -113,7 +116,7 @@ int main(int argc, char** argv) {
             opens.push_back(g_menuShown - start);
         Pump();
 
-        const int item = round % 2 ? 1052 : 1053;
+        const unsigned item = round % 2 ? kTextDoubleClick : kTextTripleClick;
         const double chosen = Now();
         SendMessageA(page.Hwnd(), WM_COMMAND, MAKEWPARAM(item, 0), 0);
         choices.push_back(Now() - chosen);

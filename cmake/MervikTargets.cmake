@@ -15,15 +15,17 @@ endmacro()
 # The end-to-end scripts and the Wine sessions run on the system's Python.
 find_program(MERVIK_E2E_PYTHON python3 PATHS /usr/bin NO_DEFAULT_PATH)
 
-# mervik_test(NAME name SOURCES ... [LIBS ...] [NATIVE_ONLY] [WINE_ONLY] [DESKTOP WxH])
+# mervik_test(NAME name SOURCES ... [LIBS ...] [NATIVE_ONLY] [WINE_ONLY] [DESKTOP WxH [SHARDS N]])
 # Natively every test case is its own ctest entry. Under Wine one entry runs the
 # whole executable, since each Wine start costs far more than a test case; its
 # output names every case it ran, so a crash shows the case it happened in.
 # DESKTOP runs it in a Wine session of its own (prefix, server and X display)
 # whose programs share one virtual desktop of that size, which also gives the
-# tray a home.
+# tray a home. SHARDS splits such a program's cases into N entries (GoogleTest's
+# sharding), each in a session of its own, so they run side by side; such long
+# entries are started first.
 function(mervik_test)
-  cmake_parse_arguments(T "NATIVE_ONLY;WINE_ONLY" "NAME;DESKTOP" "SOURCES;LIBS" ${ARGN})
+  cmake_parse_arguments(T "NATIVE_ONLY;WINE_ONLY" "NAME;DESKTOP;SHARDS" "SOURCES;LIBS" ${ARGN})
   if(WIN32 AND T_NATIVE_ONLY)
     return()
   endif()
@@ -34,11 +36,22 @@ function(mervik_test)
   target_link_libraries(${T_NAME} PRIVATE ${T_LIBS} GTest::gtest GTest::gtest_main mervik_warnings)
   target_include_directories(${T_NAME} PRIVATE ${PROJECT_SOURCE_DIR})
   if(WIN32 AND T_DESKTOP)
-    add_test(NAME wine.${T_NAME}
-      COMMAND ${MERVIK_E2E_PYTHON} ${PROJECT_SOURCE_DIR}/tests/support/e2e/run_in_session.py
-              --prefix ${CMAKE_CURRENT_BINARY_DIR}/${T_NAME}-prefix --desktop ${T_DESKTOP}
-              -- $<TARGET_FILE:${T_NAME}>)
-    set_tests_properties(wine.${T_NAME} PROPERTIES TIMEOUT 600 LABELS wine)
+    if(NOT T_SHARDS)
+      set(T_SHARDS 1)
+    endif()
+    math(EXPR last "${T_SHARDS} - 1")
+    foreach(shard RANGE ${last})
+      set(entry wine.${T_NAME})
+      if(T_SHARDS GREATER 1)
+        set(entry wine.${T_NAME}.${shard})
+      endif()
+      add_test(NAME ${entry}
+        COMMAND ${MERVIK_E2E_PYTHON} ${PROJECT_SOURCE_DIR}/tests/support/e2e/run_in_session.py
+                --prefix ${CMAKE_CURRENT_BINARY_DIR}/${T_NAME}-${shard}-prefix --desktop ${T_DESKTOP}
+                -- $<TARGET_FILE:${T_NAME}>)
+      set_tests_properties(${entry} PROPERTIES TIMEOUT 600 LABELS wine COST 100
+        ENVIRONMENT "GTEST_TOTAL_SHARDS=${T_SHARDS};GTEST_SHARD_INDEX=${shard}")
+    endforeach()
   elseif(WIN32)
     add_test(NAME wine.${T_NAME} COMMAND ${T_NAME})
     set_tests_properties(wine.${T_NAME} PROPERTIES TIMEOUT 600 LABELS wine)

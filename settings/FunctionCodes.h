@@ -1,7 +1,8 @@
 #pragma once
 // Function codes a button slot can carry (the Function byte of a
 // ButtonAssignment). The mouse carries out each of them itself; how each is
-// sent to it lives with the report encoder, how each is labelled here.
+// sent to it lives with the report encoder, how Option captions it in
+// ui/core/FunctionLabels.
 #include <cstdint>
 
 namespace mervik::fn {
@@ -92,23 +93,5 @@ constexpr uint8_t kDefaultFunctions[16] = {1,   2,  3, 10, 9, 96, 103, 71,
 constexpr uint8_t DefaultFunction(int slot) {
     return kDefaultFunctions[slot & 15];
 }
-
-// How a slot's label is found.
-enum class LabelKind {
-    None,      // empty label
-    String,    // a string of the language library
-    KeyText,   // modifier prefixes and key name
-    MacroName, // the slot's macro name
-    FireText,  // string 1054 + " + " + key name
-    FileName,  // file name and extension of ProgramPath
-};
-
-struct FunctionLabel {
-    LabelKind kind;
-    int stringId; // for LabelKind::String
-};
-
-// The label rule of a code; unknown codes have an empty label.
-FunctionLabel LabelOf(uint8_t code);
 
 } // namespace mervik::fn

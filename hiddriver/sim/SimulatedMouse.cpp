@@ -169,6 +169,12 @@ bool SimulatedMouse::TakeBlock(LogEntry& entry, std::span<const uint8_t> block) 
     return true;
 }
 
+std::optional<size_t> SimulatedMouse::AnnouncedBlockSize() const {
+    if (!pending_)
+        return std::nullopt;
+    return pending_->blockSize;
+}
+
 bool SimulatedMouse::GetFeature(std::span<uint8_t> report) {
     LogEntry& entry = Record("read");
     if (!Admit(entry, featureOpen_))

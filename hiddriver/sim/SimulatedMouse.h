@@ -59,6 +59,10 @@ public:
     void AnswerReadsWith(ReadAnswer answer) { readAnswer_ = answer; }
     void ClearLog();
 
+    // The size of the next block an announcement asked for: a mouse behind a
+    // HID stack gets its blocks padded to its report length.
+    std::optional<size_t> AnnouncedBlockSize() const;
+
     const MouseMemory& Memory() const { return memory_; }
     bool Present() const { return present_; }
     bool FeatureOpen() const { return featureOpen_; }

@@ -3,21 +3,26 @@
 #include <dbt.h>
 #include "hiddriver/win32/HidSdk.h"
 
-#include <algorithm>
-#include <cctype>
+#include <string>
+#include <vector>
 
 #include "hiddriver/win32/HidInterfaces.h"
+#include "hiddriver/win32/HidTrace.h"
 
 namespace mervik::hid {
 
 namespace {
 
-constexpr char kWindowClass[] = "MervikHidDriverNotifier";
+// A Unicode window: the system hands it the interface path as UTF-16 (Wine
+// hands a window the wide form whichever way it registered).
+constexpr wchar_t kWindowClass[] = L"MervikHidDriverNotifier";
 
-std::string Lower(std::string text) {
-    std::transform(text.begin(), text.end(), text.begin(),
-                   [](unsigned char c) { return std::tolower(c); });
-    return text;
+// Device interface paths are ASCII.
+std::string Narrow(const wchar_t* text) {
+    std::string narrow;
+    for (; *text; ++text)
+        narrow.push_back(*text < 0x80 ? static_cast<char>(*text) : '?');
+    return narrow;
 }
 
 HINSTANCE ThisModule() {
@@ -31,39 +36,43 @@ HINSTANCE ThisModule() {
 } // namespace
 
 bool DeviceNotifier::Start(uint16_t vendorId, uint16_t productId, OnPresence onPresence) {
-    vendorId_ = vendorId;
-    productId_ = productId;
     onPresence_ = std::move(onPresence);
-    present_.clear();
-    for (const HidInterfaceInfo& info : FindHidInterfaces(vendorId, productId))
-        present_.insert(Lower(info.path));
+    presence_.emplace(vendorId, productId);
+    std::vector<std::string> paths;
+    for (const HidCollection& c : FindHidCollections(vendorId, productId))
+        paths.push_back(c.path);
+    presence_->Reset(paths);
     return thread_.Start([this](HANDLE stop) { Run(stop); });
 }
 
 void DeviceNotifier::Run(HANDLE stop) {
-    WNDCLASSEXA wc{};
+    WNDCLASSEXW wc{};
     wc.cbSize = sizeof wc;
     wc.lpfnWndProc = &DeviceNotifier::WindowProc;
     wc.hInstance = ThisModule();
     wc.lpszClassName = kWindowClass;
-    RegisterClassExA(&wc); // fails harmlessly when a previous start registered it
-    HWND window = CreateWindowExA(0, kWindowClass, "", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr,
+    RegisterClassExW(&wc); // fails harmlessly when a previous start registered it
+    HWND window = CreateWindowExW(0, kWindowClass, L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr,
                                   wc.hInstance, nullptr);
-    if (!window)
+    if (!window) {
+        TraceFailure("CreateWindowEx", "the notification window");
         return;
-    SetWindowLongPtrA(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
+    }
+    SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
 
-    DEV_BROADCAST_DEVICEINTERFACE_A filter{};
+    DEV_BROADCAST_DEVICEINTERFACE_W filter{};
     filter.dbcc_size = sizeof filter;
     filter.dbcc_devicetype = DBT_DEVTYP_DEVICEINTERFACE;
     HidD_GetHidGuid(&filter.dbcc_classguid);
     HDEVNOTIFY registration =
-        RegisterDeviceNotificationA(window, &filter, DEVICE_NOTIFY_WINDOW_HANDLE);
+        RegisterDeviceNotificationW(window, &filter, DEVICE_NOTIFY_WINDOW_HANDLE);
+    if (!registration)
+        TraceFailure("RegisterDeviceNotification", "the HID interface class");
 
     while (MsgWaitForMultipleObjects(1, &stop, FALSE, INFINITE, QS_ALLINPUT) == WAIT_OBJECT_0 + 1) {
         MSG msg;
-        while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE))
-            DispatchMessageA(&msg);
+        while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE))
+            DispatchMessageW(&msg);
     }
     if (registration)
         UnregisterDeviceNotification(registration);
@@ -72,12 +81,12 @@ void DeviceNotifier::Run(HANDLE stop) {
 
 LRESULT CALLBACK DeviceNotifier::WindowProc(HWND window, UINT message, WPARAM wParam,
                                             LPARAM lParam) {
-    auto* self = reinterpret_cast<DeviceNotifier*>(GetWindowLongPtrA(window, GWLP_USERDATA));
+    auto* self = reinterpret_cast<DeviceNotifier*>(GetWindowLongPtrW(window, GWLP_USERDATA));
     if (message == WM_DEVICECHANGE && self) {
         self->OnDeviceChange(wParam, lParam);
         return TRUE;
     }
-    return DefWindowProcA(window, message, wParam, lParam);
+    return DefWindowProcW(window, message, wParam, lParam);
 }
 
 void DeviceNotifier::OnDeviceChange(WPARAM event, LPARAM data) {
@@ -86,17 +95,12 @@ void DeviceNotifier::OnDeviceChange(WPARAM event, LPARAM data) {
     auto* header = reinterpret_cast<const DEV_BROADCAST_HDR*>(data);
     if (!header || header->dbch_devicetype != DBT_DEVTYP_DEVICEINTERFACE)
         return;
-    auto* iface = reinterpret_cast<const DEV_BROADCAST_DEVICEINTERFACE_A*>(header);
-    std::string path = Lower(iface->dbcc_name);
-    if (!PathNamesDevice(path, vendorId_, productId_))
-        return;
-    const bool wasPresent = !present_.empty();
-    if (event == DBT_DEVICEARRIVAL)
-        present_.insert(path);
-    else
-        present_.erase(path);
-    if (wasPresent != !present_.empty())
-        onPresence_(!present_.empty());
+    auto* iface = reinterpret_cast<const DEV_BROADCAST_DEVICEINTERFACE_W*>(header);
+    const std::string path = Narrow(iface->dbcc_name);
+    std::optional<bool> change =
+        event == DBT_DEVICEARRIVAL ? presence_->Arrived(path) : presence_->Removed(path);
+    if (change)
+        onPresence_(*change);
 }
 
 } // namespace mervik::hid

@@ -1,14 +1,13 @@
 #pragma once
 // Follows the mouse's arrival and removal: a message-only window on its own
-// thread registers for HID interface notifications and reports when the first
-// of the mouse's interfaces appears or the last one goes. A mouse with
-// several collections thus gives one arrival and one removal, not one each.
+// thread registers for HID interface notifications and hands them to a
+// PresenceCount, which says when the mouse as a whole comes or goes.
 #include <windows.h>
 
 #include <functional>
-#include <set>
-#include <string>
+#include <optional>
 
+#include "hiddriver/core/PresenceCount.h"
 #include "hiddriver/win32/LibraryThread.h"
 
 namespace mervik::hid {
@@ -25,10 +24,8 @@ private:
     void Run(HANDLE stop);
     void OnDeviceChange(WPARAM event, LPARAM data);
 
-    uint16_t vendorId_ = 0;
-    uint16_t productId_ = 0;
     OnPresence onPresence_;
-    std::set<std::string> present_; // lower-case interface paths of the mouse
+    std::optional<PresenceCount> presence_;
     win::LibraryThread thread_;
 };
 

@@ -5,11 +5,9 @@
 #include <setupapi.h>
 #include "hiddriver/win32/HidSdk.h"
 
-#include <algorithm>
-#include <cctype>
-#include <cstdio>
-#include <vector>
+#include <string>
 
+#include "hiddriver/win32/HidTrace.h"
 #include "win32/UniqueHandleWin32.h"
 
 namespace mervik::hid {
@@ -36,60 +34,91 @@ std::string InterfacePath(HDEVINFO set, SP_DEVICE_INTERFACE_DATA& data) {
     return detail->DevicePath;
 }
 
-// Attributes and capabilities need no access rights, so a collection the
-// system holds (the pointer itself) can still be described.
-bool Describe(HidInterfaceInfo& info, uint16_t vendorId, uint16_t productId) {
-    win::UniqueHandle device(CreateFileA(info.path.c_str(), 0, FILE_SHARE_READ | FILE_SHARE_WRITE,
+// The id of a kind's reports: every report of a kind of ours shares one, so
+// the first value or button a report holds names it.
+uint8_t ReportId(HIDP_REPORT_TYPE type, USHORT values, USHORT buttons,
+                 PHIDP_PREPARSED_DATA preparsed) {
+    if (values > 0) {
+        std::vector<HIDP_VALUE_CAPS> caps(values);
+        if (HidP_GetValueCaps(type, caps.data(), &values, preparsed) == HIDP_STATUS_SUCCESS &&
+            values > 0)
+            return caps[0].ReportID;
+    }
+    if (buttons > 0) {
+        std::vector<HIDP_BUTTON_CAPS> caps(buttons);
+        if (HidP_GetButtonCaps(type, caps.data(), &buttons, preparsed) == HIDP_STATUS_SUCCESS &&
+            buttons > 0)
+            return caps[0].ReportID;
+    }
+    return 0;
+}
+
+bool OpensReadWrite(const std::string& path) {
+    win::UniqueHandle device(CreateFileA(path.c_str(), GENERIC_READ | GENERIC_WRITE,
+                                         FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING,
+                                         0, nullptr));
+    return static_cast<bool>(device);
+}
+
+bool Describe(HidCollection& c, uint16_t vendorId, uint16_t productId) {
+    win::UniqueHandle device(CreateFileA(c.path.c_str(), 0, FILE_SHARE_READ | FILE_SHARE_WRITE,
                                          nullptr, OPEN_EXISTING, 0, nullptr));
     if (!device)
-        return false;
+        return false; // not ours to report: any HID device of the system may refuse
     HIDD_ATTRIBUTES attributes{};
     attributes.Size = sizeof attributes;
     if (!HidD_GetAttributes(device.get(), &attributes) || attributes.VendorID != vendorId ||
         attributes.ProductID != productId)
         return false;
     PHIDP_PREPARSED_DATA preparsed = nullptr;
-    if (!HidD_GetPreparsedData(device.get(), &preparsed))
+    if (!HidD_GetPreparsedData(device.get(), &preparsed)) {
+        TraceFailure("HidD_GetPreparsedData", c.path);
         return false;
+    }
     HIDP_CAPS caps{};
     const bool described = HidP_GetCaps(preparsed, &caps) == HIDP_STATUS_SUCCESS;
+    if (described) {
+        c.usagePage = caps.UsagePage;
+        c.usage = caps.Usage;
+        c.inputLength = caps.InputReportByteLength;
+        c.outputLength = caps.OutputReportByteLength;
+        c.featureLength = caps.FeatureReportByteLength;
+        c.inputReportId =
+            ReportId(HidP_Input, caps.NumberInputValueCaps, caps.NumberInputButtonCaps, preparsed);
+        c.outputReportId = ReportId(HidP_Output, caps.NumberOutputValueCaps,
+                                    caps.NumberOutputButtonCaps, preparsed);
+        c.featureReportId = ReportId(HidP_Feature, caps.NumberFeatureValueCaps,
+                                     caps.NumberFeatureButtonCaps, preparsed);
+    } else {
+        Trace(std::string("hiddriver: HidP_GetCaps on ") + c.path + " failed");
+    }
     HidD_FreePreparsedData(preparsed);
-    info.usagePage = caps.UsagePage;
-    info.featureLength = caps.FeatureReportByteLength;
-    info.outputLength = caps.OutputReportByteLength;
-    info.inputLength = caps.InputReportByteLength;
+    c.opensReadWrite = described && OpensReadWrite(c.path);
     return described;
 }
 
 } // namespace
 
-std::vector<HidInterfaceInfo> FindHidInterfaces(uint16_t vendorId, uint16_t productId) {
+std::vector<HidCollection> FindHidCollections(uint16_t vendorId, uint16_t productId) {
     GUID hidGuid;
     HidD_GetHidGuid(&hidGuid);
     DeviceInfoList devices(
         SetupDiGetClassDevsA(&hidGuid, nullptr, nullptr, DIGCF_PRESENT | DIGCF_DEVICEINTERFACE));
-    std::vector<HidInterfaceInfo> found;
-    if (!devices)
+    std::vector<HidCollection> found;
+    if (!devices) {
+        TraceFailure("SetupDiGetClassDevs", "the HID interface list");
         return found;
+    }
     SP_DEVICE_INTERFACE_DATA data{};
     data.cbSize = sizeof data;
     for (DWORD i = 0; SetupDiEnumDeviceInterfaces(devices.get(), nullptr, &hidGuid, i, &data);
          ++i) {
-        HidInterfaceInfo info;
-        info.path = InterfacePath(devices.get(), data);
-        if (!info.path.empty() && Describe(info, vendorId, productId))
-            found.push_back(std::move(info));
+        HidCollection c;
+        c.path = InterfacePath(devices.get(), data);
+        if (!c.path.empty() && Describe(c, vendorId, productId))
+            found.push_back(std::move(c));
     }
     return found;
-}
-
-bool PathNamesDevice(const std::string& path, uint16_t vendorId, uint16_t productId) {
-    char pattern[32];
-    std::snprintf(pattern, sizeof pattern, "vid_%04x&pid_%04x", vendorId, productId);
-    std::string lower(path);
-    std::transform(lower.begin(), lower.end(), lower.begin(),
-                   [](unsigned char c) { return std::tolower(c); });
-    return lower.find(pattern) != std::string::npos;
 }
 
 } // namespace mervik::hid

@@ -1,33 +1,33 @@
 // hiddriver.dll over the Windows HID API. Our choices, where the service
 // leaves them to the library:
 //  - the mouse is every HID collection whose attributes give the selected
-//    vendor and product (SetupAPI device-interface list + HidD_GetAttributes);
-//  - feature reports go to the first such collection with a feature length of
-//    at least 8 bytes, output blocks to the first with an output length of at
-//    least 33 (report id 0 and a 32-byte block); see HidChannel.h for framing;
-//  - the mouse's events are input reports of that output collection: after
-//    the report id, event class (2 bytes) then value (2 bytes), high byte
-//    first; each becomes the event message, class in wParam, value in lParam;
+//    vendor and product (HidInterfaces.h);
+//  - which collection carries features, output and events, and why the
+//    others do not, is CollectionChoice.h; each open traces that choice;
+//  - reports are framed as each collection describes them (HidChannel.h);
+//  - the mouse's events are input reports (DeviceEventReport.h); each becomes
+//    the event message, class in wParam, value in lParam;
 //  - arrival and removal come from device-interface notifications
 //    (DeviceNotifier.h) and become the change message, wParam 1 or 0.
 #define MERVIK_HIDDRIVER_EXPORTS
 #include "hiddriver/HidDriverApi.h"
 
 #include <mutex>
-#include <optional>
 #include <span>
+#include <vector>
 
+#include "hiddriver/core/CollectionChoice.h"
+#include "hiddriver/core/DeviceEventReport.h"
+#include "hiddriver/core/TraceText.h"
 #include "hiddriver/win32/DeviceNotifier.h"
 #include "hiddriver/win32/HidChannel.h"
+#include "hiddriver/win32/HidInterfaces.h"
+#include "hiddriver/win32/HidTrace.h"
 #include "hiddriver/win32/LibraryThread.h"
 
 namespace mervik::hid {
 
 namespace {
-
-constexpr uint16_t kMinFeatureLength = 8;
-constexpr uint16_t kMinOutputLength = 33;
-constexpr size_t kEventBytes = 4;
 
 struct Host {
     HWND window = nullptr;
@@ -57,9 +57,9 @@ public:
 
     bool OpenFeature() {
         std::lock_guard lock(mutex_);
-        auto info =
-            Pick([](const HidInterfaceInfo& i) { return i.featureLength >= kMinFeatureLength; });
-        return info && feature_.Open(*info, false);
+        feature_.Close();
+        const auto [collections, choice] = Choose();
+        return choice.features && feature_.Open(collections[*choice.features], false);
     }
 
     void CloseFeature() {
@@ -70,19 +70,19 @@ public:
     bool OpenReport() {
         CloseReport();
         std::lock_guard lock(mutex_);
-        auto info =
-            Pick([](const HidInterfaceInfo& i) { return i.outputLength >= kMinOutputLength; });
-        if (!info || !report_.Open(*info, true))
+        const auto [collections, choice] = Choose();
+        if (!choice.output || !output_.Open(collections[*choice.output], true))
             return false;
-        if (info->inputLength > kEventBytes)
-            events_.Start([this](HANDLE stop) { ReadEvents(stop); });
+        if (choice.events && events_.Open(collections[*choice.events], true))
+            reader_.Start([this](HANDLE stop) { ReadEvents(stop); });
         return true;
     }
 
     void CloseReport() {
-        events_.Stop(); // before the handle it reads goes away
+        reader_.Stop(); // before the handle it reads goes away
         std::lock_guard lock(mutex_);
-        report_.Close();
+        output_.Close();
+        events_.Close();
     }
 
     bool SetFeature(std::span<const uint8_t> r) {
@@ -97,26 +97,30 @@ public:
 
     bool Write(std::span<const uint8_t> block) {
         std::lock_guard lock(mutex_);
-        return report_.WriteOutput(block);
+        return output_.WriteOutput(block);
     }
 
 private:
-    template <typename Pred> std::optional<HidInterfaceInfo> Pick(Pred pred) {
-        for (HidInterfaceInfo& info : FindHidInterfaces(vendorId_, productId_))
-            if (pred(info))
-                return std::move(info);
-        return std::nullopt;
+    struct Chosen {
+        std::vector<HidCollection> collections;
+        CollectionChoice choice;
+    };
+
+    Chosen Choose() {
+        Chosen chosen{FindHidCollections(vendorId_, productId_), {}};
+        chosen.choice = ChooseCollections(chosen.collections);
+        for (const std::string& line : ChoiceTrace(chosen.collections, chosen.choice))
+            Trace(line);
+        return chosen;
     }
 
-    // Reads on its own thread; the handle stays open until CloseReport has
-    // stopped this thread.
+    // Reads on its own thread, from a handle of its own that stays open
+    // until CloseReport has stopped this thread.
     void ReadEvents(HANDLE stop) {
-        std::vector<uint8_t> data;
-        while (report_.ReadInput(data, stop)) {
-            if (data.size() < kEventBytes)
-                continue;
-            Post(&Host::eventMessage, static_cast<WPARAM>(data[0] << 8 | data[1]),
-                 static_cast<LPARAM>(data[2] << 8 | data[3]));
+        std::vector<uint8_t> body;
+        while (events_.ReadInput(body, stop)) {
+            if (auto event = DecodeEvent(body))
+                Post(&Host::eventMessage, event->eventClass, event->value);
         }
     }
 
@@ -135,8 +139,9 @@ private:
     uint16_t vendorId_ = 0;
     uint16_t productId_ = 0;
     HidChannel feature_;
-    HidChannel report_;
-    win::LibraryThread events_;
+    HidChannel output_;
+    HidChannel events_;
+    win::LibraryThread reader_;
     DeviceNotifier notifier_;
     std::mutex hostMutex_;
     Host host_;

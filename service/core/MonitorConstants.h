@@ -37,13 +37,6 @@ inline constexpr uint32_t kBalloonInfoFlags = 0x10; // NIIF_NOSOUND
 inline constexpr uint32_t kNoticeTimeoutMs = 1000;
 inline constexpr uint32_t kHideTimeoutMs = 500;
 
-// Strings of lan.dll.
-inline constexpr unsigned kStringOpenOption = 1000;
-inline constexpr unsigned kStringExit = 1001;
-inline constexpr unsigned kStringTip = 1111;
-inline constexpr unsigned kStringUnnamedProfile = 1160; // "Profile %1"
-inline constexpr unsigned kStringTipWithProfile = 1161; // "%1 - %2": tip, profile name
-
 // Programs started beside Monitor, relative to the program folder.
 inline constexpr const char* kOptionProgram = "Option.exe";
 inline constexpr const char* kCompanionPrograms[] = {

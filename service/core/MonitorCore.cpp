@@ -1,6 +1,7 @@
 #include "service/core/MonitorCore.h"
 
 #include "contract/ProgramMessages.h"
+#include "lang/TextIds.h"
 #include "protocol/DeviceMessages.h"
 #include "protocol/ReportRate.h"
 #include "service/core/BoundaryCheck.h"
@@ -190,8 +191,8 @@ bool MonitorCore::OnTimer(unsigned id) {
 }
 
 std::vector<TrayMenuItem> MonitorCore::TrayMenu() {
-    const TrayMenuTexts texts{texts_.Text(kStringOpenOption), texts_.Text(kStringExit),
-                              texts_.Text(kStringUnnamedProfile)};
+    const TrayMenuTexts texts{texts_.Text(kTextTrayOpenOption), texts_.Text(kTextTrayExit),
+                              texts_.Text(kTextUnnamedProfile)};
     return TrayMenuItems(*WorkingCopy(), texts);
 }
 
@@ -341,7 +342,7 @@ void MonitorCore::AnnounceProfile(int index, bool balloon) {
 }
 
 std::string MonitorCore::ActiveProfileName() {
-    const std::string unnamed = texts_.Text(kStringUnnamedProfile);
+    const std::string unnamed = texts_.Text(kTextUnnamedProfile);
     const ProfileRecord* profile = working_->ActiveProfile();
     return profile ? ProfileDisplayName(*profile, working_->CurrentProfile, unnamed)
                    : std::string();
@@ -349,7 +350,7 @@ std::string MonitorCore::ActiveProfileName() {
 
 // The tip changes with the current profile and with its name.
 void MonitorCore::ShowProfileTip() {
-    std::string tip = TrayTipText(texts_.Text(kStringTipWithProfile), texts_.Text(kStringTip),
+    std::string tip = TrayTipText(texts_.Text(kTextTipWithProfile), texts_.Text(kTextTrayTip),
                                   ActiveProfileName());
     if (tip == tip_)
         return;

@@ -7,6 +7,7 @@
 #include <span>
 
 #include "contract/ProgramMessages.h"
+#include "lang/TextIds.h"
 #include "protocol/DeviceMessages.h"
 #include "service/core/MonitorConstants.h"
 #include "service/win32/TrayMenuWin32.h"
@@ -121,7 +122,7 @@ bool CMonitorWnd::OnCreate() {
     registry_.OpenKey(RegistryKey::Mouse);
     link_ = std::make_unique<Win32DeviceLink>(programFolder_, window_);
     connection_ = std::make_unique<DeviceConnection>(*link_, clock_);
-    tray_ = std::make_unique<Win32TrayIcon>(window_, modulePath, language_.Text(kStringTip));
+    tray_ = std::make_unique<Win32TrayIcon>(window_, modulePath, language_.Text(kTextTrayTip));
     pointer_ = std::make_unique<Win32PointerSystem>(window_);
     core_ = std::make_unique<MonitorCore>(MonitorPorts{*connection_, *this, block_, windows_,
                                                        *tray_, *this, *pointer_, registry_,

@@ -113,15 +113,5 @@ TEST(FunctionAssignment, MacroCopiesTheRecordAndOtherCodesClearIt) {
     EXPECT_EQ(p.Buttons[5].MacroName[0], 0);
 }
 
-TEST(FunctionLabels, EachKindOfCode) {
-    EXPECT_EQ(fn::LabelOf(fn::LeftButton).stringId, 1003);
-    EXPECT_EQ(fn::LabelOf(116).stringId, 1142);
-    EXPECT_EQ(fn::LabelOf(fn::Key).kind, fn::LabelKind::KeyText);
-    EXPECT_EQ(fn::LabelOf(fn::Program).kind, fn::LabelKind::FileName);
-    EXPECT_EQ(fn::LabelOf(fn::Repeat).kind, fn::LabelKind::None);
-    EXPECT_EQ(fn::LabelOf(70).kind, fn::LabelKind::None);
-    EXPECT_EQ(fn::LabelOf(200).kind, fn::LabelKind::None);
-}
-
 } // namespace
 } // namespace mervik

@@ -42,6 +42,7 @@ TEST_F(Conventions, AUsageErrorSaysWhatWasWrongThenWhereToReadMore) {
          "mervikctl encode: --profile is a profile, 0 to 4, not 01",
          "encode FOLDER"},
         {{"help", "frobnicate"}, "mervikctl help: frobnicate is no command", "help [COMMAND]"},
+        {{"devices", f}, "mervikctl devices: unexpected argument " + f, "devices [--json]"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.problem);

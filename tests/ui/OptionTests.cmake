@@ -28,7 +28,7 @@ function(option_e2e_test name)
             --lan $<TARGET_FILE:lan> --out ${CMAKE_CURRENT_BINARY_DIR}
             --monitor $<TARGET_FILE:Monitor> --hiddriver $<TARGET_FILE:hiddriver_sim>
             --mousesim $<TARGET_FILE:mousesim> --mervikctl $<TARGET_FILE:mervikctl>)
-  set_tests_properties(wine.${name} PROPERTIES TIMEOUT 900 LABELS wine)
+  set_tests_properties(wine.${name} PROPERTIES TIMEOUT 900 LABELS wine COST 60)
 endfunction()
 foreach(part main_window macro_page dialogs button_page)
   option_e2e_test(${part}_e2e)

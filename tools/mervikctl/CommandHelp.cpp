@@ -6,7 +6,7 @@ namespace mervik::tools {
 
 namespace {
 
-constexpr std::string_view kOverallUsage = R"(usage: mervikctl COMMAND FOLDER [ARGUMENTS]
+constexpr std::string_view kOverallUsage = R"(usage: mervikctl COMMAND [FOLDER] [ARGUMENTS]
        mervikctl help [COMMAND]
        mervikctl --version)";
 
@@ -59,6 +59,17 @@ Monitor runs from FOLDER, the link counts at once.)"},
     {"unlink", "FOLDER N",
      R"(Tie profile N to no program. On Windows, when Monitor runs from
 FOLDER, it takes the change at once.)"},
+    {"devices", "[--json]",
+     R"(Windows only; takes no FOLDER. Every HID collection of the mouse
+(vendor 0x1017, product 0x8003): its path, usage page and usage, its
+input, output and feature report lengths and report ids, whether it
+opens for reading and writing, what the HID library would use it for
+(features, output, events) and why not for the rest. With --json:
+{"Collections": [{"Path", "UsagePage", "Usage", "InputLength",
+"OutputLength", "FeatureLength", "InputReportId", "OutputReportId",
+"FeatureReportId", "OpensReadWrite", "NotUsedFor": {USE: REASON}}],
+"Features": PATH, "Output": PATH, "Events": PATH} ("" for none).
+Exit status 1 where there is no HID stack (not Windows).)"},
     {"help", "[COMMAND]",
      R"(Print the whole help, or that of COMMAND alone ("mervikctl COMMAND
 --help" does the same).)"},
@@ -89,8 +100,8 @@ conventions:
   takes every argument as it is, so a NAME may start with "-".
   Wrong usage is told in one line, followed by the command's usage line;
   "mervikctl help COMMAND" says more. Nothing is read or written then.
-  Every command but init needs a FOLDER that exists and holds settings
-  (config.ini, a profile file or the macro file).
+  Every command with a FOLDER but init needs one that exists and holds
+  settings (config.ini, a profile file or the macro file).
 
 exit status:
   0  done

@@ -28,6 +28,7 @@ int UseCommand(const Arguments& args, Streams io);
 int RenameCommand(const Arguments& args, Streams io);
 int LinkCommand(const Arguments& args, Streams io);
 int UnlinkCommand(const Arguments& args, Streams io);
+int DevicesCommand(const Arguments& args, Streams io);
 
 constexpr int kExitOk = 0;
 constexpr int kExitFailed = 1;

@@ -16,7 +16,7 @@ struct Command {
 constexpr Command kCommands[] = {
     {"init", InitCommand},         {"dump", DumpCommand},     {"encode", EncodeCommand},
     {"profiles", ProfilesCommand}, {"use", UseCommand},       {"rename", RenameCommand},
-    {"link", LinkCommand},         {"unlink", UnlinkCommand},
+    {"link", LinkCommand},         {"unlink", UnlinkCommand}, {"devices", DevicesCommand},
 };
 
 bool AsksForHelp(const Arguments& args) {

@@ -1,6 +1,8 @@
 // mousesim: control the simulated mouse inside a running Monitor (or any
-// process that loaded the simulated hiddriver.dll) over its control pipe.
+// process that loaded the simulated hiddriver.dll), or the one behind the
+// tests' virtual mouse (VirtualMouse.exe), over its control pipe.
 #include <cstdio>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -15,7 +17,9 @@ constexpr char kUsage[] =
     "usage: mousesim [--pid N] COMMAND [ARGUMENT]\n"
     "\n"
     "Talks to the simulated mouse of the process N, by default the only running\n"
-    "Monitor.exe, through the pipe \\\\.\\pipe\\mervik-mousesim-N.\n"
+    "Monitor.exe with the simulated hiddriver.dll, else the only running\n"
+    "VirtualMouse.exe (the tests' virtual mouse behind the real HID stack),\n"
+    "through the pipe \\\\.\\pipe\\mervik-mousesim-N.\n"
     "\n"
     "commands:\n"
     "  plug                 the mouse arrives (Monitor gets change message 1326, wParam 1)\n"
@@ -59,17 +63,27 @@ int main(int argc, char** argv) {
         break;
     }
     unsigned long pid = request.pid;
+    const std::string& command = request.command;
+    std::optional<std::string> reply;
     if (pid == 0) {
-        auto monitor = mervik::tools::OnlyProcessNamed("Monitor.exe");
-        if (!monitor) {
-            std::fputs("mousesim: no single Monitor.exe running; name the process with --pid\n",
+        // A Monitor with the real library serves no pipe: the virtual mouse does.
+        for (const char* exe : {"Monitor.exe", "VirtualMouse.exe"}) {
+            auto found = mervik::tools::OnlyProcessNamed(exe);
+            if (found && (reply = mervik::sim::SendControlCommand(
+                              mervik::sim::ControlPipeName(*found), command, 1000))) {
+                pid = *found;
+                break;
+            }
+        }
+        if (!reply) {
+            std::fputs("mousesim: no single Monitor.exe or VirtualMouse.exe with a simulated "
+                       "mouse; name the process with --pid\n",
                        stderr);
             return 3;
         }
-        pid = *monitor;
+    } else {
+        reply = mervik::sim::SendControlCommand(mervik::sim::ControlPipeName(pid), command);
     }
-    auto reply =
-        mervik::sim::SendControlCommand(mervik::sim::ControlPipeName(pid), request.command);
     if (!reply) {
         std::fprintf(stderr, "mousesim: no simulated mouse in process %lu\n", pid);
         return 3;

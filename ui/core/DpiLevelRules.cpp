@@ -1,11 +1,15 @@
 #include "ui/core/DpiLevelRules.h"
 
+#include <iterator>
+
+#include "lang/TextIds.h"
+
 namespace mervik::ui {
 
 namespace {
 
-constexpr int kFirstDpiValueText = 1111; // + value, caption and menu item alike
-constexpr int kHighestDpiValue = 12;
+// The caption and the menu item of value v alike.
+constexpr int kHighestDpiValue = static_cast<int>(std::size(kTextDpiValue));
 
 bool IsLevel(int level) {
     return level >= 0 && level < kDpiStageCount;
@@ -36,14 +40,14 @@ void SelectDpiLevel(ProfileRecord& profile, int level) {
         profile.Cpi_X = level;
 }
 
-int DpiValueText(int value) {
-    return value >= 1 && value <= kHighestDpiValue ? kFirstDpiValueText + value : 0;
+unsigned DpiValueText(int value) {
+    return value >= 1 && value <= kHighestDpiValue ? kTextDpiValue[value - 1] : 0;
 }
 
-PopupChoices DpiValueMenu() {
-    PopupChoices items;
+MenuModel DpiValueMenu() {
+    MenuModel items;
     for (int v = 1; v <= kHighestDpiValue; ++v)
-        items.push_back({kFirstDpiValueCommand + v, kFirstDpiValueText + v});
+        items.push_back({kFirstDpiValueCommand + v, DpiValueText(v), {}});
     return items;
 }
 

@@ -5,7 +5,7 @@
 #include <array>
 
 #include "settings/ProfileRecord.h"
-#include "ui/core/PopupChoices.h"
+#include "ui/core/MenuModel.h"
 
 namespace mervik::ui {
 
@@ -27,8 +27,8 @@ void SwitchDpiLevel(ProfileRecord& profile, int level, bool on);
 void SelectDpiLevel(ProfileRecord& profile, int level);
 
 // The text of a level's value caption; 0 (nothing shown) outside 1..12.
-int DpiValueText(int value);
-PopupChoices DpiValueMenu();
+unsigned DpiValueText(int value);
+MenuModel DpiValueMenu();
 // A value command for level `level`; false (nothing stored) for another command.
 bool ChooseDpiValue(ProfileRecord& profile, int level, int command);
 

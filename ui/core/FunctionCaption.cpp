@@ -1,32 +1,27 @@
 #include "ui/core/FunctionCaption.h"
 
-#include "settings/FunctionCodes.h"
+#include "lang/TextIds.h"
 #include "settings/KeyTableLabels.h"
 #include "settings/PathFileName.h"
 #include "settings/TextField.h"
+#include "ui/core/FunctionLabels.h"
 
 namespace mervik::ui {
 
-namespace {
-
-constexpr int kFireText = 1054;
-
-} // namespace
-
 std::string FunctionCaption(const ButtonAssignment& slot, const TextLookup& text) {
-    const fn::FunctionLabel label = fn::LabelOf(slot.Function);
+    const FunctionLabel label = LabelOf(slot.Function);
     switch (label.kind) {
-    case fn::LabelKind::String:
+    case LabelKind::String:
         return text(label.stringId);
-    case fn::LabelKind::KeyText:
+    case LabelKind::KeyText:
         return ShortcutText(slot);
-    case fn::LabelKind::FireText:
-        return FireText(slot, text(kFireText));
-    case fn::LabelKind::MacroName:
+    case LabelKind::FireText:
+        return FireText(slot, text(kTextRapidFire));
+    case LabelKind::MacroName:
         return TextOfField(slot.MacroName);
-    case fn::LabelKind::FileName:
+    case LabelKind::FileName:
         return std::string(PathFileName(TextOfField(slot.ProgramPath)));
-    case fn::LabelKind::None:
+    case LabelKind::None:
         break;
     }
     return {};

@@ -1,5 +1,6 @@
 #include "ui/core/FunctionChoiceRules.h"
 
+#include "lang/TextIds.h"
 #include "settings/FunctionCodes.h"
 #include "settings/ProfileDefaults.h"
 #include "ui/core/FunctionMenu.h"
@@ -41,11 +42,11 @@ ChoiceNeeds ChooseFunction(ProfileRecord& profile, int button, int item) {
     if (!KeepsLeftClick(profile, button, code))
         return ChoiceNeeds::Refused;
     switch (item) {
-    case kItemKeyCombination:
+    case kTextKeyCombination:
         return ChoiceNeeds::Shortcut;
-    case kItemFire:
+    case kTextRapidFire:
         return ChoiceNeeds::Fire;
-    case kItemMacro:
+    case kTextMacroItem:
         return ChoiceNeeds::Macro;
     default:
         break;

@@ -1,13 +1,15 @@
 #include "ui/core/FunctionMenu.h"
 
+#include <initializer_list>
+#include <utility>
+
+#include "lang/TextIds.h"
 #include "settings/FunctionCodes.h"
+#include "ui/core/FunctionLabels.h"
 
 namespace mervik::ui {
 
 namespace {
-
-constexpr int kMacroItemText = 1143;
-constexpr int kMacroSubmenu = 1062;
 
 // Buttons whose menu leaves out the twin lock, the window switch or the macro.
 bool OffersLinkedTwin(int button) {
@@ -20,55 +22,76 @@ bool OffersMacro(int button) {
     return (button & 31) != 14 && (button & 31) != 15;
 }
 
+// The text an item shows: its own number's, except the macro item's.
+unsigned MenuItemText(unsigned item) {
+    return item == kTextMacroItem ? kTextChooseMacro : item;
+}
+
+MenuEntry Item(unsigned item) {
+    return {static_cast<int>(item), MenuItemText(item), {}};
+}
+
+MenuEntry Submenu(unsigned title, std::initializer_list<unsigned> items) {
+    MenuEntry entry{0, title, {}};
+    for (unsigned item : items)
+        entry.submenu.push_back(Item(item));
+    return entry;
+}
+
 } // namespace
 
-FunctionMenuModel FunctionMenuFor(int button) {
-    FunctionMenuModel menu;
-    menu.items = {1003, 1005, 1004, 1008, 1009};
+MenuModel FunctionMenuFor(int button) {
+    MenuModel menu;
+    for (unsigned item :
+         {kTextLeftClick, kTextRightClick, kTextMiddleClick, kTextBack, kTextForward})
+        menu.push_back(Item(item));
     if (OffersLinkedTwin(button))
-        menu.items.push_back(kItemLinkedTwin);
-    menu.items.insert(menu.items.end(), {1052, 1053, kItemFire, kItemKeyCombination, 1058});
+        menu.push_back(Item(kTextSwitchMode));
+    for (unsigned item :
+         {kTextDoubleClick, kTextTripleClick, kTextRapidFire, kTextKeyCombination, kTextDisabled})
+        menu.push_back(Item(item));
 
-    FunctionSubmenu windows{1015, {}};
+    menu.push_back(Submenu(kTextDpiMenu, {kTextDpiCycle, kTextDpiUp, kTextDpiDown}));
+    menu.push_back(Submenu(kTextRateMenu, {kTextRateCycle, kTextRateUp, kTextRateDown}));
+    menu.push_back(
+        Submenu(kTextBrowserMenu,
+                {kTextBrowserHome, kTextBrowserStop, kTextBrowserRefresh, kTextBrowserSearch,
+                 kTextFavourites, kTextEmail, kTextMyComputer, kTextCalculator}));
+    MenuEntry windows =
+        Submenu(kTextWindowsMenu, {kTextCloseWindow, kTextMinimiseWindow, kTextShowDesktop,
+                                   kTextLockComputer, kTextRunCommand});
     if (OffersSwitchWindow(button))
-        windows.items.push_back(1020);
-    windows.items.insert(windows.items.end(), {1022, 1024, 1025, 1056, 1057});
-
-    menu.submenus = {
-        {1055, {1104, 1105, 1106}},
-        {1107, {1108, 1109, 1110}},
-        {1006, {1007, 1010, 1011, 1012, 1013, 1014, 1021, 1078}},
-        windows,
-        {1026, {1027, 1028, 1029, 1030, 1031, 1032, 1033, 1034, 1035, 1039}},
-        {1040, {1041, 1042, 1043, 1044, 1045, 1046, 1047, 1048}},
-    };
+        windows.submenu.insert(windows.submenu.begin(), Item(kTextSwitchWindow));
+    menu.push_back(std::move(windows));
+    menu.push_back(
+        Submenu(kTextEditingMenu, {kTextOpen, kTextNew, kTextCut, kTextCopy, kTextPaste, kTextSave,
+                                   kTextPrint, kTextFind, kTextRedo, kTextSelectAll}));
+    menu.push_back(Submenu(kTextMediaMenu,
+                           {kTextMediaPlayer, kTextPreviousTrack, kTextNextTrack, kTextStopPlayback,
+                            kTextPlayPause, kTextMute, kTextVolumeUp, kTextVolumeDown}));
     if (OffersMacro(button))
-        menu.submenus.push_back({kMacroSubmenu, {kItemMacro}});
+        menu.push_back(Submenu(kTextMacroMenu, {kTextMacroItem}));
     return menu;
 }
 
 uint8_t FunctionOfMenuItem(int item) {
     switch (item) {
-    case kItemKeyCombination:
+    case kTextKeyCombination:
         return fn::Key;
-    case kItemMacro:
+    case kTextMacroItem:
         return fn::Macro;
-    case kItemFire:
+    case kTextRapidFire:
         return fn::Fire;
     default:
         break;
     }
     // Every other item is the text of its code's caption.
     for (int code = 0; code <= 255; ++code) {
-        fn::FunctionLabel label = fn::LabelOf(static_cast<uint8_t>(code));
-        if (label.kind == fn::LabelKind::String && label.stringId == item)
+        FunctionLabel label = LabelOf(static_cast<uint8_t>(code));
+        if (label.kind == LabelKind::String && label.stringId == static_cast<unsigned>(item))
             return static_cast<uint8_t>(code);
     }
     return 0;
-}
-
-int MenuItemText(int item) {
-    return item == kItemMacro ? kMacroItemText : item;
 }
 
 } // namespace mervik::ui

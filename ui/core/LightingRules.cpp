@@ -1,6 +1,9 @@
 #include "ui/core/LightingRules.h"
 
+#include <span>
 #include <vector>
+
+#include "lang/TextIds.h"
 
 namespace mervik::ui {
 
@@ -12,34 +15,35 @@ constexpr int kFirstEffectCommand = 5000; // + value
 struct ModeEntry {
     int command;
     int value;
-    int text;
+    unsigned text;
 };
 
 // Menu order: steady, breathing, cycling, off.
 constexpr ModeEntry kModes[] = {
-    {3001, kLightSteady, 1124},
-    {3002, kLightBreathing, 1125},
-    {3003, kLightCycling, 1126},
-    {3004, kLightsOff, 1144},
+    {3001, kLightSteady, kTextLightSteady},
+    {3002, kLightBreathing, kTextLightBreathing},
+    {3003, kLightCycling, kTextLightSpectrum},
+    {3004, kLightsOff, kTextLightsOff},
 };
 
-// The level a mode edits: its field, its values and the text of value 1 less one.
+// The level a mode edits: its field, and the text of each value from 1 on.
 struct LevelScale {
     int32_t ProfileRecord::*field;
-    int highest;
-    int textBase;
+    std::span<const unsigned> texts;
+
+    int Highest() const { return static_cast<int>(texts.size()); }
 };
 
 bool LevelScaleOf(int mode, LevelScale& scale) {
     switch (mode) {
     case kLightSteady:
-        scale = {&ProfileRecord::Brightness, 10, 1079};
+        scale = {&ProfileRecord::Brightness, kTextBrightness};
         return true;
     case kLightBreathing:
-        scale = {&ProfileRecord::BreathSpeed, 5, 1089};
+        scale = {&ProfileRecord::BreathSpeed, kTextBreathingSpeed};
         return true;
     case kLightCycling:
-        scale = {&ProfileRecord::BreathSpeed, 12, 1126};
+        scale = {&ProfileRecord::BreathSpeed, kTextSpectrumSpeed};
         return true;
     default:
         return false;
@@ -47,21 +51,28 @@ bool LevelScaleOf(int mode, LevelScale& scale) {
 }
 
 // The effects of a mode: texts of values 1, 2...
-std::vector<int> EffectTexts(int mode) {
+std::vector<unsigned> EffectTexts(int mode) {
     switch (mode) {
     case kLightSteady:
     case kLightBreathing:
-        return {1139};
+        return {kTextMyColours};
     case kLightCycling:
-        return {1140, 1141};
+        return {kTextSmoothFade, kTextStepChange};
     default:
         return {};
     }
 }
 
+// The text of value v (from 1) of a list; 0 outside it.
+unsigned TextOfValue(std::span<const unsigned> texts, int value) {
+    return value >= 1 && value <= static_cast<int>(texts.size())
+               ? texts[static_cast<size_t>(value - 1)]
+               : 0;
+}
+
 } // namespace
 
-int LightModeText(const ProfileRecord& profile) {
+unsigned LightModeText(const ProfileRecord& profile) {
     for (const ModeEntry& m : kModes) {
         if (m.value == profile.LightSwitch)
             return m.text;
@@ -69,42 +80,39 @@ int LightModeText(const ProfileRecord& profile) {
     return 0;
 }
 
-int LightLevelText(const ProfileRecord& profile) {
+unsigned LightLevelText(const ProfileRecord& profile) {
     LevelScale scale;
     if (!LevelScaleOf(profile.LightSwitch, scale))
         return 0;
-    const int value = profile.*scale.field;
-    return value >= 1 && value <= scale.highest ? scale.textBase + value : 0;
+    return TextOfValue(scale.texts, profile.*scale.field);
 }
 
-int LightEffectText(const ProfileRecord& profile) {
-    const std::vector<int> texts = EffectTexts(profile.LightSwitch);
-    const int value = profile.LightType;
-    return value >= 1 && value <= static_cast<int>(texts.size()) ? texts[value - 1] : 0;
+unsigned LightEffectText(const ProfileRecord& profile) {
+    return TextOfValue(EffectTexts(profile.LightSwitch), profile.LightType);
 }
 
-PopupChoices LightModeMenu() {
-    PopupChoices items;
+MenuModel LightModeMenu() {
+    MenuModel items;
     for (const ModeEntry& m : kModes)
-        items.push_back({m.command, m.text});
+        items.push_back({m.command, m.text, {}});
     return items;
 }
 
-PopupChoices LightLevelMenu(const ProfileRecord& profile) {
-    PopupChoices items;
+MenuModel LightLevelMenu(const ProfileRecord& profile) {
+    MenuModel items;
     LevelScale scale;
     if (LevelScaleOf(profile.LightSwitch, scale)) {
-        for (int v = 1; v <= scale.highest; ++v)
-            items.push_back({kFirstLevelCommand + v, scale.textBase + v});
+        for (int v = 1; v <= scale.Highest(); ++v)
+            items.push_back({kFirstLevelCommand + v, TextOfValue(scale.texts, v), {}});
     }
     return items;
 }
 
-PopupChoices LightEffectMenu(const ProfileRecord& profile) {
-    PopupChoices items;
-    const std::vector<int> texts = EffectTexts(profile.LightSwitch);
+MenuModel LightEffectMenu(const ProfileRecord& profile) {
+    MenuModel items;
+    const std::vector<unsigned> texts = EffectTexts(profile.LightSwitch);
     for (size_t i = 0; i < texts.size(); ++i)
-        items.push_back({kFirstEffectCommand + static_cast<int>(i) + 1, texts[i]});
+        items.push_back({kFirstEffectCommand + static_cast<int>(i) + 1, texts[i], {}});
     return items;
 }
 
@@ -121,7 +129,7 @@ bool ChooseLightMode(ProfileRecord& profile, int command) {
 bool ChooseLightLevel(ProfileRecord& profile, int command) {
     LevelScale scale;
     const int value = command - kFirstLevelCommand;
-    if (!LevelScaleOf(profile.LightSwitch, scale) || value < 1 || value > scale.highest)
+    if (!LevelScaleOf(profile.LightSwitch, scale) || value < 1 || value > scale.Highest())
         return false;
     profile.*scale.field = value;
     return true;

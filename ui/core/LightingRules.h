@@ -3,7 +3,7 @@
 // (brightness when steady, speed when breathing or cycling), the effect, and
 // when the eight colours can be edited.
 #include "settings/ProfileRecord.h"
-#include "ui/core/PopupChoices.h"
+#include "ui/core/MenuModel.h"
 
 namespace mervik::ui {
 
@@ -12,15 +12,15 @@ constexpr int kLightMenuWidth = 132;
 enum LightMode { kLightsOff = 0, kLightSteady = 1, kLightBreathing = 2, kLightCycling = 3 };
 
 // Captions: language text numbers, 0 for an empty caption.
-int LightModeText(const ProfileRecord& profile);
-int LightLevelText(const ProfileRecord& profile);
-int LightEffectText(const ProfileRecord& profile);
+unsigned LightModeText(const ProfileRecord& profile);
+unsigned LightLevelText(const ProfileRecord& profile);
+unsigned LightEffectText(const ProfileRecord& profile);
 
 // Menus for the profile's light mode; the level and effect menus of the
 // lights-off mode are empty.
-PopupChoices LightModeMenu();
-PopupChoices LightLevelMenu(const ProfileRecord& profile);
-PopupChoices LightEffectMenu(const ProfileRecord& profile);
+MenuModel LightModeMenu();
+MenuModel LightLevelMenu(const ProfileRecord& profile);
+MenuModel LightEffectMenu(const ProfileRecord& profile);
 
 // A menu command stored; false when the command is not one of the menu's
 // (nothing is stored, so no value outside a field's range gets in).

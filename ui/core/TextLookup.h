@@ -6,6 +6,6 @@
 
 namespace mervik::ui {
 
-using TextLookup = std::function<std::string(int id)>;
+using TextLookup = std::function<std::string(unsigned id)>;
 
 } // namespace mervik::ui

@@ -219,7 +219,8 @@ bool MonitorUnderTest::WriteBlock(const SharedSettingsBlock& block) {
 }
 
 std::optional<std::string> MonitorUnderTest::Mouse(const std::string& command) {
-    return sim::SendControlCommand(sim::ControlPipeName(process_.dwProcessId), command);
+    return sim::SendControlCommand(
+        sim::ControlPipeName(mouseProcess_ ? mouseProcess_ : process_.dwProcessId), command);
 }
 
 int MonitorUnderTest::MouseNumber(const std::string& field) {

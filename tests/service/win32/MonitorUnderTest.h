@@ -56,6 +56,9 @@ public:
     std::unique_ptr<SharedSettingsBlock> Block();
     bool WriteBlock(const SharedSettingsBlock& block);
 
+    // The simulated mouse lives in Monitor (the simulated library) unless it
+    // lives in another process (the virtual mouse behind the real library).
+    void UseMouseOf(DWORD processId) { mouseProcess_ = processId; }
     // One control command to the simulated mouse; its reply, or nothing.
     std::optional<std::string> Mouse(const std::string& command);
     int MouseNumber(const std::string& field); // from "state"; -1 when absent
@@ -70,6 +73,7 @@ private:
     std::string folder_;
     PROCESS_INFORMATION process_{};
     HWND window_ = nullptr;
+    DWORD mouseProcess_ = 0;
 };
 
 } // namespace mervik::testing

@@ -4,6 +4,7 @@
 
 #include <cstring>
 
+#include "lang/TextIds.h"
 #include "settings/FunctionCodes.h"
 #include "settings/TextField.h"
 #include "tests/support/ProfileFixture.h"
@@ -33,15 +34,15 @@ TEST_F(FunctionChoice, PlainItemStoresItsCodeAndClearsTheSlotsData) {
 
 TEST_F(FunctionChoice, DialogItemsAskAndChangeNothingYet) {
     const ButtonAssignment before = p.Buttons[4];
-    EXPECT_EQ(ChooseFunction(p, 4, kItemKeyCombination), ChoiceNeeds::Shortcut);
-    EXPECT_EQ(ChooseFunction(p, 4, kItemFire), ChoiceNeeds::Fire);
-    EXPECT_EQ(ChooseFunction(p, 4, kItemMacro), ChoiceNeeds::Macro);
+    EXPECT_EQ(ChooseFunction(p, 4, kTextKeyCombination), ChoiceNeeds::Shortcut);
+    EXPECT_EQ(ChooseFunction(p, 4, kTextRapidFire), ChoiceNeeds::Fire);
+    EXPECT_EQ(ChooseFunction(p, 4, kTextMacroItem), ChoiceNeeds::Macro);
     EXPECT_EQ(std::memcmp(&before, &p.Buttons[4], sizeof before), 0);
 }
 
 TEST_F(FunctionChoice, TheLastLeftClickOfTheModeCannotGo) {
     EXPECT_EQ(ChooseFunction(p, 0, 1058), ChoiceNeeds::Refused);
-    EXPECT_EQ(ChooseFunction(p, 0, kItemKeyCombination), ChoiceNeeds::Refused);
+    EXPECT_EQ(ChooseFunction(p, 0, kTextKeyCombination), ChoiceNeeds::Refused);
     EXPECT_EQ(p.Buttons[0].Function, fn::LeftButton);
 
     // Another button takes the left click first; then the first may go.
@@ -59,7 +60,7 @@ TEST_F(FunctionChoice, TheLastLeftClickOfTheModeCannotGo) {
 }
 
 TEST_F(FunctionChoice, TwinLockFollowsTheSlotAndReleasesToTheDefault) {
-    EXPECT_EQ(ChooseFunction(p, 3, kItemLinkedTwin), ChoiceNeeds::Nothing);
+    EXPECT_EQ(ChooseFunction(p, 3, kTextSwitchMode), ChoiceNeeds::Nothing);
     EXPECT_EQ(p.Buttons[3].Function, 84);
     EXPECT_EQ(p.Buttons[35].Function, 84);
     EXPECT_TRUE(LockedByTwin(p, 35));
@@ -77,7 +78,7 @@ TEST_F(FunctionChoice, ATwinTheUserSetIsKeptWhenItsSlotChanges) {
 }
 
 TEST_F(FunctionChoice, TwinRuleAfterADialogsAnswer) {
-    ChooseFunction(p, 2, kItemLinkedTwin);
+    ChooseFunction(p, 2, kTextSwitchMode);
     // The page stores the shortcut the dialog returned, then the twin follows.
     mervik::FunctionChoice shortcut;
     shortcut.code = fn::Key;

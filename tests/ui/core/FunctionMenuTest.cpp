@@ -5,11 +5,13 @@
 #include <algorithm>
 #include <cstring>
 
+#include "lang/TextIds.h"
 #include "settings/FunctionCodes.h"
 #include "settings/PathFileName.h"
 #include "settings/TextField.h"
 #include "tests/support/ProfileFixture.h"
 #include "ui/core/FunctionCaption.h"
+#include "ui/core/FunctionLabels.h"
 
 namespace mervik::ui {
 namespace {
@@ -30,11 +32,40 @@ bool Contains(const std::vector<int>& items, int item) {
     return std::find(items.begin(), items.end(), item) != items.end();
 }
 
-std::vector<int> EveryItem(const FunctionMenuModel& menu) {
-    std::vector<int> all = menu.items;
-    for (const FunctionSubmenu& sub : menu.submenus)
-        all.insert(all.end(), sub.items.begin(), sub.items.end());
+// The commands of the single items of one level, in order.
+std::vector<int> Items(const MenuModel& level) {
+    std::vector<int> items;
+    for (const MenuEntry& entry : level)
+        if (entry.submenu.empty())
+            items.push_back(entry.command);
+    return items;
+}
+
+std::vector<const MenuEntry*> Submenus(const MenuModel& menu) {
+    std::vector<const MenuEntry*> submenus;
+    for (const MenuEntry& entry : menu)
+        if (!entry.submenu.empty())
+            submenus.push_back(&entry);
+    return submenus;
+}
+
+std::vector<int> EveryItem(const MenuModel& menu) {
+    std::vector<int> all = Items(menu);
+    for (const MenuEntry* sub : Submenus(menu)) {
+        const std::vector<int> items = Items(sub->submenu);
+        all.insert(all.end(), items.begin(), items.end());
+    }
     return all;
+}
+
+TEST(FunctionLabels, EachKindOfCode) {
+    EXPECT_EQ(LabelOf(fn::LeftButton).stringId, kTextLeftClick);
+    EXPECT_EQ(LabelOf(116).stringId, kTextModeShift);
+    EXPECT_EQ(LabelOf(fn::Key).kind, LabelKind::KeyText);
+    EXPECT_EQ(LabelOf(fn::Program).kind, LabelKind::FileName);
+    EXPECT_EQ(LabelOf(fn::Repeat).kind, LabelKind::None);
+    EXPECT_EQ(LabelOf(70).kind, LabelKind::None);
+    EXPECT_EQ(LabelOf(200).kind, LabelKind::None);
 }
 
 TEST(FunctionCaption, CodesWithATextShowIt) {
@@ -99,28 +130,32 @@ TEST(FunctionCaption, ResetGivesTheDefaultsTheirCaptions) {
 }
 
 TEST(FunctionMenu, TopLevelAndSubmenusInOrder) {
-    FunctionMenuModel menu = FunctionMenuFor(0);
-    EXPECT_EQ(menu.items,
+    const MenuModel menu = FunctionMenuFor(0);
+    EXPECT_EQ(Items(menu),
               (std::vector<int>{1003, 1005, 1004, 1008, 1009, 1059, 1052, 1053, 1054, 1060, 1058}));
+    const std::vector<const MenuEntry*> submenus = Submenus(menu);
     std::vector<int> titles;
-    for (const FunctionSubmenu& sub : menu.submenus)
-        titles.push_back(sub.title);
+    for (const MenuEntry* sub : submenus) {
+        titles.push_back(sub->text);
+        EXPECT_EQ(sub->command, 0) << "a submenu's title sends nothing";
+    }
     EXPECT_EQ(titles, (std::vector<int>{1055, 1107, 1006, 1015, 1026, 1040, 1062}));
-    EXPECT_EQ(menu.submenus[3].items, (std::vector<int>{1020, 1022, 1024, 1025, 1056, 1057}));
-    EXPECT_EQ(menu.submenus[6].items, (std::vector<int>{1049}));
-    EXPECT_EQ(MenuItemText(1049), 1143);
-    EXPECT_EQ(MenuItemText(1020), 1020);
+    EXPECT_EQ(Items(submenus[3]->submenu), (std::vector<int>{1020, 1022, 1024, 1025, 1056, 1057}));
+    const MenuEntry& macro = submenus[6]->submenu.at(0);
+    EXPECT_EQ(macro.command, 1049);
+    EXPECT_EQ(macro.text, 1143);
+    EXPECT_EQ(submenus[3]->submenu.at(0).text, 1020);
 }
 
 TEST(FunctionMenu, ItemsSomeButtonsGoWithout) {
     for (int button = 0; button < 64; ++button) {
-        FunctionMenuModel menu = FunctionMenuFor(button);
+        const MenuModel menu = FunctionMenuFor(button);
         std::vector<int> all = EveryItem(menu);
-        EXPECT_EQ(Contains(menu.items, 1059), button <= 13) << button;
+        EXPECT_EQ(Contains(Items(menu), 1059), button <= 13) << button;
         EXPECT_EQ(Contains(all, 1020), button != 8 && button != 9) << button;
         bool noMacro = button == 14 || button == 15 || button == 46 || button == 47;
         EXPECT_EQ(Contains(all, 1049), !noMacro) << button;
-        EXPECT_EQ(menu.submenus.back().title == 1062, !noMacro) << button;
+        EXPECT_EQ(menu.back().text == 1062, !noMacro) << button;
     }
 }
 
@@ -128,8 +163,8 @@ TEST(FunctionMenu, EveryOfferedItemStandsForTheCodeItsCaptionNames) {
     for (int item : EveryItem(FunctionMenuFor(0))) {
         uint8_t code = FunctionOfMenuItem(item);
         ASSERT_NE(code, 0) << item;
-        fn::FunctionLabel label = fn::LabelOf(code);
-        if (label.kind == fn::LabelKind::String) {
+        FunctionLabel label = LabelOf(code);
+        if (label.kind == LabelKind::String) {
             EXPECT_EQ(label.stringId, item);
         }
     }

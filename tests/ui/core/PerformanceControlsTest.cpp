@@ -47,7 +47,7 @@ TEST_F(PerformanceControls, LevelValuesAndTheirMenu) {
     EXPECT_EQ(DpiValueText(12), 1123);
     for (int outside : {0, 13, -1})
         EXPECT_EQ(DpiValueText(outside), 0);
-    PopupChoices menu = DpiValueMenu();
+    MenuModel menu = DpiValueMenu();
     ASSERT_EQ(menu.size(), 12u);
     EXPECT_EQ(menu.front().command, 2001);
     EXPECT_EQ(menu.back().text, 1123);
@@ -67,7 +67,7 @@ TEST_F(PerformanceControls, ColoursOnlyInTheModesThatShowThem) {
 }
 
 TEST_F(PerformanceControls, LightModeMenuAndCaptions) {
-    PopupChoices menu = LightModeMenu();
+    MenuModel menu = LightModeMenu();
     ASSERT_EQ(menu.size(), 4u);
     EXPECT_EQ(menu[3].command, 3004);
     EXPECT_EQ(menu[3].text, 1144);
@@ -108,7 +108,7 @@ TEST_F(PerformanceControls, LevelFollowsTheLightMode) {
 
 TEST_F(PerformanceControls, EffectsPerLightMode) {
     p.LightSwitch = 3;
-    PopupChoices cycling = LightEffectMenu(p);
+    MenuModel cycling = LightEffectMenu(p);
     ASSERT_EQ(cycling.size(), 2u);
     EXPECT_EQ(cycling[1].command, 5002);
     EXPECT_TRUE(ChooseLightEffect(p, 5002));

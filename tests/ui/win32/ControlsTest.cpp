@@ -3,6 +3,10 @@
 #include <windows.h>
 
 #include <commctrl.h>
+#include <memory>
+#include <string>
+#include <utility>
+#include <vector>
 #include "tests/ui/win32/TestWindows.h"
 
 #include "ui/core/SliderMath.h"
@@ -11,6 +15,7 @@
 #include "ui/win32/controls/CRgnButton.h"
 #include "ui/win32/controls/CSkinButton.h"
 #include "ui/win32/controls/CSkinListBox.h"
+#include "ui/win32/controls/CSkinMenu.h"
 #include "ui/win32/controls/CclickHSlider.h"
 #include "ui/win32/controls/ControlMessages.h"
 #include "ui/win32/controls/CoolMenuHook.h"
@@ -315,6 +320,141 @@ TEST(CWindow, FoundFromItsWindowOnlyWhileThatWindowIsItsOwn) {
     DestroyWindow(secondWindow);
     EXPECT_EQ(second.Hwnd(), nullptr);
     EXPECT_EQ(CWindow::FromHandle(secondWindow), nullptr);
+}
+
+// The least window of ours: whatever it is not given goes to the base.
+class PlainWindow : public CWindow {
+public:
+    bool Make() {
+        return RegisterWindowClass("MervikTestPlain", 0, nullptr) &&
+               Create(0, "MervikTestPlain", "", WS_POPUP, RECT{0, 0, 10, 10}, nullptr);
+    }
+};
+
+// A system control taken over by the base, counting what reaches the object.
+class TakenEdit : public CWindow {
+public:
+    bool Take(HWND edit) { return Attach(edit); }
+    int settexts = 0;
+
+protected:
+    LRESULT OnMessage(UINT msg, WPARAM wp, LPARAM lp) override {
+        if (msg == WM_SETTEXT)
+            ++settexts;
+        return CWindow::OnMessage(msg, wp, lp);
+    }
+};
+
+LRESULT CALLBACK CountingSubclass(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp, UINT_PTR,
+                                  DWORD_PTR counts) {
+    auto* seen = reinterpret_cast<std::vector<UINT>*>(counts);
+    if (msg == WM_SETTEXT || msg == WM_NCDESTROY)
+        seen->push_back(msg);
+    if (msg == WM_NCDESTROY)
+        RemoveWindowSubclass(hwnd, CountingSubclass, 7);
+    return DefSubclassProc(hwnd, msg, wp, lp);
+}
+
+// The base subclasses a system control the way comctl32 does, so a tooltip's
+// subclass (added before or after) and the control's own procedure all keep
+// their place in the chain, up to the control's end.
+TEST(CWindow, ATakenControlSharesItsChainWithOtherSubclasses) {
+    for (bool oursFirst : {true, false}) {
+        SCOPED_TRACE(oursFirst);
+        RecordingParent parent;
+        HWND edit = CreateWindowExA(0, "EDIT", "", WS_CHILD, 0, 0, 50, 20, parent.Hwnd(), nullptr,
+                                    GetModuleHandleA(nullptr), nullptr);
+        ASSERT_NE(edit, nullptr);
+        std::vector<UINT> seen;
+        auto taken = std::make_unique<TakenEdit>();
+        if (oursFirst) {
+            ASSERT_TRUE(taken->Take(edit));
+        }
+        ASSERT_TRUE(
+            SetWindowSubclass(edit, CountingSubclass, 7, reinterpret_cast<DWORD_PTR>(&seen)));
+        if (!oursFirst) {
+            ASSERT_TRUE(taken->Take(edit));
+        }
+
+        SetWindowTextA(edit, "abc");
+        char text[8] = {};
+        GetWindowTextA(edit, text, sizeof text);
+        EXPECT_STREQ(text, "abc") << "the control's own procedure still answers";
+        EXPECT_EQ(taken->settexts, 1);
+        EXPECT_EQ(seen, std::vector<UINT>{WM_SETTEXT});
+
+        taken.reset(); // destroys the control
+        EXPECT_FALSE(IsWindow(edit));
+        EXPECT_EQ(seen, (std::vector<UINT>{WM_SETTEXT, WM_NCDESTROY}));
+    }
+}
+
+// The system destroys a submenu with its parent: the parent owns it from the
+// moment it is appended, and no one else ever destroys it.
+TEST(CSkinMenu, ASubmenuLivesExactlyAsLongAsItsParent) {
+    CSkinMenu parent(100);
+    HMENU child = nullptr;
+    {
+        CSkinMenu submenu(80);
+        ASSERT_TRUE(submenu.AppendItem(5, "five"));
+        child = submenu.Handle();
+        ASSERT_TRUE(parent.AppendSubmenu("sub", std::move(submenu)));
+    }
+    EXPECT_TRUE(IsMenu(child)) << "destroyed while its parent still holds it";
+    EXPECT_EQ(GetSubMenu(parent.Handle(), 0), child);
+
+    HMENU top = nullptr;
+    {
+        CSkinMenu whole(std::move(parent));
+        top = whole.Handle();
+        EXPECT_EQ(parent.Handle(), nullptr);
+    }
+    EXPECT_FALSE(IsMenu(top));
+    EXPECT_FALSE(IsMenu(child)) << "the parent took its submenu along";
+}
+
+TEST(CSkinMenu, AModelGivesItsLevelsAndTheirTextsAndMovesWithThem) {
+    const MenuModel model = {
+        {7, 10, {}},
+        {0, 11, {{2, 12, {}}, {0, 13, {{3, 14, {}}}}}},
+    };
+    const TextLookup text = [](int id) { return std::to_string(id); };
+    HMENU sub = nullptr;
+    HMENU subsub = nullptr;
+    {
+        CSkinMenu built(model, 90, text);
+        CSkinMenu menu(std::move(built));
+        ASSERT_EQ(GetMenuItemCount(menu.Handle()), 2);
+        EXPECT_EQ(GetMenuItemID(menu.Handle(), 0), 7u);
+        sub = GetSubMenu(menu.Handle(), 1);
+        ASSERT_NE(sub, nullptr);
+        ASSERT_EQ(GetMenuItemCount(sub), 2);
+        EXPECT_EQ(GetMenuItemID(sub, 0), 2u);
+        subsub = GetSubMenu(sub, 1);
+        ASSERT_NE(subsub, nullptr);
+        EXPECT_EQ(GetMenuItemID(subsub, 0), 3u);
+
+        // The window the menu is shown for hands the item its measuring; the
+        // item's data still leads to the menu that measures it, after the move.
+        MENUITEMINFOA info{};
+        info.cbSize = sizeof info;
+        info.fMask = MIIM_DATA;
+        ASSERT_TRUE(GetMenuItemInfoA(menu.Handle(), 0, TRUE, &info));
+        MEASUREITEMSTRUCT measure{};
+        measure.CtlType = ODT_MENU;
+        measure.itemID = 7;
+        measure.itemData = info.dwItemData;
+        const int heightBefore = menu.Layout().totalHeight;
+        PlainWindow window;
+        ASSERT_TRUE(window.Make());
+        EXPECT_EQ(
+            SendMessageA(window.Hwnd(), WM_MEASUREITEM, 0, reinterpret_cast<LPARAM>(&measure)),
+            TRUE);
+        EXPECT_EQ(measure.itemWidth, 90u);
+        EXPECT_GT(menu.Layout().totalHeight, heightBefore);
+    }
+    EXPECT_FALSE(IsMenu(sub));
+    EXPECT_FALSE(IsMenu(subsub));
 }
 
 TEST(CoolMenuHook, MenuWindowsAreHookedUntilHidden) {

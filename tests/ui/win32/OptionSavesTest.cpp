@@ -8,6 +8,7 @@
 #include <filesystem>
 
 #include "contract/ProgramMessages.h"
+#include "lang/TextIds.h"
 #include "macros/MacroFile.h"
 #include "settings/FilePaths.h"
 #include "settings/ProfileDefaults.h"
@@ -15,7 +16,6 @@
 #include "tests/support/FakeRegistryStore.h"
 #include "ui/win32/main/OptionSaves.h"
 #include "ui/win32/main/ProgramWide.h"
-#include "ui/win32/main/TextIds.h"
 #include "win32/UniqueHandleWin32.h"
 
 namespace mervik::ui {

@@ -19,13 +19,13 @@ namespace {
 
 constexpr char kSkinName[] = "mervik_broken_skin.ini";
 
-void WriteSkin(const char* normalPicture) {
+void WriteSkin(const char* normalPicture, const char* buttons = "1=ok,2,2,4,4,,\r\n") {
     test::WriteBmpFile("mervik_broken_mask.bmp", 16, 8, 0x000000);
     FILE* f = fopen(test::TempPath(kSkinName).c_str(), "wb");
     fprintf(f,
             "[SCREEN]\r\nMask=mervik_broken_mask.bmp\r\nNormal=%s\r\nOver=%s\r\nDown=%s\r\n"
-            "Disable=%s\r\n[BUTTONPOS]\r\n1=ok,2,2,4,4,,\r\n",
-            normalPicture, normalPicture, normalPicture, normalPicture);
+            "Disable=%s\r\n[BUTTONPOS]\r\n%s",
+            normalPicture, normalPicture, normalPicture, normalPicture, buttons);
     fclose(f);
     SetSkinFolder(test::TempPath(""));
 }
@@ -159,6 +159,43 @@ TEST(SkinnedDialog, ASentCloseEndsTheModalLoop) {
     closer.join();
     EXPECT_TRUE(sent);
     EXPECT_EQ(dialog.Hwnd(), nullptr);
+}
+
+// A dialog that presses one of its buttons as soon as it is up.
+class PressingDialog : public CSkinnedDialog {
+public:
+    explicit PressingDialog(POINT press) : CSkinnedDialog(kSkinName), press_(press) {}
+    int oks = 0;
+
+protected:
+    void OnInitDialog() override {
+        HWND button = ChildWindowFromPoint(Hwnd(), press_);
+        PostMessageA(Hwnd(), WM_COMMAND, MAKEWPARAM(0, BN_CLICKED),
+                     reinterpret_cast<LPARAM>(button == Hwnd() ? nullptr : button));
+    }
+    void OnOk() override {
+        EXPECT_FALSE(Accepted()) << "the fields are taken before the dialog counts as accepted";
+        ++oks;
+    }
+
+private:
+    POINT press_;
+};
+
+TEST(SkinnedDialog, OkCancelAndCloseEndItAndOnlyOkAccepts) {
+    test::WriteBmpFile("mervik_ok_normal.bmp", 16, 8, 0x808080);
+    WriteSkin("mervik_ok_normal.bmp",
+              "1=ok,0,0,4,4,,\r\n2=cancel,5,0,4,4,,\r\n3=close,10,0,4,4,,\r\n");
+    struct Case {
+        POINT press;
+        INT_PTR result;
+    } cases[] = {{{1, 1}, IDOK}, {{6, 1}, IDCANCEL}, {{11, 1}, IDCANCEL}};
+    for (const Case& c : cases) {
+        PressingDialog dialog(c.press);
+        EXPECT_EQ(dialog.DoModal(nullptr), c.result) << c.press.x;
+        EXPECT_EQ(dialog.oks, c.result == IDOK ? 1 : 0);
+        EXPECT_EQ(dialog.Accepted(), c.result == IDOK);
+    }
 }
 
 class ThrowingWindow : public CWindow {

@@ -1,5 +1,8 @@
 #include "ui/win32/controls/CSkinMenu.h"
 
+#include <utility>
+
+#include "ui/win32/controls/SkinTextFont.h"
 #include "ui/win32/main/ResourceIds.h"
 
 namespace mervik::ui {
@@ -9,20 +12,55 @@ constexpr int kArrowAbove = 9;
 constexpr int kTextIndent = 2;
 } // namespace
 
-CSkinMenu::CSkinMenu(HFONT font) : font_(font) {}
+CSkinMenu::CSkinMenu(int width) : menu_(CreatePopupMenu()), font_(SkinTextFont()) {
+    layout_.width = width;
+}
 
-bool CSkinMenu::AppendItem(int command, const std::string& text, HMENU submenu, int marker) {
+CSkinMenu::CSkinMenu(const MenuModel& model, int width, const TextLookup& text) : CSkinMenu(width) {
+    for (const MenuEntry& entry : model) {
+        if (entry.submenu.empty())
+            AppendItem(entry.command, text(entry.text));
+        else
+            AppendSubmenu(text(entry.text), CSkinMenu(entry.submenu, width, text));
+    }
+}
+
+// The deque keeps its entries where they are, so the items' data stay valid;
+// only the entries' way back to their menu moves.
+CSkinMenu::CSkinMenu(CSkinMenu&& other) noexcept
+    : menu_(std::move(other.menu_)), font_(other.font_), layout_(std::move(other.layout_)),
+      refs_(std::move(other.refs_)), submenus_(std::move(other.submenus_)) {
+    for (ItemRef& ref : refs_)
+        ref.menu = this;
+}
+
+CSkinMenu::~CSkinMenu() = default;
+
+bool CSkinMenu::AppendEntry(UINT flags, UINT_PTR id, int command, const std::string& text,
+                            bool submenu) {
     if (!menu_)
         return false;
-    const MenuItem& item = layout_.Append(command, text, marker);
-    refs_.push_back({this, item.number, submenu != nullptr});
-    auto data = reinterpret_cast<LPCSTR>(&refs_.back());
+    const MenuItem& item = layout_.Append(command, text, 0);
+    OwnerDrawnMenuItem* self = &refs_.emplace_back(this, item.number, submenu);
+    auto data = reinterpret_cast<LPCSTR>(self);
+    return AppendMenuA(menu_.get(), flags | MF_OWNERDRAW, id, data) != FALSE;
+}
+
+bool CSkinMenu::AppendItem(int command, const std::string& text) {
     if (command == kMenuSeparatorCommand)
-        return AppendMenuA(menu_.get(), MF_SEPARATOR | MF_OWNERDRAW, 0, data) != FALSE;
-    if (submenu)
-        return AppendMenuA(menu_.get(), MF_POPUP | MF_OWNERDRAW,
-                           reinterpret_cast<UINT_PTR>(submenu), data) != FALSE;
-    return AppendMenuA(menu_.get(), MF_OWNERDRAW, static_cast<UINT_PTR>(command), data) != FALSE;
+        return AppendEntry(MF_SEPARATOR, 0, command, text, false);
+    return AppendEntry(MF_STRING, static_cast<UINT_PTR>(command), command, text, false);
+}
+
+bool CSkinMenu::AppendSubmenu(const std::string& text, CSkinMenu&& submenu) {
+    if (!submenu.menu_)
+        return false;
+    auto& kept = submenus_.emplace_back(std::make_unique<CSkinMenu>(std::move(submenu)));
+    const auto handle = reinterpret_cast<UINT_PTR>(kept->menu_.get());
+    if (!AppendEntry(MF_POPUP, handle, 0, text, true))
+        return false; // still its own: destroyed with the kept object
+    kept->menu_.release();
+    return true;
 }
 
 int CSkinMenu::Track(HWND owner, POINT screen, bool rightButton) const {
@@ -90,24 +128,6 @@ void CSkinMenu::Draw(const DRAWITEMSTRUCT& item, const ItemRef& ref) const {
     }
     // Keeps the system from drawing its own check or arrow over the item.
     ExcludeClipRect(dc, rect.left, rect.top, rect.right, rect.bottom);
-}
-
-bool CSkinMenu::HandleOwnerDraw(UINT msg, LPARAM lp, LRESULT& result) {
-    if (msg == WM_MEASUREITEM) {
-        auto* item = reinterpret_cast<MEASUREITEMSTRUCT*>(lp);
-        if (item->CtlType != ODT_MENU || !item->itemData)
-            return false;
-        auto* ref = reinterpret_cast<ItemRef*>(item->itemData);
-        ref->menu->Measure(*item);
-    } else {
-        auto* item = reinterpret_cast<DRAWITEMSTRUCT*>(lp);
-        if (item->CtlType != ODT_MENU || !item->itemData)
-            return false;
-        auto* ref = reinterpret_cast<ItemRef*>(item->itemData);
-        ref->menu->Draw(*item, *ref);
-    }
-    result = TRUE;
-    return true;
 }
 
 } // namespace mervik::ui

@@ -1,27 +1,39 @@
 #pragma once
 // A system popup menu whose items are all owner-drawn in the skin's colours.
-// The window that shows it needs no code of its own: the window base hands
-// menu measure and draw requests here.
+// The window that shows it needs no code of its own: each item draws itself
+// (OwnerDrawnMenuItem), and the window base hands it the requests.
 #include <deque>
+#include <memory>
 #include <string>
+#include <vector>
 
 #include "ui/core/MenuLayout.h"
+#include "ui/core/MenuModel.h"
+#include "ui/core/TextLookup.h"
+#include "ui/win32/controls/OwnerDrawnMenuItem.h"
 #include "win32/Gdi.h"
 
 namespace mervik::ui {
 
 class CSkinMenu {
 public:
-    explicit CSkinMenu(HFONT font = nullptr);
+    // An empty popup `width` pixels wide, in the skin's text font.
+    explicit CSkinMenu(int width = 0);
+    // The menu a model describes, every level `width` wide.
+    CSkinMenu(const MenuModel& model, int width, const TextLookup& text);
+    CSkinMenu(CSkinMenu&& other) noexcept;
+    CSkinMenu& operator=(CSkinMenu&&) = delete;
     CSkinMenu(const CSkinMenu&) = delete;
     CSkinMenu& operator=(const CSkinMenu&) = delete;
+    ~CSkinMenu();
 
-    // The popup to fill, created by the caller; the menu destroys it.
-    void Attach(HMENU menu) { menu_.reset(menu); }
     HMENU Handle() const { return menu_.get(); }
-    // kMenuSeparatorCommand appends a separator; a submenu makes the item open it.
-    bool AppendItem(int command, const std::string& text, HMENU submenu = nullptr, int marker = 0);
-    void SetWidth(int width) { layout_.width = width; }
+    // kMenuSeparatorCommand appends a separator.
+    bool AppendItem(int command, const std::string& text);
+    // An item that opens `submenu`. The system menu destroys a submenu with
+    // its parent, so the parent takes its handle, and keeps the object, which
+    // draws the submenu's items.
+    bool AppendSubmenu(const std::string& text, CSkinMenu&& submenu);
     MenuLayout& Layout() { return layout_; }
 
     // Shows the menu at a screen point; the chosen command, 0 for none. A
@@ -32,11 +44,13 @@ public:
     // as a WM_COMMAND from a menu. True when an item was chosen.
     bool TrackForCommand(HWND owner, POINT screen) const;
 
-    // WM_MEASUREITEM and WM_DRAWITEM for a menu item of any CSkinMenu.
-    static bool HandleOwnerDraw(UINT msg, LPARAM lp, LRESULT& result);
-
 private:
-    struct ItemRef {
+    struct ItemRef final : OwnerDrawnMenuItem {
+        ItemRef(CSkinMenu* owner, int itemNumber, bool opensSubmenu)
+            : menu(owner), number(itemNumber), submenu(opensSubmenu) {}
+        void Measure(MEASUREITEMSTRUCT& item) override { menu->Measure(item); }
+        void Draw(const DRAWITEMSTRUCT& item) override { menu->Draw(item, *this); }
+
         CSkinMenu* menu;
         int number;
         bool submenu;
@@ -46,10 +60,13 @@ private:
     void DrawSeparator(HDC dc, const RECT& rect) const;
     void DrawArrow(HDC dc, const RECT& rect) const;
 
+    bool AppendEntry(UINT flags, UINT_PTR id, int command, const std::string& text, bool submenu);
+
     win::UniqueMenu menu_;
     HFONT font_;
     MenuLayout layout_;
     std::deque<ItemRef> refs_; // item data points here, so addresses must stay put
+    std::vector<std::unique_ptr<CSkinMenu>> submenus_;
 };
 
 } // namespace mervik::ui

@@ -1,6 +1,7 @@
 #pragma once
 // The slider's track: a click anywhere on it jumps there; it owns the thumb
-// and passes the thumb's values on to its own parent.
+// and passes the thumb's values on to its own parent. The class keeps its old
+// name: CclickHSlider is the track, CPHSlider the thumb.
 #include <string>
 
 #include "ui/win32/controls/CPHSlider.h"

@@ -1,11 +1,15 @@
 #include "ui/win32/controls/Window.h"
 
+#include <commctrl.h>
 #include <windowsx.h>
 
 #include <mutex>
+#include <string>
+#include <string_view>
 #include <unordered_map>
 
-#include "ui/win32/controls/CSkinMenu.h"
+#include "settings/PathFileName.h"
+#include "ui/win32/controls/OwnerDrawnMenuItem.h"
 #include "win32/GuardedMessage.h"
 
 namespace mervik::ui {
@@ -40,6 +44,36 @@ void Unbind(HWND hwnd) {
 
 POINT PointOf(LPARAM lp) {
     return {GET_X_LPARAM(lp), GET_Y_LPARAM(lp)};
+}
+
+// The item a menu's WM_MEASUREITEM or WM_DRAWITEM is for; none for a control's.
+OwnerDrawnMenuItem* MenuItemOf(UINT msg, LPARAM lp) {
+    UINT type = 0;
+    ULONG_PTR data = 0;
+    if (msg == WM_MEASUREITEM) {
+        const auto* item = reinterpret_cast<const MEASUREITEMSTRUCT*>(lp);
+        type = item->CtlType;
+        data = item->itemData;
+    } else {
+        const auto* item = reinterpret_cast<const DRAWITEMSTRUCT*>(lp);
+        type = item->CtlType;
+        data = item->itemData;
+    }
+    return type == ODT_MENU && data ? reinterpret_cast<OwnerDrawnMenuItem*>(data) : nullptr;
+}
+
+// One subclass of ours per window.
+constexpr UINT_PTR kSubclassId = 1;
+
+// Trace lines name the program that wrote them: the base serves more than one.
+const std::string& ProgramName() {
+    static const std::string name = [] {
+        char path[MAX_PATH] = {};
+        const DWORD length = GetModuleFileNameA(nullptr, path, MAX_PATH);
+        const std::string_view file = PathFileName(std::string_view(path, length));
+        return std::string(file.substr(0, file.rfind('.')));
+    }();
+    return name;
 }
 
 } // namespace
@@ -88,10 +122,11 @@ bool CWindow::Create(DWORD exStyle, const char* className, const char* title, DW
 bool CWindow::Attach(HWND hwnd) {
     if (!hwnd || hwnd_)
         return false;
+    if (!SetWindowSubclass(hwnd, SubclassProc, kSubclassId, reinterpret_cast<DWORD_PTR>(this)))
+        return false;
     hwnd_ = hwnd;
+    subclassed_ = true;
     Bind(hwnd, this);
-    systemProc_ = reinterpret_cast<WNDPROC>(
-        SetWindowLongPtrA(hwnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(StaticProc)));
     return true;
 }
 
@@ -99,15 +134,15 @@ void CWindow::Detach() {
     if (!hwnd_)
         return;
     Unbind(hwnd_);
-    if (systemProc_ && IsWindow(hwnd_))
-        SetWindowLongPtrA(hwnd_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(systemProc_));
+    if (subclassed_ && IsWindow(hwnd_))
+        RemoveWindowSubclass(hwnd_, SubclassProc, kSubclassId);
     hwnd_ = nullptr;
-    systemProc_ = nullptr;
+    subclassed_ = false;
 }
 
 LRESULT CWindow::Default() {
-    if (systemProc_)
-        return CallWindowProcA(systemProc_, hwnd_, current_.msg, current_.wp, current_.lp);
+    if (subclassed_)
+        return DefSubclassProc(hwnd_, current_.msg, current_.wp, current_.lp);
     return DefWindowProcA(hwnd_, current_.msg, current_.wp, current_.lp);
 }
 
@@ -122,15 +157,23 @@ LRESULT CALLBACK CWindow::StaticProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) 
     }
     if (!self)
         return DefWindowProcA(hwnd, msg, wp, lp);
+    return self->Run(msg, wp, lp);
+}
 
-    Current saved = self->current_;
-    self->current_ = {msg, wp, lp};
+LRESULT CALLBACK CWindow::SubclassProc(HWND, UINT msg, WPARAM wp, LPARAM lp, UINT_PTR,
+                                       DWORD_PTR self) {
+    return reinterpret_cast<CWindow*>(self)->Run(msg, wp, lp);
+}
+
+LRESULT CWindow::Run(UINT msg, WPARAM wp, LPARAM lp) {
+    Current saved = current_;
+    current_ = {msg, wp, lp};
     LRESULT result =
-        win::GuardedMessage(msg, "Option", [&] { return self->Dispatch(msg, wp, lp); });
-    self->current_ = saved;
+        win::GuardedMessage(msg, ProgramName().c_str(), [&] { return Dispatch(msg, wp, lp); });
+    current_ = saved;
     if (msg == WM_NCDESTROY) {
-        self->Detach();
-        self->OnFinalMessage();
+        Detach();
+        OnFinalMessage();
     }
     return result;
 }
@@ -142,8 +185,14 @@ bool CWindow::ReflectCommand(WPARAM wp, LPARAM lp) {
 
 bool CWindow::Reflect(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result) {
     if (msg == WM_DRAWITEM || msg == WM_MEASUREITEM) {
-        if (CSkinMenu::HandleOwnerDraw(msg, lp, result))
+        if (OwnerDrawnMenuItem* item = MenuItemOf(msg, lp)) {
+            if (msg == WM_MEASUREITEM)
+                item->Measure(*reinterpret_cast<MEASUREITEMSTRUCT*>(lp));
+            else
+                item->Draw(*reinterpret_cast<const DRAWITEMSTRUCT*>(lp));
+            result = TRUE;
             return true;
+        }
         if (msg == WM_DRAWITEM) {
             auto* item = reinterpret_cast<DRAWITEMSTRUCT*>(lp);
             if (CWindow* child = FromHandle(item->hwndItem)) {

@@ -32,7 +32,8 @@ protected:
     bool Create(DWORD exStyle, const char* className, const char* title, DWORD style,
                 const RECT& rect, HWND parent);
     // Takes over a window created from a system class, keeping its procedure
-    // as the default for everything not handled here.
+    // as the default for everything not handled here. It is a comctl32
+    // subclass, so it stacks with the others a window may get (a tooltip's).
     bool Attach(HWND hwnd);
 
     // The default procedure for the message being handled right now.
@@ -70,6 +71,9 @@ protected:
 
 private:
     static LRESULT CALLBACK StaticProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp);
+    static LRESULT CALLBACK SubclassProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp, UINT_PTR,
+                                         DWORD_PTR self);
+    LRESULT Run(UINT msg, WPARAM wp, LPARAM lp);
     LRESULT Dispatch(UINT msg, WPARAM wp, LPARAM lp);
     LRESULT Paint();
     bool Reflect(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result);
@@ -81,7 +85,7 @@ private:
         LPARAM lp;
     };
     HWND hwnd_ = nullptr;
-    WNDPROC systemProc_ = nullptr; // set for attached system controls
+    bool subclassed_ = false; // an attached system control
     Current current_{};
 };
 

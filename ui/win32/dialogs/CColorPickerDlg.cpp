@@ -8,9 +8,7 @@ namespace mervik::ui {
 CColorPickerDlg::CColorPickerDlg(COLORREF colour)
     : CSkinnedDialog("skin_dpi_color.ini"), opened_(colour), colour_(colour) {}
 
-void CColorPickerDlg::PlaceControls(const SkinFile& skin, const SharedSkinImages& pictures) {
-    for (int i = 0; i < kButtonCount; ++i)
-        PlaceSkinButton(buttons_[i], Hwnd(), skin, pictures, kButtonKeys[i]);
+void CColorPickerDlg::PlaceDialogControls(const SkinFile& skin, const SharedSkinImages&) {
     preview_ = skin.Pos(kPreviewKey).rect;
     palette_ = skin.Pos(kPaletteKey).rect;
 }
@@ -54,19 +52,6 @@ LRESULT CColorPickerDlg::OnLButtonDown(UINT keys, POINT pt) {
     }
     // Either way the press goes on to move the window.
     return CSkinnedDialog::OnLButtonDown(keys, pt);
-}
-
-LRESULT CColorPickerDlg::OnCommand(WORD, HWND control) {
-    if (!control)
-        return 0;
-    if (control == buttons_[kOk].Hwnd()) {
-        ShowPreview();
-        accepted_ = true;
-        EndDialog(IDOK);
-    } else if (control == buttons_[kCancel].Hwnd() || control == buttons_[kClose].Hwnd()) {
-        EndDialog(IDCANCEL);
-    }
-    return 0;
 }
 
 // The cross over the palette, the arrow elsewhere.

@@ -6,7 +6,6 @@
 #include <optional>
 
 #include "ui/core/ButtonPos.h"
-#include "ui/win32/controls/CSkinButton.h"
 #include "ui/win32/skin/CSkinnedDialog.h"
 
 namespace mervik::ui {
@@ -16,19 +15,18 @@ public:
     explicit CColorPickerDlg(COLORREF colour);
 
     // After OK the picked colour, otherwise the one the dialog was opened with.
-    COLORREF Colour() const { return accepted_ ? colour_ : opened_; }
+    COLORREF Colour() const { return Accepted() ? colour_ : opened_; }
 
 protected:
-    void PlaceControls(const SkinFile& skin, const SharedSkinImages& pictures) override;
+    ButtonKeys DialogButtonKeys() const override { return {1, 2, 5}; }
+    void PlaceDialogControls(const SkinFile& skin, const SharedSkinImages& pictures) override;
     void OnInitDialog() override;
     void DrawOverBackground(HDC dc) override;
     LRESULT OnLButtonDown(UINT keys, POINT pt) override;
-    LRESULT OnCommand(WORD code, HWND control) override;
+    void OnOk() override { ShowPreview(); }
     LRESULT OnMessage(UINT msg, WPARAM wp, LPARAM lp) override;
 
 private:
-    enum { kOk, kCancel, kClose, kButtonCount };
-    static constexpr int kButtonKeys[kButtonCount] = {1, 2, 5};
     static constexpr int kPreviewKey = 3;
     static constexpr int kPaletteKey = 4;
 
@@ -38,10 +36,8 @@ private:
 
     COLORREF opened_;
     COLORREF colour_;
-    bool accepted_ = false;
     PixelRect preview_;
     PixelRect palette_;
-    CSkinButton buttons_[kButtonCount];
 };
 
 } // namespace mervik::ui

@@ -3,7 +3,6 @@
 #include "ui/core/FireFields.h"
 #include "ui/win32/capture/KeyCapture.h"
 #include "ui/win32/controls/ControlMessages.h"
-#include "ui/win32/controls/PlaceButton.h"
 #include "ui/win32/controls/PlaceEdit.h"
 
 namespace mervik::ui {
@@ -27,9 +26,7 @@ CFireButtonDlg::CFireButtonDlg(int count, int interval, uint8_t usage)
     : CSkinnedDialog("skin_fire_button.ini"), count_(count), interval_(interval),
       openedUsage_(usage), key_(KeyField::OfUsage(usage)) {}
 
-void CFireButtonDlg::PlaceControls(const SkinFile& skin, const SharedSkinImages& pictures) {
-    for (int i = 0; i < kButtonCount; ++i)
-        PlaceSkinButton(buttons_[i], Hwnd(), skin, pictures, i + 1);
+void CFireButtonDlg::PlaceDialogControls(const SkinFile& skin, const SharedSkinImages&) {
     PlaceDialogField(fields_[kKeyField], Hwnd(), skin, kFirstFieldKey + kKeyField, FieldKind::Key);
     for (int field : {kIntervalField, kCountField})
         PlaceDialogField(fields_[field], Hwnd(), skin, kFirstFieldKey + field, FieldKind::Number,
@@ -66,27 +63,18 @@ void CFireButtonDlg::OnFieldChanged() {
 
 // OK takes the fields as they stand, with every limit applied: a number typed
 // and confirmed without leaving its field must not go out of range.
-void CFireButtonDlg::Accept() {
+void CFireButtonDlg::OnOk() {
     const FireNumbers numbers =
         FinalFireNumbers(fields_[kCountField].Text(), fields_[kIntervalField].Text());
     count_ = numbers.count;
     interval_ = numbers.interval;
-    accepted_ = true;
-    EndDialog(IDOK);
 }
 
-LRESULT CFireButtonDlg::OnCommand(WORD code, HWND control) {
-    if (!control)
-        return 0;
-    // Besides the change notices: a click back into the key field, with no
-    // other field losing the focus on the way, captures the keyboard again.
+// Besides the change notices: a click back into the key field, with no other
+// field losing the focus on the way, captures the keyboard again.
+void CFireButtonDlg::OnDialogCommand(WORD code, HWND) {
     if (code == EN_SETFOCUS || code == EN_KILLFOCUS)
         FollowFocus();
-    else if (control == buttons_[kOk].Hwnd())
-        Accept();
-    else if (control == buttons_[kCancel].Hwnd() || control == buttons_[kClose].Hwnd())
-        EndDialog(IDCANCEL);
-    return 0;
 }
 
 LRESULT CFireButtonDlg::OnMessage(UINT msg, WPARAM wp, LPARAM lp) {

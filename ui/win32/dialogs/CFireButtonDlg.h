@@ -8,7 +8,6 @@
 #include "ui/core/CapturedKey.h"
 #include "ui/win32/capture/ScopedKeyCapture.h"
 #include "ui/win32/controls/CBitmapEdit.h"
-#include "ui/win32/controls/CSkinButton.h"
 #include "ui/win32/skin/CSkinnedDialog.h"
 
 namespace mervik::ui {
@@ -22,31 +21,28 @@ public:
     // opened with.
     int Count() const { return count_; }
     int Interval() const { return interval_; }
-    uint8_t Key() const { return accepted_ ? key_.usage : openedUsage_; }
+    uint8_t Key() const { return Accepted() ? key_.usage : openedUsage_; }
 
 protected:
     const char* WindowCaption() const override { return "FireClick Dialog"; }
-    void PlaceControls(const SkinFile& skin, const SharedSkinImages& pictures) override;
+    void PlaceDialogControls(const SkinFile& skin, const SharedSkinImages& pictures) override;
     void OnInitDialog() override;
-    LRESULT OnCommand(WORD code, HWND control) override;
+    void OnOk() override;
+    void OnDialogCommand(WORD code, HWND control) override;
     LRESULT OnMessage(UINT msg, WPARAM wp, LPARAM lp) override;
     void OnDestroy() override;
 
 private:
-    enum { kOk, kCancel, kClose, kButtonCount };
     enum { kKeyField, kIntervalField, kCountField, kFieldCount };
     static constexpr int kFirstFieldKey = 4;
 
     void OnFieldChanged();
     void FollowFocus();
-    void Accept();
 
     int count_;
     int interval_;
     uint8_t openedUsage_;
     KeyField key_;
-    bool accepted_ = false;
-    CSkinButton buttons_[kButtonCount];
     CBitmapEdit fields_[kFieldCount];
     ScopedKeyCapture capture_;
 };

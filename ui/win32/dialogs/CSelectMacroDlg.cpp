@@ -1,7 +1,5 @@
 #include "ui/win32/dialogs/CSelectMacroDlg.h"
 
-#include "ui/win32/controls/SkinTextFont.h"
-
 #include "macros/MacroName.h"
 #include "ui/win32/controls/CSkinMenu.h"
 #include "ui/win32/controls/PlaceButton.h"
@@ -18,9 +16,9 @@ CSelectMacroDlg::CSelectMacroDlg(const MacroList& list, SharedSettingsBlock& ima
     state_ = BeginSelectMacro(list, image, profile, slot, SelectMacroScratch());
 }
 
-void CSelectMacroDlg::PlaceControls(const SkinFile& skin, const SharedSkinImages& pictures) {
+void CSelectMacroDlg::PlaceDialogControls(const SkinFile& skin, const SharedSkinImages& pictures) {
     for (int i = 0; i < kButtonCount; ++i)
-        PlaceSkinButton(buttons_[i], Hwnd(), skin, pictures, i + 1);
+        PlaceSkinButton(buttons_[i], Hwnd(), skin, pictures, kFirstButtonKey + i);
 }
 
 void CSelectMacroDlg::OnInitDialog() {
@@ -42,9 +40,7 @@ bool CSelectMacroDlg::SwallowsKey(const MSG& msg) const {
 }
 
 void CSelectMacroDlg::OpenMacroMenu() {
-    CSkinMenu menu(SkinTextFont());
-    menu.Attach(CreatePopupMenu());
-    menu.SetWidth(kMenuWidth);
+    CSkinMenu menu(kMenuWidth);
     for (int i = 0; i < list_.Count(); ++i)
         menu.AppendItem(kFirstMacroCommand + i, TrimmedMacroName(*list_.RecordAt(i)));
     RECT below;
@@ -55,35 +51,20 @@ void CSelectMacroDlg::OpenMacroMenu() {
         buttons_[kName].SetCaption(TrimmedMacroName(*list_.RecordAt(state_.chosen)));
 }
 
-LRESULT CSelectMacroDlg::OnCommand(WORD, HWND control) {
-    if (!control)
-        return 0;
-    int which = -1;
-    for (int i = 0; i < kButtonCount; ++i)
-        if (buttons_[i].Hwnd() == control)
-            which = i;
-    switch (which) {
-    case kOk:
-        FinishSelectMacro(list_, state_, profile_, slot_);
-        EndDialog(IDOK);
-        break;
-    case kCancel:
-    case kClose:
-        EndDialog(IDCANCEL);
-        break;
-    case kName:
+void CSelectMacroDlg::OnOk() {
+    FinishSelectMacro(list_, state_, profile_, slot_);
+}
+
+void CSelectMacroDlg::OnDialogCommand(WORD, HWND control) {
+    if (control == buttons_[kName].Hwnd()) {
         OpenMacroMenu();
-        break;
-    case kMode0:
-    case kMode1:
-    case kMode2:
-        state_.runMode = which - kMode0;
-        ShowRunMode();
-        break;
-    default:
-        break;
+        return;
     }
-    return 0;
+    for (int mode = 0; mode < 3; ++mode)
+        if (control == buttons_[kMode0 + mode].Hwnd()) {
+            state_.runMode = mode;
+            ShowRunMode();
+        }
 }
 
 } // namespace mervik::ui

@@ -20,13 +20,16 @@ public:
     const SelectMacroState& State() const { return state_; }
 
 protected:
-    void PlaceControls(const SkinFile& skin, const SharedSkinImages& pictures) override;
+    void PlaceDialogControls(const SkinFile& skin, const SharedSkinImages& pictures) override;
     void OnInitDialog() override;
-    LRESULT OnCommand(WORD code, HWND control) override;
+    void OnOk() override;
+    void OnDialogCommand(WORD code, HWND control) override;
     bool SwallowsKey(const MSG& msg) const override;
 
 private:
-    enum { kOk, kCancel, kClose, kName, kMode0, kMode1, kMode2, kButtonCount };
+    // Their skin keys follow OK, Cancel and close.
+    enum { kName, kMode0, kMode1, kMode2, kButtonCount };
+    static constexpr int kFirstButtonKey = 4;
     void ShowRunMode();
     void OpenMacroMenu();
 

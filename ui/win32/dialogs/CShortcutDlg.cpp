@@ -10,9 +10,7 @@ CShortcutDlg::CShortcutDlg(uint8_t usage, uint8_t modifiers)
     : CSkinnedDialog("skin_key.ini"), openedUsage_(usage), openedModifiers_(modifiers),
       key_(KeyField::OfUsage(usage)), modifiers_(ModifierStates::FromByte(modifiers)) {}
 
-void CShortcutDlg::PlaceControls(const SkinFile& skin, const SharedSkinImages& pictures) {
-    for (int i = 0; i < kButtonCount; ++i)
-        PlaceSkinButton(buttons_[i], Hwnd(), skin, pictures, i + 1);
+void CShortcutDlg::PlaceDialogControls(const SkinFile& skin, const SharedSkinImages& pictures) {
     PlaceDialogField(keyField_, Hwnd(), skin, kKeyFieldKey, FieldKind::Key);
     for (int i = 0; i < kModifierButtons; ++i) {
         PlaceSkinButton(modifierButtons_[i], Hwnd(), skin, pictures, kFirstModifierKey + i);
@@ -36,22 +34,12 @@ void CShortcutDlg::ShowModifiers() {
     }
 }
 
-LRESULT CShortcutDlg::OnCommand(WORD, HWND control) {
-    if (!control)
-        return 0;
-    if (control == buttons_[kOk].Hwnd()) {
-        accepted_ = true;
-        EndDialog(IDOK);
-    } else if (control == buttons_[kCancel].Hwnd() || control == buttons_[kClose].Hwnd()) {
-        EndDialog(IDCANCEL);
-    } else {
-        for (int i = 0; i < kModifierButtons; ++i)
-            if (control == modifierButtons_[i].Hwnd()) {
-                modifiers_.pressed[i] = modifierButtons_[i].Pressed();
-                ShowModifiers();
-            }
-    }
-    return 0;
+void CShortcutDlg::OnDialogCommand(WORD, HWND control) {
+    for (int i = 0; i < kModifierButtons; ++i)
+        if (control == modifierButtons_[i].Hwnd()) {
+            modifiers_.pressed[i] = modifierButtons_[i].Pressed();
+            ShowModifiers();
+        }
 }
 
 // Presses and releases alike: the last key event before OK decides.

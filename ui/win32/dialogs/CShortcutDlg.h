@@ -20,19 +20,18 @@ public:
 
     // After OK: the HID usage taken (0 = none) and the KeyModifiers byte to
     // store. Otherwise the values the dialog was opened with.
-    uint8_t Key() const { return accepted_ ? key_.usage : openedUsage_; }
-    uint8_t Modifiers() const { return accepted_ ? modifiers_.Byte() : openedModifiers_; }
+    uint8_t Key() const { return Accepted() ? key_.usage : openedUsage_; }
+    uint8_t Modifiers() const { return Accepted() ? modifiers_.Byte() : openedModifiers_; }
 
 protected:
     const char* WindowCaption() const override { return "Shortcut Dialog"; }
-    void PlaceControls(const SkinFile& skin, const SharedSkinImages& pictures) override;
+    void PlaceDialogControls(const SkinFile& skin, const SharedSkinImages& pictures) override;
     void OnInitDialog() override;
-    LRESULT OnCommand(WORD code, HWND control) override;
+    void OnDialogCommand(WORD code, HWND control) override;
     LRESULT OnMessage(UINT msg, WPARAM wp, LPARAM lp) override;
     void OnDestroy() override;
 
 private:
-    enum { kOk, kCancel, kClose, kButtonCount };
     static constexpr int kKeyFieldKey = 4;
     static constexpr int kFirstModifierKey = 5;
 
@@ -42,8 +41,6 @@ private:
     uint8_t openedModifiers_;
     KeyField key_;
     ModifierStates modifiers_;
-    bool accepted_ = false;
-    CSkinButton buttons_[kButtonCount];
     CSkinButton modifierButtons_[kModifierButtons];
     CBitmapEdit keyField_;
     ScopedKeyCapture capture_;

@@ -1,7 +1,5 @@
 #include "ui/win32/dialogs/CWarnDlg.h"
 
-#include "ui/win32/controls/PlaceButton.h"
-
 namespace mervik::ui {
 namespace {
 
@@ -37,22 +35,9 @@ bool CWarnDlg::CentresOnOwner(Warning kind) {
     return SkinOf(kind).centred;
 }
 
-void CWarnDlg::PlaceControls(const SkinFile& skin, const SharedSkinImages& pictures) {
-    for (int i = 0; i < kButtonCount; ++i)
-        PlaceSkinButton(buttons_[i], Hwnd(), skin, pictures, i + 1);
-}
-
 void CWarnDlg::OnInitDialog() {
     if (CentresOnOwner(kind_))
         CentreOnOwner();
-}
-
-LRESULT CWarnDlg::OnCommand(WORD, HWND control) {
-    if (control && control == buttons_[kOk].Hwnd())
-        EndDialog(IDOK);
-    else if (control && (control == buttons_[kCancel].Hwnd() || control == buttons_[kClose].Hwnd()))
-        EndDialog(IDCANCEL);
-    return 0;
 }
 
 } // namespace mervik::ui

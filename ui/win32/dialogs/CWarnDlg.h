@@ -1,7 +1,6 @@
 #pragma once
 // The family of small warnings: a skin picture that carries the wording, and
 // OK, cancel and close buttons. Only the buttons end it.
-#include "ui/win32/controls/CSkinButton.h"
 #include "ui/win32/skin/CSkinnedDialog.h"
 
 namespace mervik::ui {
@@ -18,14 +17,10 @@ public:
     static bool CentresOnOwner(Warning kind);
 
 protected:
-    void PlaceControls(const SkinFile& skin, const SharedSkinImages& pictures) override;
     void OnInitDialog() override;
-    LRESULT OnCommand(WORD code, HWND control) override;
 
 private:
-    enum { kOk, kCancel, kClose, kButtonCount };
     Warning kind_;
-    CSkinButton buttons_[kButtonCount];
 };
 
 class CNoMouseWarnDlg : public CWarnDlg {

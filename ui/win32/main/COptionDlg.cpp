@@ -3,6 +3,7 @@
 #include <shellapi.h>
 
 #include "contract/ProgramMessages.h"
+#include "lang/TextIds.h"
 #include "macros/MacroFile.h"
 #include "settings/ConfigFile.h"
 #include "settings/FilePaths.h"
@@ -11,7 +12,7 @@
 #include "settings/ProfileRanges.h"
 #include "settings/SettingsFiles.h"
 #include "settings/win32/RegistryStoreWin32.h"
-#include "ui/core/ProfileSwitchFollow.h"
+#include "ui/core/MonitorFollow.h"
 #include "ui/core/SkinControls.h"
 #include "ui/win32/controls/PlaceButton.h"
 #include "ui/win32/dialogs/CWarnDlg.h"
@@ -19,7 +20,6 @@
 #include "ui/win32/main/OptionSaves.h"
 #include "ui/win32/main/ProgramWide.h"
 #include "ui/win32/main/ResourceIds.h"
-#include "ui/win32/main/TextIds.h"
 #include "ui/win32/skin/SkinFailure.h"
 #include "ui/win32/skin/SkinFolder.h"
 
@@ -138,14 +138,15 @@ void COptionDlg::FinishStartUp() {
     RedrawWindow(Hwnd(), nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
     SignalFirstPaint();
     CreateControls();
-    page1_.Bind(ButtonPageHost{working_.get(), &macros_});
+    const TextLookup texts = [](unsigned id) { return Program().language.Text(id); };
+    page1_.Bind(ButtonPageHost{working_.get(), &macros_, texts});
     page1_.CreateControls();
     page1_.Refresh(*working_);
     LoadNotes notes;
     macrosReadable_ =
         LoadMacroList(Program().folder, macros_, &notes, working_.get()) == MacroFileRead::Read;
     TraceNotes(notes);
-    page2_.Bind(AdvancePageHost{working_.get(), applied_.get(), &macros_,
+    page2_.Bind(AdvancePageHost{working_.get(), applied_.get(), &macros_, texts,
                                 [this] { page1_.Refresh(*working_); },
                                 [this] {
                                     RefreshPages();
@@ -329,51 +330,36 @@ LRESULT COptionDlg::OnSysCommand(UINT command) {
     return Default();
 }
 
-void COptionDlg::TakeBlockFromMonitor() {
-    // Without a fresh block there is nothing newer than the edits on screen.
-    if (!link_.Read(*applied_))
-        return;
-    *working_ = *applied_;
-    RefreshPages();
-}
-
-// Monitor switched profiles by the foreground program (or was told to): the
-// user's unapplied edits of any profile stay, only the index moves.
-void COptionDlg::FollowMonitorSwitch() {
+// Monitor wrote the block and says what it changed: its changes come in, the
+// user's unapplied edits stay (MonitorFollow).
+void COptionDlg::FollowMonitor(MonitorNews news) {
     auto fresh = std::make_unique<SharedSettingsBlock>();
-    if (!link_.Read(*fresh))
-        return;
-    FollowProfileSwitch(*working_, *applied_, *fresh);
-    *applied_ = *fresh;
-    RefreshPages();
-}
-
-void COptionDlg::TakeLevelFromMonitor() {
-    if (link_.Read(*applied_)) {
-        const ProfileRecord* from = applied_->ActiveProfile();
-        if (from) {
-            ProfileRecord& to = working_->Profiles[applied_->CurrentProfile];
-            to.Cpi_X = from->Cpi_X;
-            to.PollingRate = from->PollingRate;
-        }
-        page1_.Refresh(*working_);
+    // Without a fresh block there is nothing newer than the edits on screen.
+    if (link_.Read(*fresh)) {
+        // The block is outside data, as at start-up.
+        TraceNotes(RepairImageRanges(*fresh));
+        ui::FollowMonitor(news, *working_, *applied_, *fresh);
+        RefreshPages();
     }
-    EnableApplyButtons(true);
+    // A press on the mouse gives OK and Apply back even while Apply's answer
+    // is awaited; only 1258 ends the wait.
+    if (news == MonitorNews::MouseChangedLevel)
+        EnableApplyButtons(true);
 }
 
 LRESULT COptionDlg::OnMessage(UINT msg, WPARAM, LPARAM) {
     switch (msg) {
     case kMsgDpiReadBack:
-        TakeBlockFromMonitor();
+        FollowMonitor(MonitorNews::DpiReadBack);
         return 0;
     case kMsgProfileSwitched:
-        FollowMonitorSwitch();
+        FollowMonitor(MonitorNews::ProfileSwitched);
         return 0;
     case CProfileStrip::kMsgRenameDone:
         strip_.FinishRename(*working_);
         return 0;
     case kMsgMouseChangedLevel:
-        TakeLevelFromMonitor();
+        FollowMonitor(MonitorNews::MouseChangedLevel);
         return 0;
     case kMsgApplyDone:
         EndWaiting();

@@ -6,6 +6,7 @@
 
 #include "macros/MacroList.h"
 #include "settings/SharedSettingsBlock.h"
+#include "ui/core/MonitorFollow.h"
 #include "ui/win32/controls/CRgnButton.h"
 #include "ui/win32/controls/CSkinButton.h"
 #include "ui/win32/controls/DeferredControls.h"
@@ -57,9 +58,7 @@ private:
     void BeginWaiting();
     void EndWaiting();
     void EnableApplyButtons(bool enable);
-    void TakeBlockFromMonitor();
-    void FollowMonitorSwitch();
-    void TakeLevelFromMonitor();
+    void FollowMonitor(MonitorNews news);
     FailureTexts SaveMacroFile() const;
 
     HICON icon_ = nullptr;

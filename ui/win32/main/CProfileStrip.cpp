@@ -2,12 +2,12 @@
 
 #include "ui/win32/controls/SkinTextFont.h"
 
+#include "lang/TextIds.h"
 #include "settings/ProfileIdentity.h"
 #include "ui/win32/controls/PlaceButton.h"
 #include "ui/win32/main/OptionSaves.h"
 #include "ui/win32/main/ProgramFileChooser.h"
 #include "ui/win32/main/ProgramWide.h"
-#include "ui/win32/main/TextIds.h"
 
 namespace mervik::ui {
 

@@ -1,10 +1,10 @@
 #include "ui/win32/main/OptionSaves.h"
 
 #include "contract/ProgramMessages.h"
+#include "lang/TextIds.h"
 #include "macros/MacroFile.h"
 #include "settings/SettingsFiles.h"
 #include "ui/win32/main/ProgramWide.h"
-#include "ui/win32/main/TextIds.h"
 
 namespace mervik::ui {
 

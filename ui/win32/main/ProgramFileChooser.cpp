@@ -2,8 +2,8 @@
 
 #include <commdlg.h>
 
+#include "lang/TextIds.h"
 #include "ui/win32/main/ProgramWide.h"
-#include "ui/win32/main/TextIds.h"
 #include "win32/AnsiText.h"
 
 namespace mervik::ui {

@@ -1,8 +1,10 @@
 #include "ui/win32/pages/CAdvanceSettingPage.h"
 
 #include <algorithm>
+#include <iterator>
 
 #include "device/SequenceBanks.h"
+#include "lang/TextIds.h"
 #include "macros/MacroEventRows.h"
 #include "macros/MacroNaming.h"
 #include "macros/MacroPageEdits.h"
@@ -10,14 +12,13 @@
 #include "macros/SyncMacroButtons.h"
 #include "settings/ProfileDefaults.h"
 #include "settings/TextField.h"
+#include "ui/core/EventMenu.h"
 #include "ui/core/MacroBankMeter.h"
 #include "ui/win32/capture/KeyCapture.h"
 #include "ui/win32/controls/CSkinMenu.h"
 #include "ui/win32/controls/ControlMessages.h"
 #include "ui/win32/controls/PlaceButton.h"
-#include "ui/win32/controls/SkinTextFont.h"
 #include "ui/win32/dialogs/CWarnDlg.h"
-#include "ui/win32/main/ProgramWide.h"
 
 namespace mervik::ui {
 
@@ -37,31 +38,6 @@ enum MacroKey {
     kBankMeterKey = 23,
 };
 
-// Event menu commands.
-enum MenuCommand {
-    kRecordBefore = 1001,
-    kRecordAfter = 1002,
-    kInsertDelay = 1003,
-    kEditPause = 1004,
-    kDeleteStep = 1005,
-    kFirstMouseCommand = 1020, // three a button: press, release, click
-    kLastMouseCommand = 1034,
-};
-
-// Texts of the language library.
-enum TextId {
-    kTextRecordBefore = 1063,
-    kTextMouseSteps = 1068,
-    kTextFirstMouseButton = 1069,
-    kTextPress = 1074,
-    kTextFirstRowButton = 1150, // the five buttons' names in rows
-    kTextDown = 1155,
-    kTextUp = 1156,
-    kTextPauseUnit = 1157,
-    kTextBankFits = 1158,
-    kTextBankTooLong = 1159,
-};
-
 constexpr COLORREF kListBackground = 0xDCDCDC;
 constexpr COLORREF kListSelection = 0xF0A434;
 constexpr COLORREF kListText = 0x202020;
@@ -69,30 +45,25 @@ constexpr int kRowIconWidth = 16;
 constexpr int kRepeatLimit = 3;
 constexpr int kPauseLimit = 20;
 constexpr int kMenuWidth = 120;
-constexpr uint8_t kFirstMouseCode = 240;
-
-std::string Text(unsigned id) {
-    return Program().language.Text(id);
-}
-
-const EventRowTexts& RowTexts() {
-    static const EventRowTexts texts = [] {
-        EventRowTexts t;
-        for (int i = 0; i < 5; ++i)
-            t.mouseButtons[i] = Text(kTextFirstRowButton + i);
-        t.down = Text(kTextDown);
-        t.up = Text(kTextUp);
-        t.pauseUnit = Text(kTextPauseUnit);
-        return t;
-    }();
-    return texts;
-}
 
 } // namespace
 
 CaptureHistory& RecordingHistory() {
     static CaptureHistory history;
     return history;
+}
+
+void CAdvanceSettingPage::Bind(AdvancePageHost host) {
+    host_ = std::move(host);
+    for (size_t i = 0; i < std::size(kTextRowButton); ++i)
+        rowTexts_.mouseButtons[i] = Text(kTextRowButton[i]);
+    rowTexts_.down = Text(kTextRowDown);
+    rowTexts_.up = Text(kTextRowUp);
+    rowTexts_.pauseUnit = Text(kTextPauseUnit);
+}
+
+std::string CAdvanceSettingPage::Text(unsigned id) const {
+    return host_.text ? host_.text(id) : std::string();
 }
 
 // ---- controls ----
@@ -183,7 +154,7 @@ void CAdvanceSettingPage::LoadMacro(int index) {
 void CAdvanceSettingPage::ShowSteps(int caretRow) {
     if (!eventList_.Hwnd())
         return;
-    const EventListView view = BuildEventRows(buffer_, caretRow, RowTexts());
+    const EventListView view = BuildEventRows(buffer_, caretRow, rowTexts_);
     SendMessageA(eventList_.Hwnd(), WM_SETREDRAW, FALSE, 0);
     eventList_.RemoveAll();
     for (const EventRow& row : view.rows)
@@ -372,35 +343,10 @@ void CAdvanceSettingPage::TakeCapturedKey(int virtualKey, bool up) {
 void CAdvanceSettingPage::OpenEventMenu() {
     if (Recording())
         return;
-    HFONT font = SkinTextFont();
-    CSkinMenu menu(font);
-    CSkinMenu steps(font);
-    CSkinMenu buttons[5] = {CSkinMenu(font), CSkinMenu(font), CSkinMenu(font), CSkinMenu(font),
-                            CSkinMenu(font)};
-    menu.Attach(CreatePopupMenu());
-    steps.Attach(CreatePopupMenu());
-    for (CSkinMenu* m : {&menu, &steps})
-        m->SetWidth(kMenuWidth);
-    for (int b = 0; b < 5; ++b) {
-        buttons[b].Attach(CreatePopupMenu());
-        buttons[b].SetWidth(kMenuWidth);
-        for (int k = 0; k < 3; ++k)
-            buttons[b].AppendItem(kFirstMouseCommand + 3 * b + k, Text(kTextPress + k));
-        steps.AppendItem(0, Text(kTextFirstMouseButton + b), buttons[b].Handle());
-    }
-    menu.AppendItem(kRecordBefore, Text(kTextRecordBefore));
-    menu.AppendItem(kRecordAfter, Text(kTextRecordBefore + 1));
-    menu.AppendItem(kInsertDelay, Text(kTextRecordBefore + 2));
-    menu.AppendItem(0, Text(kTextMouseSteps), steps.Handle());
-    menu.AppendItem(kEditPause, Text(kTextRecordBefore + 3));
-    menu.AppendItem(kDeleteStep, Text(kTextRecordBefore + 4));
+    CSkinMenu menu(EventMenu(), kMenuWidth, [this](unsigned id) { return Text(id); });
     POINT at;
     GetCursorPos(&at);
     const int command = menu.Track(Hwnd(), at, true);
-    // The submenus belong to the menu now, which destroys them with itself.
-    steps.Attach(nullptr);
-    for (CSkinMenu& b : buttons)
-        b.Attach(nullptr);
     PostMessageA(Hwnd(), WM_NULL, 0, 0);
     RunEventCommand(command);
 }
@@ -411,27 +357,27 @@ void CAdvanceSettingPage::RunEventCommand(int command) {
     menuRow_ = eventList_.Selection();
     const uint32_t row = menuRow_ >= 0 ? static_cast<uint32_t>(eventList_.ItemData(menuRow_)) : 0;
     switch (command) {
-    case kRecordBefore:
+    case kEventRecordBefore:
         buffer_.insertIndex = RecordBeforeIndex(row);
         StartRecording(false);
         return;
-    case kRecordAfter:
+    case kEventRecordAfter:
         buffer_.insertIndex = RecordAfterIndex(row);
         StartRecording(false);
         return;
-    case kInsertDelay:
+    case kEventInsertPause:
         if (InsertDelayBefore(buffer_, row)) {
             StoreSteps();
             ShowSteps(menuRow_ - 1);
         }
         return;
-    case kEditPause:
+    case kEventEditPause:
         if (row != 0 && KindOfRow(row) == EventRowKind::Pause) {
             pauseRow_ = row;
             eventList_.EditValue(menuRow_, kPauseLimit, true);
         }
         return;
-    case kDeleteStep:
+    case kEventDeleteStep:
         if (DeleteRow(buffer_, row)) {
             StoreSteps();
             ShowSteps(menuRow_);
@@ -440,11 +386,8 @@ void CAdvanceSettingPage::RunEventCommand(int command) {
     default:
         break;
     }
-    if (command >= kFirstMouseCommand && command <= kLastMouseCommand) {
-        const int offset = command - kFirstMouseCommand;
-        const auto code = static_cast<uint8_t>(kFirstMouseCode + offset / 3);
-        const auto kind = static_cast<MouseStepKind>(offset % 3);
-        if (InsertMouseStep(buffer_, row, code, kind)) {
+    if (const std::optional<MouseStepChoice> step = MouseStepOfCommand(command)) {
+        if (InsertMouseStep(buffer_, row, step->code, step->kind)) {
             StoreSteps();
             ShowSteps(-1);
         }

@@ -5,9 +5,11 @@
 #include <functional>
 
 #include "macros/MacroEventBuffer.h"
+#include "macros/MacroEventRows.h"
 #include "macros/MacroList.h"
 #include "macros/MacroRecorder.h"
 #include "ui/core/SkinControls.h"
+#include "ui/core/TextLookup.h"
 #include "ui/win32/controls/CBitmapEdit.h"
 #include "ui/win32/controls/CSkinListBox.h"
 #include "ui/win32/pages/CPointerControls.h"
@@ -19,12 +21,13 @@ namespace mervik::ui {
 CaptureHistory& RecordingHistory();
 
 // What the page reaches outside itself: the main window's copies of the
-// settings and its macro list, and what the main window does on the page's
-// behalf.
+// settings and its macro list, the language library's texts, and what the
+// main window does on the page's behalf.
 struct AdvancePageHost {
     SharedSettingsBlock* working = nullptr;
     const SharedSettingsBlock* applied = nullptr;
     MacroList* macros = nullptr;
+    TextLookup text;
     std::function<void()> buttonsChanged; // page 1 shows the buttons' labels anew
     std::function<void()> profilesReset;  // show and apply every profile
 };
@@ -39,7 +42,7 @@ public:
         : CSkinnedPage("skin_advance_setting.ini", "page2", skin_controls::kAdvanceSetting) {}
 
     // Before the controls are made.
-    void Bind(AdvancePageHost host) { host_ = std::move(host); }
+    void Bind(AdvancePageHost host);
 
     bool Recording() const { return recorder_.Recording(); }
     // Ends a running recording as Stop does; the steps taken are kept.
@@ -60,6 +63,7 @@ protected:
     void OnDestroy() override;
 
 private:
+    std::string Text(unsigned id) const;
     MacroRecord* CurrentRecord() const;
     ProfileRecord* ShownProfile() const;
     void LoadMacro(int index);
@@ -85,6 +89,7 @@ private:
     void ButtonsChanged();
 
     AdvancePageHost host_;
+    EventRowTexts rowTexts_;
     CSkinListBox macroList_;
     CSkinListBox eventList_;
     CBitmapEdit repeat_;

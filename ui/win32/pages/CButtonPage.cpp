@@ -13,10 +13,8 @@
 #include "ui/core/LightingRules.h"
 #include "ui/win32/controls/CSkinMenu.h"
 #include "ui/win32/controls/PlaceButton.h"
-#include "ui/win32/controls/SkinTextFont.h"
 #include "ui/win32/dialogs/CSelectMacroDlg.h"
 #include "ui/win32/dialogs/CWarnDlg.h"
-#include "ui/win32/main/ProgramWide.h"
 #include "ui/win32/pages/ButtonPageDialogs.h"
 
 namespace mervik::ui {
@@ -27,10 +25,6 @@ namespace {
 
 constexpr int kFunctionMenuWidth = 142;
 constexpr DWORD kReopenGuardMs = 200;
-
-std::string Text(int id) {
-    return id ? Program().language.Text(static_cast<unsigned>(id)) : std::string();
-}
 
 // Where a menu opens: under `button`, `xOffset` pixels in from its left edge.
 POINT BelowButton(HWND button, int xOffset) {
@@ -81,6 +75,11 @@ void CButtonPage::OnControlsMade() {
             colourSwitch->SetToggle(true);
 }
 
+// 0 is no text: an empty caption.
+std::string CButtonPage::Text(unsigned id) const {
+    return id && host_.text ? host_.text(id) : std::string();
+}
+
 ProfileRecord* CButtonPage::Profile() const {
     return host_.working ? host_.working->ActiveProfile() : nullptr;
 }
@@ -111,7 +110,7 @@ void CButtonPage::ShowChanges() {
 }
 
 void CButtonPage::ShowCaptions(const ProfileRecord& profile) {
-    const TextLookup text = [](int id) { return Text(id); };
+    const TextLookup text = [this](unsigned id) { return Text(id); };
     for (int slot = 0; slot < kSlotCount; ++slot) {
         CSkinButton* button = ButtonAt(FunctionButtonKey(slot));
         if (!button)
@@ -233,39 +232,14 @@ void CButtonPage::OpenFunctionMenu(int slot) {
     if (!button || !MenuMayOpen())
         return;
     editedSlot_ = slot;
-    MenuOpens();
-    const FunctionMenuModel model = FunctionMenuFor(slot);
-    CSkinMenu menu(SkinTextFont());
-    std::deque<CSkinMenu> submenus;
-    menu.Attach(CreatePopupMenu());
-    menu.SetWidth(kFunctionMenuWidth);
-    for (int item : model.items)
-        menu.AppendItem(item, Text(MenuItemText(item)));
-    for (const FunctionSubmenu& sub : model.submenus) {
-        CSkinMenu& submenu = submenus.emplace_back(SkinTextFont());
-        submenu.Attach(CreatePopupMenu());
-        submenu.SetWidth(kFunctionMenuWidth);
-        for (int item : sub.items)
-            submenu.AppendItem(item, Text(MenuItemText(item)));
-        menu.AppendItem(0, Text(sub.title), submenu.Handle());
-    }
-    menu.TrackForCommand(Hwnd(), BelowButton(button->Hwnd(), 1));
-    // The submenus belong to the menu now, which destroys them with itself.
-    for (CSkinMenu& submenu : submenus)
-        submenu.Attach(nullptr);
-    MenuClosed(*button);
+    OpenMenu(*button, FunctionMenuFor(slot), kFunctionMenuWidth, 1);
 }
 
-void CButtonPage::OpenValueMenu(CSkinButton& button, const PopupChoices& items, int width,
-                                int xOffset) {
+void CButtonPage::OpenMenu(CSkinButton& button, const MenuModel& items, int width, int xOffset) {
     if (items.empty() || !MenuMayOpen())
         return;
-    CSkinMenu menu(SkinTextFont());
-    menu.Attach(CreatePopupMenu());
-    menu.SetWidth(width);
+    CSkinMenu menu(items, width, [this](unsigned id) { return Text(id); });
     MenuOpens();
-    for (const PopupChoice& item : items)
-        menu.AppendItem(item.command, Text(item.text));
     menu.TrackForCommand(Hwnd(), BelowButton(button.Hwnd(), xOffset));
     MenuClosed(button);
 }
@@ -368,19 +342,19 @@ bool CButtonPage::OnClick(int key, CSkinButton& button, ProfileRecord& profile) 
     }
     if (int level = IndexOf(kLevelValueKeys, key); level >= 0) {
         valueLevel_ = level;
-        OpenValueMenu(button, DpiValueMenu(), kDpiValueMenuWidth, 0);
+        OpenMenu(button, DpiValueMenu(), kDpiValueMenuWidth, 0);
         return false;
     }
     if (key == kLightModeKey) {
-        OpenValueMenu(button, LightModeMenu(), kLightMenuWidth, 1);
+        OpenMenu(button, LightModeMenu(), kLightMenuWidth, 1);
         return false;
     }
     if (key == kLightLevelKey) {
-        OpenValueMenu(button, LightLevelMenu(profile), kLightMenuWidth, 1);
+        OpenMenu(button, LightLevelMenu(profile), kLightMenuWidth, 1);
         return false;
     }
     if (key == kLightEffectKey) {
-        OpenValueMenu(button, LightEffectMenu(profile), kLightMenuWidth, 1);
+        OpenMenu(button, LightEffectMenu(profile), kLightMenuWidth, 1);
         return false;
     }
     if (int colourSwitch = key - kFirstColourSwitchKey;

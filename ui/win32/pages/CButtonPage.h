@@ -3,17 +3,24 @@
 // mode's sixteen or the second's), the button mode, report rate, DPI levels
 // and lighting with its eight colours. Everything edits the main window's
 // working copy; Apply takes it to Monitor.
+#include <string>
+#include <utility>
+
 #include "macros/MacroList.h"
-#include "ui/core/PopupChoices.h"
+#include "ui/core/MenuModel.h"
 #include "ui/core/SkinControls.h"
+#include "ui/core/TextLookup.h"
 #include "ui/win32/controls/CColorButton.h"
 #include "ui/win32/pages/CSkinnedPage.h"
 
 namespace mervik::ui {
 
+// What the page reaches outside itself: the main window's working copy, its
+// macro list and the language library's texts.
 struct ButtonPageHost {
     SharedSettingsBlock* working = nullptr;
     MacroList* macros = nullptr;
+    TextLookup text;
 };
 
 class CButtonPage : public CSkinnedPage {
@@ -21,7 +28,7 @@ public:
     CButtonPage() : CSkinnedPage("skin_button_page.ini", "page1", skin_controls::kButtonPage) {}
 
     // Before the controls are made.
-    void Bind(ButtonPageHost host) { host_ = host; }
+    void Bind(ButtonPageHost host) { host_ = std::move(host); }
 
 protected:
     void ShowSettings(const SharedSettingsBlock& settings) override;
@@ -32,6 +39,7 @@ protected:
     LRESULT OnMenuCommand(WORD command) override;
 
 private:
+    std::string Text(unsigned id) const;
     ProfileRecord* Profile() const;
     void ShowProfile(const ProfileRecord& profile);
     void ShowCaptions(const ProfileRecord& profile);
@@ -51,7 +59,7 @@ private:
     void ChooseFunctionItem(int item);
     void ResetAssignments();
     // A value menu under `button`; its choice comes back as a command.
-    void OpenValueMenu(CSkinButton& button, const PopupChoices& items, int width, int xOffset);
+    void OpenMenu(CSkinButton& button, const MenuModel& items, int width, int xOffset);
     void PickColour(int index);
     bool OnClick(int key, CSkinButton& button, ProfileRecord& profile);
 

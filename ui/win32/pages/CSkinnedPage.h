@@ -24,8 +24,8 @@ public:
     bool Create(HWND parent);
     void CreateControls();
     bool HasControls() const { return deferred_.Made(); }
-    // The skinned buttons the page made (keys it placed itself not counted).
-    // Skin keys that got their control, the page's own ones included.
+    // The skin keys that got their control: skinned buttons and the page's
+    // own controls alike.
     int ControlCount() const { return placed_; }
     // The skinned button at BUTTONPOS key `key`, null for a key the page
     // placed another control at or the skin leaves out.
@@ -36,7 +36,7 @@ public:
     void Refresh(const SharedSettingsBlock& settings);
 
 protected:
-    // What the page's own issues fill in: its controls set from the settings.
+    // Each page sets its controls from the settings.
     virtual void ShowSettings(const SharedSettingsBlock&) {}
     // The page chooses the control of each key: true when it made its own
     // control at `place` (a list, an edit, a slider...), false for a skinned

@@ -1,5 +1,6 @@
 #include "ui/win32/skin/CSkinnedDialog.h"
 
+#include "ui/win32/controls/PlaceButton.h"
 #include "ui/win32/skin/SkinFailure.h"
 
 namespace mervik::ui {
@@ -38,6 +39,30 @@ void CSkinnedDialog::CentreOnOwner() {
     int x = area.left + ((area.right - area.left) - (self.right - self.left)) / 2;
     int y = area.top + ((area.bottom - area.top) - (self.bottom - self.top)) / 2;
     SetWindowPos(Hwnd(), nullptr, x, y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+void CSkinnedDialog::PlaceControls(const SkinFile& skin, const SharedSkinImages& pictures) {
+    const ButtonKeys keys = DialogButtonKeys();
+    PlaceSkinButton(dialogButtons_[kOkButton], Hwnd(), skin, pictures, keys.ok);
+    PlaceSkinButton(dialogButtons_[kCancelButton], Hwnd(), skin, pictures, keys.cancel);
+    PlaceSkinButton(dialogButtons_[kCloseButton], Hwnd(), skin, pictures, keys.close);
+    PlaceDialogControls(skin, pictures);
+}
+
+LRESULT CSkinnedDialog::OnCommand(WORD code, HWND control) {
+    if (!control)
+        return 0;
+    if (control == dialogButtons_[kOkButton].Hwnd()) {
+        OnOk();
+        accepted_ = true;
+        EndDialog(IDOK);
+    } else if (control == dialogButtons_[kCancelButton].Hwnd() ||
+               control == dialogButtons_[kCloseButton].Hwnd()) {
+        EndDialog(IDCANCEL);
+    } else {
+        OnDialogCommand(code, control);
+    }
+    return 0;
 }
 
 void CSkinnedDialog::EndDialog(INT_PTR result) {

@@ -1,6 +1,10 @@
 #pragma once
 // A skinned window run modally: the owner is disabled while it runs, and
-// Enter and Escape never end it; only its own buttons do.
+// Enter and Escape never end it; only its own buttons do. Those are OK,
+// Cancel and the close button of the skin: OK ends it with IDOK, the other two
+// with IDCANCEL. A window with buttons of its own (the main window) places and
+// answers its controls whole instead (PlaceControls, OnCommand).
+#include "ui/win32/controls/CSkinButton.h"
 #include "ui/win32/skin/CSkinnedWindow.h"
 
 namespace mervik::ui {
@@ -17,6 +21,9 @@ public:
     INT_PTR DoModal(HWND owner);
     void EndDialog(INT_PTR result);
     bool Running() const { return running_; }
+    // Ended by OK: what the dialog returns is what the user chose, otherwise
+    // what it was opened with.
+    bool Accepted() const { return accepted_; }
 
 protected:
     // After the window and its controls exist, before it is shown.
@@ -35,8 +42,28 @@ protected:
     virtual std::string FailedSkinFile() const { return SkinFileName(); }
     void CentreOnOwner();
 
+    // The skin keys of OK, Cancel and the close button.
+    struct ButtonKeys {
+        int ok = 1;
+        int cancel = 2;
+        int close = 3;
+    };
+    virtual ButtonKeys DialogButtonKeys() const { return {}; }
+    // The three buttons first, then the dialog's own controls.
+    void PlaceControls(const SkinFile& skin, const SharedSkinImages& pictures) override;
+    virtual void PlaceDialogControls(const SkinFile&, const SharedSkinImages&) {}
+    LRESULT OnCommand(WORD code, HWND control) override;
+    // OK was pressed, before the dialog ends: take what the fields hold.
+    virtual void OnOk() {}
+    // A command of one of the dialog's own controls.
+    virtual void OnDialogCommand(WORD /*code*/, HWND /*control*/) {}
+
 private:
+    enum { kOkButton, kCancelButton, kCloseButton, kDialogButtonCount };
+
+    CSkinButton dialogButtons_[kDialogButtonCount];
     bool running_ = false;
+    bool accepted_ = false;
     INT_PTR result_ = IDCANCEL;
 };
 

@@ -1,8 +1,8 @@
 #include "ui/win32/skin/SkinFailure.h"
 
 #include "contract/ProgramMessages.h"
+#include "lang/TextIds.h"
 #include "ui/win32/main/ProgramWide.h"
-#include "ui/win32/main/TextIds.h"
 #include "ui/win32/skin/SkinFolder.h"
 
 namespace mervik::ui {
