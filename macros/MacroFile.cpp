@@ -5,6 +5,7 @@
 #include <string>
 #include <string_view>
 
+#include "macros/DuplicateMacroNames.h"
 #include "macros/MacroRecordRepair.h"
 #include "settings/AtomicFileWrite.h"
 #include "settings/FileAccess.h"
@@ -53,7 +54,8 @@ std::string MacroFilePath(const std::string& programFolder) {
     return FolderOf(ProfileFilePath(programFolder, 0)) + std::string(kMacroFileName);
 }
 
-MacroFileRead LoadMacroList(const std::string& programFolder, MacroList& list, LoadNotes* notes) {
+MacroFileRead LoadMacroList(const std::string& programFolder, MacroList& list, LoadNotes* notes,
+                            SharedSettingsBlock* buttons) {
     list.Clear();
     const std::string path = MacroFilePath(programFolder);
     const FileContent content = ReadWholeFile(path, kMaxMacroFileBytes);
@@ -65,8 +67,8 @@ MacroFileRead LoadMacroList(const std::string& programFolder, MacroList& list, L
     const IniDocument file(content.bytes);
     // The count is outside data: it sizes nothing, only present keys cost
     // memory, and the walk over the indexes ends where a list must end anyway.
-    const int32_t count =
-        std::min(file.ReadInt(kMacrosSection, kCountKey, kMissingCount), kMaxMacroCount);
+    const int32_t counted = file.ReadInt(kMacrosSection, kCountKey, kMissingCount);
+    const int32_t count = std::min(counted, kMaxMacroCount);
     MacroRecord record;
     int missing = 0;
     for (int index = 0; index < count; ++index) {
@@ -87,10 +89,25 @@ MacroFileRead LoadMacroList(const std::string& programFolder, MacroList& list, L
     if (missing > 0)
         AddNote(notes, std::string(kMacroFileName) + ": " + std::to_string(missing) + " of the " +
                            std::to_string(count) + " macros it counts are missing");
+    bool keepFile = counted > kMaxMacroCount;
+    if (keepFile)
+        AddNote(notes, std::string(kMacroFileName) + " counts " + std::to_string(counted) +
+                           " macros, more than the " + std::to_string(kMaxMacroCount) +
+                           " a list holds: the first " + std::to_string(kMaxMacroCount) +
+                           " are loaded, and the file keeps the others until the macros are "
+                           "changed and saved");
+    for (std::string& note : RepairDuplicateMacroNames(list, buttons)) {
+        AddNote(notes, std::move(note));
+        keepFile = true;
+    }
+    if (keepFile)
+        list.KeepFileWhileUnchanged();
     return MacroFileRead::Read;
 }
 
 bool SaveMacroList(const std::string& programFolder, const MacroList& list) {
+    if (list.UnchangedSinceKept())
+        return true;
     IniDocument file;
     file.WriteInt(kMacrosSection, kCountKey, list.Count());
     for (int index = 0; index < list.Count(); ++index)

@@ -1,5 +1,7 @@
 #include "macros/MacroList.h"
 
+#include <cstring>
+
 namespace mervik {
 
 int MacroList::Append(const MacroRecord& record) {
@@ -22,6 +24,24 @@ MacroRecord* MacroList::RecordAt(int index) {
 
 const MacroRecord* MacroList::RecordAt(int index) const {
     return InRange(index) ? records_[index].get() : nullptr;
+}
+
+void MacroList::KeepFileWhileUnchanged() {
+    kept_.emplace();
+    kept_->reserve(records_.size());
+    for (const auto& record : records_)
+        kept_->push_back(*record);
+}
+
+// Every byte counts: an editor changes records in place, and a step past the
+// count is stored too.
+bool MacroList::UnchangedSinceKept() const {
+    if (!kept_ || kept_->size() != records_.size())
+        return false;
+    for (size_t i = 0; i < records_.size(); ++i)
+        if (std::memcmp(&(*kept_)[i], records_[i].get(), sizeof(MacroRecord)) != 0)
+            return false;
+    return true;
 }
 
 } // namespace mervik

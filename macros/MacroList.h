@@ -2,6 +2,7 @@
 // The program's ordered list of macros. The position of a macro is its index,
 // which menus and dialogs pass around; a removed macro closes the gap.
 #include <memory>
+#include <optional>
 #include <vector>
 
 #include "macros/MacroRecord.h"
@@ -26,7 +27,18 @@ public:
     // Removes the macro at `index`; false when there is none.
     bool RemoveAt(int index);
 
-    void Clear() { records_.clear(); }
+    void Clear() {
+        records_.clear();
+        kept_.reset();
+    }
+
+    // The list was loaded from a file that saving it would change behind the
+    // user's back: one holding more macros than a list takes, or names that
+    // loading made unique while the profile files still hold the old ones.
+    // Until the list differs from what it holds now, its save leaves the
+    // file as it is (SaveMacroList).
+    void KeepFileWhileUnchanged();
+    bool UnchangedSinceKept() const;
 
     // The macro at `index`, or null when the index is out of range. The
     // pointer stays valid until that macro is removed or the list cleared.
@@ -39,6 +51,7 @@ private:
     // Each record has its own allocation so an editor holding one keeps it
     // across appends.
     std::vector<std::unique_ptr<MacroRecord>> records_;
+    std::optional<std::vector<MacroRecord>> kept_;
 };
 
 } // namespace mervik

@@ -1,5 +1,7 @@
 #include "macros/MacroName.h"
 
+#include <algorithm>
+
 #include "settings/TextField.h"
 
 namespace mervik {
@@ -22,27 +24,41 @@ bool IsLeadByte(char c) {
 } // namespace
 
 std::string TrimmedMacroName(const MacroRecord& record) {
-    std::string name = TextOfField(record.Name);
+    return TrimmedMacroName(TextOfField(record.Name));
+}
+
+std::string TrimmedMacroName(std::string_view name) {
     const size_t first = name.find_first_not_of(kWhiteSpace);
-    if (first == std::string::npos)
+    if (first == std::string_view::npos)
         return {};
     const size_t last = name.find_last_not_of(kWhiteSpace);
-    return name.substr(first, last - first + 1);
+    return std::string(name.substr(first, last - first + 1));
 }
 
 bool SameMacroName(std::string_view a, std::string_view b) {
-    if (a.size() != b.size())
-        return false;
-    for (size_t i = 0; i < a.size(); ++i) {
-        if (IsLeadByte(a[i])) {
-            if (a.substr(i, 2) != b.substr(i, 2))
-                return false;
+    return a.size() == b.size() && MacroNameKey(a) == MacroNameKey(b);
+}
+
+std::string MacroNameKey(std::string_view name) {
+    std::string key(name);
+    for (size_t i = 0; i < key.size(); ++i) {
+        if (IsLeadByte(key[i]))
             ++i; // the pair's second byte is no letter
-        } else if (FoldAscii(a[i]) != FoldAscii(b[i])) {
-            return false;
-        }
+        else
+            key[i] = FoldAscii(key[i]);
     }
-    return true;
+    return key;
+}
+
+std::string_view MacroNameStart(std::string_view name, size_t maxBytes) {
+    size_t end = 0;
+    while (end < name.size()) {
+        const size_t next = end + (IsLeadByte(name[end]) ? 2 : 1);
+        if (next > maxBytes)
+            break;
+        end = next;
+    }
+    return name.substr(0, std::min(end, name.size()));
 }
 
 } // namespace mervik

@@ -10,6 +10,8 @@ namespace mervik {
 
 // The record's name without leading and trailing white space.
 std::string TrimmedMacroName(const MacroRecord& record);
+// The same for any text: a typed name, or a button's copy of one.
+std::string TrimmedMacroName(std::string_view name);
 
 // Case-insensitive equality of multibyte text, the one comparison of macro
 // names. Only single-byte ASCII letters are folded: a byte 0x81..0xFE and the
@@ -17,5 +19,13 @@ std::string TrimmedMacroName(const MacroRecord& record);
 // exactly. In a single-byte code page this only leaves a letter right after
 // such a byte compared exactly; it never makes two different names equal.
 bool SameMacroName(std::string_view a, std::string_view b);
+
+// The form SameMacroName compares: two texts are the same name exactly when
+// their keys are equal, so a set of keys finds a name among thousands at once.
+std::string MacroNameKey(std::string_view name);
+
+// The longest start of `name` within `maxBytes` that ends between two
+// characters, never after the first byte of a pair.
+std::string_view MacroNameStart(std::string_view name, size_t maxBytes);
 
 } // namespace mervik

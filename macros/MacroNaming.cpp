@@ -2,26 +2,14 @@
 
 #include "macros/MacroName.h"
 #include "settings/FunctionCodes.h"
+#include "settings/ProfileIdentity.h"
 #include "settings/TextField.h"
 
 namespace mervik {
 
-namespace {
-
-// The same trim TrimmedMacroName applies to a record, for any text.
-std::string Trimmed(std::string_view name) {
-    constexpr std::string_view kWhiteSpace = " \t\r\n\v\f";
-    const size_t first = name.find_first_not_of(kWhiteSpace);
-    if (first == std::string_view::npos)
-        return {};
-    return std::string(name.substr(first, name.find_last_not_of(kWhiteSpace) - first + 1));
-}
-
-} // namespace
-
 bool AcceptableMacroName(const MacroList& list, int index, std::string_view name) {
-    const std::string trimmed = Trimmed(name);
-    if (trimmed.empty())
+    const std::string trimmed = TrimmedMacroName(name);
+    if (trimmed.empty() || HoldsControlCharacter(name))
         return false;
     for (int i = 0; i < list.Count(); ++i) {
         if (i != index && SameMacroName(TrimmedMacroName(*list.RecordAt(i)), trimmed))
@@ -56,7 +44,7 @@ bool RenameMacro(MacroList& list, int index, std::string_view name, SharedSettin
         for (ButtonAssignment& button : profile.Buttons) {
             if (button.Function != fn::Macro)
                 continue;
-            const std::string held = Trimmed(TextOfField(button.MacroName));
+            const std::string held = TrimmedMacroName(TextOfField(button.MacroName));
             if (!held.empty() && SameMacroName(held, oldName))
                 SetTextField(button.MacroName, TextOfField(record->Name));
         }

@@ -9,8 +9,9 @@
 namespace mervik {
 
 // Whether `name` may name the macro at `index` (-1 for a new one): not empty
-// once white space is trimmed, and no other macro has the same trimmed name
-// ignoring case. Buttons find their macro by the trimmed name, so two names
+// once white space is trimmed, without a tab or another control character
+// (the rule of profile names, HoldsControlCharacter), and no other macro has
+// the same trimmed name ignoring case. Buttons find their macro by the trimmed name, so two names
 // equal after trimming would leave one macro unreachable.
 bool AcceptableMacroName(const MacroList& list, int index, std::string_view name);
 

@@ -1,7 +1,6 @@
 #include "settings/ProfileDefaults.h"
 
 #include <algorithm>
-#include <cstdio>
 #include <cstring>
 
 #include "settings/FunctionCodes.h"
@@ -43,10 +42,12 @@ void ResetAllProfiles(SharedSettingsBlock& image) {
         ResetProfile(image.Profiles[n], n);
 }
 
+std::string DefaultProfileName(int index) {
+    return "Default" + std::to_string(index + 1);
+}
+
 void ResetProfile(ProfileRecord& r, int index) {
-    char name[32];
-    std::snprintf(name, sizeof name, "Default%d", index + 1);
-    SetTextField(r.ProFileName, name);
+    SetTextField(r.ProFileName, DefaultProfileName(index));
     SetTextField(r.GameFile, "");
 
     r.DbleClickSpeed = 500;

@@ -1,5 +1,7 @@
 #pragma once
 // Defaults of the settings image and the rule for giving a slot a function.
+#include <string>
+
 #include "settings/SharedSettingsBlock.h"
 
 namespace mervik {
@@ -9,6 +11,9 @@ void CreateImage(SharedSettingsBlock& image);
 
 // Current profile 0 and every profile at its defaults.
 void ResetAllProfiles(SharedSettingsBlock& image);
+
+// "Default1" for profile 0: the name a profile has until the user names it.
+std::string DefaultProfileName(int index);
 
 // The defaults of profile `index` (0..4). ColorOptions, LedColor and LedLPColor
 // keep their values.

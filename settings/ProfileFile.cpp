@@ -61,7 +61,37 @@ private:
     IniDocument& file_;
 };
 
+// Whether any of the profile's keys is in the file, under either name.
+class KeyPresence {
+public:
+    explicit KeyPresence(const IniDocument& file) : file_(file) {}
+
+    template <size_t N> void Text(std::string_view key, const char (&)[N]) { Look(key); }
+    void Int(std::string_view key, int32_t) { Look(key); }
+    void Byte(std::string_view key, uint8_t, std::string_view legacyKey) {
+        Look(key);
+        if (!legacyKey.empty())
+            Look(legacyKey);
+    }
+    void Slot(std::string_view key, const ButtonAssignment&, int) { Look(key); }
+
+    bool Found() const { return found_; }
+
+private:
+    void Look(std::string_view key) { found_ = found_ || file_.Find(kSettingSection, key); }
+
+    const IniDocument& file_;
+    bool found_ = false;
+};
+
 } // namespace
+
+bool HoldsProfile(const IniDocument& file) {
+    static const ProfileRecord shape{};
+    KeyPresence presence(file);
+    ForEachProfileKey(shape, presence);
+    return presence.Found();
+}
 
 void ReadProfile(const IniDocument& file, ProfileRecord& record) {
     ProfileReader reader(file);

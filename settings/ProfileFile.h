@@ -13,6 +13,10 @@ namespace mervik {
 // damaged gets its default; a sound one is made safe (SlotRepair.h).
 void ReadProfile(const IniDocument& file, ProfileRecord& record);
 
+// Whether the file holds any key of a profile in section Setting. One that
+// holds none is no profile file: damaged, or another program's.
+bool HoldsProfile(const IniDocument& file);
+
 // Writes every key in save order, as the same number of single-key writes would.
 void WriteProfile(const ProfileRecord& record, IniDocument& file);
 

@@ -3,12 +3,14 @@
 #include <algorithm>
 
 #include "settings/PathFileName.h"
+#include "settings/ProfileDefaults.h"
 #include "settings/TextField.h"
 
 namespace mervik {
 
 namespace {
 
+// A stored text from before tabs were refused may still have them around it.
 bool IsBlank(char c) {
     return c == ' ' || c == '\t';
 }
@@ -21,17 +23,8 @@ std::string_view Trimmed(std::string_view text) {
     return text;
 }
 
-// Control characters (tab aside, which counts as a blank) would break the
-// profile file's line or be lost in it; a zero byte would cut the field.
-bool HasControlCharacter(std::string_view text) {
-    return std::any_of(text.begin(), text.end(), [](char c) {
-        const auto byte = static_cast<unsigned char>(c);
-        return (byte < 0x20 && c != '\t') || byte == 0x7F;
-    });
-}
-
 ProfileTextFault CheckText(std::string_view text, size_t max) {
-    if (HasControlCharacter(text))
+    if (HoldsControlCharacter(text))
         return ProfileTextFault::LineBreak;
     text = Trimmed(text);
     if (text.empty())
@@ -42,6 +35,13 @@ ProfileTextFault CheckText(std::string_view text, size_t max) {
 }
 
 } // namespace
+
+bool HoldsControlCharacter(std::string_view text) {
+    return std::any_of(text.begin(), text.end(), [](char c) {
+        const auto byte = static_cast<unsigned char>(c);
+        return byte < 0x20 || byte == 0x7F;
+    });
+}
 
 ProfileTextFault CheckProfileName(std::string_view name) {
     return CheckText(name, kProfileNameMax);
@@ -66,6 +66,13 @@ ProfileTextFault LinkProgram(ProfileRecord& record, std::string_view path) {
     if (fault == ProfileTextFault::None)
         SetTextField(record.GameFile, Trimmed(path));
     return fault;
+}
+
+bool RepairProfileName(ProfileRecord& record, int index) {
+    if (CheckProfileName(ProfileName(record)) == ProfileTextFault::None)
+        return false;
+    SetTextField(record.ProFileName, DefaultProfileName(index));
+    return true;
 }
 
 void UnlinkProgram(ProfileRecord& record) {

@@ -14,14 +14,20 @@ enum class ProfileTextFault {
     None,
     Empty,      // nothing but blanks
     TooLong,    // more bytes than the field holds before its terminator
-    LineBreak,  // a line break or another control character
+    LineBreak,  // a tab, a line break or another control character
     NoFileName, // a program path that ends in a folder separator
 };
 
 constexpr size_t kProfileNameMax = kProfileNameFieldSize - 1;
 constexpr size_t kProgramPathMax = kGameFileFieldSize - 1;
 
-// Blanks at either end are dropped first: the profile files keep no
+// A tab, a line break or another control character. None may be part of a
+// name or a path: a line break would end the profile file's line, a zero byte
+// cut the field, and a tab splits a menu item (what stands after it is shown
+// as the item's shortcut). Macro names follow the same rule.
+bool HoldsControlCharacter(std::string_view text);
+
+// Spaces at either end are dropped first: the profile files keep no
 // surrounding blanks, so they would not survive a save anyway.
 ProfileTextFault CheckProfileName(std::string_view name);
 ProfileTextFault CheckProgramPath(std::string_view path);
@@ -31,6 +37,11 @@ ProfileTextFault CheckProgramPath(std::string_view path);
 ProfileTextFault RenameProfile(ProfileRecord& record, std::string_view name);
 ProfileTextFault LinkProgram(ProfileRecord& record, std::string_view path);
 void UnlinkProgram(ProfileRecord& record);
+
+// A name read from outside that a rename would refuse (missing, empty, with a
+// control character) becomes the default name of profile `index`, so every
+// name shown or saved is one the user could have given. True when replaced.
+bool RepairProfileName(ProfileRecord& record, int index);
 
 std::string ProfileName(const ProfileRecord& record);
 // The stored path, empty when the profile is tied to no program.

@@ -6,6 +6,7 @@
 #include "settings/PointerSettings.h"
 #include "settings/ProfileDefaults.h"
 #include "settings/ProfileFile.h"
+#include "settings/ProfileIdentity.h"
 #include "settings/ProfileRanges.h"
 #include "settings/SettingsKeys.h"
 
@@ -39,8 +40,13 @@ bool LoadProfileOrDefaults(ProfileRecord& record, const std::string& path, int n
                            LoadNotes* notes) {
     FileContent content = ReadSettingsFile(path, notes);
     if (content.status == FileStatus::Ok) {
-        ReadProfile(IniDocument(content.bytes), record);
-        return true;
+        const IniDocument file(content.bytes);
+        if (HoldsProfile(file)) {
+            ReadProfile(file, record);
+            return true;
+        }
+        // Read key by key it would leave every field without a range at -1.
+        AddNote(notes, path + " holds no profile: taken as damaged, that profile has its defaults");
     }
     ResetProfile(record, n);
     return content.status == FileStatus::Missing;
@@ -76,6 +82,11 @@ bool LoadAll(SharedSettingsBlock& image, const std::string& programFolder, Regis
         ReadPointerSettings(*image.ActiveProfile(), *registry);
     for (std::string& note : RepairImageRanges(image))
         AddNote(notes, std::move(note));
+    for (int n = 0; n < kProfileCount; ++n)
+        if (RepairProfileName(image.Profiles[n], n))
+            AddNote(notes, "profile " + std::to_string(n) +
+                               ": ProFileName missing or refused, set to its default " +
+                               ProfileName(image.Profiles[n]));
     return ok;
 }
 

@@ -16,11 +16,12 @@ namespace mervik {
 // profile its defaults. A CurrentProfile outside 0 to 4 becomes 0. With a
 // registry, the current profile then takes the system's pointer settings;
 // when those cannot be read the profile keeps the values of its file. Last,
-// every field outside its range is set to its default (ProfileRanges.h).
+// every field outside its range is set to its default (ProfileRanges.h), and
+// a name a rename would refuse to the profile's default name.
 // False when a file exists but cannot be read or is refused as far too large
-// (FileLimits.h): that profile gets its defaults, the others still load, and
-// save all leaves that file alone. With `notes`, what was found wrong and
-// mended is added there.
+// (FileLimits.h), which save all then leaves alone, or when a profile file
+// holds no profile (HoldsProfile): that profile gets its defaults, the others
+// still load. With `notes`, what was found wrong and mended is added there.
 bool LoadAll(SharedSettingsBlock& image, const std::string& programFolder,
              RegistryStore* registry = nullptr, LoadNotes* notes = nullptr);
 

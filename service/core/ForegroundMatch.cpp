@@ -36,7 +36,7 @@ bool SameNameIgnoringCase(std::string_view a, std::string_view b) {
 
 } // namespace
 
-std::string LinkedProgramName(const ProfileRecord& profile) {
+std::string MatchedProgramName(const ProfileRecord& profile) {
     // The field comes from a file or another program: it may lack its terminator.
     const std::string gameFile = TextOfField(profile.GameFile);
     return std::string(FileNameOf(Trimmed(gameFile)));
@@ -47,7 +47,7 @@ std::optional<int> ProfileForProgram(const SharedSettingsBlock& image,
     if (executable.empty())
         return std::nullopt;
     for (int i = 0; i < kProfileCount; ++i) {
-        const std::string name = LinkedProgramName(image.Profiles[i]);
+        const std::string name = MatchedProgramName(image.Profiles[i]);
         if (!name.empty() && SameNameIgnoringCase(name, executable))
             return i;
     }

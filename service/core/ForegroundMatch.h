@@ -11,8 +11,9 @@ namespace mervik {
 
 // The file name and extension of the profile's game file, white space around
 // it ignored, as the match compares it and the tray menu shows it; empty when
-// the profile is linked to no program.
-std::string LinkedProgramName(const ProfileRecord& profile);
+// the profile is linked to no program. Unlike settings' LinkedProgramName it
+// also drops a drive without a folder ("C:game.exe").
+std::string MatchedProgramName(const ProfileRecord& profile);
 
 // `executable` is a file name without folder. Names compare without regard to
 // case; a game file that is empty or only white space never matches.

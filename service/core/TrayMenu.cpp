@@ -37,7 +37,7 @@ std::vector<TrayMenuItem> TrayMenuItems(const SharedSettingsBlock& image,
     for (int i = 0; i < kProfileCount; ++i) {
         const ProfileRecord& profile = image.Profiles[i];
         std::string label = MenuText(ProfileDisplayName(profile, i, texts.unnamedProfile));
-        const std::string program = LinkedProgramName(profile);
+        const std::string program = MatchedProgramName(profile);
         if (!program.empty())
             label.append(1, '\t').append(MenuText(program));
         items.push_back({kCmdFirstProfile + static_cast<unsigned>(i), std::move(label), false, true,

@@ -2,12 +2,18 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstring>
 #include <filesystem>
+#include <memory>
 
 #include "MacroTestData.h"
+#include "macros/FindMacroByName.h"
+#include "settings/FunctionCodes.h"
 #include "settings/IniDocument.h"
 #include "settings/IniValues.h"
+#include "settings/ProfileDefaults.h"
+#include "settings/TextField.h"
 #include "tests/settings/TempFolder.h"
 
 namespace mervik {
@@ -215,6 +221,90 @@ TEST_F(MacroFileTest, AFileFarLargerThanAFullListIsRefusedAsUnreadable) {
     EXPECT_TRUE(list.Empty());
     ASSERT_EQ(notes.size(), 1u);
     EXPECT_EQ(notes[0].rfind(path + " is far larger", 0), 0u) << notes[0];
+}
+
+// Buttons find their macro by name, ignoring case and blanks: of "Fire" and
+// "FIRE" only the first could ever be played or chosen.
+TEST_F(MacroFileTest, NamesDifferingOnlyInCaseAreMadeUniqueAndTheirButtonsFollow) {
+    WriteFile("[Macros]\r\nnumber=6\r\n0=" + Value(Macro("Fire", {4})) +
+              "\r\n1=" + Value(Macro("FIRE", {5})) + "\r\n2=" + Value(Macro(" fire ", {6})) +
+              "\r\n3=" + Value(Macro("FIRE (2)", {7})) +
+              "\r\n4=" + Value(Macro("ABCDEFGHIJKLMNO", {8})) +
+              "\r\n5=" + Value(Macro("abcdefghijklmno", {9})) + "\r\n");
+    auto image = std::make_unique<SharedSettingsBlock>();
+    ResetAllProfiles(*image);
+    const auto holding = [&](int profile, int slot, const char* name) -> ButtonAssignment& {
+        ButtonAssignment& button = image->Profiles[profile].Buttons[slot];
+        button.Function = fn::Macro;
+        SetTextField(button.MacroName, name);
+        return button;
+    };
+    ButtonAssignment& first = holding(0, 2, "Fire");
+    ButtonAssignment& second = holding(1, 40, "FIRE");
+    ButtonAssignment& third = holding(4, 3, "fire");
+    ButtonAssignment& neither = holding(2, 5, "fIRE");
+    ButtonAssignment& untouched = holding(3, 6, "FIRE (2)");
+    SetTextField(image->Profiles[3].Buttons[7].MacroName, "FIRE");
+
+    MacroList list;
+    LoadNotes notes;
+    ASSERT_EQ(LoadMacroList(dir.Folder(), list, &notes, image.get()), MacroFileRead::Read);
+    ASSERT_EQ(list.Count(), 6);
+    const char* names[] = {"Fire",     "FIRE (3)",        "fire (4)",
+                           "FIRE (2)", "ABCDEFGHIJKLMNO", "abcdefghijk (2)"};
+    for (int i = 0; i < 6; ++i)
+        EXPECT_EQ(TextOfField(list.RecordAt(i)->Name), names[i]);
+    EXPECT_EQ(TextOfField(first.MacroName), "Fire");
+    EXPECT_EQ(TextOfField(second.MacroName), "FIRE (3)");
+    EXPECT_EQ(TextOfField(third.MacroName), "fire (4)");
+    EXPECT_EQ(TextOfField(neither.MacroName), "fIRE") << "it played the first, and still does";
+    EXPECT_EQ(TextOfField(untouched.MacroName), "FIRE (2)");
+    EXPECT_EQ(TextOfField(image->Profiles[3].Buttons[7].MacroName), "FIRE") << "no macro button";
+    for (const ButtonAssignment* button : {&first, &second, &third, &untouched})
+        EXPECT_EQ(TextOfField(list.RecordAt(FindMacroByName(list, *button)->index)->Name),
+                  TextOfField(button->MacroName));
+    EXPECT_EQ(notes, (LoadNotes{
+                         "sequence.dat: macro FIRE is named as macro Fire but for case or blanks: "
+                         "renamed FIRE (3), and the buttons that play it (1) with it",
+                         "sequence.dat: macro fire is named as macro Fire but for case or blanks: "
+                         "renamed fire (4), and the buttons that play it (1) with it",
+                         "sequence.dat: macro abcdefghijklmno is named as macro ABCDEFGHIJKLMNO "
+                         "but for case or blanks: renamed abcdefghijk (2)",
+                     }));
+}
+
+// Option saves the macro list when it closes, Apply or not: a list that
+// loading cut or renamed must not replace its file until the user changes it.
+TEST_F(MacroFileTest, ACutOrRenamedListKeepsItsFileUntilItChanges) {
+    const std::string cut = "[Macros]\r\nnumber=10001\r\n0=" + Value(Macro("a", {4})) +
+                            "\r\n10000=" + Value(Macro("last", {5})) + "\r\n";
+    const std::string renamed = "[Macros]\r\nnumber=2\r\n0=" + Value(Macro("a", {4})) +
+                                "\r\n1=" + Value(Macro("A", {5})) + "\r\n";
+    for (const std::string& bytes : {cut, renamed}) {
+        WriteFile(bytes);
+        MacroList list;
+        LoadNotes notes;
+        ASSERT_EQ(LoadMacroList(dir.Folder(), list, &notes), MacroFileRead::Read);
+        ASSERT_TRUE(SaveMacroList(dir.Folder(), list));
+        EXPECT_EQ(FileBytes(), bytes);
+        list.RecordAt(0)->RepeatCount = 3;
+        ASSERT_TRUE(SaveMacroList(dir.Folder(), list));
+        EXPECT_NE(FileBytes(), bytes);
+        ExpectSameRecords(Load(), list);
+    }
+    WriteFile(cut);
+    LoadNotes notes;
+    MacroList list;
+    LoadMacroList(dir.Folder(), list, &notes);
+    EXPECT_EQ(list.Count(), 1);
+    EXPECT_NE(std::find(notes.begin(), notes.end(),
+                        "sequence.dat counts 10001 macros, more than the 10000 a list holds: the "
+                        "first 10000 are loaded, and the file keeps the others until the macros "
+                        "are changed and saved"),
+              notes.end());
+    list.Clear();
+    ASSERT_TRUE(SaveMacroList(dir.Folder(), list)) << "a cleared list is a changed one";
+    EXPECT_EQ(FileBytes(), "[Macros]\r\nnumber=0\r\n");
 }
 
 // Each macro is looked up by its index: with a million lines in front of

@@ -158,6 +158,15 @@ TEST(MacroNaming, EmptyAndCaseOrSpaceDuplicatesAreRefused) {
     EXPECT_FALSE(AcceptableMacroName(list, 0, "jump"));
 }
 
+// A menu shows what follows a tab as the item's shortcut, and a line break
+// splits a list row: the buttons' menus and the list would show another name.
+TEST(MacroNaming, ControlCharactersAreRefusedAsInProfileNames) {
+    MacroList list;
+    for (const char* name : {"Fire\tfast", "Fire\t", "\tFire", "two\nlines", "bell\x07"})
+        EXPECT_FALSE(AcceptableMacroName(list, -1, name)) << name;
+    EXPECT_TRUE(AcceptableMacroName(list, -1, "Fire fast"));
+}
+
 TEST(MacroNaming, InitialRowFollowsTheSelectDialogsLastMacro) {
     MacroList list;
     EXPECT_EQ(InitialMacroRow(list, ButtonAssignment{}), -1);

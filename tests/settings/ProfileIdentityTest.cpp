@@ -5,6 +5,7 @@
 
 #include "settings/ProfileDefaults.h"
 #include "settings/ProfileIdentity.h"
+#include "settings/TextField.h"
 
 namespace mervik {
 namespace {
@@ -17,7 +18,7 @@ std::unique_ptr<ProfileRecord> Profile(int index) {
 
 TEST(ProfileIdentity, RenameKeepsTheNameWithoutSurroundingBlanks) {
     auto p = Profile(1);
-    EXPECT_EQ(RenameProfile(*p, "  Racing games \t"), ProfileTextFault::None);
+    EXPECT_EQ(RenameProfile(*p, "  Racing games  "), ProfileTextFault::None);
     EXPECT_EQ(ProfileName(*p), "Racing games");
     // Bytes above 0x7F are the system code page's letters, not control characters.
     EXPECT_EQ(RenameProfile(*p, "Sp\xE9l"), ProfileTextFault::None);
@@ -32,7 +33,10 @@ TEST(ProfileIdentity, RefusedNamesLeaveTheRecordAsItWas) {
         ProfileTextFault fault;
     } cases[] = {
         {"", ProfileTextFault::Empty},
-        {" \t ", ProfileTextFault::Empty},
+        {"   ", ProfileTextFault::Empty},
+        // The tray menu would show only what stands before a tab.
+        {"Racing\tgames", ProfileTextFault::LineBreak},
+        {"Racing\t", ProfileTextFault::LineBreak},
         {fits + "n", ProfileTextFault::TooLong},
         {"two\nlines", ProfileTextFault::LineBreak},
         {"two\r\nlines", ProfileTextFault::LineBreak},
@@ -61,6 +65,7 @@ TEST(ProfileIdentity, LinkStoresTheWholePathOrNothing) {
     EXPECT_EQ(LinkProgram(*p, longest), ProfileTextFault::TooLong);
     EXPECT_EQ(LinkProgram(*p, "C:\\Games\\"), ProfileTextFault::NoFileName);
     EXPECT_EQ(LinkProgram(*p, "C:\\a\nb.exe"), ProfileTextFault::LineBreak);
+    EXPECT_EQ(LinkProgram(*p, "C:\\a\tb.exe"), ProfileTextFault::LineBreak);
     EXPECT_EQ(LinkProgram(*p, "   "), ProfileTextFault::Empty);
     EXPECT_EQ(LinkedProgramPath(*p), "C:\\Games\\Quake\\quake3.exe");
 
@@ -71,6 +76,21 @@ TEST(ProfileIdentity, LinkStoresTheWholePathOrNothing) {
     EXPECT_EQ(LinkedProgramPath(*p), "");
     EXPECT_EQ(LinkedProgramName(*p), "");
     EXPECT_EQ(p->GameFile[1], 0) << "no old bytes behind the empty path";
+}
+
+// A file without the key, with "ProFileName=" or a name holding a tab: the
+// strip and mervikctl would refuse such a name, so it is never shown or saved.
+TEST(ProfileIdentity, ARefusedNameFromOutsideBecomesTheDefaultName) {
+    auto p = Profile(3);
+    EXPECT_FALSE(RepairProfileName(*p, 3));
+    ASSERT_EQ(RenameProfile(*p, "Kept"), ProfileTextFault::None);
+    EXPECT_FALSE(RepairProfileName(*p, 3));
+    EXPECT_EQ(ProfileName(*p), "Kept");
+    for (const char* stored : {"", "   ", "Two\tparts", "a\x1b"}) {
+        SetTextField(p->ProFileName, stored);
+        EXPECT_TRUE(RepairProfileName(*p, 3)) << stored;
+        EXPECT_EQ(ProfileName(*p), "Default4");
+    }
 }
 
 TEST(ProfileIdentity, AFieldFromOutsideWithoutTerminatorStillReads) {

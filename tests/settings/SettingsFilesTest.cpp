@@ -9,6 +9,7 @@
 #include "settings/ConfigFile.h"
 #include "settings/FilePaths.h"
 #include "settings/FunctionCodes.h"
+#include "settings/IniDocument.h"
 #include "settings/IniFile.h"
 #include "settings/IniValues.h"
 #include "settings/ProfileDefaults.h"
@@ -112,6 +113,61 @@ TEST(SettingsFiles, AnUnreadableProfileFileIsReportedAndNotOverwritten) {
     EXPECT_TRUE(std::filesystem::is_directory(ProfileFilePath(dir.Folder(), 2)));
     EXPECT_TRUE(
         std::filesystem::exists(ProfileFilePath(dir.Folder(), 4))); // the rest were still written
+}
+
+// Random bytes, an empty file or another program's INI: read key by key it
+// would leave the fields without a range at -1 and the name empty.
+TEST(SettingsFiles, AProfileFileWithoutAProfileIsDamagedAndGivesItsDefaults) {
+    TempFolder dir;
+    auto saved = NewImage();
+    FillSampleImage(*saved);
+    ASSERT_TRUE(SaveAll(*saved, dir.Folder()));
+    const std::string damaged = ProfileFilePath(dir.Folder(), 1);
+    for (const char* bytes : {"\x8f\x03garbage\r\n[Other]\r\nMouseSpeed=3\r\n", ""}) {
+        TempFolder::Write(damaged, bytes);
+        auto loaded = NewImage();
+        LoadNotes notes;
+        EXPECT_FALSE(LoadAll(*loaded, dir.Folder(), nullptr, &notes));
+        EXPECT_STREQ(loaded->Profiles[1].ProFileName, "Default2");
+        EXPECT_EQ(loaded->Profiles[1].TiltSpeed, 3);
+        ExpectSameProfile(loaded->Profiles[2], saved->Profiles[2]);
+        ASSERT_FALSE(notes.empty());
+        EXPECT_EQ(notes[0], damaged + " holds no profile: taken as damaged, that profile has its "
+                                      "defaults");
+    }
+    // One key of a profile is a profile file, however much else is missing.
+    TempFolder::Write(damaged, "[Setting]\r\ndpibyDpiIndicator2=4\r\n");
+    auto loaded = NewImage();
+    EXPECT_TRUE(LoadAll(*loaded, dir.Folder()));
+    EXPECT_EQ(loaded->Profiles[1].dpiIndicator[2], 4);
+}
+
+// Saved back, an empty name would be "ProFileName=", which the strip and
+// mervikctl refuse; a name with a tab shows cut in the tray menu.
+TEST(SettingsFiles, AMissingOrRefusedNameLoadsAsTheDefaultName) {
+    TempFolder dir;
+    auto saved = NewImage();
+    FillSampleImage(*saved);
+    ASSERT_TRUE(SaveAll(*saved, dir.Folder()));
+    const std::string path = ProfileFilePath(dir.Folder(), 2);
+    for (const char* stored : {static_cast<const char*>(nullptr), "", "Left\tRight"}) {
+        IniDocument file(TempFolder::Read(path));
+        if (stored)
+            file.WriteText("Setting", "ProFileName", stored);
+        else
+            file = IniDocument("[Setting]\r\nMouseSpeed=4\r\n");
+        TempFolder::Write(path, file.Bytes());
+        auto loaded = NewImage();
+        LoadNotes notes;
+        ASSERT_TRUE(LoadAll(*loaded, dir.Folder(), nullptr, &notes));
+        EXPECT_STREQ(loaded->Profiles[2].ProFileName, "Default3");
+        ASSERT_FALSE(notes.empty());
+        EXPECT_EQ(notes.back(), "profile 2: ProFileName missing or refused, set to its default "
+                                "Default3");
+        ASSERT_TRUE(SaveAll(*loaded, dir.Folder()));
+        EXPECT_EQ(IniDocument(TempFolder::Read(path)).ReadText("Setting", "ProFileName", "-"),
+                  "Default3");
+    }
 }
 
 TEST(SettingsFiles, AFailedWriteIsReported) {

@@ -2,10 +2,17 @@
 
 #include <filesystem>
 #include <fstream>
+#include <memory>
 #include <sstream>
 
+#include "macros/MacroFile.h"
+#include "settings/FilePaths.h"
+#include "settings/FunctionCodes.h"
+#include "settings/ProfileFile.h"
+#include "settings/TextField.h"
 #include "tests/tools/CommandFixture.h"
 #include "tools/mervikctl/JsonWriter.h"
+#include "tools/mervikctl/SettingsFolder.h"
 
 namespace mervik::tools {
 namespace {
@@ -61,6 +68,38 @@ TEST_F(MervikctlTest, DumpReportsWhatLoadingFoundWrongAndAHugeFileEndsInFailure)
     const std::string expected =
         "mervikctl: " + (folder_ / "config" / "sequence.dat").string() + " is far larger";
     EXPECT_NE(err_.str().find(expected), std::string::npos) << err_.str();
+}
+
+// What Option's load would mend is what dump shows, with a note each.
+TEST_F(MervikctlTest, DumpShowsMacroNamesMadeUniqueAndSaysWhenTheFileHoldsTooMany) {
+    ASSERT_EQ(Run(InitCommand, {Folder()}), kExitOk);
+    ASSERT_EQ(Run(RenameCommand, {Folder(), "0", "Shooter"}), kExitOk);
+    MacroList list;
+    list.Append(NewMacroRecord("Fire"));
+    list.Append(NewMacroRecord("FIRE"));
+    ASSERT_TRUE(SaveMacroList(FolderArgument(Folder()), list));
+    const std::string profile2 = ProfileFilePath(FolderArgument(Folder()), 2);
+    auto profile = std::make_unique<ProfileRecord>();
+    ASSERT_TRUE(LoadProfile(*profile, profile2));
+    profile->Buttons[3].Function = fn::Macro;
+    SetTextField(profile->Buttons[3].MacroName, "FIRE");
+    ASSERT_TRUE(SaveProfile(*profile, profile2));
+    ASSERT_EQ(Run(DumpCommand, {Folder()}), kExitOk) << err_.str();
+    EXPECT_NE(out_.str().find("\"Name\": \"FIRE (2)\""), std::string::npos);
+    EXPECT_NE(out_.str().find("\"MacroName\": \"FIRE (2)\""), std::string::npos);
+    EXPECT_NE(err_.str().find("mervikctl: sequence.dat: macro FIRE is named as macro Fire but for "
+                              "case or blanks: renamed FIRE (2), and the buttons that play it "
+                              "(1) with it\n"),
+              std::string::npos)
+        << err_.str();
+
+    std::ofstream(folder_ / "config" / "sequence.dat", std::ios::binary)
+        << "[Macros]\r\nnumber=12000\r\n";
+    ASSERT_EQ(Run(DumpCommand, {Folder()}), kExitOk);
+    EXPECT_NE(err_.str().find("mervikctl: sequence.dat counts 12000 macros, more than the 10000 "
+                              "a list holds"),
+              std::string::npos)
+        << err_.str();
 }
 
 TEST_F(MervikctlTest, WrongUsageIsReported) {

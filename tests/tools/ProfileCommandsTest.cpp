@@ -76,6 +76,7 @@ TEST_F(ProfileCommands, RefusedTextsChangeNothingAndSayWhy) {
         {RenameCommand, "   ", "the name refused: it is empty; nothing changed"},
         {RenameCommand, std::string(250, 'n'), "it is too long (at most 249 bytes)"},
         {RenameCommand, "a\nb", "line break"},
+        {RenameCommand, "Racing\tgames", "a line break or another control character"},
         {LinkCommand, "C:\\" + std::string(495, 'd') + "\\g.exe", "(at most 501 bytes)"},
         {LinkCommand, "C:\\Games\\", "names a folder"},
     };

@@ -1,7 +1,6 @@
 #pragma once
 // The subcommands of mervikctl. Each takes the arguments after its name and
 // returns the process exit code: 0 done, 1 failed, 2 wrong usage.
-#include <filesystem>
 #include <ostream>
 #include <string>
 #include <vector>
@@ -17,6 +16,10 @@ struct Streams {
     std::ostream& err;
 };
 
+// The whole command line after the program's name: the command, help or
+// the version.
+int RunMervikctl(const Arguments& args, Streams io);
+
 int InitCommand(const Arguments& args, Streams io);
 int DumpCommand(const Arguments& args, Streams io);
 int EncodeCommand(const Arguments& args, Streams io);
@@ -31,19 +34,11 @@ constexpr int kExitOk = 0;
 constexpr int kExitFailed = 1;
 constexpr int kExitUsage = 2;
 
-// A program folder argument as the core expects it: with its trailing separator.
-std::string FolderArgument(const std::string& folder);
-
-// A path of the suite (UTF-8) for the standard library, which would read a
-// narrow string in the ANSI code page on Windows.
-std::filesystem::path FileSystemPath(const std::string& utf8);
-
-// A command's arguments when they are a folder and, optionally, one flag:
-// false for anything else (no folder, a second folder).
-bool FolderAndFlag(const Arguments& args, const std::string& flag, std::string& folder,
-                   bool& flagGiven);
-
 // What loading found wrong in the files, one "mervikctl: " line a note.
 void PrintLoadNotes(const LoadNotes& notes, std::ostream& err);
+
+// The exit code of a command that printed what it loaded: a failure, said
+// so, when some file could not be read.
+int ReportLoad(bool loaded, const std::string& folderArg, std::ostream& err);
 
 } // namespace mervik::tools

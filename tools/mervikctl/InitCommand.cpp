@@ -1,37 +1,24 @@
-#include <filesystem>
 #include <memory>
 
 #include "macros/MacroFile.h"
 #include "settings/FilePaths.h"
 #include "settings/ProfileDefaults.h"
 #include "settings/SettingsFiles.h"
+#include "tools/mervikctl/CommandArguments.h"
 #include "tools/mervikctl/Commands.h"
+#include "tools/mervikctl/SettingsFolder.h"
 
 namespace mervik::tools {
 
-namespace {
-
-// A folder that already holds settings is someone's: init never overwrites them
-// unless told to.
-bool HoldsSettings(const std::string& folder) {
-    std::error_code ignored;
-    if (std::filesystem::exists(FileSystemPath(ConfigFilePath(folder)), ignored))
-        return true;
-    for (int n = 0; n < kProfileFileCount; ++n)
-        if (std::filesystem::exists(FileSystemPath(ProfileFilePath(folder, n)), ignored))
-            return true;
-    return std::filesystem::exists(FileSystemPath(MacroFilePath(folder)), ignored);
-}
-
-} // namespace
-
 int InitCommand(const Arguments& args, Streams io) {
-    bool force = false;
-    std::string folderArg;
-    if (!FolderAndFlag(args, "--force", folderArg, force))
+    const auto given = CommandArguments::Read("init", args, io.err);
+    if (!given)
         return kExitUsage;
+    const std::string& folderArg = given->At(0);
     const std::string folder = FolderArgument(folderArg);
-    if (!force && HoldsSettings(folder)) {
+    // A folder that already holds settings is someone's: init never
+    // overwrites them unless told to.
+    if (!given->Has("--force") && HoldsSettings(folder)) {
         io.err << "mervikctl: " << folderArg
                << " already holds settings; use --force to replace them with the defaults\n";
         return kExitFailed;

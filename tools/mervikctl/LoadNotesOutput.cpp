@@ -7,4 +7,11 @@ void PrintLoadNotes(const LoadNotes& notes, std::ostream& err) {
         err << "mervikctl: " << note << "\n";
 }
 
+int ReportLoad(bool loaded, const std::string& folderArg, std::ostream& err) {
+    if (loaded)
+        return kExitOk;
+    err << "mervikctl: some files of " << folderArg << " could not be read\n";
+    return kExitFailed;
+}
+
 } // namespace mervik::tools

@@ -11,21 +11,15 @@
 #include "settings/ProfileIdentity.h"
 #include "settings/SettingsFiles.h"
 #include "settings/SettingsKeys.h"
+#include "tools/mervikctl/CommandArguments.h"
 #include "tools/mervikctl/CommandLine.h"
 #include "tools/mervikctl/Commands.h"
 #include "tools/mervikctl/MonitorHandOver.h"
+#include "tools/mervikctl/SettingsFolder.h"
 
 namespace mervik::tools {
 
 namespace {
-
-// "0" to "4" exactly; anything else is wrong usage.
-bool ParseProfileIndex(const std::string& text, int& index) {
-    if (text.size() != 1 || text[0] < '0' || text[0] >= '0' + kProfileCount)
-        return false;
-    index = text[0] - '0';
-    return true;
-}
 
 // Monitor matches the foreground program's ANSI name against the stored
 // path, and the tray shows the stored name: neither may be a look-alike.
@@ -33,17 +27,29 @@ constexpr std::string_view kNotInCodePage =
     "it has characters that the system's code page cannot hold";
 
 struct Target {
-    std::string folderArg;
+    CommandArguments given;
     std::string folder;
     int index = 0;
 };
 
-bool ParseTarget(const Arguments& args, size_t count, Target& target) {
-    if (args.size() != count || !ParseProfileIndex(args[1], target.index))
-        return false;
-    target.folderArg = args[0];
-    target.folder = FolderArgument(args[0]);
-    return true;
+// The arguments of `command` and its FOLDER and N, checked; nothing, with
+// `exitCode` set, when the command cannot go on.
+std::optional<Target> ReadTarget(std::string_view command, const Arguments& args, Streams io,
+                                 int& exitCode) {
+    exitCode = kExitUsage;
+    std::optional<CommandArguments> given = CommandArguments::Read(command, args, io.err);
+    if (!given)
+        return std::nullopt;
+    const std::optional<int> index = ReadProfileIndex(given->At(1));
+    if (!index) {
+        UsageError(command, ProfileIndexProblem("N", given->At(1)), io.err);
+        return std::nullopt;
+    }
+    exitCode = kExitFailed;
+    if (!CheckSettingsFolder(given->At(0), io.err))
+        return std::nullopt;
+    const std::string folder = FolderArgument(given->At(0));
+    return Target{std::move(*given), folder, *index};
 }
 
 int Refuse(std::ostream& err, std::string_view what, std::string_view why) {
@@ -94,64 +100,68 @@ int ChangeProfile(const Target& target, Streams io,
 } // namespace
 
 int UseCommand(const Arguments& args, Streams io) {
-    Target target;
-    if (!ParseTarget(args, 2, target))
-        return kExitUsage;
-    const std::string config = ConfigFilePath(target.folder);
+    int exitCode = kExitOk;
+    const std::optional<Target> target = ReadTarget("use", args, io, exitCode);
+    if (!target)
+        return exitCode;
+    const std::string config = ConfigFilePath(target->folder);
     const bool written = EditIniFile(config, [&](IniDocument& file) {
-        file.WriteInt(keys::kSettingSection, keys::kCurrentProfile, target.index);
+        file.WriteInt(keys::kSettingSection, keys::kCurrentProfile, target->index);
     });
     if (!written) {
         io.err << "mervikctl: could not write " << config
                << " (it cannot be read or written); nothing changed\n";
         return kExitFailed;
     }
-    switch (HandProfileToMonitor(target.folder, target.index)) {
+    switch (HandProfileToMonitor(target->folder, target->index)) {
     case HandOver::NotRunning:
-        io.out << "profile " << target.index << " is current from the next start of Monitor\n";
+        io.out << "profile " << target->index << " is current from the next start of Monitor\n";
         return kExitOk;
     case HandOver::HandedOver:
-        io.out << "profile " << target.index << " is current; Monitor switched to it\n";
+        io.out << "profile " << target->index << " is current; Monitor switched to it\n";
         return kExitOk;
     case HandOver::BlockRefused:
         break;
     }
-    io.err << "mervikctl: profile " << target.index
+    io.err << "mervikctl: profile " << target->index
            << " is saved as current, but the running Monitor could not be told; it switches "
               "at its next start\n";
     return kExitFailed;
 }
 
 int RenameCommand(const Arguments& args, Streams io) {
-    Target target;
-    if (!ParseTarget(args, 3, target))
-        return kExitUsage;
-    const std::optional<std::string> name = RecordText(args[2]);
+    int exitCode = kExitOk;
+    const std::optional<Target> target = ReadTarget("rename", args, io, exitCode);
+    if (!target)
+        return exitCode;
+    const std::optional<std::string> name = RecordText(target->given.At(2));
     if (!name)
         return Refuse(io.err, "the name", kNotInCodePage);
     return ChangeProfile(
-        target, io, [&](ProfileRecord& profile) { return RenameProfile(profile, *name); },
+        *target, io, [&](ProfileRecord& profile) { return RenameProfile(profile, *name); },
         "the name", kProfileNameMax);
 }
 
 int LinkCommand(const Arguments& args, Streams io) {
-    Target target;
-    if (!ParseTarget(args, 3, target))
-        return kExitUsage;
-    const std::optional<std::string> path = RecordText(args[2]);
+    int exitCode = kExitOk;
+    const std::optional<Target> target = ReadTarget("link", args, io, exitCode);
+    if (!target)
+        return exitCode;
+    const std::optional<std::string> path = RecordText(target->given.At(2));
     if (!path)
         return Refuse(io.err, "the program path", kNotInCodePage);
     return ChangeProfile(
-        target, io, [&](ProfileRecord& profile) { return LinkProgram(profile, *path); },
+        *target, io, [&](ProfileRecord& profile) { return LinkProgram(profile, *path); },
         "the program path", kProgramPathMax);
 }
 
 int UnlinkCommand(const Arguments& args, Streams io) {
-    Target target;
-    if (!ParseTarget(args, 2, target))
-        return kExitUsage;
+    int exitCode = kExitOk;
+    const std::optional<Target> target = ReadTarget("unlink", args, io, exitCode);
+    if (!target)
+        return exitCode;
     return ChangeProfile(
-        target, io,
+        *target, io,
         [](ProfileRecord& profile) {
             UnlinkProgram(profile);
             return ProfileTextFault::None;

@@ -3,8 +3,10 @@
 #include "settings/ProfileDefaults.h"
 #include "settings/ProfileIdentity.h"
 #include "settings/SettingsFiles.h"
+#include "tools/mervikctl/CommandArguments.h"
 #include "tools/mervikctl/Commands.h"
 #include "tools/mervikctl/JsonWriter.h"
+#include "tools/mervikctl/SettingsFolder.h"
 
 namespace mervik::tools {
 
@@ -44,24 +46,22 @@ void WriteJson(std::ostream& out, const SharedSettingsBlock& image) {
 } // namespace
 
 int ProfilesCommand(const Arguments& args, Streams io) {
-    std::string folderArg;
-    bool json = false;
-    if (!FolderAndFlag(args, "--json", folderArg, json))
+    const auto given = CommandArguments::Read("profiles", args, io.err);
+    if (!given)
         return kExitUsage;
+    const std::string& folderArg = given->At(0);
+    if (!CheckSettingsFolder(folderArg, io.err))
+        return kExitFailed;
     auto image = std::make_unique<SharedSettingsBlock>();
     CreateImage(*image);
     LoadNotes notes;
-    const bool ok = LoadAll(*image, FolderArgument(folderArg), nullptr, &notes);
-    if (json)
+    const bool loaded = LoadAll(*image, FolderArgument(folderArg), nullptr, &notes);
+    if (given->Has("--json"))
         WriteJson(io.out, *image);
     else
         WriteText(io.out, *image);
     PrintLoadNotes(notes, io.err);
-    if (!ok) {
-        io.err << "mervikctl: some files of " << folderArg << " could not be read\n";
-        return kExitFailed;
-    }
-    return kExitOk;
+    return ReportLoad(loaded, folderArg, io.err);
 }
 
 } // namespace mervik::tools

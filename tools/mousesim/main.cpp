@@ -2,12 +2,14 @@
 // process that loaded the simulated hiddriver.dll), or the one behind the
 // tests' virtual mouse (VirtualMouse.exe), over its control pipe.
 #include <cstdio>
-#include <cstdlib>
+#include <optional>
 #include <string>
+#include <vector>
 
 #include "hiddriver/sim/ControlPipeName.h"
 #include "hiddriver/sim/win32/ControlPipeClient.h"
 #include "tools/mousesim/FindProcess.h"
+#include "tools/mousesim/MousesimArguments.h"
 
 namespace {
 
@@ -38,32 +40,30 @@ constexpr char kUsage[] =
     "  read normal|garbage|silent\n"
     "                       answer the 0x8B read properly, with garbage, or not at all\n"
     "\n"
-    "exit status: 0 done, 1 the mouse refused the command, 2 usage, 3 no simulated mouse\n";
-
-int Usage(int status) {
-    std::fputs(kUsage, status == 0 ? stdout : stderr);
-    return status;
-}
+    "Wrong usage is told in one line and changes nothing.\n"
+    "exit status: 0 done, 1 the mouse refused the command, 2 wrong usage, 3 no simulated mouse\n";
 
 } // namespace
 
 int main(int argc, char** argv) {
-    int at = 1;
-    unsigned long pid = 0;
-    if (at < argc && (std::string(argv[at]) == "--help" || std::string(argv[at]) == "-h"))
-        return Usage(0);
-    if (at < argc && std::string(argv[at]) == "--pid") {
-        pid = at + 1 < argc ? std::strtoul(argv[at + 1], nullptr, 10) : 0;
-        if (pid == 0)
-            return Usage(2);
-        at += 2;
+    using mervik::tools::MousesimRequest;
+    const MousesimRequest request =
+        mervik::tools::ReadMousesimArguments(std::vector<std::string>(argv + 1, argv + argc));
+    switch (request.kind) {
+    case MousesimRequest::Kind::Help:
+        std::fputs(kUsage, stdout);
+        return 0;
+    case MousesimRequest::Kind::Usage:
+        std::fprintf(stderr,
+                     "mousesim: %s\nusage: mousesim [--pid N] COMMAND [ARGUMENT]  (see "
+                     "\"mousesim --help\")\n",
+                     request.problem.c_str());
+        return 2;
+    case MousesimRequest::Kind::Send:
+        break;
     }
-    if (at >= argc)
-        return Usage(2);
-    std::string command = argv[at++];
-    for (; at < argc; ++at)
-        command += std::string(" ") + argv[at];
-
+    unsigned long pid = request.pid;
+    const std::string& command = request.command;
     std::optional<std::string> reply;
     if (pid == 0) {
         // A Monitor with the real library serves no pipe: the virtual mouse does.

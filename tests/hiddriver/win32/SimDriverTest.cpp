@@ -196,7 +196,8 @@ TEST_F(SimDriver, MousesimPressesButtonsAndPlugs) {
     EXPECT_NE(Control("state").find("\"present\":true,\"featureOpen\":true,\"reportOpen\":true"),
               std::string::npos);
 
-    EXPECT_EQ(Mousesim(pid + " jump").exitCode, 1u);
+    EXPECT_EQ(Mousesim(pid + " jump").exitCode, 2u);
+    EXPECT_EQ(Mousesim(pid + " dpi 2").exitCode, 2u);
     EXPECT_EQ(Mousesim("--help").exitCode, 0u);
     EXPECT_EQ(Mousesim("--pid 1 state").exitCode, 3u);
 }

@@ -28,12 +28,17 @@ std::string TestFolder() {
     return FolderOf(win::ModulePath());
 }
 
+// The shards of this test run side by side in Wine sessions of their own,
+// whose processes may have the same id: a folder is only ours once we made it.
 std::string FreshFolder(const std::string& name) {
     static std::atomic<int> counter{0};
-    std::string folder = TestFolder() + "monitor-e2e-" + std::to_string(GetCurrentProcessId()) +
-                         "-" + std::to_string(counter++) + name + "\\";
-    CreateDirectoryW(win::Widen(folder).c_str(), nullptr);
-    return folder;
+    for (;;) {
+        std::string folder = TestFolder() + "monitor-e2e-" + std::to_string(GetCurrentProcessId()) +
+                             "-" + std::to_string(counter++) + name + "\\";
+        if (CreateDirectoryW(win::Widen(folder).c_str(), nullptr) ||
+            GetLastError() != ERROR_ALREADY_EXISTS)
+            return folder;
+    }
 }
 
 void RemoveFolder(const std::string& folder) {

@@ -143,7 +143,8 @@ void COptionDlg::FinishStartUp() {
     page1_.CreateControls();
     page1_.Refresh(*working_);
     LoadNotes notes;
-    macrosReadable_ = LoadMacroList(Program().folder, macros_, &notes) == MacroFileRead::Read;
+    macrosReadable_ =
+        LoadMacroList(Program().folder, macros_, &notes, working_.get()) == MacroFileRead::Read;
     TraceNotes(notes);
     page2_.Bind(AdvancePageHost{working_.get(), applied_.get(), &macros_, texts,
                                 [this] { page1_.Refresh(*working_); },
