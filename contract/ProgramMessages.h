@@ -24,6 +24,11 @@ inline constexpr unsigned kMsgApplyAllSetting = 1224; // Option wrote the block
 inline constexpr unsigned kMsgReloadBlock = 1226;
 inline constexpr unsigned kMsgReloadBlockAndPointer = 1227;
 inline constexpr unsigned kMsgPing = 1274;
+// Option asks again for an upload whose tries all failed (its Retry).
+inline constexpr unsigned kMsgSendAgain = 1228;
+// Option asks for the mouse's status (MouseStatus.h), answered with
+// kMsgMouseStatus, and kMsgUploadProgress while an upload runs.
+inline constexpr unsigned kMsgAskMouseStatus = 1229;
 inline constexpr unsigned kCopyDataNotice = 151; // WM_COPYDATA dwData
 inline constexpr unsigned kCmdOpenCustomizer = 6001;
 
@@ -32,6 +37,10 @@ inline constexpr unsigned kMsgDpiReadBack = 1254;
 inline constexpr unsigned kMsgProfileSwitched = 1255;
 inline constexpr unsigned kMsgMouseChangedLevel = 1256;
 inline constexpr unsigned kMsgApplyDone = 1258;
+// Beside 1258, which older programs know: the mouse's status whenever it
+// changes and how far an upload is (MouseStatus.h).
+inline constexpr unsigned kMsgMouseStatus = 1259;
+inline constexpr unsigned kMsgUploadProgress = 1260;
 
 // To the on-screen display.
 inline constexpr unsigned kMsgOsdShow = 1324;

@@ -77,13 +77,19 @@ private:
 } // namespace
 
 UploadResult ExecuteUpload(const UploadPlan& plan, DeviceConnection& connection,
-                           const std::function<bool()>& stopBeforeGroup) {
+                           const std::function<bool()>& stopBeforeGroup,
+                           const std::function<void(size_t step)>& afterTransfer) {
     if (!connection.IsPresent())
         return {};
     PlanRunner runner(connection, stopBeforeGroup);
-    for (const PlanStep& step : plan.Steps())
-        if (!runner.Run(step))
+    const std::vector<PlanStep>& steps = plan.Steps();
+    for (size_t i = 0; i < steps.size(); ++i) {
+        const size_t sent = runner.TransfersSent();
+        if (!runner.Run(steps[i]))
             return {runner.TransfersSent(), false, runner.Stopped()};
+        if (afterTransfer && runner.TransfersSent() != sent)
+            afterTransfer(i);
+    }
     runner.Finish();
     return {runner.TransfersSent(), true, false};
 }

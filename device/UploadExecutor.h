@@ -29,7 +29,11 @@ struct UploadResult {
 // groups, with nothing owed to the mouse's pacing. The mouse then holds the
 // groups sent over the ones it had; a whole upload after it replaces every
 // group the mouse acts on.
+//
+// `afterTransfer`, when given, hears the index in the plan of each transfer
+// that went through, so the caller can tell how far the upload is.
 UploadResult ExecuteUpload(const UploadPlan& plan, DeviceConnection& connection,
-                           const std::function<bool()>& stopBeforeGroup = nullptr);
+                           const std::function<bool()>& stopBeforeGroup = nullptr,
+                           const std::function<void(size_t step)>& afterTransfer = nullptr);
 
 } // namespace mervik

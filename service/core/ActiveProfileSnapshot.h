@@ -13,6 +13,7 @@ namespace mervik {
 
 struct ProfileSnapshot {
     std::shared_ptr<const ProfileRecord> profile; // nothing: no active profile
+    int index = -1;                               // its number among the five
     // The worker's read-back results the window's thread had taken by then;
     // the worker knows the levels of any later ones.
     uint32_t readBacksTaken = 0;

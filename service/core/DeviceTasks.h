@@ -4,8 +4,10 @@
 // What follows for the rest of the service goes back to the window's thread
 // as results (WorkerResult).
 #include <atomic>
+#include <memory>
 
 #include "device/DeviceConnection.h"
+#include "device/UploadExecutor.h"
 #include "service/core/ActiveProfileSnapshot.h"
 #include "service/core/DeviceWorker.h"
 #include "service/core/MonitorPorts.h"
@@ -31,6 +33,12 @@ private:
     void Arrive();
     void Remove();
     void Upload(const WorkerRequest& request);
+    // Tells the window how an upload ended that was not handed over.
+    void ReportUpload(const UploadResult& result, const LevelInMouse& sent);
+    void SendLevel();
+    // The latest active profile as the mouse is to get it; nothing when no
+    // profile is active.
+    std::unique_ptr<ProfileRecord> ProfileToSend(int& index);
     void ReadBack();
     void SendFixedReport();
     bool Deliver(WorkerResultKind kind, int32_t value = 0);

@@ -11,7 +11,8 @@ inline constexpr unsigned kTimerForeground = 500; // profile by foreground progr
 inline constexpr unsigned kForegroundPeriodMs = 2000;
 inline constexpr unsigned kTimerStartReadBack = 502; // once, after start-up
 inline constexpr unsigned kStartReadBackDelayMs = 200;
-inline constexpr unsigned kTimerBalloon = 1000; // hides a notice
+inline constexpr unsigned kTimerUploadRetry = 503; // once, the next try of a failed upload
+inline constexpr unsigned kTimerBalloon = 1000;    // hides a notice
 inline constexpr unsigned kBalloonPeriodMs = 1000;
 
 // The mouse may need a moment after opening before it answers.
@@ -28,6 +29,7 @@ inline constexpr unsigned kMsgClose = 0x0010;
 inline constexpr unsigned kTrayIconId = 102;
 inline constexpr unsigned kMsgSystrayNotify = 1036;
 inline constexpr unsigned kCmdExit = 6002;
+inline constexpr unsigned kCmdSendAgain = 6003; // the settings to the mouse again
 // The tray menu's profile items: this command for profile 0, then one a profile.
 inline constexpr unsigned kCmdFirstProfile = 6010;
 inline constexpr unsigned kTipMaxChars = 63;

@@ -78,16 +78,21 @@ void MonitorCore::ConnectAtStart(bool openOption) {
         Connected(false);
 }
 
-// The start-up read-back is timed from the moment the mouse has settled.
+// The start-up read-back is timed from the moment the mouse has settled. The
+// icon comes either way, greyed without the mouse: its menu is how the user
+// reaches the service.
 void MonitorCore::Connected(bool present) {
+    upload_.Connected(present);
+    ShowProfileTip();
+    notifier_.AddIcon();
+    notifier_.ShowConnected(present);
     if (present) {
         timers_.Start(kTimerForeground, kForegroundPeriodMs);
         timers_.Start(kTimerStartReadBack, kStartReadBackDelayMs);
-        ShowProfileTip();
-        notifier_.AddIcon();
         if (openOptionAtStart_)
             OnCustomizer();
     }
+    TellMouseStatus();
     WriteDeviceFlag(present);
     ApplyPointer();
     for (const char* program : kCompanionPrograms)
@@ -98,6 +103,7 @@ void MonitorCore::Connected(bool present) {
 void MonitorCore::Shutdown() {
     timers_.Stop(kTimerForeground);
     timers_.Stop(kTimerStartReadBack);
+    timers_.Stop(kTimerUploadRetry);
     timers_.Stop(kTimerBalloon);
     CloseWindow(kOptionCaption);
     for (const char* caption : kCompanionCaptions)
@@ -123,7 +129,7 @@ void MonitorCore::OnApplyAllSetting() {
     // Settings applied while the mouse is away are owed to its arrival (the
     // worker keeps the debt), and Option is answered at once.
     const bool present = connection_.IsPresent();
-    if (worker_.Post({WorkerTask::Upload, present}) && present)
+    if (RequestUpload(present) && present)
         return;
     SendApplyDone(false);
 }
@@ -132,7 +138,7 @@ void MonitorCore::OnReloadSetting() {
     const int before = CurrentIndex();
     ReloadBlock();
     if (FollowReload(before))
-        PostUpload();
+        RequestUpload();
 }
 
 void MonitorCore::OnReloadWindowsSetting() {
@@ -140,7 +146,7 @@ void MonitorCore::OnReloadWindowsSetting() {
     ReloadBlock();
     ApplyPointer();
     if (FollowReload(before))
-        PostUpload();
+        RequestUpload();
 }
 
 void MonitorCore::OnCopyData(uintptr_t dwData, std::span<const uint8_t> payload) {
@@ -162,6 +168,21 @@ void MonitorCore::OnCustomizer() {
     trace_.Trace("CMonitorWnd OnCustomizer hWnd==NULL\n");
 }
 
+void MonitorCore::OnSendAgain() {
+    if (!upload_.Status().connected) {
+        TellMouseStatus(); // owed to the arrival already
+        return;
+    }
+    trace_.Trace("Upload asked for again\n");
+    RequestUpload();
+}
+
+void MonitorCore::OnAskMouseStatus() {
+    TellMouseStatus();
+    if (upload_.Status().holding == MouseHolding::Sending)
+        PostProgress();
+}
+
 void MonitorCore::OnDeviceEvent(uintptr_t eventClass, intptr_t eventValue) {
     DispatchDeviceEvent(
         MakeDeviceEvent(static_cast<uint16_t>(eventClass), static_cast<uint16_t>(eventValue)));
@@ -181,6 +202,10 @@ bool MonitorCore::OnTimer(unsigned id) {
         timers_.Stop(kTimerStartReadBack);
         worker_.Post({WorkerTask::ReadBack});
         return true;
+    case kTimerUploadRetry:
+        timers_.Stop(kTimerUploadRetry);
+        TryAgain();
+        return true;
     case kTimerBalloon:
         timers_.Stop(kTimerBalloon);
         HideNotice();
@@ -192,8 +217,8 @@ bool MonitorCore::OnTimer(unsigned id) {
 
 std::vector<TrayMenuItem> MonitorCore::TrayMenu() {
     const TrayMenuTexts texts{texts_.Text(kTextTrayOpenOption), texts_.Text(kTextTrayExit),
-                              texts_.Text(kTextUnnamedProfile)};
-    return TrayMenuItems(*WorkingCopy(), texts);
+                              texts_.Text(kTextUnnamedProfile), texts_.Text(kTextTraySendAgain)};
+    return TrayMenuItems(*WorkingCopy(), texts, upload_.SendAgainOffered());
 }
 
 // Choosing the profile already current changes nothing.
@@ -241,22 +266,123 @@ void MonitorCore::OnWorkerResult(const WorkerResult& result) {
     case WorkerResultKind::ApplyDone:
         SendApplyDone(true);
         break;
+    case WorkerResultKind::UploadStarted:
+    case WorkerResultKind::UploadProgress:
+    case WorkerResultKind::UploadDone:
+    case WorkerResultKind::UploadFailed:
+    case WorkerResultKind::UploadOwed:
+    case WorkerResultKind::LevelSent:
+        OnUploadResult(result);
+        break;
     default:
         break;
     }
 }
 
 void MonitorCore::Arrived() {
-    notifier_.AddIcon();
+    upload_.Connected(true);
+    notifier_.ShowConnected(true);
     WriteDeviceFlag(true);
     timers_.Start(kTimerForeground, kForegroundPeriodMs);
+    TellMouseStatus();
 }
 
+// Option stays open: its edits are the user's work, and Apply saves them for
+// the mouse's return.
 void MonitorCore::Removed() {
-    notifier_.RemoveIcon();
+    upload_.Connected(false);
+    notifier_.ShowConnected(false);
     timers_.Stop(kTimerForeground);
+    timers_.Stop(kTimerUploadRetry);
     WriteDeviceFlag(false);
-    CloseWindow(kOptionCaption);
+    TellMouseStatus();
+}
+
+void MonitorCore::OnUploadResult(const WorkerResult& result) {
+    switch (result.kind) {
+    case WorkerResultKind::UploadStarted:
+        upload_.Started();
+        TellMouseStatus();
+        PostProgress();
+        return;
+    case WorkerResultKind::UploadProgress:
+        upload_.Progress(result.value);
+        PostProgress();
+        return;
+    case WorkerResultKind::UploadDone:
+        upload_.Done();
+        TellMouseStatus();
+        FollowLevelInMouse(LevelOfWord(result.value));
+        return;
+    case WorkerResultKind::UploadFailed:
+        UploadFailed(result.value == static_cast<int32_t>(NotSentReason::NoProfile)
+                         ? NotSentReason::NoProfile
+                         : NotSentReason::Refused);
+        return;
+    case WorkerResultKind::UploadOwed:
+        upload_.Owed();
+        TellMouseStatus();
+        return;
+    case WorkerResultKind::LevelSent:
+        FollowLevelInMouse(LevelOfWord(result.value));
+        return;
+    default:
+        return;
+    }
+}
+
+// A newer upload already queued is the next try by itself; a mouse gone
+// meanwhile gets the upload on its arrival.
+void MonitorCore::UploadFailed(NotSentReason reason) {
+    if (worker_.UploadWaiting() || !upload_.Status().connected)
+        return;
+    const std::optional<unsigned> delay = upload_.Failed(reason);
+    const int tries = upload_.Status().tries;
+    if (delay) {
+        trace_.Trace("Upload try " + std::to_string(tries) + " of " + std::to_string(kUploadTries) +
+                     " failed; again in " + std::to_string(*delay) + " ms\n");
+        timers_.Start(kTimerUploadRetry, *delay);
+    } else if (reason == NotSentReason::Refused) {
+        trace_.Trace("Upload failed " + std::to_string(tries) +
+                     " times; the mouse keeps its previous settings\n");
+    } else {
+        trace_.Trace("Upload: no current profile to send\n");
+    }
+    TellMouseStatus();
+}
+
+void MonitorCore::TryAgain() {
+    if (!upload_.Status().connected || upload_.Status().holding != MouseHolding::Retrying)
+        return;
+    trace_.Trace("Upload try " + std::to_string(upload_.Status().tries + 1) + " of " +
+                 std::to_string(kUploadTries) + "\n");
+    worker_.Post({WorkerTask::Upload});
+}
+
+// The level sent belongs to the profile current when it was sent; after a
+// switch since, that profile's own upload is on its way. The posted value is
+// checked like any outside input.
+void MonitorCore::FollowLevelInMouse(const LevelInMouse& sent) {
+    const ProfileRecord* active = working_->ActiveProfile();
+    if (!active || sent.profile != CurrentIndex() || sent.level < 1 || sent.level > kLastDpiLevel)
+        return;
+    if (active->Cpi_X + 1 == sent.level)
+        return;
+    trace_.Trace("The mouse's level changed during an upload; sending level " +
+                 std::to_string(active->Cpi_X + 1) + " again\n");
+    worker_.Post({WorkerTask::SendLevel});
+}
+
+void MonitorCore::TellMouseStatus() {
+    ShowProfileTip();
+    const MouseStatusWords words = EncodeMouseStatus(upload_.Status());
+    if (ProgramWindows::Handle option = windows_.Find(kOptionCaption))
+        windows_.Post(option, kMsgMouseStatus, words.wParam, words.lParam);
+}
+
+void MonitorCore::PostProgress() {
+    if (ProgramWindows::Handle option = windows_.Find(kOptionCaption))
+        windows_.Post(option, kMsgUploadProgress, static_cast<uintptr_t>(upload_.Percent()), 0);
 }
 
 void MonitorCore::OnDpiLevel(int level) {
@@ -322,7 +448,7 @@ void MonitorCore::SwitchToProfile(int index, bool chosenInMenu) {
     if (!image)
         return;
     // First, so the mouse is not kept waiting for the disk and the desktop.
-    PostUpload();
+    RequestUpload();
     if (WritePointerSettings(image->Profiles[index], registry_) != 1)
         trace_.Trace("Write pointer settings failed\n");
     ApplyPointer();
@@ -348,10 +474,18 @@ std::string MonitorCore::ActiveProfileName() {
                    : std::string();
 }
 
-// The tip changes with the current profile and with its name.
+// The tip changes with the current profile and with its name, and says when
+// the mouse does not hold the current settings.
 void MonitorCore::ShowProfileTip() {
     std::string tip = TrayTipText(texts_.Text(kTextTipWithProfile), texts_.Text(kTextTrayTip),
                                   ActiveProfileName());
+    const MouseStatus status = upload_.Status();
+    if (!status.connected)
+        tip = TipWithState(texts_.Text(kTextTipNoMouse), tip);
+    else if (status.holding == MouseHolding::Sending || status.holding == MouseHolding::Retrying)
+        tip = TipWithState(texts_.Text(kTextTipSending), tip);
+    else if (status.holding != MouseHolding::Current)
+        tip = TipWithState(texts_.Text(kTextTipNotInMouse), tip);
     if (tip == tip_)
         return;
     tip_ = std::move(tip);
@@ -469,8 +603,10 @@ void MonitorCore::ApplyPointer() {
 // ---- device worker ----
 
 // The worker has ended only at shutdown; nothing more reaches the mouse then.
-void MonitorCore::PostUpload() {
-    worker_.Post({WorkerTask::Upload});
+bool MonitorCore::RequestUpload(bool answersOption) {
+    upload_.Requested();
+    timers_.Stop(kTimerUploadRetry);
+    return worker_.Post({WorkerTask::Upload, answersOption});
 }
 
 // While an upload is owed the worker gives no level: the mouse still holds

@@ -21,6 +21,7 @@
 #include "service/core/DeviceWorker.h"
 #include "service/core/MonitorPorts.h"
 #include "service/core/TrayMenu.h"
+#include "service/core/UploadStatus.h"
 #include "settings/LoadNotes.h"
 #include "settings/OsdSettings.h"
 #include "settings/RegistryStore.h"
@@ -67,6 +68,12 @@ public:
     void OnReloadWindowsSetting();
     void OnCopyData(uintptr_t dwData, std::span<const uint8_t> payload);
     void OnCustomizer();
+    // The user's "send again", from the tray menu or Option's Retry: a whole
+    // upload with tries of its own.
+    void OnSendAgain();
+    // Option asks where the settings are: the status, and the progress of an
+    // upload under way.
+    void OnAskMouseStatus();
     void OnDeviceEvent(uintptr_t eventClass, intptr_t eventValue);
     void OnDeviceChange(uintptr_t wParam);
     // False for a timer that is not the service's.
@@ -82,6 +89,7 @@ public:
     ConnectionState State() const { return connection_.State(); }
     std::unique_ptr<SharedSettingsBlock> WorkingCopy() const;
     bool UploadOwed() const { return tasks_.UploadOwed(); }
+    MouseStatus UploadState() const { return upload_.Status(); }
     void WaitForWorker() { worker_.WaitIdle(); }
     size_t WorkerBacklog() { return worker_.Waiting(); }
 
@@ -91,6 +99,16 @@ private:
     void Arrived();
     void Removed();
     void TakeReadBack(int level);
+    void OnUploadResult(const WorkerResult& result);
+    void UploadFailed(NotSentReason reason);
+    void TryAgain();
+    // The mouse's own button steps from the level the mouse holds: one
+    // pressed while an upload overwrote that level left the files with a
+    // level the mouse does not hold, so the mouse gets the files' level.
+    void FollowLevelInMouse(const LevelInMouse& sent);
+    // Option and the tip hear of every change of the status.
+    void TellMouseStatus();
+    void PostProgress();
     void OnDpiLevel(int level);
     void OnReportInterval(int intervalMs);
     void CheckForeground();
@@ -119,7 +137,9 @@ private:
     std::unique_ptr<SharedSettingsBlock> PublishWorkingBlock();
     void Publish(const SharedSettingsBlock& image);
 
-    void PostUpload();
+    // A change asks for an upload: it gets tries of its own, and a retry
+    // still waiting is dropped for it.
+    bool RequestUpload(bool answersOption = false);
     void SendApplyDone(bool afterUpload);
 
     void ShowNotice(const std::string& text);
@@ -154,6 +174,7 @@ private:
     std::string lastForeground_;
     bool openOptionAtStart_ = false;
     uint32_t readBacksTaken_ = 0; // the worker's read-back results handled
+    UploadStatus upload_;
 
     // The one thing that crosses to the worker besides its requests.
     ActiveProfileSnapshot snapshot_;

@@ -40,12 +40,15 @@ public:
     virtual void Activate(Handle window) = 0;
 };
 
-// The notification-area icon, its tip and its balloon notices.
+// The notification-area icon, its tip and its balloon notices. The icon
+// stays while the service runs, greyed while the mouse is away, so its menu
+// is always there.
 class Notifier {
 public:
     virtual ~Notifier() = default;
     virtual void AddIcon() = 0;
     virtual void RemoveIcon() = 0;
+    virtual void ShowConnected(bool connected) = 0;
     // Kept for the icon whether it is shown or not.
     virtual void SetTip(std::string_view tip) = 0;
     virtual void ShowBalloon(std::string_view text, std::string_view title, uint32_t infoFlags,

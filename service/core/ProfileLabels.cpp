@@ -64,4 +64,13 @@ std::string TrayTipText(std::string_view format, std::string_view tip,
     return CutText(FillText(format, tip, profileName), monitor::kTipMaxChars);
 }
 
+std::string TipWithState(std::string_view stateFormat, std::string_view tip) {
+    if (stateFormat.empty()) // no language library
+        return std::string(tip);
+    const size_t stateBytes = FillText(stateFormat, "").size();
+    if (stateBytes >= monitor::kTipMaxChars)
+        return CutText(FillText(stateFormat, ""), monitor::kTipMaxChars);
+    return FillText(stateFormat, CutText(tip, monitor::kTipMaxChars - stateBytes));
+}
+
 } // namespace mervik

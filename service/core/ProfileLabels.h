@@ -29,4 +29,9 @@ std::string CutText(std::string_view text, size_t maxBytes);
 std::string TrayTipText(std::string_view format, std::string_view tip,
                         std::string_view profileName);
 
+// `stateFormat` ("%1 (not in the mouse)") filled with `tip`, which is cut
+// first so that what the state says always fits the 63 characters; `tip`
+// alone when the language library has no such text.
+std::string TipWithState(std::string_view stateFormat, std::string_view tip);
+
 } // namespace mervik

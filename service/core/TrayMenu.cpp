@@ -30,9 +30,11 @@ TrayMenuItem Separator() {
 } // namespace
 
 std::vector<TrayMenuItem> TrayMenuItems(const SharedSettingsBlock& image,
-                                        const TrayMenuTexts& texts) {
+                                        const TrayMenuTexts& texts, bool offerSendAgain) {
     std::vector<TrayMenuItem> items;
     items.push_back({kCmdOpenCustomizer, MenuText(texts.openOption), true, false, false});
+    if (offerSendAgain)
+        items.push_back({kCmdSendAgain, MenuText(texts.sendAgain), false, false, false});
     items.push_back(Separator());
     for (int i = 0; i < kProfileCount; ++i) {
         const ProfileRecord& profile = image.Profiles[i];

@@ -1,6 +1,7 @@
 #pragma once
 // The tray icon's menu as the user sees it: open Option (the default item),
-// the five profiles by name with the current one checked and the linked
+// "send again" while the mouse is there without the current settings, the
+// five profiles by name with the current one checked and the linked
 // program's file name beside each profile that has one, and exit. The Win32
 // shell only draws these items; a chosen profile item comes back as its
 // command.
@@ -16,6 +17,7 @@ struct TrayMenuTexts {
     std::string openOption;     // the default item
     std::string exit;           // the last item
     std::string unnamedProfile; // "Profile %1", for a profile without a name
+    std::string sendAgain;      // after the default item, when offered
 };
 
 struct TrayMenuItem {
@@ -27,7 +29,7 @@ struct TrayMenuItem {
 };
 
 std::vector<TrayMenuItem> TrayMenuItems(const SharedSettingsBlock& image,
-                                        const TrayMenuTexts& texts);
+                                        const TrayMenuTexts& texts, bool offerSendAgain = false);
 
 // The profile a menu command chooses; nothing for any other command.
 std::optional<int> ProfileOfTrayCommand(unsigned command);

@@ -20,6 +20,9 @@ enum class WorkerTask {
     // Queued by the worker behind an arrival's read-backs: the upload is sent
     // only when one is owed (cut short, or applied while the mouse was away).
     RepeatOwedUpload,
+    // The active level of the current profile again, after the mouse's own
+    // button was pressed while an upload overwrote the level it stepped from.
+    SendLevel,
 };
 
 struct WorkerRequest {

@@ -94,6 +94,12 @@ LRESULT CMonitorWnd::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         return 0;
     case kMsgPing:
         return 0;
+    case kMsgSendAgain:
+        core_->OnSendAgain();
+        return 0;
+    case kMsgAskMouseStatus:
+        core_->OnAskMouseStatus();
+        return 0;
     case kMsgSystrayNotify:
         OnSystrayNotify(lParam);
         return 0;
@@ -183,6 +189,9 @@ void CMonitorWnd::OnCommand(WPARAM wParam) {
         break;
     case kCmdExit:
         PostMessageA(window_, WM_CLOSE, 0, 0);
+        break;
+    case kCmdSendAgain:
+        core_->OnSendAgain();
         break;
     default:
         if (std::optional<int> profile = ProfileOfTrayCommand(LOWORD(wParam)))

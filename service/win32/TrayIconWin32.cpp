@@ -5,6 +5,7 @@
 #include <algorithm>
 
 #include "service/core/MonitorConstants.h"
+#include "service/win32/GreyIconWin32.h"
 
 namespace mervik {
 
@@ -33,7 +34,7 @@ HICON SmallIconOf(const std::string& exePath) {
 } // namespace
 
 Win32TrayIcon::Win32TrayIcon(HWND window, const std::string& exePath, const std::string& tip)
-    : icon_(SmallIconOf(exePath)) {
+    : icon_(SmallIconOf(exePath)), greyIcon_(GreyedCopy(icon_.get())) {
     // The record with balloon fields; later fields are not used.
     record_.cbSize = NOTIFYICONDATAA_V2_SIZE;
     record_.hWnd = window;
@@ -44,6 +45,8 @@ Win32TrayIcon::Win32TrayIcon(HWND window, const std::string& exePath, const std:
 }
 
 void Win32TrayIcon::AddIcon() {
+    if (shown_)
+        return;
     record_.uFlags = NIF_MESSAGE | NIF_ICON | NIF_TIP;
     shown_ = Shell_NotifyIconA(NIM_ADD, &record_) != FALSE;
 }
@@ -51,6 +54,16 @@ void Win32TrayIcon::AddIcon() {
 void Win32TrayIcon::RemoveIcon() {
     Shell_NotifyIconA(NIM_DELETE, &record_);
     shown_ = false;
+}
+
+void Win32TrayIcon::ShowConnected(bool connected) {
+    HICON picture = connected || !greyIcon_ ? icon_.get() : greyIcon_.get();
+    record_.hIcon = picture ? picture : LoadIcon(nullptr, IDI_APPLICATION);
+    if (!shown_)
+        return;
+    NOTIFYICONDATAA iconOnly = record_;
+    iconOnly.uFlags = NIF_ICON;
+    Shell_NotifyIconA(NIM_MODIFY, &iconOnly);
 }
 
 void Win32TrayIcon::SetTip(std::string_view tip) {

@@ -20,6 +20,7 @@ public:
 
     void AddIcon() override;
     void RemoveIcon() override;
+    void ShowConnected(bool connected) override;
     void SetTip(std::string_view tip) override;
     void ShowBalloon(std::string_view text, std::string_view title, uint32_t infoFlags,
                      uint32_t timeoutMs) override;
@@ -28,6 +29,7 @@ private:
     NOTIFYICONDATAA record_{};
     bool shown_ = false;
     win::UniqueIcon icon_;
+    win::UniqueIcon greyIcon_; // while the mouse is away
 };
 
 } // namespace mervik

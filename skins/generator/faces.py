@@ -309,6 +309,13 @@ def heading(image, rect, state, spec):
                   colour, align="left")
 
 
+def status(image, rect, state, spec):
+    """The panel of the main window's status area, the same in every state:
+    the program draws the sentence and an upload's progress over it."""
+    paint.gradient(image, rect, t.PANEL, (8, 26, 44), 6)
+    paint.outline(image, rect, t.PANEL_EDGE, 6)
+
+
 def nothing(image, rect, state, spec):
     pass
 
@@ -331,6 +338,7 @@ KINDS = {
     "list": field,
     "record": record,
     "heading": heading,
+    "status": status,
     "area": nothing,
     "unused": nothing,
 }

@@ -1,8 +1,12 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "device/DpiReadBack.h"
 #include "device/ReportEncoder.h"
+#include "device/SettingsReports.h"
 #include "device/UploadExecutor.h"
+#include "device/UploadProgress.h"
 #include "protocol/PlanText.h"
 #include "settings/FunctionCodes.h"
 #include "tests/support/FakeDeviceLink.h"
@@ -106,6 +110,32 @@ TEST_F(Executor, NothingIsSentWhileTheMouseIsAway) {
     UploadResult result = ExecuteUpload(EncodeUpload(*profile), connection);
     EXPECT_FALSE(result.completed);
     EXPECT_TRUE(link.calls.empty());
+}
+
+// How far an upload is goes by the pauses, which take nearly all its time,
+// and only its end is 100 percent.
+TEST_F(Executor, TellsEachTransferAndHowFarTheUploadIs) {
+    const UploadPlan plan = EncodeUpload(*profile);
+    const UploadProgress progress(plan);
+    std::vector<int> percents;
+    size_t transfers = 0;
+    EXPECT_TRUE(ExecuteUpload(plan, connection, nullptr, [&](size_t step) {
+                    ASSERT_NE(plan.Steps()[step].kind, StepKind::Pause);
+                    ++transfers;
+                    percents.push_back(progress.PercentAfter(step));
+                }).completed);
+    EXPECT_EQ(transfers, link.calls.size());
+    EXPECT_EQ(percents.front(), 0);
+    EXPECT_TRUE(std::is_sorted(percents.begin(), percents.end()));
+    EXPECT_GE(percents.back(), 80) << "only the pauses after the last transfer remain";
+    EXPECT_LE(percents.back(), 99);
+
+    UploadPlan pauseless;
+    pauseless.Feature(FixedReport());
+    pauseless.Feature(FixedReport());
+    EXPECT_EQ(UploadProgress(pauseless).PercentAfter(0), 50);
+    EXPECT_EQ(UploadProgress(pauseless).PercentAfter(7), 99) << "past the end: nearly done";
+    EXPECT_EQ(UploadProgress(UploadPlan()).PercentAfter(0), 0);
 }
 
 TEST_F(Executor, StopsAtTheFirstTransferThatFails) {

@@ -91,7 +91,9 @@ TEST_F(Monitor, StartsWithoutTheMouseAndAnswersApplyAtOnce) {
     windows.Open(kOptionCaption);
     Start(false, true);
     EXPECT_EQ(core->State(), ConnectionState::Absent);
-    EXPECT_FALSE(notifier.icon);
+    EXPECT_TRUE(notifier.icon) << "the menu stays reachable";
+    EXPECT_FALSE(notifier.connected) << "greyed";
+    EXPECT_EQ(notifier.tips.back(), "Mouse - Default1 (no mouse)");
     EXPECT_TRUE(timers.running.empty());
     EXPECT_EQ(ReadDevice(ConfigPath()), 0);
     EXPECT_TRUE(windows.activated.empty()); // "1" opens nothing without the mouse
@@ -103,6 +105,10 @@ TEST_F(Monitor, StartsWithoutTheMouseAndAnswersApplyAtOnce) {
     EXPECT_TRUE(mouse.Log().empty());
     EXPECT_EQ(windows.Take(), (std::vector<Posted>{{kOptionCaption, kMsgApplyDone, 0, 0}}));
     EXPECT_EQ(trace.Take(), (Lines{"OnApplyAllSetting  Send Enable OK/Apply Button\n"}));
+    EXPECT_EQ(windows.TakeStatuses(),
+              (std::vector<MouseStatus>{{false, MouseHolding::Current, 0, NotSentReason::None},
+                                        {false, MouseHolding::Owed, 0, NotSentReason::None}}))
+        << "saved, and owed to the mouse's arrival";
 }
 
 TEST_F(Monitor, ApplyUploadsTheBlocksProfileAndAnswersFromTheWorker) {
@@ -145,16 +151,22 @@ TEST_F(Monitor, UntrustedCurrentProfileMeansNoActiveProfile) {
     EXPECT_TRUE(notifier.balloons.empty());
 }
 
+// Option stays open through a removal, its edits with it, and is told the
+// mouse is away; the icon stays with its menu, greyed.
 TEST_F(Monitor, UnplugAndReplug) {
     Start();
     windows.Open(kOptionCaption);
+    windows.TakeStatuses();
     mouse.With([](sim::SimulatedMouse& m) { m.Unplug(); });
     Settle();
     EXPECT_EQ(core->State(), ConnectionState::Removed);
-    EXPECT_FALSE(notifier.icon);
+    EXPECT_TRUE(notifier.icon);
+    EXPECT_FALSE(notifier.connected);
     EXPECT_EQ(timers.running.count(kTimerForeground), 0u);
     EXPECT_EQ(ReadDevice(ConfigPath()), 0);
-    EXPECT_EQ(windows.Take(), (std::vector<Posted>{{kOptionCaption, kMsgClose, 0, 0}}));
+    EXPECT_TRUE(windows.Take().empty()) << "Option is not closed";
+    EXPECT_EQ(windows.TakeStatuses(),
+              (std::vector<MouseStatus>{{false, MouseHolding::Current, 0, NotSentReason::None}}));
 
     core->OnDeviceChange(0); // a repeat
     core->OnDeviceChange(7); // not a change
@@ -165,6 +177,9 @@ TEST_F(Monitor, UnplugAndReplug) {
     mouse.With([](sim::SimulatedMouse& m) { m.Plug(); });
     Settle();
     EXPECT_TRUE(notifier.icon);
+    EXPECT_TRUE(notifier.connected);
+    EXPECT_EQ(windows.TakeStatuses(),
+              (std::vector<MouseStatus>{{true, MouseHolding::Current, 0, NotSentReason::None}}));
     EXPECT_EQ(timers.running.at(kTimerForeground), 2000u);
     EXPECT_EQ(ReadDevice(ConfigPath()), 1);
     auto commands = FeatureCommands();
@@ -172,39 +187,6 @@ TEST_F(Monitor, UnplugAndReplug) {
     EXPECT_EQ(Uploads(), 0);
     EXPECT_EQ(windows.Take(), (std::vector<Posted>{{kOptionCaption, kMsgDpiReadBack, 0, 0},
                                                    {kOptionCaption, kMsgDpiReadBack, 0, 0}}));
-}
-
-TEST_F(Monitor, AnUploadWithAFailedTransferIsOwedUntilTheNextArrival) {
-    Start();
-    windows.Open(kOptionCaption);
-    ClearLog();
-    trace.Take();
-    mouse.With([](sim::SimulatedMouse& m) { m.FailNext(1); });
-    Apply([](SharedSettingsBlock& b) {
-        b.Profiles[0].PollingRate = 3;
-        b.Profiles[0].Cpi_X = 4;
-    });
-    Settle();
-    EXPECT_TRUE(core->UploadOwed());
-    EXPECT_EQ(mouse.Log().size(), 1u) << "nothing after the failed transfer";
-    EXPECT_NE(Memory().reportIntervalMs, 1);
-    EXPECT_EQ(windows.Take(), (std::vector<Posted>{{kOptionCaption, kMsgApplyDone, 0, 0}}));
-    EXPECT_EQ(trace.Take(), (Lines{"Upload cut short, owed to the next arrival\n",
-                                   "Thread Send Enable OK/Apply Button\n"}));
-
-    // Meanwhile the mouse's stale level does not replace the applied one.
-    core->OnTimer(kTimerStartReadBack);
-    Settle();
-    EXPECT_EQ(core->WorkingCopy()->Profiles[0].Cpi_X, 4);
-
-    mouse.With([](sim::SimulatedMouse& m) { m.Unplug(); });
-    Pump();
-    mouse.With([](sim::SimulatedMouse& m) { m.Plug(); });
-    Pump();
-    Settle();
-    EXPECT_FALSE(core->UploadOwed());
-    EXPECT_EQ(Memory().reportIntervalMs, 1);
-    EXPECT_EQ(Memory().activeLevel, 5);
 }
 
 TEST_F(Monitor, FailedWritesLeaveTraceLinesAndTheRestIsStillWritten) {

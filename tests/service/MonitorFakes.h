@@ -9,12 +9,16 @@
 #include <functional>
 #include <map>
 #include <mutex>
+#include <optional>
+#include <ostream>
 #include <set>
 #include <string>
 #include <thread>
 #include <type_traits>
 #include <vector>
 
+#include "contract/MouseStatus.h"
+#include "contract/ProgramMessages.h"
 #include "device/Clock.h"
 #include "device/DeviceLink.h"
 #include "hiddriver/sim/SimulatedMouse.h"
@@ -66,6 +70,10 @@ public:
     // Runs on the thread whose transfer made the mouse vanish, once the lock is
     // released: lets a test hold that thread until the window has seen it.
     std::function<void()> afterRemoval;
+    // Runs after each transfer the host makes (feature reports and blocks),
+    // once the lock is released, with their number so far; set before the
+    // worker starts.
+    std::function<void(int transfers)> afterTransfer;
     // Calls that reached the mouse's lock, whether they got it or still wait.
     std::atomic<int> entered{0};
     std::vector<sim::Notification> TakeNotifications() {
@@ -98,21 +106,29 @@ public:
         With([](sim::SimulatedMouse& m) { m.CloseReport(); });
     }
     bool SendFeature(const FeatureReport& r) override {
-        return With([&](sim::SimulatedMouse& m) { return m.SetFeature(r); });
+        return Transferred(With([&](sim::SimulatedMouse& m) { return m.SetFeature(r); }));
     }
     bool ReadFeature(FeatureReport& r) override {
         return With([&](sim::SimulatedMouse& m) { return m.GetFeature(r); });
     }
     bool WriteBlock(std::span<const uint8_t> b) override {
-        return With([&](sim::SimulatedMouse& m) { return m.Write(b); });
+        return Transferred(With([&](sim::SimulatedMouse& m) { return m.Write(b); }));
     }
 
 private:
+    bool Transferred(bool taken) {
+        const int transfers = ++transfers_;
+        if (afterTransfer)
+            afterTransfer(transfers);
+        return taken;
+    }
+
     std::mutex mutex_;
     std::atomic<int64_t> micros_{0};
     sim::SimulatedMouse mouse_{[this] { return ++micros_; }};
     std::vector<sim::Notification> pending_;
     size_t removals_ = 0;
+    std::atomic<int> transfers_{0};
 };
 
 // Holds the simulated mouse's lock from another thread, so the worker stops at
@@ -192,6 +208,8 @@ private:
     SharedSettingsBlock image_;
 };
 
+// Option's status and progress messages are kept apart from the others, as
+// what they say, so the tests of everything else see the messages they did.
 class FakeWindows : public ProgramWindows {
 public:
     struct Posted {
@@ -200,7 +218,19 @@ public:
         uintptr_t wParam;
         intptr_t lParam;
         bool operator==(const Posted&) const = default;
+        friend void PrintTo(const Posted& p, std::ostream* os) {
+            *os << p.caption << " " << p.message << " " << p.wParam << " " << p.lParam;
+        }
     };
+    // Each status Option was told, and each progress in percent.
+    std::vector<MouseStatus> TakeStatuses() {
+        std::lock_guard lock(mutex_);
+        return std::exchange(statuses_, {});
+    }
+    std::vector<int> TakeProgress() {
+        std::lock_guard lock(mutex_);
+        return std::exchange(progress_, {});
+    }
 
     void Open(const std::string& caption) {
         std::lock_guard lock(mutex_);
@@ -219,7 +249,14 @@ public:
     }
     bool Post(Handle window, unsigned message, uintptr_t wParam, intptr_t lParam) override {
         std::lock_guard lock(mutex_);
-        posted_.push_back({CaptionOf(window), message, wParam, lParam});
+        if (message == kMsgMouseStatus) {
+            std::optional<MouseStatus> status = DecodeMouseStatus(wParam, lParam);
+            statuses_.push_back(status.value_or(MouseStatus{}));
+        } else if (message == kMsgUploadProgress) {
+            progress_.push_back(static_cast<int>(wParam));
+        } else {
+            posted_.push_back({CaptionOf(window), message, wParam, lParam});
+        }
         return true;
     }
     void Activate(Handle window) override {
@@ -237,14 +274,18 @@ private:
     std::mutex mutex_;
     std::map<std::string, Handle> handles_;
     std::vector<Posted> posted_;
+    std::vector<MouseStatus> statuses_;
+    std::vector<int> progress_;
 };
 
 struct FakeNotifier : Notifier {
     bool icon = false;
+    bool connected = false;            // the icon not greyed
     std::vector<std::string> balloons; // "text|timeout"
     std::vector<std::string> tips;     // each change
     void AddIcon() override { icon = true; }
     void RemoveIcon() override { icon = false; }
+    void ShowConnected(bool c) override { connected = c; }
     void SetTip(std::string_view tip) override { tips.emplace_back(tip); }
     void ShowBalloon(std::string_view text, std::string_view, uint32_t,
                      uint32_t timeoutMs) override {
@@ -290,11 +331,11 @@ struct FakeLauncher : ProgramLauncher {
 
 // The language library's texts that the service uses, as lang/lan.rc has them.
 struct FakeTexts : TextSource {
-    std::map<unsigned, std::string> texts{{1000, "Open settings"},
-                                          {1001, "Exit"},
-                                          {1111, "Mouse"},
-                                          {1160, "Profile %1"},
-                                          {1161, "%1 - %2"}};
+    std::map<unsigned, std::string> texts{{1000, "Open settings"}, {1001, "Exit"},
+                                          {1111, "Mouse"},         {1160, "Profile %1"},
+                                          {1161, "%1 - %2"},       {1190, "Send again"},
+                                          {1191, "%1 (sending)"},  {1192, "%1 (not in the mouse)"},
+                                          {1193, "%1 (no mouse)"}};
     std::string Text(unsigned id) override {
         auto it = texts.find(id);
         return it == texts.end() ? std::string() : it->second;

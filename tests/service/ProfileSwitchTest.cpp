@@ -92,7 +92,8 @@ TEST_F(ProfileSwitch, AForegroundProgramsProfileIsUploadedAndNamed) {
     ASSERT_EQ(Uploads().size(), 1u);
     EXPECT_EQ(Uploads().back(), UploadOf(3));
     EXPECT_EQ(notifier.balloons, (Lines{"Racing|1000"}));
-    EXPECT_EQ(notifier.tips, (Lines{"Mouse - Racing"}));
+    EXPECT_EQ(notifier.tips,
+              (Lines{"Mouse - Racing", "Mouse - Racing (sending)", "Mouse - Racing"}));
     EXPECT_EQ(Posts(kMsgProfileSwitched), 1);
     EXPECT_EQ(Posts(kMsgApplyDone), 0) << "no answer to an Apply nobody made";
 }
@@ -253,6 +254,45 @@ TEST_F(ProfileSwitch, ASwitchWhileTheMouseIsAwayReachesItOnArrival) {
     EXPECT_EQ(Uploads().back(), UploadOf(3));
     EXPECT_EQ(core->WorkingCopy()->Profiles[3].Cpi_X, 3) << "the profile's level, not the mouse's";
 }
+
+// The mouse's DPI button pressed while a switch is being uploaded, after the
+// upload's n-th transfer (0: before the switch; -1: once it is over). The
+// mouse steps from whatever level it holds then, which the upload may still
+// overwrite: whatever the order, the mouse and the files end alike.
+struct DpiPressDuringASwitch : ProfileSwitch, ::testing::WithParamInterface<int> {};
+
+TEST_P(DpiPressDuringASwitch, TheMouseAndTheFilesEndInAgreement) {
+    StartWithLinkedProfiles();
+    auto press = [this] { mouse.With([](sim::SimulatedMouse& m) { m.PressDpiButton(); }); };
+    const int pressAfter = GetParam();
+    int transfers = 0; // the worker's alone while it runs
+    mouse.afterTransfer = [&](int) {
+        if (++transfers == pressAfter)
+            press();
+    };
+    if (pressAfter == 0) {
+        press();
+        Pump();
+    }
+    core->OnProfileChosen(4);
+    Settle();
+    if (pressAfter < 0) {
+        press();
+        Settle();
+    }
+    mouse.afterTransfer = nullptr;
+    const int inFiles =
+        IniFile(ProfileFilePath(folder.Folder(), 4)).ReadInt("Setting", "Cpi_X", -1) + 1;
+    EXPECT_EQ(Memory().activeLevel, inFiles);
+    EXPECT_EQ(core->WorkingCopy()->Profiles[4].Cpi_X + 1, inFiles);
+    EXPECT_EQ(core->WorkingCopy()->CurrentProfile, 4);
+    EXPECT_EQ(core->UploadState().holding, MouseHolding::Current);
+}
+
+// Around the colours, the DPI table, the active level (the 8th transfer) and
+// the button map.
+INSTANTIATE_TEST_SUITE_P(Timings, DpiPressDuringASwitch,
+                         ::testing::Values(0, 1, 5, 7, 8, 9, 30, -1));
 
 TEST_F(ProfileSwitch, TheTrayMenuShowsTheWorkingCopysProfiles) {
     StartWithLinkedProfiles();

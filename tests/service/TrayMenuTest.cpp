@@ -19,7 +19,7 @@ using namespace monitor;
 
 struct TrayMenuModel : ::testing::Test {
     std::unique_ptr<SharedSettingsBlock> image = std::make_unique<SharedSettingsBlock>();
-    TrayMenuTexts texts{"Open", "Exit", "Profile %1"};
+    TrayMenuTexts texts{"Open", "Exit", "Profile %1", "Again"};
     void SetUp() override {
         CreateImage(*image);
         ResetAllProfiles(*image);
@@ -68,6 +68,28 @@ TEST_F(TrayMenuModel, AFullNameFieldWithoutTerminatorIsShownWithinTheField) {
     std::memset(image->Profiles[0].ProFileName, 'N', sizeof image->Profiles[0].ProFileName);
     const std::vector<TrayMenuItem> items = TrayMenuItems(*image, texts);
     EXPECT_EQ(items[2].label, std::string(sizeof image->Profiles[0].ProFileName, 'N'));
+}
+
+TEST_F(TrayMenuModel, SendAgainFollowsTheDefaultItemWhenOffered) {
+    const std::vector<TrayMenuItem> items = TrayMenuItems(*image, texts, true);
+    ASSERT_EQ(items.size(), 10u);
+    EXPECT_EQ(items[1].command, kCmdSendAgain);
+    EXPECT_EQ(items[1].label, "Again");
+    EXPECT_FALSE(items[1].isDefault);
+    EXPECT_FALSE(items[1].radio);
+    EXPECT_EQ(items[2].command, 0u);
+}
+
+// What the state says is never cut off the tip: the tip before it is.
+TEST(ProfileLabels, ATipWithItsStateKeepsTheState) {
+    EXPECT_EQ(TipWithState("%1 (not in the mouse)", "Mouse - FPS"),
+              "Mouse - FPS (not in the mouse)");
+    const std::string longTip(kTipMaxChars, 't');
+    const std::string cut = TipWithState("%1 (no mouse)", longTip);
+    EXPECT_EQ(cut.size(), kTipMaxChars);
+    EXPECT_EQ(cut.substr(cut.size() - 11), " (no mouse)");
+    EXPECT_EQ(TipWithState("", "Mouse - FPS"), "Mouse - FPS") << "no language library";
+    EXPECT_EQ(TipWithState(std::string(70, 's') + "%1", "Mouse").size(), kTipMaxChars);
 }
 
 TEST(ProfileLabels, TipNamesTheProfileAndIsCutWholeCharacters) {

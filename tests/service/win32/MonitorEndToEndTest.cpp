@@ -90,9 +90,12 @@ TEST(MonitorWine, StartsWithoutTheMouseAndAnswersApplyAtOnce) {
     StandInWindows windows;
     ASSERT_TRUE(monitor.Start("1"));
     EXPECT_EQ(DeviceFlag(monitor), 0);
-    EXPECT_FALSE(monitor.TrayIconShown());
+    EXPECT_TRUE(monitor.TrayIconShown()) << "greyed, with its menu";
     Apply(monitor, FastRate);
     EXPECT_TRUE(windows.WaitFor(kMsgApplyDone, 1, 2000));
+    EXPECT_TRUE(windows.WaitForStatus(
+        [](const MouseStatus& s) { return !s.connected && s.holding == MouseHolding::Owed; }, 2000))
+        << "Option hears the settings wait for the mouse";
 }
 
 // The second Apply comes while the first upload runs: that one stops at its
@@ -161,15 +164,23 @@ TEST(MonitorWine, AMouseEventBetweenOptionsWriteAndItsMessageKeepsOptionsSetting
         640);
 }
 
-TEST(MonitorWine, UnplugClosesOptionAndReplugReadsBackTwice) {
+bool Disconnected(const MouseStatus& status) {
+    return !status.connected;
+}
+
+// Option stays open through a removal and hears the mouse is away; the icon
+// stays, greyed.
+TEST(MonitorWine, UnplugKeepsOptionAndReplugReadsBackTwice) {
     MonitorUnderTest monitor;
     StandInWindows windows;
     ASSERT_TRUE(monitor.Start());
     ASSERT_TRUE(StartUpDone(monitor));
     monitor.Mouse("unplug");
-    ASSERT_TRUE(windows.WaitFor(WM_CLOSE, 1, 5000));
+    ASSERT_TRUE(windows.WaitForStatus(Disconnected, 5000));
     EXPECT_EQ(DeviceFlag(monitor), 0);
-    EXPECT_FALSE(monitor.TrayIconShown());
+    EXPECT_TRUE(monitor.TrayIconShown());
+    windows.Flush();
+    EXPECT_TRUE(windows.Of(WM_CLOSE).empty()) << "Option keeps its edits";
 
     monitor.Mouse("clear-log");
     monitor.Mouse("plug");
@@ -207,7 +218,7 @@ TEST(MonitorWine, TheWindowAnswersAtOnceDuringAnArrivalAndAnUpload) {
     ASSERT_TRUE(monitor.Start());
     ASSERT_TRUE(StartUpDone(monitor));
     monitor.Mouse("unplug");
-    ASSERT_TRUE(windows.WaitFor(WM_CLOSE, 1, 5000));
+    ASSERT_TRUE(windows.WaitForStatus(Disconnected, 5000));
 
     // From the plug to the arrival's first read-back (1254 to Option).
     const size_t readBacks = windows.Of(kMsgDpiReadBack).size();
@@ -350,13 +361,14 @@ TEST(MonitorWine, NoticeTextFromACompanion) {
 
 TEST(MonitorWine, MouseVanishingMidUploadGetsTheUploadAgain) {
     MonitorUnderTest monitor;
-    // Option stays to receive the answer that may come after the removal's close.
-    StandInWindows windows(StandInWindows::OnClose::StayOpen);
+    StandInWindows windows;
     ASSERT_TRUE(monitor.Start());
     ASSERT_TRUE(StartUpDone(monitor));
     monitor.Mouse("vanish 5");
     Apply(monitor, FastRate);
-    ASSERT_TRUE(windows.WaitFor(WM_CLOSE, 1, 8000)); // the removal closes Option
+    ASSERT_TRUE(windows.WaitForStatus(
+        [](const MouseStatus& s) { return !s.connected && s.holding == MouseHolding::Owed; },
+        8000));
     EXPECT_TRUE(windows.WaitFor(kMsgApplyDone, 1, 8000)) << "the cut upload still answers";
     EXPECT_TRUE(monitor.Responds());
     EXPECT_EQ(DeviceFlag(monitor), 0);
@@ -377,6 +389,28 @@ TEST(MonitorWine, MouseVanishingMidUploadGetsTheUploadAgain) {
     EXPECT_EQ(monitor.MouseNumber("activeLevel"), 2);
     EXPECT_EQ(monitor.Block()->Profiles[0].Cpi_X, 1)
         << "the applied level, not the mouse's old one";
+}
+
+// A mouse refusing transfers while it stays is tried again on the window's
+// timers; Option hears each step.
+TEST(MonitorWine, AFailedTransferIsTriedAgainAndOptionIsTold) {
+    MonitorUnderTest monitor;
+    StandInWindows windows;
+    ASSERT_TRUE(monitor.Start());
+    ASSERT_TRUE(StartUpDone(monitor));
+    monitor.Mouse("fail 2");
+    Apply(monitor, FastRate);
+    ASSERT_TRUE(windows.WaitFor(kMsgApplyDone, 1, kUploadWaitMs));
+    ASSERT_TRUE(windows.WaitForStatus(
+        [](const MouseStatus& s) { return s.connected && s.holding == MouseHolding::Current; },
+        3000 + 2 * kUploadWaitMs));
+    EXPECT_EQ(monitor.MouseNumber("reportIntervalMs"), 1);
+    EXPECT_EQ(monitor.MouseNumber("activeLevel"), 2);
+    int retries = 0;
+    for (const MouseStatus& status : windows.Statuses())
+        retries += status.holding == MouseHolding::Retrying;
+    EXPECT_EQ(retries, 2);
+    EXPECT_FALSE(windows.Of(kMsgUploadProgress).empty());
 }
 
 // A program folder outside the ANSI code page, as under a user name in

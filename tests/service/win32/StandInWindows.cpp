@@ -115,6 +115,29 @@ bool StandInWindows::WaitFor(UINT message, size_t count, DWORD timeoutMs) {
     });
 }
 
+std::vector<MouseStatus> StandInWindows::Statuses() {
+    std::vector<MouseStatus> statuses;
+    for (const Received& r : Of(kMsgMouseStatus))
+        if (std::optional<MouseStatus> status = DecodeMouseStatus(r.wParam, r.lParam))
+            statuses.push_back(*status);
+    return statuses;
+}
+
+bool StandInWindows::WaitForStatus(const std::function<bool(const MouseStatus&)>& wanted,
+                                   DWORD timeoutMs) {
+    std::unique_lock lock(mutex_);
+    return changed_.wait_for(lock, std::chrono::milliseconds(timeoutMs), [&] {
+        for (const Received& r : received_) {
+            if (r.message != kMsgMouseStatus)
+                continue;
+            std::optional<MouseStatus> status = DecodeMouseStatus(r.wParam, r.lParam);
+            if (status && wanted(*status))
+                return true;
+        }
+        return false;
+    });
+}
+
 void StandInWindows::Clear() {
     std::lock_guard lock(mutex_);
     received_.clear();

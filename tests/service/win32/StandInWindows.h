@@ -6,10 +6,13 @@
 #include <windows.h>
 
 #include <condition_variable>
+#include <functional>
 #include <mutex>
 #include <string>
 #include <thread>
 #include <vector>
+
+#include "contract/MouseStatus.h"
 
 namespace mervik::testing {
 
@@ -34,6 +37,10 @@ public:
     std::vector<Received> Of(UINT message);
     // Waits up to `timeoutMs` for `count` messages numbered `message`.
     bool WaitFor(UINT message, size_t count, DWORD timeoutMs);
+    // Waits up to `timeoutMs` for a mouse status told to Option that `wanted`
+    // accepts; the statuses told so far, in order.
+    bool WaitForStatus(const std::function<bool(const MouseStatus&)>& wanted, DWORD timeoutMs);
+    std::vector<MouseStatus> Statuses();
     void Clear();
     // Runs `fn` on the windows' thread.
     void OnThread(void (*fn)(HWND option));

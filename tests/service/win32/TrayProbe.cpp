@@ -115,15 +115,17 @@ int RightButton() {
 }
 
 // Shows the same menu in this process for a moment and reads where its items
-// lie in its window; the texts do not change the heights.
-int Measure() {
+// lie in its window; the texts do not change the heights. `sendAgain`: the
+// menu as it is while the mouse lacks the current settings.
+int Measure(bool sendAgain) {
     auto image = ReadBlock();
     if (!image) {
         image = std::make_unique<SharedSettingsBlock>();
         CreateImage(*image);
         ResetAllProfiles(*image);
     }
-    const std::vector<TrayMenuItem> items = TrayMenuItems(*image, {"Open", "Exit", "Profile %1"});
+    const std::vector<TrayMenuItem> items =
+        TrayMenuItems(*image, {"Open", "Exit", "Profile %1", "Again"}, sendAgain);
     win::UniqueMenu menu = CreateTrayMenu(items);
     static HMENU shown;
     static std::vector<RECT> rects;
@@ -203,7 +205,7 @@ int main(int argc, char** argv) {
     if (command == "rbutton")
         return RightButton();
     if (command == "measure")
-        return Measure();
+        return Measure(argc > 2 && std::string(argv[2]) == "again");
     if (command == "menu")
         return Menu();
     if (command == "closed")
@@ -212,6 +214,6 @@ int main(int argc, char** argv) {
         return Tip();
     if (command == "current")
         return Current();
-    std::fprintf(stderr, "usage: TrayProbe icon|rbutton|measure|menu|closed|tip|current\n");
+    std::fprintf(stderr, "usage: TrayProbe icon|rbutton|measure [again]|menu|closed|tip|current\n");
     return 2;
 }

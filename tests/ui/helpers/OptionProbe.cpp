@@ -248,6 +248,21 @@ int Strip() {
     return found.main ? 0 : 1;
 }
 
+// What the main window's status area says, as its window text; null
+// without a status area.
+int Status() {
+    HWND main = FindWindowA(nullptr, mervik::kOptionCaption);
+    HWND area = main ? FindWindowExA(main, nullptr, "MervikStatusArea", nullptr) : nullptr;
+    std::string text = "null";
+    if (area) {
+        text.clear();
+        JsonString(text, WideText(area));
+    }
+    printf("{\"text\": %s, \"visible\": %d}\n", text.c_str(),
+           area && IsWindowVisible(area) ? 1 : 0);
+    return main ? 0 : 1;
+}
+
 std::string Spaceless(const char* text) {
     std::string out;
     for (const char* c = text; *c; ++c) {
@@ -538,6 +553,8 @@ int Dispatch(int argc, char** argv) {
         return Lists();
     if (argc >= 2 && !strcmp(argv[1], "strip"))
         return Strip();
+    if (argc >= 2 && !strcmp(argv[1], "status"))
+        return Status();
     if (argc >= 3 && !strcmp(argv[1], "switch"))
         return Switch(atoi(argv[2]));
     if (argc >= 2 && !strcmp(argv[1], "menus"))
@@ -545,7 +562,8 @@ int Dispatch(int argc, char** argv) {
     if (argc >= 3 && !strcmp(argv[1], "controls"))
         return Controls(atoi(argv[2]) - 1);
     fprintf(stderr, "usage: OptionProbe state | mouse-changed CPI RATE BRIGHTNESS | block | dialog "
-                    "| close-dialog | lists | menus | controls PAGE | strip | switch N | serve\n");
+                    "| close-dialog | lists | menus | controls PAGE | strip | status | switch N "
+                    "| serve\n");
     return 2;
 }
 

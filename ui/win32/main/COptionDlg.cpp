@@ -2,6 +2,10 @@
 
 #include <shellapi.h>
 
+#include <cstring>
+#include <optional>
+
+#include "contract/MouseStatus.h"
 #include "contract/ProgramMessages.h"
 #include "lang/TextIds.h"
 #include "macros/MacroFile.h"
@@ -42,14 +46,28 @@ constexpr UINT kMonitorWatchMs = 500;
 constexpr char kRegionButtonMask[] = "rgnbutton_mask.bmp";
 constexpr char kMakerWebSite[] = "https://mervik.example/";
 enum ButtonKey { kTab1 = 1, kTab2, kOk, kCancel, kApply, kMinimise, kClose, kWeb, kPageArea };
+// After the profile strip's keys, optional like them.
+enum StatusKey { kStatusArea = 17, kStatusRetry };
+
+bool SameImage(const SharedSettingsBlock& a, const SharedSettingsBlock& b) {
+    return std::memcmp(&a, &b, sizeof a) == 0;
+}
+
+// Messages after which nothing the user sees as a setting has changed.
+bool ChangesNothing(UINT message) {
+    return message == WM_PAINT || message == WM_TIMER || message == WM_MOUSEMOVE ||
+           message == WM_NCMOUSEMOVE || message == WM_MOUSELEAVE || message == WM_SETCURSOR;
+}
 
 } // namespace
 
 COptionDlg::COptionDlg()
     : CSkinnedDialog("skin_main.ini"), working_(std::make_unique<SharedSettingsBlock>()),
-      applied_(std::make_unique<SharedSettingsBlock>()) {
+      applied_(std::make_unique<SharedSettingsBlock>()),
+      unedited_(std::make_unique<SharedSettingsBlock>()) {
     CreateImage(*working_);
     CreateImage(*applied_);
+    CreateImage(*unedited_);
 }
 
 COptionDlg::~COptionDlg() {
@@ -105,8 +123,10 @@ void COptionDlg::CreateControls() {
         PlaceSkinButton(close_, Hwnd(), deferred_.Place(kClose), pictures);
         PlaceSkinButton(web_, Hwnd(), deferred_.Place(kWeb), pictures);
         strip_.Create(Hwnd(), deferred_, skin_controls::kMainFirstOptional);
+        statusArea_.Create(Hwnd(), deferred_, kStatusArea, kStatusRetry);
     });
     strip_.Refresh(*working_);
+    ShowStatus();
     tabs_[currentIndex_].SetPressed(true);
 }
 
@@ -193,6 +213,33 @@ void COptionDlg::LoadSettings() {
         for (std::string& note : RepairImageRanges(*image))
             notes.push_back(std::move(note));
     TraceNotes(notes);
+    *unedited_ = *working_;
+    AskMonitorForStatus();
+}
+
+// Monitor answers with the mouse's status; without Monitor the settings go to
+// the files only.
+void COptionDlg::AskMonitorForStatus() {
+    HWND monitor = FindWindowA(nullptr, kMonitorCaption);
+    status_.MonitorFound(monitor && PostMessageA(monitor, kMsgAskMouseStatus, 0, 0));
+}
+
+void COptionDlg::SendAgain() {
+    HWND monitor = FindWindowA(nullptr, kMonitorCaption);
+    status_.MonitorFound(monitor && PostMessageA(monitor, kMsgSendAgain, 0, 0));
+    ShowStatus();
+}
+
+void COptionDlg::ShowStatus() {
+    status_.SetEdited(!SameImage(*working_, *unedited_));
+    const StatusView view = status_.View();
+    const TextLookup texts = [](unsigned id) { return Program().language.Text(id); };
+    statusArea_.Show(view, StatusText(view, texts), texts(kTextStatusRetry));
+}
+
+void COptionDlg::AfterDispatch(const MSG& msg) {
+    if (!ChangesNothing(msg.message))
+        ShowStatus();
 }
 
 void COptionDlg::RefreshPages() {
@@ -250,6 +297,8 @@ LRESULT COptionDlg::OnCommand(WORD code, HWND control) {
         PostMessageA(Hwnd(), WM_CLOSE, 0, 0);
     } else if (control == apply_.Hwnd()) {
         Apply();
+    } else if (control == statusArea_.Retry()) {
+        SendAgain();
     } else if (control == cancel_.Hwnd() || control == close_.Hwnd()) {
         PostMessageA(Hwnd(), WM_CLOSE, 0, 0);
     } else if (control == minimise_.Hwnd()) {
@@ -281,7 +330,12 @@ void COptionDlg::Apply() {
     Win32RegistryStore registry;
     FailureTexts failures = SaveApplied(*working_, Program().folder, registry, link_);
     *applied_ = *working_;
+    *unedited_ = *working_;
     monitorWindow_ = win::WakeMonitor();
+    status_.MonitorFound(monitorWindow_ != nullptr);
+    if (monitorWindow_)
+        status_.ApplyPosted();
+    ShowStatus();
     FailureTexts macroFailures = SaveMacroFile();
     failures.insert(failures.end(), macroFailures.begin(), macroFailures.end());
     if (monitorWindow_)
@@ -338,6 +392,10 @@ void COptionDlg::FollowMonitor(MonitorNews news) {
     if (link_.Read(*fresh)) {
         // The block is outside data, as at start-up.
         TraceNotes(RepairImageRanges(*fresh));
+        // The unedited copy follows by the same rule, so Monitor's values
+        // never count as the user's edits.
+        auto appliedBefore = std::make_unique<SharedSettingsBlock>(*applied_);
+        ui::FollowMonitor(news, *unedited_, *appliedBefore, *fresh);
         ui::FollowMonitor(news, *working_, *applied_, *fresh);
         RefreshPages();
     }
@@ -347,7 +405,7 @@ void COptionDlg::FollowMonitor(MonitorNews news) {
         EnableApplyButtons(true);
 }
 
-LRESULT COptionDlg::OnMessage(UINT msg, WPARAM, LPARAM) {
+LRESULT COptionDlg::OnMessage(UINT msg, WPARAM wp, LPARAM lp) {
     switch (msg) {
     case kMsgDpiReadBack:
         FollowMonitor(MonitorNews::DpiReadBack);
@@ -363,6 +421,15 @@ LRESULT COptionDlg::OnMessage(UINT msg, WPARAM, LPARAM) {
         return 0;
     case kMsgApplyDone:
         EndWaiting();
+        status_.ApplyAnswered();
+        return 0;
+    case kMsgMouseStatus:
+        if (std::optional<MouseStatus> status = DecodeMouseStatus(wp, lp))
+            status_.OnMouseStatus(*status);
+        return 0;
+    case kMsgUploadProgress:
+        if (std::optional<int> percent = DecodeUploadPercent(wp))
+            status_.OnProgress(*percent);
         return 0;
     case kMsgFinishStartUp:
         FinishStartUp();
@@ -387,6 +454,7 @@ void COptionDlg::OnDestroy() {
     // The window is on its way out: the warning stands on its own.
     ShowFailures(nullptr, SaveMacroFile());
     strip_.Destroy();
+    statusArea_.DestroyAll();
     page1_.Destroy();
     page2_.Destroy();
     link_.Close();

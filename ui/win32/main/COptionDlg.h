@@ -7,10 +7,12 @@
 #include "macros/MacroList.h"
 #include "settings/SharedSettingsBlock.h"
 #include "ui/core/MonitorFollow.h"
+#include "ui/core/SettingsStatus.h"
 #include "ui/win32/controls/CRgnButton.h"
 #include "ui/win32/controls/CSkinButton.h"
 #include "ui/win32/controls/DeferredControls.h"
 #include "ui/win32/main/CProfileStrip.h"
+#include "ui/win32/main/CStatusArea.h"
 #include "ui/win32/main/OptionSaves.h"
 #include "ui/win32/pages/CAdvanceSettingPage.h"
 #include "ui/win32/pages/CButtonPage.h"
@@ -46,6 +48,7 @@ protected:
     LRESULT OnTimer(UINT_PTR id) override;
     LRESULT OnSysCommand(UINT command) override;
     LRESULT OnMessage(UINT msg, WPARAM wp, LPARAM lp) override;
+    void AfterDispatch(const MSG& msg) override;
     void OnDestroy() override;
 
 private:
@@ -60,6 +63,10 @@ private:
     void EnableApplyButtons(bool enable);
     void FollowMonitor(MonitorNews news);
     FailureTexts SaveMacroFile() const;
+    // The status area: edits not yet applied, and what Monitor last said.
+    void AskMonitorForStatus();
+    void SendAgain();
+    void ShowStatus();
 
     HICON icon_ = nullptr;
     DeferredControls deferred_;
@@ -67,6 +74,7 @@ private:
     CRgnButton ok_, cancel_, apply_;
     CSkinButton minimise_, close_, web_;
     CProfileStrip strip_;
+    CStatusArea statusArea_;
     RECT pageRect_{};
     CButtonPage page1_;
     CAdvanceSettingPage page2_;
@@ -76,6 +84,11 @@ private:
     win::SharedBlockLink link_;
     std::unique_ptr<SharedSettingsBlock> working_;
     std::unique_ptr<SharedSettingsBlock> applied_;
+    // The working copy as it was with nothing edited: Apply and Monitor's
+    // news move it; the desktop's pointer values read in at start do not
+    // count as the user's edits.
+    std::unique_ptr<SharedSettingsBlock> unedited_;
+    SettingsStatus status_;
     MacroList macros_;
     // Until the list is read, closing must not write an empty one over it.
     bool macrosReadable_ = false;

@@ -98,6 +98,8 @@ INT_PTR CSkinnedDialog::DoModal(HWND owner) {
             continue;
         TranslateMessage(&msg);
         DispatchMessageA(&msg);
+        if (running_ && Hwnd())
+            AfterDispatch(msg);
     }
     running_ = false;
     if (ownerWasEnabled) {

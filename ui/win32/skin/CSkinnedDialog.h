@@ -34,6 +34,9 @@ protected:
     // A key message the dialog keeps from its controls, besides Enter and
     // Escape.
     virtual bool SwallowsKey(const MSG&) const { return false; }
+    // After each message the loop dispatched: what the user's input or a
+    // posted message changed is in place by then.
+    virtual void AfterDispatch(const MSG&) {}
     LRESULT OnCreate() override;
     // However the window goes (a WM_CLOSE sent from another program
     // included), the modal loop ends with it.

@@ -169,11 +169,14 @@ TEST_P(RealLibrary, UnplugAndReplugGiveTheRemovalAndTheArrival) {
     ASSERT_TRUE(StartUpDone(monitor));
     const DWORD unplugged = GetTickCount();
     monitor.Mouse("unplug");
-    ASSERT_TRUE(windows.WaitFor(WM_CLOSE, 1, kChangeWaitMs)) << "the removal closes Option";
+    ASSERT_TRUE(
+        windows.WaitForStatus([](const MouseStatus& s) { return !s.connected; }, kChangeWaitMs))
+        << "Option hears of the removal";
     std::printf("unplug to removal (%s): %lu ms\n", GetParam(), GetTickCount() - unplugged);
     EXPECT_TRUE(MonitorUnderTest::Eventually(
         kChangeWaitMs, [](MonitorUnderTest& m) { return m.DeviceFlag() == 0; }, monitor));
-    EXPECT_FALSE(monitor.TrayIconShown());
+    EXPECT_TRUE(monitor.TrayIconShown()) << "greyed, with its menu";
+    EXPECT_TRUE(windows.Of(WM_CLOSE).empty()) << "Option stays open";
 
     monitor.Mouse("clear-log");
     const DWORD plugged = GetTickCount();
@@ -197,7 +200,9 @@ TEST_P(RealLibrary, ARemovalMidUploadLeavesTheUploadOwedAndRedone) {
     ASSERT_TRUE(StartUpDone(monitor));
     monitor.Mouse("vanish 5");
     Apply(monitor, FastRate);
-    ASSERT_TRUE(windows.WaitFor(WM_CLOSE, 1, kChangeWaitMs)) << "the removal closes Option";
+    ASSERT_TRUE(
+        windows.WaitForStatus([](const MouseStatus& s) { return !s.connected; }, kChangeWaitMs))
+        << "Option hears of the removal";
     EXPECT_TRUE(windows.WaitFor(kMsgApplyDone, 1, kUploadWaitMs)) << "the cut upload still answers";
     EXPECT_TRUE(monitor.Responds());
     EXPECT_TRUE(MonitorUnderTest::Eventually(
