@@ -26,6 +26,8 @@ std::set<int> UsedIds() {
         ids.insert(id);
     for (int id = 1160; id <= 1161; ++id) // the tray's profile texts
         ids.insert(id);
+    for (int id = 1190; id <= 1205; ++id) // where the settings are: tray and status area
+        ids.insert(id);
     return ids;
 }
 
@@ -88,6 +90,10 @@ TEST_F(LanDll, TextsFitWhereTheyAreShown) {
         EXPECT_LE(Text(id).size(), 20u)
             << "caption " << id << " \"" << Text(id) << "\" is too long";
     }
+    // The status area's 376 pixels hold some 48 characters of its font, with
+    // the numbers filled in.
+    for (int id = 1194; id <= 1204; ++id)
+        EXPECT_LE(Text(id).size(), 48u) << "status " << id << " \"" << Text(id) << "\"";
 }
 
 TEST_F(LanDll, DpiTextsFollowTheLevelCodes) {

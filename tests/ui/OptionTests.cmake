@@ -17,6 +17,8 @@ foreach(helper FakeMonitor OptionProbe WarnShow OptionBench SelectMacroShow Butt
   target_include_directories(${helper} PRIVATE ${PROJECT_SOURCE_DIR})
   target_link_libraries(${helper} PRIVATE mervik_ui_win32 mervik_warnings)
 endforeach()
+# The probe presses the simulated mouse's buttons at a moment of its choosing.
+target_link_libraries(OptionProbe PRIVATE mervik_mousesim_client)
 
 # The real Option.exe, driven with X input, one script a part of the window.
 # Each runs in a Wine prefix and on an X display of its own, so they may run
@@ -30,7 +32,7 @@ function(option_e2e_test name)
             --mousesim $<TARGET_FILE:mousesim> --mervikctl $<TARGET_FILE:mervikctl>)
   set_tests_properties(wine.${name} PROPERTIES TIMEOUT 900 LABELS wine COST 60)
 endfunction()
-foreach(part main_window macro_page dialogs button_page)
+foreach(part main_window macro_page dialogs button_page upload_status)
   option_e2e_test(${part}_e2e)
 endforeach()
 add_custom_target(option_e2e_inputs ALL

@@ -38,8 +38,14 @@ class Desktop:
         return done.returncode, done.stdout
 
     def probe(self, command):
-        code, out = self.run(ARGS.probe, command)
+        code, out = self.run(ARGS.probe, *command.split())
         return probe_values(out) if code == 0 else None
+
+    def tip_text(self):
+        """The text of the tip over the tray, once it shows."""
+        code, out = self.run(ARGS.probe, "tip")
+        lines = [line[5:] for line in out.splitlines() if line.startswith("text=")]
+        return lines[0] if code == 0 and lines else None
 
     def xdotool(self, *args):
         self.session.xdotool(*args)
@@ -102,8 +108,8 @@ class TrayMenu(unittest.TestCase):
         self.assertTrue(menu, "no tray menu opened")
         return numbers(menu["menu"]), icon
 
-    def click_item(self, menu, index):
-        items = self.desktop.probe("measure")
+    def click_item(self, menu, index, send_again=False):
+        items = self.desktop.probe("measure again" if send_again else "measure")
         self.assertTrue(items, "could not measure the menu")
         size = numbers(items["size"])
         self.assertEqual(menu[3] - menu[1], size[1], "the menu is not laid out as measured")
@@ -115,6 +121,24 @@ class TrayMenu(unittest.TestCase):
         code, plan = self.desktop.run(ARGS.mervikctl, "encode", windows_path(self.folder), "--profile", str(profile))
         self.assertEqual(code, 0)
         return [line for line in plan.splitlines() if line.startswith(("feature", "write"))]
+
+    def mouse(self, *command):
+        code, out = self.desktop.run(ARGS.mousesim, *command)
+        self.assertEqual(code, 0, out)
+        return out
+
+    def tip_ending(self, icon, ending, timeout):
+        """Rests the pointer on the icon, so the tray shows its tip afresh,
+        until the tip ends with `ending`; the last tip read."""
+        seen = []
+
+        def read():
+            self.desktop.xdotool("mousemove", 0, 0)
+            self.desktop.xdotool("mousemove", (icon[0] + icon[2]) // 2 - 1, (icon[1] + icon[3]) // 2)
+            self.desktop.xdotool("mousemove", (icon[0] + icon[2]) // 2, (icon[1] + icon[3]) // 2)
+            seen.append(self.desktop.tip_text())
+            return (seen[-1] or "").endswith(ending)
+        self.assertTrue(wait_for(read, timeout), "the tip never ended with %r: %r" % (ending, seen[-1:]))
 
     def mouse_log(self):
         code, log = self.desktop.run(ARGS.mousesim, "log")
@@ -144,6 +168,41 @@ class TrayMenu(unittest.TestCase):
         # The last item ends the service.
         menu, icon = self.open_menu()
         self.click_item(menu, 8)
+        self.assertEqual(wait_for(lambda: self.monitor.poll() is not None, 20), True, "Monitor did not exit")
+
+
+    # The tip and the menu say when the mouse lacks the current settings; its
+    # menu sends them again.
+    def test_the_tray_tells_when_the_mouse_lacks_the_settings(self):
+        self.mouse("fail", "1000")
+        menu, icon = self.open_menu()
+        self.click_item(menu, 4)  # profile 3: its upload is refused, four times
+        self.assertTrue(wait_for(lambda: self.desktop.probe("current")["current"] == "2"))
+        self.tip_ending(icon, "(not in the mouse)", 40)
+        tip = numbers(self.desktop.probe("tip")["tip"])
+        self.desktop.screenshot("tray_tip_not_in_mouse", tip[0] - 8, tip[1] - 8, icon[2], icon[3])
+
+        self.mouse("fail", "0")
+        menu, icon = self.open_menu()
+        self.desktop.screenshot("tray_menu_send_again", menu[0] - 8, menu[1] - 8, icon[2], icon[3])
+        self.click_item(menu, 1, send_again=True)  # open, send again, separator, profiles...
+        planned = self.planned_upload(2)
+        self.assertTrue(wait_for(lambda: self.mouse_log()[-len(planned):] == planned, 30),
+                        "send again did not give the mouse profile 3")
+
+    # While the mouse is away the icon stays, greyed, with its menu: the way
+    # to open Option and to end the service.
+    def test_the_icon_and_its_menu_stay_while_the_mouse_is_away(self):
+        self.mouse("unplug")
+        self.assertTrue(wait_for(lambda: config_value(self.folder, "Device") == "0", 20))
+        self.assertEqual(self.desktop.probe("shown"), {"shown": "1"}, "the icon went away")
+        icon = numbers(self.desktop.probe("icon")["icon"])
+        self.tip_ending(icon, "(mouse not connected)", 20)
+        tip = numbers(self.desktop.probe("tip")["tip"])
+        self.desktop.screenshot("tray_tip_no_mouse", tip[0] - 8, tip[1] - 8, icon[2], icon[3])
+        menu, icon = self.open_menu()
+        self.desktop.screenshot("tray_menu_no_mouse", menu[0] - 8, menu[1] - 8, icon[2], icon[3])
+        self.click_item(menu, 8)  # exit
         self.assertEqual(wait_for(lambda: self.monitor.poll() is not None, 20), True, "Monitor did not exit")
 
 

@@ -398,6 +398,8 @@ TEST(MonitorWine, AFailedTransferIsTriedAgainAndOptionIsTold) {
     StandInWindows windows;
     ASSERT_TRUE(monitor.Start());
     ASSERT_TRUE(StartUpDone(monitor));
+    windows.Flush();
+    windows.Clear(); // the start-up's status
     monitor.Mouse("fail 2");
     Apply(monitor, FastRate);
     ASSERT_TRUE(windows.WaitFor(kMsgApplyDone, 1, kUploadWaitMs));

@@ -7,9 +7,13 @@
 //   TrayProbe menu      waits for Monitor's open tray menu; its rectangle
 //   TrayProbe closed    waits until no tray menu is open
 //   TrayProbe tip       waits for the tip shown over the tray; its rectangle
+//                       and, on the next line, its text
+//   TrayProbe shown     whether Monitor's icon is in the tray
 //   TrayProbe current   the shared block's current profile
 // Each prints key=value words and exits 0, or 1 when it found nothing.
 #include <windows.h>
+
+#include <shellapi.h>
 
 #include <cstdio>
 #include <cstring>
@@ -185,7 +189,23 @@ int Tip() {
     RECT rect{};
     GetWindowRect(tip, &rect);
     PrintRect("tip", rect);
+    // Marshalled by the system, so the tip's text comes from the taskbar's
+    // process; a line of its own, as it holds blanks.
+    char text[128] = {};
+    SendMessageTimeoutA(tip, WM_GETTEXT, sizeof text, reinterpret_cast<LPARAM>(text),
+                        SMTO_ABORTIFHUNG, 2000, nullptr);
+    std::printf("text=%s\n", text);
     return 0;
+}
+
+// Modifying nothing succeeds only for an icon the tray holds.
+int Shown() {
+    NOTIFYICONDATAA record{};
+    record.cbSize = NOTIFYICONDATAA_V2_SIZE;
+    record.hWnd = FindWindowA(nullptr, kMonitorCaption);
+    record.uID = monitor::kTrayIconId;
+    std::printf("shown=%d\n", record.hWnd && Shell_NotifyIconA(NIM_MODIFY, &record) ? 1 : 0);
+    return record.hWnd ? 0 : 1;
 }
 
 int Current() {
@@ -214,6 +234,9 @@ int main(int argc, char** argv) {
         return Tip();
     if (command == "current")
         return Current();
-    std::fprintf(stderr, "usage: TrayProbe icon|rbutton|measure [again]|menu|closed|tip|current\n");
+    if (command == "shown")
+        return Shown();
+    std::fprintf(stderr,
+                 "usage: TrayProbe icon|rbutton|measure [again]|menu|closed|tip|shown|current\n");
     return 2;
 }

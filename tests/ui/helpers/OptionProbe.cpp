@@ -27,6 +27,8 @@
 #include <vector>
 
 #include "contract/ProgramMessages.h"
+#include "hiddriver/sim/ControlPipeName.h"
+#include "hiddriver/sim/win32/ControlPipeClient.h"
 #include "settings/SharedSettingsBlock.h"
 
 namespace {
@@ -187,6 +189,34 @@ int Switch(int profile) {
         PostMessageA(option, mervik::kMsgProfileSwitched, 0, 0);
     printf("posted=%d\n", result == 0);
     return result;
+}
+
+// Another program makes profile `profile` current in the block and tells the
+// running Monitor (1226), which switches and uploads; `pressMs` later, unless
+// it is negative, the mouse's own DPI button is pressed, straight through
+// Monitor's simulated mouse, so the press lands that far into the upload.
+int MonitorSwitch(int profile, int pressMs) {
+    HWND monitor = FindWindowA(nullptr, mervik::kMonitorCaption);
+    DWORD monitorProcess = 0;
+    if (!monitor || !GetWindowThreadProcessId(monitor, &monitorProcess)) {
+        printf("error=no-monitor\n");
+        return 1;
+    }
+    if (WithBlock([&](mervik::SharedSettingsBlock& block) {
+            block.CurrentProfile = profile;
+            return 0;
+        }) != 0)
+        return 1;
+    PostMessageA(monitor, mervik::kMsgReloadBlock, 0, 0);
+    if (pressMs < 0) {
+        printf("switched=1\n");
+        return 0;
+    }
+    Sleep(static_cast<DWORD>(pressMs));
+    const auto answer =
+        mervik::sim::SendControlCommand(mervik::sim::ControlPipeName(monitorProcess), "dpi");
+    printf("pressed=%d\n", answer && answer->rfind("ok", 0) == 0 ? 1 : 0);
+    return answer ? 0 : 1;
 }
 
 // "[left, top, right, bottom]" of `hwnd` in `parent`'s client area.
@@ -557,13 +587,15 @@ int Dispatch(int argc, char** argv) {
         return Status();
     if (argc >= 3 && !strcmp(argv[1], "switch"))
         return Switch(atoi(argv[2]));
+    if (argc >= 3 && !strcmp(argv[1], "monitor-switch"))
+        return MonitorSwitch(atoi(argv[2]), argc >= 4 ? atoi(argv[3]) : -1);
     if (argc >= 2 && !strcmp(argv[1], "menus"))
         return Menus();
     if (argc >= 3 && !strcmp(argv[1], "controls"))
         return Controls(atoi(argv[2]) - 1);
     fprintf(stderr, "usage: OptionProbe state | mouse-changed CPI RATE BRIGHTNESS | block | dialog "
                     "| close-dialog | lists | menus | controls PAGE | strip | status | switch N "
-                    "| serve\n");
+                    "| monitor-switch N [PRESS_MS] | serve\n");
     return 2;
 }
 

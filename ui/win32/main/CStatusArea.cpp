@@ -44,7 +44,7 @@ void CStatusArea::Create(HWND parent, const DeferredControls& places, int areaKe
     const ButtonPos& retry = places.Place(retryKey);
     if (!retry.rect.IsEmpty() && PlaceSkinButton(retry_, parent, retry, places.Pictures())) {
         retry_.SetCaptionCentred(true);
-        ShowWindow(retry_.Hwnd(), SW_HIDE);
+        EnableWindow(retry_.Hwnd(), FALSE);
     }
 }
 
@@ -52,7 +52,8 @@ void CStatusArea::Show(const StatusView& view, const std::string& text,
                        const std::string& retryCaption) {
     if (retry_.Hwnd()) {
         retry_.SetCaption(retryCaption);
-        ShowWindow(retry_.Hwnd(), view.retry ? SW_SHOWNA : SW_HIDE);
+        if ((IsWindowEnabled(retry_.Hwnd()) != FALSE) != view.retry)
+            EnableWindow(retry_.Hwnd(), view.retry);
     }
     if (view == view_ && text == text_)
         return;

@@ -1,7 +1,7 @@
 #pragma once
 // The main window's status area: where the settings are (not applied yet,
 // being sent with how far, in the mouse, not sent and why, the mouse away),
-// and a Retry button while sending again can help. A thin control: what it
+// and a Retry button, enabled while sending again can help. A thin control: what it
 // says comes from ui/core/SettingsStatus. A skin without its keys shows none.
 #include <string>
 
