@@ -126,6 +126,7 @@ void COptionDlg::CreateControls() {
         statusArea_.Create(Hwnd(), deferred_, kStatusArea, kStatusRetry);
     });
     strip_.Refresh(*working_);
+    shownStatus_.reset(); // the area is new
     ShowStatus();
     tabs_[currentIndex_].SetPressed(true);
 }
@@ -230,9 +231,14 @@ void COptionDlg::SendAgain() {
     ShowStatus();
 }
 
+// Runs after most messages: the texts are looked up only when what the area
+// says changes.
 void COptionDlg::ShowStatus() {
     status_.SetEdited(!SameImage(*working_, *unedited_));
     const StatusView view = status_.View();
+    if (shownStatus_ && *shownStatus_ == view)
+        return;
+    shownStatus_ = view;
     const TextLookup texts = [](unsigned id) { return Program().language.Text(id); };
     statusArea_.Show(view, StatusText(view, texts), texts(kTextStatusRetry));
 }

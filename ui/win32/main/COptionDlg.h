@@ -3,6 +3,7 @@
 // two copies of the settings (the one being edited and the one last
 // exchanged with Monitor).
 #include <memory>
+#include <optional>
 
 #include "macros/MacroList.h"
 #include "settings/SharedSettingsBlock.h"
@@ -89,6 +90,7 @@ private:
     // count as the user's edits.
     std::unique_ptr<SharedSettingsBlock> unedited_;
     SettingsStatus status_;
+    std::optional<StatusView> shownStatus_;
     MacroList macros_;
     // Until the list is read, closing must not write an empty one over it.
     bool macrosReadable_ = false;
