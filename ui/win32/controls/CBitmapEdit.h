@@ -4,7 +4,7 @@
 // SetWindowText); optionally digits only, optionally limited in length.
 #include <string>
 
-#include "ui/win32/controls/Window.h"
+#include "ui/win32/controls/CWindow.h"
 #include "win32/Gdi.h"
 
 namespace mervik::ui {

@@ -2,7 +2,7 @@
 // The slider's thumb: a picture the user drags along its track. The class
 // keeps its old name: CPHSlider is the thumb, CclickHSlider the track.
 #include "ui/core/SliderMath.h"
-#include "ui/win32/controls/Window.h"
+#include "ui/win32/controls/CWindow.h"
 #include "win32/Gdi.h"
 
 namespace mervik::ui {

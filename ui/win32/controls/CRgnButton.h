@@ -7,7 +7,7 @@
 #include "ui/win32/controls/ButtonFaces.h"
 #include "ui/win32/controls/ButtonTooltip.h"
 #include "ui/win32/controls/HoverTracker.h"
-#include "ui/win32/controls/Window.h"
+#include "ui/win32/controls/CWindow.h"
 
 namespace mervik::ui {
 

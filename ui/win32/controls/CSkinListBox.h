@@ -5,7 +5,7 @@
 #include <memory>
 #include <string>
 
-#include "ui/win32/controls/Window.h"
+#include "ui/win32/controls/CWindow.h"
 #include "win32/Gdi.h"
 
 namespace mervik::ui {
