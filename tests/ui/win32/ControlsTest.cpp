@@ -331,64 +331,6 @@ public:
     }
 };
 
-// A system control taken over by the base, counting what reaches the object.
-class TakenEdit : public CWindow {
-public:
-    bool Take(HWND edit) { return Attach(edit); }
-    int settexts = 0;
-
-protected:
-    LRESULT OnMessage(UINT msg, WPARAM wp, LPARAM lp) override {
-        if (msg == WM_SETTEXT)
-            ++settexts;
-        return CWindow::OnMessage(msg, wp, lp);
-    }
-};
-
-LRESULT CALLBACK CountingSubclass(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp, UINT_PTR,
-                                  DWORD_PTR counts) {
-    auto* seen = reinterpret_cast<std::vector<UINT>*>(counts);
-    if (msg == WM_SETTEXT || msg == WM_NCDESTROY)
-        seen->push_back(msg);
-    if (msg == WM_NCDESTROY)
-        RemoveWindowSubclass(hwnd, CountingSubclass, 7);
-    return DefSubclassProc(hwnd, msg, wp, lp);
-}
-
-// The base subclasses a system control the way comctl32 does, so a tooltip's
-// subclass (added before or after) and the control's own procedure all keep
-// their place in the chain, up to the control's end.
-TEST(CWindow, ATakenControlSharesItsChainWithOtherSubclasses) {
-    for (bool oursFirst : {true, false}) {
-        SCOPED_TRACE(oursFirst);
-        RecordingParent parent;
-        HWND edit = CreateWindowExA(0, "EDIT", "", WS_CHILD, 0, 0, 50, 20, parent.Hwnd(), nullptr,
-                                    GetModuleHandleA(nullptr), nullptr);
-        ASSERT_NE(edit, nullptr);
-        std::vector<UINT> seen;
-        auto taken = std::make_unique<TakenEdit>();
-        if (oursFirst) {
-            ASSERT_TRUE(taken->Take(edit));
-        }
-        ASSERT_TRUE(
-            SetWindowSubclass(edit, CountingSubclass, 7, reinterpret_cast<DWORD_PTR>(&seen)));
-        if (!oursFirst) {
-            ASSERT_TRUE(taken->Take(edit));
-        }
-
-        SetWindowTextA(edit, "abc");
-        char text[8] = {};
-        GetWindowTextA(edit, text, sizeof text);
-        EXPECT_STREQ(text, "abc") << "the control's own procedure still answers";
-        EXPECT_EQ(taken->settexts, 1);
-        EXPECT_EQ(seen, std::vector<UINT>{WM_SETTEXT});
-
-        taken.reset(); // destroys the control
-        EXPECT_FALSE(IsWindow(edit));
-        EXPECT_EQ(seen, (std::vector<UINT>{WM_SETTEXT, WM_NCDESTROY}));
-    }
-}
-
 // The system destroys a submenu with its parent: the parent owns it from the
 // moment it is appended, and no one else ever destroys it.
 TEST(CSkinMenu, ASubmenuLivesExactlyAsLongAsItsParent) {
