@@ -98,9 +98,10 @@ LRESULT CWindow::WindowProcedure(UINT msg, WPARAM wp, LPARAM lp) {
     case WM_ERASEBKGND:
         return OnEraseBkgnd(reinterpret_cast<HDC>(wp));
     case WM_COMMAND:
+        // A control's notifications went back to it (Reflect).
         if (lp == 0 && HIWORD(wp) == 0)
             return OnMenuCommand(LOWORD(wp));
-        return OnCommand(HIWORD(wp), reinterpret_cast<HWND>(lp));
+        return OnMessage(msg, wp, lp);
     case WM_TIMER:
         return OnTimer(wp);
     case WM_LBUTTONDOWN:

@@ -3,7 +3,11 @@
 // a short virtual handler whose default is the window's default procedure.
 // Owner-draw and colour requests and the notifications a child sends its
 // parent are reflected back to the child, so every control draws itself and
-// hears its own notifications.
+// hears its own notifications. Controls report to whoever made them through
+// callback members, never through their parent's messages.
+#include <functional>
+#include <type_traits>
+
 #include "win32/Window.h"
 
 namespace mervik::ui {
@@ -19,6 +23,18 @@ public:
     static bool ReflectCommand(WPARAM wp, LPARAM lp);
 
 protected:
+    // Calls `report`, a callback member of this control, with `args` from the
+    // queue once the message being handled is done, so its owner never runs
+    // inside the input that caused it; nothing when it is unset by then.
+    template <class... Args>
+    void PostReport(const std::function<void(Args...)>& report,
+                    std::type_identity_t<Args>... args) {
+        Post([&report, args...] {
+            if (report)
+                report(args...);
+        });
+    }
+
     LRESULT WindowProcedure(UINT msg, WPARAM wp, LPARAM lp) final;
 
     virtual LRESULT OnMessage(UINT msg, WPARAM wp, LPARAM lp);
@@ -27,7 +43,6 @@ protected:
     virtual bool PaintsItself() const { return false; }
     virtual void OnPaint(HDC, const PAINTSTRUCT&) {}
     virtual LRESULT OnEraseBkgnd(HDC) { return Default(); }
-    virtual LRESULT OnCommand(WORD /*code*/, HWND /*control*/) { return Default(); }
     // A popup menu's choice (a WM_COMMAND from no control).
     virtual LRESULT OnMenuCommand(WORD /*command*/) { return Default(); }
     virtual LRESULT OnTimer(UINT_PTR) { return Default(); }
