@@ -8,6 +8,7 @@
 
 #include "hiddriver/win32/HidInterfaces.h"
 #include "hiddriver/win32/HidTrace.h"
+#include "win32/Window.h"
 
 namespace mervik::hid {
 
@@ -25,13 +26,31 @@ std::string Narrow(const wchar_t* text) {
     return narrow;
 }
 
-HINSTANCE ThisModule() {
-    HMODULE module = nullptr;
-    GetModuleHandleExA(GET_MODULE_HANDLE_EX_FLAG_FROM_ADDRESS |
-                           GET_MODULE_HANDLE_EX_FLAG_UNCHANGED_REFCOUNT,
-                       reinterpret_cast<LPCSTR>(&ThisModule), &module);
-    return module;
-}
+// The window the system tells of HID interfaces that come and go; it lives
+// on the library's thread from its creation to its destruction.
+class NotificationWindow final : public win::Window {
+public:
+    using OnDeviceChange = std::function<void(WPARAM event, LPARAM data)>;
+
+    explicit NotificationWindow(OnDeviceChange onChange) : onChange_(std::move(onChange)) {}
+    ~NotificationWindow() override {
+        Destroy();
+        // The library may be unloaded and loaded again elsewhere.
+        UnregisterWindowClass(kWindowClass);
+    }
+
+    bool Create() { return CreateMessageOnly(kWindowClass); }
+
+private:
+    LRESULT WindowProcedure(UINT message, WPARAM wParam, LPARAM lParam) override {
+        if (message != WM_DEVICECHANGE)
+            return Default();
+        onChange_(wParam, lParam);
+        return TRUE;
+    }
+
+    OnDeviceChange onChange_;
+};
 
 } // namespace
 
@@ -46,26 +65,18 @@ bool DeviceNotifier::Start(uint16_t vendorId, uint16_t productId, OnPresence onP
 }
 
 void DeviceNotifier::Run(HANDLE stop) {
-    WNDCLASSEXW wc{};
-    wc.cbSize = sizeof wc;
-    wc.lpfnWndProc = &DeviceNotifier::WindowProc;
-    wc.hInstance = ThisModule();
-    wc.lpszClassName = kWindowClass;
-    RegisterClassExW(&wc); // fails harmlessly when a previous start registered it
-    HWND window = CreateWindowExW(0, kWindowClass, L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr,
-                                  wc.hInstance, nullptr);
-    if (!window) {
+    NotificationWindow window([this](WPARAM event, LPARAM data) { OnDeviceChange(event, data); });
+    if (!window.Create()) {
         TraceFailure("CreateWindowEx", "the notification window");
         return;
     }
-    SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
 
     DEV_BROADCAST_DEVICEINTERFACE_W filter{};
     filter.dbcc_size = sizeof filter;
     filter.dbcc_devicetype = DBT_DEVTYP_DEVICEINTERFACE;
     HidD_GetHidGuid(&filter.dbcc_classguid);
     HDEVNOTIFY registration =
-        RegisterDeviceNotificationW(window, &filter, DEVICE_NOTIFY_WINDOW_HANDLE);
+        RegisterDeviceNotificationW(window.Hwnd(), &filter, DEVICE_NOTIFY_WINDOW_HANDLE);
     if (!registration)
         TraceFailure("RegisterDeviceNotification", "the HID interface class");
 
@@ -76,17 +87,6 @@ void DeviceNotifier::Run(HANDLE stop) {
     }
     if (registration)
         UnregisterDeviceNotification(registration);
-    DestroyWindow(window);
-}
-
-LRESULT CALLBACK DeviceNotifier::WindowProc(HWND window, UINT message, WPARAM wParam,
-                                            LPARAM lParam) {
-    auto* self = reinterpret_cast<DeviceNotifier*>(GetWindowLongPtrW(window, GWLP_USERDATA));
-    if (message == WM_DEVICECHANGE && self) {
-        self->OnDeviceChange(wParam, lParam);
-        return TRUE;
-    }
-    return DefWindowProcW(window, message, wParam, lParam);
 }
 
 void DeviceNotifier::OnDeviceChange(WPARAM event, LPARAM data) {

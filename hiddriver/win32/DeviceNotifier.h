@@ -20,7 +20,6 @@ public:
     void Stop() { thread_.Stop(); }
 
 private:
-    static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
     void Run(HANDLE stop);
     void OnDeviceChange(WPARAM event, LPARAM data);
 

@@ -32,7 +32,7 @@ HWND RunningMonitor() {
 
 } // namespace
 
-bool CMonitorApp::InitInstance(HINSTANCE instance, const char* commandLine) {
+bool CMonitorApp::InitInstance(const char* commandLine) {
     const bool openOption = commandLine && commandLine[0] == kOpenOptionArgument;
     instanceMutex_.reset(CreateMutexA(nullptr, FALSE, kMonitorInstanceMutexName));
     if (GetLastError() == ERROR_ALREADY_EXISTS) {
@@ -46,7 +46,7 @@ bool CMonitorApp::InitInstance(HINSTANCE instance, const char* commandLine) {
         Trace("Monitor: the instance mutex exists but no Monitor runs; starting\n");
     }
     window_ = std::make_unique<CMonitorWnd>(openOption);
-    return window_->Create(instance) != nullptr;
+    return window_->Create();
 }
 
 int CMonitorApp::Run() {

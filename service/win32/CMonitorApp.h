@@ -13,7 +13,7 @@ namespace mervik {
 class CMonitorApp {
 public:
     // False when this process is the second instance or the window failed.
-    bool InitInstance(HINSTANCE instance, const char* commandLine);
+    bool InitInstance(const char* commandLine);
     int Run();
     void ExitInstance();
 

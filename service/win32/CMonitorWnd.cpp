@@ -13,7 +13,6 @@
 #include "service/win32/TrayMenuWin32.h"
 #include "settings/FilePaths.h"
 #include "settings/win32/WidePath.h"
-#include "win32/GuardedMessage.h"
 #include "win32/UniqueHandleWin32.h"
 
 namespace mervik {
@@ -26,47 +25,18 @@ constexpr char kWindowClass[] = "MervikMonitorWnd";
 
 } // namespace
 
-CMonitorWnd::~CMonitorWnd() {
-    if (window_)
-        DestroyWindow(window_);
-}
-
-HWND CMonitorWnd::Create(HINSTANCE instance) {
-    WNDCLASSA windowClass{};
-    windowClass.lpfnWndProc = &CMonitorWnd::WindowProc;
-    windowClass.hInstance = instance;
-    windowClass.lpszClassName = kWindowClass;
-    RegisterClassA(&windowClass);
+bool CMonitorWnd::Create() {
     // Creation runs the whole start-up; a failed one leaves no window.
-    CreateWindowExA(0, kWindowClass, kMonitorCaption, WS_POPUP, 100, 100, 100, 100, nullptr,
-                    nullptr, instance, this);
-    return window_;
+    return RegisterWindowClass(kWindowClass, 0, nullptr) &&
+           Window::Create(0, kWindowClass, kMonitorCaption, WS_POPUP, RECT{100, 100, 200, 200},
+                          nullptr);
 }
 
-LRESULT CALLBACK CMonitorWnd::WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    if (message == WM_NCCREATE) {
-        auto* self =
-            static_cast<CMonitorWnd*>(reinterpret_cast<CREATESTRUCTA*>(lParam)->lpCreateParams);
-        self->window_ = window;
-        SetWindowLongPtrA(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
-    }
-    auto* self = reinterpret_cast<CMonitorWnd*>(GetWindowLongPtrA(window, GWLP_USERDATA));
-    if (!self)
-        return DefWindowProcA(window, message, wParam, lParam);
-    const LRESULT result = win::GuardedMessage(
-        message, "Monitor", [&] { return self->OnMessage(message, wParam, lParam); });
-    if (message == WM_NCDESTROY) {
-        SetWindowLongPtrA(window, GWLP_USERDATA, 0);
-        self->window_ = nullptr;
-    }
-    return result;
-}
-
-LRESULT CMonitorWnd::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+LRESULT CMonitorWnd::WindowProcedure(UINT message, WPARAM wParam, LPARAM lParam) {
     // Before the core exists or after it is gone, only the window's own
     // creation and destruction mean anything.
     if (!core_ && message != WM_CREATE && message != WM_DESTROY)
-        return DefWindowProcA(window_, message, wParam, lParam);
+        return Default();
     switch (message) {
     case WM_CREATE:
         return OnCreate() ? 0 : -1;
@@ -116,7 +86,7 @@ LRESULT CMonitorWnd::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     default:
         break;
     }
-    return DefWindowProcA(window_, message, wParam, lParam);
+    return Default();
 }
 
 bool CMonitorWnd::OnCreate() {
@@ -126,10 +96,10 @@ bool CMonitorWnd::OnCreate() {
     programFolder_ = ProgramFolderOf(modulePath);
     language_.Load(programFolder_);
     registry_.OpenKey(RegistryKey::Mouse);
-    link_ = std::make_unique<Win32DeviceLink>(programFolder_, window_);
+    link_ = std::make_unique<Win32DeviceLink>(programFolder_, Hwnd());
     connection_ = std::make_unique<DeviceConnection>(*link_, clock_);
-    tray_ = std::make_unique<Win32TrayIcon>(window_, modulePath, language_.Text(kTextTrayTip));
-    pointer_ = std::make_unique<Win32PointerSystem>(window_);
+    tray_ = std::make_unique<Win32TrayIcon>(Hwnd(), modulePath, language_.Text(kTextTrayTip));
+    pointer_ = std::make_unique<Win32PointerSystem>(Hwnd());
     core_ = std::make_unique<MonitorCore>(MonitorPorts{*connection_, *this, block_, windows_,
                                                        *tray_, *this, *pointer_, registry_,
                                                        processes_, launcher_, trace_, *this},
@@ -149,8 +119,8 @@ bool CMonitorWnd::OnCreate() {
         core_->PublishSettings();
     core_->StartWorker();
     started_ = true;
-    SetWindowLongPtrA(window_, GWL_EXSTYLE,
-                      GetWindowLongPtrA(window_, GWL_EXSTYLE) | WS_EX_TOOLWINDOW);
+    SetWindowLongPtrA(Hwnd(), GWL_EXSTYLE,
+                      GetWindowLongPtrA(Hwnd(), GWL_EXSTYLE) | WS_EX_TOOLWINDOW);
     core_->ConnectAtStart(openOptionAtStart_);
     return true;
 }
@@ -188,7 +158,7 @@ void CMonitorWnd::OnCommand(WPARAM wParam) {
         core_->OnCustomizer();
         break;
     case kCmdExit:
-        PostMessageA(window_, WM_CLOSE, 0, 0);
+        PostMessageA(Hwnd(), WM_CLOSE, 0, 0);
         break;
     case kCmdSendAgain:
         core_->OnSendAgain();
@@ -219,35 +189,35 @@ void CMonitorWnd::OnSystrayNotify(LPARAM mouseMessage) {
 }
 
 void CMonitorWnd::BringUpLastPopup() {
-    HWND popup = GetLastActivePopup(window_);
+    HWND popup = GetLastActivePopup(Hwnd());
     if (IsIconic(popup))
         ShowWindow(popup, SW_RESTORE);
     SetForegroundWindow(popup);
 }
 
 void CMonitorWnd::ShowTrayMenu() {
-    SetForegroundWindow(GetLastActivePopup(window_));
+    SetForegroundWindow(GetLastActivePopup(Hwnd()));
     win::UniqueMenu menu = CreateTrayMenu(core_->TrayMenu());
     if (!menu)
         return;
     POINT cursor{};
     GetCursorPos(&cursor);
-    TrackPopupMenu(menu.get(), TPM_LEFTBUTTON, cursor.x, cursor.y, 0, window_, nullptr);
+    TrackPopupMenu(menu.get(), TPM_LEFTBUTTON, cursor.x, cursor.y, 0, Hwnd(), nullptr);
     // Lets the menu close when the user clicks elsewhere.
-    PostMessageA(window_, WM_NULL, 0, 0);
+    PostMessageA(Hwnd(), WM_NULL, 0, 0);
 }
 
 bool CMonitorWnd::Deliver(const WorkerResult& result) {
-    return PostMessageA(window_, kMsgWorkerResult, static_cast<WPARAM>(result.kind),
+    return PostMessageA(Hwnd(), kMsgWorkerResult, static_cast<WPARAM>(result.kind),
                         static_cast<LPARAM>(result.value)) != FALSE;
 }
 
 void CMonitorWnd::Start(unsigned id, unsigned periodMs) {
-    SetTimer(window_, id, periodMs, nullptr);
+    SetTimer(Hwnd(), id, periodMs, nullptr);
 }
 
 void CMonitorWnd::Stop(unsigned id) {
-    KillTimer(window_, id);
+    KillTimer(Hwnd(), id);
 }
 
 } // namespace mervik

@@ -20,23 +20,25 @@
 #include "service/win32/TrayIconWin32.h"
 #include "settings/win32/RegistryStoreWin32.h"
 #include "win32/LanguageLibrary.h"
+#include "win32/Window.h"
 
 namespace mervik {
 
-class CMonitorWnd final : private TimerService, private TextSource, private WorkerResults {
+class CMonitorWnd final : public win::Window,
+                          private TimerService,
+                          private TextSource,
+                          private WorkerResults {
 public:
     explicit CMonitorWnd(bool openOptionAtStart) : openOptionAtStart_(openOptionAtStart) {}
-    ~CMonitorWnd() override;
-    CMonitorWnd(const CMonitorWnd&) = delete;
-    CMonitorWnd& operator=(const CMonitorWnd&) = delete;
+    // The window goes while the service's parts are still there to stop.
+    ~CMonitorWnd() override { Destroy(); }
 
-    // Registers the class and creates the window; null when the service
+    // Registers the class and creates the window; false when the service
     // cannot run (another one owns the shared block).
-    HWND Create(HINSTANCE instance);
+    bool Create();
 
 private:
-    static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
-    LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam);
+    LRESULT WindowProcedure(UINT message, WPARAM wParam, LPARAM lParam) override;
 
     bool OnCreate();
     void OnDestroy();
@@ -53,7 +55,6 @@ private:
     bool Deliver(const WorkerResult& result) override;
 
     const bool openOptionAtStart_;
-    HWND window_ = nullptr;
     std::string programFolder_;
     bool comStarted_ = false;
     bool started_ = false; // the start-up got past the shared block

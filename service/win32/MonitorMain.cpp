@@ -2,9 +2,9 @@
 
 #include "service/win32/CMonitorApp.h"
 
-int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR commandLine, int) {
+int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR commandLine, int) {
     mervik::CMonitorApp app;
-    const int result = app.InitInstance(instance, commandLine) ? app.Run() : 0;
+    const int result = app.InitInstance(commandLine) ? app.Run() : 0;
     app.ExitInstance();
     return result;
 }

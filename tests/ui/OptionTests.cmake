@@ -3,7 +3,7 @@
 mervik_test(NAME ui_win_tests WINE_ONLY
   SOURCES win32/TestWindows.cpp win32/SkinImagesTest.cpp win32/ControlsTest.cpp win32/SkinnedPageTest.cpp
           win32/OptionSavesTest.cpp win32/SkinFailureTest.cpp win32/MacroPageTest.cpp
-          win32/ScopedKeyCaptureTest.cpp win32/AnsiTextTest.cpp
+          win32/ScopedKeyCaptureTest.cpp win32/AnsiTextTest.cpp win32/WindowBaseTest.cpp
   LIBS mervik_ui_win32)
 # Option's warnings take their texts from lan.dll beside the program.
 add_custom_command(TARGET ui_win_tests POST_BUILD

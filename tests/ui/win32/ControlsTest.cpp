@@ -17,7 +17,6 @@
 #include "ui/win32/controls/CSkinListBox.h"
 #include "ui/win32/controls/CSkinMenu.h"
 #include "ui/win32/controls/CclickHSlider.h"
-#include "ui/win32/controls/ControlMessages.h"
 #include "ui/win32/controls/CoolMenuHook.h"
 #include "ui/win32/skin/CSkinnedDialog.h"
 
@@ -38,9 +37,11 @@ std::string HalfMask() {
     return path;
 }
 
-TEST(CRgnButton, CommandsOnlyWhenReleasedInsideItsShape) {
+TEST(CRgnButton, ClicksOnlyWhenReleasedInsideItsShape) {
     RecordingParent parent;
     CRgnButton button;
+    int clicks = 0;
+    button.onClick = [&] { ++clicks; };
     // The mask covers the left 20 of the button's 40 pixels.
     ASSERT_TRUE(button.Create(RECT{10, 10, 50, 30}, parent.Hwnd(), HalfMask()));
     HWND hwnd = button.Hwnd();
@@ -50,19 +51,17 @@ TEST(CRgnButton, CommandsOnlyWhenReleasedInsideItsShape) {
 
     SendMessageA(hwnd, WM_LBUTTONDOWN, MK_LBUTTON, At(5, 5));
     SendMessageA(hwnd, WM_LBUTTONUP, 0, At(30, 5)); // outside the shape, inside the rectangle
-    EXPECT_TRUE(parent.Take(WM_COMMAND).empty());
+    EXPECT_EQ(clicks, 0);
     SendMessageA(hwnd, WM_LBUTTONDOWN, MK_LBUTTON, At(5, 5));
     SendMessageA(hwnd, WM_LBUTTONUP, 0, At(200, 200));
-    EXPECT_TRUE(parent.Take(WM_COMMAND).empty());
+    EXPECT_EQ(clicks, 0);
 
-    // Whether a command goes out depends only on where the release lands.
+    // Whether a click is reported depends only on where the release lands.
     SendMessageA(hwnd, WM_LBUTTONDOWN, MK_LBUTTON, At(30, 5));
     SendMessageA(hwnd, WM_LBUTTONUP, 0, At(5, 5));
-    auto commands = parent.Take(WM_COMMAND);
-    ASSERT_EQ(commands.size(), 1u);
-    EXPECT_EQ(reinterpret_cast<HWND>(commands[0].lp), hwnd);
-    EXPECT_EQ(LOWORD(commands[0].wp), 0);
+    EXPECT_EQ(clicks, 1);
     EXPECT_NE(GetCapture(), hwnd);
+    EXPECT_TRUE(parent.Take(WM_COMMAND).empty()) << "the parent is not the one told";
 }
 
 TEST(CRgnButton, ToggleFlipsOnlyAfterAPressInside) {
@@ -133,36 +132,57 @@ TEST(ButtonTooltip, NoTextNoWindow) {
     DestroyWindow(control);
 }
 
-TEST(CBitmapEdit, DigitsOnlyKeepsDigitsAndStillNotifies) {
+TEST(CBitmapEdit, DigitsOnlyKeepsDigitsAndStillReports) {
     RecordingParent parent;
     CBitmapEdit edit;
+    std::vector<std::string> reports;
+    edit.onChange = [&] { reports.push_back("change " + edit.Text()); };
+    edit.onEnter = [&] { reports.push_back("enter"); };
     ASSERT_TRUE(edit.Create(parent.Hwnd(), RECT{0, 0, 100, 20}));
     edit.SetDigitsOnly(true);
     SendMessageA(edit.Hwnd(), EM_REPLACESEL, FALSE, reinterpret_cast<LPARAM>("12a3"));
-    char text[32] = {};
-    GetWindowTextA(edit.Hwnd(), text, sizeof text);
-    EXPECT_STREQ(text, "123");
-    EXPECT_FALSE(parent.Take(EditChangedMessage()).empty());
+    EXPECT_TRUE(reports.empty()) << "reported inside the change, not after it";
+    FlushEvents();
+    EXPECT_EQ(edit.Text(), "123");
+    EXPECT_EQ(reports, std::vector<std::string>{"change 123"})
+        << "the filter's rewrite is no change";
 
     edit.SetAllowSign(true);
     SetWindowTextA(edit.Hwnd(), "-4x+2");
-    GetWindowTextA(edit.Hwnd(), text, sizeof text);
-    EXPECT_STREQ(text, "-4+2");
-
+    EXPECT_EQ(edit.Text(), "-4+2");
     SendMessageA(edit.Hwnd(), WM_KEYUP, VK_RETURN, 0);
-    auto enter = parent.Take(kMsgEditEnter);
-    ASSERT_EQ(enter.size(), 1u);
-    EXPECT_EQ(enter[0].wp, 13u);
+    FlushEvents();
+    EXPECT_EQ(reports, (std::vector<std::string>{"change 123", "change -4+2", "enter"}));
+}
+
+// The fire dialog captures the keyboard only while its key field has the
+// focus, and learns of the focus from the fields.
+TEST(CBitmapEdit, ReportsGettingAndLosingTheFocus) {
+    RecordingParent parent;
+    CBitmapEdit first, second;
+    std::vector<HWND> focusedAtReport;
+    ASSERT_TRUE(first.Create(parent.Hwnd(), RECT{0, 0, 100, 20}));
+    ASSERT_TRUE(second.Create(parent.Hwnd(), RECT{0, 30, 100, 50}));
+    first.onFocusChange = [&] { focusedAtReport.push_back(GetFocus()); };
+    SetFocus(first.Hwnd());
+    SetFocus(second.Hwnd());
+    ASSERT_EQ(focusedAtReport.size(), 2u);
+    EXPECT_EQ(focusedAtReport[0], first.Hwnd());
+    EXPECT_TRUE(parent.Take(WM_COMMAND).empty()) << "the field's notices are its own";
 }
 
 class SliderTest : public ::testing::Test {
 protected:
     void SetUp() override {
         thumbFile_ = test::WriteBmpFile("mervik_thumb.bmp", 10, 12, 0x808080);
-        ASSERT_TRUE(slider_.Create(thumbFile_, RECT{50, 20, 150, 32}, parent_.Hwnd(), 77));
+        ASSERT_TRUE(slider_.Create(thumbFile_, RECT{50, 20, 150, 32}, parent_.Hwnd()));
         slider_.SetRange(1, 11);
+        slider_.onChange = [this](int value) { values_.push_back(value); };
     }
-    std::vector<test::Received> Values() { return parent_.Take(kMsgSliderValue); }
+    std::vector<int> Values() {
+        FlushEvents();
+        return std::exchange(values_, {});
+    }
     int ThumbLeft() {
         RECT r;
         GetWindowRect(slider_.Thumb().Hwnd(), &r);
@@ -172,18 +192,16 @@ protected:
     RecordingParent parent_;
     CclickHSlider slider_;
     std::string thumbFile_;
+    std::vector<int> values_;
 };
 
 TEST_F(SliderTest, ClickAtTheEndsGivesMinimumAndMaximum) {
     SendMessageA(slider_.Hwnd(), WM_LBUTTONUP, 0, At(99, 5)); // the track's last pixel
-    auto right = Values();
-    ASSERT_EQ(right.size(), 1u);
-    EXPECT_EQ(right[0].wp, 11u);
-    EXPECT_EQ(right[0].lp, 77);
+    EXPECT_EQ(Values(), std::vector<int>{11});
     SendMessageA(slider_.Hwnd(), WM_LBUTTONUP, 0, At(0, 5));
-    auto left = Values();
-    ASSERT_EQ(left.size(), 1u);
-    EXPECT_EQ(left[0].wp, 1u);
+    EXPECT_EQ(Values(), std::vector<int>{1});
+    slider_.SetPosition(5);
+    EXPECT_TRUE(Values().empty()) << "a value the program shows is no change";
 }
 
 TEST_F(SliderTest, SnappedThumbRestsOnTheStepItReported) {
@@ -192,59 +210,80 @@ TEST_F(SliderTest, SnappedThumbRestsOnTheStepItReported) {
     SendMessageA(thumb, WM_LBUTTONDOWN, MK_LBUTTON, At(2, 2));
     SendMessageA(thumb, WM_MOUSEMOVE, MK_LBUTTON, At(2 + 37, 2));
     SendMessageA(thumb, WM_LBUTTONUP, 0, At(2, 2));
+    // The thumb's values are the track's.
     auto values = Values();
     ASSERT_FALSE(values.empty());
-    int reported = static_cast<int>(values.back().wp);
-    EXPECT_EQ(ThumbLeft(), ThumbLeftForValue({1, 11, true}, reported, 100, 10));
-    EXPECT_EQ(values.back().lp, 77); // forwarded by the track unchanged
+    EXPECT_EQ(ThumbLeft(), ThumbLeftForValue({1, 11, true}, values.back(), 100, 10));
 }
 
-TEST(CSkinListBox, EscapeOnANewItemRemovesIt) {
+// What a list tells its owner, each report under its own name.
+class ListTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ASSERT_TRUE(list.Create(parent.Hwnd(), RECT{0, 0, 200, 150}));
+        list.onItemNamed = [this](int row) { Note("named", row); };
+        list.onItemRenamed = [this](int row) { Note("renamed", row); };
+        list.onValueEdited = [this](int row) { Note("value", row); };
+        list.onSelect = [this] { Note("selected", list.Selection()); };
+    }
+    void Note(const std::string& what, int row) {
+        // By the time a report comes, the editor is out of the way.
+        reports.push_back(what + " " + std::to_string(row) + " " + list.Text(row));
+    }
+    // Types `text` into the open editor and ends it with `key`.
+    void Type(const char* text, UINT key) {
+        HWND editor = GetFocus();
+        ASSERT_NE(editor, list.Hwnd()) << "no editor open";
+        SetWindowTextA(editor, text);
+        SendMessageA(editor, WM_KEYDOWN, key, 0);
+        FlushEvents();
+    }
+
     RecordingParent parent;
     CSkinListBox list;
-    ASSERT_TRUE(list.Create(parent.Hwnd(), RECT{0, 0, 200, 150}, 5));
+    std::vector<std::string> reports;
+};
+
+TEST_F(ListTest, EscapeOnANewItemRemovesIt) {
     list.AddItem("first", 0);
     list.AddNewItem();
-    HWND editor = GetFocus();
-    ASSERT_NE(editor, list.Hwnd());
-    EXPECT_EQ(SendMessageA(list.Hwnd(), LB_GETCOUNT, 0, 0), 2);
-    SendMessageA(editor, WM_KEYDOWN, VK_ESCAPE, 0);
-    FlushEvents();
-    EXPECT_EQ(SendMessageA(list.Hwnd(), LB_GETCOUNT, 0, 0), 1);
-    EXPECT_TRUE(parent.Take(kMsgListItemAdded).empty());
+    EXPECT_EQ(list.Count(), 2);
+    Type("Combo", VK_ESCAPE);
+    EXPECT_EQ(list.Count(), 1);
+    EXPECT_TRUE(reports.empty());
 }
 
-TEST(CSkinListBox, NamingANewItemPostsItsIndex) {
-    RecordingParent parent;
-    CSkinListBox list;
-    ASSERT_TRUE(list.Create(parent.Hwnd(), RECT{0, 0, 200, 150}, 5));
+TEST_F(ListTest, ANewItemsNameAndAnItemsValueAreReportedWithTheirRows) {
     list.AddNewItem();
-    HWND editor = GetFocus();
-    SetWindowTextA(editor, "Combo");
-    SendMessageA(editor, WM_KEYDOWN, VK_RETURN, 0);
-    auto added = parent.Take(kMsgListItemAdded);
-    ASSERT_EQ(added.size(), 1u);
-    EXPECT_EQ(added[0].wp, 0u);
-    EXPECT_EQ(added[0].lp, 5);
-    char text[32] = {};
-    SendMessageA(list.Hwnd(), LB_GETTEXT, 0, reinterpret_cast<LPARAM>(text));
-    EXPECT_STREQ(text, "Combo");
+    Type("Combo", VK_RETURN);
+    list.AddItem("20 ms", 7);
+    list.EditValue(1, 5, true);
+    Type("35", VK_RETURN);
+    EXPECT_EQ(reports, (std::vector<std::string>{"named 0 Combo", "value 1 35"}));
+    EXPECT_FALSE(list.Editing());
 }
 
-TEST(CSkinListBox, EmptyRenameKeepsTheOldNameAndPostsNothing) {
-    RecordingParent parent;
-    CSkinListBox list;
-    ASSERT_TRUE(list.Create(parent.Hwnd(), RECT{0, 0, 200, 150}, 5));
+TEST_F(ListTest, EmptyRenameKeepsTheOldNameAndReportsNothing) {
     list.AddItem("Macro 1", 0);
     SendMessageA(list.Hwnd(), WM_LBUTTONDBLCLK, 0, At(10, 3));
-    HWND editor = GetFocus();
-    ASSERT_NE(editor, list.Hwnd());
-    SetWindowTextA(editor, "");
-    SendMessageA(editor, WM_KEYDOWN, VK_RETURN, 0);
-    EXPECT_TRUE(parent.Take(kMsgListItemRenamed).empty());
-    char text[32] = {};
-    SendMessageA(list.Hwnd(), LB_GETTEXT, 0, reinterpret_cast<LPARAM>(text));
-    EXPECT_STREQ(text, "Macro 1");
+    Type("", VK_RETURN);
+    EXPECT_EQ(list.Text(0), "Macro 1");
+    SendMessageA(list.Hwnd(), WM_LBUTTONDBLCLK, 0, At(10, 3));
+    Type("Macro 2", VK_RETURN);
+    EXPECT_EQ(reports, std::vector<std::string>{"renamed 0 Macro 2"});
+}
+
+TEST_F(ListTest, AClickOnAnotherItemReportsTheSelection) {
+    list.AddItem("first", 0);
+    list.AddItem("second", 0);
+    SendMessageA(list.Hwnd(), WM_LBUTTONDOWN, MK_LBUTTON, At(10, 16 + 3));
+    SendMessageA(list.Hwnd(), WM_LBUTTONUP, 0, At(10, 16 + 3));
+    ASSERT_FALSE(reports.empty()); // the press and the release may both report it
+    for (const std::string& report : reports)
+        EXPECT_EQ(report, "selected 1 second");
+    const size_t clicked = reports.size();
+    list.Select(0);
+    EXPECT_EQ(reports.size(), clicked) << "a selection the program makes is not reported";
 }
 
 TEST(SkinnedDialog, EnterAndEscapeAreSwallowedUnlessAnEditorWantsThem) {
@@ -257,18 +296,21 @@ TEST(SkinnedDialog, EnterAndEscapeAreSwallowedUnlessAnEditorWantsThem) {
     EXPECT_FALSE(SwallowsDialogKey(parent.Hwnd(), letter));
 
     CSkinListBox list;
-    ASSERT_TRUE(list.Create(parent.Hwnd(), RECT{0, 0, 200, 150}, 1));
+    ASSERT_TRUE(list.Create(parent.Hwnd(), RECT{0, 0, 200, 150}));
     list.AddNewItem();
     MSG toEditor{GetFocus(), WM_KEYDOWN, VK_ESCAPE, 0, 0, {}};
     EXPECT_FALSE(SwallowsDialogKey(parent.Hwnd(), toEditor));
 }
 
-// A double-click on an owner-drawn button is one click and one
-// BN_DOUBLECLICKED: a parent that acts on BN_CLICKED only runs its command
-// once, as the main window does.
-TEST(CSkinButton, ADoubleClickIsOneClickAndOneDoubleClickNotice) {
+// A double-click on an owner-drawn button is one click and one double-click:
+// an owner that acts on clicks only runs its command once, as the main
+// window does, and a profile button renames on the double-click.
+TEST(CSkinButton, ADoubleClickIsOneClickAndOneDoubleClick) {
     RecordingParent parent;
     CSkinButton button;
+    int clicks = 0, doubles = 0;
+    button.onClick = [&] { ++clicks; };
+    button.onDoubleClick = [&] { ++doubles; };
     ASSERT_TRUE(button.Create(parent.Hwnd(), RECT{0, 0, 20, 20}));
     HWND hwnd = button.Hwnd();
     SendMessageA(hwnd, WM_LBUTTONDOWN, MK_LBUTTON, At(5, 5));
@@ -276,13 +318,26 @@ TEST(CSkinButton, ADoubleClickIsOneClickAndOneDoubleClickNotice) {
     SendMessageA(hwnd, WM_LBUTTONDBLCLK, MK_LBUTTON, At(5, 5));
     SendMessageA(hwnd, WM_LBUTTONUP, 0, At(5, 5));
     FlushEvents();
-    int clicks = 0, doubles = 0;
-    for (const auto& command : parent.Take(WM_COMMAND)) {
-        clicks += HIWORD(command.wp) == BN_CLICKED;
-        doubles += HIWORD(command.wp) == BN_DOUBLECLICKED;
-    }
     EXPECT_EQ(clicks, 1);
     EXPECT_EQ(doubles, 1);
+    EXPECT_TRUE(parent.Take(WM_COMMAND).empty()) << "the parent is not the one told";
+}
+
+// A toggle runs its own click: it has flipped when the click is reported,
+// and a release outside it changes nothing.
+TEST(CSkinButton, AToggleReportsItsClickAfterFlipping) {
+    RecordingParent parent;
+    CSkinButton button;
+    std::vector<bool> pressedAtClick;
+    button.onClick = [&] { pressedAtClick.push_back(button.Pressed()); };
+    ASSERT_TRUE(button.Create(parent.Hwnd(), RECT{0, 0, 20, 20}));
+    button.SetToggle(true);
+    SendMessageA(button.Hwnd(), WM_LBUTTONDOWN, MK_LBUTTON, At(5, 5));
+    SendMessageA(button.Hwnd(), WM_LBUTTONUP, 0, At(5, 5));
+    SendMessageA(button.Hwnd(), WM_LBUTTONDOWN, MK_LBUTTON, At(5, 5));
+    SendMessageA(button.Hwnd(), WM_LBUTTONUP, 0, At(50, 50));
+    EXPECT_EQ(pressedAtClick, std::vector<bool>{true});
+    EXPECT_TRUE(button.Pressed());
 }
 
 TEST(CSkinButton, ItsWindowTextIsItsCaption) {
@@ -330,64 +385,6 @@ public:
                Create(0, "MervikTestPlain", "", WS_POPUP, RECT{0, 0, 10, 10}, nullptr);
     }
 };
-
-// A system control taken over by the base, counting what reaches the object.
-class TakenEdit : public CWindow {
-public:
-    bool Take(HWND edit) { return Attach(edit); }
-    int settexts = 0;
-
-protected:
-    LRESULT OnMessage(UINT msg, WPARAM wp, LPARAM lp) override {
-        if (msg == WM_SETTEXT)
-            ++settexts;
-        return CWindow::OnMessage(msg, wp, lp);
-    }
-};
-
-LRESULT CALLBACK CountingSubclass(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp, UINT_PTR,
-                                  DWORD_PTR counts) {
-    auto* seen = reinterpret_cast<std::vector<UINT>*>(counts);
-    if (msg == WM_SETTEXT || msg == WM_NCDESTROY)
-        seen->push_back(msg);
-    if (msg == WM_NCDESTROY)
-        RemoveWindowSubclass(hwnd, CountingSubclass, 7);
-    return DefSubclassProc(hwnd, msg, wp, lp);
-}
-
-// The base subclasses a system control the way comctl32 does, so a tooltip's
-// subclass (added before or after) and the control's own procedure all keep
-// their place in the chain, up to the control's end.
-TEST(CWindow, ATakenControlSharesItsChainWithOtherSubclasses) {
-    for (bool oursFirst : {true, false}) {
-        SCOPED_TRACE(oursFirst);
-        RecordingParent parent;
-        HWND edit = CreateWindowExA(0, "EDIT", "", WS_CHILD, 0, 0, 50, 20, parent.Hwnd(), nullptr,
-                                    GetModuleHandleA(nullptr), nullptr);
-        ASSERT_NE(edit, nullptr);
-        std::vector<UINT> seen;
-        auto taken = std::make_unique<TakenEdit>();
-        if (oursFirst) {
-            ASSERT_TRUE(taken->Take(edit));
-        }
-        ASSERT_TRUE(
-            SetWindowSubclass(edit, CountingSubclass, 7, reinterpret_cast<DWORD_PTR>(&seen)));
-        if (!oursFirst) {
-            ASSERT_TRUE(taken->Take(edit));
-        }
-
-        SetWindowTextA(edit, "abc");
-        char text[8] = {};
-        GetWindowTextA(edit, text, sizeof text);
-        EXPECT_STREQ(text, "abc") << "the control's own procedure still answers";
-        EXPECT_EQ(taken->settexts, 1);
-        EXPECT_EQ(seen, std::vector<UINT>{WM_SETTEXT});
-
-        taken.reset(); // destroys the control
-        EXPECT_FALSE(IsWindow(edit));
-        EXPECT_EQ(seen, (std::vector<UINT>{WM_SETTEXT, WM_NCDESTROY}));
-    }
-}
 
 // The system destroys a submenu with its parent: the parent owns it from the
 // moment it is appended, and no one else ever destroys it.

@@ -2,12 +2,14 @@
 
 #include <cstdio>
 #include <memory>
+#include <utility>
+#include <vector>
 
 #include "settings/ProfileDefaults.h"
 #include "tests/ui/win32/TestWindows.h"
 #include "ui/win32/capture/KeyCapture.h"
 #include "ui/win32/controls/CSpinField.h"
-#include "ui/win32/controls/ControlMessages.h"
+#include "ui/win32/controls/CclickHSlider.h"
 #include "ui/win32/pages/CAdvanceSettingPage.h"
 #include "ui/win32/skin/SkinFolder.h"
 
@@ -72,7 +74,10 @@ protected:
 };
 
 TEST_F(MacroPageTest, DoubleClickTimeIsFeltAtOnceAndUndoneWhenLeftUnapplied) {
-    SendMessageA(page.Hwnd(), kMsgSliderValue, 700, 203);
+    HWND slider = FindWindowExA(page.Hwnd(), nullptr, CclickHSlider::kClassName, nullptr);
+    ASSERT_NE(slider, nullptr);
+    SendMessageA(slider, WM_LBUTTONUP, 0, MAKELPARAM(199, 5)); // its right end: the fastest
+    test::FlushEvents();
     EXPECT_EQ(working->Profiles[0].DbleClickSpeed, 200);
     EXPECT_EQ(GetDoubleClickTime(), 200u);
     page.Destroy(); // Cancel or close: the main window goes, the page with it
@@ -130,9 +135,15 @@ TEST(KeyCapture, ACaptureWhoseWindowIsGoneLetsKeysThroughAndEnds) {
 TEST(CSpinField, ArrowsAndTypedNumbersStayInRangeAndReport) {
     test::RecordingParent parent;
     CSpinField spin;
-    ASSERT_TRUE(spin.Create(parent.Hwnd(), RECT{0, 0, 66, 24}, nullptr, 400, SpinRange{-5, 5}));
+    std::vector<int> reports;
+    spin.onChange = [&](int value) { reports.push_back(value); };
+    auto take = [&] {
+        test::FlushEvents();
+        return std::exchange(reports, {});
+    };
+    ASSERT_TRUE(spin.Create(parent.Hwnd(), RECT{0, 0, 66, 24}, nullptr, SpinRange{-5, 5}));
     spin.SetValue(4);
-    EXPECT_TRUE(parent.Take(kMsgSpinValue).empty()) << "showing a value is no change";
+    EXPECT_TRUE(take().empty()) << "showing a value is no change";
     HWND up = GetWindow(spin.Hwnd(), GW_CHILD);
     for (HWND child = up; child; child = GetWindow(child, GW_HWNDNEXT)) {
         RECT r;
@@ -144,16 +155,11 @@ TEST(CSpinField, ArrowsAndTypedNumbersStayInRangeAndReport) {
     }
     SendMessageA(spin.Hwnd(), WM_COMMAND, MAKEWPARAM(0, BN_CLICKED), reinterpret_cast<LPARAM>(up));
     SendMessageA(spin.Hwnd(), WM_COMMAND, MAKEWPARAM(0, BN_CLICKED), reinterpret_cast<LPARAM>(up));
-    auto reports = parent.Take(kMsgSpinValue);
-    ASSERT_EQ(reports.size(), 1u) << "the second step up passed the end of the range";
-    EXPECT_EQ(static_cast<int>(reports[0].wp), 5);
-    EXPECT_EQ(reports[0].lp, 400);
+    EXPECT_EQ(take(), std::vector<int>{5}) << "the second step up passed the end of the range";
 
     SetWindowTextA(spin.Edit().Hwnd(), "-9");
-    SendMessageA(spin.Hwnd(), kMsgEditEnter, VK_RETURN, 0);
-    reports = parent.Take(kMsgSpinValue);
-    ASSERT_EQ(reports.size(), 1u);
-    EXPECT_EQ(static_cast<int>(reports[0].wp), -5);
+    SendMessageA(spin.Edit().Hwnd(), WM_KEYUP, VK_RETURN, 0);
+    EXPECT_EQ(take(), std::vector<int>{-5});
     EXPECT_EQ(spin.Edit().Text(), "-5");
     spin.Destroy();
 }

@@ -206,7 +206,7 @@ public:
     }
 
 protected:
-    LRESULT OnCommand(WORD, HWND) override { throw std::runtime_error("handler failed"); }
+    LRESULT OnMenuCommand(WORD) override { throw std::runtime_error("handler failed"); }
 };
 
 TEST(SkinFailure, NoExceptionLeavesAWindowProcedure) {

@@ -3,7 +3,7 @@
 #include <cstdio>
 #include <cstring>
 
-#include "ui/win32/controls/Window.h"
+#include "ui/win32/controls/CWindow.h"
 
 namespace mervik::ui::test {
 namespace {

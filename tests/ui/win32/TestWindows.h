@@ -15,8 +15,9 @@ struct Received {
     LPARAM lp;
 };
 
-// A top-level window that records every WM_COMMAND and every message at or
-// above WM_USER (the controls' notices), sent or posted.
+// A top-level window that hands its children's notifications back to them,
+// as the program's windows do, and records every WM_COMMAND and every message
+// at or above WM_USER that reaches it, sent or posted.
 class RecordingParent {
 public:
     RecordingParent();

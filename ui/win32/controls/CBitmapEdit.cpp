@@ -1,13 +1,6 @@
 #include "ui/win32/controls/CBitmapEdit.h"
 
-#include "ui/win32/controls/ControlMessages.h"
-
 namespace mervik::ui {
-
-unsigned EditChangedMessage() {
-    static const unsigned message = RegisterWindowMessageA(kEditChangedMessageName);
-    return message;
-}
 
 bool CBitmapEdit::Create(HWND parent, const RECT& rect) {
     const DWORD style = WS_CHILD | WS_VISIBLE | ES_AUTOHSCROLL | (centred_ ? ES_CENTER : 0) |
@@ -64,10 +57,6 @@ HBRUSH CBitmapEdit::OnCtlColor(HDC dc) {
     return brush_.get();
 }
 
-void CBitmapEdit::NotifyParent() const {
-    PostMessageA(GetParent(Hwnd()), EditChangedMessage(), 0, 0);
-}
-
 void CBitmapEdit::SetLimit(int characters) {
     limit_ = characters;
     if (Hwnd())
@@ -96,12 +85,17 @@ void CBitmapEdit::OnTextChanged() {
             SetWindowTextA(Hwnd(), kept.c_str());
     }
     RedrawWindow(Hwnd(), nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ERASE);
-    NotifyParent();
+    PostReport(onChange);
 }
 
 // Every change of the text, whatever made it, ends in the edit's own change
 // notification; taking changes from it leaves none unreported.
 bool CBitmapEdit::OnReflectedCommand(WORD code) {
+    if (code == EN_SETFOCUS || code == EN_KILLFOCUS) {
+        if (onFocusChange)
+            onFocusChange();
+        return true;
+    }
     if (code != EN_CHANGE)
         return false;
     // The filter's own SetWindowText comes back here.
@@ -121,7 +115,7 @@ LRESULT CBitmapEdit::OnMessage(UINT msg, WPARAM wp, LPARAM) {
 
 LRESULT CBitmapEdit::OnKillFocus(HWND) {
     LRESULT result = Default();
-    NotifyParent();
+    PostReport(onChange);
     return result;
 }
 
@@ -161,7 +155,7 @@ LRESULT CBitmapEdit::OnKeyDown(UINT key) {
 
 LRESULT CBitmapEdit::OnKeyUp(UINT key) {
     if (key == VK_RETURN)
-        PostMessageA(GetParent(Hwnd()), kMsgEditEnter, VK_RETURN, 0);
+        PostReport(onEnter);
     return Default();
 }
 

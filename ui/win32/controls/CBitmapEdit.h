@@ -1,10 +1,11 @@
 #pragma once
-// A single-line edit in the skin's colours that tells its parent about every
-// change, however it came (typing, Delete, cut, paste, undo, a program's
+// A single-line edit in the skin's colours that reports every change,
+// however it came (typing, Delete, cut, paste, undo, a program's
 // SetWindowText); optionally digits only, optionally limited in length.
+#include <functional>
 #include <string>
 
-#include "ui/win32/controls/Window.h"
+#include "ui/win32/controls/CWindow.h"
 #include "win32/Gdi.h"
 
 namespace mervik::ui {
@@ -24,8 +25,16 @@ public:
     // At most `characters` characters can be typed or pasted; 0 for no limit.
     void SetLimit(int characters);
     std::string Text() const;
-    // Shows `text`; the parent hears of it like of any change.
+    // Shows `text`, reported like any change.
     void SetText(const std::string& text);
+
+    // From the queue: after each change of the text, and when the field
+    // loses the focus (where a typed value settles).
+    std::function<void()> onChange;
+    // From the queue: Enter was pressed in the field.
+    std::function<void()> onEnter;
+    // The field gets or loses the focus, as it happens.
+    std::function<void()> onFocusChange;
 
     // The characters a digits-only edit keeps; everything else is dropped.
     static std::string FilterDigits(const std::string& text, bool allowSign);
@@ -45,7 +54,6 @@ private:
     void OnTextChanged();
     bool AcceptsKey(UINT key) const;
     bool AcceptsChar(char c) const;
-    void NotifyParent() const;
 
     COLORREF text_ = 0x242424;
     COLORREF background_ = 0xFFFFFF;

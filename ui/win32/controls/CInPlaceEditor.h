@@ -5,7 +5,7 @@
 #include <functional>
 #include <string>
 
-#include "ui/win32/controls/Window.h"
+#include "ui/win32/controls/CWindow.h"
 
 namespace mervik::ui {
 

@@ -102,8 +102,8 @@ void COwnerDrawButton::FinishToggleClick(POINT pt) {
         return;
     pressed_ = !pressed_;
     Repaint();
-    SendMessageA(GetParent(Hwnd()), WM_COMMAND, MAKEWPARAM(0, BN_CLICKED),
-                 reinterpret_cast<LPARAM>(Hwnd()));
+    if (onClick)
+        onClick();
 }
 
 LRESULT COwnerDrawButton::OnLButtonUp(UINT, POINT pt) {
@@ -111,6 +111,16 @@ LRESULT COwnerDrawButton::OnLButtonUp(UINT, POINT pt) {
         return Default();
     FinishToggleClick(pt);
     return 0;
+}
+
+// The system button tells its parent, which hands the notice back here.
+bool COwnerDrawButton::OnReflectedCommand(WORD code) {
+    if (code != BN_CLICKED && code != BN_DOUBLECLICKED)
+        return false;
+    const std::function<void()>& report = code == BN_CLICKED ? onClick : onDoubleClick;
+    if (report)
+        report();
+    return true;
 }
 
 } // namespace mervik::ui

@@ -1,12 +1,14 @@
 #pragma once
 // What CSkinButton and CColorButton share: an owner-drawn system button with
-// four faces, hover by capture, a tooltip, push or toggle behaviour.
+// four faces, hover by capture, a tooltip, push or toggle behaviour. It tells
+// its clicks to whoever made it through its callbacks.
+#include <functional>
 #include <string>
 
 #include "ui/win32/controls/ButtonFaces.h"
 #include "ui/win32/controls/ButtonTooltip.h"
+#include "ui/win32/controls/CWindow.h"
 #include "ui/win32/controls/HoverTracker.h"
-#include "ui/win32/controls/Window.h"
 
 namespace mervik::ui {
 
@@ -24,6 +26,11 @@ public:
     bool Pressed() const { return pressed_; }
     void SetToggle(bool toggle) { toggle_ = toggle; }
     void SetTooltip(const std::string& text, bool active = true);
+
+    // A click (a toggle button has already flipped when it comes).
+    std::function<void()> onClick;
+    // The second press of a double-click, which was a click already.
+    std::function<void()> onDoubleClick;
 
 protected:
     ButtonState StateFor(const DRAWITEMSTRUCT& item) const;
@@ -51,6 +58,7 @@ protected:
     LRESULT OnLButtonDown(UINT keys, POINT pt) override;
     LRESULT OnLButtonUp(UINT keys, POINT pt) override;
     LRESULT OnLButtonDblClk(UINT keys, POINT pt) override;
+    bool OnReflectedCommand(WORD code) override;
 
 private:
     void ActivateTopWindow() const;

@@ -2,11 +2,9 @@
 
 #include <cstdio>
 
-#include "ui/win32/controls/ControlMessages.h"
-
 namespace mervik::ui {
 
-bool CPHSlider::Create(HWND track, Bitmap image, int trackWidth, const SliderRange& range, int id) {
+bool CPHSlider::Create(HWND track, Bitmap image, int trackWidth, const SliderRange& range) {
     if (!RegisterWindowClass(kClassName, 0, nullptr))
         return false;
     SIZE size = BitmapSize(image.get());
@@ -15,7 +13,6 @@ bool CPHSlider::Create(HWND track, Bitmap image, int trackWidth, const SliderRan
     height_ = size.cy;
     trackWidth_ = trackWidth;
     range_ = range;
-    id_ = id;
     if (!CWindow::Create(0, kClassName, "", WS_CHILD | WS_VISIBLE | WS_TABSTOP,
                          RECT{0, 0, width_, height_}, track))
         return false;
@@ -46,7 +43,7 @@ int CPHSlider::Report(const char* trace) {
         snprintf(line, sizeof line, trace, static_cast<double>(value_));
         OutputDebugStringA(line);
     }
-    PostMessageA(GetParent(Hwnd()), kMsgSliderValue, static_cast<WPARAM>(value_), id_);
+    PostReport(onChange, value_);
     return value_;
 }
 

@@ -1,8 +1,10 @@
 #pragma once
 // The slider's thumb: a picture the user drags along its track. The class
 // keeps its old name: CPHSlider is the thumb, CclickHSlider the track.
+#include <functional>
+
 #include "ui/core/SliderMath.h"
-#include "ui/win32/controls/Window.h"
+#include "ui/win32/controls/CWindow.h"
 #include "win32/Gdi.h"
 
 namespace mervik::ui {
@@ -12,11 +14,15 @@ public:
     static constexpr char kClassName[] = "Mervik Slider Thumb";
 
     // Inside `track`, sized to `image`, at the range's minimum.
-    bool Create(HWND track, Bitmap image, int trackWidth, const SliderRange& range, int id);
+    bool Create(HWND track, Bitmap image, int trackWidth, const SliderRange& range);
     void SetRange(const SliderRange& range) { range_ = range; }
     void SetDraggable(bool draggable) { draggable_ = draggable; }
     // Puts the thumb on `value` without reporting it.
     void MoveTo(int value);
+
+    // The value under the thumb while it is dragged and where it was let go,
+    // from the queue after the move.
+    std::function<void(int value)> onChange;
 
 protected:
     bool PaintsItself() const override { return true; }
@@ -36,7 +42,6 @@ private:
     int trackWidth_ = 0;
     int width_ = 0;
     int height_ = 0;
-    int id_ = 0;
     bool draggable_ = true;
     bool dragging_ = false;
     POINT press_{};

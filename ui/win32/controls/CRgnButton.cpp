@@ -66,9 +66,8 @@ LRESULT CRgnButton::OnLButtonUp(UINT, POINT pt) {
     if (GetCapture() == Hwnd())
         ReleaseCapture();
     InvalidateRect(Hwnd(), nullptr, FALSE);
-    if (InShape(pt))
-        SendMessageA(GetParent(Hwnd()), WM_COMMAND, MAKEWPARAM(0, BN_CLICKED),
-                     reinterpret_cast<LPARAM>(Hwnd()));
+    if (InShape(pt) && onClick)
+        onClick();
     return 0;
 }
 

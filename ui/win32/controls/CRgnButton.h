@@ -1,13 +1,14 @@
 #pragma once
 // A button shaped by its own mask picture (window class "Rgn Button"). It
-// commands its parent only when the release lands inside its shape.
+// reports a click only when the release lands inside its shape.
+#include <functional>
 #include <string>
 
 #include "ui/core/FaceChoice.h"
 #include "ui/win32/controls/ButtonFaces.h"
 #include "ui/win32/controls/ButtonTooltip.h"
+#include "ui/win32/controls/CWindow.h"
 #include "ui/win32/controls/HoverTracker.h"
-#include "ui/win32/controls/Window.h"
 
 namespace mervik::ui {
 
@@ -23,6 +24,8 @@ public:
     void SetToggle(bool toggle) { toggle_ = toggle; }
     bool Checked() const { return checked_; }
     void SetChecked(bool checked);
+
+    std::function<void()> onClick;
 
 protected:
     LRESULT OnCreate() override;

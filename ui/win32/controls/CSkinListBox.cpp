@@ -3,7 +3,6 @@
 #include <vector>
 
 #include "ui/win32/controls/CInPlaceEditor.h"
-#include "ui/win32/controls/ControlMessages.h"
 
 namespace mervik::ui {
 namespace {
@@ -11,7 +10,6 @@ namespace {
 constexpr int kTextX = 5;
 constexpr int kItemHeight = 16; // room for a row's 12-pixel icon
 constexpr int kNewNameLimit = 15;
-constexpr UINT kMsgDropEditor = WM_APP + 1;
 
 std::string ItemText(HWND list, int index) {
     LRESULT length = SendMessageA(list, LB_GETTEXTLEN, static_cast<WPARAM>(index), 0);
@@ -30,7 +28,7 @@ CSkinListBox::~CSkinListBox() {
     editor_.reset();
 }
 
-bool CSkinListBox::Create(HWND parent, const RECT& rect, int id) {
+bool CSkinListBox::Create(HWND parent, const RECT& rect) {
     DWORD style = WS_CHILD | WS_VISIBLE | WS_VSCROLL | LBS_OWNERDRAWFIXED | LBS_HASSTRINGS |
                   LBS_NOTIFY | LBS_NOINTEGRALHEIGHT;
     HWND hwnd = CreateWindowExA(0, "LISTBOX", "", style, rect.left, rect.top,
@@ -38,7 +36,6 @@ bool CSkinListBox::Create(HWND parent, const RECT& rect, int id) {
                                 GetModuleHandleA(nullptr), nullptr);
     if (!Attach(hwnd))
         return false;
-    id_ = id;
     font_.reset(
         CreateFontA(12, 0, 0, 0, FW_LIGHT, 0, 0, 0, DEFAULT_CHARSET, 0, 0, 0, 0, "Eurostile"));
     SendMessageA(hwnd, WM_SETFONT, reinterpret_cast<WPARAM>(font_.get()), FALSE);
@@ -198,7 +195,7 @@ void CSkinListBox::OpenEditor(int index, EditPurpose purpose, int limit, bool di
     purpose_ = purpose;
     editor_ = std::make_unique<CInPlaceEditor>();
     std::string text = ItemText(Hwnd(), index);
-    // The list deletes the editor later (kMsgDropEditor), not under its feet.
+    // The list deletes the editor later (FinishEdit), not under its feet.
     if (!editor_->Create(
             Hwnd(), rect, font_.get(), text.c_str(), limit, digitsOnly,
             [this](bool commit, const std::string& edited) { FinishEdit(commit, edited); }))
@@ -236,8 +233,16 @@ LRESULT CSkinListBox::OnLButtonDblClk(UINT, POINT pt) {
 }
 
 LRESULT CSkinListBox::OnRButtonDown(UINT, POINT) {
-    PostMessageA(GetParent(Hwnd()), kMsgListRightClick, 0, id_);
+    PostReport(onRightClick);
     return Default();
+}
+
+bool CSkinListBox::OnReflectedCommand(WORD code) {
+    if (code != LBN_SELCHANGE)
+        return false;
+    if (onSelect)
+        onSelect();
+    return true;
 }
 
 void CSkinListBox::FinishEdit(bool commit, const std::string& text) {
@@ -251,23 +256,16 @@ void CSkinListBox::FinishEdit(bool commit, const std::string& text) {
         InsertItem(index, text, data);
         if (selected)
             Select(index);
-        PostMessageA(GetParent(Hwnd()),
-                     purpose_ == EditPurpose::Rename ? kMsgListItemRenamed : kMsgListItemAdded,
-                     static_cast<WPARAM>(index), id_);
+        PostReport(purpose_ == EditPurpose::Rename    ? onItemRenamed
+                   : purpose_ == EditPurpose::NewItem ? onItemNamed
+                                                      : onValueEdited,
+                   index);
     } else if (purpose_ == EditPurpose::NewItem) {
         SendMessageA(Hwnd(), LB_DELETESTRING, static_cast<WPARAM>(index), 0);
     }
     purpose_ = EditPurpose::Rename;
-    PostMessageA(Hwnd(), kMsgDropEditor, 0, 0);
+    Post([this] { editor_.reset(); });
     InvalidateRect(Hwnd(), nullptr, TRUE);
-}
-
-LRESULT CSkinListBox::OnMessage(UINT msg, WPARAM, LPARAM) {
-    if (msg == kMsgDropEditor) {
-        editor_.reset();
-        return 0;
-    }
-    return Default();
 }
 
 } // namespace mervik::ui

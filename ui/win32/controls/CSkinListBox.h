@@ -2,10 +2,11 @@
 // The skinned list (macro names, macro steps): owner-drawn items with hot
 // tracking and an icon chosen by the item's data, and an in-place editor for
 // naming a new item, renaming one, or typing an item's value.
+#include <functional>
 #include <memory>
 #include <string>
 
-#include "ui/win32/controls/Window.h"
+#include "ui/win32/controls/CWindow.h"
 #include "win32/Gdi.h"
 
 namespace mervik::ui {
@@ -17,7 +18,7 @@ public:
     CSkinListBox();
     ~CSkinListBox() override;
 
-    bool Create(HWND parent, const RECT& rect, int id);
+    bool Create(HWND parent, const RECT& rect);
     int AddItem(const std::string& text, LPARAM data);
     int InsertItem(int index, const std::string& text, LPARAM data);
     void SetColours(COLORREF selection, COLORREF text);
@@ -31,7 +32,7 @@ public:
     void AddNewItem();
 
     // Opens the editor over item `index` for a value: at most `limit`
-    // characters, digits only when asked. Enter posts kMsgListItemAdded.
+    // characters, digits only when asked. Enter reports onValueEdited.
     void EditValue(int index, int limit, bool digitsOnly);
     bool Editing() const { return editor_ != nullptr; }
     void RemoveAll();
@@ -42,8 +43,15 @@ public:
     std::string Text(int index) const;
     void SetText(int index, const std::string& text);
 
-    // Called by the editor.
-    void FinishEdit(bool commit, const std::string& text);
+    // The user chose another item.
+    std::function<void()> onSelect;
+    // From the queue, once the editor took a text that is not empty: the
+    // item at `row` holds it.
+    std::function<void(int row)> onItemNamed;   // a new item (AddNewItem)
+    std::function<void(int row)> onItemRenamed; // an item renamed in place
+    std::function<void(int row)> onValueEdited; // an item's value (EditValue)
+    // From the queue: the right button was pressed over the list.
+    std::function<void()> onRightClick;
 
 protected:
     void OnDrawItem(const DRAWITEMSTRUCT& item) override;
@@ -51,19 +59,19 @@ protected:
     LRESULT OnMouseLeave() override;
     LRESULT OnLButtonDblClk(UINT, POINT pt) override;
     LRESULT OnRButtonDown(UINT, POINT) override;
-    LRESULT OnMessage(UINT msg, WPARAM wp, LPARAM lp) override;
     HBRUSH OnCtlColor(HDC dc) override;
+    bool OnReflectedCommand(WORD code) override;
 
 private:
     int ItemAt(POINT pt) const;
     void RepaintItem(int index) const;
     enum class EditPurpose { Rename, NewItem, Value };
     void OpenEditor(int index, EditPurpose purpose, int limit = 0, bool digitsOnly = false);
+    void FinishEdit(bool commit, const std::string& text);
     void DrawItemBitmap(HDC dc, const RECT& rect, LPARAM data) const;
 
     std::unique_ptr<CInPlaceEditor> editor_;
     Font font_;
-    int id_ = 0;
     int hot_ = -1;
     int editing_ = -1;
     EditPurpose purpose_ = EditPurpose::Rename;

@@ -2,17 +2,14 @@
 
 #include <string>
 
-#include "ui/win32/controls/ControlMessages.h"
-
 namespace mervik::ui {
 
-bool CSpinField::Create(HWND parent, const RECT& rect, const SharedSkinImages& pictures, int id,
+bool CSpinField::Create(HWND parent, const RECT& rect, const SharedSkinImages& pictures,
                         SpinRange range) {
     if (!RegisterWindowClass(kClassName, 0, LoadCursor(nullptr, IDC_ARROW)))
         return false;
     if (!CWindow::Create(WS_EX_CONTROLPARENT, kClassName, "", WS_CHILD | WS_VISIBLE, rect, parent))
         return false;
-    id_ = id;
     range_ = range;
     face_ = ButtonFaces(pictures, rect);
     value_ = range.Clamp(0);
@@ -25,10 +22,20 @@ bool CSpinField::Create(HWND parent, const RECT& rect, const SharedSkinImages& p
     edit_.SetLimit(range.TextLimit());
     if (!edit_.Create(Hwnd(), RECT{3, 3, arrowsLeft - 2, height - 3}))
         return false;
+    edit_.onEnter = [this] { SettleTyped(); };
+    // Only the loss of the focus settles the number; typing goes on
+    // undisturbed.
+    edit_.onChange = [this] {
+        if (!showing_ && GetFocus() != edit_.Hwnd())
+            SettleTyped();
+    };
     const RECT upRect{arrowsLeft, 0, width, half};
     const RECT downRect{arrowsLeft, half, width, height};
     if (!up_.Create(Hwnd(), upRect) || !down_.Create(Hwnd(), downRect))
         return false;
+    // Each press steps, the second of a double-click too.
+    up_.onClick = up_.onDoubleClick = [this] { Change(value_ + 1); };
+    down_.onClick = down_.onDoubleClick = [this] { Change(value_ - 1); };
     up_.SetFaces(
         ButtonFaces(pictures, RECT{rect.left + arrowsLeft, rect.top, rect.right, rect.top + half}));
     down_.SetFaces(ButtonFaces(
@@ -57,7 +64,7 @@ void CSpinField::Change(int value) {
     const bool changed = settled != value_;
     SetValue(settled);
     if (changed)
-        PostMessageA(GetParent(Hwnd()), kMsgSpinValue, static_cast<WPARAM>(settled), id_);
+        PostReport(onChange, settled);
 }
 
 void CSpinField::SettleTyped() {
@@ -67,29 +74,6 @@ void CSpinField::SettleTyped() {
     } else if (edit_.Text() != std::to_string(value_)) {
         SetValue(value_); // "-", "07", "" show the number they stand for
     }
-}
-
-LRESULT CSpinField::OnCommand(WORD, HWND control) {
-    if (control == up_.Hwnd())
-        Change(value_ + 1);
-    else if (control == down_.Hwnd())
-        Change(value_ - 1);
-    return 0;
-}
-
-LRESULT CSpinField::OnMessage(UINT msg, WPARAM wp, LPARAM lp) {
-    if (msg == kMsgEditEnter) {
-        SettleTyped();
-        return 0;
-    }
-    // The edit reports each change and its loss of the focus the same way;
-    // only the loss settles the number, typing goes on undisturbed.
-    if (msg == EditChangedMessage()) {
-        if (!showing_ && GetFocus() != edit_.Hwnd())
-            SettleTyped();
-        return 0;
-    }
-    return CWindow::OnMessage(msg, wp, lp);
 }
 
 } // namespace mervik::ui

@@ -1,8 +1,9 @@
 #pragma once
 // A number field with an up and a down arrow. The arrows step by one within
 // the range; a typed number is held to the range when Enter is pressed or the
-// field loses the focus. Each change of the number goes to the parent as
-// kMsgSpinValue with the field's id.
+// field loses the focus. Each change of the number is reported.
+#include <functional>
+
 #include "ui/core/SpinRange.h"
 #include "ui/win32/controls/CBitmapEdit.h"
 #include "ui/win32/controls/CSkinButton.h"
@@ -17,17 +18,18 @@ public:
 
     // At `rect` of `parent`; the arrows take their faces from the right edge
     // of that rectangle in the parent's pictures.
-    bool Create(HWND parent, const RECT& rect, const SharedSkinImages& pictures, int id,
-                SpinRange range);
+    bool Create(HWND parent, const RECT& rect, const SharedSkinImages& pictures, SpinRange range);
     // Shows `value` without reporting it.
     void SetValue(int value);
     int Value() const { return value_; }
     void SetTooltip(const std::string& text);
     CBitmapEdit& Edit() { return edit_; }
 
+    // The number the user settled on, from the queue; a value shown by the
+    // program is not reported.
+    std::function<void(int value)> onChange;
+
 protected:
-    LRESULT OnCommand(WORD code, HWND control) override;
-    LRESULT OnMessage(UINT msg, WPARAM wp, LPARAM lp) override;
     LRESULT OnEraseBkgnd(HDC) override { return 1; }
     // The field's frame around the edit, from the skin's picture.
     bool PaintsItself() const override { return true; }
@@ -42,7 +44,6 @@ private:
     CSkinButton down_;
     ButtonFaces face_;
     SpinRange range_;
-    int id_ = 0;
     int value_ = 0;
     bool showing_ = false;
 };

@@ -2,20 +2,22 @@
 
 #include <cstdio>
 
-#include "ui/win32/controls/ControlMessages.h"
 #include "ui/win32/skin/PictureLoader.h"
 
 namespace mervik::ui {
 
-bool CclickHSlider::Create(const std::string& thumbFile, const RECT& rect, HWND parent, int id) {
+bool CclickHSlider::Create(const std::string& thumbFile, const RECT& rect, HWND parent) {
     Bitmap thumb = LoadPicture(thumbFile);
     if (!thumb || !RegisterWindowClass(kClassName, 0, nullptr))
         return false;
     rect_ = rect;
-    id_ = id;
     if (!CWindow::Create(0, kClassName, "", WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN, rect, parent))
         return false;
-    return thumb_.Create(Hwnd(), std::move(thumb), rect.right - rect.left, range_, id);
+    thumb_.onChange = [this](int value) {
+        if (onChange)
+            onChange(value);
+    };
+    return thumb_.Create(Hwnd(), std::move(thumb), rect.right - rect.left, range_);
 }
 
 void CclickHSlider::SetRange(int minimum, int maximum) {
@@ -45,7 +47,7 @@ LRESULT CclickHSlider::OnLButtonUp(UINT, POINT pt) {
     snprintf(line, sizeof line, "CclickHSlider=%f\n", static_cast<double>(value));
     OutputDebugStringA(line);
     thumb_.MoveTo(value);
-    PostMessageA(GetParent(Hwnd()), kMsgSliderValue, static_cast<WPARAM>(value), id_);
+    PostReport(onChange, value);
     return 0;
 }
 
@@ -60,14 +62,6 @@ LRESULT CclickHSlider::OnMouseMove(UINT, POINT) {
 LRESULT CclickHSlider::OnMouseLeave() {
     tracking_ = false;
     return 0;
-}
-
-LRESULT CclickHSlider::OnMessage(UINT msg, WPARAM wp, LPARAM lp) {
-    if (msg == kMsgSliderValue) {
-        PostMessageA(GetParent(Hwnd()), msg, wp, lp);
-        return 0;
-    }
-    return Default();
 }
 
 } // namespace mervik::ui

@@ -2,7 +2,6 @@
 
 #include "ui/core/FireFields.h"
 #include "ui/win32/capture/KeyCapture.h"
-#include "ui/win32/controls/ControlMessages.h"
 #include "ui/win32/controls/PlaceEdit.h"
 
 namespace mervik::ui {
@@ -31,6 +30,13 @@ void CFireButtonDlg::PlaceDialogControls(const SkinFile& skin, const SharedSkinI
     for (int field : {kIntervalField, kCountField})
         PlaceDialogField(fields_[field], Hwnd(), skin, kFirstFieldKey + field, FieldKind::Number,
                          kFireFieldDigits);
+    for (CBitmapEdit& field : fields_) {
+        field.onChange = [this] { OnFieldChanged(); };
+        // Besides the changes: a click back into the key field, with no
+        // other field losing the focus on the way, captures the keyboard
+        // again.
+        field.onFocusChange = [this] { FollowFocus(); };
+    }
 }
 
 void CFireButtonDlg::OnInitDialog() {
@@ -70,21 +76,10 @@ void CFireButtonDlg::OnOk() {
     interval_ = numbers.interval;
 }
 
-// Besides the change notices: a click back into the key field, with no other
-// field losing the focus on the way, captures the keyboard again.
-void CFireButtonDlg::OnDialogCommand(WORD code, HWND) {
-    if (code == EN_SETFOCUS || code == EN_KILLFOCUS)
-        FollowFocus();
-}
-
 LRESULT CFireButtonDlg::OnMessage(UINT msg, WPARAM wp, LPARAM lp) {
     if (msg == kMsgCapturedKey) {
         if (key_.TakeCaptured(static_cast<int>(wp)))
             fields_[kKeyField].SetText(key_.text);
-        return 0;
-    }
-    if (msg == EditChangedMessage()) {
-        OnFieldChanged();
         return 0;
     }
     if (msg == kMsgFocusKeyField) {

@@ -28,7 +28,6 @@ protected:
     void PlaceDialogControls(const SkinFile& skin, const SharedSkinImages& pictures) override;
     void OnInitDialog() override;
     void OnOk() override;
-    void OnDialogCommand(WORD code, HWND control) override;
     LRESULT OnMessage(UINT msg, WPARAM wp, LPARAM lp) override;
     void OnDestroy() override;
 

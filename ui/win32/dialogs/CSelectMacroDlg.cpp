@@ -19,6 +19,9 @@ CSelectMacroDlg::CSelectMacroDlg(const MacroList& list, SharedSettingsBlock& ima
 void CSelectMacroDlg::PlaceDialogControls(const SkinFile& skin, const SharedSkinImages& pictures) {
     for (int i = 0; i < kButtonCount; ++i)
         PlaceSkinButton(buttons_[i], Hwnd(), skin, pictures, kFirstButtonKey + i);
+    buttons_[kName].onClick = [this] { OpenMacroMenu(); };
+    for (int mode = 0; mode < 3; ++mode)
+        buttons_[kMode0 + mode].onClick = [this, mode] { ChooseRunMode(mode); };
 }
 
 void CSelectMacroDlg::OnInitDialog() {
@@ -55,16 +58,9 @@ void CSelectMacroDlg::OnOk() {
     FinishSelectMacro(list_, state_, profile_, slot_);
 }
 
-void CSelectMacroDlg::OnDialogCommand(WORD, HWND control) {
-    if (control == buttons_[kName].Hwnd()) {
-        OpenMacroMenu();
-        return;
-    }
-    for (int mode = 0; mode < 3; ++mode)
-        if (control == buttons_[kMode0 + mode].Hwnd()) {
-            state_.runMode = mode;
-            ShowRunMode();
-        }
+void CSelectMacroDlg::ChooseRunMode(int mode) {
+    state_.runMode = mode;
+    ShowRunMode();
 }
 
 } // namespace mervik::ui

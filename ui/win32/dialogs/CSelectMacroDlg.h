@@ -23,7 +23,6 @@ protected:
     void PlaceDialogControls(const SkinFile& skin, const SharedSkinImages& pictures) override;
     void OnInitDialog() override;
     void OnOk() override;
-    void OnDialogCommand(WORD code, HWND control) override;
     bool SwallowsKey(const MSG& msg) const override;
 
 private:
@@ -31,6 +30,7 @@ private:
     enum { kName, kMode0, kMode1, kMode2, kButtonCount };
     static constexpr int kFirstButtonKey = 4;
     void ShowRunMode();
+    void ChooseRunMode(int mode);
     void OpenMacroMenu();
 
     const MacroList& list_;

@@ -15,6 +15,7 @@ void CShortcutDlg::PlaceDialogControls(const SkinFile& skin, const SharedSkinIma
     for (int i = 0; i < kModifierButtons; ++i) {
         PlaceSkinButton(modifierButtons_[i], Hwnd(), skin, pictures, kFirstModifierKey + i);
         modifierButtons_[i].SetToggle(true);
+        modifierButtons_[i].onClick = [this, i] { TakeModifier(i); };
     }
 }
 
@@ -34,12 +35,9 @@ void CShortcutDlg::ShowModifiers() {
     }
 }
 
-void CShortcutDlg::OnDialogCommand(WORD, HWND control) {
-    for (int i = 0; i < kModifierButtons; ++i)
-        if (control == modifierButtons_[i].Hwnd()) {
-            modifiers_.pressed[i] = modifierButtons_[i].Pressed();
-            ShowModifiers();
-        }
+void CShortcutDlg::TakeModifier(int button) {
+    modifiers_.pressed[button] = modifierButtons_[button].Pressed();
+    ShowModifiers();
 }
 
 // Presses and releases alike: the last key event before OK decides.

@@ -27,7 +27,6 @@ protected:
     const char* WindowCaption() const override { return "Shortcut Dialog"; }
     void PlaceDialogControls(const SkinFile& skin, const SharedSkinImages& pictures) override;
     void OnInitDialog() override;
-    void OnDialogCommand(WORD code, HWND control) override;
     LRESULT OnMessage(UINT msg, WPARAM wp, LPARAM lp) override;
     void OnDestroy() override;
 
@@ -36,6 +35,7 @@ private:
     static constexpr int kFirstModifierKey = 5;
 
     void ShowModifiers();
+    void TakeModifier(int button);
 
     uint8_t openedUsage_;
     uint8_t openedModifiers_;

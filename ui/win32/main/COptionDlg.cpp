@@ -122,13 +122,31 @@ void COptionDlg::CreateControls() {
         PlaceSkinButton(minimise_, Hwnd(), deferred_.Place(kMinimise), pictures);
         PlaceSkinButton(close_, Hwnd(), deferred_.Place(kClose), pictures);
         PlaceSkinButton(web_, Hwnd(), deferred_.Place(kWeb), pictures);
-        strip_.Create(Hwnd(), deferred_, skin_controls::kMainFirstOptional);
+        strip_.Create(*this, deferred_, skin_controls::kMainFirstOptional, *working_);
         statusArea_.Create(Hwnd(), deferred_, kStatusArea, kStatusRetry);
+        ConnectControls();
     });
     strip_.Refresh(*working_);
     shownStatus_.reset(); // the area is new
     ShowStatus();
     tabs_[currentIndex_].SetPressed(true);
+}
+
+void COptionDlg::ConnectControls() {
+    tabs_[0].onClick = [this] { ShowPage(0); };
+    tabs_[1].onClick = [this] { ShowPage(1); };
+    ok_.onClick = [this] {
+        Apply();
+        PostMessageA(Hwnd(), WM_CLOSE, 0, 0);
+    };
+    apply_.onClick = [this] { Apply(); };
+    cancel_.onClick = close_.onClick = [this] { PostMessageA(Hwnd(), WM_CLOSE, 0, 0); };
+    minimise_.onClick = [this] { ShowWindow(Hwnd(), SW_MINIMIZE); };
+    web_.onClick = [this] {
+        ShellExecuteA(Hwnd(), "open", kMakerWebSite, nullptr, nullptr, SW_SHOWNORMAL);
+    };
+    strip_.onProfileChosen = [this] { RefreshPages(); };
+    statusArea_.onRetry = [this] { SendAgain(); };
 }
 
 bool COptionDlg::CreatePage(CSkinnedPage& page) {
@@ -282,39 +300,6 @@ void COptionDlg::ShowPage(int index) {
     currentPage_ = page;
 }
 
-LRESULT COptionDlg::OnCommand(WORD code, HWND control) {
-    switch (strip_.OnCommand(control, code, *working_)) {
-    case CProfileStrip::Command::CurrentChanged:
-        RefreshPages();
-        return 0;
-    case CProfileStrip::Command::Done:
-        return 0;
-    case CProfileStrip::Command::NotOurs:
-        break;
-    }
-    // An owner-drawn button tells a double-click as a click followed by
-    // BN_DOUBLECLICKED; acting on both would run the command twice.
-    if (!control || code != BN_CLICKED)
-        return 0;
-    if (control == tabs_[0].Hwnd() || control == tabs_[1].Hwnd()) {
-        ShowPage(control == tabs_[0].Hwnd() ? 0 : 1);
-    } else if (control == ok_.Hwnd()) {
-        Apply();
-        PostMessageA(Hwnd(), WM_CLOSE, 0, 0);
-    } else if (control == apply_.Hwnd()) {
-        Apply();
-    } else if (control == statusArea_.Retry()) {
-        SendAgain();
-    } else if (control == cancel_.Hwnd() || control == close_.Hwnd()) {
-        PostMessageA(Hwnd(), WM_CLOSE, 0, 0);
-    } else if (control == minimise_.Hwnd()) {
-        ShowWindow(Hwnd(), SW_MINIMIZE);
-    } else if (control == web_.Hwnd()) {
-        ShellExecuteA(Hwnd(), "open", kMakerWebSite, nullptr, nullptr, SW_SHOWNORMAL);
-    }
-    return 0;
-}
-
 void COptionDlg::EnableApplyButtons(bool enable) {
     for (HWND button : {ok_.Hwnd(), apply_.Hwnd()}) {
         if (!button) // Monitor's message came before the controls were made
@@ -418,9 +403,6 @@ LRESULT COptionDlg::OnMessage(UINT msg, WPARAM wp, LPARAM lp) {
         return 0;
     case kMsgProfileSwitched:
         FollowMonitor(MonitorNews::ProfileSwitched);
-        return 0;
-    case CProfileStrip::kMsgRenameDone:
-        strip_.FinishRename(*working_);
         return 0;
     case kMsgMouseChangedLevel:
         FollowMonitor(MonitorNews::MouseChangedLevel);

@@ -45,7 +45,6 @@ protected:
     void PlaceControls(const SkinFile& skin, const SharedSkinImages& pictures) override;
     void DrawOverBackground(HDC dc) override { deferred_.DrawPressed(dc); }
     void OnPaint(HDC dc, const PAINTSTRUCT& ps) override;
-    LRESULT OnCommand(WORD code, HWND control) override;
     LRESULT OnTimer(UINT_PTR id) override;
     LRESULT OnSysCommand(UINT command) override;
     LRESULT OnMessage(UINT msg, WPARAM wp, LPARAM lp) override;
@@ -55,6 +54,7 @@ protected:
 private:
     std::string failedSkin_; // a page's skin that could not make its window
     void CreateControls();
+    void ConnectControls();
     bool CreatePage(CSkinnedPage& page);
     void FinishStartUp();
     void LoadSettings();

@@ -30,28 +30,36 @@ unsigned PathRefusalText(ProfileTextFault fault) {
 
 } // namespace
 
-void CProfileStrip::Create(HWND parent, const DeferredControls& places, int firstKey) {
-    parent_ = parent;
+void CProfileStrip::Create(win::Window& parent, const DeferredControls& places, int firstKey,
+                           SharedSettingsBlock& working) {
+    parent_ = &parent;
+    working_ = &working;
     const SharedSkinImages& pictures = places.Pictures();
     bool allPlaced = true;
     for (int i = 0; i < kProfileCount; ++i)
         allPlaced = allPlaced && !places.Place(firstKey + i).rect.IsEmpty();
     if (allPlaced) {
         for (int i = 0; i < kProfileCount; ++i) {
-            PlaceSkinButton(profiles_[i], parent, places.Place(firstKey + i), pictures);
+            PlaceSkinButton(profiles_[i], parent.Hwnd(), places.Place(firstKey + i), pictures);
             profiles_[i].SetCaptionCentred(true);
+            profiles_[i].onClick = [this, i] { Choose(i); };
+            // The first click of a double-click has already chosen the profile.
+            profiles_[i].onDoubleClick = [this, i] { StartRename(i); };
         }
     }
     const ButtonPos& linkPlace = places.Place(firstKey + kProfileCount);
     // The field's right end, as wide as it is high, shows what a click does.
-    if (!linkPlace.rect.IsEmpty() && PlaceSkinButton(link_, parent, linkPlace, pictures))
+    if (!linkPlace.rect.IsEmpty() && PlaceSkinButton(link_, parent.Hwnd(), linkPlace, pictures))
         link_.SetCaptionRightInset(linkPlace.rect.Height());
+    link_.onClick = [this] { EditLink(true); };
     linkTooltip_ = linkPlace.tooltip;
     const ButtonPos& unlinkPlace = places.Place(firstKey + kProfileCount + 1);
-    if (!unlinkPlace.rect.IsEmpty() && PlaceSkinButton(unlink_, parent, unlinkPlace, pictures)) {
+    if (!unlinkPlace.rect.IsEmpty() &&
+        PlaceSkinButton(unlink_, parent.Hwnd(), unlinkPlace, pictures)) {
         unlink_.SetCaptionCentred(true);
         unlink_.SetCaption(Program().language.Text(kTextClearLink));
     }
+    unlink_.onClick = [this] { EditLink(false); };
 }
 
 void CProfileStrip::Refresh(const SharedSettingsBlock& working) {
@@ -73,69 +81,56 @@ void CProfileStrip::Refresh(const SharedSettingsBlock& working) {
         EnableWindow(unlink_.Hwnd(), !program.empty());
 }
 
-CProfileStrip::Command CProfileStrip::OnCommand(HWND control, WORD code,
-                                                SharedSettingsBlock& working) {
-    if (!control)
-        return Command::NotOurs;
-    for (int i = 0; i < kProfileCount; ++i) {
-        if (control != profiles_[i].Hwnd())
-            continue;
-        // The first click of a double-click has already chosen the profile.
-        if (code == BN_DOUBLECLICKED) {
-            StartRename(i, working);
-            return Command::Done;
-        }
-        if (code != BN_CLICKED || working.CurrentProfile == i) {
-            Refresh(working); // a click on the pressed button leaves it pressed
-            return Command::Done;
-        }
-        working.CurrentProfile = i;
-        Refresh(working);
-        return Command::CurrentChanged;
-    }
-    if (control != link_.Hwnd() && control != unlink_.Hwnd())
-        return Command::NotOurs;
-    ProfileRecord* current = working.ActiveProfile();
-    if (code == BN_CLICKED && current) {
-        if (control == link_.Hwnd())
-            LinkProgram(*current);
-        else
-            UnlinkProgram(*current);
-        Refresh(working);
-    }
-    return Command::Done;
+void CProfileStrip::Choose(int index) {
+    // A click on the pressed button leaves it pressed.
+    const bool changed = working_->CurrentProfile != index;
+    working_->CurrentProfile = index;
+    Refresh(*working_);
+    if (changed && onProfileChosen)
+        onProfileChosen();
+}
+
+void CProfileStrip::EditLink(bool link) {
+    ProfileRecord* current = working_->ActiveProfile();
+    if (!current)
+        return;
+    if (link)
+        LinkProgram(*current);
+    else
+        UnlinkProgram(*current);
+    Refresh(*working_);
 }
 
 void CProfileStrip::LinkProgram(ProfileRecord& profile) {
-    ChosenProgram chosen = ChooseProgramFile(parent_, LinkedProgramPath(profile));
+    ChosenProgram chosen = ChooseProgramFile(parent_->Hwnd(), LinkedProgramPath(profile));
     if (chosen.outcome == ChosenProgram::Outcome::Cancelled)
         return;
     if (chosen.outcome == ChosenProgram::Outcome::NotInCodePage) {
-        ShowFailures(parent_, {kTextPathNotInCodePage});
+        ShowFailures(parent_->Hwnd(), {kTextPathNotInCodePage});
         return;
     }
     ProfileTextFault fault = mervik::LinkProgram(profile, chosen.path);
     if (fault != ProfileTextFault::None)
-        ShowFailures(parent_, {PathRefusalText(fault)});
+        ShowFailures(parent_->Hwnd(), {PathRefusalText(fault)});
 }
 
-void CProfileStrip::StartRename(int index, const SharedSettingsBlock& working) {
+void CProfileStrip::StartRename(int index) {
     if (editor_)
         return;
     RECT rect;
     GetWindowRect(profiles_[index].Hwnd(), &rect);
-    MapWindowPoints(nullptr, parent_, reinterpret_cast<POINT*>(&rect), 2);
+    MapWindowPoints(nullptr, parent_->Hwnd(), reinterpret_cast<POINT*>(&rect), 2);
     renaming_ = index;
     editor_ = std::make_unique<CInPlaceEditor>();
-    const std::string name = ProfileName(working.Profiles[index]);
+    const std::string name = ProfileName(working_->Profiles[index]);
     // The editor calls back from inside its own window procedure: the outcome
     // is kept and the editor dropped from the main window's queue.
-    const bool made = editor_->Create(parent_, rect, SkinTextFont(), name.c_str(),
+    const bool made = editor_->Create(parent_->Hwnd(), rect, SkinTextFont(), name.c_str(),
                                       static_cast<int>(kProfileNameMax), false,
                                       [this](bool commit, const std::string& text) {
                                           renameCommitted_ = commit;
                                           renamedTo_ = text;
-                                          PostMessageA(parent_, kMsgRenameDone, 0, 0);
+                                          parent_->Post([this] { FinishRename(); });
                                       });
     if (made) {
         // The editor takes the button's place; the button, painting its
@@ -147,7 +142,7 @@ void CProfileStrip::StartRename(int index, const SharedSettingsBlock& working) {
     }
 }
 
-void CProfileStrip::FinishRename(SharedSettingsBlock& working) {
+void CProfileStrip::FinishRename() {
     if (!editor_)
         return;
     editor_.reset();
@@ -158,10 +153,10 @@ void CProfileStrip::FinishRename(SharedSettingsBlock& working) {
     ShowWindow(profiles_[index].Hwnd(), SW_SHOW);
     if (!renameCommitted_)
         return;
-    ProfileTextFault fault = RenameProfile(working.Profiles[index], renamedTo_);
+    ProfileTextFault fault = RenameProfile(working_->Profiles[index], renamedTo_);
     if (fault != ProfileTextFault::None)
-        ShowFailures(parent_, {NameRefusalText(fault)});
-    Refresh(working);
+        ShowFailures(parent_->Hwnd(), {NameRefusalText(fault)});
+    Refresh(*working_);
 }
 
 void CProfileStrip::Destroy() {

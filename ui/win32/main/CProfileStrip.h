@@ -4,6 +4,7 @@
 // it, a button that ties the current profile to a program (showing that
 // program's file name) and one that unties it. Every change goes to the
 // working copy; Apply hands it to Monitor like any other edit.
+#include <functional>
 #include <memory>
 
 #include "settings/SharedSettingsBlock.h"
@@ -11,34 +12,36 @@
 #include "ui/win32/controls/CSkinButton.h"
 #include "ui/win32/controls/DeferredControls.h"
 #include "win32/Gdi.h"
+#include "win32/Window.h"
 
 namespace mervik::ui {
 
 class CProfileStrip {
 public:
-    // Posted to the main window when the name editor is done; the window
-    // hands it to FinishRename.
-    static constexpr UINT kMsgRenameDone = WM_APP + 2;
-
-    enum class Command { NotOurs, Done, CurrentChanged };
-
-    // Makes the controls whose places the skin gives, from key `firstKey` on:
-    // five profile buttons (all five or none), then the link and clear
-    // buttons. A skin without these keys gets no strip.
-    void Create(HWND parent, const DeferredControls& places, int firstKey);
+    // Makes the controls whose places the skin gives, from key `firstKey` on,
+    // as children of `parent`: five profile buttons (all five or none), then
+    // the link and clear buttons. A skin without these keys gets no strip.
+    // The buttons edit `working`.
+    void Create(win::Window& parent, const DeferredControls& places, int firstKey,
+                SharedSettingsBlock& working);
     bool Shown() const { return profiles_[0].Hwnd() != nullptr; }
 
-    Command OnCommand(HWND control, WORD code, SharedSettingsBlock& working);
-    void FinishRename(SharedSettingsBlock& working);
     // Names, the pressed button and the linked program from `working`.
     void Refresh(const SharedSettingsBlock& working);
     void Destroy();
 
+    // Another profile was made the working copy's current one.
+    std::function<void()> onProfileChosen;
+
 private:
-    void StartRename(int index, const SharedSettingsBlock& working);
+    void Choose(int index);
+    void StartRename(int index);
+    void FinishRename();
+    void EditLink(bool link);
     void LinkProgram(ProfileRecord& profile);
 
-    HWND parent_ = nullptr;
+    win::Window* parent_ = nullptr;
+    SharedSettingsBlock* working_ = nullptr;
     CSkinButton profiles_[kProfileCount];
     CSkinButton link_;
     CSkinButton unlink_;

@@ -44,6 +44,10 @@ void CStatusArea::Create(HWND parent, const DeferredControls& places, int areaKe
     const ButtonPos& retry = places.Place(retryKey);
     if (!retry.rect.IsEmpty() && PlaceSkinButton(retry_, parent, retry, places.Pictures())) {
         retry_.SetCaptionCentred(true);
+        retry_.onClick = [this] {
+            if (onRetry)
+                onRetry();
+        };
         EnableWindow(retry_.Hwnd(), FALSE);
     }
 }

@@ -3,13 +3,14 @@
 // being sent with how far, in the mouse, not sent and why, the mouse away),
 // and a Retry button, enabled while sending again can help. A thin control: what it
 // says comes from ui/core/SettingsStatus. A skin without its keys shows none.
+#include <functional>
 #include <string>
 
 #include "ui/core/SettingsStatus.h"
 #include "ui/win32/controls/ButtonFaces.h"
 #include "ui/win32/controls/CSkinButton.h"
+#include "ui/win32/controls/CWindow.h"
 #include "ui/win32/controls/DeferredControls.h"
-#include "ui/win32/controls/Window.h"
 
 namespace mervik::ui {
 
@@ -20,8 +21,10 @@ public:
     void Create(HWND parent, const DeferredControls& places, int areaKey, int retryKey);
     // The text is also the area's window text, for screen readers.
     void Show(const StatusView& view, const std::string& text, const std::string& retryCaption);
-    HWND Retry() const { return retry_.Hwnd(); }
     void DestroyAll();
+
+    // The user pressed Retry.
+    std::function<void()> onRetry;
 
 protected:
     bool PaintsItself() const override { return true; }

@@ -16,7 +16,6 @@
 #include "ui/core/MacroBankMeter.h"
 #include "ui/win32/capture/KeyCapture.h"
 #include "ui/win32/controls/CSkinMenu.h"
-#include "ui/win32/controls/ControlMessages.h"
 #include "ui/win32/controls/PlaceButton.h"
 #include "ui/win32/dialogs/CWarnDlg.h"
 
@@ -77,14 +76,22 @@ bool CAdvanceSettingPage::PlaceOwnControl(int key, const ButtonPos& place,
     case kMacroListKey:
     case kEventListKey: {
         CSkinListBox& list = key == kMacroListKey ? macroList_ : eventList_;
-        if (place.rect.IsEmpty() ||
-            !list.Create(Hwnd(), rect, key == kMacroListKey ? kMacroListId : kEventListId))
+        if (place.rect.IsEmpty() || !list.Create(Hwnd(), rect))
             return true;
         list.SetBackground(kListBackground);
         list.SetColours(kListSelection, kListText);
-        if (key == kEventListKey) {
+        if (key == kMacroListKey) {
+            list.onSelect = [this] {
+                if (!Recording())
+                    LoadMacro(macroList_.Selection());
+            };
+            list.onItemNamed = [this](int row) { AcceptNewName(row); };
+            list.onItemRenamed = [this](int row) { AcceptRename(row); };
+        } else {
             list.EnableRename(false);
             list.SetBitmapOffset(kRowIconWidth);
+            list.onValueEdited = [this](int row) { AcceptPauseEdit(row); };
+            list.onRightClick = [this] { OpenEventMenu(); };
         }
         return true;
     }
@@ -93,6 +100,7 @@ bool CAdvanceSettingPage::PlaceOwnControl(int key, const ButtonPos& place,
             repeat_.SetColours(RGB(0, 0, 0), RGB(255, 255, 255));
             repeat_.SetDigitsOnly(true);
             repeat_.SetLimit(kRepeatLimit);
+            repeat_.onChange = [this] { TakeRepeatField(); };
         }
         return true;
     case kBankMeterKey:
@@ -107,6 +115,11 @@ void CAdvanceSettingPage::OnControlsMade() {
     pointer_.TakeButtons(*this);
     if (CSkinButton* delays = ButtonAt(kRecordDelaysKey))
         delays->SetToggle(true);
+    SetClick(kNewKey, [this] { NewMacro(); });
+    SetClick(kDeleteKey, [this] { DeleteMacro(); });
+    SetClick(kRecordKey, [this] { PressRecord(); });
+    SetClick(kStopKey, [this] { StopRecording(); });
+    SetClick(CPointerControls::kResetKey, [this] { ResetProfiles(); });
 }
 
 void CAdvanceSettingPage::ShowSettings(const SharedSettingsBlock& settings) {
@@ -128,6 +141,12 @@ MacroRecord* CAdvanceSettingPage::CurrentRecord() const {
 void CAdvanceSettingPage::ButtonsChanged() {
     if (host_.buttonsChanged)
         host_.buttonsChanged();
+}
+
+// Felt at once; undone on leaving unless applied (OnDestroy).
+void CAdvanceSettingPage::FeelDoubleClick(const ProfileRecord& profile) {
+    SetDoubleClickTime(static_cast<UINT>(profile.DbleClickSpeed));
+    doubleClickChanged_ = true;
 }
 
 // ---- the macro list and the selected macro ----
@@ -297,6 +316,14 @@ void CAdvanceSettingPage::EnableForRecording(bool recording) {
         record->SetPressed(recording);
 }
 
+// Record is no toggle: it shows pressed while a recording runs.
+void CAdvanceSettingPage::PressRecord() {
+    if (!Recording() && !NeedsMacro())
+        StartRecording(true);
+    else if (CSkinButton* record = ButtonAt(kRecordKey))
+        record->SetPressed(Recording());
+}
+
 void CAdvanceSettingPage::StartRecording(bool replace) {
     if (Recording())
         return;
@@ -416,76 +443,9 @@ void CAdvanceSettingPage::ResetProfiles() {
 
 // ---- messages ----
 
-LRESULT CAdvanceSettingPage::OnCommand(WORD code, HWND control) {
-    if (!control)
-        return 0;
-    if (control == macroList_.Hwnd()) {
-        if (code == LBN_SELCHANGE && !Recording())
-            LoadMacro(macroList_.Selection());
-        return 0;
-    }
-    if (ProfileRecord* profile = ShownProfile(); profile && pointer_.OnCheck(control, *profile))
-        return 0;
-    switch (KeyOf(control)) {
-    case kNewKey:
-        NewMacro();
-        break;
-    case kDeleteKey:
-        DeleteMacro();
-        break;
-    case kRecordKey:
-        if (!Recording() && !NeedsMacro())
-            StartRecording(true);
-        else if (CSkinButton* record = ButtonAt(kRecordKey))
-            record->SetPressed(Recording());
-        break;
-    case kStopKey:
-        StopRecording();
-        break;
-    case CPointerControls::kResetKey:
-        ResetProfiles();
-        break;
-    default:
-        break;
-    }
-    return 0;
-}
-
 LRESULT CAdvanceSettingPage::OnMessage(UINT msg, WPARAM wp, LPARAM lp) {
     if (msg == kMsgCapturedKey) {
         TakeCapturedKey(static_cast<int>(wp), (lp & kCapturedKeyUp) != 0);
-        return 0;
-    }
-    if (msg == kMsgListItemAdded) {
-        if (lp == kMacroListId)
-            AcceptNewName(static_cast<int>(wp));
-        else if (lp == kEventListId)
-            AcceptPauseEdit(static_cast<int>(wp));
-        return 0;
-    }
-    if (msg == kMsgListItemRenamed) {
-        if (lp == kMacroListId)
-            AcceptRename(static_cast<int>(wp));
-        return 0;
-    }
-    if (msg == kMsgListRightClick) {
-        if (lp == kEventListId)
-            OpenEventMenu();
-        return 0;
-    }
-    if (msg == EditChangedMessage()) {
-        TakeRepeatField();
-        return 0;
-    }
-    if (msg == kMsgSliderValue || msg == kMsgSpinValue) {
-        ProfileRecord* profile = ShownProfile();
-        const int id = static_cast<int>(lp);
-        if (profile && pointer_.OnValue(id, static_cast<int>(wp), *profile) &&
-            id == CPointerControls::kDoubleClickSlider) {
-            // Felt at once; undone on leaving unless applied (OnDestroy).
-            SetDoubleClickTime(static_cast<UINT>(profile->DbleClickSpeed));
-            doubleClickChanged_ = true;
-        }
         return 0;
     }
     return CSkinnedPage::OnMessage(msg, wp, lp);

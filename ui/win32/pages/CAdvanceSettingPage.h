@@ -34,12 +34,10 @@ struct AdvancePageHost {
 
 class CAdvanceSettingPage : public CSkinnedPage {
 public:
-    static constexpr int kMacroListId = 4096;
-    static constexpr int kEventListId = 4097;
-    static constexpr int kRepeatFieldId = 4010;
-
     CAdvanceSettingPage()
-        : CSkinnedPage("skin_advance_setting.ini", "page2", skin_controls::kAdvanceSetting) {}
+        : CSkinnedPage("skin_advance_setting.ini", "page2", skin_controls::kAdvanceSetting),
+          pointer_([this] { return ShownProfile(); },
+                   [this](const ProfileRecord& profile) { FeelDoubleClick(profile); }) {}
 
     // Before the controls are made.
     void Bind(AdvancePageHost host);
@@ -58,7 +56,6 @@ protected:
                          const SharedSkinImages& pictures) override;
     void OnControlsMade() override;
     void DrawOverBackground(HDC dc) override;
-    LRESULT OnCommand(WORD code, HWND control) override;
     LRESULT OnMessage(UINT msg, WPARAM wp, LPARAM lp) override;
     void OnDestroy() override;
 
@@ -77,6 +74,7 @@ private:
     void AcceptNewName(int row);
     void AcceptRename(int row);
     void DeleteMacro();
+    void PressRecord();
     void StartRecording(bool replace);
     void TakeCapturedKey(int virtualKey, bool up);
     void EnableForRecording(bool recording);
@@ -87,6 +85,7 @@ private:
     void ResetProfiles();
     bool NeedsMacro();
     void ButtonsChanged();
+    void FeelDoubleClick(const ProfileRecord& profile);
 
     AdvancePageHost host_;
     EventRowTexts rowTexts_;

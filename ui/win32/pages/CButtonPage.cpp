@@ -33,13 +33,6 @@ POINT BelowButton(HWND button, int xOffset) {
     return POINT{rect.left + xOffset, rect.bottom};
 }
 
-template <size_t N> int IndexOf(const std::array<int, N>& keys, int key) {
-    for (size_t i = 0; i < N; ++i)
-        if (keys[i] == key)
-            return static_cast<int>(i);
-    return -1;
-}
-
 void ShowEnabled(CSkinButton* button, bool enabled) {
     if (button && button->Hwnd() && (IsWindowEnabled(button->Hwnd()) != FALSE) != enabled)
         EnableWindow(button->Hwnd(), enabled);
@@ -56,6 +49,7 @@ bool CButtonPage::PlaceOwnControl(int key, const ButtonPos& place,
         return false;
     if (!place.rect.IsEmpty())
         PlaceSkinButton(colours_[colour], Hwnd(), place, pictures);
+    colours_[colour].onClick = [this, colour] { PickColour(colour); };
     return true;
 }
 
@@ -73,6 +67,61 @@ void CButtonPage::OnControlsMade() {
     for (int i = 0; i < kColorCount; ++i)
         if (CSkinButton* colourSwitch = ButtonAt(kFirstColourSwitchKey + i))
             colourSwitch->SetToggle(true);
+
+    for (int slot = 0; slot < kSlotCount; ++slot)
+        SetProfileClick(FunctionButtonKey(slot),
+                        [this, slot](ProfileRecord&, CSkinButton&) { OpenFunctionMenu(slot); });
+    SetProfileClick(kResetKey, [this](ProfileRecord&, CSkinButton&) { ResetAssignments(); });
+    for (int mode = 0; mode < 2; ++mode)
+        SetProfileEdit(kModeKeys[mode], [mode](ProfileRecord& profile, bool) {
+            profile.ModeStatus = static_cast<uint8_t>(mode + 1);
+        });
+    for (int rate = 0; rate < 4; ++rate)
+        SetProfileEdit(kRateKeys[rate],
+                       [rate](ProfileRecord& profile, bool) { profile.PollingRate = rate; });
+    for (int level = 0; level < kDpiStageCount; ++level) {
+        SetProfileEdit(kLevelSwitchKeys[level], [level](ProfileRecord& profile, bool pressed) {
+            SwitchDpiLevel(profile, level, pressed);
+        });
+        SetProfileEdit(kLevelSelectorKeys[level],
+                       [level](ProfileRecord& profile, bool) { SelectDpiLevel(profile, level); });
+        SetProfileClick(kLevelValueKeys[level], [this, level](ProfileRecord&, CSkinButton& button) {
+            valueLevel_ = level;
+            OpenMenu(button, DpiValueMenu(), kDpiValueMenuWidth, 0);
+        });
+    }
+    SetProfileClick(kLightModeKey, [this](ProfileRecord&, CSkinButton& button) {
+        OpenMenu(button, LightModeMenu(), kLightMenuWidth, 1);
+    });
+    SetProfileClick(kLightLevelKey, [this](ProfileRecord& profile, CSkinButton& button) {
+        OpenMenu(button, LightLevelMenu(profile), kLightMenuWidth, 1);
+    });
+    SetProfileClick(kLightEffectKey, [this](ProfileRecord& profile, CSkinButton& button) {
+        OpenMenu(button, LightEffectMenu(profile), kLightMenuWidth, 1);
+    });
+    for (int i = 0; i < kColorCount; ++i)
+        SetProfileEdit(kFirstColourSwitchKey + i, [i](ProfileRecord& profile, bool pressed) {
+            profile.ColorFlag[i] = pressed ? 1 : 0;
+        });
+}
+
+void CButtonPage::SetProfileClick(int key,
+                                  std::function<void(ProfileRecord&, CSkinButton&)> action) {
+    CSkinButton* button = ButtonAt(key);
+    if (!button)
+        return;
+    button->onClick = [this, button, action = std::move(action)] {
+        if (ProfileRecord* profile = Profile())
+            action(*profile, *button);
+    };
+}
+
+void CButtonPage::SetProfileEdit(int key, std::function<void(ProfileRecord&, bool pressed)> edit) {
+    SetProfileClick(key,
+                    [this, edit = std::move(edit)](ProfileRecord& profile, CSkinButton& button) {
+                        edit(profile, button.Pressed());
+                        ShowChanges();
+                    });
 }
 
 // 0 is no text: an empty caption.
@@ -314,75 +363,6 @@ void CButtonPage::PickColour(int index) {
 }
 
 // ---- messages ----
-
-bool CButtonPage::OnClick(int key, CSkinButton& button, ProfileRecord& profile) {
-    if (key >= FunctionButtonKey(0) && key <= FunctionButtonKey(kSlotCount - 1)) {
-        OpenFunctionMenu(key - FunctionButtonKey(0));
-        return false;
-    }
-    if (key == kResetKey) {
-        ResetAssignments();
-        return false;
-    }
-    if (int mode = IndexOf(kModeKeys, key); mode >= 0) {
-        profile.ModeStatus = static_cast<uint8_t>(mode + 1);
-        return true;
-    }
-    if (int rate = IndexOf(kRateKeys, key); rate >= 0) {
-        profile.PollingRate = rate;
-        return true;
-    }
-    if (int level = IndexOf(kLevelSwitchKeys, key); level >= 0) {
-        SwitchDpiLevel(profile, level, button.Pressed());
-        return true;
-    }
-    if (int level = IndexOf(kLevelSelectorKeys, key); level >= 0) {
-        SelectDpiLevel(profile, level);
-        return true;
-    }
-    if (int level = IndexOf(kLevelValueKeys, key); level >= 0) {
-        valueLevel_ = level;
-        OpenMenu(button, DpiValueMenu(), kDpiValueMenuWidth, 0);
-        return false;
-    }
-    if (key == kLightModeKey) {
-        OpenMenu(button, LightModeMenu(), kLightMenuWidth, 1);
-        return false;
-    }
-    if (key == kLightLevelKey) {
-        OpenMenu(button, LightLevelMenu(profile), kLightMenuWidth, 1);
-        return false;
-    }
-    if (key == kLightEffectKey) {
-        OpenMenu(button, LightEffectMenu(profile), kLightMenuWidth, 1);
-        return false;
-    }
-    if (int colourSwitch = key - kFirstColourSwitchKey;
-        colourSwitch >= 0 && colourSwitch < kColorCount) {
-        profile.ColorFlag[colourSwitch] = button.Pressed() ? 1 : 0;
-        return true;
-    }
-    return false;
-}
-
-LRESULT CButtonPage::OnCommand(WORD code, HWND control) {
-    if (!control || code != BN_CLICKED)
-        return 0;
-    ProfileRecord* profile = Profile();
-    if (!profile)
-        return 0;
-    for (int i = 0; i < kColorCount; ++i) {
-        if (control == colours_[i].Hwnd()) {
-            PickColour(i);
-            return 0;
-        }
-    }
-    const int key = KeyOf(control);
-    CSkinButton* button = ButtonAt(key);
-    if (button && OnClick(key, *button, *profile))
-        ShowChanges();
-    return 0;
-}
 
 LRESULT CButtonPage::OnMenuCommand(WORD command) {
     ProfileRecord* profile = Profile();

@@ -3,6 +3,7 @@
 // mode's sixteen or the second's), the button mode, report rate, DPI levels
 // and lighting with its eight colours. Everything edits the main window's
 // working copy; Apply takes it to Monitor.
+#include <functional>
 #include <string>
 #include <utility>
 
@@ -35,7 +36,6 @@ protected:
     bool PlaceOwnControl(int key, const ButtonPos& place,
                          const SharedSkinImages& pictures) override;
     void OnControlsMade() override;
-    LRESULT OnCommand(WORD code, HWND control) override;
     LRESULT OnMenuCommand(WORD command) override;
 
 private:
@@ -61,7 +61,13 @@ private:
     // A value menu under `button`; its choice comes back as a command.
     void OpenMenu(CSkinButton& button, const MenuModel& items, int width, int xOffset);
     void PickColour(int index);
-    bool OnClick(int key, CSkinButton& button, ProfileRecord& profile);
+
+    // What a click on the button at `key` does with the profile shown;
+    // nothing while there is none.
+    void SetProfileClick(int key, std::function<void(ProfileRecord&, CSkinButton&)> action);
+    // A click that edits the profile shown (told whether the button is now
+    // pressed), which the page then shows.
+    void SetProfileEdit(int key, std::function<void(ProfileRecord&, bool pressed)> edit);
 
     ButtonPageHost host_;
     CColorButton colours_[kColorCount];

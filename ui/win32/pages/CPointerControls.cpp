@@ -19,17 +19,30 @@ void Check(CSkinButton* button, bool on) {
 } // namespace
 
 bool CPointerControls::PlaceSlider(HWND page, const ButtonPos& place,
-                                   const SharedSkinImages& pictures, CclickHSlider& slider, int id,
-                                   int minimum, int maximum, bool snap) {
+                                   const SharedSkinImages& pictures, CclickHSlider& slider,
+                                   PointerInput input, int minimum, int maximum, bool snap) {
     if (place.rect.IsEmpty())
         return true; // the skin leaves it out: nothing to place, no button either
     slider.SetRange(minimum, maximum);
     slider.SetSnap(snap);
-    if (!slider.Create(SkinFolder() + kThumbFile, ToRect(place.rect), page, id))
+    if (!slider.Create(SkinFolder() + kThumbFile, ToRect(place.rect), page))
         return true;
     if (pictures)
         slider.SetBackground(pictures->normal.get());
     slider.SetPosition(minimum);
+    slider.onChange = [this, input](int value) { Take(input, value); };
+    return true;
+}
+
+bool CPointerControls::PlaceSpin(HWND page, const ButtonPos& place,
+                                 const SharedSkinImages& pictures, CSpinField& spin,
+                                 PointerInput input, SpinRange range) {
+    if (place.rect.IsEmpty())
+        return true;
+    if (spin.Create(page, ToRect(place.rect), pictures, range)) {
+        spin.SetTooltip(place.tooltip);
+        spin.onChange = [this, input](int value) { Take(input, value); };
+    }
     return true;
 }
 
@@ -37,29 +50,23 @@ bool CPointerControls::Place(HWND page, int key, const ButtonPos& place,
                              const SharedSkinImages& pictures) {
     switch (key) {
     case 1:
-        return PlaceSlider(page, place, pictures, speed_, kSpeedSlider, 1, kSpeedPositions, true);
+        return PlaceSlider(page, place, pictures, speed_, PointerInput::SpeedSlider, 1,
+                           kSpeedPositions, true);
     case 3:
-        return PlaceSlider(page, place, pictures, wheel_, kWheelSlider, 1, 11, true);
+        return PlaceSlider(page, place, pictures, wheel_, PointerInput::WheelSlider, 1, 11, true);
     case 4:
-        return PlaceSlider(page, place, pictures, doubleClick_, kDoubleClickSlider, 0,
+        return PlaceSlider(page, place, pictures, doubleClick_, PointerInput::DoubleClickSlider, 0,
                            kDoubleClickSliderMax, false);
     case 21:
-        return PlaceSlider(page, place, pictures, sensitivityX_, kSensitivityXSlider, 1,
-                           kSensitivityPositions, true);
+        return PlaceSlider(page, place, pictures, sensitivityX_, PointerInput::SensitivityXSlider,
+                           1, kSensitivityPositions, true);
     case 22:
-        return PlaceSlider(page, place, pictures, sensitivityY_, kSensitivityYSlider, 1,
-                           kSensitivityPositions, true);
+        return PlaceSlider(page, place, pictures, sensitivityY_, PointerInput::SensitivityYSlider,
+                           1, kSensitivityPositions, true);
     case 6:
-    case 7: {
-        if (place.rect.IsEmpty())
-            return true;
-        CSpinField& spin = key == 6 ? speedSpin_ : wheelSpin_;
-        const SpinRange range = key == 6 ? SpinRange{-5, 5} : SpinRange{1, 11};
-        if (spin.Create(page, ToRect(place.rect), pictures, key == 6 ? kSpeedSpin : kWheelSpin,
-                        range))
-            spin.SetTooltip(place.tooltip);
-        return true;
-    }
+        return PlaceSpin(page, place, pictures, speedSpin_, PointerInput::SpeedNumber, {-5, 5});
+    case 7:
+        return PlaceSpin(page, place, pictures, wheelSpin_, PointerInput::WheelNumber, {1, 11});
     default:
         return false;
     }
@@ -69,9 +76,21 @@ void CPointerControls::TakeButtons(const CSkinnedPage& page) {
     acceleration_ = page.ButtonAt(kAccelerationKey);
     wheelPage_ = page.ButtonAt(kWheelPageKey);
     link_ = page.ButtonAt(kLinkKey);
-    for (CSkinButton* check : {acceleration_, wheelPage_, link_})
-        if (check)
-            check->SetToggle(true);
+    TakeCheck(acceleration_, SetAcceleration);
+    TakeCheck(wheelPage_, SetWheelPage);
+    TakeCheck(link_, SetXYSynchronous);
+}
+
+void CPointerControls::TakeCheck(CSkinButton* button, CheckEdit edit) {
+    if (!button)
+        return;
+    button->SetToggle(true);
+    button->onClick = [this, button, edit] {
+        if (ProfileRecord* profile = shown_ ? shown_() : nullptr) {
+            edit(*profile, button->Pressed());
+            Show(*profile);
+        }
+    };
 }
 
 void CPointerControls::Show(const ProfileRecord& profile) {
@@ -96,53 +115,13 @@ void CPointerControls::Show(const ProfileRecord& profile) {
     Check(link_, view.xySynchronous);
 }
 
-bool CPointerControls::OnValue(int id, int value, ProfileRecord& profile) {
-    PointerInput input;
-    switch (id) {
-    case kSpeedSlider:
-        input = PointerInput::SpeedSlider;
-        break;
-    case kSpeedSpin:
-        input = PointerInput::SpeedNumber;
-        break;
-    case kWheelSlider:
-        input = PointerInput::WheelSlider;
-        break;
-    case kWheelSpin:
-        input = PointerInput::WheelNumber;
-        break;
-    case kDoubleClickSlider:
-        input = PointerInput::DoubleClickSlider;
-        break;
-    case kSensitivityXSlider:
-        input = PointerInput::SensitivityXSlider;
-        break;
-    case kSensitivityYSlider:
-        input = PointerInput::SensitivityYSlider;
-        break;
-    default:
-        return false;
-    }
-    if (!TakePointerInput(profile, input, value))
-        return false;
-    Show(profile); // the twin control follows
-    return true;
-}
-
-bool CPointerControls::OnCheck(HWND button, ProfileRecord& profile) {
-    if (!button)
-        return false;
-    if (acceleration_ && button == acceleration_->Hwnd()) {
-        SetAcceleration(profile, acceleration_->Pressed());
-    } else if (wheelPage_ && button == wheelPage_->Hwnd()) {
-        SetWheelPage(profile, wheelPage_->Pressed());
-    } else if (link_ && button == link_->Hwnd()) {
-        SetXYSynchronous(profile, link_->Pressed());
-    } else {
-        return false;
-    }
-    Show(profile);
-    return true;
+void CPointerControls::Take(PointerInput input, int value) {
+    ProfileRecord* profile = shown_ ? shown_() : nullptr;
+    if (!profile || !TakePointerInput(*profile, input, value))
+        return;
+    Show(*profile); // the twin control follows
+    if (input == PointerInput::DoubleClickSlider && doubleClickChanged_)
+        doubleClickChanged_(*profile);
 }
 
 } // namespace mervik::ui

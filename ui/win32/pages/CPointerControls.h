@@ -3,6 +3,8 @@
 // buttons for the speed, wheel, double-click time and sensitivities of the
 // profile the main window shows. The rules are PointerEdits'; this places the
 // controls and moves them to the profile.
+#include <functional>
+
 #include "settings/ProfileRecord.h"
 #include "ui/core/ButtonPos.h"
 #include "ui/core/PointerEdits.h"
@@ -16,18 +18,16 @@ class CSkinnedPage;
 
 class CPointerControls {
 public:
-    // Slider and spin-field ids, as their notices carry them.
-    enum Id {
-        kWheelSlider = 202,
-        kDoubleClickSlider = 203,
-        kSpeedSlider = 204,
-        kSensitivityXSlider = 205,
-        kSensitivityYSlider = 206,
-        kSpeedSpin = 400,
-        kWheelSpin = 401,
-    };
     // The keys of the check buttons and the reset button.
     enum Key { kAccelerationKey = 2, kWheelPageKey = 5, kResetKey = 9, kLinkKey = 20 };
+
+    using ShownProfile = std::function<ProfileRecord*()>;
+    using DoubleClickChanged = std::function<void(const ProfileRecord&)>;
+    // The controls edit the profile `shown` gives (none while it gives null);
+    // `doubleClickChanged` hears of each new double-click time, which the
+    // system should feel at once.
+    CPointerControls(ShownProfile shown, DoubleClickChanged doubleClickChanged)
+        : shown_(std::move(shown)), doubleClickChanged_(std::move(doubleClickChanged)) {}
 
     // Makes the control of `key` when it is one of the sliders or spin
     // fields; false for other keys.
@@ -36,14 +36,19 @@ public:
     void TakeButtons(const CSkinnedPage& page);
 
     void Show(const ProfileRecord& profile);
-    // A slider's or spin field's notice; true when the profile changed.
-    bool OnValue(int id, int value, ProfileRecord& profile);
-    // A click on a check button; true when it was one of them.
-    bool OnCheck(HWND button, ProfileRecord& profile);
 
 private:
     bool PlaceSlider(HWND page, const ButtonPos& place, const SharedSkinImages& pictures,
-                     CclickHSlider& slider, int id, int minimum, int maximum, bool snap);
+                     CclickHSlider& slider, PointerInput input, int minimum, int maximum,
+                     bool snap);
+    bool PlaceSpin(HWND page, const ButtonPos& place, const SharedSkinImages& pictures,
+                   CSpinField& spin, PointerInput input, SpinRange range);
+    void Take(PointerInput input, int value);
+    using CheckEdit = void (*)(ProfileRecord&, bool on);
+    void TakeCheck(CSkinButton* button, CheckEdit edit);
+
+    ShownProfile shown_;
+    DoubleClickChanged doubleClickChanged_;
 
     CclickHSlider speed_, wheel_, doubleClick_, sensitivityX_, sensitivityY_;
     CSpinField speedSpin_, wheelSpin_;

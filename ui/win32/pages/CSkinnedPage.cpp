@@ -49,11 +49,9 @@ CSkinButton* CSkinnedPage::ButtonAt(int key) const {
     return nullptr;
 }
 
-int CSkinnedPage::KeyOf(HWND control) const {
-    for (size_t i = 0; i < controls_.size(); ++i)
-        if (control && controls_[i]->Hwnd() == control)
-            return keys_[i];
-    return 0;
+void CSkinnedPage::SetClick(int key, std::function<void()> action) {
+    if (CSkinButton* button = ButtonAt(key))
+        button->onClick = std::move(action);
 }
 
 void CSkinnedPage::Refresh(const SharedSettingsBlock& settings) {

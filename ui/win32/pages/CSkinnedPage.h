@@ -3,6 +3,7 @@
 // window, with every control of its skin in place. What each control does
 // belongs to the page itself. The page window comes first and its controls
 // when asked for (see DeferredControls).
+#include <functional>
 #include <memory>
 #include <vector>
 
@@ -30,8 +31,6 @@ public:
     // The skinned button at BUTTONPOS key `key`, null for a key the page
     // placed another control at or the skin leaves out.
     CSkinButton* ButtonAt(int key) const;
-    // The key of a skinned button of the page, 0 for other windows.
-    int KeyOf(HWND control) const;
     // Shows `settings`; a page without its controls yet shows nothing.
     void Refresh(const SharedSettingsBlock& settings);
 
@@ -45,8 +44,11 @@ protected:
                                  const SharedSkinImages& /*pictures*/) {
         return false;
     }
-    // After every control exists.
+    // After every control exists: where the page tells each what it does.
     virtual void OnControlsMade() {}
+    // What a click on the skinned button at `key` does; nothing for a key
+    // without one.
+    void SetClick(int key, std::function<void()> action);
 
     LRESULT OnCreate() override;
     void PlaceControls(const SkinFile& skin, const SharedSkinImages& pictures) override;

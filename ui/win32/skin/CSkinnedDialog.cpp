@@ -46,23 +46,14 @@ void CSkinnedDialog::PlaceControls(const SkinFile& skin, const SharedSkinImages&
     PlaceSkinButton(dialogButtons_[kOkButton], Hwnd(), skin, pictures, keys.ok);
     PlaceSkinButton(dialogButtons_[kCancelButton], Hwnd(), skin, pictures, keys.cancel);
     PlaceSkinButton(dialogButtons_[kCloseButton], Hwnd(), skin, pictures, keys.close);
-    PlaceDialogControls(skin, pictures);
-}
-
-LRESULT CSkinnedDialog::OnCommand(WORD code, HWND control) {
-    if (!control)
-        return 0;
-    if (control == dialogButtons_[kOkButton].Hwnd()) {
+    dialogButtons_[kOkButton].onClick = [this] {
         OnOk();
         accepted_ = true;
         EndDialog(IDOK);
-    } else if (control == dialogButtons_[kCancelButton].Hwnd() ||
-               control == dialogButtons_[kCloseButton].Hwnd()) {
-        EndDialog(IDCANCEL);
-    } else {
-        OnDialogCommand(code, control);
-    }
-    return 0;
+    };
+    dialogButtons_[kCancelButton].onClick = [this] { EndDialog(IDCANCEL); };
+    dialogButtons_[kCloseButton].onClick = [this] { EndDialog(IDCANCEL); };
+    PlaceDialogControls(skin, pictures);
 }
 
 void CSkinnedDialog::EndDialog(INT_PTR result) {

@@ -2,8 +2,8 @@
 // A skinned window run modally: the owner is disabled while it runs, and
 // Enter and Escape never end it; only its own buttons do. Those are OK,
 // Cancel and the close button of the skin: OK ends it with IDOK, the other two
-// with IDCANCEL. A window with buttons of its own (the main window) places and
-// answers its controls whole instead (PlaceControls, OnCommand).
+// with IDCANCEL. A window with buttons of its own (the main window) places its
+// controls whole instead (PlaceControls).
 #include "ui/win32/controls/CSkinButton.h"
 #include "ui/win32/skin/CSkinnedWindow.h"
 
@@ -52,14 +52,12 @@ protected:
         int close = 3;
     };
     virtual ButtonKeys DialogButtonKeys() const { return {}; }
-    // The three buttons first, then the dialog's own controls.
+    // The three buttons first, then the dialog's own controls, each told
+    // there what it does.
     void PlaceControls(const SkinFile& skin, const SharedSkinImages& pictures) override;
     virtual void PlaceDialogControls(const SkinFile&, const SharedSkinImages&) {}
-    LRESULT OnCommand(WORD code, HWND control) override;
     // OK was pressed, before the dialog ends: take what the fields hold.
     virtual void OnOk() {}
-    // A command of one of the dialog's own controls.
-    virtual void OnDialogCommand(WORD /*code*/, HWND /*control*/) {}
 
 private:
     enum { kOkButton, kCancelButton, kCloseButton, kDialogButtonCount };

@@ -5,7 +5,7 @@
 // dragged by any point.
 #include <string>
 
-#include "ui/win32/controls/Window.h"
+#include "ui/win32/controls/CWindow.h"
 #include "ui/win32/skin/SkinImages.h"
 
 namespace mervik::ui {
