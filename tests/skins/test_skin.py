@@ -42,7 +42,7 @@ WINDOWS = windows_from_list()
 AREAS = areas_from_list()
 # Controls that paint themselves or never react to the pointer: no hover face.
 NO_HOVER = {
-    "skin_main.ini": {9},
+    "skin_main.ini": {9, 17},
     "skin_advance_setting.ini": {1, 3, 4, 12, 13, 14, 17, 21, 22},
     "skin_key.ini": {4},
     "skin_fire_button.ini": {4, 5, 6},
