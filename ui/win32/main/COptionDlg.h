@@ -12,6 +12,7 @@
 #include "ui/win32/controls/CRgnButton.h"
 #include "ui/win32/controls/CSkinButton.h"
 #include "ui/win32/controls/DeferredControls.h"
+#include "ui/win32/keyboard/DialogKeyboard.h"
 #include "ui/win32/main/CProfileStrip.h"
 #include "ui/win32/main/CStatusArea.h"
 #include "ui/win32/main/OptionSaves.h"
@@ -22,7 +23,7 @@
 
 namespace mervik::ui {
 
-class COptionDlg : public CSkinnedDialog {
+class COptionDlg : public CSkinnedDialog, public ArrowGroupOwner {
 public:
     COptionDlg();
     ~COptionDlg() override;
@@ -32,6 +33,8 @@ public:
     void Apply();
     void ShowPage(int index);
     void RefreshPages();
+    // The page tabs and the profiles.
+    std::vector<std::vector<HWND>> ArrowGroups() const override;
 
 protected:
     DWORD WindowStyle() const override;
