@@ -20,6 +20,9 @@ KeyAction ArrowAction(const KeyStroke& stroke, const FocusFacts& focus) {
 } // namespace
 
 KeyAction ActionForKey(const KeyStroke& stroke, const FocusFacts& focus, bool escapeCancels) {
+    // Alt+Space is the window's menu, Alt+Enter no press.
+    if (stroke.alt && (stroke.key == DialogKey::Space || stroke.key == DialogKey::Enter))
+        return KeyAction::Pass;
     switch (stroke.key) {
     case DialogKey::Tab:
         if (stroke.ctrl || stroke.alt)

@@ -79,6 +79,8 @@ TEST(DialogKeys, WhatEachKeyDoesByTheFocusedControl) {
         {{DialogKey::Space}, button, false, KeyAction::Press},
         {{DialogKey::Space}, field, false, KeyAction::Pass},
         {{DialogKey::Space}, none, false, KeyAction::Pass},
+        {{DialogKey::Space, false, false, true}, button, false, KeyAction::Pass}, // window menu
+        {{DialogKey::Enter, false, false, true}, button, false, KeyAction::Pass},
         // Escape: Cancel in the warnings, nothing in the main window.
         {{DialogKey::Escape}, button, true, KeyAction::Cancel},
         {{DialogKey::Escape}, none, true, KeyAction::Cancel},

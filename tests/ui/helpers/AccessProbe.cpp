@@ -10,6 +10,7 @@
 
 #include <oleacc.h>
 
+#include <cstdint>
 #include <cstdio>
 #include <cstring>
 #include <string>

@@ -5,6 +5,7 @@
 
 #include <oleacc.h>
 
+#include <array>
 #include <string>
 #include <vector>
 

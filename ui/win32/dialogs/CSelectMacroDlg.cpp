@@ -28,7 +28,8 @@ void CSelectMacroDlg::PlaceDialogControls(const SkinFile& skin, const SharedSkin
 }
 
 std::vector<std::vector<HWND>> CSelectMacroDlg::ArrowGroups() const {
-    return {{buttons_[kMode0].Hwnd(), buttons_[kMode1].Hwnd(), buttons_[kMode2].Hwnd()}};
+    return {std::vector<HWND>{buttons_[kMode0].Hwnd(), buttons_[kMode1].Hwnd(),
+                              buttons_[kMode2].Hwnd()}};
 }
 
 void CSelectMacroDlg::OnInitDialog() {

@@ -1,6 +1,7 @@
 #include "ui/win32/keyboard/DialogKeyboard.h"
 
 #include <algorithm>
+#include <iterator>
 
 #include "ui/core/TabOrder.h"
 #include "ui/win32/controls/CWindow.h"
@@ -14,8 +15,12 @@ bool Within(HWND dialog, HWND window) {
     return window && (window == dialog || IsChild(dialog, window));
 }
 
+// Shown, enabled and of some size: a page keeps controls of no size for
+// slots the mouse does not have.
 bool Reachable(HWND window) {
-    return IsWindowVisible(window) && IsWindowEnabled(window);
+    RECT rect{};
+    return IsWindowVisible(window) && IsWindowEnabled(window) && GetWindowRect(window, &rect) &&
+           !IsRectEmpty(&rect);
 }
 
 PixelRect PlaceOf(HWND window) {
@@ -155,8 +160,9 @@ bool IsKeyLetter(WPARAM key) {
 }
 
 bool HandleKeyDown(HWND dialog, const MSG& msg, const DialogKeyboardOptions& options) {
-    const KeyStroke stroke{KeyOf(msg.wParam), Held(VK_SHIFT), Held(VK_CONTROL),
-                           msg.message == WM_SYSKEYDOWN || Held(VK_MENU)};
+    // With no control focused (one just disabled) every key comes as a
+    // system key: Alt is what is held, not the message's kind.
+    const KeyStroke stroke{KeyOf(msg.wParam), Held(VK_SHIFT), Held(VK_CONTROL), Held(VK_MENU)};
     HWND focus = GetFocus();
     if (!Within(dialog, focus))
         focus = nullptr;
@@ -234,7 +240,7 @@ bool HandleDialogKeyboard(HWND dialog, const MSG& msg, const DialogKeyboardOptio
             ShowAccessKeys(dialog, true);
             return true;
         }
-        if (IsKeyLetter(msg.wParam)) {
+        if (IsKeyLetter(msg.wParam) && Held(VK_MENU)) {
             PressAccessKey(dialog, static_cast<int>(msg.wParam));
             return true;
         }
@@ -248,7 +254,7 @@ bool HandleDialogKeyboard(HWND dialog, const MSG& msg, const DialogKeyboardOptio
         return true;
     case WM_SYSCHAR:
         // Taken as an access key already (or none): no beep.
-        return IsCharAlphaNumericA(static_cast<CHAR>(msg.wParam)) != FALSE;
+        return Held(VK_MENU) && IsCharAlphaNumericA(static_cast<CHAR>(msg.wParam)) != FALSE;
     case WM_KEYDOWN:
         return HandleKeyDown(dialog, msg, options);
     default:

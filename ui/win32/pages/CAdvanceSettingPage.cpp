@@ -80,7 +80,8 @@ bool CAdvanceSettingPage::PlaceOwnControl(int key, const ButtonPos& place,
             return true;
         list.SetBackground(kListBackground);
         list.SetColours(kListSelection, kListText);
-        list.SetFocusColour(pictures->focusRgb);
+        if (pictures)
+            list.SetFocusColour(pictures->focusRgb);
         list.SetLabel(place.label);
         if (key == kMacroListKey) {
             list.onSelect = [this] {
