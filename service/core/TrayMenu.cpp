@@ -39,8 +39,8 @@ std::vector<TrayMenuItem> TrayMenuItems(const SharedSettingsBlock& image,
     for (int i = 0; i < kProfileCount; ++i) {
         const ProfileRecord& profile = image.Profiles[i];
         // The profile's number chooses it from the keyboard.
-        std::string label = "&" + std::to_string(i + 1) + " " +
-                            MenuText(ProfileDisplayName(profile, i, texts.unnamedProfile));
+        std::string label = {'&', static_cast<char>('1' + i), ' '};
+        label += MenuText(ProfileDisplayName(profile, i, texts.unnamedProfile));
         const std::string program = MatchedProgramName(profile);
         if (!program.empty())
             label.append(1, '\t').append(MenuText(program));
