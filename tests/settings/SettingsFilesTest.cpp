@@ -162,8 +162,7 @@ TEST(SettingsFiles, AMissingOrRefusedNameLoadsAsTheDefaultName) {
         ASSERT_TRUE(LoadAll(*loaded, dir.Folder(), nullptr, &notes));
         EXPECT_STREQ(loaded->Profiles[2].ProFileName, "Default3");
         ASSERT_FALSE(notes.empty());
-        EXPECT_EQ(notes.back(), "profile 2: ProFileName missing or refused, set to its default "
-                                "Default3");
+        EXPECT_EQ(notes.back(), "profile 2: ProFileName refused, set to their defaults");
         ASSERT_TRUE(SaveAll(*loaded, dir.Folder()));
         EXPECT_EQ(IniDocument(TempFolder::Read(path)).ReadText("Setting", "ProFileName", "-"),
                   "Default3");
