@@ -15,8 +15,8 @@
 #include "settings/FilePaths.h"
 #include "settings/IniFile.h"
 #include "settings/PointerSettings.h"
-#include "settings/ProfileDefaults.h"
 #include "settings/ProfileCheck.h"
+#include "settings/ProfileDefaults.h"
 #include "settings/SettingsFiles.h"
 #include "settings/SettingsKeys.h"
 
