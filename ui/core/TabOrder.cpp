@@ -19,12 +19,14 @@ std::vector<size_t> ReadingOrder(const std::vector<PixelRect>& places) {
         byTop[i] = i;
     std::stable_sort(byTop.begin(), byTop.end(),
                      [&](size_t a, size_t b) { return places[a].top < places[b].top; });
-    // Rows form from the top: each control joins the row of the first
-    // control above it it shares a row with.
+    // Rows form from the top: each control joins the first row it shares
+    // a row with any member of.
     std::vector<std::vector<size_t>> rows;
     for (size_t index : byTop) {
         auto row = std::find_if(rows.begin(), rows.end(), [&](const std::vector<size_t>& r) {
-            return SameRow(places[r.front()], places[index]);
+            return std::any_of(r.begin(), r.end(), [&](size_t member) {
+                return SameRow(places[member], places[index]);
+            });
         });
         if (row == rows.end())
             rows.push_back({index});
