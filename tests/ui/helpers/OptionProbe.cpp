@@ -10,6 +10,8 @@
 //                                                       enabled; spaces in texts as %20)
 //   OptionProbe.exe close-dialog                       (WM_CLOSE to that dialog, as another
 //                                                       program might send it)
+//   OptionProbe.exe close-main                         (WM_CLOSE to Option's main window, as
+//                                                       the setup program sends it)
 //   OptionProbe.exe lists                              (page 2's lists and fields, as JSON)
 //   OptionProbe.exe strip                              (the main window's buttons, as JSON)
 //   OptionProbe.exe switch N                           (block's current profile N, then 1255)
@@ -362,6 +364,14 @@ int CloseDialog() {
     return 0;
 }
 
+int CloseMain() {
+    HWND main = FindWindowA(nullptr, kOptionCaption);
+    if (main)
+        PostMessageA(main, WM_CLOSE, 0, 0);
+    printf("closed=%d\n", main != nullptr);
+    return 0;
+}
+
 struct PageLists {
     HWND page = nullptr;
     std::string json;
@@ -415,6 +425,15 @@ BOOL CALLBACK ScanPageLists(HWND hwnd, LPARAM lp) {
         p->json += ", \"";
         p->json += p->lists == 1 ? "macro" : "step";
         p->json += "_enabled\": " + std::to_string(IsWindowEnabled(hwnd) ? 1 : 0) + ", ";
+        // The rows in view: the first, and how many the list's height holds.
+        RECT client{};
+        GetClientRect(hwnd, &client);
+        const auto itemHeight = static_cast<int>(SendMessageA(hwnd, LB_GETITEMHEIGHT, 0, 0));
+        p->json += "\"";
+        p->json += p->lists == 1 ? "macro" : "step";
+        p->json += "_view\": [" +
+                   std::to_string(static_cast<int>(SendMessageA(hwnd, LB_GETTOPINDEX, 0, 0))) +
+                   ", " + std::to_string(itemHeight > 0 ? client.bottom / itemHeight : 0) + "], ";
     } else if (!_stricmp(cls, "Edit") && p->edits++ == 0) {
         wchar_t wide[32] = {};
         SendMessageW(hwnd, WM_GETTEXT, 32, reinterpret_cast<LPARAM>(wide));
@@ -579,6 +598,8 @@ int Dispatch(int argc, char** argv) {
         return Dialog();
     if (argc >= 2 && !strcmp(argv[1], "close-dialog"))
         return CloseDialog();
+    if (argc >= 2 && !strcmp(argv[1], "close-main"))
+        return CloseMain();
     if (argc >= 2 && !strcmp(argv[1], "lists"))
         return Lists();
     if (argc >= 2 && !strcmp(argv[1], "strip"))
@@ -593,9 +614,11 @@ int Dispatch(int argc, char** argv) {
         return Menus();
     if (argc >= 3 && !strcmp(argv[1], "controls"))
         return Controls(atoi(argv[2]) - 1);
-    fprintf(stderr, "usage: OptionProbe state | mouse-changed CPI RATE BRIGHTNESS | block | dialog "
-                    "| close-dialog | lists | menus | controls PAGE | strip | status | switch N "
-                    "| monitor-switch N [PRESS_MS] | serve\n");
+    fprintf(
+        stderr,
+        "usage: OptionProbe state | mouse-changed CPI RATE BRIGHTNESS | block | dialog "
+        "| close-dialog | close-main | lists | menus | controls PAGE | strip | status | switch N "
+        "| monitor-switch N [PRESS_MS] | serve\n");
     return 2;
 }
 
