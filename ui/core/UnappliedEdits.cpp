@@ -9,7 +9,7 @@
 #include "settings/FileAccess.h"
 #include "settings/FilePaths.h"
 #include "settings/FileSystem.h"
-#include "settings/ProfileRanges.h"
+#include "settings/ProfileCheck.h"
 #include "ui/core/MonitorFollow.h"
 
 namespace mervik::ui {
@@ -61,8 +61,10 @@ KeptEdits TakeUnappliedEdits(const std::string& programFolder, SharedSettingsBlo
     // The rule that keeps the user's edits under Monitor's news: what the
     // user left unedited takes the values of now.
     FollowMonitor(MonitorNews::BlockChanged, *edited, *unedited, working);
-    for (std::string& note : RepairImageRanges(*edited))
+    for (std::string& note : CheckImageProfiles(*edited))
         AddNote(notes, std::move(note));
+    if (!edited->HasActiveProfile())
+        edited->CurrentProfile = working.CurrentProfile;
     working = *edited;
     fs::RemoveFile(path);
     return KeptEdits::Taken;

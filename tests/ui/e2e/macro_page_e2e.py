@@ -121,6 +121,21 @@ class MacroPage(MacroPageSteps, OptionCase):
         self.assertEqual(read_macros(self.folder)[0][2],
                          [(4, 1, 0), (4, 2, 0), (241, 1, 0), (241, 2, 0), (5, 1, 0)])
 
+    def test_leaving_the_page_ends_a_recording(self):
+        # One keyboard capture at a time, and it serves the page in view: the
+        # first page's key dialogs must get the keys.
+        self.write_macros(("Keys", []))
+        self.open_page2()
+        self.click(self.at(15))
+        self.press("a")
+        self.assertTrue(self.wait_lists(lambda l: len(l["steps"]) == 2 and l["macro_enabled"] == 0))
+        self.click(self.main_button(1))
+        self.assertTrue(wait_for(lambda: self.state()["page"] == "page1", 10))
+        self.assertTrue(self.wait_lists(lambda l: l["macro_enabled"] == 1), "the recording outlived its page")
+        self.press("b")
+        settle()
+        self.assertEqual(len(self.lists()["steps"]), 2, "keys typed on page 1 went into the macro")
+
     def test_the_step_worked_on_stays_selected_and_a_right_click_selects(self):
         self.write_macros(("Twelve", [(4 + i, 1, 0) for i in range(12)]))
         self.open_page2()
@@ -198,7 +213,12 @@ class MacroPage(MacroPageSteps, OptionCase):
         self.write_macros(("Fire", [(4, 1, 0)]))
         self.open_page2()
         self.new_macro("FIRE")
+        # The refusal says why, in a box with Option's caption.
+        self.assertTrue(wait_for(lambda: self.state()["windows"] == "2", 10), "the refusal said nothing")
         settle()
+        screenshot("macro_name_refused", (0, 0, 1280, 1000))
+        self.press("Return")
+        self.assertTrue(wait_for(lambda: self.state()["windows"] == "1", 10))
         self.assertEqual(self.lists()["macros"], ["Fire"])
         self.new_macro("Jump")
         self.assertTrue(self.wait_lists(lambda l: l["macros"] == ["Fire", "Jump"] and l["macro_selected"] == 1))
@@ -213,6 +233,9 @@ class MacroPage(MacroPageSteps, OptionCase):
             settle()
             self.type_text(name)
             self.press("Return")
+            if name == "fire":
+                self.assertTrue(wait_for(lambda: self.state()["windows"] == "2", 10), "the refusal said nothing")
+                self.press("Return")
             self.assertTrue(self.wait_lists(lambda l: l["macros"] == expected), (name, self.lists()))
         self.click(self.main_button(3))
         self.assertTrue(wait_for(lambda: self.state()["windows"] == "0", 20))

@@ -365,7 +365,7 @@ int CloseDialog() {
 }
 
 int CloseMain() {
-    HWND main = FindWindowA(nullptr, kOptionCaption);
+    HWND main = FindWindowA(nullptr, mervik::kOptionCaption);
     if (main)
         PostMessageA(main, WM_CLOSE, 0, 0);
     printf("closed=%d\n", main != nullptr);

@@ -163,7 +163,7 @@ TEST_F(MacroPageTest, RecordDelaysCannotChangeDuringARecording) {
 
 TEST_F(MacroPageTest, NewOnAFullListSaysWhy) {
     while (!macros.Full())
-        macros.Append(NewMacroRecord("M" + std::to_string(macros.Count())));
+        macros.Append(NewMacroRecord(std::to_string(macros.Count())));
     Press(10);
     EXPECT_EQ(FindWindowExA(MacroListOf(page.Hwnd()), nullptr, "Edit", nullptr), nullptr);
     EXPECT_EQ(warnings, std::vector<unsigned>{kTextMacroListFull});
