@@ -298,24 +298,28 @@ class MacroPageProfiles(MacroPageSteps, OptionCase):
         self.apply()
         self.assertEqual(self.dump()["Profiles"][0]["MouseSpeed"], 1)
 
-    def type_into_spin(self, key, *keys):
+    def type_into_spin(self, key, *keys, shows=None):
         left, top, right, bottom = skin_rect(PAGE_SKIN, key)
         self.click((PAGE_ORIGIN[0] + left + 10, PAGE_ORIGIN[1] + (top + bottom) // 2))
         self.press("End", "BackSpace", "BackSpace", *keys)
+        # Posted messages go before input still queued: the field must hold
+        # the keys before anything is posted to Option.
+        self.assertTrue(self.wait_lists(lambda l: shows in l["spins"]), self.lists()["spins"])
 
     def test_what_was_typed_is_taken_by_apply_and_ok(self):
         ENV.output(ARGS.mervikctl, "init", windows_path(self.folder), "--force")
         self.open_page2()
-        self.type_into_spin(7, "9")
+        self.type_into_spin(7, "9", shows="9")
         self.apply()  # Apply takes no focus: the number was never settled by Enter
         self.assertEqual(self.dump()["Profiles"][0]["ScrollWheelSpeed"], 9)
         self.assertEqual(self.lists()["macros"], [])
-        # A new macro's name, typed and not confirmed with Enter, then OK.
+        # A typed number, then a new macro's name typed and not confirmed
+        # with Enter, then OK.
+        self.type_into_spin(6, "minus", "2", shows="-2")
         self.click(self.at(10))
         ENV.xdotool("mousemove", *self.at(12))
         settle()
         self.type_text("Jump")
-        self.type_into_spin(6, "minus", "2")
         self.click(self.main_button(3))
         self.assertTrue(wait_for(lambda: self.state()["windows"] == "0", 20))
         self.assertEqual([m[0] for m in read_macros(self.folder)], ["Jump"])
@@ -324,8 +328,8 @@ class MacroPageProfiles(MacroPageSteps, OptionCase):
     def test_an_outside_close_keeps_the_edits_for_the_next_start(self):
         ENV.output(ARGS.mervikctl, "init", windows_path(self.folder), "--force")
         self.open_page2()
-        self.type_into_spin(7, "9")
-        probe("close-main")  # as the setup program closes Option before an update
+        self.type_into_spin(7, "9", shows="9")
+        probe("close-option")  # as the setup program closes Option before an update
         self.assertTrue(wait_for(lambda: self.state()["windows"] == "0", 20))
         self.assertNotEqual(self.dump()["Profiles"][0]["ScrollWheelSpeed"], 9, "an update applies nothing")
         self.assertTrue(os.path.exists(os.path.join(self.folder, "config", "unapplied-edits.dat")))

@@ -10,8 +10,6 @@
 //                                                       enabled; spaces in texts as %20)
 //   OptionProbe.exe close-dialog                       (WM_CLOSE to that dialog, as another
 //                                                       program might send it)
-//   OptionProbe.exe close-main                         (WM_CLOSE to Option's main window, as
-//                                                       the setup program sends it)
 //   OptionProbe.exe lists                              (page 2's lists and fields, as JSON)
 //   OptionProbe.exe strip                              (the main window's buttons, as JSON)
 //   OptionProbe.exe switch N                           (block's current profile N, then 1255)
@@ -364,19 +362,12 @@ int CloseDialog() {
     return 0;
 }
 
-int CloseMain() {
-    HWND main = FindWindowA(nullptr, mervik::kOptionCaption);
-    if (main)
-        PostMessageA(main, WM_CLOSE, 0, 0);
-    printf("closed=%d\n", main != nullptr);
-    return 0;
-}
-
 struct PageLists {
     HWND page = nullptr;
     std::string json;
     int lists = 0;
     int edits = 0;
+    std::string spins; // the spin fields' texts, in the page's order
 };
 
 void JsonString(std::string& out, const std::string& text) {
@@ -393,6 +384,18 @@ void JsonString(std::string& out, const std::string& text) {
 // repeat-count field, in the order the page made them.
 BOOL CALLBACK ScanPageLists(HWND hwnd, LPARAM lp) {
     auto* p = reinterpret_cast<PageLists*>(lp);
+    char parentClass[64] = {};
+    GetClassNameA(GetParent(hwnd), parentClass, sizeof parentClass);
+    char ownClass[64] = {};
+    GetClassNameA(hwnd, ownClass, sizeof ownClass);
+    if (!strcmp(parentClass, "Mervik Spin") && !_stricmp(ownClass, "Edit")) {
+        char text[32] = {};
+        GetWindowTextA(hwnd, text, sizeof text);
+        if (!p->spins.empty())
+            p->spins += ", ";
+        JsonString(p->spins, text);
+        return TRUE;
+    }
     if (GetParent(hwnd) != p->page)
         return TRUE;
     char cls[64] = {};
@@ -475,7 +478,7 @@ int Lists() {
         return 1;
     }
     EnumChildWindows(p.page, ScanPageLists, reinterpret_cast<LPARAM>(&p));
-    printf("{%s\"done\": 1}\n", p.json.c_str());
+    printf("{%s\"spins\": [%s], \"done\": 1}\n", p.json.c_str(), p.spins.c_str());
     return 0;
 }
 
@@ -598,8 +601,6 @@ int Dispatch(int argc, char** argv) {
         return Dialog();
     if (argc >= 2 && !strcmp(argv[1], "close-dialog"))
         return CloseDialog();
-    if (argc >= 2 && !strcmp(argv[1], "close-main"))
-        return CloseMain();
     if (argc >= 2 && !strcmp(argv[1], "lists"))
         return Lists();
     if (argc >= 2 && !strcmp(argv[1], "strip"))
@@ -617,7 +618,7 @@ int Dispatch(int argc, char** argv) {
     fprintf(
         stderr,
         "usage: OptionProbe state | mouse-changed CPI RATE BRIGHTNESS | block | dialog "
-        "| close-dialog | close-main | lists | menus | controls PAGE | strip | status | switch N "
+        "| close-dialog | lists | menus | controls PAGE | strip | status | switch N "
         "| monitor-switch N [PRESS_MS] | serve\n");
     return 2;
 }
