@@ -154,8 +154,7 @@ class MacroPage(MacroPageSteps, OptionCase):
         self.assertEqual([text for text, _ in rows["steps"]], texts[:5] + texts[6:], "another step was deleted")
         self.assertEqual(rows["step_selected"], 5, "the selection moved off the row worked on")
         # Insert delay before the step now in row 5: its pause row is selected.
-        ENV.xdotool("mousemove", *self.step_row(5))
-        settle()
+        self.click(self.step_row(5))
         ENV.xdotool("click", "3")
         settle()
         self.press("Down", "Down", "Down", "Return")
