@@ -418,8 +418,10 @@ BOOL CALLBACK ScanPageLists(HWND hwnd, LPARAM lp) {
     char ownClass[64] = {};
     GetClassNameA(hwnd, ownClass, sizeof ownClass);
     if (!strcmp(parentClass, "Mervik Spin") && !_stricmp(ownClass, "Edit")) {
+        // The message, not GetWindowText: another process's edit answers
+        // only the message with its text.
         char text[32] = {};
-        GetWindowTextA(hwnd, text, sizeof text);
+        SendMessageA(hwnd, WM_GETTEXT, sizeof text, reinterpret_cast<LPARAM>(text));
         if (!p->spins.empty())
             p->spins += ", ";
         JsonString(p->spins, text);
