@@ -326,6 +326,9 @@ class MacroPageProfiles(MacroPageSteps, OptionCase):
 
     def test_an_outside_close_keeps_the_edits_for_the_next_start(self):
         ENV.output(ARGS.mervikctl, "init", windows_path(self.folder), "--force")
+        # Loading takes the pointer values from the registry, where earlier
+        # cases' Apply left theirs: 9 must be an edit.
+        ENV.output("reg", "add", "HKCU\\Control Panel\\Desktop", "/v", "WheelScrollLines", "/d", "3", "/f")
         self.open_page2()
         self.type_into_spin(7, "9", shows="9")
         probe("close-option")  # as the setup program closes Option before an update
