@@ -343,7 +343,6 @@ class MacroPageProfiles(MacroPageSteps, OptionCase):
         self.assertTrue(wait_for(lambda: self.state().get("windows") == "1", 10))
         self.assertFalse(os.path.exists(os.path.join(self.folder, "config", "unapplied-edits.dat")),
                          "the edits would be offered again")
-        self.assertEqual(json.loads(probe("status"))["text"], "Changes not applied yet")
         self.apply()
         self.assertEqual(self.dump()["Profiles"][0]["ScrollWheelSpeed"], 9)
 
