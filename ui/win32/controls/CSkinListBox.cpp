@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "ui/win32/controls/CInPlaceEditor.h"
+#include "ui/win32/keyboard/KeyboardCues.h"
 
 namespace mervik::ui {
 namespace {
@@ -30,8 +31,8 @@ CSkinListBox::~CSkinListBox() {
 }
 
 bool CSkinListBox::Create(HWND parent, const RECT& rect) {
-    DWORD style = WS_CHILD | WS_VISIBLE | WS_VSCROLL | LBS_OWNERDRAWFIXED | LBS_HASSTRINGS |
-                  LBS_NOTIFY | LBS_NOINTEGRALHEIGHT;
+    DWORD style = WS_CHILD | WS_VISIBLE | WS_TABSTOP | WS_VSCROLL | LBS_OWNERDRAWFIXED |
+                  LBS_HASSTRINGS | LBS_NOTIFY | LBS_NOINTEGRALHEIGHT;
     HWND hwnd = CreateWindowExA(0, "LISTBOX", "", style, rect.left, rect.top,
                                 rect.right - rect.left, rect.bottom - rect.top, parent, nullptr,
                                 GetModuleHandleA(nullptr), nullptr);
@@ -157,6 +158,62 @@ void CSkinListBox::OnDrawItem(const DRAWITEMSTRUCT& item) {
     SelectGuard select(dc, font_.get());
     std::string label = ItemText(Hwnd(), static_cast<int>(item.itemID));
     DrawTextA(dc, label.c_str(), -1, &text, DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX);
+    if (item.itemState & ODS_FOCUS)
+        DrawFocusRing(dc, Hwnd(), item.rcItem, focusRgb_);
+}
+
+AccessibleFacts CSkinListBox::Describe() const {
+    AccessibleFacts facts;
+    facts.role = AccessibleRole::List;
+    facts.name = label_;
+    const int selected = Selection();
+    if (selected >= 0)
+        facts.value = Text(selected);
+    return facts;
+}
+
+AccessibleFacts CSkinListBox::DescribeItem(int index) const {
+    AccessibleFacts facts;
+    facts.role = AccessibleRole::ListItem;
+    facts.name = Text(index);
+    facts.checked = index == Selection();
+    return facts;
+}
+
+RECT CSkinListBox::AccessibleItemPlace(int index) const {
+    RECT place{};
+    SendMessageA(Hwnd(), LB_GETITEMRECT, static_cast<WPARAM>(index),
+                 reinterpret_cast<LPARAM>(&place));
+    MapWindowPoints(Hwnd(), nullptr, reinterpret_cast<POINT*>(&place), 2);
+    return place;
+}
+
+void CSkinListBox::DoDefaultAction(int item) {
+    if (item < 0 || item >= Count() || item == Selection())
+        return;
+    Select(item);
+    if (onSelect)
+        onSelect();
+}
+
+// F2 renames the selected item, as a double-click does; the context-menu key
+// (or Shift+F10) opens what the right button opens.
+LRESULT CSkinListBox::OnKeyDown(UINT key) {
+    if (key == VK_F2) {
+        const int index = Selection();
+        if (renameEnabled_ && index >= 0 && !editor_)
+            OpenEditor(index, EditPurpose::Rename);
+        return 0;
+    }
+    return Default();
+}
+
+LRESULT CSkinListBox::OnMessage(UINT msg, WPARAM wp, LPARAM lp) {
+    if (msg == WM_CONTEXTMENU) {
+        PostReport(onRightClick);
+        return 0;
+    }
+    return CWindow::OnMessage(msg, wp, lp);
 }
 
 LRESULT CSkinListBox::OnMouseMove(UINT, POINT pt) {

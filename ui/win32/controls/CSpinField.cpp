@@ -33,6 +33,9 @@ bool CSpinField::Create(HWND parent, const RECT& rect, const SharedSkinImages& p
     const RECT downRect{arrowsLeft, half, width, height};
     if (!up_.Create(Hwnd(), upRect) || !down_.Create(Hwnd(), downRect))
         return false;
+    // The number is typed; Tab goes from the field to the next control.
+    up_.SkipInTabOrder();
+    down_.SkipInTabOrder();
     // Each press steps, the second of a double-click too.
     up_.onClick = up_.onDoubleClick = [this] { Change(value_ + 1); };
     down_.onClick = down_.onDoubleClick = [this] { Change(value_ - 1); };

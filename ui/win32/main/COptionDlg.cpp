@@ -114,6 +114,8 @@ void COptionDlg::CreateControls() {
         const SharedSkinImages& pictures = deferred_.Pictures();
         PlaceSkinButton(tabs_[0], Hwnd(), deferred_.Place(kTab1), pictures);
         PlaceSkinButton(tabs_[1], Hwnd(), deferred_.Place(kTab2), pictures);
+        for (CSkinButton& tab : tabs_)
+            tab.SetRole(AccessibleRole::PageTab);
         const std::string mask = SkinFolder() + kRegionButtonMask;
         CRgnButton* regionButtons[] = {&ok_, &cancel_, &apply_};
         for (int i = 0; i < 3; ++i) {
@@ -122,6 +124,8 @@ void COptionDlg::CreateControls() {
             if (regionButtons[i]->Create(rect, Hwnd(), mask)) {
                 regionButtons[i]->SetFaces(ButtonFaces(pictures, rect));
                 regionButtons[i]->SetTooltip(pos.tooltip);
+                regionButtons[i]->SetAccessKey(pos.accessKey);
+                regionButtons[i]->SetLabel(pos.label);
             }
         }
         PlaceSkinButton(minimise_, Hwnd(), deferred_.Place(kMinimise), pictures);
@@ -135,6 +139,10 @@ void COptionDlg::CreateControls() {
     shownStatus_.reset(); // the area is new
     ShowStatus();
     tabs_[currentIndex_].SetPressed(true);
+}
+
+std::vector<std::vector<HWND>> COptionDlg::ArrowGroups() const {
+    return {{tabs_[0].Hwnd(), tabs_[1].Hwnd()}, strip_.ProfileWindows()};
 }
 
 void COptionDlg::ConnectControls() {
@@ -479,7 +487,7 @@ LRESULT COptionDlg::OnMessage(UINT msg, WPARAM wp, LPARAM lp) {
         }
         return Default();
     default:
-        return Default();
+        return CSkinnedDialog::OnMessage(msg, wp, lp);
     }
 }
 

@@ -14,6 +14,7 @@
 #include "ui/win32/controls/CRgnButton.h"
 #include "ui/win32/controls/CSkinButton.h"
 #include "ui/win32/controls/DeferredControls.h"
+#include "ui/win32/keyboard/DialogKeyboard.h"
 #include "ui/win32/main/CProfileStrip.h"
 #include "ui/win32/main/CStatusArea.h"
 #include "ui/win32/main/OptionSaves.h"
@@ -25,7 +26,7 @@
 
 namespace mervik::ui {
 
-class COptionDlg : public CSkinnedDialog {
+class COptionDlg : public CSkinnedDialog, public ArrowGroupOwner {
 public:
     COptionDlg();
     ~COptionDlg() override;
@@ -35,6 +36,8 @@ public:
     void Apply();
     void ShowPage(int index);
     void RefreshPages();
+    // The page tabs and the profiles.
+    std::vector<std::vector<HWND>> ArrowGroups() const override;
 
 protected:
     DWORD WindowStyle() const override;

@@ -42,6 +42,7 @@ void CProfileStrip::Create(win::Window& parent, const DeferredControls& places, 
         for (int i = 0; i < kProfileCount; ++i) {
             PlaceSkinButton(profiles_[i], parent.Hwnd(), places.Place(firstKey + i), pictures);
             profiles_[i].SetCaptionCentred(true);
+            profiles_[i].SetRole(AccessibleRole::OptionButton);
             profiles_[i].onClick = [this, i] { Choose(i); };
             // The first click of a double-click has already chosen the profile.
             profiles_[i].onDoubleClick = [this, i] { StartRename(i); };
@@ -60,6 +61,14 @@ void CProfileStrip::Create(win::Window& parent, const DeferredControls& places, 
         unlink_.SetCaption(Program().language.Text(kTextClearLink));
     }
     unlink_.onClick = [this] { EditLink(false); };
+}
+
+std::vector<HWND> CProfileStrip::ProfileWindows() const {
+    std::vector<HWND> windows;
+    for (const CSkinButton& profile : profiles_)
+        if (profile.Hwnd())
+            windows.push_back(profile.Hwnd());
+    return windows;
 }
 
 void CProfileStrip::Refresh(const SharedSettingsBlock& working) {

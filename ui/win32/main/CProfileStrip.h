@@ -6,6 +6,7 @@
 // working copy; Apply hands it to Monitor like any other edit.
 #include <functional>
 #include <memory>
+#include <vector>
 
 #include "settings/SharedSettingsBlock.h"
 #include "ui/win32/controls/CInPlaceEditor.h"
@@ -25,6 +26,8 @@ public:
     void Create(win::Window& parent, const DeferredControls& places, int firstKey,
                 SharedSettingsBlock& working);
     bool Shown() const { return profiles_[0].Hwnd() != nullptr; }
+    // The profile buttons, a group the arrow keys move along.
+    std::vector<HWND> ProfileWindows() const;
 
     // Names, the pressed button and the linked program from `working`.
     void Refresh(const SharedSettingsBlock& working);

@@ -80,6 +80,9 @@ bool CAdvanceSettingPage::PlaceOwnControl(int key, const ButtonPos& place,
             return true;
         list.SetBackground(kListBackground);
         list.SetColours(kListSelection, kListText);
+        if (pictures)
+            list.SetFocusColour(pictures->focusRgb);
+        list.SetLabel(place.label);
         if (key == kMacroListKey) {
             list.onSelect = [this] {
                 if (!Recording())
@@ -99,6 +102,7 @@ bool CAdvanceSettingPage::PlaceOwnControl(int key, const ButtonPos& place,
     case kRepeatKey:
         if (!place.rect.IsEmpty() && repeat_.Create(Hwnd(), rect)) {
             repeat_.SetColours(RGB(0, 0, 0), RGB(255, 255, 255));
+            repeat_.SetLabel(place.label);
             repeat_.SetDigitsOnly(true);
             repeat_.SetLimit(kRepeatLimit);
             repeat_.onChange = [this] { TakeRepeatField(); };
