@@ -84,6 +84,7 @@ TEST_F(ProfileSwitch, AForegroundProgramsProfileIsUploadedAndNamed) {
     StartWithLinkedProfiles();
     block.Edit([](SharedSettingsBlock& b) { SetTextField(b.Profiles[3].ProFileName, "Racing"); });
     core->OnReloadSetting();
+    EXPECT_EQ(Posts(kMsgProfileSwitched), 1) << "an open Option is told of the rename";
     notifier.tips.clear();
 
     Foreground(3);

@@ -200,6 +200,23 @@ class ApplyThroughMonitor(RealMonitor, OptionCase):
         self.assertEqual(json.loads(self.mouse("state"))["malformed"], 0)
 
 
+    def test_a_rename_by_mervikctl_reaches_an_open_option_and_its_edits_stay(self):
+        self.start_real_monitor()
+        folder = windows_path(self.folder)
+        self.start_option()
+        self.assertTrue(self.wait_strip(lambda s: s["current"] == [0]), "no profile strip")
+        self.click(self.main_button(13))  # profile 4 chosen, not applied
+        self.assertTrue(self.wait_strip(lambda s: s["current"] == [3]))
+        ENV.output(ARGS.mervikctl, "rename", folder, "2", "Racing")
+        state = self.wait_strip(lambda s: s["names"][2] == "Racing")
+        self.assertTrue(state, "Option was not told of the rename: %s" % self.strip())
+        self.assertEqual(state["current"], [3], "the rename undid the user's choice")
+        self.click(self.main_button(5))
+        self.assertTrue(self.wait_for_apply_done(30), "Monitor's 1258 did not end the wait")
+        self.assertEqual(ini_value(os.path.join(self.folder, "config", "Default2.gmp"), "ProFileName"), "Racing",
+                         "Option's Apply undid the rename")
+        self.assertEqual(ini_value(os.path.join(self.folder, "config.ini"), "CurrentProfile"), "3")
+
     def profile_three_differs(self):
         """Profile 3 unlike profile 0, so its upload tells them apart; its plan."""
         with open(os.path.join(self.folder, "config", "Default3.gmp"), "w", newline="\r\n") as f:

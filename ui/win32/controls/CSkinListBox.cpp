@@ -1,10 +1,10 @@
 #include "ui/win32/controls/CSkinListBox.h"
 
-#include "ui/win32/keyboard/KeyboardCues.h"
-
+#include <algorithm>
 #include <vector>
 
 #include "ui/win32/controls/CInPlaceEditor.h"
+#include "ui/win32/keyboard/KeyboardCues.h"
 
 namespace mervik::ui {
 namespace {
@@ -278,8 +278,35 @@ void CSkinListBox::AddNewItem() {
     if (editor_)
         return;
     int index = AddItem("", 0);
-    if (index >= 0)
-        OpenEditor(index, EditPurpose::NewItem);
+    if (index < 0)
+        return;
+    // The editor opens over the item, which must be in view.
+    ScrollIntoView(index);
+    OpenEditor(index, EditPurpose::NewItem);
+}
+
+void CSkinListBox::ScrollIntoView(int index) {
+    if (index < 0 || index >= Count())
+        return;
+    RECT client;
+    GetClientRect(Hwnd(), &client);
+    const auto itemHeight = static_cast<int>(SendMessageA(Hwnd(), LB_GETITEMHEIGHT, 0, 0));
+    if (itemHeight <= 0)
+        return;
+    const int visible = std::max(1, static_cast<int>(client.bottom - client.top) / itemHeight);
+    const auto top = static_cast<int>(SendMessageA(Hwnd(), LB_GETTOPINDEX, 0, 0));
+    if (index < top)
+        SendMessageA(Hwnd(), LB_SETTOPINDEX, static_cast<WPARAM>(index), 0);
+    else if (index >= top + visible)
+        SendMessageA(Hwnd(), LB_SETTOPINDEX, static_cast<WPARAM>(index - visible + 1), 0);
+}
+
+void CSkinListBox::CommitEdit() {
+    if (!editor_)
+        return;
+    reportAtOnce_ = true;
+    editor_->Commit();
+    reportAtOnce_ = false;
 }
 
 LRESULT CSkinListBox::OnLButtonDblClk(UINT, POINT pt) {
@@ -290,7 +317,10 @@ LRESULT CSkinListBox::OnLButtonDblClk(UINT, POINT pt) {
     return result;
 }
 
-LRESULT CSkinListBox::OnRButtonDown(UINT, POINT) {
+LRESULT CSkinListBox::OnRButtonDown(UINT, POINT pt) {
+    // The menu acts on the item the user pointed at.
+    if (const int index = ItemAt(pt); onRightClick && index >= 0 && !editor_)
+        Select(index);
     PostReport(onRightClick);
     return Default();
 }
@@ -314,15 +344,21 @@ void CSkinListBox::FinishEdit(bool commit, const std::string& text) {
         InsertItem(index, text, data);
         if (selected)
             Select(index);
-        PostReport(purpose_ == EditPurpose::Rename    ? onItemRenamed
-                   : purpose_ == EditPurpose::NewItem ? onItemNamed
-                                                      : onValueEdited,
-                   index);
+        const std::function<void(int)>& report = purpose_ == EditPurpose::Rename    ? onItemRenamed
+                                                 : purpose_ == EditPurpose::NewItem ? onItemNamed
+                                                                                    : onValueEdited;
+        if (!reportAtOnce_)
+            PostReport(report, index);
+        else if (report)
+            report(index);
     } else if (purpose_ == EditPurpose::NewItem) {
         SendMessageA(Hwnd(), LB_DELETESTRING, static_cast<WPARAM>(index), 0);
     }
+    if (editor_ && editor_->NotInCodePage())
+        PostReport(onTextRefused);
     purpose_ = EditPurpose::Rename;
-    Post([this] { editor_.reset(); });
+    finishedEditor_ = std::move(editor_);
+    Post([this] { finishedEditor_.reset(); });
     InvalidateRect(Hwnd(), nullptr, TRUE);
 }
 

@@ -40,6 +40,11 @@ public:
     // characters, digits only when asked. Enter reports onValueEdited.
     void EditValue(int index, int limit, bool digitsOnly);
     bool Editing() const { return editor_ != nullptr; }
+    // Ends an open editor as leaving it does, its report made before this
+    // returns rather than from the queue.
+    void CommitEdit();
+    // Scrolls the least needed to show item `index` whole.
+    void ScrollIntoView(int index);
     void RemoveAll();
     int Count() const;
     int Selection() const;
@@ -55,7 +60,11 @@ public:
     std::function<void(int row)> onItemNamed;   // a new item (AddNewItem)
     std::function<void(int row)> onItemRenamed; // an item renamed in place
     std::function<void(int row)> onValueEdited; // an item's value (EditValue)
-    // From the queue: the right button was pressed over the list.
+    // From the queue: a text was refused for a character the system's code
+    // page lacks; the item is as it was before the editor opened.
+    std::function<void()> onTextRefused;
+    // From the queue: the right button was pressed over the list; the item
+    // under the pointer, if any, is selected first.
     std::function<void()> onRightClick;
 
     AccessibleFacts Describe() const override;
@@ -85,6 +94,10 @@ private:
     void DrawItemBitmap(HDC dc, const RECT& rect, LPARAM data) const;
 
     std::unique_ptr<CInPlaceEditor> editor_;
+    // An editor that has finished, deleted from the queue: it may still be
+    // inside the call that finished it.
+    std::unique_ptr<CInPlaceEditor> finishedEditor_;
+    bool reportAtOnce_ = false;
     Font font_;
     int hot_ = -1;
     int editing_ = -1;

@@ -66,8 +66,18 @@ void CSpinField::Change(int value) {
     const int settled = range_.Clamp(value);
     const bool changed = settled != value_;
     SetValue(settled);
-    if (changed)
+    if (!changed)
+        return;
+    if (!reportAtOnce_)
         PostReport(onChange, settled);
+    else if (onChange)
+        onChange(settled);
+}
+
+void CSpinField::Commit() {
+    reportAtOnce_ = true;
+    SettleTyped();
+    reportAtOnce_ = false;
 }
 
 void CSpinField::SettleTyped() {

@@ -4,7 +4,9 @@
 // exchanged with Monitor).
 #include <memory>
 #include <optional>
+#include <vector>
 
+#include "macros/MacroFile.h"
 #include "macros/MacroList.h"
 #include "settings/SharedSettingsBlock.h"
 #include "ui/core/MonitorFollow.h"
@@ -67,6 +69,12 @@ private:
     void EnableApplyButtons(bool enable);
     void FollowMonitor(MonitorNews news);
     FailureTexts SaveMacroFile() const;
+    // What open entries and typed fields hold, taken into the working copy.
+    void CommitEdits();
+    // A close Option did not ask for (the setup replacing its files): the
+    // unapplied edits are kept beside the settings for the next start.
+    void KeepEditsForNextStart();
+    void ShowStartNotes();
     // The status area: edits not yet applied, and what Monitor last said.
     void AskMonitorForStatus();
     void SendAgain();
@@ -96,8 +104,13 @@ private:
     SettingsStatus status_;
     std::optional<StatusView> shownStatus_;
     MacroList macros_;
-    // Until the list is read, closing must not write an empty one over it.
-    bool macrosReadable_ = false;
+    // Where the list is saved; until it is read, nowhere, so closing never
+    // writes an empty list over the file.
+    MacroSource macroSource_;
+    // What the user is told once the window is up.
+    std::vector<unsigned> startNotes_;
+    // OK, Cancel, the close button or the system menu: the user's own close.
+    bool closeAskedByUser_ = false;
     bool painted_ = false;
     bool startUpFinished_ = false;
     bool waiting_ = false;

@@ -138,6 +138,7 @@ void CProfileStrip::StartRename(int index) {
                                       static_cast<int>(kProfileNameMax), false,
                                       [this](bool commit, const std::string& text) {
                                           renameCommitted_ = commit;
+                                          renameNotInCodePage_ = editor_->NotInCodePage();
                                           renamedTo_ = text;
                                           parent_->Post([this] { FinishRename(); });
                                       });
@@ -160,12 +161,21 @@ void CProfileStrip::FinishRename() {
     if (index < 0)
         return;
     ShowWindow(profiles_[index].Hwnd(), SW_SHOW);
+    if (renameNotInCodePage_)
+        ShowFailures(parent_->Hwnd(), {kTextNameNotInCodePage});
     if (!renameCommitted_)
         return;
     ProfileTextFault fault = RenameProfile(working_->Profiles[index], renamedTo_);
     if (fault != ProfileTextFault::None)
         ShowFailures(parent_->Hwnd(), {NameRefusalText(fault)});
     Refresh(*working_);
+}
+
+void CProfileStrip::CommitRename() {
+    if (!editor_)
+        return;
+    editor_->Commit();
+    FinishRename();
 }
 
 void CProfileStrip::Destroy() {

@@ -32,6 +32,8 @@ public:
     // Names, the pressed button and the linked program from `working`.
     void Refresh(const SharedSettingsBlock& working);
     void Destroy();
+    // An open rename takes its text now, as leaving it does.
+    void CommitRename();
 
     // Another profile was made the working copy's current one.
     std::function<void()> onProfileChosen;
@@ -52,6 +54,7 @@ private:
     std::unique_ptr<CInPlaceEditor> editor_;
     int renaming_ = -1;
     bool renameCommitted_ = false;
+    bool renameNotInCodePage_ = false;
     std::string renamedTo_;
 };
 

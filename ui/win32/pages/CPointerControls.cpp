@@ -128,4 +128,10 @@ void CPointerControls::Take(PointerInput input, int value) {
         doubleClickChanged_(*profile);
 }
 
+void CPointerControls::CommitTyped() {
+    for (CSpinField* spin : {&speedSpin_, &wheelSpin_})
+        if (spin->Hwnd())
+            spin->Commit();
+}
+
 } // namespace mervik::ui

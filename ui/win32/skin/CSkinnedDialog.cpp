@@ -110,7 +110,9 @@ INT_PTR CSkinnedDialog::DoModal(HWND owner) {
     keyboard.cancel = [this] { EndDialog(IDCANCEL); };
     MSG msg;
     while (running_ && Hwnd()) {
-        BOOL got = GetMessageA(&msg, nullptr, 0, 0);
+        // Wide: a character typed into a wide edit arrives whole (the ANSI
+        // windows get it converted as before).
+        BOOL got = GetMessageW(&msg, nullptr, 0, 0);
         if (got <= 0) {
             PostQuitMessage(static_cast<int>(msg.wParam));
             break;
@@ -119,7 +121,7 @@ INT_PTR CSkinnedDialog::DoModal(HWND owner) {
             SwallowsKey(msg))
             continue;
         TranslateMessage(&msg);
-        DispatchMessageA(&msg);
+        DispatchMessageW(&msg);
         if (running_ && Hwnd())
             AfterDispatch(msg);
     }
