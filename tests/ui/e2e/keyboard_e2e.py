@@ -17,7 +17,7 @@ import unittest
 
 import option_case as base
 from option_case import ARGS, ENV, MacroPageSteps, OptionCase, centre, parse_probe, parse_rect, probe, \
-    screenshot, settle, skin_rect, wait_for
+    screenshot, settle, skin_rect, wait_for, wait_for_dialog
 from wine_desktop import Probe
 
 # MSAA's numbers (oleacc.h).
@@ -213,7 +213,7 @@ class WarningsByKeys(KeyboardCase):
 
     def show(self, kind):
         process = self.start(os.path.join(self.folder, "WarnShow.exe"), kind)
-        found = wait_for(lambda: (lambda s: s if s.get("dialog") == "1" else None)(parse_probe(probe("dialog"))), 20)
+        found = wait_for_dialog()
         self.assertTrue(found, "warning %s did not appear" % kind)
         settle()
         return process, parse_rect(found["rect"])
@@ -241,7 +241,7 @@ class KeyDialogsByKeys(KeyboardCase):
 
     def open(self, *args):
         process = self.start(os.path.join(self.folder, "ButtonDialogShow.exe"), *args)
-        found = wait_for(lambda: (lambda s: s if s.get("dialog") == "1" else None)(parse_probe(probe("dialog"))), 20)
+        found = wait_for_dialog()
         self.assertTrue(found, "dialog %s did not appear" % args[0])
         self.rect = parse_rect(found["rect"])
         ENV.xdotool("mousemove", self.rect[0] + 150, self.rect[1] + 21)

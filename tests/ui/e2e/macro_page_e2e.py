@@ -401,8 +401,7 @@ class SelectMacroDialog(OptionCase):
         write_macros(self.folder, ("Fire", [(4, 1, 0), (4, 2, 0)]), ("Jump", [(44, 1, 0), (44, 2, 0)]))
         shutil.copy(self.helper("SelectMacroShow"), self.folder)
         process = self.start(os.path.join(self.folder, "SelectMacroShow.exe"), "3")
-        found = wait_for(lambda: (lambda s: s if s.get("dialog") == "1" else None)(
-            parse_probe(probe("dialog"))), 20)
+        found = wait_for_dialog()
         self.assertTrue(found, "the dialog did not appear")
         rect = parse_rect(found["rect"])
 

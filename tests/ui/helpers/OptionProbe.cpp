@@ -359,6 +359,7 @@ int Dialog() {
     RECT r{};
     char title[64] = {};
     DialogChildren children;
+    bool active = false;
     if (popup.found) {
         GetWindowRect(popup.found, &r);
         GetWindowTextA(popup.found, title, sizeof title);
@@ -367,10 +368,13 @@ int Dialog() {
         GetGUIThreadInfo(GetWindowThreadProcessId(popup.found, nullptr), &info);
         children.focus = info.hwndFocus;
         EnumChildWindows(popup.found, ScanDialogChild, reinterpret_cast<LPARAM>(&children));
+        // A click sent before the dialog is the active window can be taken by
+        // the activation still on its way from X: tests wait for this.
+        active = info.hwndActive == popup.found && GetForegroundWindow() == popup.found;
     }
-    printf("dialog=%d rect=%ld,%ld,%ld,%ld title=%s fields=%s focus=%d enabled=%s\n",
+    printf("dialog=%d rect=%ld,%ld,%ld,%ld title=%s fields=%s focus=%d enabled=%s active=%d\n",
            popup.found != nullptr, r.left, r.top, r.right, r.bottom, Spaceless(title).c_str(),
-           children.fields.c_str(), children.focusedField, children.enabled.c_str());
+           children.fields.c_str(), children.focusedField, children.enabled.c_str(), active ? 1 : 0);
     return 0;
 }
 
