@@ -31,6 +31,16 @@ int32_t ReadDevice(const std::string& configPath) {
     return ReadSetting(configPath, keys::kDevice, 0);
 }
 
+LanguageChoice ReadLanguageChoice(const std::string& configPath) {
+    return ParseLanguageChoice(
+        IniFile(configPath).ReadText(keys::kSettingSection, keys::kLanguage, ""));
+}
+
+bool WriteLanguageChoice(const std::string& configPath, LanguageChoice choice) {
+    return IniFile(configPath)
+        .WriteText(keys::kSettingSection, keys::kLanguage, LanguageChoiceValue(choice));
+}
+
 bool WriteDevice(const std::string& configPath, int32_t value) {
     return IniFile(configPath).WriteInt(keys::kSettingSection, keys::kDevice, value);
 }

@@ -6,6 +6,7 @@
 #include <string>
 
 #include "settings/OsdSettings.h"
+#include "settings/UiLanguage.h"
 
 namespace mervik {
 
@@ -14,6 +15,11 @@ int32_t ReadMouseColor(const std::string& configPath); // 0
 int32_t ReadMouseType(const std::string& configPath);  // 0
 int32_t ReadLedType(const std::string& configPath);    // 0
 int32_t ReadDevice(const std::string& configPath);     // 0
+
+// The language the user chose; the system's when the key is missing or holds
+// a value this version does not know.
+LanguageChoice ReadLanguageChoice(const std::string& configPath);
+bool WriteLanguageChoice(const std::string& configPath, LanguageChoice choice);
 
 // The service's connection flag: 1 while the mouse is present, else 0.
 bool WriteDevice(const std::string& configPath, int32_t value);

@@ -13,6 +13,8 @@ constexpr std::string_view kLedType = "LedType";
 constexpr std::string_view kFWVersion = "FWVersion";
 constexpr std::string_view kMouseColor = "MouseColor";
 constexpr std::string_view kDevice = "Device";
+// Ours: the language the user chose (UiLanguage.h); missing means the system's.
+constexpr std::string_view kLanguage = "Language";
 
 constexpr std::string_view kOsdSection = "OSDSetting";
 constexpr std::string_view kOsdKey = "config";

@@ -7,6 +7,8 @@
 #include <optional>
 #include <string>
 
+#include "settings/win32/WidePath.h"
+
 namespace mervik::win {
 
 inline std::wstring FromAnsi(const std::string& text) {
@@ -36,6 +38,13 @@ inline std::optional<std::string> ExactAnsi(const std::wstring& wide) {
     if (lossy)
         return std::nullopt;
     return ansi;
+}
+
+// A shown text (UTF-8, as the windows hold it) as the bytes the records
+// store; none when a character has no exact form in the code page. The way
+// back is ShownFromStored (settings/StoredText.h).
+inline std::optional<std::string> StoredFromShown(const std::string& shown) {
+    return ExactAnsi(Widen(shown));
 }
 
 } // namespace mervik::win

@@ -8,6 +8,7 @@
 #include <unordered_map>
 
 #include "settings/PathFileName.h"
+#include "win32/AnsiText.h"
 #include "win32/GuardedMessage.h"
 
 namespace mervik::win {
@@ -105,16 +106,17 @@ bool Window::Post(std::function<void()> call) {
 }
 
 bool Window::RegisterWindowClass(const char* name, UINT style, HCURSOR cursor) {
-    WNDCLASSA existing;
-    if (GetClassInfoA(CodeModule(), name, &existing))
+    const std::wstring wideName = FromAnsi(name);
+    WNDCLASSW existing;
+    if (GetClassInfoW(CodeModule(), wideName.c_str(), &existing))
         return true;
-    WNDCLASSA wc{};
+    WNDCLASSW wc{};
     wc.style = style;
     wc.lpfnWndProc = StaticProc;
     wc.hInstance = CodeModule();
-    wc.hCursor = cursor ? cursor : LoadCursorA(nullptr, reinterpret_cast<LPCSTR>(IDC_ARROW));
-    wc.lpszClassName = name;
-    return RegisterClassA(&wc) != 0;
+    wc.hCursor = cursor ? cursor : LoadCursorW(nullptr, reinterpret_cast<LPCWSTR>(IDC_ARROW));
+    wc.lpszClassName = wideName.c_str();
+    return RegisterClassW(&wc) != 0;
 }
 
 void Window::UnregisterWindowClass(const wchar_t* className) {
@@ -123,10 +125,10 @@ void Window::UnregisterWindowClass(const wchar_t* className) {
 
 bool Window::Create(DWORD exStyle, const char* className, const char* title, DWORD style,
                     const RECT& rect, HWND parent) {
-    unicode_ = false;
-    HWND hwnd = CreateWindowExA(exStyle, className, title, style, rect.left, rect.top,
-                                rect.right - rect.left, rect.bottom - rect.top, parent, nullptr,
-                                CodeModule(), this);
+    unicode_ = true;
+    HWND hwnd = CreateWindowExW(exStyle, FromAnsi(className).c_str(), FromAnsi(title).c_str(),
+                                style, rect.left, rect.top, rect.right - rect.left,
+                                rect.bottom - rect.top, parent, nullptr, CodeModule(), this);
     return hwnd != nullptr && hwnd == hwnd_;
 }
 

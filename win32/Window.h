@@ -33,8 +33,12 @@ public:
     bool Post(std::function<void()> call);
 
 protected:
-    // Registers an ANSI class whose procedure is ours; once per name.
+    // Registers a Unicode class whose procedure is ours; once per name. Our
+    // windows are Unicode, so texts reach them and leave them whole in any
+    // code page (a Chinese title on a Western system).
     static bool RegisterWindowClass(const char* name, UINT style, HCURSOR cursor);
+    // `title` is in the system's code page, as the captions peers look for
+    // with FindWindowA are.
     bool Create(DWORD exStyle, const char* className, const char* title, DWORD style,
                 const RECT& rect, HWND parent);
     // A message-only window of a Unicode class of ours, registered here when

@@ -4,6 +4,7 @@
 #include "service/core/ForegroundMatch.h"
 #include "service/core/MonitorConstants.h"
 #include "service/core/ProfileLabels.h"
+#include "settings/StoredText.h"
 
 namespace mervik {
 
@@ -43,7 +44,7 @@ std::vector<TrayMenuItem> TrayMenuItems(const SharedSettingsBlock& image,
         label += MenuText(ProfileDisplayName(profile, i, texts.unnamedProfile));
         const std::string program = MatchedProgramName(profile);
         if (!program.empty())
-            label.append(1, '\t').append(MenuText(program));
+            label.append(1, '\t').append(MenuText(ShownFromStored(program)));
         items.push_back({kCmdFirstProfile + static_cast<unsigned>(i), std::move(label), false, true,
                          image.CurrentProfile == i});
     }

@@ -55,6 +55,8 @@ LRESULT CMonitorWnd::WindowProcedure(UINT message, WPARAM wParam, LPARAM lParam)
         OnCommand(wParam);
         return 0;
     case kMsgApplyAllSetting:
+        // Option's Apply may have changed the language too.
+        language_.SetLanguage(win::ChosenUiLanguage(ConfigFilePath(programFolder_)));
         core_->OnApplyAllSetting();
         return 0;
     case kMsgReloadBlock:
@@ -96,6 +98,7 @@ bool CMonitorWnd::OnCreate() {
     const std::string modulePath = win::ModulePath();
     programFolder_ = ProgramFolderOf(modulePath);
     language_.Load(programFolder_);
+    language_.SetLanguage(win::ChosenUiLanguage(ConfigFilePath(programFolder_)));
     registry_.OpenKey(RegistryKey::Mouse);
     link_ = std::make_unique<Win32DeviceLink>(programFolder_, Hwnd());
     connection_ = std::make_unique<DeviceConnection>(*link_, clock_);

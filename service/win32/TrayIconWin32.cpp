@@ -6,16 +6,18 @@
 
 #include "service/core/MonitorConstants.h"
 #include "service/win32/GreyIconWin32.h"
+#include "settings/Utf8Cut.h"
 
 namespace mervik {
 
 namespace {
 
-// Copies at most `maxChars` characters and always terminates.
-template <size_t N> void CopyCut(char (&field)[N], std::string_view text, size_t maxChars) {
-    const size_t n = std::min({text.size(), maxChars, N - 1});
-    std::copy_n(text.data(), n, field);
-    field[n] = '\0';
+// Copies the shown text (UTF-8) as at most `maxChars` UTF-16 units, on
+// whole characters, and always terminates.
+template <size_t N> void CopyCut(wchar_t (&field)[N], std::string_view text, size_t maxChars) {
+    const std::wstring wide = win::Widen(CutToUtf16Units(text, std::min(maxChars, N - 1)));
+    std::copy_n(wide.data(), wide.size(), field);
+    field[wide.size()] = L'\0';
 }
 
 // The executable's own first icon, as the shell shows it; the shell's icon
@@ -36,7 +38,7 @@ HICON SmallIconOf(const std::string& exePath) {
 Win32TrayIcon::Win32TrayIcon(HWND window, const std::string& exePath, const std::string& tip)
     : icon_(SmallIconOf(exePath)), greyIcon_(GreyedCopy(icon_.get())) {
     // The record with balloon fields; later fields are not used.
-    record_.cbSize = NOTIFYICONDATAA_V2_SIZE;
+    record_.cbSize = NOTIFYICONDATAW_V2_SIZE;
     record_.hWnd = window;
     record_.uID = monitor::kTrayIconId;
     record_.uCallbackMessage = monitor::kMsgSystrayNotify;
@@ -48,11 +50,11 @@ void Win32TrayIcon::AddIcon() {
     if (shown_)
         return;
     record_.uFlags = NIF_MESSAGE | NIF_ICON | NIF_TIP;
-    shown_ = Shell_NotifyIconA(NIM_ADD, &record_) != FALSE;
+    shown_ = Shell_NotifyIconW(NIM_ADD, &record_) != FALSE;
 }
 
 void Win32TrayIcon::RemoveIcon() {
-    Shell_NotifyIconA(NIM_DELETE, &record_);
+    Shell_NotifyIconW(NIM_DELETE, &record_);
     shown_ = false;
 }
 
@@ -61,9 +63,9 @@ void Win32TrayIcon::ShowConnected(bool connected) {
     record_.hIcon = picture ? picture : LoadIcon(nullptr, IDI_APPLICATION);
     if (!shown_)
         return;
-    NOTIFYICONDATAA iconOnly = record_;
+    NOTIFYICONDATAW iconOnly = record_;
     iconOnly.uFlags = NIF_ICON;
-    Shell_NotifyIconA(NIM_MODIFY, &iconOnly);
+    Shell_NotifyIconW(NIM_MODIFY, &iconOnly);
 }
 
 void Win32TrayIcon::SetTip(std::string_view tip) {
@@ -71,9 +73,9 @@ void Win32TrayIcon::SetTip(std::string_view tip) {
     if (!shown_)
         return;
     // Only the tip changes: a balloon already shown is not shown again.
-    NOTIFYICONDATAA tipOnly = record_;
+    NOTIFYICONDATAW tipOnly = record_;
     tipOnly.uFlags = NIF_TIP;
-    Shell_NotifyIconA(NIM_MODIFY, &tipOnly);
+    Shell_NotifyIconW(NIM_MODIFY, &tipOnly);
 }
 
 void Win32TrayIcon::ShowBalloon(std::string_view text, std::string_view title, uint32_t infoFlags,
@@ -83,7 +85,7 @@ void Win32TrayIcon::ShowBalloon(std::string_view text, std::string_view title, u
     record_.uFlags |= NIF_INFO;
     record_.uTimeout = timeoutMs;
     record_.dwInfoFlags = infoFlags;
-    Shell_NotifyIconA(NIM_MODIFY, &record_);
+    Shell_NotifyIconW(NIM_MODIFY, &record_);
 }
 
 } // namespace mervik

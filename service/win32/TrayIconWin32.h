@@ -26,7 +26,7 @@ public:
                      uint32_t timeoutMs) override;
 
 private:
-    NOTIFYICONDATAA record_{};
+    NOTIFYICONDATAW record_{};
     bool shown_ = false;
     win::UniqueIcon icon_;
     win::UniqueIcon greyIcon_; // while the mouse is away

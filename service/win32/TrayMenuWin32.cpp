@@ -1,5 +1,7 @@
 #include "service/win32/TrayMenuWin32.h"
 
+#include "settings/win32/WidePath.h"
+
 namespace mervik {
 
 win::UniqueMenu CreateTrayMenu(const std::vector<TrayMenuItem>& items) {
@@ -8,17 +10,17 @@ win::UniqueMenu CreateTrayMenu(const std::vector<TrayMenuItem>& items) {
         return menu;
     for (const TrayMenuItem& item : items) {
         if (!item.command) {
-            AppendMenuA(menu.get(), MF_SEPARATOR, 0, nullptr);
+            AppendMenuW(menu.get(), MF_SEPARATOR, 0, nullptr);
             continue;
         }
-        AppendMenuA(menu.get(), MF_STRING | (item.checked ? MF_CHECKED : MF_UNCHECKED),
-                    item.command, item.label.c_str());
+        AppendMenuW(menu.get(), MF_STRING | (item.checked ? MF_CHECKED : MF_UNCHECKED),
+                    item.command, win::Widen(item.label).c_str());
         if (item.radio) {
-            MENUITEMINFOA info{};
+            MENUITEMINFOW info{};
             info.cbSize = sizeof info;
             info.fMask = MIIM_FTYPE;
             info.fType = MFT_STRING | MFT_RADIOCHECK;
-            SetMenuItemInfoA(menu.get(), item.command, FALSE, &info);
+            SetMenuItemInfoW(menu.get(), item.command, FALSE, &info);
         }
         if (item.isDefault)
             SetMenuDefaultItem(menu.get(), item.command, FALSE);

@@ -172,6 +172,12 @@ def radio(image, rect, state, spec):
                   align="left")
 
 
+def _globe(draw, cx, cy, r, colour):
+    draw.ellipse((cx - r, cy - r, cx + r, cy + r), outline=colour, width=1)
+    draw.ellipse((cx - r // 2 - 1, cy - r, cx + r // 2 + 1, cy + r), outline=colour, width=1)
+    draw.line([(cx - r, cy), (cx + r, cy)], fill=colour)
+
+
 def icon(image, rect, state, spec):
     """Title-bar buttons: close turns red under the pointer, the others blue."""
     x, y, w, h = rect
@@ -190,6 +196,8 @@ def icon(image, rect, state, spec):
         draw.line([(cx - r, cy + r), (cx + r, cy - r)], fill=colour, width=2)
     elif glyph == "minimise":
         draw.line([(cx - r, cy + r // 2), (cx + r, cy + r // 2)], fill=colour, width=2)
+    elif glyph == "globe":
+        _globe(draw, cx, cy, r + 2, colour)
 
 
 def link(image, rect, state, spec):
@@ -200,9 +208,7 @@ def link(image, rect, state, spec):
               "disable": t.TEXT_DISABLED}[state]
     r = 7
     cx, cy = x + r + 2, y + h // 2
-    draw.ellipse((cx - r, cy - r, cx + r, cy + r), outline=colour, width=1)
-    draw.ellipse((cx - r // 2 - 1, cy - r, cx + r // 2 + 1, cy + r), outline=colour, width=1)
-    draw.line([(cx - r, cy), (cx + r, cy)], fill=colour)
+    _globe(draw, cx, cy, r, colour)
     label = spec.get("text", "")
     f = t.font(12)
     draw.text((x + 2 * r + 9, cy), label, font=f, fill=colour, anchor="lm")

@@ -5,18 +5,19 @@ LABEL_MAX = 39
 TOOLTIP_MAX = 99
 
 
-def _checked_text(what, text, limit, key, ini):
-    if "," in text or len(text) > limit or "\n" in text:
-        raise SystemExit("skin generator: %s of key %s in %s must be at most %d characters "
+def _checked_text(what, text, limit, key, ini, encoding):
+    """The limits are the reader's, in bytes of the file's encoding."""
+    if "," in text or len(text.encode(encoding)) > limit or "\n" in text:
+        raise SystemExit("skin generator: %s of key %s in %s must be at most %d bytes "
                          "without commas: %r" % (what, key, ini, limit, text))
-    text.encode("ascii")
     return text
 
 
-def button_line(control, ini):
+def button_line(control, ini, encoding="ascii"):
     key = control["key"]
-    label = _checked_text("label", control["label"], LABEL_MAX, key, ini)
-    tooltip = _checked_text("tooltip", control.get("tooltip", ""), TOOLTIP_MAX, key, ini)
+    label = _checked_text("label", control["label"], LABEL_MAX, key, ini, encoding)
+    tooltip = _checked_text("tooltip", control.get("tooltip", ""), TOOLTIP_MAX, key, ini,
+                            encoding)
     if "TRUE" in tooltip:
         # The reader takes "TRUE" anywhere after the label as the pressed flag.
         raise SystemExit("skin generator: tooltip of key %s in %s must not contain TRUE"
@@ -26,17 +27,20 @@ def button_line(control, ini):
     return "%d=%s,%d,%d,%d,%d,%s,%s" % (key, label, x, y, w, h, tooltip, flag)
 
 
-def write(path, section, images, controls, ini, keyboard=()):
+def write(path, section, images, controls, ini, keyboard=(), encoding="ascii"):
+    """ASCII, which reads the same in every code page; a skin in another
+    language is UTF-8 with a byte order mark, which tells the reader so."""
     lines = ["[%s]" % section]
     for name in ("Mask", "Normal", "Over", "Down", "Disable"):
         lines.append("%s=%s" % (name, images[name]))
     lines.append("")
     lines.append("[BUTTONPOS]")
     for control in sorted(controls, key=lambda c: c["key"]):
-        lines.append(button_line(control, ini))
+        lines.append(button_line(control, ini, encoding))
     if keyboard:
         lines.append("")
         lines.append("[KEYBOARD]")
         lines.extend(keyboard)
-    # Windows INI files: CRLF line ends, ANSI text (ours is plain ASCII).
-    path.write_bytes(("\r\n".join(lines) + "\r\n").encode("ascii"))
+    # Windows INI files: CRLF line ends.
+    mark = b"\xef\xbb\xbf" if encoding == "utf-8" else b""
+    path.write_bytes(mark + ("\r\n".join(lines) + "\r\n").encode(encoding))

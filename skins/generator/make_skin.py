@@ -1,6 +1,7 @@
 #!/usr/bin/env python3
 """Builds the default skin: for every layout file, the window's INI, its four
-state pictures and its mask, plus the pictures loaded by fixed name.
+state pictures and its mask, plus the pictures loaded by fixed name; then the
+same skin in each language of skins/lang/ in a subfolder (language.py).
 
 usage: make_skin.py LAYOUT_DIR OUT_DIR
 """
@@ -17,6 +18,7 @@ import decor
 import faces
 import fixed_images
 import ini_writer
+import language
 import theme as t
 
 STATE_KEYS = {"normal": "Normal", "over": "Over", "down": "Down", "disable": "Disable"}
@@ -65,7 +67,7 @@ def window_mask(layout):
     return mask.convert("RGB")
 
 
-def render(layout, out_dir):
+def render(layout, out_dir, encoding):
     size = tuple(layout["size"])
     base = Image.new("RGB", size, t.WINDOW_BOTTOM)
     decor.draw_all(base, layout)
@@ -79,7 +81,8 @@ def render(layout, out_dir):
         images[key] = "%s_%s.bmp" % (prefix, state)
         picture.save(out_dir / images[key])
     ini_writer.write(out_dir / layout["ini"], layout.get("section", "SCREEN"), images,
-                     layout["controls"], layout["ini"], access_keys.section(layout["controls"]))
+                     layout["controls"], layout["ini"], access_keys.section(layout["controls"]),
+                     encoding)
     return base
 
 
@@ -103,15 +106,21 @@ def slider_thumb(layouts, bases):
     return (14, 20), t.PANEL
 
 
+def build(layouts, out_dir, encoding="ascii"):
+    bases = {layout["ini"]: render(layout, out_dir, encoding) for layout in layouts}
+    thumb_size, thumb_background = slider_thumb(layouts, bases)
+    fixed_images.write_all(out_dir, region_button_size(layouts), thumb_size, thumb_background)
+
+
 def main(argv):
     if len(argv) != 3:
         raise SystemExit(__doc__)
     out_dir = pathlib.Path(argv[2])
     out_dir.mkdir(parents=True, exist_ok=True)
     layouts = load_layouts(argv[1])
-    bases = {layout["ini"]: render(layout, out_dir) for layout in layouts}
-    thumb_size, thumb_background = slider_thumb(layouts, bases)
-    fixed_images.write_all(out_dir, region_button_size(layouts), thumb_size, thumb_background)
+    build(layouts, out_dir)
+    language.write_all(argv[1], out_dir, layouts,
+                       lambda translated, folder: build(translated, folder, "utf-8"))
 
 
 if __name__ == "__main__":

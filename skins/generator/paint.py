@@ -65,17 +65,56 @@ def text_at(draw, point, text, font, colour, anchor="la"):
     draw.text(tuple(point), text, font=font, fill=colour, anchor=anchor)
 
 
+def _wide(character):
+    """Chinese letters and their punctuation: a line may break beside any."""
+    return "\u2e80" <= character <= "\u9fff" or "\uff00" <= character <= "\uffef" or \
+        "\u3000" <= character <= "\u303f"
+
+
+# Marks that close a clause or a quote: never the first thing on a line.
+_CLOSING = "，。、；：！？）”"
+
+
+def _words(paragraph):
+    """The units a line breaks between: words, and each wide character;
+    True for a unit that follows the one before it with a blank."""
+    words = []
+    blank = False
+    word = ""
+    for character in paragraph:
+        if character.isspace() or _wide(character):
+            if word:
+                words.append((word, blank))
+                word = ""
+                blank = False
+            if character.isspace():
+                blank = True
+            else:
+                words.append((character, blank))
+                blank = False
+        else:
+            word += character
+    if word:
+        words.append((word, blank))
+    return words
+
+
 def wrapped(draw, rect, text, font, colour, spacing=5, middle=False):
     """Greedy word wrap inside rect's width, from its top or centred in its
-    height; returns the height used."""
+    height; returns the height used. Chinese text breaks between any two
+    letters, but never before a closing mark."""
     x, y, w, h = rect
     lines = []
     for paragraph in text.split("\n"):
         line = ""
-        for word in paragraph.split():
-            trial = (line + " " + word).strip()
+        for word, blank in _words(paragraph):
+            trial = (line + (" " if blank and line else "") + word)
             if text_size(draw, trial, font)[0] <= w or not line:
                 line = trial
+            elif word in _CLOSING and len(line) > 1 and _wide(line[-1]):
+                # The letter before the mark goes down with it.
+                lines.append(line[:-1])
+                line = line[-1] + word
             else:
                 lines.append(line)
                 line = word

@@ -50,23 +50,41 @@ WARNING = (255, 186, 60)
 _FONT_DIRS = (
     "/usr/share/fonts/truetype/dejavu",
     "/usr/share/fonts/dejavu",
+    "/usr/share/fonts/truetype/wqy",
 )
+# The faces by script: (regular, bold, package). The Chinese face has no bold.
+_FACES = {
+    "latin": ("DejaVuSans.ttf", "DejaVuSans-Bold.ttf", "fonts-dejavu-core"),
+    "cjk": ("wqy-microhei.ttc", "wqy-microhei.ttc", "fonts-wqy-microhei"),
+}
+_script = "latin"
 _cache = {}
 
 
-def _font_path(bold):
-    name = "DejaVuSans-Bold.ttf" if bold else "DejaVuSans.ttf"
+def use_script(script):
+    """Which script the texts drawn from now on are in (language.py)."""
+    global _script
+    if script not in _FACES:
+        raise SystemExit("skin generator: no face for the script %r" % script)
+    _script = script
+
+
+def _font_path(bold, script):
+    regular, heavy, package = _FACES[script]
+    name = heavy if bold else regular
     for folder in _FONT_DIRS:
         path = os.path.join(folder, name)
         if os.path.exists(path):
             return path
-    raise SystemExit("skin generator: %s not found (install fonts-dejavu-core)" % name)
+    raise SystemExit("skin generator: %s not found (install %s)" % (name, package))
 
 
-def font(size, bold=False):
-    key = (size, bold)
+def font(size, bold=False, script=None):
+    """The face of the script in use, or of `script` (the word mark is Latin
+    in every language)."""
+    key = (script or _script, size, bold)
     if key not in _cache:
-        _cache[key] = ImageFont.truetype(_font_path(bold), size)
+        _cache[key] = ImageFont.truetype(_font_path(bold, key[0]), size)
     return _cache[key]
 
 

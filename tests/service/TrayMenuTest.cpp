@@ -11,6 +11,7 @@
 #include "service/core/TrayMenu.h"
 #include "settings/ProfileDefaults.h"
 #include "settings/TextField.h"
+#include "settings/Utf8Cut.h"
 
 namespace mervik {
 namespace {
@@ -100,11 +101,20 @@ TEST(ProfileLabels, TipNamesTheProfileAndIsCutWholeCharacters) {
 
     const std::string longName(80, 'x');
     EXPECT_EQ(TrayTipText("%1 - %2", "Mouse", longName).size(), kTipMaxChars);
-    // A double-byte character across the limit is left out whole.
-    const std::string wide = std::string(kTipMaxChars - 1, 'a') + "\xC5\xE4";
-    EXPECT_EQ(CutText(wide, kTipMaxChars), std::string(kTipMaxChars - 1, 'a'));
-    EXPECT_EQ(CutText("\xC5\xE4\xD6\xC3", 3), "\xC5\xE4");
-    EXPECT_EQ(CutText("ab", 63), "ab");
+}
+
+// Shown texts are UTF-8; the tip holds 63 UTF-16 units of them.
+TEST(ProfileLabels, AChineseTipIsCountedInCharactersAndCutWhole) {
+    const std::string mouse = "\xE9\xBC\xA0\xE6\xA0\x87"; // two characters, six bytes
+    std::string name;
+    for (int i = 0; i < 70; ++i)
+        name += "\xE4\xB8\xAD";
+    const std::string tip = TrayTipText("%1 - %2", mouse, name);
+    EXPECT_EQ(Utf16Length(tip), kTipMaxChars);
+    EXPECT_EQ(tip.size(), 6 + 3 + (kTipMaxChars - 5) * 3);
+    const std::string stated = TipWithState("%1\xEF\xBC\x88\xE6\x9C\xAA\xEF\xBC\x89", tip);
+    EXPECT_EQ(Utf16Length(stated), kTipMaxChars) << "the state's three characters kept";
+    EXPECT_EQ(stated.substr(stated.size() - 9), "\xEF\xBC\x88\xE6\x9C\xAA\xEF\xBC\x89");
 }
 
 } // namespace

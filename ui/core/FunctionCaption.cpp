@@ -3,6 +3,7 @@
 #include "lang/TextIds.h"
 #include "settings/KeyTableLabels.h"
 #include "settings/PathFileName.h"
+#include "settings/StoredText.h"
 #include "settings/TextField.h"
 #include "ui/core/FunctionLabels.h"
 
@@ -18,9 +19,9 @@ std::string FunctionCaption(const ButtonAssignment& slot, const TextLookup& text
     case LabelKind::FireText:
         return FireText(slot, text(kTextRapidFire));
     case LabelKind::MacroName:
-        return TextOfField(slot.MacroName);
+        return ShownFromStored(TextOfField(slot.MacroName));
     case LabelKind::FileName:
-        return std::string(PathFileName(TextOfField(slot.ProgramPath)));
+        return ShownFromStored(PathFileName(TextOfField(slot.ProgramPath)));
     case LabelKind::None:
         break;
     }

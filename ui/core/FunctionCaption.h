@@ -9,7 +9,8 @@ namespace mervik::ui {
 
 // A key slot shows its combination, a fire slot the fire text and its key, a
 // macro slot the macro's name, a program slot the program's file name, the
-// other codes their language text; codes without one show nothing.
+// other codes their language text; codes without one show nothing. A shown
+// text (UTF-8): names are converted from the code page the records hold.
 std::string FunctionCaption(const ButtonAssignment& slot, const TextLookup& text);
 
 } // namespace mervik::ui

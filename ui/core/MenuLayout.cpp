@@ -2,12 +2,15 @@
 
 #include <algorithm>
 
+#include "settings/Utf8Cut.h"
+
 namespace mervik::ui {
 
 const MenuItem& MenuLayout::Append(int command, const std::string& text, int marker) {
     int number = static_cast<int>(items_.size());
     items_.push_back({text, number, command, marker});
-    int wanted = extraWidth + kMenuPixelsPerChar * static_cast<int>(text.size()) + textMargin;
+    const auto columns = static_cast<int>(TextColumns(text));
+    int wanted = extraWidth + kMenuPixelsPerChar * columns + textMargin;
     width = std::max(width, wanted);
     return items_.back();
 }

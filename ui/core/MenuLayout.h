@@ -40,7 +40,8 @@ public:
     int totalHeight = 0;
     MenuColours colours;
 
-    // Records the item and widens the menu to fit its text.
+    // Records the item and widens the menu to fit its text (a shown text,
+    // UTF-8: a Chinese letter takes two letters' room).
     const MenuItem& Append(int command, const std::string& text, int marker);
 
     // Height of one item when the system measures it; adds it to the total.

@@ -254,7 +254,7 @@ std::string WideText(HWND hwnd) {
     wchar_t wide[600] = {};
     SendMessageW(hwnd, WM_GETTEXT, 600, reinterpret_cast<LPARAM>(wide));
     char text[1200] = {};
-    WideCharToMultiByte(CP_ACP, 0, wide, -1, text, sizeof text, nullptr, nullptr);
+    WideCharToMultiByte(CP_UTF8, 0, wide, -1, text, sizeof text, nullptr, nullptr);
     return text;
 }
 
@@ -374,7 +374,8 @@ int Dialog() {
     }
     printf("dialog=%d rect=%ld,%ld,%ld,%ld title=%s fields=%s focus=%d enabled=%s active=%d\n",
            popup.found != nullptr, r.left, r.top, r.right, r.bottom, Spaceless(title).c_str(),
-           children.fields.c_str(), children.focusedField, children.enabled.c_str(), active ? 1 : 0);
+           children.fields.c_str(), children.focusedField, children.enabled.c_str(),
+           active ? 1 : 0);
     return 0;
 }
 
@@ -444,7 +445,7 @@ BOOL CALLBACK ScanPageLists(HWND hwnd, LPARAM lp) {
             if (SendMessageW(hwnd, LB_GETTEXTLEN, i, 0) < 255)
                 SendMessageW(hwnd, LB_GETTEXT, i, reinterpret_cast<LPARAM>(wide));
             char text[512] = {};
-            WideCharToMultiByte(CP_ACP, 0, wide, -1, text, sizeof text, nullptr, nullptr);
+            WideCharToMultiByte(CP_UTF8, 0, wide, -1, text, sizeof text, nullptr, nullptr);
             const auto value = static_cast<unsigned long>(SendMessageA(hwnd, LB_GETITEMDATA, i, 0));
             if (i)
                 p->json += ", ";
@@ -476,7 +477,7 @@ BOOL CALLBACK ScanPageLists(HWND hwnd, LPARAM lp) {
         wchar_t wide[32] = {};
         SendMessageW(hwnd, WM_GETTEXT, 32, reinterpret_cast<LPARAM>(wide));
         char text[64] = {};
-        WideCharToMultiByte(CP_ACP, 0, wide, -1, text, sizeof text, nullptr, nullptr);
+        WideCharToMultiByte(CP_UTF8, 0, wide, -1, text, sizeof text, nullptr, nullptr);
         p->json += "\"repeat\": ";
         JsonString(p->json, text);
         p->json += ", ";

@@ -8,8 +8,8 @@
 #include <string>
 #include <thread>
 
-#include "contract/ProgramMessages.h"
 #include "tests/ui/win32/TestWindows.h"
+#include "ui/win32/main/ProgramWide.h"
 #include "ui/win32/skin/CSkinnedDialog.h"
 #include "ui/win32/skin/PictureLoader.h"
 #include "ui/win32/skin/SkinFolder.h"
@@ -49,13 +49,14 @@ void WriteOversizedBitmap(const char* name) {
     fclose(f);
 }
 
-// Answers the first message box captioned as Option and keeps its text.
+// Answers the first message box captioned with Option's readable title (never
+// the caption peers look for) and keeps its text.
 class MessageBoxAnswerer {
 public:
     MessageBoxAnswerer()
         : thread_([this] {
               for (int i = 0; i < 400 && !stop_; ++i) {
-                  if (HWND box = FindWindowA("#32770", kOptionCaption)) {
+                  if (HWND box = FindWindowW(L"#32770", ReadableTitle().c_str())) {
                       char text[1024] = {};
                       GetDlgItemTextA(box, 0xFFFF, text, sizeof text);
                       text_ = text;

@@ -4,18 +4,16 @@
 
 #include <string>
 
+#include "settings/win32/WidePath.h"
 #include "ui/win32/controls/CWindow.h"
 
 namespace mervik::ui {
 namespace {
 
+// Names, values and descriptions are shown texts (UTF-8).
 BSTR Text(const std::string& text) {
-    const int n =
-        MultiByteToWideChar(CP_ACP, 0, text.data(), static_cast<int>(text.size()), nullptr, 0);
-    BSTR out = SysAllocStringLen(nullptr, static_cast<UINT>(n));
-    if (out && n > 0)
-        MultiByteToWideChar(CP_ACP, 0, text.data(), static_cast<int>(text.size()), out, n);
-    return out;
+    const std::wstring wide = win::Widen(text);
+    return SysAllocStringLen(wide.data(), static_cast<UINT>(wide.size()));
 }
 
 LONG RoleCode(AccessibleRole role) {

@@ -2,23 +2,25 @@
 
 #include <commctrl.h>
 
+#include "settings/win32/WidePath.h"
+
 namespace mervik::ui {
 namespace {
 
-TOOLINFOA ToolOf(HWND control, const std::string& text) {
-    TOOLINFOA tool{};
+TOOLINFOW ToolOf(HWND control, const std::wstring& text) {
+    TOOLINFOW tool{};
     tool.cbSize = sizeof tool;
     tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
     tool.hwnd = GetParent(control);
     tool.uId = reinterpret_cast<UINT_PTR>(control);
-    tool.lpszText = const_cast<char*>(text.c_str());
+    tool.lpszText = const_cast<wchar_t*>(text.c_str());
     return tool;
 }
 
 } // namespace
 
 void ButtonTooltip::Set(HWND control, const std::string& text, bool active) {
-    text_ = text;
+    text_ = win::Widen(text);
     active_ = active;
     if (window_)
         Update(control);
@@ -33,16 +35,16 @@ void ButtonTooltip::OnMouseMove(HWND control, WPARAM keys, LPARAM point) {
 }
 
 void ButtonTooltip::Make(HWND control) {
-    window_ = CreateWindowExA(WS_EX_TOPMOST, TOOLTIPS_CLASSA, nullptr, WS_POPUP | TTS_ALWAYSTIP, 0,
-                              0, 0, 0, control, nullptr, GetModuleHandleA(nullptr), nullptr);
-    TOOLINFOA tool = ToolOf(control, text_);
-    SendMessageA(window_, TTM_ADDTOOLA, 0, reinterpret_cast<LPARAM>(&tool));
+    window_ = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP, 0,
+                              0, 0, 0, control, nullptr, GetModuleHandleW(nullptr), nullptr);
+    TOOLINFOW tool = ToolOf(control, text_);
+    SendMessageW(window_, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
     Update(control);
 }
 
 void ButtonTooltip::Update(HWND control) {
-    TOOLINFOA tool = ToolOf(control, text_);
-    SendMessageA(window_, TTM_UPDATETIPTEXTA, 0, reinterpret_cast<LPARAM>(&tool));
+    TOOLINFOW tool = ToolOf(control, text_);
+    SendMessageW(window_, TTM_UPDATETIPTEXTW, 0, reinterpret_cast<LPARAM>(&tool));
     SendMessageA(window_, TTM_ACTIVATE, active_, 0);
 }
 

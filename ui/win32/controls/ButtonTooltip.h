@@ -15,6 +15,7 @@ public:
     ButtonTooltip(const ButtonTooltip&) = delete;
     ButtonTooltip& operator=(const ButtonTooltip&) = delete;
 
+    // `text` in UTF-8.
     void Set(HWND control, const std::string& text, bool active);
     // Call for each mouse move over the control; the first one makes the
     // tooltip and hands it that move, so it starts its wait at once.
@@ -25,7 +26,7 @@ private:
     void Make(HWND control);
     void Update(HWND control);
 
-    std::string text_;
+    std::wstring text_;
     bool active_ = false;
     HWND window_ = nullptr; // destroyed with the control, its owner
 };

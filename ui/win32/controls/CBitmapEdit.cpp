@@ -1,5 +1,7 @@
 #include "ui/win32/controls/CBitmapEdit.h"
 
+#include "ui/win32/controls/SkinTextFont.h"
+
 namespace mervik::ui {
 
 bool CBitmapEdit::Create(HWND parent, const RECT& rect) {
@@ -45,8 +47,7 @@ void CBitmapEdit::SetFontSize(int height, int width) {
     fontWidth_ = width;
     if (!Hwnd())
         return;
-    Font font(
-        CreateFontA(height, width, 0, 0, FW_NORMAL, 0, 0, 0, DEFAULT_CHARSET, 0, 0, 0, 0, "Arial"));
+    Font font(CreateSkinFont(height, width, FW_NORMAL));
     SendMessageA(Hwnd(), WM_SETFONT, reinterpret_cast<WPARAM>(font.get()), TRUE);
     font_ = std::move(font); // the old one is deleted only after the edit let go of it
 }

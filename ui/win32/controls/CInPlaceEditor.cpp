@@ -2,16 +2,17 @@
 
 #include <optional>
 
+#include "settings/win32/WidePath.h"
 #include "win32/AnsiText.h"
 
 namespace mervik::ui {
 
-bool CInPlaceEditor::Create(HWND parent, const RECT& rect, HFONT font, const char* text, int limit,
-                            bool digitsOnly, Finished finished) {
+bool CInPlaceEditor::Create(HWND parent, const RECT& rect, HFONT font, const std::string& text,
+                            int limit, bool digitsOnly, Finished finished) {
     const DWORD style = WS_CHILD | WS_VISIBLE | WS_BORDER | ES_AUTOHSCROLL |
                         (digitsOnly ? static_cast<DWORD>(ES_NUMBER) : 0);
     // A wide window: what the user types arrives whole, to be checked here.
-    HWND hwnd = CreateWindowExW(0, L"EDIT", win::FromAnsi(text).c_str(), style, rect.left, rect.top,
+    HWND hwnd = CreateWindowExW(0, L"EDIT", win::Widen(text).c_str(), style, rect.left, rect.top,
                                 rect.right - rect.left, rect.bottom - rect.top, parent, nullptr,
                                 GetModuleHandleW(nullptr), nullptr);
     if (!Attach(hwnd))
@@ -32,10 +33,10 @@ void CInPlaceEditor::Finish(bool commit) {
     const int length = GetWindowTextLengthW(Hwnd());
     std::wstring wide(static_cast<size_t>(length) + 1, L'\0');
     wide.resize(static_cast<size_t>(GetWindowTextW(Hwnd(), wide.data(), length + 1)));
-    const std::optional<std::string> text = win::ExactAnsi(wide);
-    notInCodePage_ = commit && !text;
+    const bool storable = win::ExactAnsi(wide).has_value();
+    notInCodePage_ = commit && !storable;
     ShowWindow(Hwnd(), SW_HIDE);
-    finished_(commit && text, text.value_or(std::string()));
+    finished_(commit && storable, storable ? win::Utf8(wide) : std::string());
 }
 
 LRESULT CInPlaceEditor::OnMessage(UINT msg, WPARAM wp, LPARAM) {

@@ -5,9 +5,11 @@
 namespace mervik::ui {
 
 bool COwnerDrawButton::Create(HWND parent, const RECT& rect) {
-    HWND hwnd = CreateWindowExA(0, "BUTTON", "", WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_OWNERDRAW,
-                                rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top,
-                                parent, nullptr, GetModuleHandleA(nullptr), nullptr);
+    // Unicode, as all our windows: its caption is answered whole (CSkinButton).
+    HWND hwnd =
+        CreateWindowExW(0, L"BUTTON", L"", WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_OWNERDRAW,
+                        rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top, parent,
+                        nullptr, GetModuleHandleW(nullptr), nullptr);
     if (!Attach(hwnd))
         return false;
     LONG_PTR style = GetWindowLongPtrA(hwnd, GWL_STYLE);

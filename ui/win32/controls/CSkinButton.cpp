@@ -1,9 +1,8 @@
 #include "ui/win32/controls/CSkinButton.h"
 
+#include "settings/win32/WidePath.h"
 #include "ui/win32/controls/SkinTextFont.h"
-
-#include <algorithm>
-#include <cstring>
+#include "ui/win32/controls/WindowText.h"
 
 namespace mervik::ui {
 namespace {
@@ -24,17 +23,8 @@ LRESULT CSkinButton::OnMessage(UINT msg, WPARAM wp, LPARAM lp) {
     // The window text is the caption, answered here: storing it in the
     // window too would cost a round trip to the window server and a repaint
     // per caption, and a page shows seventy of them at once.
-    if (msg == WM_GETTEXTLENGTH)
-        return static_cast<LRESULT>(caption_.size());
-    if (msg == WM_GETTEXT) {
-        auto* out = reinterpret_cast<char*>(lp);
-        if (!out || wp == 0)
-            return 0;
-        const size_t n = std::min(caption_.size(), static_cast<size_t>(wp) - 1);
-        memcpy(out, caption_.data(), n);
-        out[n] = '\0';
-        return static_cast<LRESULT>(n);
-    }
+    if (LRESULT text = 0; AnswerTextMessage(msg, wp, lp, caption_, text))
+        return text;
     return COwnerDrawButton::OnMessage(msg, wp, lp);
 }
 
@@ -49,7 +39,8 @@ void CSkinButton::DrawCaption(HDC dc, const RECT& rect, bool disabled) const {
     text.right -= rightInset_;
     const UINT align =
         (centred_ ? DT_CENTER : DT_LEFT) | (centred_ || rightInset_ > 0 ? DT_END_ELLIPSIS : 0);
-    DrawTextA(dc, caption_.c_str(), -1, &text, DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX | align);
+    DrawTextW(dc, win::Widen(caption_).c_str(), -1, &text,
+              DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX | align);
 }
 
 void CSkinButton::OnDrawItem(const DRAWITEMSTRUCT& item) {

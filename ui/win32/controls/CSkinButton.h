@@ -6,22 +6,26 @@ namespace mervik::ui {
 
 class CSkinButton : public COwnerDrawButton {
 public:
-    // The caption is drawn over the face and is the button's window text too
-    // (WM_GETTEXT), for screen readers.
+    // The caption (UTF-8) is drawn over the face and is the button's window
+    // text too (WM_GETTEXT), for screen readers.
     void SetCaption(const std::string& caption);
     void SetCaptionCentred(bool centred) { centred_ = centred; }
     // Keeps the caption clear of the face's right `pixels` (a glyph there),
     // ending a caption too long for the rest with an ellipsis.
     void SetCaptionRightInset(int pixels) { rightInset_ = pixels; }
+    // What a screen reader hears as the button's value (a chooser's choice).
+    void SetValue(std::string value) { value_ = std::move(value); }
 
 protected:
     void OnDrawItem(const DRAWITEMSTRUCT& item) override;
     std::string ShownCaption() const override { return caption_; }
+    std::string ShownValue() const override { return value_; }
     LRESULT OnMessage(UINT msg, WPARAM wp, LPARAM lp) override;
 
 private:
     void DrawCaption(HDC dc, const RECT& rect, bool disabled) const;
     std::string caption_;
+    std::string value_;
     bool centred_ = false;
     int rightInset_ = 0;
 };

@@ -3,7 +3,9 @@
 #include <algorithm>
 #include <vector>
 
+#include "settings/win32/WidePath.h"
 #include "ui/win32/controls/CInPlaceEditor.h"
+#include "ui/win32/controls/SkinTextFont.h"
 #include "ui/win32/keyboard/KeyboardCues.h"
 
 namespace mervik::ui {
@@ -13,14 +15,18 @@ constexpr int kTextX = 5;
 constexpr int kItemHeight = 16; // room for a row's 12-pixel icon
 constexpr int kNewNameLimit = 15;
 
-std::string ItemText(HWND list, int index) {
-    LRESULT length = SendMessageA(list, LB_GETTEXTLEN, static_cast<WPARAM>(index), 0);
+std::wstring WideItemText(HWND list, int index) {
+    LRESULT length = SendMessageW(list, LB_GETTEXTLEN, static_cast<WPARAM>(index), 0);
     if (length == LB_ERR)
         return {};
-    std::vector<char> text(static_cast<size_t>(length) + 1, '\0');
-    SendMessageA(list, LB_GETTEXT, static_cast<WPARAM>(index),
+    std::vector<wchar_t> text(static_cast<size_t>(length) + 1, L'\0');
+    SendMessageW(list, LB_GETTEXT, static_cast<WPARAM>(index),
                  reinterpret_cast<LPARAM>(text.data()));
     return text.data();
+}
+
+std::string ItemText(HWND list, int index) {
+    return win::Utf8(WideItemText(list, index));
 }
 
 } // namespace
@@ -33,13 +39,12 @@ CSkinListBox::~CSkinListBox() {
 bool CSkinListBox::Create(HWND parent, const RECT& rect) {
     DWORD style = WS_CHILD | WS_VISIBLE | WS_TABSTOP | WS_VSCROLL | LBS_OWNERDRAWFIXED |
                   LBS_HASSTRINGS | LBS_NOTIFY | LBS_NOINTEGRALHEIGHT;
-    HWND hwnd = CreateWindowExA(0, "LISTBOX", "", style, rect.left, rect.top,
+    HWND hwnd = CreateWindowExW(0, L"LISTBOX", L"", style, rect.left, rect.top,
                                 rect.right - rect.left, rect.bottom - rect.top, parent, nullptr,
-                                GetModuleHandleA(nullptr), nullptr);
+                                GetModuleHandleW(nullptr), nullptr);
     if (!Attach(hwnd))
         return false;
-    font_.reset(
-        CreateFontA(12, 0, 0, 0, FW_LIGHT, 0, 0, 0, DEFAULT_CHARSET, 0, 0, 0, 0, "Eurostile"));
+    font_.reset(CreateSkinFont(12, 0, FW_LIGHT, L"Eurostile"));
     SendMessageA(hwnd, WM_SETFONT, reinterpret_cast<WPARAM>(font_.get()), FALSE);
     SendMessageA(hwnd, LB_SETITEMHEIGHT, 0, kItemHeight);
     return true;
@@ -50,8 +55,9 @@ int CSkinListBox::AddItem(const std::string& text, LPARAM data) {
 }
 
 int CSkinListBox::InsertItem(int index, const std::string& text, LPARAM data) {
-    auto at = static_cast<int>(SendMessageA(Hwnd(), LB_INSERTSTRING, static_cast<WPARAM>(index),
-                                            reinterpret_cast<LPARAM>(text.c_str())));
+    const std::wstring wide = win::Widen(text);
+    auto at = static_cast<int>(SendMessageW(Hwnd(), LB_INSERTSTRING, static_cast<WPARAM>(index),
+                                            reinterpret_cast<LPARAM>(wide.c_str())));
     if (at >= 0)
         SendMessageA(Hwnd(), LB_SETITEMDATA, static_cast<WPARAM>(at), data);
     return at;
@@ -156,8 +162,8 @@ void CSkinListBox::OnDrawItem(const DRAWITEMSTRUCT& item) {
     SetBkMode(dc, TRANSPARENT);
     SetTextColor(dc, (item.itemState & ODS_DISABLED) ? GetSysColor(COLOR_BTNSHADOW) : text_);
     SelectGuard select(dc, font_.get());
-    std::string label = ItemText(Hwnd(), static_cast<int>(item.itemID));
-    DrawTextA(dc, label.c_str(), -1, &text, DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX);
+    const std::wstring label = WideItemText(Hwnd(), static_cast<int>(item.itemID));
+    DrawTextW(dc, label.c_str(), -1, &text, DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX);
     if (item.itemState & ODS_FOCUS)
         DrawFocusRing(dc, Hwnd(), item.rcItem, focusRgb_);
 }
@@ -255,7 +261,7 @@ void CSkinListBox::OpenEditor(int index, EditPurpose purpose, int limit, bool di
     std::string text = ItemText(Hwnd(), index);
     // The list deletes the editor later (FinishEdit), not under its feet.
     if (!editor_->Create(
-            Hwnd(), rect, font_.get(), text.c_str(), limit, digitsOnly,
+            Hwnd(), rect, font_.get(), text, limit, digitsOnly,
             [this](bool commit, const std::string& edited) { FinishEdit(commit, edited); }))
         editor_.reset();
 }

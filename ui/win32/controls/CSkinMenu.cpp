@@ -2,6 +2,7 @@
 
 #include <utility>
 
+#include "settings/win32/WidePath.h"
 #include "ui/win32/controls/SkinTextFont.h"
 #include "ui/win32/main/ResourceIds.h"
 
@@ -37,19 +38,20 @@ CSkinMenu::CSkinMenu(CSkinMenu&& other) noexcept
 CSkinMenu::~CSkinMenu() = default;
 
 bool CSkinMenu::AppendEntry(UINT flags, UINT_PTR id, int command, const std::string& text,
-                            bool submenu) {
+                            bool submenu, int marker) {
     if (!menu_)
         return false;
-    const MenuItem& item = layout_.Append(command, text, 0);
+    const MenuItem& item = layout_.Append(command, text, marker);
     OwnerDrawnMenuItem* self = &refs_.emplace_back(this, item.number, submenu);
     auto data = reinterpret_cast<LPCSTR>(self);
     return AppendMenuA(menu_.get(), flags | MF_OWNERDRAW, id, data) != FALSE;
 }
 
-bool CSkinMenu::AppendItem(int command, const std::string& text) {
+bool CSkinMenu::AppendItem(int command, const std::string& text, bool marked) {
     if (command == kMenuSeparatorCommand)
         return AppendEntry(MF_SEPARATOR, 0, command, text, false);
-    return AppendEntry(MF_STRING, static_cast<UINT_PTR>(command), command, text, false);
+    return AppendEntry(MF_STRING, static_cast<UINT_PTR>(command), command, text, false,
+                       marked ? 1 : 0);
 }
 
 bool CSkinMenu::AppendSubmenu(const std::string& text, CSkinMenu&& submenu) {
@@ -122,7 +124,8 @@ void CSkinMenu::Draw(const DRAWITEMSTRUCT& item, const ItemRef& ref) const {
         SelectGuard select(dc, font_);
         RECT text = rect;
         OffsetRect(&text, kTextIndent, 0);
-        DrawTextA(dc, entry->text.c_str(), -1, &text, DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX);
+        DrawTextW(dc, win::Widen(entry->text).c_str(), -1, &text,
+                  DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX);
         if (ref.submenu)
             DrawArrow(dc, rect);
     }

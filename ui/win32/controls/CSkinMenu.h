@@ -28,8 +28,9 @@ public:
     ~CSkinMenu();
 
     HMENU Handle() const { return menu_.get(); }
-    // kMenuSeparatorCommand appends a separator.
-    bool AppendItem(int command, const std::string& text);
+    // kMenuSeparatorCommand appends a separator. A marked item shows its
+    // text in the marker colour (the current choice).
+    bool AppendItem(int command, const std::string& text, bool marked = false);
     // An item that opens `submenu`. The system menu destroys a submenu with
     // its parent, so the parent takes its handle, and keeps the object, which
     // draws the submenu's items.
@@ -60,7 +61,8 @@ private:
     void DrawSeparator(HDC dc, const RECT& rect) const;
     void DrawArrow(HDC dc, const RECT& rect) const;
 
-    bool AppendEntry(UINT flags, UINT_PTR id, int command, const std::string& text, bool submenu);
+    bool AppendEntry(UINT flags, UINT_PTR id, int command, const std::string& text, bool submenu,
+                     int marker = 0);
 
     win::UniqueMenu menu_;
     HFONT font_;

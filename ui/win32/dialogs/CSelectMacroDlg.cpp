@@ -1,6 +1,7 @@
 #include "ui/win32/dialogs/CSelectMacroDlg.h"
 
 #include "macros/MacroName.h"
+#include "settings/StoredText.h"
 #include "ui/win32/controls/CSkinMenu.h"
 #include "ui/win32/controls/PlaceButton.h"
 
@@ -34,7 +35,7 @@ std::vector<std::vector<HWND>> CSelectMacroDlg::ArrowGroups() const {
 
 void CSelectMacroDlg::OnInitDialog() {
     CentreOnOwner();
-    buttons_[kName].SetCaption(ShownMacroName(SelectMacroScratch()));
+    buttons_[kName].SetCaption(ShownFromStored(ShownMacroName(SelectMacroScratch())));
     ShowRunMode();
 }
 
@@ -46,13 +47,15 @@ void CSelectMacroDlg::ShowRunMode() {
 void CSelectMacroDlg::OpenMacroMenu() {
     CSkinMenu menu(kMenuWidth);
     for (int i = 0; i < list_.Count(); ++i)
-        menu.AppendItem(kFirstMacroCommand + i, TrimmedMacroName(*list_.RecordAt(i)));
+        menu.AppendItem(kFirstMacroCommand + i,
+                        ShownFromStored(TrimmedMacroName(*list_.RecordAt(i))));
     RECT below;
     GetWindowRect(buttons_[kName].Hwnd(), &below);
     const int command = menu.Track(Hwnd(), POINT{below.left, below.bottom});
     if (command >= kFirstMacroCommand &&
         ChooseMacro(list_, command - kFirstMacroCommand, state_, SelectMacroScratch()))
-        buttons_[kName].SetCaption(TrimmedMacroName(*list_.RecordAt(state_.chosen)));
+        buttons_[kName].SetCaption(
+            ShownFromStored(TrimmedMacroName(*list_.RecordAt(state_.chosen))));
 }
 
 void CSelectMacroDlg::OnOk() {

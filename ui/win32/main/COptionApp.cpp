@@ -24,10 +24,12 @@ int COptionApp::Run() {
     OleInitialize(nullptr);
     CoolMenuHook::Install();
     INT_PTR result = 0;
-    {
-        COptionDlg dialog;
+    int page = 0;
+    do {
+        COptionDlg dialog(page);
         result = dialog.DoModal(nullptr);
-    }
+        page = dialog.CurrentPage();
+    } while (result == COptionDlg::kReopenInLanguage);
     CoolMenuHook::Uninstall();
     OleUninitialize();
     return result == CSkinnedDialog::kSkinFailed ? 1 : 0;

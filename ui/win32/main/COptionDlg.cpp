@@ -17,12 +17,15 @@
 #include "settings/ProfileDefaults.h"
 #include "settings/SettingsFiles.h"
 #include "settings/win32/RegistryStoreWin32.h"
+#include "ui/core/LanguageMenu.h"
 #include "ui/core/MonitorFollow.h"
 #include "ui/core/SkinControls.h"
 #include "ui/core/UnappliedEdits.h"
+#include "ui/win32/controls/CSkinMenu.h"
 #include "ui/win32/controls/PlaceButton.h"
 #include "ui/win32/dialogs/CWarnDlg.h"
 #include "ui/win32/main/FirstPaintSignal.h"
+#include "ui/win32/main/OptionLanguage.h"
 #include "ui/win32/main/OptionSaves.h"
 #include "ui/win32/main/ProgramWide.h"
 #include "ui/win32/main/ResourceIds.h"
@@ -41,8 +44,7 @@ void TraceNotes(const LoadNotes& notes) {
 // The title the taskbar and Alt+Tab show, as UTF-16 so that it reads in any
 // code page; the caption peers find is the peer window's.
 void SetReadableTitle(HWND window) {
-    std::wstring title = Program().language.WideText(kTextWindowTitle);
-    SetWindowTextW(window, title.empty() ? L"Mervik" : title.c_str());
+    SetWindowTextW(window, ReadableTitle().c_str());
 }
 
 constexpr UINT_PTR kDeviceCheckTimer = 1;
@@ -56,7 +58,10 @@ constexpr char kRegionButtonMask[] = "rgnbutton_mask.bmp";
 constexpr char kMakerWebSite[] = "https://mervik.example/";
 enum ButtonKey { kTab1 = 1, kTab2, kOk, kCancel, kApply, kMinimise, kClose, kWeb, kPageArea };
 // After the profile strip's keys, optional like them.
-enum StatusKey { kStatusArea = 17, kStatusRetry };
+enum StatusKey { kStatusArea = 17, kStatusRetry, kLanguage };
+// Posted by an Apply that changed the language the windows speak.
+constexpr UINT kMsgReopenInLanguage = WM_APP + 2;
+constexpr int kLanguageMenuWidth = 140;
 
 bool SameImage(const SharedSettingsBlock& a, const SharedSettingsBlock& b) {
     return std::memcmp(&a, &b, sizeof a) == 0;
@@ -70,8 +75,9 @@ bool ChangesNothing(UINT message) {
 
 } // namespace
 
-COptionDlg::COptionDlg()
-    : CSkinnedDialog("skin_main.ini"), working_(std::make_unique<SharedSettingsBlock>()),
+COptionDlg::COptionDlg(int startPage)
+    : CSkinnedDialog("skin_main.ini"), startPage_(startPage),
+      working_(std::make_unique<SharedSettingsBlock>()),
       applied_(std::make_unique<SharedSettingsBlock>()),
       unedited_(std::make_unique<SharedSettingsBlock>()) {
     CreateImage(*working_);
@@ -90,7 +96,8 @@ DWORD COptionDlg::WindowStyle() const {
 LRESULT COptionDlg::OnCreate() {
     ProgramWide& program = Program();
     program.language.Load(program.folder);
-    SetSkinFolder(program.folder + "skins\\");
+    languageSaved_ = languageEdit_ = ReadLanguageChoice(ConfigFilePath(program.folder));
+    SpeakLanguage(win::ResolveHere(languageSaved_));
     if (!SetUpSkin() || !CreatePage(page1_))
         return -1;
     ShowWindow(page1_.Hwnd(), SW_SHOW);
@@ -133,6 +140,11 @@ void COptionDlg::CreateControls() {
         PlaceSkinButton(web_, Hwnd(), deferred_.Place(kWeb), pictures);
         strip_.Create(*this, deferred_, skin_controls::kMainFirstOptional, *working_);
         statusArea_.Create(Hwnd(), deferred_, kStatusArea, kStatusRetry);
+        if (const ButtonPos& place = deferred_.Place(kLanguage); !place.rect.IsEmpty()) {
+            PlaceSkinButton(language_, Hwnd(), place, pictures);
+            language_.SetOpensMenu(true);
+            language_.SetValue(Program().language.Text(LanguageChoiceText(languageEdit_)));
+        }
         ConnectControls();
     });
     strip_.Refresh(*working_);
@@ -163,6 +175,7 @@ void COptionDlg::ConnectControls() {
         ShellExecuteA(Hwnd(), "open", kMakerWebSite, nullptr, nullptr, SW_SHOWNORMAL);
     };
     strip_.onProfileChosen = [this] { RefreshPages(); };
+    language_.onClick = [this] { ChooseLanguage(); };
     statusArea_.onRetry = [this] { SendAgain(); };
 }
 
@@ -215,6 +228,8 @@ void COptionDlg::FinishStartUp() {
         return;
     page2_.CreateControls();
     page2_.Refresh(*working_);
+    if (startPage_ == 1)
+        ShowPage(1);
 }
 
 void COptionDlg::OnInitDialog() {
@@ -283,7 +298,7 @@ void COptionDlg::SendAgain() {
 // Runs after most messages: the texts are looked up only when what the area
 // says changes.
 void COptionDlg::ShowStatus() {
-    status_.SetEdited(!SameImage(*working_, *unedited_));
+    status_.SetEdited(!SameImage(*working_, *unedited_) || LanguageEdited());
     const StatusView view = status_.View();
     if (shownStatus_ && *shownStatus_ == view)
         return;
@@ -370,6 +385,8 @@ void COptionDlg::Apply() {
     EnableApplyButtons(false);
     Win32RegistryStore registry;
     FailureTexts failures = SaveApplied(*working_, Program().folder, registry, link_);
+    // Before Monitor is woken: it reads the language with the settings.
+    SaveLanguage(failures);
     *applied_ = *working_;
     *unedited_ = *working_;
     monitorWindow_ = win::WakeMonitor();
@@ -384,6 +401,36 @@ void COptionDlg::Apply() {
     else
         EndWaiting();
     ShowFailures(Hwnd(), failures);
+}
+
+void COptionDlg::ChooseLanguage() {
+    CSkinMenu menu(kLanguageMenuWidth);
+    for (const LanguageMenuItem& item : LanguageMenu(languageEdit_))
+        menu.AppendItem(item.command, Program().language.Text(item.text), item.marked);
+    RECT below;
+    GetWindowRect(language_.Hwnd(), &below);
+    const std::optional<LanguageChoice> chosen =
+        LanguageOfCommand(menu.Track(Hwnd(), POINT{below.left, below.bottom}));
+    if (!chosen)
+        return;
+    languageEdit_ = *chosen;
+    language_.SetValue(Program().language.Text(LanguageChoiceText(languageEdit_)));
+    ShowStatus();
+}
+
+// The windows change language once the choice is saved: Option opens its
+// window again (the settings are all applied by then), Monitor relabels its
+// tray when Apply wakes it.
+void COptionDlg::SaveLanguage(FailureTexts& failures) {
+    if (!LanguageEdited())
+        return;
+    if (!WriteLanguageChoice(ConfigFilePath(Program().folder), languageEdit_)) {
+        failures.push_back(kTextLanguageNotSaved);
+        return;
+    }
+    languageSaved_ = languageEdit_;
+    if (win::ResolveHere(languageSaved_) != Program().language.Language())
+        PostMessageA(Hwnd(), kMsgReopenInLanguage, 0, 0);
 }
 
 void COptionDlg::BeginWaiting() {
@@ -475,6 +522,11 @@ LRESULT COptionDlg::OnMessage(UINT msg, WPARAM wp, LPARAM lp) {
         return 0;
     case kMsgFinishStartUp:
         FinishStartUp();
+        return 0;
+    case kMsgReopenInLanguage:
+        // OK's Apply changed it too, but OK closes the window anyway.
+        if (!closeAskedByUser_)
+            EndDialog(kReopenInLanguage);
         return 0;
     case WM_CLOSE:
         if (!closeAskedByUser_)

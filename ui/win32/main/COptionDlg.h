@@ -9,6 +9,7 @@
 #include "macros/MacroFile.h"
 #include "macros/MacroList.h"
 #include "settings/SharedSettingsBlock.h"
+#include "settings/UiLanguage.h"
 #include "ui/core/MonitorFollow.h"
 #include "ui/core/SettingsStatus.h"
 #include "ui/win32/controls/CRgnButton.h"
@@ -28,8 +29,15 @@ namespace mervik::ui {
 
 class COptionDlg : public CSkinnedDialog, public ArrowGroupOwner {
 public:
-    COptionDlg();
+    // `startPage` 0 or 1: the page shown first.
+    explicit COptionDlg(int startPage = 0);
     ~COptionDlg() override;
+
+    // What DoModal returns when an Apply changed the language the windows
+    // speak: the program opens its window again, in that language, on the
+    // page CurrentPage() says.
+    static constexpr INT_PTR kReopenInLanguage = 3;
+    int CurrentPage() const { return currentIndex_; }
 
     SharedSettingsBlock& Working() { return *working_; }
     MacroList& Macros() { return macros_; }
@@ -79,12 +87,16 @@ private:
     void AskMonitorForStatus();
     void SendAgain();
     void ShowStatus();
+    // The language menu, and the choice it holds until Apply.
+    void ChooseLanguage();
+    bool LanguageEdited() const { return languageEdit_ != languageSaved_; }
+    void SaveLanguage(FailureTexts& failures);
 
     HICON icon_ = nullptr;
     DeferredControls deferred_;
     CSkinButton tabs_[2];
     CRgnButton ok_, cancel_, apply_;
-    CSkinButton minimise_, close_, web_;
+    CSkinButton minimise_, close_, web_, language_;
     CProfileStrip strip_;
     CStatusArea statusArea_;
     PeerWindow peer_;
@@ -93,6 +105,9 @@ private:
     CAdvanceSettingPage page2_;
     CSkinnedPage* currentPage_ = nullptr;
     int currentIndex_ = 0;
+    int startPage_ = 0;
+    LanguageChoice languageSaved_ = LanguageChoice::System; // config.ini's
+    LanguageChoice languageEdit_ = LanguageChoice::System;
 
     win::SharedBlockLink link_;
     std::unique_ptr<SharedSettingsBlock> working_;

@@ -4,10 +4,12 @@
 
 #include "lang/TextIds.h"
 #include "settings/ProfileIdentity.h"
+#include "settings/StoredText.h"
 #include "ui/win32/controls/PlaceButton.h"
 #include "ui/win32/main/OptionSaves.h"
 #include "ui/win32/main/ProgramFileChooser.h"
 #include "ui/win32/main/ProgramWide.h"
+#include "win32/AnsiText.h"
 
 namespace mervik::ui {
 
@@ -75,15 +77,17 @@ void CProfileStrip::Refresh(const SharedSettingsBlock& working) {
     for (int i = 0; i < kProfileCount; ++i) {
         if (!profiles_[i].Hwnd())
             continue;
-        profiles_[i].SetCaption(ProfileName(working.Profiles[i]));
+        profiles_[i].SetCaption(ShownFromStored(ProfileName(working.Profiles[i])));
         profiles_[i].SetPressed(i == working.CurrentProfile);
     }
     const ProfileRecord* current = working.ActiveProfile();
     const std::string program = current ? LinkedProgramName(*current) : std::string();
     if (link_.Hwnd()) {
-        link_.SetCaption(program.empty() ? Program().language.Text(kTextLinkProgram) : program);
+        link_.SetCaption(program.empty() ? Program().language.Text(kTextLinkProgram)
+                                         : ShownFromStored(program));
         // The whole path in the tip once a program is linked.
-        link_.SetTooltip(program.empty() ? linkTooltip_ : LinkedProgramPath(*current));
+        link_.SetTooltip(program.empty() ? linkTooltip_
+                                         : ShownFromStored(LinkedProgramPath(*current)));
         EnableWindow(link_.Hwnd(), current != nullptr);
     }
     if (unlink_.Hwnd())
@@ -131,10 +135,10 @@ void CProfileStrip::StartRename(int index) {
     MapWindowPoints(nullptr, parent_->Hwnd(), reinterpret_cast<POINT*>(&rect), 2);
     renaming_ = index;
     editor_ = std::make_unique<CInPlaceEditor>();
-    const std::string name = ProfileName(working_->Profiles[index]);
+    const std::string name = ShownFromStored(ProfileName(working_->Profiles[index]));
     // The editor calls back from inside its own window procedure: the outcome
     // is kept and the editor dropped from the main window's queue.
-    const bool made = editor_->Create(parent_->Hwnd(), rect, SkinTextFont(), name.c_str(),
+    const bool made = editor_->Create(parent_->Hwnd(), rect, SkinTextFont(), name,
                                       static_cast<int>(kProfileNameMax), false,
                                       [this](bool commit, const std::string& text) {
                                           renameCommitted_ = commit;
@@ -165,7 +169,9 @@ void CProfileStrip::FinishRename() {
         ShowFailures(parent_->Hwnd(), {kTextNameNotInCodePage});
     if (!renameCommitted_)
         return;
-    ProfileTextFault fault = RenameProfile(working_->Profiles[index], renamedTo_);
+    // The editor took only a name the code page holds.
+    const std::string stored = win::StoredFromShown(renamedTo_).value_or(std::string());
+    ProfileTextFault fault = RenameProfile(working_->Profiles[index], stored);
     if (fault != ProfileTextFault::None)
         ShowFailures(parent_->Hwnd(), {NameRefusalText(fault)});
     Refresh(*working_);

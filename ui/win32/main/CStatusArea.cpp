@@ -1,10 +1,11 @@
 #include "ui/win32/main/CStatusArea.h"
 
 #include <algorithm>
-#include <cstring>
 
+#include "settings/win32/WidePath.h"
 #include "ui/win32/controls/PlaceButton.h"
 #include "ui/win32/controls/SkinTextFont.h"
+#include "ui/win32/controls/WindowText.h"
 #include "win32/Gdi.h"
 
 namespace mervik::ui {
@@ -75,17 +76,8 @@ void CStatusArea::DestroyAll() {
 // The text is answered here, not stored in the window: it changes with every
 // step of an upload.
 LRESULT CStatusArea::OnMessage(UINT msg, WPARAM wp, LPARAM lp) {
-    if (msg == WM_GETTEXTLENGTH)
-        return static_cast<LRESULT>(text_.size());
-    if (msg == WM_GETTEXT) {
-        auto* out = reinterpret_cast<char*>(lp);
-        if (!out || wp == 0)
-            return 0;
-        const size_t n = std::min(text_.size(), static_cast<size_t>(wp) - 1);
-        std::memcpy(out, text_.data(), n);
-        out[n] = '\0';
-        return static_cast<LRESULT>(n);
-    }
+    if (LRESULT text = 0; AnswerTextMessage(msg, wp, lp, text_, text))
+        return text;
     return CWindow::OnMessage(msg, wp, lp);
 }
 
@@ -112,7 +104,7 @@ void CStatusArea::OnPaint(HDC dc, const PAINTSTRUCT&) {
     SelectGuard selectFont(memory.get(), SkinTextFont());
     SetBkMode(memory.get(), TRANSPARENT);
     SetTextColor(memory.get(), TextColour(view_.kind));
-    DrawTextA(memory.get(), text_.c_str(), -1, &text,
+    DrawTextW(memory.get(), win::Widen(text_).c_str(), -1, &text,
               DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX | DT_END_ELLIPSIS);
     BitBlt(dc, 0, 0, w, h, memory.get(), 0, 0, SRCCOPY);
 }

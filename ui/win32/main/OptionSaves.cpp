@@ -1,6 +1,5 @@
 #include "ui/win32/main/OptionSaves.h"
 
-#include "contract/ProgramMessages.h"
 #include "lang/TextIds.h"
 #include "macros/MacroFile.h"
 #include "settings/SettingsFiles.h"
@@ -28,7 +27,7 @@ FailureTexts SaveMacros(const std::string& path, const MacroList& list) {
 
 void ShowFailures(HWND owner, const FailureTexts& texts) {
     for (unsigned id : texts)
-        MessageBoxA(owner, Program().language.Text(id).c_str(), kOptionCaption,
+        MessageBoxW(owner, Program().language.WideText(id).c_str(), ReadableTitle().c_str(),
                     MB_OK | MB_ICONWARNING);
 }
 

@@ -10,9 +10,9 @@ namespace mervik::ui {
 
 ChosenProgram ChooseProgramFile(HWND owner, const std::string& current) {
     const win::LanguageLibrary& texts = Program().language;
-    const std::wstring title = win::FromAnsi(texts.Text(kTextChooseProgram));
+    const std::wstring title = texts.WideText(kTextChooseProgram);
     // "Programs (*.exe)\0*.exe\0\0": the filter's name, then its pattern.
-    std::wstring filter = win::FromAnsi(texts.Text(kTextProgramFilter));
+    std::wstring filter = texts.WideText(kTextProgramFilter);
     filter.append(1, L'\0').append(L"*.exe").append(2, L'\0');
     std::wstring file = win::FromAnsi(current);
     file.resize(32768, L'\0');

@@ -11,13 +11,17 @@
 #include "macros/SelectMacroChoice.h"
 #include "macros/SyncMacroButtons.h"
 #include "settings/ProfileDefaults.h"
+#include "settings/StoredText.h"
 #include "settings/TextField.h"
+#include "settings/win32/WidePath.h"
 #include "ui/core/EventMenu.h"
 #include "ui/core/MacroBankMeter.h"
 #include "ui/win32/capture/KeyCapture.h"
 #include "ui/win32/controls/CSkinMenu.h"
 #include "ui/win32/controls/PlaceButton.h"
+#include "ui/win32/controls/SkinTextFont.h"
 #include "ui/win32/dialogs/CWarnDlg.h"
+#include "win32/AnsiText.h"
 
 namespace mervik::ui {
 
@@ -169,7 +173,7 @@ void CAdvanceSettingPage::ReloadMacros() {
         return;
     macroList_.RemoveAll();
     for (int i = 0; i < host_.macros->Count(); ++i)
-        macroList_.AddItem(TextOfField(host_.macros->RecordAt(i)->Name), 0);
+        macroList_.AddItem(ShownName(*host_.macros->RecordAt(i)), 0);
     const int first = InitialMacroRow(*host_.macros, SelectMacroScratch());
     macroList_.Select(first);
     LoadMacro(first);
@@ -225,13 +229,14 @@ void CAdvanceSettingPage::DrawOverBackground(HDC dc) {
     CSkinnedPage::DrawOverBackground(dc);
     if (meterText_.empty())
         return;
-    Font font(CreateFontA(14, 0, 0, 0, FW_NORMAL, 0, 0, 0, DEFAULT_CHARSET, 0, 0, 0, 0, "Arial"));
+    Font font(CreateSkinFont(14, 0, FW_NORMAL));
     SelectGuard select(dc, font.get());
     SetBkMode(dc, TRANSPARENT);
     const bool cut = PlanMacroBank(std::span<const MacroEvent>(buffer_.events, buffer_.count)).cut;
     SetTextColor(dc, cut ? RGB(220, 60, 50) : RGB(150, 160, 170));
     RECT rect = meterRect_;
-    DrawTextA(dc, meterText_.c_str(), -1, &rect, DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX);
+    DrawTextW(dc, win::Widen(meterText_).c_str(), -1, &rect,
+              DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX);
 }
 
 void CAdvanceSettingPage::ShowRepeat(int value) {
@@ -302,19 +307,29 @@ unsigned NameRefusalText(MacroNameFault fault) {
 
 } // namespace
 
+// The list shows names as the windows show texts; the records hold them in
+// the code page (the editor takes only names it holds).
+std::string CAdvanceSettingPage::ShownName(const MacroRecord& record) {
+    return ShownFromStored(TextOfField(record.Name));
+}
+
+std::string CAdvanceSettingPage::StoredName(int row) const {
+    return win::StoredFromShown(macroList_.Text(row)).value_or(std::string());
+}
+
 void CAdvanceSettingPage::RefuseName(unsigned textId) {
     if (host_.warn)
         host_.warn(textId);
 }
 
 void CAdvanceSettingPage::AcceptNewName(int row) {
-    const std::string name = macroList_.Text(row);
+    const std::string name = StoredName(row);
     const MacroNameFault fault = CheckMacroName(*host_.macros, -1, name);
     int index = -1;
     if (fault == MacroNameFault::None)
         index = host_.macros->Append(NewMacroRecord(name));
     if (index >= 0) {
-        macroList_.SetText(index, TextOfField(host_.macros->RecordAt(index)->Name));
+        macroList_.SetText(index, ShownName(*host_.macros->RecordAt(index)));
     } else {
         SendMessageA(macroList_.Hwnd(), LB_DELETESTRING, static_cast<WPARAM>(row), 0);
         RefuseName(host_.macros->Full() ? kTextMacroListFull : NameRefusalText(fault));
@@ -329,13 +344,13 @@ void CAdvanceSettingPage::AcceptNewName(int row) {
 }
 
 void CAdvanceSettingPage::AcceptRename(int row) {
-    const std::string name = macroList_.Text(row);
+    const std::string name = StoredName(row);
     const MacroNameFault fault = CheckMacroName(*host_.macros, row, name);
     if (fault == MacroNameFault::None && host_.working &&
         RenameMacro(*host_.macros, row, name, *host_.working))
         ButtonsChanged();
     if (const MacroRecord* record = host_.macros->RecordAt(row))
-        macroList_.SetText(row, TextOfField(record->Name)); // refused: the old name again
+        macroList_.SetText(row, ShownName(*record)); // refused: the old name again
     if (fault != MacroNameFault::None)
         RefuseName(NameRefusalText(fault));
 }

@@ -78,6 +78,8 @@ private:
     void NewMacro();
     void EndOpenEntry();
     void AcceptNewName(int row);
+    static std::string ShownName(const MacroRecord& record);
+    std::string StoredName(int row) const;
     void RefuseName(unsigned textId);
     void AcceptRename(int row);
     void DeleteMacro();

@@ -1,7 +1,7 @@
 #include "ui/win32/skin/SkinFailure.h"
 
-#include "contract/ProgramMessages.h"
 #include "lang/TextIds.h"
+#include "settings/win32/WidePath.h"
 #include "ui/win32/main/ProgramWide.h"
 #include "ui/win32/skin/SkinFolder.h"
 
@@ -21,7 +21,7 @@ void ReportSkinFailure(HWND owner, const std::string& skinFile) {
         text = kBuiltInText;
     text += "\n\n" + SkinFolder() + skinFile;
     HWND top = owner ? GetAncestor(owner, GA_ROOT) : nullptr;
-    MessageBoxA(top, text.c_str(), kOptionCaption, MB_OK | MB_ICONERROR);
+    MessageBoxW(top, win::Widen(text).c_str(), ReadableTitle().c_str(), MB_OK | MB_ICONERROR);
     if (top)
         PostMessageA(top, WM_CLOSE, 0, 0);
 }

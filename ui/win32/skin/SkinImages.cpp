@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "settings/FileAccess.h"
+#include "settings/StoredText.h"
 #include "ui/win32/skin/PictureLoader.h"
 #include "ui/win32/skin/SkinFolder.h"
 
@@ -14,9 +15,21 @@ constexpr char kButtonSection[] = "BUTTONPOS";
 // Optional: the focus ring's colour ("Focus") and the controls' access keys,
 // by their BUTTONPOS keys.
 constexpr char kKeyboardSection[] = "KEYBOARD";
+constexpr std::string_view kUtf8Mark = "\xEF\xBB\xBF";
+
+std::string_view WithoutMark(std::string_view bytes) {
+    if (bytes.starts_with(kUtf8Mark))
+        bytes.remove_prefix(kUtf8Mark.size());
+    return bytes;
+}
+
 } // namespace
 
-SkinFile::SkinFile(const std::string& name) : ini_(ReadWholeFile(SkinFolder() + name).bytes) {}
+SkinFile::SkinFile(const std::string& name)
+    : SkinFile(ReadWholeFile(SkinFolder() + name).bytes, Content{}) {}
+
+SkinFile::SkinFile(std::string_view bytes, Content)
+    : ini_(WithoutMark(bytes)), utf8_(bytes.starts_with(kUtf8Mark)) {}
 
 std::string SkinFile::Read(const char* section, const std::string& key) const {
     std::string value = ini_.ReadText(section, key, "");
@@ -43,6 +56,10 @@ SkinImages SkinFile::LoadImages() const {
 ButtonPos SkinFile::Pos(int key) const {
     ButtonPos pos = ParseButtonPos(Read(kButtonSection, std::to_string(key)));
     pos.accessKey = ParseAccessKey(Read(kKeyboardSection, std::to_string(key)));
+    if (!utf8_) {
+        pos.label = ShownFromStored(pos.label);
+        pos.tooltip = ShownFromStored(pos.tooltip);
+    }
     return pos;
 }
 

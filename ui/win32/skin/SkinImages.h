@@ -26,20 +26,29 @@ struct SkinImages {
 // controls (their faces); they go when the last of them does.
 using SharedSkinImages = std::shared_ptr<const SkinImages>;
 
+// The labels and tooltips of a skin file that starts with a UTF-8 byte order
+// mark are UTF-8 (a skin in a language the system's code page may lack);
+// those of any other file are in the system's code page, as skins have
+// always been.
 class SkinFile {
 public:
     // `name` is relative to the skin folder, e.g. "skin_main.ini".
     explicit SkinFile(const std::string& name);
+    // A skin file's content, for the tests.
+    static SkinFile FromBytes(const std::string& bytes) { return SkinFile(bytes, Content{}); }
 
     // The SCREEN section's five pictures; any that cannot be read stay empty.
     SkinImages LoadImages() const;
-    // BUTTONPOS key `key`, with its access key from the KEYBOARD section; a
-    // missing key gives an empty rectangle.
+    // BUTTONPOS key `key`, with its access key from the KEYBOARD section and
+    // its texts as shown (UTF-8); a missing key gives an empty rectangle.
     ButtonPos Pos(int key) const;
 
 private:
+    struct Content {};
+    SkinFile(std::string_view bytes, Content);
     std::string Read(const char* section, const std::string& key) const;
     IniDocument ini_;
+    bool utf8_ = false;
 };
 
 } // namespace mervik::ui
