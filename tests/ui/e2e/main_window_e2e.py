@@ -310,13 +310,13 @@ class ProfileStrip(OptionCase):
         self.assertTrue(self.wait_strip(lambda s: s["names"][2] == "Racing" and s["editor"] is None),
                         self.strip())
         self.assertEqual(self.strip()["current"], [2], "the first click of the double-click chooses")
-        # An empty name is refused with a message (its box has Option's caption).
+        # An empty name is refused with a message box.
         self.rename(2, "BackSpace", "Return")
-        self.assertTrue(wait_for(lambda: self.state()["windows"] == "2", 10), "no refusal shown")
+        self.assertTrue(wait_for(lambda: self.state().get("message_boxes") == "1", 10), "no refusal shown")
         settle()
         screenshot("option_profile_name_refused", (0, 0, 1280, 1000))
         self.press("Return")
-        self.assertTrue(wait_for(lambda: self.state()["windows"] == "1", 10))
+        self.assertTrue(wait_for(lambda: self.state().get("message_boxes") == "0", 10))
         self.assertEqual(self.strip()["names"][2], "Racing")
 
         self.click(self.main_button(15))
@@ -367,7 +367,7 @@ class ProfileStrip(OptionCase):
         with open(ini, newline="") as f:
             lines = f.read().split("\r\n")
         with open(ini, "w", newline="") as f:
-            f.write("\r\n".join(l for l in lines if l.split("=", 1)[0] not in {str(k) for k in range(10, 19)}))
+            f.write("\r\n".join(l for l in lines if l.split("=", 1)[0] not in {str(k) for k in range(10, 20)}))
         self.start_option()
         # Tabs, minimise, close and web site: the buttons made before the strip existed.
         self.assertTrue(self.wait_strip(lambda s: s["buttons"] >= 5), "the buttons were not made")

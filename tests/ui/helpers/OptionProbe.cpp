@@ -113,6 +113,24 @@ BOOL CALLBACK FindOwnedPopup(HWND hwnd, LPARAM lp) {
     return TRUE;
 }
 
+// Option's message boxes (warnings, refusals, notes at start): the system's
+// dialogs of Option's process, captioned with its readable title.
+struct MessageBoxes {
+    DWORD process = 0;
+    int count = 0;
+};
+
+BOOL CALLBACK CountMessageBoxes(HWND hwnd, LPARAM lp) {
+    auto* boxes = reinterpret_cast<MessageBoxes*>(lp);
+    char cls[16] = {};
+    GetClassNameA(hwnd, cls, sizeof cls);
+    DWORD process = 0;
+    GetWindowThreadProcessId(hwnd, &process);
+    if (!strcmp(cls, "#32770") && IsWindowVisible(hwnd) && process == boxes->process)
+        ++boxes->count;
+    return TRUE;
+}
+
 std::string Spaceless(const char* text);
 
 int State() {
@@ -140,6 +158,10 @@ int State() {
             GetWindowRect(popup.found, &r);
         printf(" warning=%d warning_rect=%ld,%ld,%ld,%ld", popup.found != nullptr, r.left, r.top,
                r.right, r.bottom);
+        MessageBoxes boxes;
+        GetWindowThreadProcessId(found.first, &boxes.process);
+        EnumWindows(CountMessageBoxes, reinterpret_cast<LPARAM>(&boxes));
+        printf(" message_boxes=%d", boxes.count);
         GetWindowRect(found.first, &r);
         printf(" main_rect=%ld,%ld,%ld,%ld", r.left, r.top, r.right, r.bottom);
         // The title the taskbar shows, as UTF-8.
