@@ -30,6 +30,7 @@ TEST_F(MervikctlTest, InitThenDumpShowsTheDefaults) {
     EXPECT_NE(json.find("\"CurrentProfile\": 0,"), std::string::npos);
     EXPECT_NE(json.find("\"FWVersion\": 100,"), std::string::npos);
     EXPECT_NE(json.find("\"Device\": 0,"), std::string::npos);
+    EXPECT_NE(json.find("\"Language\": \"system\","), std::string::npos);
     EXPECT_NE(json.find("\"ProFileName\": \"Default5\""), std::string::npos);
     EXPECT_NE(json.find("\"8SLEDColor7\": 33023,"), std::string::npos);
     EXPECT_NE(json.find("\"dpiIndicator8\": 6,"), std::string::npos);
@@ -44,10 +45,12 @@ TEST_F(MervikctlTest, InitThenDumpShowsTheDefaults) {
 
 TEST_F(MervikctlTest, InitKeepsExistingSettingsUnlessForced) {
     ASSERT_EQ(Run(InitCommand, {Folder()}), kExitOk);
-    std::ofstream(folder_ / "config.ini") << "[Setting]\r\nCurrentProfile=1\r\nFWVersion=321\r\n";
+    std::ofstream(folder_ / "config.ini")
+        << "[Setting]\r\nCurrentProfile=1\r\nFWVersion=321\r\nLanguage=zh-CN\r\n";
     EXPECT_EQ(Run(InitCommand, {Folder()}), kExitFailed);
     Run(DumpCommand, {Folder()});
     EXPECT_NE(out_.str().find("\"FWVersion\": 321,"), std::string::npos);
+    EXPECT_NE(out_.str().find("\"Language\": \"zh-CN\","), std::string::npos);
     EXPECT_EQ(Run(InitCommand, {Folder(), "--force"}), kExitOk);
 }
 

@@ -22,7 +22,8 @@ exist. Refuses a folder that already holds settings unless --force is
 given.)"},
     {"dump", "FOLDER",
      R"(Load the folder as the programs do and print JSON: CurrentProfile,
-MouseType, LedType, FWVersion, MouseColor, Device; "Profiles", five
+MouseType, LedType, FWVersion, MouseColor, Device, Language (the windows'
+language: "system", "en" or "zh-CN"); "Profiles", five
 objects with every field under its profile-file key (the 64 slots as
 "MacroKeyInfo", objects with the fields Slot, Function, FireCount,
 FireInterval, RunMode, MacroName, MacroRepeat, EventCount, Events,

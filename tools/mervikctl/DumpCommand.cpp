@@ -32,7 +32,8 @@ int DumpCommand(const Arguments& args, Streams io) {
     ok = LoadMacroList(folder, macros, &notes, image.get()) == MacroFileRead::Read && ok;
 
     const std::string config = ConfigFilePath(folder);
-    ConfigValues values{ReadFWVersion(config), ReadMouseColor(config), ReadDevice(config)};
+    ConfigValues values{ReadFWVersion(config), ReadMouseColor(config), ReadDevice(config),
+                        ReadLanguageChoice(config)};
     WriteImageJson(io.out, *image, values, macros);
     PrintLoadNotes(notes, io.err);
     return ReportLoad(ok, folderArg, io.err);

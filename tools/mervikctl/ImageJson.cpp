@@ -81,6 +81,7 @@ void WriteImageJson(std::ostream& out, const SharedSettingsBlock& image, const C
     json.Number("FWVersion", config.FWVersion);
     json.Number("MouseColor", config.MouseColor);
     json.Number("Device", config.Device);
+    json.Text("Language", LanguageChoiceValue(config.Language));
     json.BeginArray("Profiles");
     for (const ProfileRecord& profile : image.Profiles) {
         json.BeginObject();

@@ -5,6 +5,7 @@
 
 #include "macros/MacroList.h"
 #include "settings/SharedSettingsBlock.h"
+#include "settings/UiLanguage.h"
 
 namespace mervik::tools {
 
@@ -12,6 +13,7 @@ struct ConfigValues {
     int32_t FWVersion = 0;
     int32_t MouseColor = 0;
     int32_t Device = 0;
+    LanguageChoice Language = LanguageChoice::System;
 };
 
 void WriteImageJson(std::ostream& out, const SharedSettingsBlock& image, const ConfigValues& config,

@@ -8,7 +8,9 @@ namespace {
 
 constexpr LanguageChoice kChoices[] = {LanguageChoice::System, LanguageChoice::English,
                                        LanguageChoice::ChineseSimplified};
-constexpr int kFirstCommand = 1;
+// Commands 0 and 1 are the menu's own: nothing chosen, and an item that
+// takes no height (MenuLayout).
+constexpr int kFirstCommand = 10;
 
 } // namespace
 

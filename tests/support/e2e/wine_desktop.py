@@ -19,6 +19,7 @@ import time
 
 ROOT = os.path.abspath(os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "..", ".."))
 TEMPLATE = os.path.join(ROOT, "build", "wine-template")
+LOCALES = os.path.join(ROOT, "build", "locale")
 SCREEN = "1280x1024x24"
 # Keeps wineboot from asking for Mono and Gecko.
 DEFAULT_OVERRIDES = "mscoree,mshtml="
@@ -97,10 +98,37 @@ def base_environment(prefix, display, debug="-all", overrides=DEFAULT_OVERRIDES)
     return env
 
 
+# Fonts a Windows system has and Wine lacks, by what stands in for them:
+# Microsoft YaHei, the face Option draws Chinese in, and the Chinese letters
+# Windows links to its dialog fonts (message boxes, tooltips, menus).
+CHINESE_FONT = "WenQuanYi Micro Hei"
+FONT_KEYS = (
+    ("HKCU\\Software\\Wine\\Fonts\\Replacements", "Microsoft YaHei", "REG_SZ", CHINESE_FONT),
+) + tuple(
+    ("HKLM\\Software\\Microsoft\\Windows NT\\CurrentVersion\\FontLink\\SystemLink", face, "REG_MULTI_SZ",
+     "wqy-microhei.ttc," + CHINESE_FONT) for face in ("Tahoma", "MS Shell Dlg", "MS Shell Dlg 2"))
+
+
+def chinese_user_locale():
+    """The environment of a program whose user runs Windows in Simplified
+    Chinese (its user-interface language) on a Western system: the code page
+    stays 1252. Wine takes the language from LC_MESSAGES; the locale is made
+    once per checkout with localedef (the system needs none installed)."""
+    name = "zh_CN.UTF-8"
+    os.makedirs(LOCALES, exist_ok=True)
+    with open(LOCALES + ".lock", "w") as lock:
+        fcntl.flock(lock, fcntl.LOCK_EX)
+        if not os.path.exists(os.path.join(LOCALES, name, "LC_MESSAGES")):
+            subprocess.check_call(["localedef", "-i", "zh_CN", "-f", "UTF-8", os.path.join(LOCALES, name)],
+                                  stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+    return {"LOCPATH": LOCALES, "LC_MESSAGES": name}
+
+
 def make_template():
     """Boots the template prefix once per checkout; concurrent callers wait."""
     os.makedirs(os.path.dirname(TEMPLATE), exist_ok=True)
-    ready = os.path.join(TEMPLATE, ".mervik-template-ready")
+    # Named for what the template holds, so an older one is made again.
+    ready = os.path.join(TEMPLATE, ".mervik-template-ready-fonts-2")
     with open(TEMPLATE + ".lock", "w") as lock:
         fcntl.flock(lock, fcntl.LOCK_EX)
         if os.path.exists(ready):
@@ -111,6 +139,9 @@ def make_template():
             env = base_environment(TEMPLATE, display.name)
             subprocess.call(["wineboot", "--init"], env=env, stdout=subprocess.DEVNULL,
                             stderr=subprocess.DEVNULL)
+            for key, name, kind, value in FONT_KEYS:
+                subprocess.call(["wine", "reg", "add", key, "/v", name, "/t", kind, "/d", value, "/f"],
+                                env=env, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
             subprocess.call(["wineserver", "-w"], env=env)
         finally:
             display.stop()
@@ -219,11 +250,12 @@ class WineSession:
         """What a program printed."""
         return self.run(exe, *args, **kwargs).stdout
 
-    def start(self, exe, *args, cwd=None, stdout=subprocess.PIPE, stdin=None):
-        """Starts a program and returns at once."""
+    def start(self, exe, *args, cwd=None, stdout=subprocess.PIPE, stdin=None, env=None):
+        """Starts a program and returns at once; `env` adds to the session's
+        environment (chinese_user_locale)."""
         with self._output() as errors:
-            return subprocess.Popen(["wine", exe, *[str(a) for a in args]], env=self.env, cwd=cwd,
-                                    stdin=stdin, stdout=stdout, stderr=errors, text=True)
+            return subprocess.Popen(["wine", exe, *[str(a) for a in args]], env=dict(self.env, **(env or {})),
+                                    cwd=cwd, stdin=stdin, stdout=stdout, stderr=errors, text=True)
 
     # ---- the screen ----
 

@@ -5,6 +5,7 @@
 
 #include "lang/TextIds.h"
 #include "ui/core/LanguageMenu.h"
+#include "ui/core/MenuLayout.h"
 
 namespace mervik::ui {
 namespace {
@@ -37,6 +38,8 @@ TEST(LanguageMenu, OtherCommandsChooseNothing) {
     EXPECT_FALSE(LanguageOfCommand(0).has_value()) << "the menu was closed";
     EXPECT_FALSE(LanguageOfCommand(items.back().command + 1).has_value());
     EXPECT_FALSE(LanguageOfCommand(-1).has_value());
+    for (const LanguageMenuItem& item : items)
+        EXPECT_GT(item.command, kMenuHiddenItemId) << "the popup menu would draw it with no height";
 }
 
 } // namespace

@@ -29,7 +29,7 @@ LRESULT CSkinButton::OnMessage(UINT msg, WPARAM wp, LPARAM lp) {
 }
 
 void CSkinButton::DrawCaption(HDC dc, const RECT& rect, bool disabled) const {
-    SelectGuard select(dc, SkinTextFont());
+    SelectGuard select(dc, SkinTextFont(caption_));
     SetBkMode(dc, TRANSPARENT);
     SetTextColor(dc, disabled ? kDisabledCaption : RGB(255, 255, 255));
     RECT text = rect;

@@ -45,6 +45,7 @@ bool CSkinListBox::Create(HWND parent, const RECT& rect) {
     if (!Attach(hwnd))
         return false;
     font_.reset(CreateSkinFont(12, 0, FW_LIGHT, L"Eurostile"));
+    wideFont_.reset(CreateSkinFont(12, 0, FW_LIGHT, L"Eurostile", true));
     SendMessageA(hwnd, WM_SETFONT, reinterpret_cast<WPARAM>(font_.get()), FALSE);
     SendMessageA(hwnd, LB_SETITEMHEIGHT, 0, kItemHeight);
     return true;
@@ -161,8 +162,8 @@ void CSkinListBox::OnDrawItem(const DRAWITEMSTRUCT& item) {
     }
     SetBkMode(dc, TRANSPARENT);
     SetTextColor(dc, (item.itemState & ODS_DISABLED) ? GetSysColor(COLOR_BTNSHADOW) : text_);
-    SelectGuard select(dc, font_.get());
     const std::wstring label = WideItemText(Hwnd(), static_cast<int>(item.itemID));
+    SelectGuard select(dc, WantsChineseFace(win::Utf8(label)) ? wideFont_.get() : font_.get());
     DrawTextW(dc, label.c_str(), -1, &text, DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX);
     if (item.itemState & ODS_FOCUS)
         DrawFocusRing(dc, Hwnd(), item.rcItem, focusRgb_);

@@ -99,6 +99,7 @@ private:
     std::unique_ptr<CInPlaceEditor> finishedEditor_;
     bool reportAtOnce_ = false;
     Font font_;
+    Font wideFont_; // for an item with Chinese letters while the windows speak English
     int hot_ = -1;
     int editing_ = -1;
     EditPurpose purpose_ = EditPurpose::Rename;

@@ -13,7 +13,7 @@ constexpr int kArrowAbove = 9;
 constexpr int kTextIndent = 2;
 } // namespace
 
-CSkinMenu::CSkinMenu(int width) : menu_(CreatePopupMenu()), font_(SkinTextFont()) {
+CSkinMenu::CSkinMenu(int width) : menu_(CreatePopupMenu()) {
     layout_.width = width;
 }
 
@@ -29,7 +29,7 @@ CSkinMenu::CSkinMenu(const MenuModel& model, int width, const TextLookup& text) 
 // The deque keeps its entries where they are, so the items' data stay valid;
 // only the entries' way back to their menu moves.
 CSkinMenu::CSkinMenu(CSkinMenu&& other) noexcept
-    : menu_(std::move(other.menu_)), font_(other.font_), layout_(std::move(other.layout_)),
+    : menu_(std::move(other.menu_)), layout_(std::move(other.layout_)),
       refs_(std::move(other.refs_)), submenus_(std::move(other.submenus_)) {
     for (ItemRef& ref : refs_)
         ref.menu = this;
@@ -121,7 +121,7 @@ void CSkinMenu::Draw(const DRAWITEMSTRUCT& item, const ItemRef& ref) const {
         FillRect(dc, &rect, fill.get());
         SetBkMode(dc, TRANSPARENT);
         SetTextColor(dc, paint.text);
-        SelectGuard select(dc, font_);
+        SelectGuard select(dc, SkinTextFont(entry->text));
         RECT text = rect;
         OffsetRect(&text, kTextIndent, 0);
         DrawTextW(dc, win::Widen(entry->text).c_str(), -1, &text,

@@ -65,7 +65,6 @@ private:
                      int marker = 0);
 
     win::UniqueMenu menu_;
-    HFONT font_;
     MenuLayout layout_;
     std::deque<ItemRef> refs_; // item data points here, so addresses must stay put
     std::vector<std::unique_ptr<CSkinMenu>> submenus_;

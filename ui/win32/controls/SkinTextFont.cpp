@@ -1,5 +1,6 @@
 #include "ui/win32/controls/SkinTextFont.h"
 
+#include "settings/Utf8Cut.h"
 #include "win32/Gdi.h"
 
 namespace mervik::ui {
@@ -11,27 +12,34 @@ UiLanguage& Language() {
     return language;
 }
 
-} // namespace
-
-void SetSkinTextLanguage(UiLanguage language) {
-    Language() = language;
-}
-
-HFONT CreateSkinFont(int height, int latinWidth, int weight, const wchar_t* latinFace) {
-    if (Language() == UiLanguage::ChineseSimplified)
+HFONT MakeFont(int height, int latinWidth, int weight, const wchar_t* latinFace, bool chinese) {
+    if (chinese)
         return CreateFontW(height, 0, 0, 0, weight, 0, 0, 0, DEFAULT_CHARSET, 0, 0, 0, 0,
                            L"Microsoft YaHei");
     return CreateFontW(height, latinWidth, 0, 0, weight, 0, 0, 0, DEFAULT_CHARSET, 0, 0, 0, 0,
                        latinFace);
 }
 
-HFONT SkinTextFont() {
-    static const Font english(
-        CreateFontW(15, 6, 0, 0, FW_NORMAL, 0, 0, 0, DEFAULT_CHARSET, 0, 0, 0, 0, L"Arial"));
-    if (Language() == UiLanguage::English)
-        return english.get();
-    static const Font chinese(CreateSkinFont(15, 6, FW_NORMAL));
-    return chinese.get();
+} // namespace
+
+void SetSkinTextLanguage(UiLanguage language) {
+    Language() = language;
+}
+
+bool WantsChineseFace(std::string_view text) {
+    return Language() == UiLanguage::ChineseSimplified || TextColumns(text) > Utf16Length(text);
+}
+
+HFONT CreateSkinFont(int height, int latinWidth, int weight, const wchar_t* latinFace,
+                     bool wideText) {
+    return MakeFont(height, latinWidth, weight, latinFace,
+                    wideText || Language() == UiLanguage::ChineseSimplified);
+}
+
+HFONT SkinTextFont(std::string_view text) {
+    static const Font latin(MakeFont(15, 6, FW_NORMAL, L"Arial", false));
+    static const Font chinese(MakeFont(15, 6, FW_NORMAL, L"Arial", true));
+    return WantsChineseFace(text) ? chinese.get() : latin.get();
 }
 
 } // namespace mervik::ui

@@ -138,7 +138,7 @@ void CProfileStrip::StartRename(int index) {
     const std::string name = ShownFromStored(ProfileName(working_->Profiles[index]));
     // The editor calls back from inside its own window procedure: the outcome
     // is kept and the editor dropped from the main window's queue.
-    const bool made = editor_->Create(parent_->Hwnd(), rect, SkinTextFont(), name,
+    const bool made = editor_->Create(parent_->Hwnd(), rect, SkinTextFont(name), name,
                                       static_cast<int>(kProfileNameMax), false,
                                       [this](bool commit, const std::string& text) {
                                           renameCommitted_ = commit;

@@ -101,7 +101,7 @@ void CStatusArea::OnPaint(HDC dc, const PAINTSTRUCT&) {
         FillRect(memory.get(), &done, doneBrush.get());
         text.bottom = track.top;
     }
-    SelectGuard selectFont(memory.get(), SkinTextFont());
+    SelectGuard selectFont(memory.get(), SkinTextFont(text_));
     SetBkMode(memory.get(), TRANSPARENT);
     SetTextColor(memory.get(), TextColour(view_.kind));
     DrawTextW(memory.get(), win::Widen(text_).c_str(), -1, &text,

@@ -1,0 +1,224 @@
+#!/usr/bin/env python3
+"""Option in the user's language: Simplified Chinese when Windows speaks it
+(a Wine user locale of zh_CN) or when config.ini says so on a Western
+system, English when config.ini says so on a Chinese one, and the language
+menu that changes it at Apply. Screenshots of both pages, the menus and
+every dialog in Chinese go to OUT/screenshots/chinese_*.png.
+
+    language_e2e.py (the arguments of option_case.py) [unittest args]
+"""
+import json
+import os
+import re
+import sys
+import unittest
+
+import option_case as base
+from button_page_e2e import FIRST_COLOUR_KEY, MAIN_ITEMS, ButtonPageSteps
+from option_case import MacroPageSteps, OptionCase, centre, ini_value, parse_probe, parse_rect, probe, \
+    screenshot, settle, skin_rect, wait_for, wait_for_dialog
+from wine_desktop import chinese_user_locale
+
+LANGUAGE_KEY = 19  # the language menu's button in skin_main.ini
+MEDIA_ITEMS = [1041, 1042, 1043, 1044, 1045, 1046, 1047, 1048]
+SCREEN = (0, 0, 1280, 1000)
+
+
+def table(name):
+    """A table of the language library by number, from its source."""
+    path = os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "..", "..", "lang", name)
+    texts = {}
+    with open(path, encoding="utf-8") as f:
+        for line in f:
+            found = re.match(r'\s*(\d+),\s*"((?:[^"\\]|\\.)*)"', line)
+            if found:
+                texts[int(found.group(1))] = found.group(2)
+    return texts
+
+
+ENGLISH = table("lan.rc")
+CHINESE = table("lan-zh-CN.rc")
+
+
+def title_of(texts):
+    """The window title as the probe reports it (blanks spelled %20)."""
+    return texts[1400].replace(" ", "%20")
+
+
+class LanguageSteps(ButtonPageSteps, MacroPageSteps):
+    language = None  # what config.ini's Language key says, if anything
+    user_locale = {}  # the environment Option starts in
+
+    def setUp(self):
+        super().setUp()
+        if self.language:
+            with open(os.path.join(self.folder, "config.ini"), "a", newline="\r\n") as f:
+                f.write("Language=%s\n" % self.language)
+
+    def start(self, exe, *args, **kwargs):
+        if exe.endswith("Option.exe"):
+            kwargs.setdefault("env", self.user_locale)
+        return super().start(exe, *args, **kwargs)
+
+    def speaks(self, texts):
+        """Option's window title, a function caption and the status area are
+        the table's."""
+        self.assertTrue(wait_for(lambda: self.state().get("title") == title_of(texts), 20), self.state())
+        self.assertTrue(wait_for(lambda: self.state().get("page1_controls") == str(
+            base.control_count("skin_button_page.ini")), 10))
+        self.assertEqual(self.caption(1), texts[1003])
+        status = json.loads(probe("status"))["text"]
+        self.assertIn(status, {texts[i] for i in range(1194, 1205)}, "the status area speaks another language")
+
+    def at(self, key):
+        """Key `key` of the page on screen (the two pages' steps share the name)."""
+        steps = MacroPageSteps if self.state().get("page") == "page2" else ButtonPageSteps
+        return steps.at(self, key)
+
+    def in_dialog(self, ini, key, rect):
+        x, y = centre(skin_rect(ini, key))
+        return rect[0] + x, rect[1] + y
+
+    def dialog(self):
+        found = wait_for_dialog()
+        self.assertTrue(found, "the dialog did not appear as the active window")
+        return parse_rect(found["rect"])
+
+    def shoot_dialog(self, name, ini, close_key=2):
+        """Screenshot of the dialog on screen, then its Cancel."""
+        rect = self.dialog()
+        settle()
+        screenshot("chinese_" + name, SCREEN)
+        self.click(self.in_dialog(ini, close_key, rect))
+        self.assertTrue(wait_for(lambda: self.state().get("warning") == "0", 10), "the %s stayed" % name)
+
+    def open_language_menu(self):
+        self.click(self.main_button(LANGUAGE_KEY))
+        menus = wait_for(self.menus, 10)
+        self.assertTrue(menus, "the language menu did not open")
+        return menus[0]
+
+
+class ChineseWindows(LanguageSteps, OptionCase):
+    """A user whose Windows speaks Simplified Chinese: every window of Option
+    in Chinese, looked at one by one."""
+
+    device = 0  # the no-mouse warning comes first
+    user_locale = chinese_user_locale()
+
+    def test_every_window_speaks_chinese(self):
+        self.start(os.path.join(self.folder, "Option.exe"))
+        warning = wait_for(lambda: (lambda s: s if s.get("warning") == "1" else None)(self.state()), 20)
+        self.assertTrue(warning, "no no-mouse warning")
+        settle()
+        screenshot("chinese_nomouse_warning", SCREEN)
+        self.click(centre(skin_rect("skin_nomouse_warn.ini", 1)))
+        self.assertTrue(wait_for(lambda: self.state().get("warning") == "0", 10))
+        self.speaks(CHINESE)
+        screenshot("chinese_page1", self.main_rect())
+
+        # A function menu with a submenu open.
+        self.choose_in_submenu(4, 1040, 1045, MEDIA_ITEMS)
+        settle()
+        screenshot("chinese_function_menu", SCREEN)
+        base.ENV.xdotool("click", "1")
+        self.wait_menus_closed()
+        self.assertTrue(wait_for(lambda: self.caption(4) == CHINESE[1045], 10), self.caption(4))
+
+        # Disabling the only left click: the click warning.
+        self.choose(1, 1058)
+        self.assertTrue(wait_for(lambda: self.state().get("warning") == "1", 10), "no click warning")
+        settle()
+        screenshot("chinese_click_warning", SCREEN)
+        self.click(centre(skin_rect("skin_click_warn.ini", 1)))
+        self.assertTrue(wait_for(lambda: self.state().get("warning") == "0", 10))
+
+        # The key dialogs, the colour picker and the macro dialog.
+        self.choose(5, 1060)
+        self.shoot_dialog("shortcut_dialog", "skin_key.ini")
+        self.choose(6, 1054)
+        self.shoot_dialog("fire_dialog", "skin_fire_button.ini")
+        self.click_key(FIRST_COLOUR_KEY)
+        self.shoot_dialog("colour_dialog", "skin_dpi_color.ini")
+        self.choose_in_submenu(3, 1062, 1049, [1049])
+        base.ENV.xdotool("click", "1")
+        self.wait_menus_closed()
+        self.shoot_dialog("select_macro_dialog", "skin_select_macro.ini")
+
+        # The language menu, its choice of now marked; Escape leaves it.
+        self.open_language_menu()
+        settle()
+        screenshot("chinese_language_menu", SCREEN)
+        self.press("Escape")
+        self.wait_menus_closed()
+
+        # Page 2 without a macro: Record asks for one.
+        self.click(self.main_button(2))
+        self.assertTrue(wait_for(lambda: self.state()["page"] == "page2", 10))
+        settle()
+        screenshot("chinese_page2", self.main_rect())
+        self.click(self.at(15))
+        self.shoot_dialog("macro_set_warning", "skin_macro_set_warn.ini", close_key=1)
+        self.new_macro("Fire")
+        self.assertTrue(self.wait_lists(lambda l: l["macros"] == ["Fire"]))
+        # The steps' menu (right button on the list).
+        base.ENV.xdotool("mousemove", *self.step_row(0))
+        settle()
+        base.ENV.xdotool("click", "3")
+        self.assertTrue(wait_for(self.menus, 10), "the steps' menu did not open")
+        settle()
+        screenshot("chinese_steps_menu", SCREEN)
+        self.press("Escape")
+        self.wait_menus_closed()
+        self.click(self.at(11))
+        self.shoot_dialog("delete_macro_warning", "skin_delete_macro_warn.ini")
+        self.click(self.at(9))
+        self.shoot_dialog("reset_warning", "skin_reset_warn.ini")
+        self.assertEqual(self.lists()["macros"], ["Fire"], "a Cancel changed the macros")
+
+
+class ChosenInConfig(LanguageSteps, OptionCase):
+    """A Western system (code page 1252) whose user chose Chinese in
+    config.ini: the texts reach the windows whole, then the language menu
+    takes the user back to English at Apply."""
+
+    language = "zh-CN"
+
+    def test_chinese_on_a_western_system_then_english_from_the_menu(self):
+        self.start_option()
+        self.speaks(CHINESE)
+        screenshot("chinese_chosen_page1", self.main_rect())
+        menu = self.open_language_menu()
+        self.pick(menu, 3, 1)  # English
+        # The choice waits for Apply.
+        self.assertEqual(self.state()["title"], title_of(CHINESE))
+        self.assertEqual(ini_value(os.path.join(self.folder, "config.ini"), "Language"), "zh-CN")
+        self.click(self.main_button(5))
+        # Option opens its window again, in English, where it was.
+        self.speaks(ENGLISH)
+        self.assertEqual(self.state()["windows"], "1")
+        self.assertEqual(ini_value(os.path.join(self.folder, "config.ini"), "Language"), "en")
+        screenshot("english_after_the_menu", self.main_rect())
+
+
+class EnglishChosenOnAChineseSystem(LanguageSteps, OptionCase):
+    language = "en"
+    user_locale = chinese_user_locale()
+
+    def test_the_users_choice_wins_over_the_system(self):
+        self.start_option()
+        self.speaks(ENGLISH)
+        # Cancel drops a choice not applied.
+        menu = self.open_language_menu()
+        settle()
+        screenshot("english_language_menu", SCREEN)
+        self.pick(menu, 3, 0)  # the system's: Chinese here
+        self.click(self.main_button(4))
+        self.assertTrue(wait_for(lambda: self.state()["windows"] == "0", 20))
+        self.assertEqual(ini_value(os.path.join(self.folder, "config.ini"), "Language"), "en")
+
+
+if __name__ == "__main__":
+    # The shared machinery reads its arguments into its own module.
+    sys.argv[0] = os.path.abspath(__file__)
+    base.main("language_e2e")
