@@ -3,6 +3,7 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <chrono>
 #include <cstdio>
 #include <mutex>
 
@@ -64,21 +65,27 @@ void RemoveFile(const std::string& path) {
 
 namespace {
 
-// Natively only this process's threads share the files; they never hold
-// the lock for long, so a plain lock will do.
-std::mutex& SaveMutex() {
-    static std::mutex mutex;
+// Natively only this process's threads share the files. Each thread counts
+// its own holds, so a nested lock never waits on itself and the mutex is
+// unlocked only by the thread that locked it.
+std::timed_mutex& SaveMutex() {
+    static std::timed_mutex mutex;
     return mutex;
 }
 
+thread_local int saveLockDepth = 0;
+
 } // namespace
 
-SaveLock::SaveLock() : held_(true) {
-    SaveMutex().lock();
+SaveLock::SaveLock() {
+    held_ =
+        saveLockDepth > 0 || SaveMutex().try_lock_for(std::chrono::milliseconds(kSaveLockWaitMs));
+    if (held_)
+        ++saveLockDepth;
 }
 
 SaveLock::~SaveLock() {
-    if (held_)
+    if (held_ && --saveLockDepth == 0)
         SaveMutex().unlock();
 }
 

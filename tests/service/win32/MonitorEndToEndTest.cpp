@@ -12,6 +12,7 @@
 #include "service/core/MonitorConstants.h"
 #include "settings/ConfigFile.h"
 #include "settings/FilePaths.h"
+#include "settings/FileSystem.h"
 #include "settings/IniFile.h"
 #include "settings/ProfileDefaults.h"
 #include "settings/SettingsFiles.h"
@@ -465,6 +466,61 @@ TEST(MonitorWine, AHeldBlockMutexDoesNotFreezeTheService) {
     ReleaseMutex(block);
     CloseHandle(block);
     EXPECT_TRUE(monitor.Block());
+}
+
+// The tray's choice of profile `index`, sent: the time the window took, in ms.
+double ChooseInTray(MonitorUnderTest& m, int index) {
+    const ULONGLONG start = GetTickCount64();
+    DWORD_PTR result = 0;
+    SendMessageTimeoutA(m.Window(), WM_COMMAND, monitor::kCmdFirstProfile + index, 0, SMTO_NORMAL,
+                        20000, &result);
+    return static_cast<double>(GetTickCount64() - start);
+}
+
+int CurrentProfileInFile(MonitorUnderTest& m) {
+    return IniFile(m.ConfigPath()).ReadInt(keys::kSettingSection, keys::kCurrentProfile, -1);
+}
+
+// Another program holds the block's mutex while the user chooses a profile in
+// the tray: the window answers within a second, and once the mutex is free
+// the block shows the choice and Option hears of it.
+TEST(MonitorWine, ATrayChoiceWhileTheBlockIsHeldReachesTheBlockOnceFree) {
+    MonitorUnderTest monitor;
+    StandInWindows windows;
+    ASSERT_TRUE(monitor.Start());
+    ASSERT_TRUE(StartUpDone(monitor));
+    HANDLE mutex = OpenMutexA(SYNCHRONIZE, FALSE, kSharedMutexName);
+    ASSERT_TRUE(mutex);
+    ASSERT_EQ(WaitForSingleObject(mutex, 5000), WAIT_OBJECT_0);
+    EXPECT_LT(ChooseInTray(monitor, 2), 1000.0);
+    const size_t switches = windows.Of(kMsgProfileSwitched).size();
+    ReleaseMutex(mutex);
+    CloseHandle(mutex);
+    EXPECT_TRUE(testing::WaitUntil(5000, [&] {
+        auto block = monitor.Block();
+        return block && block->CurrentProfile == 2;
+    }));
+    EXPECT_TRUE(windows.WaitFor(kMsgProfileSwitched, switches + 1, 5000));
+    EXPECT_EQ(CurrentProfileInFile(monitor), 2);
+}
+
+// Another program holds the settings' save lock: the tray's choice still
+// switches at once, and its save is not made without the lock.
+TEST(MonitorWine, AHeldSaveLockCostsTheTraysSaveNotTheWindow) {
+    MonitorUnderTest monitor;
+    StandInWindows windows;
+    ASSERT_TRUE(monitor.Start());
+    ASSERT_TRUE(StartUpDone(monitor));
+    HANDLE lock = CreateMutexA(nullptr, FALSE, fs::kSaveLockName);
+    ASSERT_TRUE(lock);
+    ASSERT_EQ(WaitForSingleObject(lock, 5000), WAIT_OBJECT_0);
+    EXPECT_LT(ChooseInTray(monitor, 3), 1000.0);
+    EXPECT_EQ(monitor.Block()->CurrentProfile, 3);
+    EXPECT_EQ(CurrentProfileInFile(monitor), 0) << "not saved without the lock";
+    ReleaseMutex(lock);
+    CloseHandle(lock);
+    EXPECT_LT(ChooseInTray(monitor, 1), 1000.0);
+    EXPECT_EQ(CurrentProfileInFile(monitor), 1);
 }
 
 TEST(MonitorWine, TrayExitEndsTheProcessAndRemovesTheBlock) {

@@ -12,6 +12,7 @@
 #include "ui/win32/controls/CRgnButton.h"
 #include "ui/win32/controls/CSkinButton.h"
 #include "ui/win32/controls/DeferredControls.h"
+#include "ui/win32/main/BlockHandOver.h"
 #include "ui/win32/main/CProfileStrip.h"
 #include "ui/win32/main/CStatusArea.h"
 #include "ui/win32/main/OptionSaves.h"
@@ -64,6 +65,9 @@ private:
     void EnableApplyButtons(bool enable);
     void FollowMonitor(MonitorNews news);
     FailureTexts SaveMacroFile() const;
+    // Monitor has or has not been told of Apply's settings (BlockHandOver).
+    void HandedOver(BlockHandOver::Outcome outcome);
+    void RetryHandOver();
     // The status area: edits not yet applied, and what Monitor last said.
     void AskMonitorForStatus();
     void SendAgain();
@@ -83,6 +87,7 @@ private:
     int currentIndex_ = 0;
 
     win::SharedBlockLink link_;
+    BlockHandOver handOver_{link_, nullptr};
     std::unique_ptr<SharedSettingsBlock> working_;
     std::unique_ptr<SharedSettingsBlock> applied_;
     // The working copy as it was with nothing edited: Apply and Monitor's

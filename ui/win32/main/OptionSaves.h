@@ -10,17 +10,17 @@
 #include "macros/MacroList.h"
 #include "settings/RegistryStore.h"
 #include "settings/SharedSettingsBlock.h"
-#include "win32/SharedBlockLinkWin32.h"
 
 namespace mervik::ui {
 
 using FailureTexts = std::vector<unsigned>;
 
-// Apply: the pointer settings and the files, then Monitor's block. Without a
-// block (Monitor not running) there is nothing to hand over, which is no
-// failure.
-FailureTexts SaveApplied(const SharedSettingsBlock& image, const std::string& programFolder,
-                         RegistryStore& registry, win::SharedBlockLink& link);
+// Apply's files: the pointer settings, config.ini and the profiles, then the
+// macro list (one that could not be read at start is left alone), all under
+// one hold of the save lock. When another program keeps that lock, nothing is
+// saved, and the one failure says so. Monitor's block is BlockHandOver's.
+FailureTexts SaveAppliedFiles(const SharedSettingsBlock& image, const std::string& programFolder,
+                              RegistryStore& registry, const MacroList& list, bool macrosReadable);
 
 // The macro list. One that could not be read at start is left as it is
 // rather than replaced by an empty one.
