@@ -13,6 +13,7 @@
 //   OptionProbe.exe lists                              (page 2's lists and fields, as JSON)
 //   OptionProbe.exe strip                              (the main window's buttons, as JSON)
 //   OptionProbe.exe switch N                           (block's current profile N, then 1255)
+//   OptionProbe.exe release-mutex                      (FakeMonitor lets go of the block's mutex)
 //   OptionProbe.exe menus                              (the popup menus shown)
 //   OptionProbe.exe controls PAGE                      (page 1 or 2's controls, as JSON)
 //   OptionProbe.exe serve                              (the commands above, one a line on
@@ -30,6 +31,7 @@
 #include "hiddriver/sim/ControlPipeName.h"
 #include "hiddriver/sim/win32/ControlPipeClient.h"
 #include "settings/SharedSettingsBlock.h"
+#include "tests/ui/helpers/FakeMonitorControl.h"
 
 namespace {
 
@@ -189,6 +191,12 @@ int Switch(int profile) {
         PostMessageA(option, mervik::kMsgProfileSwitched, 0, 0);
     printf("posted=%d\n", result == 0);
     return result;
+}
+
+int ReleaseFakeMonitorsMutex() {
+    HWND monitor = FindWindowA(nullptr, mervik::kMonitorCaption);
+    printf("posted=%d\n", monitor && PostMessageA(monitor, kMsgFakeMonitorReleaseMutex, 0, 0));
+    return 0;
 }
 
 // Another program makes profile `profile` current in the block and tells the
@@ -589,13 +597,15 @@ int Dispatch(int argc, char** argv) {
         return Switch(atoi(argv[2]));
     if (argc >= 3 && !strcmp(argv[1], "monitor-switch"))
         return MonitorSwitch(atoi(argv[2]), argc >= 4 ? atoi(argv[3]) : -1);
+    if (argc >= 2 && !strcmp(argv[1], "release-mutex"))
+        return ReleaseFakeMonitorsMutex();
     if (argc >= 2 && !strcmp(argv[1], "menus"))
         return Menus();
     if (argc >= 3 && !strcmp(argv[1], "controls"))
         return Controls(atoi(argv[2]) - 1);
     fprintf(stderr, "usage: OptionProbe state | mouse-changed CPI RATE BRIGHTNESS | block | dialog "
                     "| close-dialog | lists | menus | controls PAGE | strip | status | switch N "
-                    "| monitor-switch N [PRESS_MS] | serve\n");
+                    "| monitor-switch N [PRESS_MS] | release-mutex | serve\n");
     return 2;
 }
 
