@@ -209,6 +209,7 @@ TEST_F(Monitor, FailedWritesLeaveTraceLinesAndTheRestIsStillWritten) {
     core->OnTimer(kTimerBlockRetry);
     EXPECT_EQ(timers.running.count(kTimerBlockRetry), 1u) << "still held";
     block.broken = false;
+    windows.Open(kOptionCaption);
     windows.Take();
     core->OnTimer(kTimerBlockRetry);
     EXPECT_EQ(trace.Take(), (Lines{"Shared block written again\n"}));
