@@ -155,11 +155,11 @@ class ApplyExchange(OptionCase):
         self.start_monitor("--hold-mutex", "--delay", "200")
         self.start_option()
         self.click(self.main_button(5))
-        state = wait_for(lambda: (lambda s: s if s.get("warning") == "1" else None)(self.state()), 10)
+        state = wait_for(lambda: (lambda s: s if s.get("message_box") == "1" else None)(self.state()), 10)
         self.assertTrue(state, "no warning that the block is held")
         screenshot("option_apply_block_held", parse_rect(state["main_rect"]))
         self.press("Return")
-        state = wait_for(lambda: (lambda s: s if s.get("warning") == "0" and s.get("apply_enabled") == "1"
+        state = wait_for(lambda: (lambda s: s if s.get("message_box") == "0" and s.get("apply_enabled") == "1"
                                   else None)(self.state()), 5)
         self.assertTrue(state, "OK and Apply did not come back")
         self.assertEqual((state["ok_enabled"], state["captured"]), ("1", "0"))

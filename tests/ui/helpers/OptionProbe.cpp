@@ -115,6 +115,19 @@ BOOL CALLBACK FindOwnedPopup(HWND hwnd, LPARAM lp) {
     return TRUE;
 }
 
+// A system message box (Option's warnings about files and the block) over
+// the main window.
+BOOL CALLBACK FindOwnedMessageBox(HWND hwnd, LPARAM lp) {
+    auto* p = reinterpret_cast<Popup*>(lp);
+    char cls[16] = {};
+    GetClassNameA(hwnd, cls, sizeof cls);
+    if (IsWindowVisible(hwnd) && !strcmp(cls, "#32770") && GetWindow(hwnd, GW_OWNER) == p->owner) {
+        p->found = hwnd;
+        return FALSE;
+    }
+    return TRUE;
+}
+
 std::string Spaceless(const char* text);
 
 int State() {
@@ -142,6 +155,9 @@ int State() {
             GetWindowRect(popup.found, &r);
         printf(" warning=%d warning_rect=%ld,%ld,%ld,%ld", popup.found != nullptr, r.left, r.top,
                r.right, r.bottom);
+        Popup box{found.first};
+        EnumWindows(FindOwnedMessageBox, reinterpret_cast<LPARAM>(&box));
+        printf(" message_box=%d", box.found != nullptr);
         GetWindowRect(found.first, &r);
         printf(" main_rect=%ld,%ld,%ld,%ld", r.left, r.top, r.right, r.bottom);
         // The title the taskbar shows, as UTF-8.
