@@ -420,6 +420,7 @@ struct PageLists {
     std::string json;
     int lists = 0;
     int edits = 0;
+    std::string spins; // the spin fields' texts, in the page's order
 };
 
 void JsonString(std::string& out, const std::string& text) {
@@ -436,6 +437,20 @@ void JsonString(std::string& out, const std::string& text) {
 // repeat-count field, in the order the page made them.
 BOOL CALLBACK ScanPageLists(HWND hwnd, LPARAM lp) {
     auto* p = reinterpret_cast<PageLists*>(lp);
+    char parentClass[64] = {};
+    GetClassNameA(GetParent(hwnd), parentClass, sizeof parentClass);
+    char ownClass[64] = {};
+    GetClassNameA(hwnd, ownClass, sizeof ownClass);
+    if (!strcmp(parentClass, "Mervik Spin") && !_stricmp(ownClass, "Edit")) {
+        // The message, not GetWindowText: another process's edit answers
+        // only the message with its text.
+        char text[32] = {};
+        SendMessageA(hwnd, WM_GETTEXT, sizeof text, reinterpret_cast<LPARAM>(text));
+        if (!p->spins.empty())
+            p->spins += ", ";
+        JsonString(p->spins, text);
+        return TRUE;
+    }
     if (GetParent(hwnd) != p->page)
         return TRUE;
     char cls[64] = {};
@@ -468,6 +483,15 @@ BOOL CALLBACK ScanPageLists(HWND hwnd, LPARAM lp) {
         p->json += ", \"";
         p->json += p->lists == 1 ? "macro" : "step";
         p->json += "_enabled\": " + std::to_string(IsWindowEnabled(hwnd) ? 1 : 0) + ", ";
+        // The rows in view: the first, and how many the list's height holds.
+        RECT client{};
+        GetClientRect(hwnd, &client);
+        const auto itemHeight = static_cast<int>(SendMessageA(hwnd, LB_GETITEMHEIGHT, 0, 0));
+        p->json += "\"";
+        p->json += p->lists == 1 ? "macro" : "step";
+        p->json += "_view\": [" +
+                   std::to_string(static_cast<int>(SendMessageA(hwnd, LB_GETTOPINDEX, 0, 0))) +
+                   ", " + std::to_string(itemHeight > 0 ? client.bottom / itemHeight : 0) + "], ";
     } else if (!_stricmp(cls, "Edit") && p->edits++ == 0) {
         wchar_t wide[32] = {};
         SendMessageW(hwnd, WM_GETTEXT, 32, reinterpret_cast<LPARAM>(wide));
@@ -509,7 +533,7 @@ int Lists() {
         return 1;
     }
     EnumChildWindows(p.page, ScanPageLists, reinterpret_cast<LPARAM>(&p));
-    printf("{%s\"done\": 1}\n", p.json.c_str());
+    printf("{%s\"spins\": [%s], \"done\": 1}\n", p.json.c_str(), p.spins.c_str());
     return 0;
 }
 

@@ -77,11 +77,14 @@ struct OptionSaves : ::testing::Test {
 
 TEST_F(OptionSaves, ApplyNamesTheFilesThatCouldNotBeWritten) {
     MacroList list;
-    EXPECT_EQ(SaveAppliedFiles(*image, folder.Folder(), registry, list, true), FailureTexts{});
+    EXPECT_EQ(
+        SaveAppliedFiles(*image, folder.Folder(), registry, list, MacroFilePath(folder.Folder())),
+        FailureTexts{});
     Block(ProfileFilePath(folder.Folder(), 3));
     Block(MacroFilePath(folder.Folder()));
-    EXPECT_EQ(SaveAppliedFiles(*image, folder.Folder(), registry, list, true),
-              (FailureTexts{kTextSettingsNotSaved, kTextMacrosNotSaved}));
+    EXPECT_EQ(
+        SaveAppliedFiles(*image, folder.Folder(), registry, list, MacroFilePath(folder.Folder())),
+        (FailureTexts{kTextSettingsNotSaved, kTextMacrosNotSaved}));
     EXPECT_TRUE(std::filesystem::is_regular_file(ProfileFilePath(folder.Folder(), 4)));
 }
 
@@ -89,18 +92,23 @@ TEST_F(OptionSaves, ApplyNamesTheFilesThatCouldNotBeWritten) {
 // nothing and says so, rather than freezing or writing without the lock.
 TEST_F(OptionSaves, ASaveLockHeldElsewhereFailsTheSaveSoonAndWritesNothing) {
     MacroList list;
-    ASSERT_EQ(SaveAppliedFiles(*image, folder.Folder(), registry, list, true), FailureTexts{});
+    ASSERT_EQ(
+        SaveAppliedFiles(*image, folder.Folder(), registry, list, MacroFilePath(folder.Folder())),
+        FailureTexts{});
     const std::string config = testing::TempFolder::Read(ConfigFilePath(folder.Folder()));
     image->CurrentProfile = 4;
     {
         HeldElsewhere other(fs::kSaveLockName);
         const ULONGLONG start = GetTickCount64();
-        EXPECT_EQ(SaveAppliedFiles(*image, folder.Folder(), registry, list, true),
+        EXPECT_EQ(SaveAppliedFiles(*image, folder.Folder(), registry, list,
+                                   MacroFilePath(folder.Folder())),
                   FailureTexts{kTextFilesBusy});
         EXPECT_LT(GetTickCount64() - start, 1000u);
     }
     EXPECT_EQ(testing::TempFolder::Read(ConfigFilePath(folder.Folder())), config);
-    EXPECT_EQ(SaveAppliedFiles(*image, folder.Folder(), registry, list, true), FailureTexts{});
+    EXPECT_EQ(
+        SaveAppliedFiles(*image, folder.Folder(), registry, list, MacroFilePath(folder.Folder())),
+        FailureTexts{});
     EXPECT_NE(testing::TempFolder::Read(ConfigFilePath(folder.Folder())), config);
 }
 
@@ -172,14 +180,17 @@ TEST_F(HandOverToMonitor, AHeldMutexOwesTheHandOverUntilItIsFree) {
     EXPECT_EQ(monitor.Take(kMsgApplyAllSetting).size(), 1u);
 }
 
-TEST_F(OptionSaves, MacrosAreWrittenOnlyWhenReadAndFailuresNamed) {
+TEST_F(OptionSaves, MacrosAreWrittenOnlyWhereTheyMayBeAndFailuresNamed) {
     MacroList list;
-    EXPECT_EQ(SaveMacros(folder.Folder(), list, false), FailureTexts{});
-    EXPECT_FALSE(std::filesystem::exists(MacroFilePath(folder.Folder())));
-    EXPECT_EQ(SaveMacros(folder.Folder(), list, true), FailureTexts{});
-    EXPECT_TRUE(std::filesystem::is_regular_file(MacroFilePath(folder.Folder())));
-    Block(MacroFilePath(folder.Folder()));
-    EXPECT_EQ(SaveMacros(folder.Folder(), list, true), FailureTexts{kTextMacrosNotSaved});
+    EXPECT_EQ(SaveMacros("", list), FailureTexts{});
+    list.Append(NewMacroRecord("Made"));
+    EXPECT_EQ(SaveMacros("", list), FailureTexts{kTextMacrosNotSaved})
+        << "macros made with nowhere to keep them vanished without a word";
+    const std::string path = MacroFilePath(folder.Folder());
+    EXPECT_EQ(SaveMacros(path, list), FailureTexts{});
+    EXPECT_TRUE(std::filesystem::is_regular_file(path));
+    Block(path);
+    EXPECT_EQ(SaveMacros(path, list), FailureTexts{kTextMacrosNotSaved});
 }
 
 // Reads the text of the message box on screen and presses its OK button.

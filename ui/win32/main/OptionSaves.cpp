@@ -10,20 +10,23 @@
 namespace mervik::ui {
 
 FailureTexts SaveAppliedFiles(const SharedSettingsBlock& image, const std::string& programFolder,
-                              RegistryStore& registry, const MacroList& list, bool macrosReadable) {
+                              RegistryStore& registry, const MacroList& list,
+                              const std::string& macroPath) {
     fs::SaveLock lock;
     if (!lock.Held())
         return {kTextFilesBusy};
     FailureTexts failures;
     if (!SaveAll(image, programFolder, &registry))
         failures.push_back(kTextSettingsNotSaved);
-    for (unsigned text : SaveMacros(programFolder, list, macrosReadable))
+    for (unsigned text : SaveMacros(macroPath, list))
         failures.push_back(text);
     return failures;
 }
 
-FailureTexts SaveMacros(const std::string& programFolder, const MacroList& list, bool readable) {
-    if (readable && !SaveMacroList(programFolder, list))
+FailureTexts SaveMacros(const std::string& path, const MacroList& list) {
+    if (path.empty())
+        return list.Empty() ? FailureTexts{} : FailureTexts{kTextMacrosNotSaved};
+    if (!SaveMacroFile(path, list))
         return {kTextMacrosNotSaved};
     return {};
 }

@@ -16,15 +16,16 @@ namespace mervik::ui {
 using FailureTexts = std::vector<unsigned>;
 
 // Apply's files: the pointer settings, config.ini and the profiles, then the
-// macro list (one that could not be read at start is left alone), all under
+// macro list to `macroPath` (SaveMacros), all under
 // one hold of the save lock. When another program keeps that lock, nothing is
 // saved, and the one failure says so. Monitor's block is BlockHandOver's.
 FailureTexts SaveAppliedFiles(const SharedSettingsBlock& image, const std::string& programFolder,
-                              RegistryStore& registry, const MacroList& list, bool macrosReadable);
+                              RegistryStore& registry, const MacroList& list,
+                              const std::string& macroPath);
 
-// The macro list. One that could not be read at start is left as it is
-// rather than replaced by an empty one.
-FailureTexts SaveMacros(const std::string& programFolder, const MacroList& list, bool readable);
+// The macro list, to the file it was loaded from (LoadOptionMacros). With no
+// file that may be written, macros the user made are a failure too.
+FailureTexts SaveMacros(const std::string& path, const MacroList& list);
 
 // One warning box a failure, its text from lan.dll, over `owner` (may be null).
 void ShowFailures(HWND owner, const FailureTexts& texts);
