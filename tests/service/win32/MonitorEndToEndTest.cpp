@@ -21,6 +21,7 @@
 #include "settings/win32/RegistryStoreWin32.h"
 #include "tests/service/win32/MonitorUnderTest.h"
 #include "tests/service/win32/StandInWindows.h"
+#include "win32/SharedBlockViewWin32.h"
 
 namespace mervik {
 namespace {
@@ -468,6 +469,17 @@ TEST(MonitorWine, AHeldBlockMutexDoesNotFreezeTheService) {
     EXPECT_TRUE(monitor.Block());
 }
 
+// A tray choice's own work (the block, the pointer settings, the notices)
+// takes about 50 ms on a quiet machine. A lock held elsewhere adds at most
+// its wait to it, and the sum stays within the second a window may be kept.
+// The cases that time it run alone: beside other Wine sessions the work alone
+// took 500 ms.
+constexpr double kChoiceWorkMs = 400;
+constexpr double kChoiceBehindSaveLockMs = fs::kSaveLockWaitMs + kChoiceWorkMs;
+constexpr double kChoiceBehindBlockMs = win::SharedBlockView::kLockTimeoutMs + kChoiceWorkMs;
+static_assert(kChoiceBehindSaveLockMs <= 1000 && kChoiceBehindBlockMs <= 1000,
+              "a choice behind a held lock is answered within a second");
+
 // The tray's choice of profile `index`, sent: the time the window took, in ms.
 double ChooseInTray(MonitorUnderTest& m, int index) {
     const ULONGLONG start = GetTickCount64();
@@ -492,7 +504,7 @@ TEST(MonitorWine, ATrayChoiceWhileTheBlockIsHeldReachesTheBlockOnceFree) {
     HANDLE mutex = OpenMutexA(SYNCHRONIZE, FALSE, kSharedMutexName);
     ASSERT_TRUE(mutex);
     ASSERT_EQ(WaitForSingleObject(mutex, 5000), WAIT_OBJECT_0);
-    EXPECT_LT(ChooseInTray(monitor, 2), 1000.0);
+    EXPECT_LT(ChooseInTray(monitor, 2), kChoiceBehindBlockMs);
     const size_t switches = windows.Of(kMsgProfileSwitched).size();
     ReleaseMutex(mutex);
     CloseHandle(mutex);
@@ -514,12 +526,12 @@ TEST(MonitorWine, AHeldSaveLockCostsTheTraysSaveNotTheWindow) {
     HANDLE lock = CreateMutexA(nullptr, FALSE, fs::kSaveLockName);
     ASSERT_TRUE(lock);
     ASSERT_EQ(WaitForSingleObject(lock, 5000), WAIT_OBJECT_0);
-    EXPECT_LT(ChooseInTray(monitor, 3), 1000.0);
+    EXPECT_LT(ChooseInTray(monitor, 3), kChoiceBehindSaveLockMs);
     EXPECT_EQ(monitor.Block()->CurrentProfile, 3);
     EXPECT_EQ(CurrentProfileInFile(monitor), 0) << "not saved without the lock";
     ReleaseMutex(lock);
     CloseHandle(lock);
-    EXPECT_LT(ChooseInTray(monitor, 1), 1000.0);
+    EXPECT_LT(ChooseInTray(monitor, 1), kChoiceWorkMs);
     EXPECT_EQ(CurrentProfileInFile(monitor), 1);
 }
 
