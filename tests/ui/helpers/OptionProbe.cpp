@@ -717,8 +717,7 @@ int Dispatch(int argc, char** argv) {
         return Controls(atoi(argv[2]) - 1);
     fprintf(stderr, "usage: OptionProbe state | mouse-changed CPI RATE BRIGHTNESS | block | dialog "
                     "| close-dialog | close-option | lists | menus | focus | controls PAGE | strip "
-                    "| status | switch N | monitor-switch N [PRESS_MS] | release-mutex | serve
-");
+                    "| status | switch N | monitor-switch N [PRESS_MS] | release-mutex | serve\n");
     return 2;
 }
 
