@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <ostream>
 
 #include "contract/ProgramMessages.h"
 #include "device/ReportEncoder.h"
@@ -469,17 +470,6 @@ TEST(MonitorWine, AHeldBlockMutexDoesNotFreezeTheService) {
     EXPECT_TRUE(monitor.Block());
 }
 
-// A tray choice's own work (the block, the pointer settings, the notices)
-// takes about 50 ms on a quiet machine. A lock held elsewhere adds at most
-// its wait to it, and the sum stays within the second a window may be kept.
-// The cases that time it run alone: beside other Wine sessions the work alone
-// took 500 ms.
-constexpr double kChoiceWorkMs = 400;
-constexpr double kChoiceBehindSaveLockMs = fs::kSaveLockWaitMs + kChoiceWorkMs;
-constexpr double kChoiceBehindBlockMs = win::SharedBlockView::kLockTimeoutMs + kChoiceWorkMs;
-static_assert(kChoiceBehindSaveLockMs <= 1000 && kChoiceBehindBlockMs <= 1000,
-              "a choice behind a held lock is answered within a second");
-
 // The tray's choice of profile `index`, sent: the time the window took, in ms.
 double ChooseInTray(MonitorUnderTest& m, int index) {
     const ULONGLONG start = GetTickCount64();
@@ -489,22 +479,46 @@ double ChooseInTray(MonitorUnderTest& m, int index) {
     return static_cast<double>(GetTickCount64() - start);
 }
 
+// What a lock held elsewhere costs the window: a tray choice behind it less
+// the same choice made with it free just before. The choice's own work (the
+// block, the pointer settings' broadcasts to every window, the notices) takes
+// about 50 ms on a quiet machine and over 500 ms on a loaded one, so the sum
+// would measure the machine; the difference is the lock's wait, at most, and
+// a sample's jitter. These cases run alone, beside none of the suite's other
+// sessions.
+constexpr double kJitterMs = 250;
+static_assert(fs::kSaveLockWaitMs + kJitterMs < 1000 &&
+                  win::SharedBlockView::kLockTimeoutMs + kJitterMs < 1000,
+              "a held lock keeps the window for less than a second");
+
+struct ChoiceTimes {
+    double free = 0;
+    double held = 0;
+};
+
+std::ostream& operator<<(std::ostream& out, const ChoiceTimes& times) {
+    return out << times.held << " ms behind the lock, " << times.free << " ms without it";
+}
+
 int CurrentProfileInFile(MonitorUnderTest& m) {
     return IniFile(m.ConfigPath()).ReadInt(keys::kSettingSection, keys::kCurrentProfile, -1);
 }
 
 // Another program holds the block's mutex while the user chooses a profile in
-// the tray: the window answers within a second, and once the mutex is free
-// the block shows the choice and Option hears of it.
+// the tray: the window waits for it no longer than a copy does, and once the
+// mutex is free the block shows the choice and Option hears of it.
 TEST(MonitorWine, ATrayChoiceWhileTheBlockIsHeldReachesTheBlockOnceFree) {
     MonitorUnderTest monitor;
     StandInWindows windows;
     ASSERT_TRUE(monitor.Start());
     ASSERT_TRUE(StartUpDone(monitor));
+    ChoiceTimes times;
+    times.free = ChooseInTray(monitor, 1);
     HANDLE mutex = OpenMutexA(SYNCHRONIZE, FALSE, kSharedMutexName);
     ASSERT_TRUE(mutex);
     ASSERT_EQ(WaitForSingleObject(mutex, 5000), WAIT_OBJECT_0);
-    EXPECT_LT(ChooseInTray(monitor, 2), kChoiceBehindBlockMs);
+    times.held = ChooseInTray(monitor, 2);
+    EXPECT_LT(times.held - times.free, win::SharedBlockView::kLockTimeoutMs + kJitterMs) << times;
     const size_t switches = windows.Of(kMsgProfileSwitched).size();
     ReleaseMutex(mutex);
     CloseHandle(mutex);
@@ -517,21 +531,26 @@ TEST(MonitorWine, ATrayChoiceWhileTheBlockIsHeldReachesTheBlockOnceFree) {
 }
 
 // Another program holds the settings' save lock: the tray's choice still
-// switches at once, and its save is not made without the lock.
+// switches, the window waits for the lock no longer than the lock's bound,
+// and the save is not made without the lock.
 TEST(MonitorWine, AHeldSaveLockCostsTheTraysSaveNotTheWindow) {
     MonitorUnderTest monitor;
     StandInWindows windows;
     ASSERT_TRUE(monitor.Start());
     ASSERT_TRUE(StartUpDone(monitor));
+    ChoiceTimes times;
+    times.free = ChooseInTray(monitor, 2);
+    ASSERT_EQ(CurrentProfileInFile(monitor), 2);
     HANDLE lock = CreateMutexA(nullptr, FALSE, fs::kSaveLockName);
     ASSERT_TRUE(lock);
     ASSERT_EQ(WaitForSingleObject(lock, 5000), WAIT_OBJECT_0);
-    EXPECT_LT(ChooseInTray(monitor, 3), kChoiceBehindSaveLockMs);
+    times.held = ChooseInTray(monitor, 3);
+    EXPECT_LT(times.held - times.free, fs::kSaveLockWaitMs + kJitterMs) << times;
     EXPECT_EQ(monitor.Block()->CurrentProfile, 3);
-    EXPECT_EQ(CurrentProfileInFile(monitor), 0) << "not saved without the lock";
+    EXPECT_EQ(CurrentProfileInFile(monitor), 2) << "not saved without the lock";
     ReleaseMutex(lock);
     CloseHandle(lock);
-    EXPECT_LT(ChooseInTray(monitor, 1), kChoiceWorkMs);
+    ChooseInTray(monitor, 1);
     EXPECT_EQ(CurrentProfileInFile(monitor), 1);
 }
 
