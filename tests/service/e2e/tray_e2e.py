@@ -20,7 +20,7 @@ import tempfile
 import unittest
 
 sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "..", "support", "e2e"))
-from wine_desktop import WineSession, numbers, probe_values, wait_for, windows_path  # noqa: E402
+from wine_desktop import WineSession, chinese_user_locale, numbers, probe_values, wait_for, windows_path  # noqa: E402
 
 ARGS = None
 SESSION = None
@@ -72,7 +72,9 @@ def config_value(folder, key):
     return None
 
 
-class TrayMenu(unittest.TestCase):
+class TrayCase(unittest.TestCase):
+    user_locale = {}  # the environment Monitor starts in
+
     def setUp(self):
         self.desktop = Desktop(SESSION)
         self.folder = tempfile.mkdtemp(prefix="tray-e2e-", dir=ARGS.out)
@@ -83,7 +85,7 @@ class TrayMenu(unittest.TestCase):
         set_profile_key(self.folder, 1, "ProFileName", "Tom & Jerry")
         set_profile_key(self.folder, 3, "GameFile", "C:\\Games\\Racer\\racer.exe")
         self.monitor = SESSION.start(os.path.join(self.folder, "Monitor.exe"), cwd=self.folder,
-                                     stdout=subprocess.DEVNULL)
+                                     stdout=subprocess.DEVNULL, env=self.user_locale)
         self.assertTrue(wait_for(lambda: config_value(self.folder, "Device") == "1", 20), "Monitor did not start")
         self.assertTrue(wait_for(lambda: self.desktop.probe("current"), 10))
 
@@ -146,6 +148,16 @@ class TrayMenu(unittest.TestCase):
             return []
         return [line.split(None, 1)[1] for line in log.splitlines() if len(line.split(None, 1)) == 2]
 
+    def show_tip(self, icon):
+        """Rests the pointer on the icon; the tip's rectangle."""
+        self.desktop.xdotool("mousemove", (icon[0] + icon[2]) // 2 - 1, (icon[1] + icon[3]) // 2)
+        self.desktop.xdotool("mousemove", (icon[0] + icon[2]) // 2, (icon[1] + icon[3]) // 2)
+        tip = self.desktop.probe("tip")
+        self.assertTrue(tip, "no tip over the tray icon")
+        return numbers(tip["tip"])
+
+
+class TrayMenu(TrayCase):
     def test_choosing_a_profile_in_the_tray_menu(self):
         menu, icon = self.open_menu()
         self.desktop.screenshot("tray_menu", menu[0] - 8, menu[1] - 8, icon[2], icon[3])
@@ -158,11 +170,7 @@ class TrayMenu(unittest.TestCase):
                         "the mouse's log ends with profile 3's planned upload")
 
         # The tip names the profile now current.
-        self.desktop.xdotool("mousemove", (icon[0] + icon[2]) // 2 - 1, (icon[1] + icon[3]) // 2)
-        self.desktop.xdotool("mousemove", (icon[0] + icon[2]) // 2, (icon[1] + icon[3]) // 2)
-        tip = self.desktop.probe("tip")
-        self.assertTrue(tip, "no tip over the tray icon")
-        tip = numbers(tip["tip"])
+        tip = self.show_tip(icon)
         self.desktop.screenshot("tray_tip", tip[0] - 8, tip[1] - 8, icon[2], icon[3])
 
         # The last item ends the service.
@@ -204,6 +212,24 @@ class TrayMenu(unittest.TestCase):
         self.desktop.screenshot("tray_menu_no_mouse", menu[0] - 8, menu[1] - 8, icon[2], icon[3])
         self.click_item(menu, 8)  # exit
         self.assertEqual(wait_for(lambda: self.monitor.poll() is not None, 20), True, "Monitor did not exit")
+
+
+class ChineseTray(TrayCase):
+    """Monitor for a user whose Windows speaks Simplified Chinese."""
+
+    user_locale = chinese_user_locale()
+
+    def test_the_tray_speaks_chinese(self):
+        menu, icon = self.open_menu()
+        self.desktop.screenshot("tray_menu_chinese", menu[0] - 8, menu[1] - 8, icon[2], icon[3])
+        self.desktop.xdotool("key", "Escape")
+        self.assertIsNotNone(self.desktop.probe("closed"), "the menu stayed open")
+        tip = self.show_tip(icon)
+        self.desktop.screenshot("tray_tip_chinese", tip[0] - 8, tip[1] - 8, icon[2], icon[3])
+        # "Mervik 鼠标 - Default1": the Chinese table's tip and the profile's
+        # name, and what the mouse holds, if anything needs saying.
+        text = self.desktop.tip_text()
+        self.assertTrue(text and text.startswith("Mervik \u9f20\u6807 - Default1"), text)
 
 
 def main():

@@ -28,6 +28,7 @@
 #include "service/win32/TrayMenuWin32.h"
 #include "settings/ProfileDefaults.h"
 #include "settings/SharedSettingsBlock.h"
+#include "settings/win32/WidePath.h"
 
 namespace {
 
@@ -190,11 +191,12 @@ int Tip() {
     GetWindowRect(tip, &rect);
     PrintRect("tip", rect);
     // Marshalled by the system, so the tip's text comes from the taskbar's
-    // process; a line of its own, as it holds blanks.
-    char text[128] = {};
-    SendMessageTimeoutA(tip, WM_GETTEXT, sizeof text, reinterpret_cast<LPARAM>(text),
-                        SMTO_ABORTIFHUNG, 2000, nullptr);
-    std::printf("text=%s\n", text);
+    // process; a line of its own, as it holds blanks; UTF-8, as it may be
+    // Chinese.
+    wchar_t wide[128] = {};
+    SendMessageTimeoutW(tip, WM_GETTEXT, 128, reinterpret_cast<LPARAM>(wide), SMTO_ABORTIFHUNG,
+                        2000, nullptr);
+    std::printf("text=%s\n", win::Utf8(wide).c_str());
     return 0;
 }
 
