@@ -20,6 +20,10 @@ import time
 ROOT = os.path.abspath(os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "..", ".."))
 TEMPLATE = os.path.join(ROOT, "build", "wine-template")
 LOCALES = os.path.join(ROOT, "build", "locale")
+# What the template holds, in the names of the marks of a template and of
+# the prefixes copied from it: a template made before a change is made again,
+# and so is each prefix copied from an older one.
+TEMPLATE_KIND = "fonts-2"
 SCREEN = "1280x1024x24"
 # Keeps wineboot from asking for Mono and Gecko.
 DEFAULT_OVERRIDES = "mscoree,mshtml="
@@ -127,8 +131,7 @@ def chinese_user_locale():
 def make_template():
     """Boots the template prefix once per checkout; concurrent callers wait."""
     os.makedirs(os.path.dirname(TEMPLATE), exist_ok=True)
-    # Named for what the template holds, so an older one is made again.
-    ready = os.path.join(TEMPLATE, ".mervik-template-ready-fonts-2")
+    ready = os.path.join(TEMPLATE, ".mervik-template-ready-" + TEMPLATE_KIND)
     with open(TEMPLATE + ".lock", "w") as lock:
         fcntl.flock(lock, fcntl.LOCK_EX)
         if os.path.exists(ready):
@@ -188,7 +191,7 @@ class WineSession:
             raise
 
     def prepare(self, desktop, fresh):
-        ready = os.path.join(self.prefix, ".mervik-ready")
+        ready = os.path.join(self.prefix, ".mervik-ready-" + TEMPLATE_KIND)
         if fresh:
             self.stop_server()
             shutil.rmtree(self.prefix, ignore_errors=True)
