@@ -23,11 +23,16 @@ uint32_t ReadBig32(const uint8_t* at) {
 
 int Channels(uint8_t colourType) {
     switch (colourType) {
-    case kGrey: return 1;
-    case kGreyAlpha: return 2;
-    case kRgb: return 3;
-    case kRgba: return 4;
-    default: return 0;
+    case kGrey:
+        return 1;
+    case kGreyAlpha:
+        return 2;
+    case kRgb:
+        return 3;
+    case kRgba:
+        return 4;
+    default:
+        return 0;
     }
 }
 
@@ -44,7 +49,8 @@ uint8_t Paeth(int left, int up, int upLeft) {
 bool Unfilter(uint8_t filter, uint8_t* row, const uint8_t* prior, size_t bytes, int bpp) {
     const size_t step = static_cast<size_t>(bpp);
     switch (filter) {
-    case 0: return true;
+    case 0:
+        return true;
     case 1:
         for (size_t i = step; i < bytes; ++i)
             row[i] = static_cast<uint8_t>(row[i] + row[i - step]);
@@ -66,7 +72,8 @@ bool Unfilter(uint8_t filter, uint8_t* row, const uint8_t* prior, size_t bytes, 
             row[i] = static_cast<uint8_t>(row[i] + Paeth(left, prior[i], upLeft));
         }
         return true;
-    default: return false;
+    default:
+        return false;
     }
 }
 
