@@ -26,6 +26,7 @@
 #include "ui/win32/main/OptionSaves.h"
 #include "ui/win32/main/ProgramWide.h"
 #include "ui/win32/main/ResourceIds.h"
+#include "ui/win32/main/WarningBox.h"
 #include "ui/win32/skin/SkinFailure.h"
 #include "ui/win32/skin/SkinFolder.h"
 
@@ -41,8 +42,7 @@ void TraceNotes(const LoadNotes& notes) {
 // The title the taskbar and Alt+Tab show, as UTF-16 so that it reads in any
 // code page; the caption peers find is the peer window's.
 void SetReadableTitle(HWND window) {
-    std::wstring title = Program().language.WideText(kTextWindowTitle);
-    SetWindowTextW(window, title.empty() ? L"Mervik" : title.c_str());
+    SetWindowTextW(window, ReadableTitle().c_str());
 }
 
 constexpr UINT_PTR kDeviceCheckTimer = 1;

@@ -6,6 +6,7 @@
 #include "settings/FileSystem.h"
 #include "settings/SettingsFiles.h"
 #include "ui/win32/main/ProgramWide.h"
+#include "ui/win32/main/WarningBox.h"
 
 namespace mervik::ui {
 
@@ -33,8 +34,7 @@ FailureTexts SaveMacros(const std::string& path, const MacroList& list) {
 
 void ShowFailures(HWND owner, const FailureTexts& texts) {
     for (unsigned id : texts)
-        MessageBoxA(owner, Program().language.Text(id).c_str(), kOptionCaption,
-                    MB_OK | MB_ICONWARNING);
+        ShowWarning(owner, Program().language.WideText(id), MB_ICONWARNING);
 }
 
 } // namespace mervik::ui
