@@ -39,6 +39,9 @@ RequestExecutionLevel user
 ; Option's caption is ANSI bytes (the product name, then the GBK bytes of the
 ; word for "configuration"), found by those bytes whatever the code page.
 !define OPTION_CAPTION_BYTES "&i1 0x4D,&i1 0x65,&i1 0x72,&i1 0x76,&i1 0x69,&i1 0x6B,&i1 0xC5,&i1 0xE4,&i1 0xD6,&i1 0xC3,&i1 0"
+; The on-screen display's window; Monitor closes it on its way out, but the
+; display's own process may outlive Monitor's by a moment.
+!define DISPLAY_CAPTION "Standard_Mouse_Driver_78_Normal_OSD"
 !define END_WAIT_MS 20000
 
 Name "${PRODUCT}"
@@ -119,7 +122,18 @@ Function ${un}EndPrograms
     Call ${un}EndWindow
     IntOp $R7 $R7 & $R6
   ${EndIf}
+  FindWindow $R0 "" "${DISPLAY_CAPTION}"
+  ${If} $R0 P<> 0
+    StrCpy $R1 ${WM_CLOSE}
+    StrCpy $R2 0
+    Call ${un}EndWindow
+    IntOp $R7 $R7 & $R6
+  ${EndIf}
   ; A program whose process is still there keeps its files in use.
+  FindWindow $R5 "" "${DISPLAY_CAPTION}"
+  ${If} $R5 P<> 0
+    StrCpy $R7 0
+  ${EndIf}
   Call ${un}FindOption
   FindWindow $R5 "" "${MONITOR_CAPTION}"
   ${If} $R0 P<> 0

@@ -185,7 +185,7 @@ void COptionDlg::FinishStartUp() {
     macrosReadable_ =
         LoadMacroList(Program().folder, macros_, &notes, working_.get()) == MacroFileRead::Read;
     TraceNotes(notes);
-    page2_.Bind(AdvancePageHost{working_.get(), applied_.get(), &macros_, texts,
+    page2_.Bind(AdvancePageHost{working_.get(), applied_.get(), &macros_, &display_, texts,
                                 [this] { page1_.Refresh(*working_); },
                                 [this] {
                                     RefreshPages();
@@ -233,6 +233,7 @@ void COptionDlg::LoadSettings() {
             notes.push_back(std::move(note));
     TraceNotes(notes);
     *unedited_ = *working_;
+    display_ = displaySaved_ = LoadDisplayRecord(folder);
     AskMonitorForStatus();
 }
 
@@ -252,7 +253,7 @@ void COptionDlg::SendAgain() {
 // Runs after most messages: the texts are looked up only when what the area
 // says changes.
 void COptionDlg::ShowStatus() {
-    status_.SetEdited(!SameImage(*working_, *unedited_));
+    status_.SetEdited(!SameImage(*working_, *unedited_) || display_ != displaySaved_);
     const StatusView view = status_.View();
     if (shownStatus_ && *shownStatus_ == view)
         return;
@@ -320,6 +321,9 @@ void COptionDlg::Apply() {
     EnableApplyButtons(false);
     Win32RegistryStore registry;
     FailureTexts failures = SaveApplied(*working_, Program().folder, registry, link_);
+    // Before Monitor is woken: it reads the record again for this Apply.
+    FailureTexts displayFailures = SaveDisplayRecord(Program().folder, display_, displaySaved_);
+    failures.insert(failures.end(), displayFailures.begin(), displayFailures.end());
     *applied_ = *working_;
     *unedited_ = *working_;
     monitorWindow_ = win::WakeMonitor();

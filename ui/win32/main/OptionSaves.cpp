@@ -3,6 +3,8 @@
 #include "contract/ProgramMessages.h"
 #include "lang/TextIds.h"
 #include "macros/MacroFile.h"
+#include "settings/ConfigFile.h"
+#include "settings/FilePaths.h"
 #include "settings/SettingsFiles.h"
 #include "ui/win32/main/ProgramWide.h"
 
@@ -21,6 +23,23 @@ FailureTexts SaveApplied(const SharedSettingsBlock& image, const std::string& pr
 FailureTexts SaveMacros(const std::string& programFolder, const MacroList& list, bool readable) {
     if (readable && !SaveMacroList(programFolder, list))
         return {kTextMacrosNotSaved};
+    return {};
+}
+
+OsdSettings LoadDisplayRecord(const std::string& programFolder) {
+    OsdSettings record;
+    if (!ReadOsdSettings(ConfigFilePath(programFolder), record))
+        record = DefaultOsdSettings();
+    return record;
+}
+
+FailureTexts SaveDisplayRecord(const std::string& programFolder, const OsdSettings& record,
+                               OsdSettings& saved) {
+    if (record == saved)
+        return {};
+    if (!WriteOsdSettings(ConfigFilePath(programFolder), record))
+        return {kTextDisplayNotSaved};
+    saved = record;
     return {};
 }
 

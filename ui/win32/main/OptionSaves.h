@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "macros/MacroList.h"
+#include "settings/OsdSettings.h"
 #include "settings/RegistryStore.h"
 #include "settings/SharedSettingsBlock.h"
 #include "win32/SharedBlockLinkWin32.h"
@@ -25,6 +26,14 @@ FailureTexts SaveApplied(const SharedSettingsBlock& image, const std::string& pr
 // The macro list. One that could not be read at start is left as it is
 // rather than replaced by an empty one.
 FailureTexts SaveMacros(const std::string& programFolder, const MacroList& list, bool readable);
+
+// The on-screen display's record: the file's, or the defaults the display
+// writes when the file has none.
+OsdSettings LoadDisplayRecord(const std::string& programFolder);
+// Writes `record` when it differs from `saved`, which then follows it. A
+// record the user did not change is left to the display.
+FailureTexts SaveDisplayRecord(const std::string& programFolder, const OsdSettings& record,
+                               OsdSettings& saved);
 
 // One warning box a failure, its text from lan.dll, over `owner` (may be null).
 void ShowFailures(HWND owner, const FailureTexts& texts);
