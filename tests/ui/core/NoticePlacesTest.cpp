@@ -12,7 +12,7 @@ TEST(NoticePlaces, EveryRecordShowsAsTheNearestOfferedPlace) {
         EXPECT_EQ(NearestNoticePlace(places[i].x, places[i].y), i);
     const OsdSettings defaults = DefaultOsdSettings();
     EXPECT_EQ(NearestNoticePlace(defaults.NoticeX(), defaults.NoticeY()), 7u); // bottom centre
-    EXPECT_EQ(NearestNoticePlace(260, 240), 0u);
+    EXPECT_EQ(NearestNoticePlace(200, 240), 0u);
     EXPECT_EQ(NearestNoticePlace(700, 560), 4u);
     // Values another program wrote beyond the scale: the nearer edge.
     EXPECT_EQ(NearestNoticePlace(-32768, 32767), 6u);
