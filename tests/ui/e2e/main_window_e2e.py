@@ -23,6 +23,18 @@ class StartAndWindow(OptionCase):
         self.assertIsNotNone(wait_for(lambda: second.poll() is not None, 20), "the second Option kept running")
         self.assertEqual(self.state()["windows"], "1")
 
+    def test_the_taskbar_reads_a_title_while_peers_find_the_old_caption(self):
+        self.start_option()
+        # The probe finds Option by its old caption's bytes, as Monitor and the
+        # setup program do, and reads the title of the window it stands for.
+        state = self.state()
+        self.assertEqual(state["windows"], "1")
+        self.assertEqual(state["title"], "Mervik%20Option")
+        # What the setup program does before it replaces the files: a close
+        # posted to the window with the old caption ends Option.
+        probe("close-option")
+        self.assertTrue(wait_for(lambda: self.state()["windows"] == "0", 20), "Option did not close")
+
     def test_tabs_keys_and_screenshots(self):
         self.start_option()
         state = self.state()

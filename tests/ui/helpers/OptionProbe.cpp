@@ -10,6 +10,8 @@
 //                                                       enabled; spaces in texts as %20)
 //   OptionProbe.exe close-dialog                       (WM_CLOSE to that dialog, as another
 //                                                       program might send it)
+//   OptionProbe.exe close-option                       (WM_CLOSE to the window with Option's
+//                                                       caption, as the setup program posts it)
 //   OptionProbe.exe lists                              (page 2's lists and fields, as JSON)
 //   OptionProbe.exe strip                              (the main window's buttons, as JSON)
 //   OptionProbe.exe switch N                           (block's current profile N, then 1255)
@@ -38,13 +40,24 @@ struct Found {
     HWND first = nullptr;
 };
 
+// Peers find the hidden window that carries Option's caption; the window the
+// user sees is its owner.
+HWND MainOf(HWND peer) {
+    HWND owner = peer ? GetWindow(peer, GW_OWNER) : nullptr;
+    return owner ? owner : peer;
+}
+
+HWND FindOptionMain() {
+    return MainOf(FindWindowA(nullptr, mervik::kOptionCaption));
+}
+
 BOOL CALLBACK CountOptionWindows(HWND hwnd, LPARAM lp) {
     char title[64] = {};
     GetWindowTextA(hwnd, title, sizeof title);
     if (!strcmp(title, mervik::kOptionCaption)) {
         auto* found = reinterpret_cast<Found*>(lp);
         if (!found->first)
-            found->first = hwnd;
+            found->first = MainOf(hwnd);
         ++found->count;
     }
     return TRUE;
@@ -100,6 +113,8 @@ BOOL CALLBACK FindOwnedPopup(HWND hwnd, LPARAM lp) {
     return TRUE;
 }
 
+std::string Spaceless(const char* text);
+
 int State() {
     Found found;
     EnumWindows(CountOptionWindows, reinterpret_cast<LPARAM>(&found));
@@ -127,6 +142,12 @@ int State() {
                r.right, r.bottom);
         GetWindowRect(found.first, &r);
         printf(" main_rect=%ld,%ld,%ld,%ld", r.left, r.top, r.right, r.bottom);
+        // The title the taskbar shows, as UTF-8.
+        wchar_t wide[128] = {};
+        GetWindowTextW(found.first, wide, 128);
+        char title[384] = {};
+        WideCharToMultiByte(CP_UTF8, 0, wide, -1, title, sizeof title, nullptr, nullptr);
+        printf(" title=%s", Spaceless(title).c_str());
     }
     printf("\n");
     return 0;
@@ -271,7 +292,7 @@ BOOL CALLBACK ScanMainButtons(HWND hwnd, LPARAM lp) {
 
 int Strip() {
     MainButtons found;
-    found.main = FindWindowA(nullptr, mervik::kOptionCaption);
+    found.main = FindOptionMain();
     if (found.main)
         EnumChildWindows(found.main, ScanMainButtons, reinterpret_cast<LPARAM>(&found));
     printf("{\"buttons\": [%s], \"editor\": %s}\n", found.buttons.c_str(), found.editor.c_str());
@@ -281,7 +302,7 @@ int Strip() {
 // What the main window's status area says, as its window text; null
 // without a status area.
 int Status() {
-    HWND main = FindWindowA(nullptr, mervik::kOptionCaption);
+    HWND main = FindOptionMain();
     HWND area = main ? FindWindowExA(main, nullptr, "MervikStatusArea", nullptr) : nullptr;
     std::string text = "null";
     if (area) {
@@ -359,6 +380,14 @@ int CloseDialog() {
     if (popup.found)
         PostMessageA(popup.found, WM_CLOSE, 0, 0);
     printf("closed=%d\n", popup.found != nullptr);
+    return 0;
+}
+
+int CloseOption() {
+    HWND peer = FindWindowA(nullptr, mervik::kOptionCaption);
+    if (peer)
+        PostMessageA(peer, WM_CLOSE, 0, 0);
+    printf("closed=%d\n", peer != nullptr);
     return 0;
 }
 
@@ -443,7 +472,7 @@ BOOL CALLBACK FindPage(HWND hwnd, LPARAM lp) {
 
 HWND PageWindow(int index) {
     PageSearch search{index};
-    if (HWND option = FindWindowA(nullptr, mervik::kOptionCaption))
+    if (HWND option = FindOptionMain())
         EnumChildWindows(option, FindPage, reinterpret_cast<LPARAM>(&search));
     return search.page;
 }
@@ -579,6 +608,8 @@ int Dispatch(int argc, char** argv) {
         return Dialog();
     if (argc >= 2 && !strcmp(argv[1], "close-dialog"))
         return CloseDialog();
+    if (argc >= 2 && !strcmp(argv[1], "close-option"))
+        return CloseOption();
     if (argc >= 2 && !strcmp(argv[1], "lists"))
         return Lists();
     if (argc >= 2 && !strcmp(argv[1], "strip"))
@@ -593,9 +624,11 @@ int Dispatch(int argc, char** argv) {
         return Menus();
     if (argc >= 3 && !strcmp(argv[1], "controls"))
         return Controls(atoi(argv[2]) - 1);
-    fprintf(stderr, "usage: OptionProbe state | mouse-changed CPI RATE BRIGHTNESS | block | dialog "
-                    "| close-dialog | lists | menus | controls PAGE | strip | status | switch N "
-                    "| monitor-switch N [PRESS_MS] | serve\n");
+    fprintf(
+        stderr,
+        "usage: OptionProbe state | mouse-changed CPI RATE BRIGHTNESS | block | dialog "
+        "| close-dialog | close-option | lists | menus | controls PAGE | strip | status | switch N "
+        "| monitor-switch N [PRESS_MS] | serve\n");
     return 2;
 }
 

@@ -36,6 +36,13 @@ void TraceNotes(const LoadNotes& notes) {
         OutputDebugStringA(("Option: " + note + "\n").c_str());
 }
 
+// The title the taskbar and Alt+Tab show, as UTF-16 so that it reads in any
+// code page; the caption peers find is the peer window's.
+void SetReadableTitle(HWND window) {
+    std::wstring title = Program().language.WideText(kTextWindowTitle);
+    SetWindowTextW(window, title.empty() ? L"Mervik" : title.c_str());
+}
+
 constexpr UINT_PTR kDeviceCheckTimer = 1;
 constexpr UINT kDeviceCheckDelayMs = 1;
 // Posted from the first paint: what the first look of the window does not need.
@@ -76,10 +83,6 @@ COptionDlg::~COptionDlg() {
 
 DWORD COptionDlg::WindowStyle() const {
     return WS_POPUP | WS_SYSMENU | WS_MINIMIZEBOX | WS_CLIPCHILDREN;
-}
-
-const char* COptionDlg::WindowCaption() const {
-    return kOptionCaption;
 }
 
 LRESULT COptionDlg::OnCreate() {
@@ -203,7 +206,9 @@ void COptionDlg::OnInitDialog() {
     SendMessageA(Hwnd(), WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon_));
     SendMessageA(Hwnd(), WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(icon_));
     Program().mainWindow = Hwnd();
-    SetWindowTextA(Hwnd(), kOptionCaption);
+    SetReadableTitle(Hwnd());
+    if (!peer_.Create(Hwnd()))
+        OutputDebugStringA("Option: no window for Monitor and the setup program to find\n");
     LoadSettings();
     RefreshPages();
 }

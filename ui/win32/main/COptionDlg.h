@@ -16,6 +16,7 @@
 #include "ui/win32/main/CProfileStrip.h"
 #include "ui/win32/main/CStatusArea.h"
 #include "ui/win32/main/OptionSaves.h"
+#include "ui/win32/main/PeerWindow.h"
 #include "ui/win32/pages/CAdvanceSettingPage.h"
 #include "ui/win32/pages/CButtonPage.h"
 #include "ui/win32/skin/CSkinnedDialog.h"
@@ -37,7 +38,6 @@ public:
 protected:
     DWORD WindowStyle() const override;
     DWORD WindowExStyle() const override { return WS_EX_APPWINDOW; }
-    const char* WindowCaption() const override;
     LRESULT OnCreate() override;
     std::string FailedSkinFile() const override {
         return failedSkin_.empty() ? SkinFileName() : failedSkin_;
@@ -77,6 +77,7 @@ private:
     CSkinButton minimise_, close_, web_;
     CProfileStrip strip_;
     CStatusArea statusArea_;
+    PeerWindow peer_;
     RECT pageRect_{};
     CButtonPage page1_;
     CAdvanceSettingPage page2_;
