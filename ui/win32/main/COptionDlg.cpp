@@ -4,6 +4,7 @@
 
 #include <cstring>
 #include <optional>
+#include <utility>
 
 #include "contract/MouseStatus.h"
 #include "contract/ProgramMessages.h"
@@ -18,6 +19,7 @@
 #include "settings/win32/RegistryStoreWin32.h"
 #include "ui/core/MonitorFollow.h"
 #include "ui/core/SkinControls.h"
+#include "ui/core/UnappliedEdits.h"
 #include "ui/win32/controls/PlaceButton.h"
 #include "ui/win32/dialogs/CWarnDlg.h"
 #include "ui/win32/main/FirstPaintSignal.h"
@@ -112,6 +114,8 @@ void COptionDlg::CreateControls() {
         const SharedSkinImages& pictures = deferred_.Pictures();
         PlaceSkinButton(tabs_[0], Hwnd(), deferred_.Place(kTab1), pictures);
         PlaceSkinButton(tabs_[1], Hwnd(), deferred_.Place(kTab2), pictures);
+        for (CSkinButton& tab : tabs_)
+            tab.SetRole(AccessibleRole::PageTab);
         const std::string mask = SkinFolder() + kRegionButtonMask;
         CRgnButton* regionButtons[] = {&ok_, &cancel_, &apply_};
         for (int i = 0; i < 3; ++i) {
@@ -120,6 +124,8 @@ void COptionDlg::CreateControls() {
             if (regionButtons[i]->Create(rect, Hwnd(), mask)) {
                 regionButtons[i]->SetFaces(ButtonFaces(pictures, rect));
                 regionButtons[i]->SetTooltip(pos.tooltip);
+                regionButtons[i]->SetAccessKey(pos.accessKey);
+                regionButtons[i]->SetLabel(pos.label);
             }
         }
         PlaceSkinButton(minimise_, Hwnd(), deferred_.Place(kMinimise), pictures);
@@ -135,15 +141,23 @@ void COptionDlg::CreateControls() {
     tabs_[currentIndex_].SetPressed(true);
 }
 
+std::vector<std::vector<HWND>> COptionDlg::ArrowGroups() const {
+    return {{tabs_[0].Hwnd(), tabs_[1].Hwnd()}, strip_.ProfileWindows()};
+}
+
 void COptionDlg::ConnectControls() {
     tabs_[0].onClick = [this] { ShowPage(0); };
     tabs_[1].onClick = [this] { ShowPage(1); };
     ok_.onClick = [this] {
         Apply();
+        closeAskedByUser_ = true;
         PostMessageA(Hwnd(), WM_CLOSE, 0, 0);
     };
     apply_.onClick = [this] { Apply(); };
-    cancel_.onClick = close_.onClick = [this] { PostMessageA(Hwnd(), WM_CLOSE, 0, 0); };
+    cancel_.onClick = close_.onClick = [this] {
+        closeAskedByUser_ = true;
+        PostMessageA(Hwnd(), WM_CLOSE, 0, 0);
+    };
     minimise_.onClick = [this] { ShowWindow(Hwnd(), SW_MINIMIZE); };
     web_.onClick = [this] {
         ShellExecuteA(Hwnd(), "open", kMakerWebSite, nullptr, nullptr, SW_SHOWNORMAL);
@@ -185,15 +199,18 @@ void COptionDlg::FinishStartUp() {
     page1_.CreateControls();
     page1_.Refresh(*working_);
     LoadNotes notes;
-    macrosReadable_ =
-        LoadMacroList(Program().folder, macros_, &notes, working_.get()) == MacroFileRead::Read;
+    macroSource_ = LoadOptionMacros(Program().folder, macros_, &notes, working_.get());
     TraceNotes(notes);
+    if (macroSource_.macroFile == MacroFileRead::Unreadable)
+        startNotes_.push_back(macroSource_.savePath.empty() ? kTextMacroFilesUnreadable
+                                                            : kTextMacroFileUnreadable);
     page2_.Bind(AdvancePageHost{working_.get(), applied_.get(), &macros_, &display_, texts,
                                 [this] { page1_.Refresh(*working_); },
                                 [this] {
                                     RefreshPages();
                                     Apply();
-                                }});
+                                },
+                                [this](unsigned textId) { ShowFailures(Hwnd(), {textId}); }});
     if (!CreatePage(page2_))
         return;
     page2_.CreateControls();
@@ -236,10 +253,19 @@ void COptionDlg::LoadSettings() {
     for (SharedSettingsBlock* image : {applied_.get(), working_.get()})
         for (std::string& note : CheckImageProfiles(*image))
             notes.push_back(std::move(note));
-    TraceNotes(notes);
     *unedited_ = *working_;
     display_ = displaySaved_ = LoadDisplayRecord(folder);
+    // Edits an update's close left are offered again, still unapplied.
+    if (TakeUnappliedEdits(folder, *working_, &notes) == KeptEdits::Taken)
+        startNotes_.push_back(kTextEditsRecovered);
+    TraceNotes(notes);
     AskMonitorForStatus();
+}
+
+// Once the window and its controls are up, so the notes stand over what
+// they speak of.
+void COptionDlg::ShowStartNotes() {
+    ShowFailures(Hwnd(), std::exchange(startNotes_, {}));
 }
 
 // Monitor answers with the mouse's status; without Monitor the settings go to
@@ -295,6 +321,11 @@ void COptionDlg::OnPaint(HDC dc, const PAINTSTRUCT& ps) {
 }
 
 void COptionDlg::ShowPage(int index) {
+    CommitEdits();
+    // One capture at a time, and it serves the page in view: a recording
+    // ends as Stop ends it, before page 1's key dialogs can be opened.
+    if (index == 0)
+        page2_.StopRecording();
     tabs_[index].SetPressed(true);
     tabs_[1 - index].SetPressed(false);
     currentIndex_ = index;
@@ -317,10 +348,24 @@ void COptionDlg::EnableApplyButtons(bool enable) {
 }
 
 FailureTexts COptionDlg::SaveMacroFile() const {
-    return SaveMacros(Program().folder, macros_, macrosReadable_);
+    return SaveMacros(macroSource_.savePath, macros_);
+}
+
+void COptionDlg::CommitEdits() {
+    strip_.CommitRename();
+    page2_.CommitEdits();
+}
+
+void COptionDlg::KeepEditsForNextStart() {
+    CommitEdits();
+    if (SameImage(*working_, *unedited_))
+        return;
+    if (!KeepUnappliedEdits(Program().folder, *unedited_, *working_))
+        ShowFailures(nullptr, {kTextEditsNotKept});
 }
 
 void COptionDlg::Apply() {
+    CommitEdits();
     SetCapture(Hwnd());
     SetCursor(LoadCursorA(nullptr, reinterpret_cast<LPCSTR>(IDC_WAIT)));
     EnableApplyButtons(false);
@@ -364,6 +409,7 @@ void COptionDlg::CheckDevice() {
     KillTimer(Hwnd(), kDeviceCheckTimer);
     // Done already unless no paint came, as for a window started minimised.
     FinishStartUp();
+    ShowStartNotes();
     if (ReadDevice(ConfigFilePath(Program().folder)) == 0) {
         CNoMouseWarnDlg warning;
         warning.DoModal(Hwnd());
@@ -381,6 +427,8 @@ LRESULT COptionDlg::OnTimer(UINT_PTR id) {
 LRESULT COptionDlg::OnSysCommand(UINT command) {
     if (command == SC_MAXIMIZE || command == SC_MINIMIZE)
         return 0;
+    if ((command & 0xFFF0) == SC_CLOSE)
+        closeAskedByUser_ = true;
     return Default();
 }
 
@@ -411,7 +459,8 @@ LRESULT COptionDlg::OnMessage(UINT msg, WPARAM wp, LPARAM lp) {
         FollowMonitor(MonitorNews::DpiReadBack);
         return 0;
     case kMsgProfileSwitched:
-        FollowMonitor(MonitorNews::ProfileSwitched);
+        FollowMonitor(wp == kBlockChangedElsewhere ? MonitorNews::BlockChanged
+                                                   : MonitorNews::ProfileSwitched);
         return 0;
     case kMsgMouseChangedLevel:
         FollowMonitor(MonitorNews::MouseChangedLevel);
@@ -431,6 +480,10 @@ LRESULT COptionDlg::OnMessage(UINT msg, WPARAM wp, LPARAM lp) {
     case kMsgFinishStartUp:
         FinishStartUp();
         return 0;
+    case WM_CLOSE:
+        if (!closeAskedByUser_)
+            KeepEditsForNextStart();
+        return Default();
     case WM_SETCURSOR:
         if (waiting_) {
             SetCursor(LoadCursorA(nullptr, reinterpret_cast<LPCSTR>(IDC_WAIT)));
@@ -438,7 +491,7 @@ LRESULT COptionDlg::OnMessage(UINT msg, WPARAM wp, LPARAM lp) {
         }
         return Default();
     default:
-        return Default();
+        return CSkinnedDialog::OnMessage(msg, wp, lp);
     }
 }
 
@@ -446,8 +499,9 @@ void COptionDlg::OnDestroy() {
     KillTimer(Hwnd(), kDeviceCheckTimer);
     KillTimer(Hwnd(), kMonitorWatchTimer);
     // A recording still running ends first: the keyboard is freed and its
-    // keys are in the macro that is saved.
+    // keys are in the macro that is saved, with a name still being typed.
     page2_.StopRecording();
+    page2_.CommitEdits();
     // The window is on its way out: the warning stands on its own.
     ShowFailures(nullptr, SaveMacroFile());
     strip_.Destroy();

@@ -20,8 +20,10 @@ FailureTexts SaveApplied(const SharedSettingsBlock& image, const std::string& pr
     return failures;
 }
 
-FailureTexts SaveMacros(const std::string& programFolder, const MacroList& list, bool readable) {
-    if (readable && !SaveMacroList(programFolder, list))
+FailureTexts SaveMacros(const std::string& path, const MacroList& list) {
+    if (path.empty())
+        return list.Empty() ? FailureTexts{} : FailureTexts{kTextMacrosNotSaved};
+    if (!SaveMacroFile(path, list))
         return {kTextMacrosNotSaved};
     return {};
 }

@@ -23,9 +23,9 @@ using FailureTexts = std::vector<unsigned>;
 FailureTexts SaveApplied(const SharedSettingsBlock& image, const std::string& programFolder,
                          RegistryStore& registry, win::SharedBlockLink& link);
 
-// The macro list. One that could not be read at start is left as it is
-// rather than replaced by an empty one.
-FailureTexts SaveMacros(const std::string& programFolder, const MacroList& list, bool readable);
+// The macro list, to the file it was loaded from (LoadOptionMacros). With no
+// file that may be written, macros the user made are a failure too.
+FailureTexts SaveMacros(const std::string& path, const MacroList& list);
 
 // The on-screen display's record: the file's, or the defaults the display
 // writes when the file has none.

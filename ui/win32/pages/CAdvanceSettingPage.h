@@ -30,8 +30,9 @@ struct AdvancePageHost {
     MacroList* macros = nullptr;
     OsdSettings* display = nullptr; // the on-screen display's record
     TextLookup text;
-    std::function<void()> buttonsChanged; // page 1 shows the buttons' labels anew
-    std::function<void()> profilesReset;  // show and apply every profile
+    std::function<void()> buttonsChanged;      // page 1 shows the buttons' labels anew
+    std::function<void()> profilesReset;       // show and apply every profile
+    std::function<void(unsigned textId)> warn; // a refusal, said in a message box
 };
 
 class CAdvanceSettingPage : public CSkinnedPage {
@@ -50,6 +51,10 @@ public:
     void StopRecording();
     // The macro list and the selected macro's steps, shown anew.
     void ReloadMacros();
+    // Takes what an open name or pause entry and the typed fields hold, as
+    // leaving them does: before Apply, OK, a page change or a close, none of
+    // which takes the focus from them.
+    void CommitEdits();
     int SelectedMacro() const { return selected_; }
     const MacroEventBuffer& Steps() const { return buffer_; }
 
@@ -74,7 +79,9 @@ private:
     void ShowBankMeter();
 
     void NewMacro();
+    void EndOpenEntry();
     void AcceptNewName(int row);
+    void RefuseName(unsigned textId);
     void AcceptRename(int row);
     void DeleteMacro();
     void PressRecord();
@@ -108,6 +115,7 @@ private:
     uint32_t pauseRow_ = 0; // the pause row the in-place edit changes
     bool doubleClickChanged_ = false;
     bool showingRepeat_ = false;
+    bool endingEntry_ = false; // a command ends an open entry before it acts
 };
 
 } // namespace mervik::ui
