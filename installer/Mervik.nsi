@@ -39,8 +39,7 @@ RequestExecutionLevel user
 ; Option's caption is ANSI bytes (the product name, then the GBK bytes of the
 ; word for "configuration"), found by those bytes whatever the code page.
 !define OPTION_CAPTION_BYTES "&i1 0x4D,&i1 0x65,&i1 0x72,&i1 0x76,&i1 0x69,&i1 0x6B,&i1 0xC5,&i1 0xE4,&i1 0xD6,&i1 0xC3,&i1 0"
-; The on-screen display's window; Monitor closes it on its way out, but the
-; display's own process may outlive Monitor's by a moment.
+; The on-screen display's window.
 !define DISPLAY_CAPTION "Standard_Mouse_Driver_78_Normal_OSD"
 !define END_WAIT_MS 20000
 
@@ -102,10 +101,24 @@ Function ${un}EndWindow
   ${EndIf}
 FunctionEnd
 
+; The on-screen display, waited for by its process. Monitor closes its window
+; on its way out, but the process outlives the window by a moment, holding its
+; files and lan.dll; found by its window first, it is ended before Monitor.
+Function ${un}EndDisplay
+  FindWindow $R0 "" "${DISPLAY_CAPTION}"
+  ${If} $R0 P<> 0
+    StrCpy $R1 ${WM_CLOSE}
+    StrCpy $R2 0
+    Call ${un}EndWindow
+    IntOp $R7 $R7 & $R6
+  ${EndIf}
+FunctionEnd
+
 Function ${un}EndPrograms
   retry:
   StrCpy $R7 1
-  ; Option first: it may run without Monitor, and Monitor closes it anyway on
+  Call ${un}EndDisplay
+  ; Option next: it may run without Monitor, and Monitor closes it anyway on
   ; its way out.
   Call ${un}FindOption
   ${If} $R0 P<> 0
@@ -122,13 +135,8 @@ Function ${un}EndPrograms
     Call ${un}EndWindow
     IntOp $R7 $R7 & $R6
   ${EndIf}
-  FindWindow $R0 "" "${DISPLAY_CAPTION}"
-  ${If} $R0 P<> 0
-    StrCpy $R1 ${WM_CLOSE}
-    StrCpy $R2 0
-    Call ${un}EndWindow
-    IntOp $R7 $R7 & $R6
-  ${EndIf}
+  ; A display that a Monitor just started showed its window only now.
+  Call ${un}EndDisplay
   ; A program whose process is still there keeps its files in use.
   FindWindow $R5 "" "${DISPLAY_CAPTION}"
   ${If} $R5 P<> 0
@@ -175,6 +183,10 @@ FunctionEnd
 Section "-Programs"
   Call EndPrograms
 
+  ; A program file still in use is never skipped: the silent setup would end
+  ; as if it had succeeded with a folder of two versions. Retry or cancel
+  ; (silently: cancel, and the setup fails).
+  AllowSkipFiles off
   SetOverwrite on
   !insertmacro MERVIK_PROGRAM_FILES
   ; The user's settings stay as they are; only missing files get defaults.
