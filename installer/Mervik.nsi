@@ -39,8 +39,9 @@ RequestExecutionLevel user
 ; Option's caption is ANSI bytes (the product name, then the GBK bytes of the
 ; word for "configuration"), found by those bytes whatever the code page.
 !define OPTION_CAPTION_BYTES "&i1 0x4D,&i1 0x65,&i1 0x72,&i1 0x76,&i1 0x69,&i1 0x6B,&i1 0xC5,&i1 0xE4,&i1 0xD6,&i1 0xC3,&i1 0"
-; The on-screen display's window.
+; The on-screen display's window and program.
 !define DISPLAY_CAPTION "Standard_Mouse_Driver_78_Normal_OSD"
+!define DISPLAY_PROGRAM "PellamOSD.exe"
 !define END_WAIT_MS 20000
 
 Name "${PRODUCT}"
@@ -101,9 +102,7 @@ Function ${un}EndWindow
   ${EndIf}
 FunctionEnd
 
-; The on-screen display, waited for by its process. Monitor closes its window
-; on its way out, but the process outlives the window by a moment, holding its
-; files and lan.dll; found by its window first, it is ended before Monitor.
+; The on-screen display, waited for by its process when its window is found.
 Function ${un}EndDisplay
   FindWindow $R0 "" "${DISPLAY_CAPTION}"
   ${If} $R0 P<> 0
@@ -114,11 +113,35 @@ Function ${un}EndDisplay
   ${EndIf}
 FunctionEnd
 
+; Monitor starts the display and closes it on its way out, but the display's
+; window does not lead to every display process: one Monitor has only just
+; started shows its window late, and a closing one keeps its files (and
+; lan.dll) a moment after its window is gone. So once Monitor has ended, the
+; display is closed whenever its window shows, until its program file can be
+; opened for writing, which no running display allows.
+Function ${un}WaitForDisplay
+  StrCpy $R8 0
+  ${DoWhile} $R8 < ${END_WAIT_MS}
+    Call ${un}EndDisplay
+    ${IfNot} ${FileExists} "$INSTDIR\${DISPLAY_PROGRAM}"
+      Return
+    ${EndIf}
+    ClearErrors
+    FileOpen $R9 "$INSTDIR\${DISPLAY_PROGRAM}" a
+    ${IfNot} ${Errors}
+      FileClose $R9
+      Return
+    ${EndIf}
+    Sleep 100
+    IntOp $R8 $R8 + 100
+  ${Loop}
+  StrCpy $R7 0
+FunctionEnd
+
 Function ${un}EndPrograms
   retry:
   StrCpy $R7 1
-  Call ${un}EndDisplay
-  ; Option next: it may run without Monitor, and Monitor closes it anyway on
+  ; Option first: it may run without Monitor, and Monitor closes it anyway on
   ; its way out.
   Call ${un}FindOption
   ${If} $R0 P<> 0
@@ -135,13 +158,8 @@ Function ${un}EndPrograms
     Call ${un}EndWindow
     IntOp $R7 $R7 & $R6
   ${EndIf}
-  ; A display that a Monitor just started showed its window only now.
-  Call ${un}EndDisplay
+  Call ${un}WaitForDisplay
   ; A program whose process is still there keeps its files in use.
-  FindWindow $R5 "" "${DISPLAY_CAPTION}"
-  ${If} $R5 P<> 0
-    StrCpy $R7 0
-  ${EndIf}
   Call ${un}FindOption
   FindWindow $R5 "" "${MONITOR_CAPTION}"
   ${If} $R0 P<> 0
