@@ -204,7 +204,7 @@ void COptionDlg::FinishStartUp() {
     if (macroSource_.macroFile == MacroFileRead::Unreadable)
         startNotes_.push_back(macroSource_.savePath.empty() ? kTextMacroFilesUnreadable
                                                             : kTextMacroFileUnreadable);
-    page2_.Bind(AdvancePageHost{working_.get(), applied_.get(), &macros_, texts,
+    page2_.Bind(AdvancePageHost{working_.get(), applied_.get(), &macros_, &display_, texts,
                                 [this] { page1_.Refresh(*working_); },
                                 [this] {
                                     RefreshPages();
@@ -255,6 +255,7 @@ void COptionDlg::LoadSettings() {
         for (std::string& note : CheckImageProfiles(*image))
             notes.push_back(std::move(note));
     *unedited_ = *working_;
+    display_ = displaySaved_ = LoadDisplayRecord(folder);
     // Edits an update's close left are offered again, still unapplied.
     if (TakeUnappliedEdits(folder, *working_, &notes) == KeptEdits::Taken)
         startNotes_.push_back(kTextEditsRecovered);
@@ -284,7 +285,7 @@ void COptionDlg::SendAgain() {
 // Runs after most messages: the texts are looked up only when what the area
 // says changes.
 void COptionDlg::ShowStatus() {
-    status_.SetEdited(!SameImage(*working_, *unedited_));
+    status_.SetEdited(!SameImage(*working_, *unedited_) || display_ != displaySaved_);
     const StatusView view = status_.View();
     if (shownStatus_ && *shownStatus_ == view)
         return;
@@ -374,6 +375,12 @@ void COptionDlg::Apply() {
     Win32RegistryStore registry;
     FailureTexts failures =
         SaveAppliedFiles(*working_, Program().folder, registry, macros_, macroSource_.savePath);
+    // Before Monitor is woken: it reads the record again for this Apply. With
+    // the save lock refused nothing of this Apply is saved, the record neither.
+    if (failures != FailureTexts{kTextFilesBusy}) {
+        FailureTexts displayFailures = SaveDisplayRecord(Program().folder, display_, displaySaved_);
+        failures.insert(failures.end(), displayFailures.begin(), displayFailures.end());
+    }
     *applied_ = *working_;
     *unedited_ = *working_;
     const BlockHandOver::Outcome outcome = handOver_.HandOver(*applied_);

@@ -3,6 +3,8 @@
 #include "contract/ProgramMessages.h"
 #include "lang/TextIds.h"
 #include "macros/MacroFile.h"
+#include "settings/ConfigFile.h"
+#include "settings/FilePaths.h"
 #include "settings/FileSystem.h"
 #include "settings/SettingsFiles.h"
 #include "ui/win32/main/ProgramWide.h"
@@ -29,6 +31,23 @@ FailureTexts SaveMacros(const std::string& path, const MacroList& list) {
         return list.Empty() ? FailureTexts{} : FailureTexts{kTextMacrosNotSaved};
     if (!SaveMacroFile(path, list))
         return {kTextMacrosNotSaved};
+    return {};
+}
+
+OsdSettings LoadDisplayRecord(const std::string& programFolder) {
+    OsdSettings record;
+    if (!ReadOsdSettings(ConfigFilePath(programFolder), record))
+        record = DefaultOsdSettings();
+    return record;
+}
+
+FailureTexts SaveDisplayRecord(const std::string& programFolder, const OsdSettings& record,
+                               OsdSettings& saved) {
+    if (record == saved)
+        return {};
+    if (!WriteOsdSettings(ConfigFilePath(programFolder), record))
+        return {kTextDisplayNotSaved};
+    saved = record;
     return {};
 }
 
