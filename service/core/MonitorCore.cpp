@@ -15,6 +15,7 @@
 #include "service/core/ProfileLabels.h"
 #include "settings/ConfigFile.h"
 #include "settings/FilePaths.h"
+#include "settings/FileSystem.h"
 #include "settings/IniFile.h"
 #include "settings/PointerSettings.h"
 #include "settings/ProfileCheck.h"
@@ -30,7 +31,6 @@ namespace {
 
 constexpr int kLastDpiLevel = 6;
 constexpr int kLastReportInterval = 8;
-constexpr int kOsdFlagOn = 1;
 
 } // namespace
 
@@ -63,7 +63,7 @@ void MonitorCore::LoadSettings() {
         trace_.Trace("Load settings: a file could not be read; the others are kept\n");
     TraceNotes(notes);
     WorkingChanged();
-    ReadOsdSettings(configPath_, osd_);
+    ReadOsd();
 }
 
 void MonitorCore::PublishSettings() {
@@ -106,6 +106,7 @@ void MonitorCore::Shutdown() {
     timers_.Stop(kTimerForeground);
     timers_.Stop(kTimerStartReadBack);
     timers_.Stop(kTimerUploadRetry);
+    timers_.Stop(kTimerBlockRetry);
     timers_.Stop(kTimerBalloon);
     CloseWindow(kOptionCaption);
     for (const char* caption : kCompanionCaptions)
@@ -123,7 +124,7 @@ void MonitorCore::OnApplyAllSetting() {
     const int before = CurrentIndex();
     ReloadBlock();
     ApplyPointer();
-    ReadOsdSettings(configPath_, osd_);
+    ReadOsd();
     auto x = static_cast<uint16_t>(osd_.NoticeX());
     auto y = static_cast<uint16_t>(osd_.NoticeY());
     PostToOsd(kMsgOsdMove, 0, static_cast<intptr_t>(static_cast<uint32_t>(x) << 16 | y));
@@ -167,8 +168,9 @@ void MonitorCore::TellOptionOfChange(const SharedSettingsBlock& previous) {
 void MonitorCore::OnCopyData(uintptr_t dwData, std::span<const uint8_t> payload) {
     if (dwData != kCopyDataNotice)
         return;
-    WriteOsdMessage(NoticeTextOf(payload));
-    if (connection_.IsPresent())
+    // A text that could not be stored is not announced: the display would
+    // show the one before it.
+    if (WriteOsdMessage(NoticeTextOf(payload)) && connection_.IsPresent())
         PostToOsd(kMsgOsdShow, kOsdShowText, 0);
 }
 
@@ -220,6 +222,9 @@ bool MonitorCore::OnTimer(unsigned id) {
     case kTimerUploadRetry:
         timers_.Stop(kTimerUploadRetry);
         TryAgain();
+        return true;
+    case kTimerBlockRetry:
+        PublishAgain();
         return true;
     case kTimerBalloon:
         timers_.Stop(kTimerBalloon);
@@ -413,10 +418,8 @@ void MonitorCore::OnDpiLevel(int level) {
     SaveFiles(*image, nullptr);
     TraceShowOsd();
     PostToOption(kMsgMouseChangedLevel);
-    if (osd_.DpiNoticeFlag() == kOsdFlagOn) {
-        WriteOsdMessage(osdText);
-        PostToOsd(kMsgOsdShow, kOsdShowText, 0);
-    }
+    if (Osd().ShowsDpiNotices())
+        ShowOnDisplay(osdText);
     ShowNotice(DpiBalloonText(cpiLevel));
 }
 
@@ -432,6 +435,9 @@ void MonitorCore::OnReportInterval(int intervalMs) {
     SaveFiles(*image, nullptr);
     TraceShowOsd();
     PostToOption(kMsgMouseChangedLevel);
+    // The display's DPI switch stands for both of the mouse's own buttons.
+    if (Osd().ShowsDpiNotices())
+        ShowOnDisplay(OsdRateText(pollingRate));
     ShowNotice(RateBalloonText(pollingRate));
 }
 
@@ -474,7 +480,7 @@ void MonitorCore::SwitchToProfile(int index, bool chosenInMenu) {
 
 void MonitorCore::AnnounceProfile(int index, bool balloon) {
     PostToOption(kMsgProfileSwitched);
-    if (osd_.ProfileNoticeFlag() == kOsdFlagOn)
+    if (Osd().ShowsProfileNotices())
         PostToOsd(kMsgOsdShow, kOsdShowProfile,
                   static_cast<intptr_t>(static_cast<uint32_t>(index) << 16));
     ShowProfileTip();
@@ -537,6 +543,8 @@ void MonitorCore::ReloadBlock() {
         trace_.Trace("Read shared block failed\n");
         return;
     }
+    Known(*fresh);
+    CaughtUp(); // what was announced replaces the service's unwritten change
     // Any program may write the block and announce it: its profiles pass the
     // files' check before anything uses them.
     TraceNotes(CheckImageProfiles(*fresh));
@@ -563,6 +571,11 @@ MonitorCore::ChangeCurrentProfile(const std::function<void(ProfileRecord&)>& cha
 // Returns nothing when `change` refused (no current profile to change).
 std::unique_ptr<SharedSettingsBlock>
 MonitorCore::ChangeImage(const std::function<bool(SharedSettingsBlock&)>& change) {
+    // A block still behind is brought up first: the change starts from it.
+    if (blockBehind_)
+        PublishAgain();
+    if (blockBehind_)
+        return ChangeWorkingCopy(change);
     auto image = std::make_unique<SharedSettingsBlock>();
     bool reached = false;
     LoadNotes repaired;
@@ -576,19 +589,27 @@ MonitorCore::ChangeImage(const std::function<bool(SharedSettingsBlock&)>& change
     });
     TraceNotes(repaired);
     if (written) {
+        Known(*image);
         *working_ = *image;
         WorkingChanged();
         return image;
     }
     if (reached)
         return nullptr; // no current profile to change
+    return ChangeWorkingCopy(change);
+}
+
+// The block's mutex is held elsewhere: the change is made to the working copy
+// and written into the block once the mutex is free. A second wait on the
+// same holder now would only keep the window longer.
+std::unique_ptr<SharedSettingsBlock>
+MonitorCore::ChangeWorkingCopy(const std::function<bool(SharedSettingsBlock&)>& change) {
     trace_.Trace("Shared block unavailable; the change starts from the service's copy\n");
     if (!change(*working_))
         return nullptr;
     WorkingChanged();
-    *image = *working_;
-    Publish(*image);
-    return image;
+    PublishLater();
+    return WorkingCopy();
 }
 
 std::unique_ptr<SharedSettingsBlock> MonitorCore::PublishWorkingBlock() {
@@ -598,8 +619,58 @@ std::unique_ptr<SharedSettingsBlock> MonitorCore::PublishWorkingBlock() {
 }
 
 void MonitorCore::Publish(const SharedSettingsBlock& image) {
-    if (!block_.Write(image))
-        trace_.Trace("Write shared block failed\n");
+    if (block_.Write(image)) {
+        Known(image);
+        CaughtUp();
+        return;
+    }
+    trace_.Trace("Write shared block failed\n");
+    PublishLater();
+}
+
+void MonitorCore::PublishLater() {
+    if (blockBehind_)
+        return;
+    blockBehind_ = true;
+    timers_.Start(kTimerBlockRetry, kBlockRetryMs);
+}
+
+// The block is written again once its mutex is free, and Option follows it.
+// A block another program wrote meanwhile is newer than this service's
+// change: it is taken instead, as if announced.
+void MonitorCore::PublishAgain() {
+    bool reached = false;
+    const bool written = block_.Update([&](SharedSettingsBlock& block) {
+        reached = true;
+        if (known_ && std::memcmp(&block, known_.get(), sizeof block) != 0)
+            return false;
+        block = *working_;
+        return true;
+    });
+    if (!reached)
+        return; // still held: the timer tries again
+    CaughtUp();
+    if (!written) {
+        trace_.Trace("Shared block changed by another program meanwhile; taken\n");
+        OnReloadSetting();
+        return;
+    }
+    trace_.Trace("Shared block written again\n");
+    Known(*working_);
+    PostToOption(kMsgProfileSwitched);
+}
+
+void MonitorCore::CaughtUp() {
+    if (!blockBehind_)
+        return;
+    blockBehind_ = false;
+    timers_.Stop(kTimerBlockRetry);
+}
+
+void MonitorCore::Known(const SharedSettingsBlock& block) {
+    if (!known_)
+        known_ = std::make_unique<SharedSettingsBlock>();
+    *known_ = block;
 }
 
 // The system calls run on a checked copy; only the one field the step may
@@ -687,15 +758,37 @@ void MonitorCore::CloseWindow(const char* caption) {
         windows_.Post(window, kMsgClose, 0, 0);
 }
 
-void MonitorCore::WriteOsdMessage(const std::string& text) {
-    if (!IniFile(configPath_).WriteText(keys::kOsdDataSection, keys::kOsdMessageKey, text))
-        trace_.Trace("Write OSD message failed\n");
+void MonitorCore::ReadOsd() {
+    osdRead_ = ReadOsdSettings(configPath_, osd_);
+}
+
+const OsdSettings& MonitorCore::Osd() {
+    if (!osdRead_)
+        ReadOsd();
+    return osd_;
+}
+
+void MonitorCore::ShowOnDisplay(const std::string& text) {
+    if (WriteOsdMessage(text))
+        PostToOsd(kMsgOsdShow, kOsdShowText, 0);
+}
+
+bool MonitorCore::WriteOsdMessage(const std::string& text) {
+    if (IniFile(configPath_).WriteText(keys::kOsdDataSection, keys::kOsdMessageKey, text))
+        return true;
+    trace_.Trace("Write OSD message failed\n");
+    return false;
 }
 
 // A change the mouse made is kept in the files too, so that it survives a
 // restart without the mouse. Without a registry, the registry keeps what the
 // last save wrote.
 void MonitorCore::SaveFiles(const SharedSettingsBlock& image, RegistryStore* registry) {
+    fs::SaveLock lock;
+    if (!lock.Held()) {
+        trace_.Trace("Save settings files skipped: another program holds the save lock\n");
+        return;
+    }
     if (!SaveAll(image, programFolder_, registry))
         trace_.Trace("Save settings files failed\n");
 }

@@ -128,6 +128,8 @@ private:
     std::unique_ptr<SharedSettingsBlock>
     ChangeImage(const std::function<bool(SharedSettingsBlock&)>& change);
     std::unique_ptr<SharedSettingsBlock>
+    ChangeWorkingCopy(const std::function<bool(SharedSettingsBlock&)>& change);
+    std::unique_ptr<SharedSettingsBlock>
     ChangeCurrentProfile(const std::function<void(ProfileRecord&)>& change);
     // After every change of the working block: the worker's next upload
     // sends the profile as it is now.
@@ -136,6 +138,14 @@ private:
     void ApplyPointer();
     std::unique_ptr<SharedSettingsBlock> PublishWorkingBlock();
     void Publish(const SharedSettingsBlock& image);
+    // Another program held the mutex: the block stays behind the working
+    // copy until timer 504 finds it free (PublishAgain).
+    void PublishLater();
+    void PublishAgain();
+    // The block holds the working copy or newer: no retry is needed.
+    void CaughtUp();
+    // What the block held when this service last read or wrote it.
+    void Known(const SharedSettingsBlock& block);
 
     // A change asks for an upload: it gets tries of its own, and a retry
     // still waiting is dropped for it.
@@ -148,7 +158,13 @@ private:
     void PostToOption(unsigned message, uintptr_t wParam = 0);
     void TellOptionOfChange(const SharedSettingsBlock& previous);
     void PostToOsd(unsigned message, uintptr_t wParam, intptr_t lParam);
-    void WriteOsdMessage(const std::string& text);
+    bool WriteOsdMessage(const std::string& text);
+    // The display's record as last read; read again while the file has none
+    // (the display writes its defaults only after Monitor has started it).
+    const OsdSettings& Osd();
+    void ReadOsd();
+    // Stores `text` for the display and has it shown.
+    void ShowOnDisplay(const std::string& text);
     void WriteDeviceFlag(bool present);
     // Each failed write leaves a trace line; the service carries on.
     void SaveFiles(const SharedSettingsBlock& image, RegistryStore* registry);
@@ -170,7 +186,10 @@ private:
     const std::string configPath_;
 
     std::unique_ptr<SharedSettingsBlock> working_;
+    std::unique_ptr<SharedSettingsBlock> known_; // null until the block was reached
+    bool blockBehind_ = false;
     OsdSettings osd_;
+    bool osdRead_ = false;
     std::string tip_;
     std::string lastForeground_;
     bool openOptionAtStart_ = false;

@@ -198,16 +198,19 @@ class Installed(InWine):
         started = time.monotonic()
         done = self.wine.run(setup_program(version), "/S", capture=False)
         self.assertEqual(0, done.returncode, "setup %s failed; Wine said:\n%s" % (version, self.wine.log_tail()))
-        return time.monotonic() - started
+        seconds = time.monotonic() - started
+        self.installed_folder = self.folder()
+        return seconds
 
     def folder(self):
         """The installation folder: the user's local programs folder + Mervik."""
         status, values = self.wine.probe("reg", UNINSTALL_KEY, "InstallLocation")
-        self.assertEqual(0, status, "no uninstall entry")
+        self.assertEqual(0, status, "no uninstall entry (%r); Wine said:\n%s" % (values, self.wine.log_tail()))
         return values["string"]
 
     def path(self, *parts):
-        return os.path.join(self.wine.unix_path(self.folder()), *parts)
+        """A path in the folder the last installation named."""
+        return os.path.join(self.wine.unix_path(self.installed_folder), *parts)
 
     def reg(self, key, name=None):
         status, values = self.wine.probe("reg", key, *([name] if name else []))
@@ -335,6 +338,24 @@ class Installed(InWine):
         self.assertTrue(wait_for(lambda: not os.path.exists(folder), 60),
                         "left behind: %s" % (files_under(folder) if os.path.isdir(folder) else []))
         self.assert_uninstalled(folder)
+
+
+    def test_a_program_file_in_use_fails_the_setup(self):
+        version, higher = ARGS.version, next_version(ARGS.version)
+        self.install(version)
+        holder = self.wine.start(ARGS.probe, "hold", Wine.windows_path(self.path("lan.dll")),
+                                 stdin=subprocess.PIPE)
+        try:
+            self.assertEqual("held=1", holder.stdout.readline().strip())
+            done = self.wine.run(setup_program(higher), "/S", capture=False)
+            self.assertNotEqual(0, done.returncode, "the setup ended as if lan.dll had been replaced")
+            self.assertEqual(version, self.reg(UNINSTALL_KEY, "DisplayVersion"))
+        finally:
+            holder.stdin.close()
+            holder.wait(timeout=30)
+        # Once the file is free the same setup completes.
+        self.install(higher)
+        self.assert_installed(higher)
 
 
 class PortableZip(InWine):

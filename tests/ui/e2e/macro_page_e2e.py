@@ -56,8 +56,10 @@ class MacroPage(MacroPageSteps, OptionCase):
         ENV.xdotool("key", "--delay", "300", "a", "b", "c")
         rows = self.wait_lists(lambda l: len([r for r in l["steps"] if r[1] & 0xFFFF != 0x87]) == 6)
         self.assertIsNotNone(rows, "the typed keys did not all arrive")
-        self.click(self.at(16))
+        self.press("Pause")  # the keyboard's way to stop: never a step itself
+        self.assertTrue(self.wait_lists(lambda l: l["macro_enabled"] == 1), "Pause did not stop the recording")
         steps = read_macros_after_ok(self)[0][2]
+        self.assertEqual(len(steps), 6, steps)
         # xdotool waits half its delay after each press and each release. A
         # key handed over late on a busy machine lengthens one pause by what
         # it takes from the next, so the pauses' sum holds the typing's pace
@@ -192,12 +194,12 @@ class MacroPage(MacroPageSteps, OptionCase):
             f.truncate(9 << 20)  # over the size limit: refused like a damaged file
         for start in range(2):
             self.start(os.path.join(self.folder, "Option.exe"))
-            self.assertTrue(wait_for(lambda: self.state().get("windows") == "2", 20), "no word of the macro file")
+            self.assertTrue(wait_for(lambda: self.state().get("message_box") == "1", 20), "no word of the macro file")
             settle()
             if start == 0:
                 screenshot("macro_file_unreadable", (0, 0, 1280, 1000))
             self.press("Return")
-            self.assertTrue(wait_for(lambda: self.state().get("windows") == "1", 10))
+            self.assertTrue(wait_for(lambda: self.state().get("message_box") == "0", 10))
             self.assertTrue(wait_for(lambda: self.state().get("page2_controls") == str(
                 control_count("skin_advance_setting.ini")), 10))
             self.click(self.main_button(2))
@@ -217,12 +219,12 @@ class MacroPage(MacroPageSteps, OptionCase):
         self.write_macros(("Fire", [(4, 1, 0)]))
         self.open_page2()
         self.new_macro("FIRE")
-        # The refusal says why, in a box with Option's caption.
-        self.assertTrue(wait_for(lambda: self.state()["windows"] == "2", 10), "the refusal said nothing")
+        # The refusal says why, in a box over Option's window.
+        self.assertTrue(wait_for(lambda: self.state().get("message_box") == "1", 10), "the refusal said nothing")
         settle()
         screenshot("macro_name_refused", (0, 0, 1280, 1000))
         self.press("Return")
-        self.assertTrue(wait_for(lambda: self.state()["windows"] == "1", 10))
+        self.assertTrue(wait_for(lambda: self.state().get("message_box") == "0", 10))
         self.assertEqual(self.lists()["macros"], ["Fire"])
         self.new_macro("Jump")
         self.assertTrue(self.wait_lists(lambda l: l["macros"] == ["Fire", "Jump"] and l["macro_selected"] == 1))
@@ -238,7 +240,7 @@ class MacroPage(MacroPageSteps, OptionCase):
             self.type_text(name)
             self.press("Return")
             if name == "fire":
-                self.assertTrue(wait_for(lambda: self.state()["windows"] == "2", 10), "the refusal said nothing")
+                self.assertTrue(wait_for(lambda: self.state().get("message_box") == "1", 10), "the refusal said nothing")
                 self.press("Return")
             self.assertTrue(self.wait_lists(lambda l: l["macros"] == expected), (name, self.lists()))
         self.click(self.main_button(3))
@@ -341,11 +343,11 @@ class MacroPageProfiles(MacroPageSteps, OptionCase):
         self.assertNotEqual(self.dump()["Profiles"][0]["ScrollWheelSpeed"], 9, "an update applies nothing")
         self.assertTrue(os.path.exists(os.path.join(self.folder, "config", "unapplied-edits.dat")))
         self.start(os.path.join(self.folder, "Option.exe"))
-        self.assertTrue(wait_for(lambda: self.state().get("windows") == "2", 20), "no note of the kept edits")
+        self.assertTrue(wait_for(lambda: self.state().get("message_box") == "1", 20), "no note of the kept edits")
         settle()
         screenshot("option_edits_recovered", (0, 0, 1280, 1000))
         self.press("Return")
-        self.assertTrue(wait_for(lambda: self.state().get("windows") == "1", 10))
+        self.assertTrue(wait_for(lambda: self.state().get("message_box") == "0", 10))
         self.assertFalse(os.path.exists(os.path.join(self.folder, "config", "unapplied-edits.dat")),
                          "the edits would be offered again")
         self.apply()
@@ -401,8 +403,7 @@ class SelectMacroDialog(OptionCase):
         write_macros(self.folder, ("Fire", [(4, 1, 0), (4, 2, 0)]), ("Jump", [(44, 1, 0), (44, 2, 0)]))
         shutil.copy(self.helper("SelectMacroShow"), self.folder)
         process = self.start(os.path.join(self.folder, "SelectMacroShow.exe"), "3")
-        found = wait_for(lambda: (lambda s: s if s.get("dialog") == "1" else None)(
-            parse_probe(probe("dialog"))), 20)
+        found = wait_for_dialog()
         self.assertTrue(found, "the dialog did not appear")
         rect = parse_rect(found["rect"])
 

@@ -50,10 +50,10 @@ protected:
         record.Events[0] = {4, MacroPress, 0};
         record.EventCount = 1;
         macros.Append(record);
-        page.Bind(
-            AdvancePageHost{working.get(), applied.get(), &macros, {}, {}, {}, [this](unsigned id) {
-                                warnings.push_back(id);
-                            }});
+        page.Bind(AdvancePageHost{
+            working.get(), applied.get(), &macros, nullptr, {}, {}, {}, [this](unsigned id) {
+                warnings.push_back(id);
+            }});
         ASSERT_TRUE(page.Create(parent.Hwnd()));
         page.CreateControls();
         page.Refresh(*working);
@@ -225,6 +225,15 @@ TEST(CSpinField, ArrowsAndTypedNumbersStayInRangeAndReport) {
     SendMessageA(spin.Edit().Hwnd(), WM_KEYUP, VK_RETURN, 0);
     EXPECT_EQ(take(), std::vector<int>{-5});
     EXPECT_EQ(spin.Edit().Text(), "-5");
+
+    // The arrow keys step from what is typed, never past the range.
+    SetWindowTextA(spin.Edit().Hwnd(), "2");
+    SendMessageA(spin.Edit().Hwnd(), WM_KEYDOWN, VK_UP, 0);
+    EXPECT_EQ(take(), (std::vector<int>{2, 3}));
+    EXPECT_EQ(spin.Edit().Text(), "3");
+    spin.SetValue(-5);
+    SendMessageA(spin.Edit().Hwnd(), WM_KEYDOWN, VK_DOWN, 0);
+    EXPECT_TRUE(take().empty()) << "a step down from the bottom of the range";
     spin.Destroy();
 }
 

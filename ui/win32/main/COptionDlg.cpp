@@ -26,6 +26,7 @@
 #include "ui/win32/main/OptionSaves.h"
 #include "ui/win32/main/ProgramWide.h"
 #include "ui/win32/main/ResourceIds.h"
+#include "ui/win32/main/WarningBox.h"
 #include "ui/win32/skin/SkinFailure.h"
 #include "ui/win32/skin/SkinFolder.h"
 
@@ -41,8 +42,7 @@ void TraceNotes(const LoadNotes& notes) {
 // The title the taskbar and Alt+Tab show, as UTF-16 so that it reads in any
 // code page; the caption peers find is the peer window's.
 void SetReadableTitle(HWND window) {
-    std::wstring title = Program().language.WideText(kTextWindowTitle);
-    SetWindowTextW(window, title.empty() ? L"Mervik" : title.c_str());
+    SetWindowTextW(window, ReadableTitle().c_str());
 }
 
 constexpr UINT_PTR kDeviceCheckTimer = 1;
@@ -205,7 +205,7 @@ void COptionDlg::FinishStartUp() {
     if (macroSource_.macroFile == MacroFileRead::Unreadable)
         startNotes_.push_back(macroSource_.savePath.empty() ? kTextMacroFilesUnreadable
                                                             : kTextMacroFileUnreadable);
-    page2_.Bind(AdvancePageHost{working_.get(), applied_.get(), &macros_, texts,
+    page2_.Bind(AdvancePageHost{working_.get(), applied_.get(), &macros_, &display_, texts,
                                 [this] { page1_.Refresh(*working_); },
                                 [this] {
                                     RefreshPages();
@@ -219,6 +219,7 @@ void COptionDlg::FinishStartUp() {
 }
 
 void COptionDlg::OnInitDialog() {
+    handOver_.SetOwner(Hwnd());
     HINSTANCE instance = GetModuleHandleA(nullptr);
     icon_ = LoadIconA(instance, MAKEINTRESOURCEA(kProgramIconId));
     SendMessageA(Hwnd(), WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon_));
@@ -255,6 +256,7 @@ void COptionDlg::LoadSettings() {
         for (std::string& note : CheckImageProfiles(*image))
             notes.push_back(std::move(note));
     *unedited_ = *working_;
+    display_ = displaySaved_ = LoadDisplayRecord(folder);
     // Edits an update's close left are offered again, still unapplied.
     if (TakeUnappliedEdits(folder, *working_, &notes) == KeptEdits::Taken)
         startNotes_.push_back(kTextEditsRecovered);
@@ -284,7 +286,7 @@ void COptionDlg::SendAgain() {
 // Runs after most messages: the texts are looked up only when what the area
 // says changes.
 void COptionDlg::ShowStatus() {
-    status_.SetEdited(!SameImage(*working_, *unedited_));
+    status_.SetEdited(!SameImage(*working_, *unedited_) || display_ != displaySaved_);
     const StatusView view = status_.View();
     if (shownStatus_ && *shownStatus_ == view)
         return;
@@ -364,27 +366,51 @@ void COptionDlg::KeepEditsForNextStart() {
         ShowFailures(nullptr, {kTextEditsNotKept});
 }
 
+// The files first, then Monitor: the block and 1224. A block another program
+// holds is handed over later (timer 504); OK and Apply come back at once.
 void COptionDlg::Apply() {
     CommitEdits();
     SetCapture(Hwnd());
     SetCursor(LoadCursorA(nullptr, reinterpret_cast<LPCSTR>(IDC_WAIT)));
     EnableApplyButtons(false);
     Win32RegistryStore registry;
-    FailureTexts failures = SaveApplied(*working_, Program().folder, registry, link_);
+    FailureTexts failures =
+        SaveAppliedFiles(*working_, Program().folder, registry, macros_, macroSource_.savePath);
+    // Before Monitor is woken: it reads the record again for this Apply. With
+    // the save lock refused nothing of this Apply is saved, the record neither.
+    if (failures != FailureTexts{kTextFilesBusy}) {
+        FailureTexts displayFailures = SaveDisplayRecord(Program().folder, display_, displaySaved_);
+        failures.insert(failures.end(), displayFailures.begin(), displayFailures.end());
+    }
     *applied_ = *working_;
     *unedited_ = *working_;
-    monitorWindow_ = win::WakeMonitor();
-    status_.MonitorFound(monitorWindow_ != nullptr);
-    if (monitorWindow_)
-        status_.ApplyPosted();
-    ShowStatus();
-    FailureTexts macroFailures = SaveMacroFile();
-    failures.insert(failures.end(), macroFailures.begin(), macroFailures.end());
+    const BlockHandOver::Outcome outcome = handOver_.HandOver(*applied_);
+    if (outcome == BlockHandOver::Outcome::Owed)
+        failures.push_back(kTextBlockBusy);
+    HandedOver(outcome);
     if (monitorWindow_)
         BeginWaiting();
     else
         EndWaiting();
     ShowFailures(Hwnd(), failures);
+}
+
+void COptionDlg::HandedOver(BlockHandOver::Outcome outcome) {
+    monitorWindow_ = handOver_.Monitor(); // none while owed
+    if (outcome == BlockHandOver::Outcome::Owed)
+        return;
+    status_.MonitorFound(monitorWindow_ != nullptr);
+    if (monitorWindow_)
+        status_.ApplyPosted();
+    ShowStatus();
+}
+
+// Monitor's answer ends the wait as after any Apply; OK and Apply stay usable
+// meanwhile.
+void COptionDlg::RetryHandOver() {
+    BlockHandOver::Outcome outcome;
+    if (handOver_.Retry(*applied_, outcome))
+        HandedOver(outcome);
 }
 
 void COptionDlg::BeginWaiting() {
@@ -416,6 +442,8 @@ void COptionDlg::CheckDevice() {
 LRESULT COptionDlg::OnTimer(UINT_PTR id) {
     if (id == kDeviceCheckTimer)
         CheckDevice();
+    else if (id == BlockHandOver::kRetryTimer)
+        RetryHandOver();
     else if (id == kMonitorWatchTimer && waiting_ && !IsWindow(monitorWindow_))
         EndWaiting(); // Monitor went away without answering
     return 0;
@@ -498,6 +526,8 @@ void COptionDlg::OnDestroy() {
     // A recording still running ends first: the keyboard is freed and its
     // keys are in the macro that is saved, with a name still being typed.
     page2_.StopRecording();
+    if (!handOver_.LastTry(*applied_))
+        OutputDebugStringA("Option: the block stayed held; Monitor keeps its settings\n");
     page2_.CommitEdits();
     // The window is on its way out: the warning stands on its own.
     ShowFailures(nullptr, SaveMacroFile());

@@ -8,6 +8,7 @@
 
 #include "macros/MacroFile.h"
 #include "macros/MacroList.h"
+#include "settings/OsdSettings.h"
 #include "settings/SharedSettingsBlock.h"
 #include "ui/core/MonitorFollow.h"
 #include "ui/core/SettingsStatus.h"
@@ -15,6 +16,7 @@
 #include "ui/win32/controls/CSkinButton.h"
 #include "ui/win32/controls/DeferredControls.h"
 #include "ui/win32/keyboard/DialogKeyboard.h"
+#include "ui/win32/main/BlockHandOver.h"
 #include "ui/win32/main/CProfileStrip.h"
 #include "ui/win32/main/CStatusArea.h"
 #include "ui/win32/main/OptionSaves.h"
@@ -69,6 +71,9 @@ private:
     void EnableApplyButtons(bool enable);
     void FollowMonitor(MonitorNews news);
     FailureTexts SaveMacroFile() const;
+    // Monitor has or has not been told of Apply's settings (BlockHandOver).
+    void HandedOver(BlockHandOver::Outcome outcome);
+    void RetryHandOver();
     // What open entries and typed fields hold, taken into the working copy.
     void CommitEdits();
     // A close Option did not ask for (the setup replacing its files): the
@@ -95,12 +100,16 @@ private:
     int currentIndex_ = 0;
 
     win::SharedBlockLink link_;
+    BlockHandOver handOver_{link_, nullptr};
     std::unique_ptr<SharedSettingsBlock> working_;
     std::unique_ptr<SharedSettingsBlock> applied_;
     // The working copy as it was with nothing edited: Apply and Monitor's
     // news move it; the desktop's pointer values read in at start do not
     // count as the user's edits.
     std::unique_ptr<SharedSettingsBlock> unedited_;
+    // The on-screen display's record as the page edits it, and as saved.
+    OsdSettings display_;
+    OsdSettings displaySaved_;
     SettingsStatus status_;
     std::optional<StatusView> shownStatus_;
     MacroList macros_;

@@ -3,18 +3,26 @@
 #include "contract/ProgramMessages.h"
 #include "lang/TextIds.h"
 #include "macros/MacroFile.h"
+#include "settings/ConfigFile.h"
+#include "settings/FilePaths.h"
+#include "settings/FileSystem.h"
 #include "settings/SettingsFiles.h"
 #include "ui/win32/main/ProgramWide.h"
+#include "ui/win32/main/WarningBox.h"
 
 namespace mervik::ui {
 
-FailureTexts SaveApplied(const SharedSettingsBlock& image, const std::string& programFolder,
-                         RegistryStore& registry, win::SharedBlockLink& link) {
+FailureTexts SaveAppliedFiles(const SharedSettingsBlock& image, const std::string& programFolder,
+                              RegistryStore& registry, const MacroList& list,
+                              const std::string& macroPath) {
+    fs::SaveLock lock;
+    if (!lock.Held())
+        return {kTextFilesBusy};
     FailureTexts failures;
     if (!SaveAll(image, programFolder, &registry))
         failures.push_back(kTextSettingsNotSaved);
-    if (link.Attached() && !link.Write(image))
-        failures.push_back(kTextBlockNotWritten);
+    for (unsigned text : SaveMacros(macroPath, list))
+        failures.push_back(text);
     return failures;
 }
 
@@ -26,10 +34,26 @@ FailureTexts SaveMacros(const std::string& path, const MacroList& list) {
     return {};
 }
 
+OsdSettings LoadDisplayRecord(const std::string& programFolder) {
+    OsdSettings record;
+    if (!ReadOsdSettings(ConfigFilePath(programFolder), record))
+        record = DefaultOsdSettings();
+    return record;
+}
+
+FailureTexts SaveDisplayRecord(const std::string& programFolder, const OsdSettings& record,
+                               OsdSettings& saved) {
+    if (record == saved)
+        return {};
+    if (!WriteOsdSettings(ConfigFilePath(programFolder), record))
+        return {kTextDisplayNotSaved};
+    saved = record;
+    return {};
+}
+
 void ShowFailures(HWND owner, const FailureTexts& texts) {
     for (unsigned id : texts)
-        MessageBoxA(owner, Program().language.Text(id).c_str(), kOptionCaption,
-                    MB_OK | MB_ICONWARNING);
+        ShowWarning(owner, Program().language.WideText(id), MB_ICONWARNING);
 }
 
 } // namespace mervik::ui

@@ -8,23 +8,33 @@
 #include <vector>
 
 #include "macros/MacroList.h"
+#include "settings/OsdSettings.h"
 #include "settings/RegistryStore.h"
 #include "settings/SharedSettingsBlock.h"
-#include "win32/SharedBlockLinkWin32.h"
 
 namespace mervik::ui {
 
 using FailureTexts = std::vector<unsigned>;
 
-// Apply: the pointer settings and the files, then Monitor's block. Without a
-// block (Monitor not running) there is nothing to hand over, which is no
-// failure.
-FailureTexts SaveApplied(const SharedSettingsBlock& image, const std::string& programFolder,
-                         RegistryStore& registry, win::SharedBlockLink& link);
+// Apply's files: the pointer settings, config.ini and the profiles, then the
+// macro list to `macroPath` (SaveMacros), all under
+// one hold of the save lock. When another program keeps that lock, nothing is
+// saved, and the one failure says so. Monitor's block is BlockHandOver's.
+FailureTexts SaveAppliedFiles(const SharedSettingsBlock& image, const std::string& programFolder,
+                              RegistryStore& registry, const MacroList& list,
+                              const std::string& macroPath);
 
 // The macro list, to the file it was loaded from (LoadOptionMacros). With no
 // file that may be written, macros the user made are a failure too.
 FailureTexts SaveMacros(const std::string& path, const MacroList& list);
+
+// The on-screen display's record: the file's, or the defaults the display
+// writes when the file has none.
+OsdSettings LoadDisplayRecord(const std::string& programFolder);
+// Writes `record` when it differs from `saved`, which then follows it. A
+// record the user did not change is left to the display.
+FailureTexts SaveDisplayRecord(const std::string& programFolder, const OsdSettings& record,
+                               OsdSettings& saved);
 
 // One warning box a failure, its text from lan.dll, over `owner` (may be null).
 void ShowFailures(HWND owner, const FailureTexts& texts);

@@ -97,7 +97,7 @@ bool CAdvanceSettingPage::PlaceOwnControl(int key, const ButtonPos& place,
             list.EnableRename(false);
             list.SetBitmapOffset(ScaleLength(kRowIconWidth, SkinScale()));
             list.onValueEdited = [this](int row) { AcceptPauseEdit(row); };
-            list.onRightClick = [this] { OpenEventMenu(); };
+            list.onRightClick = [this](POINT at) { OpenEventMenu(at); };
         }
         return true;
     }
@@ -120,6 +120,7 @@ bool CAdvanceSettingPage::PlaceOwnControl(int key, const ButtonPos& place,
 
 void CAdvanceSettingPage::OnControlsMade() {
     pointer_.TakeButtons(*this);
+    notices_.TakeButtons(*this);
     if (CSkinButton* delays = ButtonAt(kRecordDelaysKey))
         delays->SetToggle(true);
     // Every command acts on what the user sees: an open entry is settled
@@ -140,6 +141,7 @@ void CAdvanceSettingPage::OnControlsMade() {
 void CAdvanceSettingPage::ShowSettings(const SharedSettingsBlock& settings) {
     if (const ProfileRecord* profile = settings.ActiveProfile())
         pointer_.Show(*profile);
+    notices_.Show();
     // A reload while recording leaves the recording's steps alone.
     if (!Recording())
         ReloadMacros();
@@ -420,6 +422,8 @@ void CAdvanceSettingPage::TakeCapturedKey(int virtualKey, bool up) {
     if (!Recording())
         return;
     const KeyOutcome outcome = recorder_.TakeKey(buffer_, virtualKey, up, GetTickCount());
+    if (outcome == KeyOutcome::StopAsked)
+        return StopRecording();
     if (outcome == KeyOutcome::Ignored)
         return;
     // Kept in the record at once: whatever ends the program, the keys typed
@@ -432,14 +436,12 @@ void CAdvanceSettingPage::TakeCapturedKey(int virtualKey, bool up) {
 
 // ---- the event menu ----
 
-void CAdvanceSettingPage::OpenEventMenu() {
+void CAdvanceSettingPage::OpenEventMenu(POINT at) {
     EndOpenEntry();
     if (Recording())
         return;
     CSkinMenu menu(
         EventMenu(), kMenuWidth, [this](unsigned id) { return Text(id); }, SkinScale());
-    POINT at;
-    GetCursorPos(&at);
     const int command = menu.Track(Hwnd(), at, true);
     PostMessageA(Hwnd(), WM_NULL, 0, 0);
     RunEventCommand(command);
