@@ -8,9 +8,8 @@ namespace mervik::ui {
 namespace {
 
 TEST(DisplayScale, DpiGivesTheDisplaysPercent) {
-    const std::pair<int, int> cases[] = {{96, 100}, {120, 125}, {144, 150}, {168, 175},
-                                         {192, 200}, {240, 250}, {110, 115}, {0, 100},
-                                         {-96, 100}};
+    const std::pair<int, int> cases[] = {{96, 100},  {120, 125}, {144, 150}, {168, 175}, {192, 200},
+                                         {240, 250}, {110, 115}, {0, 100},   {-96, 100}};
     for (auto [dpi, percent] : cases)
         EXPECT_EQ(ScalePercentForDpi(dpi), percent) << dpi;
 }
@@ -20,7 +19,7 @@ TEST(DisplayScale, DpiGivesTheDisplaysPercent) {
 // beside it must meet at 53).
 TEST(DisplayScale, LengthsRoundHalvesAwayFromZero) {
     const std::tuple<int, int, int> cases[] = {
-        {35, 150, 53}, {7, 150, 11}, {3, 125, 4}, {1, 125, 1}, {2, 125, 3},  {-7, 150, -11},
+        {35, 150, 53},    {7, 150, 11},     {3, 125, 4}, {1, 125, 1},   {2, 125, 3}, {-7, 150, -11},
         {940, 175, 1645}, {620, 175, 1085}, {0, 200, 0}, {14, 100, 14}, {5, 175, 9}};
     for (auto [length, percent, scaled] : cases)
         EXPECT_EQ(ScaleLength(length, percent), scaled) << length << " at " << percent;
@@ -41,8 +40,8 @@ TEST(DisplayScale, RectanglesScaleByTheirEdgesSoNeighboursStillTouch) {
 TEST(DisplayScale, FontHeightsKeepTheirMeaningAndNeverVanish) {
     EXPECT_EQ(ScaleFontHeight(15, 150), 23);
     EXPECT_EQ(ScaleFontHeight(-12, 175), -21);
-    EXPECT_EQ(ScaleFontHeight(0, 200), 0);     // the font's own height
-    EXPECT_EQ(ScaleFontHeight(1, 40), 1);      // never 0, which means "default"
+    EXPECT_EQ(ScaleFontHeight(0, 200), 0); // the font's own height
+    EXPECT_EQ(ScaleFontHeight(1, 40), 1);  // never 0, which means "default"
     EXPECT_EQ(ScaleFontHeight(-1, 40), -1);
     EXPECT_EQ(ScaleFontHeight(14, 100), 14);
 }
