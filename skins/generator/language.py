@@ -10,7 +10,6 @@ import copy
 import json
 import pathlib
 
-import theme as t
 
 # Where a layout keeps the texts it shows, besides its controls'.
 DECOR_TEXT_KEYS = ("text", "subtitle", "title")
@@ -67,14 +66,7 @@ def translated(layout, table, tag):
     return out
 
 
-def write_all(layout_dir, out_dir, layouts, build):
-    """Builds each language's skin with `build(layouts, folder)` while the
-    theme draws in the language's script."""
-    for tag, table in tables(layout_dir):
-        folder = pathlib.Path(out_dir) / tag
-        folder.mkdir(parents=True, exist_ok=True)
-        t.use_script(table.get("script", "latin"))
-        try:
-            build([translated(layout, table, tag) for layout in layouts], folder)
-        finally:
-            t.use_script("latin")
+def skins(layout_dir, out_dir, layouts):
+    """(folder, layouts, script, INI encoding) of each language's skin."""
+    return [(pathlib.Path(out_dir) / tag, [translated(layout, table, tag) for layout in layouts],
+             table.get("script", "latin"), "utf-8") for tag, table in tables(layout_dir)]

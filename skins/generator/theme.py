@@ -8,6 +8,8 @@ import os
 
 from PIL import ImageFont
 
+import scale
+
 # RGB triples; COLORREF 0x00BBGGRR 0x583A0E is (14, 58, 88).
 MENU_BACKGROUND = (14, 58, 88)
 ACCENT = (52, 164, 240)
@@ -80,11 +82,12 @@ def _font_path(bold, script):
 
 
 def font(size, bold=False, script=None):
-    """The face of the script in use, or of `script` (the word mark is Latin
+    """`size` is the 100 % size; the font is the one for the size being drawn,
+    in the face of the script in use, or of `script` (the word mark is Latin
     in every language)."""
-    key = (script or _script, size, bold)
+    key = (script or _script, scale.s(size), bold)
     if key not in _cache:
-        _cache[key] = ImageFont.truetype(_font_path(bold, key[0]), size)
+        _cache[key] = ImageFont.truetype(_font_path(bold, key[0]), key[1])
     return _cache[key]
 
 

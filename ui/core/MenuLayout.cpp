@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "settings/Utf8Cut.h"
+#include "ui/core/DisplayScale.h"
 
 namespace mervik::ui {
 
@@ -10,15 +11,15 @@ const MenuItem& MenuLayout::Append(int command, const std::string& text, int mar
     int number = static_cast<int>(items_.size());
     items_.push_back({text, number, command, marker});
     const auto columns = static_cast<int>(TextColumns(text));
-    int wanted = extraWidth + kMenuPixelsPerChar * columns + textMargin;
+    int wanted = extraWidth + ScaleLength(kMenuPixelsPerChar, scalePercent) * columns + textMargin;
     width = std::max(width, wanted);
     return items_.back();
 }
 
 int MenuLayout::Measure(int itemId) {
-    int height = itemHeight + kMenuItemPadding;
+    int height = itemHeight + ScaleLength(kMenuItemPadding, scalePercent);
     if (itemId == kMenuSeparatorItemId)
-        height = kMenuSeparatorHeight;
+        height = ScaleLength(kMenuSeparatorHeight, scalePercent);
     else if (itemId == kMenuHiddenItemId)
         height = 0;
     totalHeight += height;

@@ -219,7 +219,7 @@ class MacroPage(MacroPageSteps, OptionCase):
         self.write_macros(("Fire", [(4, 1, 0)]))
         self.open_page2()
         self.new_macro("FIRE")
-        # The refusal says why, in a message box.
+        # The refusal says why, in a box over Option's window.
         self.assertTrue(wait_for(lambda: self.state().get("message_box") == "1", 10), "the refusal said nothing")
         settle()
         screenshot("macro_name_refused", (0, 0, 1280, 1000))

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "settings/win32/WidePath.h"
+#include "ui/core/DisplayScale.h"
 #include "ui/win32/controls/CInPlaceEditor.h"
 #include "ui/win32/controls/SkinTextFont.h"
 #include "ui/win32/keyboard/KeyboardCues.h"
@@ -38,7 +39,7 @@ CSkinListBox::~CSkinListBox() {
     editor_.reset();
 }
 
-bool CSkinListBox::Create(HWND parent, const RECT& rect) {
+bool CSkinListBox::Create(HWND parent, const RECT& rect, int scalePercent) {
     DWORD style = WS_CHILD | WS_VISIBLE | WS_TABSTOP | WS_VSCROLL | LBS_OWNERDRAWFIXED |
                   LBS_HASSTRINGS | LBS_NOTIFY | LBS_NOINTEGRALHEIGHT;
     HWND hwnd = CreateWindowExW(0, L"LISTBOX", L"", style, rect.left, rect.top,
@@ -46,10 +47,12 @@ bool CSkinListBox::Create(HWND parent, const RECT& rect) {
                                 GetModuleHandleW(nullptr), nullptr);
     if (!Attach(hwnd))
         return false;
-    font_.reset(CreateSkinFont(12, 0, FW_LIGHT, L"Eurostile"));
-    wideFont_.reset(CreateSkinFont(12, 0, FW_LIGHT, L"Eurostile", true));
+    scalePercent_ = scalePercent;
+    const int height = ScaleFontHeight(12, scalePercent);
+    font_.reset(CreateSkinFont(height, 0, FW_LIGHT, L"Eurostile"));
+    wideFont_.reset(CreateSkinFont(height, 0, FW_LIGHT, L"Eurostile", true));
     SendMessageA(hwnd, WM_SETFONT, reinterpret_cast<WPARAM>(font_.get()), FALSE);
-    SendMessageA(hwnd, LB_SETITEMHEIGHT, 0, kItemHeight);
+    SendMessageA(hwnd, LB_SETITEMHEIGHT, 0, ScaleLength(kItemHeight, scalePercent));
     return true;
 }
 
@@ -144,7 +147,8 @@ void CSkinListBox::DrawItemBitmap(HDC dc, const RECT& rect, LPARAM data) const {
     SIZE size = BitmapSize(bitmap);
     MemoryDC memory(dc);
     SelectGuard select(memory.get(), bitmap);
-    TransparentBlt(dc, rect.left + kTextX, rect.top + 2, size.cx, size.cy, memory.get(), 0, 0,
+    TransparentBlt(dc, rect.left + ScaleLength(kTextX, scalePercent_),
+                   rect.top + ScaleLength(2, scalePercent_), size.cx, size.cy, memory.get(), 0, 0,
                    size.cx, size.cy, RGB(0, 0, 0));
 }
 
@@ -156,7 +160,7 @@ void CSkinListBox::OnDrawItem(const DRAWITEMSTRUCT& item) {
     Brush fill(CreateSolidBrush(selected ? selection_ : background_));
     FillRect(dc, &item.rcItem, fill.get());
     RECT text = item.rcItem;
-    text.left += kTextX;
+    text.left += ScaleLength(kTextX, scalePercent_);
     WORD resource = LOWORD(item.itemData);
     if (resource != 0 && resource != 1) {
         DrawItemBitmap(dc, item.rcItem, static_cast<LPARAM>(item.itemData));

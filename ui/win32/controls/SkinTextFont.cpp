@@ -1,6 +1,10 @@
 #include "ui/win32/controls/SkinTextFont.h"
 
+#include <map>
+#include <utility>
+
 #include "settings/Utf8Cut.h"
+#include "ui/core/DisplayScale.h"
 #include "win32/Gdi.h"
 
 namespace mervik::ui {
@@ -36,10 +40,14 @@ HFONT CreateSkinFont(int height, int latinWidth, int weight, const wchar_t* lati
                     wideText || Language() == UiLanguage::ChineseSimplified);
 }
 
-HFONT SkinTextFont(std::string_view text) {
-    static const Font latin(MakeFont(15, 6, FW_NORMAL, L"Arial", false));
-    static const Font chinese(MakeFont(15, 6, FW_NORMAL, L"Arial", true));
-    return WantsChineseFace(text) ? chinese.get() : latin.get();
+HFONT SkinTextFont(int scalePercent, std::string_view text) {
+    static std::map<std::pair<int, bool>, Font> fonts;
+    const bool chinese = WantsChineseFace(text);
+    Font& font = fonts[{scalePercent, chinese}];
+    if (!font)
+        font = Font(MakeFont(ScaleFontHeight(15, scalePercent), ScaleFontHeight(6, scalePercent),
+                             FW_NORMAL, L"Arial", chinese));
+    return font.get();
 }
 
 } // namespace mervik::ui

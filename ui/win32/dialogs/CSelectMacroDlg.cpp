@@ -45,7 +45,7 @@ void CSelectMacroDlg::ShowRunMode() {
 }
 
 void CSelectMacroDlg::OpenMacroMenu() {
-    CSkinMenu menu(kMenuWidth);
+    CSkinMenu menu(kMenuWidth, SkinScale());
     for (int i = 0; i < list_.Count(); ++i)
         menu.AppendItem(kFirstMacroCommand + i,
                         ShownFromStored(TrimmedMacroName(*list_.RecordAt(i))));

@@ -29,6 +29,7 @@
 #include "ui/win32/main/OptionSaves.h"
 #include "ui/win32/main/ProgramWide.h"
 #include "ui/win32/main/ResourceIds.h"
+#include "ui/win32/main/WarningBox.h"
 #include "ui/win32/skin/SkinFailure.h"
 #include "ui/win32/skin/SkinFolder.h"
 
@@ -123,7 +124,7 @@ void COptionDlg::CreateControls() {
         PlaceSkinButton(tabs_[1], Hwnd(), deferred_.Place(kTab2), pictures);
         for (CSkinButton& tab : tabs_)
             tab.SetRole(AccessibleRole::PageTab);
-        const std::string mask = SkinFolder() + kRegionButtonMask;
+        const std::string mask = SkinVariantDir() + kRegionButtonMask;
         CRgnButton* regionButtons[] = {&ok_, &cancel_, &apply_};
         for (int i = 0; i < 3; ++i) {
             const ButtonPos& pos = deferred_.Place(kOk + i);
@@ -180,6 +181,7 @@ void COptionDlg::ConnectControls() {
 }
 
 bool COptionDlg::CreatePage(CSkinnedPage& page) {
+    page.SetSkinScale(SkinScale()); // the page area is the main window's, at its scale
     if (!page.Create(Hwnd())) {
         failedSkin_ = page.SkinFileName();
         // Page 2 comes after the first paint, with the main window up.
@@ -217,7 +219,7 @@ void COptionDlg::FinishStartUp() {
     if (macroSource_.macroFile == MacroFileRead::Unreadable)
         startNotes_.push_back(macroSource_.savePath.empty() ? kTextMacroFilesUnreadable
                                                             : kTextMacroFileUnreadable);
-    page2_.Bind(AdvancePageHost{working_.get(), applied_.get(), &macros_, texts,
+    page2_.Bind(AdvancePageHost{working_.get(), applied_.get(), &macros_, &display_, texts,
                                 [this] { page1_.Refresh(*working_); },
                                 [this] {
                                     RefreshPages();
@@ -270,6 +272,7 @@ void COptionDlg::LoadSettings() {
         for (std::string& note : CheckImageProfiles(*image))
             notes.push_back(std::move(note));
     *unedited_ = *working_;
+    display_ = displaySaved_ = LoadDisplayRecord(folder);
     // Edits an update's close left are offered again, still unapplied.
     if (TakeUnappliedEdits(folder, *working_, &notes) == KeptEdits::Taken)
         startNotes_.push_back(kTextEditsRecovered);
@@ -299,7 +302,8 @@ void COptionDlg::SendAgain() {
 // Runs after most messages: the texts are looked up only when what the area
 // says changes.
 void COptionDlg::ShowStatus() {
-    status_.SetEdited(!SameImage(*working_, *unedited_) || LanguageEdited());
+    status_.SetEdited(!SameImage(*working_, *unedited_) || display_ != displaySaved_ ||
+                      LanguageEdited());
     const StatusView view = status_.View();
     if (shownStatus_ && *shownStatus_ == view)
         return;
@@ -389,8 +393,14 @@ void COptionDlg::Apply() {
     Win32RegistryStore registry;
     FailureTexts failures =
         SaveAppliedFiles(*working_, Program().folder, registry, macros_, macroSource_.savePath);
-    // Before Monitor is woken: it reads the language with the settings.
-    SaveLanguage(failures);
+    // Before Monitor is woken: it reads the record and the language again for
+    // this Apply. With the save lock refused nothing of this Apply is saved,
+    // the record and the language neither.
+    if (failures != FailureTexts{kTextFilesBusy}) {
+        FailureTexts displayFailures = SaveDisplayRecord(Program().folder, display_, displaySaved_);
+        failures.insert(failures.end(), displayFailures.begin(), displayFailures.end());
+        SaveLanguage(failures);
+    }
     *applied_ = *working_;
     *unedited_ = *working_;
     const BlockHandOver::Outcome outcome = handOver_.HandOver(*applied_);

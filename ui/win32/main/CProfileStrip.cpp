@@ -138,14 +138,14 @@ void CProfileStrip::StartRename(int index) {
     const std::string name = ShownFromStored(ProfileName(working_->Profiles[index]));
     // The editor calls back from inside its own window procedure: the outcome
     // is kept and the editor dropped from the main window's queue.
-    const bool made = editor_->Create(parent_->Hwnd(), rect, SkinTextFont(name), name,
-                                      static_cast<int>(kProfileNameMax), false,
-                                      [this](bool commit, const std::string& text) {
-                                          renameCommitted_ = commit;
-                                          renameNotInCodePage_ = editor_->NotInCodePage();
-                                          renamedTo_ = text;
-                                          parent_->Post([this] { FinishRename(); });
-                                      });
+    const bool made = editor_->Create(
+        parent_->Hwnd(), rect, SkinTextFont(profiles_[0].SkinScale(), name), name,
+        static_cast<int>(kProfileNameMax), false, [this](bool commit, const std::string& text) {
+            renameCommitted_ = commit;
+            renameNotInCodePage_ = editor_->NotInCodePage();
+            renamedTo_ = text;
+            parent_->Post([this] { FinishRename(); });
+        });
     if (made) {
         // The editor takes the button's place; the button, painting its
         // hover face, would otherwise draw over it.

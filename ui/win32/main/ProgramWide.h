@@ -17,9 +17,4 @@ struct ProgramWide {
 
 ProgramWide& Program();
 
-// The name the user reads for Option, in the language it speaks: its
-// window's title (taskbar, Alt+Tab) and its message boxes' caption. Never the
-// caption peers look for, which reads as noise outside Chinese code pages.
-std::wstring ReadableTitle();
-
 } // namespace mervik::ui

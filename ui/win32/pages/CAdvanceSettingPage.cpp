@@ -1,5 +1,7 @@
 #include "ui/win32/pages/CAdvanceSettingPage.h"
 
+#include "ui/core/DisplayScale.h"
+
 #include <algorithm>
 #include <iterator>
 
@@ -80,7 +82,7 @@ bool CAdvanceSettingPage::PlaceOwnControl(int key, const ButtonPos& place,
     case kMacroListKey:
     case kEventListKey: {
         CSkinListBox& list = key == kMacroListKey ? macroList_ : eventList_;
-        if (place.rect.IsEmpty() || !list.Create(Hwnd(), rect))
+        if (place.rect.IsEmpty() || !list.Create(Hwnd(), rect, SkinScale()))
             return true;
         list.SetBackground(kListBackground);
         list.SetColours(kListSelection, kListText);
@@ -97,7 +99,7 @@ bool CAdvanceSettingPage::PlaceOwnControl(int key, const ButtonPos& place,
             list.onTextRefused = [this] { RefuseName(kTextNameNotInCodePage); };
         } else {
             list.EnableRename(false);
-            list.SetBitmapOffset(kRowIconWidth);
+            list.SetBitmapOffset(ScaleLength(kRowIconWidth, SkinScale()));
             list.onValueEdited = [this](int row) { AcceptPauseEdit(row); };
             list.onRightClick = [this](POINT at) { OpenEventMenu(at); };
         }
@@ -122,6 +124,7 @@ bool CAdvanceSettingPage::PlaceOwnControl(int key, const ButtonPos& place,
 
 void CAdvanceSettingPage::OnControlsMade() {
     pointer_.TakeButtons(*this);
+    notices_.TakeButtons(*this);
     if (CSkinButton* delays = ButtonAt(kRecordDelaysKey))
         delays->SetToggle(true);
     // Every command acts on what the user sees: an open entry is settled
@@ -142,6 +145,7 @@ void CAdvanceSettingPage::OnControlsMade() {
 void CAdvanceSettingPage::ShowSettings(const SharedSettingsBlock& settings) {
     if (const ProfileRecord* profile = settings.ActiveProfile())
         pointer_.Show(*profile);
+    notices_.Show();
     // A reload while recording leaves the recording's steps alone.
     if (!Recording())
         ReloadMacros();
@@ -229,7 +233,8 @@ void CAdvanceSettingPage::DrawOverBackground(HDC dc) {
     CSkinnedPage::DrawOverBackground(dc);
     if (meterText_.empty())
         return;
-    Font font(CreateSkinFont(14, 0, FW_NORMAL));
+    Font font(CreateSkinFont(ScaleFontHeight(14, SkinScale()), 0, FW_NORMAL, L"Arial",
+                             WantsChineseFace(meterText_)));
     SelectGuard select(dc, font.get());
     SetBkMode(dc, TRANSPARENT);
     const bool cut = PlanMacroBank(std::span<const MacroEvent>(buffer_.events, buffer_.count)).cut;
@@ -450,7 +455,8 @@ void CAdvanceSettingPage::OpenEventMenu(POINT at) {
     EndOpenEntry();
     if (Recording())
         return;
-    CSkinMenu menu(EventMenu(), kMenuWidth, [this](unsigned id) { return Text(id); });
+    CSkinMenu menu(
+        EventMenu(), kMenuWidth, [this](unsigned id) { return Text(id); }, SkinScale());
     const int command = menu.Track(Hwnd(), at, true);
     PostMessageA(Hwnd(), WM_NULL, 0, 0);
     RunEventCommand(command);

@@ -25,11 +25,12 @@ std::string_view WithoutMark(std::string_view bytes) {
 
 } // namespace
 
-SkinFile::SkinFile(const std::string& name)
-    : SkinFile(ReadWholeFile(SkinFolder() + name).bytes, Content{}) {}
-
-SkinFile::SkinFile(std::string_view bytes, Content)
-    : ini_(WithoutMark(bytes)), utf8_(bytes.starts_with(kUtf8Mark)) {}
+SkinFile::SkinFile(const std::string& name, int scalePercent)
+    : scalePercent_(scalePercent), folder_(SkinVariantFolder(scalePercent)) {
+    const std::string bytes = ReadWholeFile(folder_ + name).bytes;
+    utf8_ = std::string_view(bytes).starts_with(kUtf8Mark);
+    ini_ = IniDocument(WithoutMark(bytes));
+}
 
 std::string SkinFile::Read(const char* section, const std::string& key) const {
     std::string value = ini_.ReadText(section, key, "");
@@ -37,12 +38,18 @@ std::string SkinFile::Read(const char* section, const std::string& key) const {
     return value;
 }
 
+std::string SkinFile::PictureName(const char* key) const {
+    return Read(kScreenSection, key);
+}
+
 SkinImages SkinFile::LoadImages() const {
     auto picture = [&](const char* key) {
         std::string file = Read(kScreenSection, key);
-        return file.empty() ? Bitmap() : LoadPicture(SkinFolder() + file);
+        return file.empty() ? Bitmap() : LoadPicture(folder_ + file);
     };
     SkinImages images;
+    images.scalePercent = scalePercent_;
+    images.folder = folder_;
     images.mask = picture("Mask");
     images.normal = picture("Normal");
     images.over = picture("Over");

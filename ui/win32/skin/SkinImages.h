@@ -18,6 +18,11 @@ struct SkinImages {
     Bitmap disable;
     // The ring around the control with the keyboard focus (0xRRGGBB).
     uint32_t focusRgb = kDefaultFocusRgb;
+    // The scale the pictures are drawn at, and the folder they come from
+    // (where the pictures the program loads by fixed name are too): what
+    // the controls draw over them follows the same scale.
+    int scalePercent = 100;
+    std::string folder;
 
     static constexpr uint32_t kDefaultFocusRgb = 0xFFBF44;
 };
@@ -32,21 +37,23 @@ using SharedSkinImages = std::shared_ptr<const SkinImages>;
 // always been.
 class SkinFile {
 public:
-    // `name` is relative to the skin folder, e.g. "skin_main.ini".
-    explicit SkinFile(const std::string& name);
-    // A skin file's content, for the tests.
-    static SkinFile FromBytes(const std::string& bytes) { return SkinFile(bytes, Content{}); }
+    // `name` is relative to the folder of the skin's variant for
+    // `scalePercent`, e.g. "skin_main.ini".
+    explicit SkinFile(const std::string& name, int scalePercent = 100);
 
     // The SCREEN section's five pictures; any that cannot be read stay empty.
     SkinImages LoadImages() const;
+    int ScalePercent() const { return scalePercent_; }
+    // The file name the SCREEN section gives picture `key` ("Normal").
+    std::string PictureName(const char* key) const;
     // BUTTONPOS key `key`, with its access key from the KEYBOARD section and
     // its texts as shown (UTF-8); a missing key gives an empty rectangle.
     ButtonPos Pos(int key) const;
 
 private:
-    struct Content {};
-    SkinFile(std::string_view bytes, Content);
     std::string Read(const char* section, const std::string& key) const;
+    int scalePercent_;
+    std::string folder_;
     IniDocument ini_;
     bool utf8_ = false;
 };
