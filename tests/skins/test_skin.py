@@ -20,9 +20,13 @@ import scale  # noqa: E402  (the generator's scaling rule)
 
 # The skin at its own size, then each scaled variant in its folder.
 VARIANTS = {percent: SKIN if percent == 100 else SKIN / str(percent) for percent in scale.PERCENTS}
-# All five scales together, installed: the 100 % skin alone was 34 MB as
-# bitmap files.
+# All five scales together, installed, of one language: the 100 % skin alone
+# was 34 MB as bitmap files.
 INSTALLED_BUDGET_BYTES = 16 << 20
+# The skin in other languages: the tables beside the layouts, each drawn into
+# its subfolder of the skin folder.
+LANGUAGE_TABLES = pathlib.Path(__file__).resolve().parents[2] / "skins" / "lang"
+LANGUAGES = sorted(path.stem for path in LANGUAGE_TABLES.glob("*.json"))
 
 
 CONTROLS = pathlib.Path(__file__).resolve().parents[2] / "skins" / "controls.json"
@@ -70,7 +74,8 @@ def parse_value(value):
 def read_ini(name, folder=SKIN):
     parser = configparser.ConfigParser(interpolation=None, strict=True)
     parser.optionxform = str
-    text = (folder / name).read_bytes().decode("ascii")
+    # ASCII, or UTF-8 with its mark for a skin in another language.
+    text = (folder / name).read_bytes().decode("utf-8-sig")
     parser.read_string(text)
     screen = next(s for s in parser.sections() if s.upper() == "SCREEN")
     buttons = {int(k): parse_value(v) for k, v in parser["BUTTONPOS"].items()}
@@ -82,7 +87,7 @@ def read_keyboard(name, folder=SKIN):
     (letter, left, top, width, colour), by key."""
     parser = configparser.ConfigParser(interpolation=None, strict=True)
     parser.optionxform = str
-    parser.read_string((folder / name).read_bytes().decode("ascii"))
+    parser.read_string((folder / name).read_bytes().decode("utf-8-sig"))
     if not parser.has_section("KEYBOARD"):
         return None, {}
     section = dict(parser["KEYBOARD"])
@@ -325,8 +330,55 @@ class ScaledVariants(unittest.TestCase):
                 self.assertGreater(bright_share(VARIANTS[percent], percent), base * 0.6)
 
     def test_the_installed_skin_stays_within_its_budget(self):
-        total = sum(f.stat().st_size for f in SKIN.rglob("*") if f.is_file())
-        self.assertLess(total, INSTALLED_BUDGET_BYTES, "%d bytes" % total)
+        languages = [SKIN / tag for tag in LANGUAGES]
+        own = sum(f.stat().st_size for f in SKIN.rglob("*")
+                  if f.is_file() and not any(folder in f.parents for folder in languages))
+        self.assertLess(own, INSTALLED_BUDGET_BYTES, "%d bytes" % own)
+        for folder in languages:
+            total = sum(f.stat().st_size for f in folder.rglob("*") if f.is_file())
+            self.assertLess(total, INSTALLED_BUDGET_BYTES, "%s: %d bytes" % (folder.name, total))
+
+
+class Languages(unittest.TestCase):
+    """Each language's skin is the default skin with its texts translated: the
+    same windows at every scale, the same places, labels and tooltips from the
+    language's table, INI files in UTF-8 marked as such."""
+
+    def table(self, tag):
+        with open(LANGUAGE_TABLES / (tag + ".json"), encoding="utf-8") as f:
+            return json.load(f)["texts"]
+
+    def test_every_window_at_every_scale_in_utf8_with_its_mark(self):
+        for tag in LANGUAGES:
+            for percent, folder in VARIANTS.items():
+                for name in WINDOWS:
+                    with self.subTest(language=tag, percent=percent, window=name):
+                        data = (SKIN / tag / folder.relative_to(SKIN) / name).read_bytes()
+                        self.assertTrue(data.startswith(b"\xef\xbb\xbf"))
+                        data.decode("utf-8")
+
+    def test_places_are_the_defaults_and_texts_the_tables(self):
+        for tag in LANGUAGES:
+            texts = self.table(tag)
+            for name in WINDOWS:
+                _, default = read_ini(name)
+                _, translated = read_ini(name, SKIN / tag)
+                with self.subTest(language=tag, window=name):
+                    self.assertEqual(set(translated), set(default))
+                    for key, (label, rect, tooltip, flag) in default.items():
+                        if rect[2] <= 0 or rect[3] <= 0:
+                            continue  # never shown: no translation needed
+                        self.assertEqual(translated[key][1:4:2], (rect, flag), "key %d" % key)
+                        self.assertEqual(translated[key][0], texts[label], "key %d" % key)
+                        self.assertEqual(translated[key][2], texts.get(tooltip, ""), "key %d" % key)
+
+    def test_every_entry_of_a_table_is_a_text_of_the_layouts(self):
+        layouts = "".join(path.read_text(encoding="utf-8")
+                          for path in (GENERATOR.parent / "layout").glob("*.json"))
+        for tag in LANGUAGES:
+            for english in self.table(tag):
+                with self.subTest(language=tag, text=english):
+                    self.assertIn(json.dumps(english), layouts, "an entry nothing shows")
 
 
 class ControlList(unittest.TestCase):
