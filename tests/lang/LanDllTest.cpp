@@ -28,6 +28,9 @@ std::set<int> UsedIds() {
         ids.insert(id);
     for (int id = 1190; id <= 1205; ++id) // where the settings are: tray and status area
         ids.insert(id);
+    for (int id = 1270; id <= 1288;
+         ++id) // every function named, Export, Import, the reset's backup
+        ids.insert(id);
     return ids;
 }
 
@@ -40,6 +43,8 @@ std::set<int> CaptionIds() {
     for (int id = 1080; id <= 1094; ++id)
         ids.insert(id);
     for (int id = 1104; id <= 1110; ++id)
+        ids.insert(id);
+    for (int id = 1270; id <= 1276; ++id)
         ids.insert(id);
     return ids;
 }

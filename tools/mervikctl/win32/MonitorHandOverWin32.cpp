@@ -60,17 +60,18 @@ bool SameFolder(const std::wstring& a, const std::wstring& b) {
 }
 
 // Changes the block of the Monitor that runs from `programFolder`, then
-// tells it with `message`.
+// tells it with the message `change` returns.
 HandOver HandToMonitor(const std::string& programFolder,
-                       const std::function<void(SharedSettingsBlock&)>& change, unsigned message) {
+                       const std::function<unsigned(SharedSettingsBlock&)>& change) {
     HWND monitor = FindWindowA(nullptr, kMonitorCaption);
     if (!monitor || !SameFolder(MonitorFolder(monitor), FullFolder(programFolder)))
         return HandOver::NotRunning;
     win::SharedBlockLink link;
     if (link.Open() != win::SharedBlockLink::Attach::Attached)
         return HandOver::BlockRefused;
+    unsigned message = 0;
     const bool written = link.Update([&](SharedSettingsBlock& block) {
-        change(block);
+        message = change(block);
         return true;
     });
     if (!written || !PostMessageA(monitor, message, 0, 0))
@@ -83,21 +84,37 @@ HandOver HandToMonitor(const std::string& programFolder,
 // Monitor takes a changed current profile in a 1224 as a switch: it uploads
 // the profile and announces it, to an open Option too (1255).
 HandOver HandProfileToMonitor(const std::string& programFolder, int profile) {
-    return HandToMonitor(
-        programFolder, [profile](SharedSettingsBlock& block) { block.CurrentProfile = profile; },
-        kMsgApplyAllSetting);
+    return HandToMonitor(programFolder, [profile](SharedSettingsBlock& block) {
+        block.CurrentProfile = profile;
+        return kMsgApplyAllSetting;
+    });
 }
 
 HandOver HandIdentityToMonitor(const std::string& programFolder, int index,
                                const ProfileRecord& record) {
-    return HandToMonitor(
-        programFolder,
-        [&](SharedSettingsBlock& block) {
-            std::memcpy(block.Profiles[index].ProFileName, record.ProFileName,
-                        sizeof record.ProFileName);
-            std::memcpy(block.Profiles[index].GameFile, record.GameFile, sizeof record.GameFile);
-        },
-        kMsgReloadBlock);
+    return HandToMonitor(programFolder, [&](SharedSettingsBlock& block) {
+        std::memcpy(block.Profiles[index].ProFileName, record.ProFileName,
+                    sizeof record.ProFileName);
+        std::memcpy(block.Profiles[index].GameFile, record.GameFile, sizeof record.GameFile);
+        return kMsgReloadBlock;
+    });
+}
+
+HandOver HandImportedProfileToMonitor(const std::string& programFolder, int index,
+                                      const ProfileRecord& record) {
+    return HandToMonitor(programFolder, [&](SharedSettingsBlock& block) {
+        std::memcpy(&block.Profiles[index], &record, sizeof record);
+        return block.CurrentProfile == index ? kMsgApplyAllSetting : kMsgReloadBlock;
+    });
+}
+
+HandOver HandRestoredImageToMonitor(const std::string& programFolder,
+                                    const SharedSettingsBlock& image) {
+    return HandToMonitor(programFolder, [&](SharedSettingsBlock& block) {
+        block.CurrentProfile = image.CurrentProfile;
+        std::memcpy(block.Profiles, image.Profiles, sizeof image.Profiles);
+        return kMsgApplyAllSetting;
+    });
 }
 
 } // namespace mervik::tools

@@ -4,6 +4,7 @@
 
 #include <cstring>
 #include <optional>
+#include <utility>
 
 #include "contract/MouseStatus.h"
 #include "contract/ProgramMessages.h"
@@ -22,6 +23,7 @@
 #include "ui/win32/dialogs/CWarnDlg.h"
 #include "ui/win32/main/FirstPaintSignal.h"
 #include "ui/win32/main/OptionSaves.h"
+#include "ui/win32/main/ProfileExchangeWin32.h"
 #include "ui/win32/main/ProgramWide.h"
 #include "ui/win32/main/ResourceIds.h"
 #include "ui/win32/skin/SkinFailure.h"
@@ -48,6 +50,8 @@ constexpr char kMakerWebSite[] = "https://mervik.example/";
 enum ButtonKey { kTab1 = 1, kTab2, kOk, kCancel, kApply, kMinimise, kClose, kWeb, kPageArea };
 // After the profile strip's keys, optional like them.
 enum StatusKey { kStatusArea = 17, kStatusRetry };
+// After the status area's keys, optional like them.
+enum ExchangeKey { kExportProfile = 19, kImportProfile };
 
 bool SameImage(const SharedSettingsBlock& a, const SharedSettingsBlock& b) {
     return std::memcmp(&a, &b, sizeof a) == 0;
@@ -124,6 +128,16 @@ void COptionDlg::CreateControls() {
         PlaceSkinButton(web_, Hwnd(), deferred_.Place(kWeb), pictures);
         strip_.Create(*this, deferred_, skin_controls::kMainFirstOptional, *working_);
         statusArea_.Create(Hwnd(), deferred_, kStatusArea, kStatusRetry);
+        const std::pair<CSkinButton*, int> exchange[] = {{&export_, kExportProfile},
+                                                         {&import_, kImportProfile}};
+        for (const auto& [button, key] : exchange) {
+            const ButtonPos& place = deferred_.Place(key);
+            if (place.rect.IsEmpty() || !PlaceSkinButton(*button, Hwnd(), place, pictures))
+                continue;
+            button->SetCaptionCentred(true);
+            button->SetCaption(Program().language.Text(key == kExportProfile ? kTextExportProfile
+                                                                             : kTextImportProfile));
+        }
         ConnectControls();
     });
     strip_.Refresh(*working_);
@@ -147,6 +161,21 @@ void COptionDlg::ConnectControls() {
     };
     strip_.onProfileChosen = [this] { RefreshPages(); };
     statusArea_.onRetry = [this] { SendAgain(); };
+    export_.onClick = [this] { ExportChosenProfile(); };
+    import_.onClick = [this] { ImportIntoChosenProfile(); };
+}
+
+void COptionDlg::ExportChosenProfile() {
+    if (working_->HasActiveProfile())
+        ExportProfile(Hwnd(), *working_, working_->CurrentProfile);
+}
+
+void COptionDlg::ImportIntoChosenProfile() {
+    if (!working_->HasActiveProfile() ||
+        !ImportProfile(Hwnd(), *working_, working_->CurrentProfile, macros_, macrosReadable_))
+        return;
+    RefreshPages();
+    page2_.ReloadMacros();
 }
 
 bool COptionDlg::CreatePage(CSkinnedPage& page) {
@@ -190,7 +219,8 @@ void COptionDlg::FinishStartUp() {
                                 [this] {
                                     RefreshPages();
                                     Apply();
-                                }});
+                                },
+                                [this] { return BackUpBeforeReset(Hwnd(), Program().folder); }});
     if (!CreatePage(page2_))
         return;
     page2_.CreateControls();
@@ -310,8 +340,13 @@ void COptionDlg::EnableApplyButtons(bool enable) {
     }
 }
 
-FailureTexts COptionDlg::SaveMacroFile() const {
-    return SaveMacros(Program().folder, macros_, macrosReadable_);
+FailureTexts COptionDlg::SaveMacroFile() {
+    const int before = macros_.Count();
+    FailureTexts failures = SaveMacros(Program().folder, macros_, macrosReadable_);
+    // Macros another program added meanwhile join the page's list too.
+    if (macros_.Count() != before)
+        page2_.ReloadMacros();
+    return failures;
 }
 
 void COptionDlg::Apply() {

@@ -63,11 +63,14 @@ private:
     void EndWaiting();
     void EnableApplyButtons(bool enable);
     void FollowMonitor(MonitorNews news);
-    FailureTexts SaveMacroFile() const;
+    FailureTexts SaveMacroFile();
     // The status area: edits not yet applied, and what Monitor last said.
     void AskMonitorForStatus();
     void SendAgain();
     void ShowStatus();
+    // Export and Import of the chosen profile.
+    void ExportChosenProfile();
+    void ImportIntoChosenProfile();
 
     HICON icon_ = nullptr;
     DeferredControls deferred_;
@@ -75,6 +78,7 @@ private:
     CRgnButton ok_, cancel_, apply_;
     CSkinButton minimise_, close_, web_;
     CProfileStrip strip_;
+    CSkinButton export_, import_;
     CStatusArea statusArea_;
     RECT pageRect_{};
     CButtonPage page1_;

@@ -3,6 +3,7 @@
 #include "contract/ProgramMessages.h"
 #include "lang/TextIds.h"
 #include "macros/MacroFile.h"
+#include "macros/MacrosAddedElsewhere.h"
 #include "settings/SettingsFiles.h"
 #include "ui/win32/main/ProgramWide.h"
 
@@ -18,8 +19,11 @@ FailureTexts SaveApplied(const SharedSettingsBlock& image, const std::string& pr
     return failures;
 }
 
-FailureTexts SaveMacros(const std::string& programFolder, const MacroList& list, bool readable) {
-    if (readable && !SaveMacroList(programFolder, list))
+FailureTexts SaveMacros(const std::string& programFolder, MacroList& list, bool readable) {
+    if (!readable)
+        return {};
+    AdoptMacrosAddedElsewhere(programFolder, list);
+    if (!SaveMacroList(programFolder, list))
         return {kTextMacrosNotSaved};
     return {};
 }

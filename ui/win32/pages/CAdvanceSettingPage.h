@@ -28,8 +28,9 @@ struct AdvancePageHost {
     const SharedSettingsBlock* applied = nullptr;
     MacroList* macros = nullptr;
     TextLookup text;
-    std::function<void()> buttonsChanged; // page 1 shows the buttons' labels anew
-    std::function<void()> profilesReset;  // show and apply every profile
+    std::function<void()> buttonsChanged;    // page 1 shows the buttons' labels anew
+    std::function<void()> profilesReset;     // show and apply every profile
+    std::function<bool()> backUpBeforeReset; // false: no backup, so no reset
 };
 
 class CAdvanceSettingPage : public CSkinnedPage {
