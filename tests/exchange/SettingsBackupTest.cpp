@@ -7,6 +7,7 @@
 #include "exchange/JsonText.h"
 #include "exchange/SettingsBackup.h"
 #include "macros/MacroFile.h"
+#include "settings/FileLimits.h"
 #include "settings/FilePaths.h"
 #include "settings/ProfileDefaults.h"
 #include "settings/SettingsFiles.h"

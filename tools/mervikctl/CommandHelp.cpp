@@ -71,7 +71,7 @@ range take their defaults, a refused name the default name, a refused
 link none, a damaged slot its default function, macros are repaired or
 refused; each such change is told. Its macros join the macro file; one
 whose name the file already holds with other steps gets a new name,
-"NAME (2)", and the imported buttons that play it follow. A file that
+NAME (2), and the imported buttons that play it follow. A file that
 is not a profile file changes nothing. On Windows, when Monitor runs
 from FOLDER, it takes the profile at once (and uploads it when it is
 the current one).)"},

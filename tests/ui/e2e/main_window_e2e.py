@@ -338,7 +338,7 @@ class ProfileStrip(OptionCase):
         with open(ini, newline="") as f:
             lines = f.read().split("\r\n")
         with open(ini, "w", newline="") as f:
-            f.write("\r\n".join(l for l in lines if l.split("=", 1)[0] not in {str(k) for k in range(10, 19)}))
+            f.write("\r\n".join(l for l in lines if l.split("=", 1)[0] not in {str(k) for k in range(10, 21)}))
         self.start_option()
         # Tabs, minimise, close and web site: the buttons made before the strip existed.
         self.assertTrue(self.wait_strip(lambda s: s["buttons"] >= 5), "the buttons were not made")
