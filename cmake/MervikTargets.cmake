@@ -15,7 +15,8 @@ endmacro()
 # The end-to-end scripts and the Wine sessions run on the system's Python.
 find_program(MERVIK_E2E_PYTHON python3 PATHS /usr/bin NO_DEFAULT_PATH)
 
-# mervik_test(NAME name SOURCES ... [LIBS ...] [NATIVE_ONLY] [WINE_ONLY] [DESKTOP WxH [SHARDS N]])
+# mervik_test(NAME name SOURCES ... [LIBS ...] [NATIVE_ONLY] [WINE_ONLY]
+#             [DESKTOP WxH [SHARDS N] [ALONE filter...]])
 # Natively every test case is its own ctest entry. Under Wine one entry runs the
 # whole executable, since each Wine start costs far more than a test case; its
 # output names every case it ran, so a crash shows the case it happened in.
@@ -23,9 +24,12 @@ find_program(MERVIK_E2E_PYTHON python3 PATHS /usr/bin NO_DEFAULT_PATH)
 # whose programs share one virtual desktop of that size, which also gives the
 # tray a home. SHARDS splits such a program's cases into N entries (GoogleTest's
 # sharding), each in a session of its own, so they run side by side; such long
-# entries are started first.
+# entries are started first. ALONE names cases (GoogleTest filters) that measure
+# how fast something answers: each runs as an entry of its own session with no
+# other test beside it (a busy machine would measure its own load), and the
+# shards leave them out.
 function(mervik_test)
-  cmake_parse_arguments(T "NATIVE_ONLY;WINE_ONLY" "NAME;DESKTOP;SHARDS" "SOURCES;LIBS" ${ARGN})
+  cmake_parse_arguments(T "NATIVE_ONLY;WINE_ONLY" "NAME;DESKTOP;SHARDS" "SOURCES;LIBS;ALONE" ${ARGN})
   if(WIN32 AND T_NATIVE_ONLY)
     return()
   endif()
@@ -39,6 +43,21 @@ function(mervik_test)
     if(NOT T_SHARDS)
       set(T_SHARDS 1)
     endif()
+    set(session ${MERVIK_E2E_PYTHON} ${PROJECT_SOURCE_DIR}/tests/support/e2e/run_in_session.py
+                --desktop ${T_DESKTOP})
+    set(others "")
+    if(T_ALONE)
+      list(JOIN T_ALONE ":" alone)
+      set(others "GTEST_FILTER=-${alone}")
+      foreach(filter ${T_ALONE})
+        string(REGEX REPLACE "[^A-Za-z0-9]+" "_" label "${filter}")
+        add_test(NAME wine.${T_NAME}.${label}
+          COMMAND ${session} --prefix ${CMAKE_CURRENT_BINARY_DIR}/${T_NAME}-${label}-prefix
+                  -- $<TARGET_FILE:${T_NAME}>)
+        set_tests_properties(wine.${T_NAME}.${label} PROPERTIES TIMEOUT 600 LABELS wine
+          RUN_SERIAL ON ENVIRONMENT "GTEST_FILTER=${filter}")
+      endforeach()
+    endif()
     math(EXPR last "${T_SHARDS} - 1")
     foreach(shard RANGE ${last})
       set(entry wine.${T_NAME})
@@ -46,11 +65,10 @@ function(mervik_test)
         set(entry wine.${T_NAME}.${shard})
       endif()
       add_test(NAME ${entry}
-        COMMAND ${MERVIK_E2E_PYTHON} ${PROJECT_SOURCE_DIR}/tests/support/e2e/run_in_session.py
-                --prefix ${CMAKE_CURRENT_BINARY_DIR}/${T_NAME}-${shard}-prefix --desktop ${T_DESKTOP}
+        COMMAND ${session} --prefix ${CMAKE_CURRENT_BINARY_DIR}/${T_NAME}-${shard}-prefix
                 -- $<TARGET_FILE:${T_NAME}>)
       set_tests_properties(${entry} PROPERTIES TIMEOUT 600 LABELS wine COST 100
-        ENVIRONMENT "GTEST_TOTAL_SHARDS=${T_SHARDS};GTEST_SHARD_INDEX=${shard}")
+        ENVIRONMENT "GTEST_TOTAL_SHARDS=${T_SHARDS};GTEST_SHARD_INDEX=${shard};${others}")
     endforeach()
   elseif(WIN32)
     add_test(NAME wine.${T_NAME} COMMAND ${T_NAME})

@@ -94,4 +94,82 @@ constexpr uint8_t DefaultFunction(int slot) {
     return kDefaultFunctions[slot & 15];
 }
 
+// Every code above: a slot holding any other is damaged.
+constexpr uint8_t kFunctionCodes[] = {
+    LeftButton,
+    RightButton,
+    MiddleButton,
+    DoubleClick,
+    SideButton1,
+    SideButton2,
+    TripleClick,
+    Key,
+    Macro,
+    Disabled,
+    Fire,
+    Repeat,
+    Program,
+    BrowserHome,
+    BrowserStop,
+    BrowserRefresh,
+    BrowserSearch,
+    BrowserFavorites,
+    Email,
+    MyComputer,
+    MediaPlayer,
+    PlayPause,
+    MediaStop,
+    PreviousTrack,
+    NextTrack,
+    VolumeUp,
+    VolumeDown,
+    Mute,
+    Calculator,
+    SwitchWindow,
+    CloseWindow,
+    MaximiseWindow,
+    MinimiseWindow,
+    ShowDesktop,
+    Open,
+    New,
+    Cut,
+    Copy,
+    Paste,
+    Save,
+    Print,
+    Find,
+    Redo,
+    Undo,
+    SelectAll,
+    SaveAs,
+    LockComputer,
+    RunDialog,
+    Explorer,
+    Group4Item1,
+    Group4Item2,
+    Group4Item3,
+    Group4Item4,
+    Group7Item1,
+    Group7Item2,
+    Group7Item3,
+    Group7Item4,
+    Group7Item4Value2,
+    Group5Item1,
+    Group5Item2,
+    Group5Item3,
+    Group8Item2,
+    Group8Item3,
+    Unbound42,
+    Unbound43,
+    Unbound64,
+    Unbound65,
+};
+
+constexpr bool IsFunctionCode(uint8_t code) {
+    for (uint8_t known : kFunctionCodes)
+        if (known == code)
+            return true;
+    return false;
+}
+
 } // namespace mervik::fn

@@ -102,18 +102,4 @@ std::vector<std::string> RepairProfileRanges(ProfileRecord& record) {
     return std::move(repair).Reset();
 }
 
-LoadNotes RepairImageRanges(SharedSettingsBlock& image) {
-    LoadNotes notes;
-    for (int n = 0; n < kProfileCount; ++n) {
-        const std::vector<std::string> reset = RepairProfileRanges(image.Profiles[n]);
-        if (reset.empty())
-            continue;
-        std::string note = "profile " + std::to_string(n) + ":";
-        for (const std::string& key : reset)
-            note += " " + key;
-        notes.push_back(note + " out of range, set to their defaults");
-    }
-    return notes;
-}
-
 } // namespace mervik

@@ -6,8 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "settings/LoadNotes.h"
-#include "settings/SharedSettingsBlock.h"
+#include "settings/ProfileRecord.h"
 
 namespace mervik {
 
@@ -17,10 +16,5 @@ namespace mervik {
 // values, the indicators and colour flags, ...) keep whatever they hold; the
 // texts and slots are bounded where they are read (TextField.h, SlotRepair.h).
 std::vector<std::string> RepairProfileRanges(ProfileRecord& record);
-
-// RepairProfileRanges on the five profiles of an image read from outside: a
-// note for each profile that had fields set back. The current profile is not
-// touched: what one outside 0 to 4 means is the caller's to say.
-LoadNotes RepairImageRanges(SharedSettingsBlock& image);
 
 } // namespace mervik

@@ -4,10 +4,9 @@
 #include "settings/FilePaths.h"
 #include "settings/IniFile.h"
 #include "settings/PointerSettings.h"
+#include "settings/ProfileCheck.h"
 #include "settings/ProfileDefaults.h"
 #include "settings/ProfileFile.h"
-#include "settings/ProfileIdentity.h"
-#include "settings/ProfileRanges.h"
 #include "settings/SettingsKeys.h"
 
 namespace mervik {
@@ -62,9 +61,12 @@ void MakeAProfileCurrent(SharedSettingsBlock& image, LoadNotes* notes) {
     image.CurrentProfile = 0;
 }
 
+// An image without a current profile (a block another program wrote) keeps
+// the file's: no index outside 0 to 4 is ever saved.
 bool SaveImageValues(const SharedSettingsBlock& image, const std::string& configPath) {
     return EditIniFile(configPath, [&](IniDocument& config) {
-        config.WriteInt(keys::kSettingSection, keys::kCurrentProfile, image.CurrentProfile);
+        if (image.HasActiveProfile())
+            config.WriteInt(keys::kSettingSection, keys::kCurrentProfile, image.CurrentProfile);
         config.WriteInt(keys::kSettingSection, keys::kMouseType, image.MouseType);
         config.WriteInt(keys::kSettingSection, keys::kLedType, image.LedType);
     });
@@ -80,13 +82,8 @@ bool LoadAll(SharedSettingsBlock& image, const std::string& programFolder, Regis
     MakeAProfileCurrent(image, notes);
     if (registry)
         ReadPointerSettings(*image.ActiveProfile(), *registry);
-    for (std::string& note : RepairImageRanges(image))
+    for (std::string& note : CheckImageProfiles(image))
         AddNote(notes, std::move(note));
-    for (int n = 0; n < kProfileCount; ++n)
-        if (RepairProfileName(image.Profiles[n], n))
-            AddNote(notes, "profile " + std::to_string(n) +
-                               ": ProFileName missing or refused, set to its default " +
-                               ProfileName(image.Profiles[n]));
     return ok;
 }
 

@@ -16,8 +16,7 @@ namespace mervik {
 // profile its defaults. A CurrentProfile outside 0 to 4 becomes 0. With a
 // registry, the current profile then takes the system's pointer settings;
 // when those cannot be read the profile keeps the values of its file. Last,
-// every field outside its range is set to its default (ProfileRanges.h), and
-// a name a rename would refuse to the profile's default name.
+// every profile goes through CheckProfile (ProfileCheck.h).
 // False when a file exists but cannot be read or is refused as far too large
 // (FileLimits.h), which save all then leaves alone, or when a profile file
 // holds no profile (HoldsProfile): that profile gets its defaults, the others
@@ -26,9 +25,9 @@ bool LoadAll(SharedSettingsBlock& image, const std::string& programFolder,
              RegistryStore* registry = nullptr, LoadNotes* notes = nullptr);
 
 // With a registry, writes the active profile's pointer settings first; then
-// the three image integers into config.ini and each profile into its file,
-// creating the config folder when missing. False when any of these fails;
-// the others are still written.
+// the three image integers into config.ini (CurrentProfile only when it names
+// a profile) and each profile into its file, creating the config folder when
+// missing. False when any of these fails; the others are still written.
 bool SaveAll(const SharedSettingsBlock& image, const std::string& programFolder,
              RegistryStore* registry = nullptr);
 

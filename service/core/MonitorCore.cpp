@@ -15,8 +15,8 @@
 #include "settings/FilePaths.h"
 #include "settings/IniFile.h"
 #include "settings/PointerSettings.h"
+#include "settings/ProfileCheck.h"
 #include "settings/ProfileDefaults.h"
-#include "settings/ProfileRanges.h"
 #include "settings/SettingsFiles.h"
 #include "settings/SettingsKeys.h"
 
@@ -522,9 +522,9 @@ void MonitorCore::ReloadBlock() {
         trace_.Trace("Read shared block failed\n");
         return;
     }
-    // Any program may write the block: values outside their range take their
-    // defaults before anything uses them.
-    TraceNotes(RepairImageRanges(*fresh));
+    // Any program may write the block and announce it: its profiles pass the
+    // files' check before anything uses them.
+    TraceNotes(CheckImageProfiles(*fresh));
     *working_ = *fresh;
     WorkingChanged();
 }
@@ -553,7 +553,7 @@ MonitorCore::ChangeImage(const std::function<bool(SharedSettingsBlock&)>& change
     LoadNotes repaired;
     const bool written = block_.Update([&](SharedSettingsBlock& block) {
         reached = true;
-        repaired = RepairImageRanges(block);
+        repaired = CheckImageProfiles(block);
         if (!change(block))
             return false;
         *image = block;

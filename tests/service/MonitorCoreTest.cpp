@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstring>
 #include <filesystem>
 
 #include "contract/ProgramMessages.h"
@@ -458,6 +459,9 @@ TEST_F(Monitor, GarbageInTheBlockReachesNeitherTheDesktopNorTheMouse) {
         b.Profiles[0].DbleClickSpeed = 2147483647;
         b.Profiles[0].Orientation = -1;
         b.Profiles[0].Cpi_X = 148;
+        std::memset(b.Profiles[0].ProFileName, 'A', sizeof b.Profiles[0].ProFileName);
+        std::memset(b.Profiles[0].GameFile, 'B', sizeof b.Profiles[0].GameFile);
+        b.Profiles[0].Buttons[2].Function = 0xEE;
     });
     Settle();
     const auto defaults = testing::DefaultProfile(0);
@@ -465,6 +469,16 @@ TEST_F(Monitor, GarbageInTheBlockReachesNeitherTheDesktopNorTheMouse) {
     EXPECT_EQ(applied.DbleClickSpeed, defaults->DbleClickSpeed);
     EXPECT_EQ(applied.Orientation, defaults->Orientation);
     EXPECT_EQ(applied.Cpi_X, defaults->Cpi_X);
+    EXPECT_STREQ(applied.ProFileName, "Default1");
+    EXPECT_STREQ(applied.GameFile, "");
+    EXPECT_EQ(applied.Buttons[2].Function, defaults->Buttons[2].Function);
+    // What the service saves next is what a file holds.
+    mouse.With([](sim::SimulatedMouse& m) { m.PressDpiButton(); });
+    Pump();
+    EXPECT_EQ(IniFile(ProfileFilePath(folder.Folder(), 0)).ReadText("Setting", "ProFileName", ""),
+              "Default1");
+    EXPECT_EQ(IniFile(ProfileFilePath(folder.Folder(), 0)).ReadText("Setting", "GameFile", "-"),
+              "");
     EXPECT_EQ(mouse.With([](sim::SimulatedMouse& m) { return m.Malformed(); }), 0u)
         << "no malformed report reached the mouse";
     const Lines lines = trace.Take();

@@ -119,7 +119,7 @@ TEST_F(DamagedProfileFile, LoadsWithDefaultsForExactlyTheBadFieldsAndSaysWhich) 
     std::string expected = "profile " + std::to_string(kDamaged) + ":";
     for (const auto& d : kDamage)
         expected.append(" ").append(d.key);
-    EXPECT_EQ(notes, LoadNotes{expected + " out of range, set to their defaults"});
+    EXPECT_EQ(notes, LoadNotes{expected + " refused, set to their defaults"});
 
     const Numbers defaults = NumbersOf(Defaults());
     const Numbers stored = NumbersOf(saved->Profiles[kDamaged]);
@@ -161,19 +161,6 @@ TEST_F(DamagedProfileFile, SoundFilesLoadWithoutNotesAndSaveBackByteForByte) {
     ASSERT_TRUE(SaveAll(*loaded, dir.Folder()));
     for (size_t i = 0; i < paths.size(); ++i)
         EXPECT_EQ(TempFolder::Read(paths[i]), before[i]) << paths[i];
-}
-
-// For an image from elsewhere (the shared block): the profiles are mended,
-// what the current profile means is left to the caller.
-TEST(RepairImageRanges, MendsTheProfilesAndLeavesTheCurrentProfileAlone) {
-    auto image = std::make_unique<SharedSettingsBlock>();
-    ResetAllProfiles(*image);
-    image->CurrentProfile = 7;
-    image->Profiles[3].Orientation = -1;
-    EXPECT_EQ(RepairImageRanges(*image),
-              LoadNotes{"profile 3: Orientation out of range, set to their defaults"});
-    EXPECT_EQ(image->Profiles[3].Orientation, 0);
-    EXPECT_EQ(image->CurrentProfile, 7);
 }
 
 } // namespace

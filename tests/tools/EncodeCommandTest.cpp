@@ -3,6 +3,7 @@
 #include <memory>
 
 #include "settings/FunctionCodes.h"
+#include "settings/IniFile.h"
 #include "settings/ProfileDefaults.h"
 #include "settings/SettingsFiles.h"
 #include "tests/tools/CommandFixture.h"
@@ -58,10 +59,8 @@ TEST_F(EncodeCommandTest, RefusesBadArguments) {
 }
 
 TEST_F(EncodeCommandTest, AFolderWithoutACurrentProfileEncodesTheFirstAsMonitorWould) {
-    EditImage([](SharedSettingsBlock& image) {
-        image.CurrentProfile = 9;
-        image.Profiles[0].Cpi_X = 4;
-    });
+    EditImage([](SharedSettingsBlock& image) { image.Profiles[0].Cpi_X = 4; });
+    ASSERT_TRUE(IniFile(Folder() + "/config.ini").WriteInt("Setting", "CurrentProfile", 9));
     ASSERT_EQ(Run(EncodeCommand, {Folder(), "--profile", "0"}), kExitOk);
     const std::string first = out_.str();
     ASSERT_EQ(Run(EncodeCommand, {Folder()}), kExitOk);

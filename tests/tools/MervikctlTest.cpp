@@ -56,7 +56,9 @@ TEST_F(MervikctlTest, DumpReportsWhatLoadingFoundWrongAndAHugeFileEndsInFailure)
     std::ofstream(folder_ / "config" / "Default1.gmp")
         << "[Setting]\r\nMouseSpeed=7\r\nOrientation=-1\r\n";
     ASSERT_EQ(Run(DumpCommand, {Folder()}), kExitOk);
-    EXPECT_EQ(err_.str().rfind("mervikctl: profile 1: DbleClickSpeed ScrollWheelSpeed ", 0), 0u)
+    EXPECT_EQ(
+        err_.str().rfind("mervikctl: profile 1: ProFileName DbleClickSpeed ScrollWheelSpeed ", 0),
+        0u)
         << err_.str();
     EXPECT_NE(err_.str().find(" Orientation "), std::string::npos);
     EXPECT_EQ(out_.str().find("\"Orientation\": -1"), std::string::npos);

@@ -13,8 +13,8 @@
 #include "settings/ConfigFile.h"
 #include "settings/FilePaths.h"
 #include "settings/PointerSettings.h"
+#include "settings/ProfileCheck.h"
 #include "settings/ProfileDefaults.h"
-#include "settings/ProfileRanges.h"
 #include "settings/SettingsFiles.h"
 #include "settings/win32/RegistryStoreWin32.h"
 #include "ui/core/MonitorFollow.h"
@@ -256,10 +256,10 @@ void COptionDlg::LoadSettings() {
     *working_ = *applied_;
     if (fromBlock && working_->ActiveProfile())
         ReadPointerSettings(*working_->ActiveProfile(), registry);
-    // The block and the registry are outside data too: values out of range
-    // take their defaults before the pages show them or Apply saves them.
+    // The block and the registry are outside data too: the profiles pass the
+    // files' check before the pages show them or Apply saves them.
     for (SharedSettingsBlock* image : {applied_.get(), working_.get()})
-        for (std::string& note : RepairImageRanges(*image))
+        for (std::string& note : CheckImageProfiles(*image))
             notes.push_back(std::move(note));
     TraceNotes(notes);
     *unedited_ = *working_;
@@ -417,7 +417,7 @@ void COptionDlg::FollowMonitor(MonitorNews news) {
     // Without a fresh block there is nothing newer than the edits on screen.
     if (link_.Read(*fresh)) {
         // The block is outside data, as at start-up.
-        TraceNotes(RepairImageRanges(*fresh));
+        TraceNotes(CheckImageProfiles(*fresh));
         // The unedited copy follows by the same rule, so Monitor's values
         // never count as the user's edits.
         auto appliedBefore = std::make_unique<SharedSettingsBlock>(*applied_);
