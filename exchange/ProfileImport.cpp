@@ -5,11 +5,11 @@
 
 #include "exchange/ProfileJson.h"
 #include "exchange/ProfileSharingFile.h"
-#include "exchange/SharedProfileCheck.h"
 #include "macros/DuplicateMacroNames.h"
 #include "macros/MacroName.h"
 #include "macros/MacroRecordRepair.h"
 #include "settings/FunctionCodes.h"
+#include "settings/ProfileCheck.h"
 #include "settings/ProfileIdentity.h"
 #include "settings/SlotRepair.h"
 #include "settings/TextField.h"
@@ -159,12 +159,17 @@ std::optional<ImportPlan> PlanProfileImport(std::string_view text, int index, co
         error = "it holds no profile";
         return std::nullopt;
     }
-    for (std::string& note : CheckSharedProfile(*plan.profile, index))
-        plan.notes.push_back(std::move(note));
+    const size_t slotNotes = plan.notes.size();
+    const ProfileCheck check = CheckProfile(*plan.profile, index);
+    if (!check.Clean())
+        plan.notes.push_back(DescribeProfileCheck(check, index));
 
     std::vector<Candidate> candidates;
     ReadFileMacros(content->macros, candidates, plan.notes);
     LinkButtons(*plan.profile, candidates, plan.notes);
+    // Every finding so far mended or left out a value; the renames below do not.
+    plan.mended = slotNotes + check.repaired.size() + check.refused.size() +
+                  (plan.notes.size() - slotNotes - (check.Clean() ? 0 : 1));
     // Only the macros a button plays come along.
     MacroResolver resolver(list, plan);
     for (Candidate& c : candidates) {

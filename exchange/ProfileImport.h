@@ -20,6 +20,7 @@ struct ImportPlan {
     std::unique_ptr<ProfileRecord> profile; // checked, ready for its place
     std::vector<MacroRecord> added;         // macros the list lacks, to append
     LoadNotes notes;                        // what was mended, refused or renamed
+    size_t mended = 0;                      // values of the file set back or left out
 };
 
 // The plan for importing `text` as profile `index` (0..4) beside the macros of

@@ -18,7 +18,7 @@ Json MacroToJson(const MacroRecord& macro);
 // missing or unusable integer reads as -1 (0xFF in byte fields), a missing
 // text as empty, a text longer than its field is cut; a slot that is missing
 // or unusable gets its default function, a usable one is made safe
-// (SlotRepair.h). No range is checked here: that is CheckSharedProfile's.
+// (SlotRepair.h). No range is checked here: that is CheckProfile's.
 // False when the object holds none of a profile's keys. With `notes`, one
 // line for each slot that was refused.
 bool ProfileFromJson(const Json& object, ProfileRecord& profile, LoadNotes* notes);

@@ -74,9 +74,10 @@ TEST(ProfileImport, FieldsAreCheckedAsAProfileFilesAre) {
     EXPECT_EQ(r.Buttons[3].Function, fn::DefaultFunction(3));
     EXPECT_EQ(r.Buttons[4].Function, fn::DefaultFunction(4));
     EXPECT_EQ(r.Buttons[63].Function, fn::DefaultFunction(63));
-    for (const char* part : {"Orientation", "PollingRate", "MouseSpeed", "name", "linked program",
+    for (const char* part : {"Orientation", "PollingRate", "MouseSpeed", "ProFileName", "GameFile",
                              "slot 3", "slot 4", "slot 63"})
         EXPECT_TRUE(Noted(plan, part)) << part;
+    EXPECT_GE(plan.mended, 8u);
 }
 
 TEST(ProfileImport, AMacroNameTakenWithOtherStepsGetsANewNameAndTheButtonsFollow) {
@@ -95,6 +96,7 @@ TEST(ProfileImport, AMacroNameTakenWithOtherStepsGetsANewNameAndTheButtonsFollow
     EXPECT_EQ(TextOfField(plan.profile->Buttons[34].MacroName), "fire (2)");
     EXPECT_EQ(TextOfField(plan.profile->Buttons[3].MacroName), "Same");
     EXPECT_TRUE(Noted(plan, "imported as fire (2)"));
+    EXPECT_EQ(plan.mended, 0u) << "a new name mends nothing";
 
     auto image = std::make_unique<SharedSettingsBlock>();
     std::memset(image.get(), 0, sizeof *image);

@@ -13,7 +13,7 @@
 #include "exchange/ProfileImport.h"
 #include "macros/MacroName.h"
 #include "settings/FunctionCodes.h"
-#include "settings/ProfileRanges.h"
+#include "settings/ProfileCheck.h"
 #include "settings/TextField.h"
 #include "tests/macros/MacroBounds.h"
 
@@ -49,8 +49,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         return 0;
     }
     mervik::ProfileRecord checked = *plan->profile;
-    if (!mervik::RepairProfileRanges(checked).empty())
-        Fail("a field outside its range was let through");
+    if (!mervik::CheckProfile(checked, 2).Clean())
+        Fail("the planned profile does not pass the profile check");
     for (const mervik::MacroRecord& macro : plan->added) {
         const std::string bounds = mervik::test::MacroBoundsError(macro);
         if (!bounds.empty())

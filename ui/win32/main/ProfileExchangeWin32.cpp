@@ -70,7 +70,7 @@ bool ImportProfile(HWND owner, SharedSettingsBlock& working, int index, MacroLis
     const TextLookup texts = [](unsigned id) { return Text(id); };
     const std::string question =
         ImportQuestion(texts, index, ProfileName(working.Profiles[index]),
-                       ProfileName(*plan->profile), plan->added.size(), plan->notes.size());
+                       ProfileName(*plan->profile), plan->added.size(), plan->mended);
     if (MessageBoxA(owner, question.c_str(), kOptionCaption, MB_OKCANCEL | MB_ICONQUESTION) != IDOK)
         return false;
     ApplyProfileImport(*plan, working, index, macros);
