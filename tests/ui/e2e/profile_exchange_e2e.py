@@ -65,7 +65,8 @@ class ProfileExchange(MacroPageSteps, OptionCase):
         self.assertTrue(wait_for(lambda: probe("has-window", title).strip() == "1", 20),
                         "the file chooser %r did not open" % title)
         settle()
-        ENV.xdotool("key", "--delay", "60", *keys_of(windows_path(path)), "Return")
+        # The export's chooser offers a file name: the typed path replaces it.
+        ENV.xdotool("key", "--delay", "60", "End", "shift+Home", *keys_of(windows_path(path)), "Return")
         settle()
 
     def wait_box(self):
