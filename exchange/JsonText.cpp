@@ -47,6 +47,10 @@ Json ParseJson(std::string_view text) {
     return Json::parse(text.begin(), text.end(), nullptr, false);
 }
 
+bool IsJsonText(const Json& value, std::string_view text) {
+    return value.is_string() && value.get_ref<const std::string&>() == text;
+}
+
 std::optional<long long> JsonInteger(const Json& object, std::string_view key, long long low,
                                      long long high) {
     if (!object.is_object())

@@ -27,6 +27,9 @@ std::string JsonDocument(const Json& value);
 // The document in `text`; a discarded value when it is no JSON. Never throws.
 Json ParseJson(std::string_view text);
 
+// Whether `value` is the string `text`.
+bool IsJsonText(const Json& value, std::string_view text);
+
 // An integer member of `object` within [low, high]; none when it is missing,
 // no integer or out of range.
 std::optional<long long> JsonInteger(const Json& object, std::string_view key, long long low,

@@ -50,7 +50,7 @@ std::optional<SharedProfileContent> ReadProfileSharingFile(std::string_view text
         return std::nullopt;
     }
     const auto format = file.find("format");
-    if (format == file.end() || *format != kProfileFormatName) {
+    if (format == file.end() || !IsJsonText(*format, kProfileFormatName)) {
         error = std::string("it is not a profile file (its format is not \"") + kProfileFormatName +
                 "\")";
         return std::nullopt;

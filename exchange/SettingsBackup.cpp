@@ -66,7 +66,7 @@ std::optional<RestoredFile> ReadEntry(const Json& entry, const SuiteFile& file,
     if (text != entry.end() && text->is_string())
         bytes = DecodeBase64(text->get_ref<const std::string&>());
     if (!bytes || !size || bytes->size() != static_cast<size_t>(*size) || sum == entry.end() ||
-        *sum != Fnv1a64(*bytes)) {
+        !IsJsonText(*sum, Fnv1a64(*bytes))) {
         error = file.name + " is damaged (its bytes, size or checksum do not agree)";
         return std::nullopt;
     }
@@ -78,7 +78,8 @@ std::optional<RestoredFile> ReadEntry(const Json& entry, const SuiteFile& file,
 std::optional<std::vector<RestoredFile>>
 ReadBackup(std::string_view text, const std::vector<SuiteFile>& files, std::string& error) {
     const Json backup = ParseJson(text);
-    if (!backup.is_object() || backup.value("format", Json()) != kBackupFormatName) {
+    const auto format = backup.is_object() ? backup.find("format") : backup.end();
+    if (format == backup.end() || !IsJsonText(*format, kBackupFormatName)) {
         error = std::string("it is not a backup (its format is not \"") + kBackupFormatName + "\")";
         return std::nullopt;
     }
