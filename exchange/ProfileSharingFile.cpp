@@ -33,7 +33,7 @@ std::vector<MacroRecord> MacrosPlayedBy(const ProfileRecord& profile) {
 
 std::string WriteProfileSharingFile(const ProfileRecord& profile) {
     Json file = Json::object();
-    file["format"] = kProfileFormatName;
+    file["format"] = std::string(kProfileFormatName);
     file["version"] = kProfileFormatVersion;
     file["profile"] = ProfileToJson(profile);
     file["macros"] = Json::array();

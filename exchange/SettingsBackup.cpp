@@ -130,7 +130,7 @@ void PutBack(const std::vector<SuiteFile>& files, const std::vector<FileContent>
 
 std::optional<std::string> MakeBackup(const std::string& programFolder, std::string& error) {
     Json backup = Json::object();
-    backup["format"] = kBackupFormatName;
+    backup["format"] = std::string(kBackupFormatName);
     backup["version"] = kBackupFormatVersion;
     backup["files"] = Json::array();
     for (const SuiteFile& file : SuiteFiles(programFolder)) {
