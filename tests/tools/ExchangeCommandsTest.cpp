@@ -81,7 +81,8 @@ protected:
         std::memcpy(slot.data() + 16, "Burst", 5);
         slot[36] = 3;
         slot[40] = 2;
-        std::copy(Steps().begin(), Steps().end(), slot.begin() + 42);
+        const std::vector<uint8_t> steps = Steps();
+        std::copy(steps.begin(), steps.end(), slot.begin() + 42);
         return Hex(slot);
     }
 };
