@@ -48,7 +48,7 @@ protected:
         record.Events[0] = {4, MacroPress, 0};
         record.EventCount = 1;
         macros.Append(record);
-        page.Bind(AdvancePageHost{working.get(), applied.get(), &macros, {}, {}, {}});
+        page.Bind(AdvancePageHost{working.get(), applied.get(), &macros, {}, {}, {}, {}});
         ASSERT_TRUE(page.Create(parent.Hwnd()));
         page.CreateControls();
         page.Refresh(*working);
