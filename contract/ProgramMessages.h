@@ -35,6 +35,9 @@ inline constexpr unsigned kCmdOpenCustomizer = 6001;
 // To Option's main window.
 inline constexpr unsigned kMsgDpiReadBack = 1254;
 inline constexpr unsigned kMsgProfileSwitched = 1255;
+// wParam of 1255 when no profile was switched: another program changed the
+// block (1226, 1227) and Monitor took it in. 0 for a switch.
+inline constexpr unsigned kBlockChangedElsewhere = 1;
 inline constexpr unsigned kMsgMouseChangedLevel = 1256;
 inline constexpr unsigned kMsgApplyDone = 1258;
 // Beside 1258, which older programs know: the mouse's status whenever it

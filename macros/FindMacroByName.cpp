@@ -19,7 +19,8 @@ bool SameContent(const MacroRecord& record, const ButtonAssignment& button) {
 } // namespace
 
 std::optional<MacroMatch> FindMacroByName(const MacroList& list, const ButtonAssignment& button) {
-    const std::string wanted = TextOfField(button.MacroName);
+    // Both sides trimmed: a name typed with blanks around it keeps its buttons.
+    const std::string wanted = TrimmedMacroName(TextOfField(button.MacroName));
     for (int i = 0; i < list.Count(); ++i) {
         const MacroRecord& record = *list.RecordAt(i);
         if (SameMacroName(TrimmedMacroName(record), wanted))

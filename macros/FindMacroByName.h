@@ -13,7 +13,7 @@ struct MacroMatch {
     bool sameContent; // event count and the used events equal the button's copy
 };
 
-// The first macro whose trimmed name equals the button's macro name as
+// The first macro whose trimmed name equals the button's trimmed macro name as
 // SameMacroName compares them; nothing when no name matches.
 std::optional<MacroMatch> FindMacroByName(const MacroList& list, const ButtonAssignment& button);
 

@@ -43,10 +43,9 @@ EventListView BuildEventRows(const MacroEventBuffer& buffer, int caretRow,
     const int rowCount = static_cast<int>(view.rows.size());
     if (rowCount == 0)
         return view;
-    int row = (caretRow < 0 || caretRow >= rowCount) ? rowCount - 1 : caretRow;
-    if (row > kCaretMargin && row < rowCount - kCaretMargin)
-        row += kCaretLead;
+    const int row = (caretRow < 0 || caretRow >= rowCount) ? rowCount - 1 : caretRow;
     view.caretRow = row;
+    view.scrollRow = row > kCaretMargin && row < rowCount - kCaretMargin ? row + kCaretLead : row;
     return view;
 }
 

@@ -43,13 +43,15 @@ struct EventRow {
 
 struct EventListView {
     std::vector<EventRow> rows;
-    // The row to make the list's caret row and scroll to; -1 without rows.
+    // The row the user worked on, which becomes the selection; -1 without rows.
     int caretRow = -1;
+    // The row to scroll into view: the caret row, or two rows on from a
+    // caret in the middle of a long list, so the rows after it show too.
+    int scrollRow = -1;
 };
 
-// The rows for the buffer's steps. `caretRow` is the row asked for (-1: the
-// last); the highlighted step's last row takes its place, and a caret in the
-// middle of a long list is moved two rows on so the rows after it show too.
+// The rows for the buffer's steps. `caretRow` is the row asked for (-1 or
+// past the end: the last); the highlighted step's last row takes its place.
 EventListView BuildEventRows(const MacroEventBuffer& buffer, int caretRow,
                              const EventRowTexts& texts);
 

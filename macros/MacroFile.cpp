@@ -17,6 +17,7 @@ namespace mervik {
 namespace {
 
 constexpr std::string_view kMacroFileName = "sequence.dat";
+constexpr std::string_view kKeptFileName = "sequence-kept.dat";
 constexpr std::string_view kMacrosSection = "Macros";
 constexpr std::string_view kCountKey = "number";
 constexpr int32_t kMissingCount = -1;
@@ -54,10 +55,18 @@ std::string MacroFilePath(const std::string& programFolder) {
     return FolderOf(ProfileFilePath(programFolder, 0)) + std::string(kMacroFileName);
 }
 
+std::string KeptMacroFilePath(const std::string& programFolder) {
+    return FolderOf(ProfileFilePath(programFolder, 0)) + std::string(kKeptFileName);
+}
+
 MacroFileRead LoadMacroList(const std::string& programFolder, MacroList& list, LoadNotes* notes,
                             SharedSettingsBlock* buttons) {
+    return LoadMacroFile(MacroFilePath(programFolder), list, notes, buttons);
+}
+
+MacroFileRead LoadMacroFile(const std::string& path, MacroList& list, LoadNotes* notes,
+                            SharedSettingsBlock* buttons) {
     list.Clear();
-    const std::string path = MacroFilePath(programFolder);
     const FileContent content = ReadWholeFile(path, kMaxMacroFileBytes);
     if (content.status == FileStatus::Unreadable) {
         AddNote(notes, UnreadableNote(path, content));
@@ -106,6 +115,10 @@ MacroFileRead LoadMacroList(const std::string& programFolder, MacroList& list, L
 }
 
 bool SaveMacroList(const std::string& programFolder, const MacroList& list) {
+    return SaveMacroFile(MacroFilePath(programFolder), list);
+}
+
+bool SaveMacroFile(const std::string& path, const MacroList& list) {
     if (list.UnchangedSinceKept())
         return true;
     IniDocument file;
@@ -113,7 +126,22 @@ bool SaveMacroList(const std::string& programFolder, const MacroList& list) {
     for (int index = 0; index < list.Count(); ++index)
         file.WriteStruct(kMacrosSection, IndexKey(index), list.RecordAt(index),
                          sizeof(MacroRecord));
-    return WriteFileAtomically(MacroFilePath(programFolder), file.Bytes());
+    return WriteFileAtomically(path, file.Bytes());
+}
+
+MacroSource LoadOptionMacros(const std::string& programFolder, MacroList& list, LoadNotes* notes,
+                             SharedSettingsBlock* buttons) {
+    MacroSource source;
+    source.macroFile = LoadMacroList(programFolder, list, notes, buttons);
+    source.savePath = MacroFilePath(programFolder);
+    if (source.macroFile == MacroFileRead::Read)
+        return source;
+    source.savePath = KeptMacroFilePath(programFolder);
+    if (LoadMacroFile(source.savePath, list, notes, buttons) == MacroFileRead::Unreadable) {
+        list.Clear();
+        source.savePath.clear(); // neither file is written over
+    }
+    return source;
 }
 
 } // namespace mervik

@@ -37,4 +37,25 @@ MacroFileRead LoadMacroList(const std::string& programFolder, MacroList& list,
 // file writes nothing and succeeds. False when the file was not written.
 bool SaveMacroList(const std::string& programFolder, const MacroList& list);
 
+// The same for the macro file at `path`.
+MacroFileRead LoadMacroFile(const std::string& path, MacroList& list, LoadNotes* notes = nullptr,
+                            SharedSettingsBlock* buttons = nullptr);
+bool SaveMacroFile(const std::string& path, const MacroList& list);
+
+// Where Option keeps its macros while config\sequence.dat cannot be read:
+// config\sequence-kept.dat beside it. The unreadable file is left as it is
+// (the user may restore it), and what the user makes meanwhile is not lost.
+std::string KeptMacroFilePath(const std::string& programFolder);
+
+struct MacroSource {
+    MacroFileRead macroFile = MacroFileRead::Read; // how config\sequence.dat read
+    std::string savePath; // where the list is saved; empty when no file may be written
+};
+
+// Option's list: the macro file, or, while that cannot be read, the kept
+// file (nothing when that is missing too). When the kept file cannot be read
+// either, the list is empty and nothing is ever saved.
+MacroSource LoadOptionMacros(const std::string& programFolder, MacroList& list,
+                             LoadNotes* notes = nullptr, SharedSettingsBlock* buttons = nullptr);
+
 } // namespace mervik

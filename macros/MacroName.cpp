@@ -61,4 +61,11 @@ std::string_view MacroNameStart(std::string_view name, size_t maxBytes) {
     return name.substr(0, std::min(end, name.size()));
 }
 
+std::string StoredMacroName(std::string_view name) {
+    const auto field = static_cast<size_t>(kMaxMacroNameLength);
+    // A name that fits is kept whole: in a single-byte code page its last
+    // byte may look like the first of a pair.
+    return std::string(name.size() <= field ? name : MacroNameStart(name, field));
+}
+
 } // namespace mervik

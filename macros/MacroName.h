@@ -28,4 +28,9 @@ std::string MacroNameKey(std::string_view name);
 // characters, never after the first byte of a pair.
 std::string_view MacroNameStart(std::string_view name, size_t maxBytes);
 
+// What a record keeps of a typed name: the name when it fits its field,
+// otherwise as many whole characters (MacroNameStart) as the field holds. Every check of a new name
+// is made on this, so two names that are cut to the same bytes are seen as the same.
+std::string StoredMacroName(std::string_view name);
+
 } // namespace mervik

@@ -7,26 +7,33 @@
 
 namespace mervik {
 
-bool AcceptableMacroName(const MacroList& list, int index, std::string_view name) {
+MacroNameFault CheckMacroName(const MacroList& list, int index, std::string_view typed) {
+    const std::string name = StoredMacroName(typed);
     const std::string trimmed = TrimmedMacroName(name);
-    if (trimmed.empty() || HoldsControlCharacter(name))
-        return false;
+    if (trimmed.empty())
+        return MacroNameFault::Empty;
+    if (HoldsControlCharacter(name))
+        return MacroNameFault::ControlCharacter;
     for (int i = 0; i < list.Count(); ++i) {
         if (i != index && SameMacroName(TrimmedMacroName(*list.RecordAt(i)), trimmed))
-            return false;
+            return MacroNameFault::Taken;
     }
-    return true;
+    return MacroNameFault::None;
+}
+
+bool AcceptableMacroName(const MacroList& list, int index, std::string_view name) {
+    return CheckMacroName(list, index, name) == MacroNameFault::None;
 }
 
 int InitialMacroRow(const MacroList& list, const ButtonAssignment& scratch) {
     if (list.Empty())
         return -1;
-    const std::string wanted = TextOfField(scratch.MacroName);
+    const std::string wanted = TrimmedMacroName(TextOfField(scratch.MacroName));
     if (scratch.Function != fn::Macro || wanted.empty())
         return 0;
     for (int step = 1; step <= list.Count(); ++step) {
         const int i = step % list.Count();
-        const std::string name = TextOfField(list.RecordAt(i)->Name);
+        const std::string name = TrimmedMacroName(*list.RecordAt(i));
         if (name.size() >= wanted.size() &&
             SameMacroName(std::string_view(name).substr(0, wanted.size()), wanted))
             return i;
@@ -39,7 +46,7 @@ bool RenameMacro(MacroList& list, int index, std::string_view name, SharedSettin
     if (!record || !AcceptableMacroName(list, index, name))
         return false;
     const std::string oldName = TrimmedMacroName(*record);
-    SetTextField(record->Name, name.substr(0, kMaxMacroNameLength));
+    SetTextField(record->Name, StoredMacroName(name));
     for (ProfileRecord& profile : image.Profiles) {
         for (ButtonAssignment& button : profile.Buttons) {
             if (button.Function != fn::Macro)

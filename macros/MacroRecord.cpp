@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstring>
 
+#include "macros/MacroName.h"
 #include "settings/TextField.h"
 
 namespace mervik {
@@ -10,7 +11,7 @@ namespace mervik {
 MacroRecord NewMacroRecord(std::string_view name) {
     MacroRecord record;
     std::memset(&record, 0, sizeof record);
-    SetTextField(record.Name, name.substr(0, kMaxMacroNameLength));
+    SetTextField(record.Name, StoredMacroName(name));
     return record;
 }
 

@@ -4,10 +4,10 @@
 
 namespace mervik {
 
-int AdoptMacrosAddedElsewhere(const std::string& programFolder, MacroList& list) {
+int AdoptMacrosAddedElsewhere(const std::string& path, MacroList& list) {
     list.RememberNames();
     MacroList file;
-    if (LoadMacroList(programFolder, file) != MacroFileRead::Read)
+    if (LoadMacroFile(path, file) != MacroFileRead::Read)
         return 0;
     int adopted = 0;
     for (int i = 0; i < file.Count() && !list.Full(); ++i) {

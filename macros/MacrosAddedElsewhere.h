@@ -12,7 +12,8 @@ namespace mervik {
 // Appends to `list` each macro of the file whose name the list has never held
 // (MacroList::HasHeld): another program's additions. A macro the user deleted
 // or renamed here was held, so it does not come back. Returns how many were
-// taken; none when the file cannot be read.
-int AdoptMacrosAddedElsewhere(const std::string& programFolder, MacroList& list);
+// taken; none when the file cannot be read. `path` is the macro file the
+// list is saved to (MacroSource::savePath).
+int AdoptMacrosAddedElsewhere(const std::string& path, MacroList& list);
 
 } // namespace mervik

@@ -17,4 +17,12 @@ std::string LanguageLibrary::Text(unsigned id) const {
     return std::string(text, length > 0 ? static_cast<size_t>(length) : 0);
 }
 
+std::wstring LanguageLibrary::WideText(unsigned id) const {
+    if (!module_)
+        return {};
+    wchar_t text[1024] = {};
+    const int length = LoadStringW(module_.get(), id, text, sizeof text / sizeof text[0]);
+    return std::wstring(text, length > 0 ? static_cast<size_t>(length) : 0);
+}
+
 } // namespace mervik::win

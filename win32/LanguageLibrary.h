@@ -17,6 +17,9 @@ public:
     void Unload() { module_.reset(); }
     bool Loaded() const { return static_cast<bool>(module_); }
     std::string Text(unsigned id) const;
+    // The same text as UTF-16, for what the system shows in any code page
+    // (the taskbar's title).
+    std::wstring WideText(unsigned id) const;
 
 private:
     UniqueModule module_;

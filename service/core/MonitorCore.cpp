@@ -1,5 +1,7 @@
 #include "service/core/MonitorCore.h"
 
+#include <cstring>
+
 #include "contract/ProgramMessages.h"
 #include "lang/TextIds.h"
 #include "protocol/DeviceMessages.h"
@@ -136,17 +138,30 @@ void MonitorCore::OnApplyAllSetting() {
 
 void MonitorCore::OnReloadSetting() {
     const int before = CurrentIndex();
+    const auto previous = WorkingCopy();
     ReloadBlock();
     if (FollowReload(before))
         RequestUpload();
+    else
+        TellOptionOfChange(*previous);
 }
 
 void MonitorCore::OnReloadWindowsSetting() {
     const int before = CurrentIndex();
+    const auto previous = WorkingCopy();
     ReloadBlock();
     ApplyPointer();
     if (FollowReload(before))
         RequestUpload();
+    else
+        TellOptionOfChange(*previous);
+}
+
+// An open Option would otherwise send its older copy back at its next Apply,
+// undoing what the other program changed.
+void MonitorCore::TellOptionOfChange(const SharedSettingsBlock& previous) {
+    if (std::memcmp(&previous, working_.get(), sizeof previous) != 0)
+        PostToOption(kMsgProfileSwitched, kBlockChangedElsewhere);
 }
 
 void MonitorCore::OnCopyData(uintptr_t dwData, std::span<const uint8_t> payload) {
@@ -657,9 +672,9 @@ void MonitorCore::TraceShowOsd() {
     trace_.Trace("Show OSD " + std::to_string(static_cast<int>(osd)) + "\n");
 }
 
-void MonitorCore::PostToOption(unsigned message) {
+void MonitorCore::PostToOption(unsigned message, uintptr_t wParam) {
     if (ProgramWindows::Handle option = windows_.Find(kOptionCaption))
-        windows_.Post(option, message, 0, 0);
+        windows_.Post(option, message, wParam, 0);
 }
 
 void MonitorCore::PostToOsd(unsigned message, uintptr_t wParam, intptr_t lParam) {

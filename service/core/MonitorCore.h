@@ -145,7 +145,8 @@ private:
     void ShowNotice(const std::string& text);
     void HideNotice();
     void TraceShowOsd();
-    void PostToOption(unsigned message);
+    void PostToOption(unsigned message, uintptr_t wParam = 0);
+    void TellOptionOfChange(const SharedSettingsBlock& previous);
     void PostToOsd(unsigned message, uintptr_t wParam, intptr_t lParam);
     void WriteOsdMessage(const std::string& text);
     void WriteDeviceFlag(bool present);

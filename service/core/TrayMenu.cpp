@@ -12,7 +12,7 @@ using namespace monitor;
 namespace {
 
 // A menu takes '&' for the mark of the key that chooses the item; a name
-// shows its own '&' as it is.
+// shows its own '&' as it is. The fixed items' texts carry their marks.
 std::string MenuText(std::string_view text) {
     std::string out;
     for (char c : text) {
@@ -32,13 +32,15 @@ TrayMenuItem Separator() {
 std::vector<TrayMenuItem> TrayMenuItems(const SharedSettingsBlock& image,
                                         const TrayMenuTexts& texts, bool offerSendAgain) {
     std::vector<TrayMenuItem> items;
-    items.push_back({kCmdOpenCustomizer, MenuText(texts.openOption), true, false, false});
+    items.push_back({kCmdOpenCustomizer, texts.openOption, true, false, false});
     if (offerSendAgain)
-        items.push_back({kCmdSendAgain, MenuText(texts.sendAgain), false, false, false});
+        items.push_back({kCmdSendAgain, texts.sendAgain, false, false, false});
     items.push_back(Separator());
     for (int i = 0; i < kProfileCount; ++i) {
         const ProfileRecord& profile = image.Profiles[i];
-        std::string label = MenuText(ProfileDisplayName(profile, i, texts.unnamedProfile));
+        // The profile's number chooses it from the keyboard.
+        std::string label = {'&', static_cast<char>('1' + i), ' '};
+        label += MenuText(ProfileDisplayName(profile, i, texts.unnamedProfile));
         const std::string program = MatchedProgramName(profile);
         if (!program.empty())
             label.append(1, '\t').append(MenuText(program));
@@ -46,7 +48,7 @@ std::vector<TrayMenuItem> TrayMenuItems(const SharedSettingsBlock& image,
                          image.CurrentProfile == i});
     }
     items.push_back(Separator());
-    items.push_back({kCmdExit, MenuText(texts.exit), false, false, false});
+    items.push_back({kCmdExit, texts.exit, false, false, false});
     return items;
 }
 

@@ -13,6 +13,7 @@
 
 namespace mervik {
 
+// Menu texts, each with the '&' before its access key.
 struct TrayMenuTexts {
     std::string openOption;     // the default item
     std::string exit;           // the last item
@@ -22,7 +23,7 @@ struct TrayMenuTexts {
 
 struct TrayMenuItem {
     unsigned command = 0; // 0: a separator
-    std::string label;    // menu text: '&' doubled, a tab before the program's name
+    std::string label;    // menu text: "&N " and the name ('&' doubled), a tab before the program's
     bool isDefault = false;
     bool radio = false; // one of the profiles, drawn as a radio item
     bool checked = false;

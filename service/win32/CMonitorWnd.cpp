@@ -2,6 +2,7 @@
 
 #include <commctrl.h>
 #include <objbase.h>
+#include <shellapi.h>
 
 #include <optional>
 #include <span>
@@ -181,7 +182,12 @@ void CMonitorWnd::OnSystrayNotify(LPARAM mouseMessage) {
         core_->OnCustomizer();
         break;
     case WM_RBUTTONDOWN:
+    case WM_CONTEXTMENU: // the context-menu key on the icon
         ShowTrayMenu();
+        break;
+    case NIN_KEYSELECT: // Enter or Space on the icon
+        core_->OnCustomizer();
+        BringUpLastPopup();
         break;
     default:
         break;

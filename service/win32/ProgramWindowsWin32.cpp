@@ -21,9 +21,15 @@ bool Win32ProgramWindows::Post(Handle window, unsigned message, uintptr_t wParam
 }
 
 void Win32ProgramWindows::Activate(Handle window) {
-    if (IsIconic(WindowOf(window)))
-        ShowWindow(WindowOf(window), SW_RESTORE);
-    SetForegroundWindow(WindowOf(window));
+    HWND shown = WindowOf(window);
+    // A program may answer to its old caption with a hidden window that
+    // stands in for the one the user sees, its owner (Option does): that one
+    // comes to the front.
+    if (HWND owner = GetWindow(shown, GW_OWNER); owner && !IsWindowVisible(shown))
+        shown = owner;
+    if (IsIconic(shown))
+        ShowWindow(shown, SW_RESTORE);
+    SetForegroundWindow(shown);
 }
 
 } // namespace mervik

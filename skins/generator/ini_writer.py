@@ -26,7 +26,7 @@ def button_line(control, ini):
     return "%d=%s,%d,%d,%d,%d,%s,%s" % (key, label, x, y, w, h, tooltip, flag)
 
 
-def write(path, section, images, controls, ini):
+def write(path, section, images, controls, ini, keyboard=()):
     lines = ["[%s]" % section]
     for name in ("Mask", "Normal", "Over", "Down", "Disable"):
         lines.append("%s=%s" % (name, images[name]))
@@ -34,5 +34,9 @@ def write(path, section, images, controls, ini):
     lines.append("[BUTTONPOS]")
     for control in sorted(controls, key=lambda c: c["key"]):
         lines.append(button_line(control, ini))
+    if keyboard:
+        lines.append("")
+        lines.append("[KEYBOARD]")
+        lines.extend(keyboard)
     # Windows INI files: CRLF line ends, ANSI text (ours is plain ASCII).
     path.write_bytes(("\r\n".join(lines) + "\r\n").encode("ascii"))

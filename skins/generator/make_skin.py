@@ -12,6 +12,7 @@ sys.dont_write_bytecode = True  # keep the source folder free of __pycache__
 
 from PIL import Image, ImageDraw
 
+import access_keys
 import decor
 import faces
 import fixed_images
@@ -78,7 +79,7 @@ def render(layout, out_dir):
         images[key] = "%s_%s.bmp" % (prefix, state)
         picture.save(out_dir / images[key])
     ini_writer.write(out_dir / layout["ini"], layout.get("section", "SCREEN"), images,
-                     layout["controls"], layout["ini"])
+                     layout["controls"], layout["ini"], access_keys.section(layout["controls"]))
     return base
 
 

@@ -75,7 +75,7 @@ protected:
 };
 
 TEST_F(LanDll, LoadsTheTextsUnderTheirNumbers) {
-    EXPECT_EQ(Text(1000), "Open Mervik settings");
+    EXPECT_EQ(Text(1000), "&Open Mervik settings");
     EXPECT_EQ(Text(1003), "Left click");
     EXPECT_EQ(Text(1112), "250 DPI");
     EXPECT_EQ(Text(1123), "4000 DPI");

@@ -159,6 +159,17 @@ TEST_F(SyncMacroButtonsTest, ADoubleByteNameGetsItsOwnMacroNotOneThatDiffersInIt
     EXPECT_EQ(b.Events[0].code, 9);
 }
 
+// A macro named with blanks around its name: each button holds a copy of the
+// name as stored, and the sync finds it by the trimmed names of both.
+TEST_F(SyncMacroButtonsTest, ANameWithBlanksAroundItKeepsItsButtons) {
+    list.Append(Macro("  Reload ", {7}));
+    Assign(image->Profiles[2], 4, *list.RecordAt(1), 0);
+    SyncMacroButtons(list, *image);
+    const ButtonAssignment& b = image->Profiles[2].Buttons[4];
+    EXPECT_EQ(b.Function, fn::Macro) << "the button lost its macro";
+    EXPECT_EQ(b.Events[0].code, 7);
+}
+
 TEST_F(SyncMacroButtonsTest, SlotsPastTheFirstSixteenAreNotExamined) {
     auto before = std::make_unique<SharedSettingsBlock>(*image);
     SyncMacroButtons(list, *image);

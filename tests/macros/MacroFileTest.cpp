@@ -224,6 +224,41 @@ TEST_F(MacroFileTest, AFileFarLargerThanAFullListIsRefusedAsUnreadable) {
     EXPECT_EQ(notes[0].rfind(path + " is far larger", 0), 0u) << notes[0];
 }
 
+// While the macro file cannot be read, Option's macros live beside it: what
+// the user makes is saved there and loaded from there at the next start, and
+// the damaged file is never written over. Once it reads again it is used.
+TEST_F(MacroFileTest, WhileTheMacroFileCannotBeReadTheMacrosAreKeptBesideIt) {
+    const std::string path = MacroFilePath(dir.Folder());
+    WriteFile("");
+    std::filesystem::resize_file(path, uintmax_t{9} << 20);
+    MacroList list;
+    MacroSource source = LoadOptionMacros(dir.Folder(), list);
+    EXPECT_EQ(source.macroFile, MacroFileRead::Unreadable);
+    EXPECT_EQ(source.savePath, KeptMacroFilePath(dir.Folder()));
+    EXPECT_TRUE(list.Empty());
+    list.Append(Macro("Made meanwhile", {4}));
+    ASSERT_TRUE(SaveMacroFile(source.savePath, list));
+    EXPECT_EQ(std::filesystem::file_size(path), uintmax_t{9} << 20) << "written over";
+
+    source = LoadOptionMacros(dir.Folder(), list);
+    EXPECT_EQ(source.macroFile, MacroFileRead::Unreadable);
+    ASSERT_EQ(list.Count(), 1) << "the next start lost what was made";
+    EXPECT_STREQ(list.RecordAt(0)->Name, "Made meanwhile");
+
+    // Both unreadable: nothing is loaded, and nowhere is written.
+    std::filesystem::remove(source.savePath);
+    std::filesystem::create_directories(source.savePath);
+    source = LoadOptionMacros(dir.Folder(), list);
+    EXPECT_TRUE(source.savePath.empty());
+    EXPECT_TRUE(list.Empty());
+
+    WriteFile("[Macros]\r\nnumber=1\r\n0=" + Value(Macro("a", {4})) + "\r\n");
+    source = LoadOptionMacros(dir.Folder(), list);
+    EXPECT_EQ(source.macroFile, MacroFileRead::Read);
+    EXPECT_EQ(source.savePath, path);
+    EXPECT_EQ(list.Count(), 1);
+}
+
 // Buttons find their macro by name, ignoring case and blanks: of "Fire" and
 // "FIRE" only the first could ever be played or chosen.
 TEST_F(MacroFileTest, NamesDifferingOnlyInCaseAreMadeUniqueAndTheirButtonsFollow) {
@@ -338,14 +373,14 @@ TEST_F(MacroFileTest, ASaverKeepsWhatAnotherProgramAddedButNotWhatTheUserRemoved
 
     shown.RemoveAt(1);
     std::strcpy(shown.RecordAt(1)->Name, "New name");
-    EXPECT_EQ(AdoptMacrosAddedElsewhere(dir.Folder(), shown), 1);
+    EXPECT_EQ(AdoptMacrosAddedElsewhere(MacroFilePath(dir.Folder()), shown), 1);
     ASSERT_TRUE(SaveMacroList(dir.Folder(), shown));
     const MacroList saved = Load();
     ASSERT_EQ(saved.Count(), 3);
     EXPECT_STREQ(saved.RecordAt(0)->Name, "Kept");
     EXPECT_STREQ(saved.RecordAt(1)->Name, "New name");
     EXPECT_STREQ(saved.RecordAt(2)->Name, "Imported");
-    EXPECT_EQ(AdoptMacrosAddedElsewhere(dir.Folder(), shown), 0) << "taken once";
+    EXPECT_EQ(AdoptMacrosAddedElsewhere(MacroFilePath(dir.Folder()), shown), 0) << "taken once";
 }
 
 } // namespace

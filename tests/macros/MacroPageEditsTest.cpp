@@ -1,10 +1,12 @@
 #include <gtest/gtest.h>
 
+#include <cstring>
 #include <memory>
 
 #include "MacroTestData.h"
 #include "macros/MacroButtonCopy.h"
 #include "macros/MacroEventRows.h"
+#include "macros/MacroName.h"
 #include "macros/MacroNaming.h"
 #include "macros/MacroPageEdits.h"
 #include "settings/FunctionCodes.h"
@@ -52,17 +54,25 @@ TEST(EventRows, StepsAndPausesWithTheirValuesAndTexts) {
     EXPECT_EQ(view.caretRow, 5); // the highlighted step's pause row
 }
 
-TEST(EventRows, CaretRowRule) {
+TEST(EventRows, TheCaretRowIsSelectedAndOnlyTheScrollLooksAhead) {
     MacroEventBuffer buffer;
     for (int i = 0; i < 10; ++i)
         buffer.events[buffer.count++] = {4, MacroPress, 0};
     buffer.highlighted = -1;
-    EXPECT_EQ(BuildEventRows(buffer, -1, kTexts).caretRow, 9); // the last row
-    EXPECT_EQ(BuildEventRows(buffer, 40, kTexts).caretRow, 9); // past the end: the last
-    EXPECT_EQ(BuildEventRows(buffer, 3, kTexts).caretRow, 3);  // near the top stays
-    EXPECT_EQ(BuildEventRows(buffer, 4, kTexts).caretRow, 6);  // in the middle: two on
-    EXPECT_EQ(BuildEventRows(buffer, 6, kTexts).caretRow, 8);
-    EXPECT_EQ(BuildEventRows(buffer, 7, kTexts).caretRow, 7); // near the bottom stays
+    const struct {
+        int asked, caret, scroll;
+    } cases[] = {
+        {-1, 9, 9},            // the last row
+        {40, 9, 9},            // past the end: the last
+        {3, 3, 3},             // near the top
+        {4, 4, 6},             // in the middle: the rows after it scroll into view
+        {6, 6, 8},  {7, 7, 7}, // near the bottom
+    };
+    for (const auto& c : cases) {
+        const EventListView view = BuildEventRows(buffer, c.asked, kTexts);
+        EXPECT_EQ(view.caretRow, c.caret) << c.asked;
+        EXPECT_EQ(view.scrollRow, c.scroll) << c.asked;
+    }
     buffer.highlighted = 2;
     EXPECT_EQ(BuildEventRows(buffer, 8, kTexts).caretRow, 2); // the highlighted step wins
     EXPECT_EQ(BuildEventRows(MacroEventBuffer{}, -1, kTexts).caretRow, -1);
@@ -156,6 +166,44 @@ TEST(MacroNaming, EmptyAndCaseOrSpaceDuplicatesAreRefused) {
     EXPECT_TRUE(AcceptableMacroName(list, -1, "Relo"));
     EXPECT_TRUE(AcceptableMacroName(list, 0, "reload")); // its own name in other letters
     EXPECT_FALSE(AcceptableMacroName(list, 0, "jump"));
+}
+
+// The record keeps 15 bytes of a name: two names that differ only after
+// them would be stored alike, and a double-byte character is never cut in
+// half.
+TEST(MacroNaming, UniquenessIsJudgedOnWhatTheRecordStores) {
+    MacroList list;
+    list.Append(NewMacroRecord("Fire sequence A1"));
+    EXPECT_EQ(TextOfField(list.RecordAt(0)->Name), "Fire sequence A");
+    EXPECT_FALSE(AcceptableMacroName(list, -1, "Fire sequence A2"));
+    EXPECT_FALSE(AcceptableMacroName(list, -1, "fire sequence a"));
+    EXPECT_TRUE(AcceptableMacroName(list, -1, "Fire sequence B1"));
+
+    const std::string pairs = "xy\x81\x41\x81\x42\x81\x43\x81\x44\x81\x45\x81\x46";
+    const std::string tooLong = pairs + "\x81\x47"; // 16 bytes
+    EXPECT_EQ(StoredMacroName(tooLong), pairs) << "the seventh pair does not fit whole";
+    EXPECT_EQ(TextOfField(NewMacroRecord(tooLong).Name), pairs);
+    // Fitting names are kept whole, whatever their last byte.
+    EXPECT_EQ(StoredMacroName("caf\xE9"), "caf\xE9");
+    list.Append(NewMacroRecord(tooLong));
+    EXPECT_FALSE(AcceptableMacroName(list, -1, pairs + "\x81\x48")) << "stored as the same bytes";
+
+    MacroList renamed;
+    renamed.Append(NewMacroRecord("One"));
+    renamed.Append(NewMacroRecord("Fire sequence A"));
+    auto image = std::make_unique<SharedSettingsBlock>();
+    std::memset(image.get(), 0, sizeof *image);
+    EXPECT_FALSE(RenameMacro(renamed, 0, "Fire sequence A9", *image));
+}
+
+TEST(MacroNaming, InitialRowIgnoresBlanksAroundTheNames) {
+    MacroList list;
+    list.Append(test::Macro("Jump", {5}));
+    list.Append(test::Macro("  Reload", {4}));
+    ButtonAssignment scratch{};
+    scratch.Function = fn::Macro;
+    SetTextField(scratch.MacroName, "  Reload");
+    EXPECT_EQ(InitialMacroRow(list, scratch), 1);
 }
 
 // A menu shows what follows a tab as the item's shortcut, and a line break

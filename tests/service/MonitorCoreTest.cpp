@@ -152,6 +152,26 @@ TEST_F(Monitor, UntrustedCurrentProfileMeansNoActiveProfile) {
     EXPECT_TRUE(notifier.balloons.empty());
 }
 
+// A command line tool renamed a profile through the block and 1226 (or 1227):
+// an open Option is told, or its next Apply would undo the rename. A reload
+// that changed nothing tells nobody.
+TEST_F(Monitor, AChangeFromAnotherProgramIsToldToAnOpenOption) {
+    Start();
+    windows.Open(kOptionCaption);
+    Settle();
+    windows.Take();
+    block.Edit([](SharedSettingsBlock& b) { SetTextField(b.Profiles[2].ProFileName, "Racing"); });
+    core->OnReloadSetting();
+    EXPECT_EQ(windows.Take(), (std::vector<Posted>{{kOptionCaption, kMsgProfileSwitched,
+                                                    kBlockChangedElsewhere, 0}}));
+    core->OnReloadSetting();
+    EXPECT_TRUE(windows.Take().empty());
+    block.Edit([](SharedSettingsBlock& b) { SetTextField(b.Profiles[3].GameFile, "race.exe"); });
+    core->OnReloadWindowsSetting();
+    EXPECT_EQ(windows.Take(), (std::vector<Posted>{{kOptionCaption, kMsgProfileSwitched,
+                                                    kBlockChangedElsewhere, 0}}));
+}
+
 // Option stays open through a removal, its edits with it, and is told the
 // mouse is away; the icon stays with its menu, greyed.
 TEST_F(Monitor, UnplugAndReplug) {

@@ -22,6 +22,7 @@
 #include "device/Clock.h"
 #include "device/DeviceLink.h"
 #include "hiddriver/sim/SimulatedMouse.h"
+#include "lang/TextIds.h"
 #include "service/core/MonitorPorts.h"
 
 namespace mervik::testing {
@@ -331,11 +332,15 @@ struct FakeLauncher : ProgramLauncher {
 
 // The language library's texts that the service uses, as lang/lan.rc has them.
 struct FakeTexts : TextSource {
-    std::map<unsigned, std::string> texts{{1000, "Open settings"}, {1001, "Exit"},
-                                          {1111, "Mouse"},         {1160, "Profile %1"},
-                                          {1161, "%1 - %2"},       {1190, "Send again"},
-                                          {1191, "%1 (sending)"},  {1192, "%1 (not in the mouse)"},
-                                          {1193, "%1 (no mouse)"}};
+    std::map<unsigned, std::string> texts{{kTextTrayOpenOption, "Open settings"},
+                                          {kTextTrayExit, "Exit"},
+                                          {kTextTrayTip, "Mouse"},
+                                          {kTextUnnamedProfile, "Profile %1"},
+                                          {kTextTipWithProfile, "%1 - %2"},
+                                          {kTextTraySendAgain, "Send again"},
+                                          {kTextTipSending, "%1 (sending)"},
+                                          {kTextTipNotInMouse, "%1 (not in the mouse)"},
+                                          {kTextTipNoMouse, "%1 (no mouse)"}};
     std::string Text(unsigned id) override {
         auto it = texts.find(id);
         return it == texts.end() ? std::string() : it->second;

@@ -84,6 +84,7 @@ TEST_F(ProfileSwitch, AForegroundProgramsProfileIsUploadedAndNamed) {
     StartWithLinkedProfiles();
     block.Edit([](SharedSettingsBlock& b) { SetTextField(b.Profiles[3].ProFileName, "Racing"); });
     core->OnReloadSetting();
+    EXPECT_EQ(Posts(kMsgProfileSwitched), 1) << "an open Option is told of the rename";
     notifier.tips.clear();
 
     Foreground(3);
@@ -300,7 +301,7 @@ TEST_F(ProfileSwitch, TheTrayMenuShowsTheWorkingCopysProfiles) {
     const std::vector<TrayMenuItem> items = core->TrayMenu();
     ASSERT_EQ(items.size(), 9u);
     EXPECT_EQ(items[0].label, "Open settings");
-    EXPECT_EQ(items[3].label, "Default2\tgame1.exe");
+    EXPECT_EQ(items[3].label, "&2 Default2\tgame1.exe");
     EXPECT_TRUE(items[3].checked);
     EXPECT_EQ(items[8].label, "Exit");
     EXPECT_EQ(ProfileOfTrayCommand(items[3].command), 1);

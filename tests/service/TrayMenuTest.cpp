@@ -19,7 +19,7 @@ using namespace monitor;
 
 struct TrayMenuModel : ::testing::Test {
     std::unique_ptr<SharedSettingsBlock> image = std::make_unique<SharedSettingsBlock>();
-    TrayMenuTexts texts{"Open", "Exit", "Profile %1", "Again"};
+    TrayMenuTexts texts{"&Open", "E&xit", "Profile %1", "&Again"};
     void SetUp() override {
         CreateImage(*image);
         ResetAllProfiles(*image);
@@ -36,15 +36,16 @@ TEST_F(TrayMenuModel, OpenProfilesExitWithTheCurrentOneChecked) {
     const std::vector<TrayMenuItem> items = TrayMenuItems(*image, texts);
     ASSERT_EQ(items.size(), 9u);
     EXPECT_EQ(items.front().command, kCmdOpenCustomizer);
-    EXPECT_EQ(items.front().label, "Open");
+    EXPECT_EQ(items.front().label, "&Open"); // the access key marked by the text
     EXPECT_TRUE(items.front().isDefault);
     EXPECT_EQ(items[1].command, 0u) << "a separator";
     EXPECT_EQ(items[7].command, 0u);
     EXPECT_EQ(items.back().command, kCmdExit);
-    EXPECT_EQ(items.back().label, "Exit");
+    EXPECT_EQ(items.back().label, "E&xit");
 
-    const std::vector<std::string> labels = {"Default1", "Default2\tBIG.EXE", "Default3",
-                                             "Tom && Jerry\tcartoon&&co.exe", "Profile 5"};
+    // Each profile's number is its access key; names show their own '&'.
+    const std::vector<std::string> labels = {"&1 Default1", "&2 Default2\tBIG.EXE", "&3 Default3",
+                                             "&4 Tom && Jerry\tcartoon&&co.exe", "&5 Profile 5"};
     for (int i = 0; i < kProfileCount; ++i) {
         const TrayMenuItem& item = items[static_cast<size_t>(2 + i)];
         EXPECT_EQ(item.label, labels[static_cast<size_t>(i)]);
@@ -67,14 +68,14 @@ TEST_F(TrayMenuModel, NoProfileCheckedWhenNoneIsActive) {
 TEST_F(TrayMenuModel, AFullNameFieldWithoutTerminatorIsShownWithinTheField) {
     std::memset(image->Profiles[0].ProFileName, 'N', sizeof image->Profiles[0].ProFileName);
     const std::vector<TrayMenuItem> items = TrayMenuItems(*image, texts);
-    EXPECT_EQ(items[2].label, std::string(sizeof image->Profiles[0].ProFileName, 'N'));
+    EXPECT_EQ(items[2].label, "&1 " + std::string(sizeof image->Profiles[0].ProFileName, 'N'));
 }
 
 TEST_F(TrayMenuModel, SendAgainFollowsTheDefaultItemWhenOffered) {
     const std::vector<TrayMenuItem> items = TrayMenuItems(*image, texts, true);
     ASSERT_EQ(items.size(), 10u);
     EXPECT_EQ(items[1].command, kCmdSendAgain);
-    EXPECT_EQ(items[1].label, "Again");
+    EXPECT_EQ(items[1].label, "&Again");
     EXPECT_FALSE(items[1].isDefault);
     EXPECT_FALSE(items[1].radio);
     EXPECT_EQ(items[2].command, 0u);

@@ -69,6 +69,23 @@ def read_ini(name):
     return dict(parser[screen]), buttons
 
 
+def read_keyboard(name):
+    """The KEYBOARD section: the focus colour and each control's access key
+    (letter, left, top, width, colour), by key."""
+    parser = configparser.ConfigParser(interpolation=None, strict=True)
+    parser.optionxform = str
+    parser.read_string((SKIN / name).read_bytes().decode("ascii"))
+    if not parser.has_section("KEYBOARD"):
+        return None, {}
+    section = dict(parser["KEYBOARD"])
+    focus = section.pop("Focus", None)
+    keys = {}
+    for key, value in section.items():
+        letter, left, top, width, colour = value.split(",")
+        keys[int(key)] = (letter, int(left), int(top), int(width), colour)
+    return focus, keys
+
+
 def overlap(a, b):
     ax, ay, aw, ah = a
     bx, by, bw, bh = b
@@ -101,6 +118,26 @@ class SkinFiles(unittest.TestCase):
                     self.assertIn(flag, ("TRUE", "FALSE"))
                     if key not in may_be_empty:
                         self.assertGreater(rect[2] * rect[3], 0, "key %d is empty" % key)
+
+    def test_access_keys_are_unique_and_underline_their_letter(self):
+        for name in WINDOWS:
+            with self.subTest(window=name):
+                screen, buttons = read_ini(name)
+                focus, keys = read_keyboard(name)
+                self.assertRegex(focus or "", r"^[0-9A-F]{6}$", "no focus colour")
+                letters = [k[0] for k in keys.values()]
+                self.assertEqual(len(letters), len(set(letters)), "an access key twice: %s" % letters)
+                normal = Image.open(SKIN / screen["Normal"]).convert("L")
+                for key, (letter, left, top, width, colour) in keys.items():
+                    self.assertIn(key, buttons)
+                    self.assertRegex(letter, r"^[A-Z0-9]$")
+                    x, y, w, h = buttons[key][1]
+                    self.assertTrue(0 <= left and left + width <= w and 0 <= top < h,
+                                    "key %d: the underline leaves its control" % key)
+                    # The letter stands right above its underline: text is
+                    # light on the skin's dark faces.
+                    above = normal.crop((x + left, y + top - 4, x + left + width, y + top))
+                    self.assertGreater(above.getextrema()[1], 110, "key %d: no letter above" % key)
 
     def test_pictures_are_24_bit_and_the_window_size(self):
         for name in WINDOWS:

@@ -4,6 +4,7 @@ mervik_test(NAME ui_win_tests WINE_ONLY
   SOURCES win32/TestWindows.cpp win32/SkinImagesTest.cpp win32/ControlsTest.cpp win32/SkinnedPageTest.cpp
           win32/OptionSavesTest.cpp win32/SkinFailureTest.cpp win32/MacroPageTest.cpp
           win32/ScopedKeyCaptureTest.cpp win32/AnsiTextTest.cpp win32/WindowBaseTest.cpp
+          win32/DialogKeyboardTest.cpp
   LIBS mervik_ui_win32)
 # Option's warnings take their texts from lan.dll beside the program.
 add_custom_command(TARGET ui_win_tests POST_BUILD
@@ -12,7 +13,8 @@ add_dependencies(ui_win_tests lan)
 
 # Test helpers: a stand-in for Monitor, a probe of Option's state from
 # outside, and a runner that shows one warning.
-foreach(helper FakeMonitor OptionProbe WarnShow OptionBench SelectMacroShow ButtonDialogShow)
+foreach(helper FakeMonitor OptionProbe WarnShow OptionBench SelectMacroShow ButtonDialogShow
+               AccessProbe)
   add_executable(${helper} helpers/${helper}.cpp)
   target_include_directories(${helper} PRIVATE ${PROJECT_SOURCE_DIR})
   target_link_libraries(${helper} PRIVATE mervik_ui_win32 mervik_warnings)
@@ -36,4 +38,5 @@ foreach(part main_window macro_page dialogs button_page upload_status profile_ex
   option_e2e_test(${part}_e2e)
 endforeach()
 add_custom_target(option_e2e_inputs ALL
-  DEPENDS Option FakeMonitor OptionProbe WarnShow SelectMacroShow ButtonDialogShow lan skins Monitor hiddriver_sim mousesim mervikctl)
+  DEPENDS Option FakeMonitor OptionProbe AccessProbe WarnShow SelectMacroShow ButtonDialogShow lan skins
+          Monitor hiddriver_sim mousesim mervikctl)

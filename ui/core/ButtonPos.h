@@ -1,8 +1,11 @@
 #pragma once
 // One BUTTONPOS value of a skin INI: where a control sits, its tooltip and
 // whether it starts pressed.
+#include <optional>
 #include <string>
 #include <string_view>
+
+#include "ui/core/AccessKey.h"
 
 namespace mervik::ui {
 
@@ -27,6 +30,8 @@ struct ButtonPos {
     PixelRect rect;
     std::string tooltip;
     bool pressed = false;
+    // From the skin's KEYBOARD section, not from the BUTTONPOS value.
+    std::optional<AccessKey> accessKey;
 };
 
 // "label,x,y,width,height,tooltip,TRUE". An empty or malformed value gives an

@@ -63,9 +63,10 @@ void FollowSwitchOfLevelInUse(ProfileRecord& working, ProfileRecord& applied,
                true);
 }
 
-// 1255: anything in the block may have changed.
+// 1255: anything in the block may have changed; a switch moves the current
+// index whatever the user chose.
 void FollowWholeBlock(SharedSettingsBlock& working, SharedSettingsBlock& applied,
-                      const SharedSettingsBlock& fresh) {
+                      const SharedSettingsBlock& fresh, bool switched) {
     for (int i = 0; i < kProfileCount; ++i) {
         ProfileRecord& profile = working.Profiles[i];
         const int levelBefore = profile.Cpi_X;
@@ -77,7 +78,7 @@ void FollowWholeBlock(SharedSettingsBlock& working, SharedSettingsBlock& applied
     Follow(working.MouseType, applied.MouseType, fresh.MouseType, false);
     Follow(working.LedType, applied.LedType, fresh.LedType, false);
     if (fresh.HasActiveProfile())
-        Follow(working.CurrentProfile, applied.CurrentProfile, fresh.CurrentProfile, true);
+        Follow(working.CurrentProfile, applied.CurrentProfile, fresh.CurrentProfile, switched);
 }
 
 // 1254 and 1256: the level (and with 1256 the rate) of Monitor's current profile.
@@ -101,8 +102,8 @@ void FollowLevel(MonitorNews news, SharedSettingsBlock& working, SharedSettingsB
 
 void FollowMonitor(MonitorNews news, SharedSettingsBlock& working, SharedSettingsBlock& applied,
                    const SharedSettingsBlock& fresh) {
-    if (news == MonitorNews::ProfileSwitched)
-        FollowWholeBlock(working, applied, fresh);
+    if (news == MonitorNews::ProfileSwitched || news == MonitorNews::BlockChanged)
+        FollowWholeBlock(working, applied, fresh, news == MonitorNews::ProfileSwitched);
     else
         FollowLevel(news, working, applied, fresh);
 }

@@ -20,6 +20,11 @@ enum class MonitorNews {
     // Monitor's current profile. That press is the newest word: the mouse
     // runs it now.
     MouseChangedLevel,
+    // 1255 with kBlockChangedElsewhere: another program (a command line
+    // tool) changed the block and Monitor took it in without a switch. Any
+    // value may have changed; the current index follows only where the user
+    // left it as applied.
+    BlockChanged,
 };
 
 // `applied` is the block as last exchanged with Monitor, `working` the copy

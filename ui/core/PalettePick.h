@@ -20,4 +20,17 @@ PickCursor CursorAt(const PixelRect& palette, int x, int y);
 uint32_t ColourAfterPress(const PixelRect& palette, int x, int y, std::optional<uint32_t> pixel,
                           uint32_t current);
 
+// The keyboard's point on the palette: the arrows move it a pixel (a stride
+// with Ctrl), Home and End to the row's ends, Page Up and Page Down to the
+// column's; it stays inside the palette.
+enum class PaletteMove { Left, Right, Up, Down, RowStart, RowEnd, Top, Bottom };
+struct PalettePoint {
+    int x = 0;
+    int y = 0;
+    bool operator==(const PalettePoint&) const = default;
+};
+constexpr int kPaletteStride = 8;
+PalettePoint MovedPalettePoint(const PixelRect& palette, PalettePoint from, PaletteMove move,
+                               bool stride);
+
 } // namespace mervik::ui

@@ -47,4 +47,29 @@ int ThumbLeftForValue(const SliderRange& range, int value, int trackWidth, int t
     return std::clamp(static_cast<int>(left), 0, travel);
 }
 
+int KeyedSliderValue(const SliderRange& range, int value, SliderKey key) {
+    const int low = std::min(range.minimum, range.maximum);
+    const int high = std::max(range.minimum, range.maximum);
+    const int page = std::max(1, (high - low) / 10);
+    switch (key) {
+    case SliderKey::StepDown:
+        value -= 1;
+        break;
+    case SliderKey::StepUp:
+        value += 1;
+        break;
+    case SliderKey::PageDown:
+        value -= page;
+        break;
+    case SliderKey::PageUp:
+        value += page;
+        break;
+    case SliderKey::Minimum:
+        return low;
+    case SliderKey::Maximum:
+        return high;
+    }
+    return std::clamp(value, low, high);
+}
+
 } // namespace mervik::ui

@@ -25,4 +25,10 @@ int ThumbValue(const SliderRange& range, int thumbLeft, int trackWidth, int thum
 // Left edge that puts the thumb exactly on `value`.
 int ThumbLeftForValue(const SliderRange& range, int value, int trackWidth, int thumbWidth);
 
+// The keys a focused slider takes: a step either way, a page (a tenth of
+// the range, at least a step) either way, or an end.
+enum class SliderKey { StepDown, StepUp, PageDown, PageUp, Minimum, Maximum };
+// The value `key` moves `value` to, within the range.
+int KeyedSliderValue(const SliderRange& range, int value, SliderKey key);
+
 } // namespace mervik::ui

@@ -78,5 +78,33 @@ TEST(KeyField, CapturedKeysReplaceTheKeyUnlessTheTableLacksThem) {
     }
 }
 
+// The capture takes every key while the key field has the focus: Tab is the
+// field's way out, Shift+Tab too without leaving Shift behind as the key.
+TEST(KeyField, TabLeavesTheFieldInsteadOfBeingTaken) {
+    constexpr int kTab = 0x09, kLeftShift = 0xA0, kF5 = 0x74;
+    KeyField field = KeyField::OfUsage(0);
+    EXPECT_EQ(field.TakeCapturedEvent(kF5, false), CapturedStep::Taken);
+    EXPECT_EQ(field.TakeCapturedEvent(kF5, true), CapturedStep::Taken);
+    EXPECT_EQ(field.TakeCapturedEvent(kTab, false), CapturedStep::LeaveForward);
+    EXPECT_EQ(field.text, "F5");
+
+    // Shift+Tab: the Shift press showed as the key, and is undone.
+    EXPECT_EQ(field.TakeCapturedEvent(kLeftShift, false), CapturedStep::Taken);
+    EXPECT_EQ(field.text, "L_Shift");
+    EXPECT_EQ(field.TakeCapturedEvent(kLeftShift, false), CapturedStep::Taken); // repeat
+    EXPECT_EQ(field.TakeCapturedEvent(kTab, false), CapturedStep::LeaveBackward);
+    EXPECT_EQ(field.text, "F5");
+    EXPECT_EQ(field.usage, 62);
+
+    // Shift pressed and let go is the key chosen; a Tab after it leaves
+    // forwards and keeps it.
+    EXPECT_EQ(field.TakeCapturedEvent(kLeftShift, false), CapturedStep::Taken);
+    EXPECT_EQ(field.TakeCapturedEvent(kLeftShift, true), CapturedStep::Taken);
+    EXPECT_EQ(field.TakeCapturedEvent(kTab, false), CapturedStep::LeaveForward);
+    EXPECT_EQ(field.text, "L_Shift");
+    // Tab's release changes nothing.
+    EXPECT_EQ(field.TakeCapturedEvent(kTab, true), CapturedStep::Unchanged);
+}
+
 } // namespace
 } // namespace mervik::ui

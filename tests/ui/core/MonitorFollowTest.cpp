@@ -149,6 +149,29 @@ TEST(MonitorFollow, OnlyASwitchMovesTheCurrentIndex) {
     }
 }
 
+// A command line tool renamed and linked a profile through Monitor while
+// Option holds edits: the change comes in, every edit stays, and the profile
+// the user chose stays chosen.
+TEST(MonitorFollow, AChangeFromAnotherProgramComesInAndTheEditsStay) {
+    Copies c;
+    c.working->Profiles[0].MouseSpeed = 17;
+    c.working->CurrentProfile = 1; // chosen in the strip, not applied
+    SetTextField(c.fresh->Profiles[2].ProFileName, "Racing");
+    SetTextField(c.fresh->Profiles[2].GameFile, "C:\\Games\\race.exe");
+    c.fresh->CurrentProfile = 4;
+    c.Follow(MonitorNews::BlockChanged);
+    EXPECT_EQ(TextOfField(c.working->Profiles[2].ProFileName), "Racing");
+    EXPECT_EQ(TextOfField(c.working->Profiles[2].GameFile), "C:\\Games\\race.exe");
+    EXPECT_EQ(c.working->Profiles[0].MouseSpeed, 17);
+    EXPECT_EQ(c.working->CurrentProfile, 1);
+    EXPECT_EQ(std::memcmp(c.applied.get(), c.fresh.get(), sizeof *c.fresh), 0);
+
+    Copies untouched;
+    untouched.fresh->CurrentProfile = 3;
+    untouched.Follow(MonitorNews::BlockChanged);
+    EXPECT_EQ(untouched.working->CurrentProfile, 3);
+}
+
 // The applied copy takes Monitor's values too: otherwise they would look like
 // the user's edits and stop the next message, and Apply would send them back.
 TEST(MonitorFollow, AValueMonitorChangedIsNoEditAtTheNextMessage) {

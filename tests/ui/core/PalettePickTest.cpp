@@ -35,5 +35,29 @@ TEST(PalettePick, AnEmptyPaletteTakesNothing) {
     EXPECT_EQ(CursorAt(PixelRect{}, 0, 0), PickCursor::Arrow);
 }
 
+TEST(PalettePick, TheKeyboardsPointMovesAndStaysInThePalette) {
+    const PixelRect palette{10, 20, 110, 70};
+    const PalettePoint start{10, 20};
+    EXPECT_EQ(MovedPalettePoint(palette, start, PaletteMove::Right, false), (PalettePoint{11, 20}));
+    EXPECT_EQ(MovedPalettePoint(palette, start, PaletteMove::Down, true), (PalettePoint{10, 28}));
+    EXPECT_EQ(MovedPalettePoint(palette, start, PaletteMove::Left, false), start) << "at the edge";
+    EXPECT_EQ(MovedPalettePoint(palette, start, PaletteMove::Up, true), start);
+    EXPECT_EQ(MovedPalettePoint(palette, start, PaletteMove::RowEnd, false),
+              (PalettePoint{109, 20}));
+    EXPECT_EQ(MovedPalettePoint(palette, {50, 40}, PaletteMove::Bottom, false),
+              (PalettePoint{50, 69}));
+    EXPECT_EQ(MovedPalettePoint(palette, {50, 40}, PaletteMove::Top, false),
+              (PalettePoint{50, 20}));
+    EXPECT_EQ(MovedPalettePoint(palette, {50, 40}, PaletteMove::RowStart, false),
+              (PalettePoint{10, 40}));
+    EXPECT_EQ(MovedPalettePoint(palette, {105, 66}, PaletteMove::Right, true),
+              (PalettePoint{109, 66}));
+    // A point from outside (a skin that moved the palette) comes in.
+    EXPECT_EQ(MovedPalettePoint(palette, {0, 0}, PaletteMove::Right, false),
+              (PalettePoint{10, 20}));
+    EXPECT_EQ(MovedPalettePoint(PixelRect{}, {3, 4}, PaletteMove::Right, false),
+              (PalettePoint{3, 4}));
+}
+
 } // namespace
 } // namespace mervik::ui

@@ -44,9 +44,10 @@ class Warnings(OptionCase):
                 settle()
                 screenshot("warning_" + kind, rect)
                 ENV.xdotool("mousemove", *centre(rect))
-                self.press("Return", "Escape")
+                # Tab only moves the focus (the keys that end it: keyboard_e2e).
+                self.press("Tab")
                 settle()
-                self.assertIsNone(process.poll(), "Enter or Escape ended the %s warning" % kind)
+                self.assertIsNone(process.poll(), "Tab ended the %s warning" % kind)
                 # Close (3) answers like cancel (2); OK (1) is the only yes.
                 key = {"click": 1, "reset": 2}.get(kind, 3)
                 button = skin_rect(ini, key)

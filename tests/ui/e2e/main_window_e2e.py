@@ -23,6 +23,18 @@ class StartAndWindow(OptionCase):
         self.assertIsNotNone(wait_for(lambda: second.poll() is not None, 20), "the second Option kept running")
         self.assertEqual(self.state()["windows"], "1")
 
+    def test_the_taskbar_reads_a_title_while_peers_find_the_old_caption(self):
+        self.start_option()
+        # The probe finds Option by its old caption's bytes, as Monitor and the
+        # setup program do, and reads the title of the window it stands for.
+        state = self.state()
+        self.assertEqual(state["windows"], "1")
+        self.assertEqual(state["title"], "Mervik%20Option")
+        # What the setup program does before it replaces the files: a close
+        # posted to the window with the old caption ends Option.
+        probe("close-option")
+        self.assertTrue(wait_for(lambda: self.state()["windows"] == "0", 20), "Option did not close")
+
     def test_tabs_keys_and_screenshots(self):
         self.start_option()
         state = self.state()
@@ -82,9 +94,9 @@ class NoMouse(OptionCase):
         settle()
         screenshot("option_with_nomouse_warning", parse_rect(state["main_rect"]))
         ENV.xdotool("mousemove", *centre(rect))
-        self.press("Return", "Escape")
+        self.press("Tab")  # moves the focus; Enter and Escape would answer it (keyboard_e2e)
         settle()
-        self.assertEqual(self.state()["warning"], "1", "Enter or Escape closed the warning")
+        self.assertEqual(self.state()["warning"], "1", "Tab closed the warning")
         self.click(centre(skin_rect("skin_nomouse_warn.ini", 1)))
         self.assertTrue(wait_for(lambda: self.state().get("warning") == "0", 10))
         self.assertEqual(self.state()["windows"], "1", "the main window must stay")
@@ -187,6 +199,23 @@ class ApplyThroughMonitor(RealMonitor, OptionCase):
         self.assertIn("\n".join(planned), "\n".join(log), "the mouse did not get the planned upload whole")
         self.assertEqual(json.loads(self.mouse("state"))["malformed"], 0)
 
+
+    def test_a_rename_by_mervikctl_reaches_an_open_option_and_its_edits_stay(self):
+        self.start_real_monitor()
+        folder = windows_path(self.folder)
+        self.start_option()
+        self.assertTrue(self.wait_strip(lambda s: s["current"] == [0]), "no profile strip")
+        self.click(self.main_button(13))  # profile 4 chosen, not applied
+        self.assertTrue(self.wait_strip(lambda s: s["current"] == [3]))
+        ENV.output(ARGS.mervikctl, "rename", folder, "2", "Racing")
+        state = self.wait_strip(lambda s: s["names"][2] == "Racing")
+        self.assertTrue(state, "Option was not told of the rename: %s" % self.strip())
+        self.assertEqual(state["current"], [3], "the rename undid the user's choice")
+        self.click(self.main_button(5))
+        self.assertTrue(self.wait_for_apply_done(30), "Monitor's 1258 did not end the wait")
+        self.assertEqual(ini_value(os.path.join(self.folder, "config", "Default2.gmp"), "ProFileName"), "Racing",
+                         "Option's Apply undid the rename")
+        self.assertEqual(ini_value(os.path.join(self.folder, "config.ini"), "CurrentProfile"), "3")
 
     def profile_three_differs(self):
         """Profile 3 unlike profile 0, so its upload tells them apart; its plan."""

@@ -10,6 +10,8 @@
 //                                                       enabled; spaces in texts as %20)
 //   OptionProbe.exe close-dialog                       (WM_CLOSE to that dialog, as another
 //                                                       program might send it)
+//   OptionProbe.exe close-option                       (WM_CLOSE to the window with Option's
+//                                                       caption, as the setup program posts it)
 //   OptionProbe.exe lists                              (page 2's lists and fields, as JSON)
 //   OptionProbe.exe strip                              (the main window's buttons, as JSON)
 //   OptionProbe.exe switch N                           (block's current profile N, then 1255)
@@ -38,13 +40,24 @@ struct Found {
     HWND first = nullptr;
 };
 
+// Peers find the hidden window that carries Option's caption; the window the
+// user sees is its owner.
+HWND MainOf(HWND peer) {
+    HWND owner = peer ? GetWindow(peer, GW_OWNER) : nullptr;
+    return owner ? owner : peer;
+}
+
+HWND FindOptionMain() {
+    return MainOf(FindWindowA(nullptr, mervik::kOptionCaption));
+}
+
 BOOL CALLBACK CountOptionWindows(HWND hwnd, LPARAM lp) {
     char title[64] = {};
     GetWindowTextA(hwnd, title, sizeof title);
     if (!strcmp(title, mervik::kOptionCaption)) {
         auto* found = reinterpret_cast<Found*>(lp);
         if (!found->first)
-            found->first = hwnd;
+            found->first = MainOf(hwnd);
         ++found->count;
     }
     return TRUE;
@@ -100,6 +113,8 @@ BOOL CALLBACK FindOwnedPopup(HWND hwnd, LPARAM lp) {
     return TRUE;
 }
 
+std::string Spaceless(const char* text);
+
 int State() {
     Found found;
     EnumWindows(CountOptionWindows, reinterpret_cast<LPARAM>(&found));
@@ -127,6 +142,12 @@ int State() {
                r.right, r.bottom);
         GetWindowRect(found.first, &r);
         printf(" main_rect=%ld,%ld,%ld,%ld", r.left, r.top, r.right, r.bottom);
+        // The title the taskbar shows, as UTF-8.
+        wchar_t wide[128] = {};
+        GetWindowTextW(found.first, wide, 128);
+        char title[384] = {};
+        WideCharToMultiByte(CP_UTF8, 0, wide, -1, title, sizeof title, nullptr, nullptr);
+        printf(" title=%s", Spaceless(title).c_str());
     }
     printf("\n");
     return 0;
@@ -271,7 +292,7 @@ BOOL CALLBACK ScanMainButtons(HWND hwnd, LPARAM lp) {
 
 int Strip() {
     MainButtons found;
-    found.main = FindWindowA(nullptr, mervik::kOptionCaption);
+    found.main = FindOptionMain();
     if (found.main)
         EnumChildWindows(found.main, ScanMainButtons, reinterpret_cast<LPARAM>(&found));
     printf("{\"buttons\": [%s], \"editor\": %s}\n", found.buttons.c_str(), found.editor.c_str());
@@ -281,7 +302,7 @@ int Strip() {
 // What the main window's status area says, as its window text; null
 // without a status area.
 int Status() {
-    HWND main = FindWindowA(nullptr, mervik::kOptionCaption);
+    HWND main = FindOptionMain();
     HWND area = main ? FindWindowExA(main, nullptr, "MervikStatusArea", nullptr) : nullptr;
     std::string text = "null";
     if (area) {
@@ -362,11 +383,20 @@ int CloseDialog() {
     return 0;
 }
 
+int CloseOption() {
+    HWND peer = FindWindowA(nullptr, mervik::kOptionCaption);
+    if (peer)
+        PostMessageA(peer, WM_CLOSE, 0, 0);
+    printf("closed=%d\n", peer != nullptr);
+    return 0;
+}
+
 struct PageLists {
     HWND page = nullptr;
     std::string json;
     int lists = 0;
     int edits = 0;
+    std::string spins; // the spin fields' texts, in the page's order
 };
 
 void JsonString(std::string& out, const std::string& text) {
@@ -383,6 +413,20 @@ void JsonString(std::string& out, const std::string& text) {
 // repeat-count field, in the order the page made them.
 BOOL CALLBACK ScanPageLists(HWND hwnd, LPARAM lp) {
     auto* p = reinterpret_cast<PageLists*>(lp);
+    char parentClass[64] = {};
+    GetClassNameA(GetParent(hwnd), parentClass, sizeof parentClass);
+    char ownClass[64] = {};
+    GetClassNameA(hwnd, ownClass, sizeof ownClass);
+    if (!strcmp(parentClass, "Mervik Spin") && !_stricmp(ownClass, "Edit")) {
+        // The message, not GetWindowText: another process's edit answers
+        // only the message with its text.
+        char text[32] = {};
+        SendMessageA(hwnd, WM_GETTEXT, sizeof text, reinterpret_cast<LPARAM>(text));
+        if (!p->spins.empty())
+            p->spins += ", ";
+        JsonString(p->spins, text);
+        return TRUE;
+    }
     if (GetParent(hwnd) != p->page)
         return TRUE;
     char cls[64] = {};
@@ -415,6 +459,15 @@ BOOL CALLBACK ScanPageLists(HWND hwnd, LPARAM lp) {
         p->json += ", \"";
         p->json += p->lists == 1 ? "macro" : "step";
         p->json += "_enabled\": " + std::to_string(IsWindowEnabled(hwnd) ? 1 : 0) + ", ";
+        // The rows in view: the first, and how many the list's height holds.
+        RECT client{};
+        GetClientRect(hwnd, &client);
+        const auto itemHeight = static_cast<int>(SendMessageA(hwnd, LB_GETITEMHEIGHT, 0, 0));
+        p->json += "\"";
+        p->json += p->lists == 1 ? "macro" : "step";
+        p->json += "_view\": [" +
+                   std::to_string(static_cast<int>(SendMessageA(hwnd, LB_GETTOPINDEX, 0, 0))) +
+                   ", " + std::to_string(itemHeight > 0 ? client.bottom / itemHeight : 0) + "], ";
     } else if (!_stricmp(cls, "Edit") && p->edits++ == 0) {
         wchar_t wide[32] = {};
         SendMessageW(hwnd, WM_GETTEXT, 32, reinterpret_cast<LPARAM>(wide));
@@ -443,7 +496,7 @@ BOOL CALLBACK FindPage(HWND hwnd, LPARAM lp) {
 
 HWND PageWindow(int index) {
     PageSearch search{index};
-    if (HWND option = FindWindowA(nullptr, mervik::kOptionCaption))
+    if (HWND option = FindOptionMain())
         EnumChildWindows(option, FindPage, reinterpret_cast<LPARAM>(&search));
     return search.page;
 }
@@ -456,7 +509,7 @@ int Lists() {
         return 1;
     }
     EnumChildWindows(p.page, ScanPageLists, reinterpret_cast<LPARAM>(&p));
-    printf("{%s\"done\": 1}\n", p.json.c_str());
+    printf("{%s\"spins\": [%s], \"done\": 1}\n", p.json.c_str(), p.spins.c_str());
     return 0;
 }
 
@@ -579,6 +632,8 @@ int Dispatch(int argc, char** argv) {
         return Dialog();
     if (argc >= 2 && !strcmp(argv[1], "close-dialog"))
         return CloseDialog();
+    if (argc >= 2 && !strcmp(argv[1], "close-option"))
+        return CloseOption();
     if (argc >= 2 && !strcmp(argv[1], "lists"))
         return Lists();
     if (argc >= 2 && !strcmp(argv[1], "strip"))
@@ -593,9 +648,11 @@ int Dispatch(int argc, char** argv) {
         return Menus();
     if (argc >= 3 && !strcmp(argv[1], "controls"))
         return Controls(atoi(argv[2]) - 1);
-    fprintf(stderr, "usage: OptionProbe state | mouse-changed CPI RATE BRIGHTNESS | block | dialog "
-                    "| close-dialog | lists | menus | controls PAGE | strip | status | switch N "
-                    "| monitor-switch N [PRESS_MS] | serve\n");
+    fprintf(
+        stderr,
+        "usage: OptionProbe state | mouse-changed CPI RATE BRIGHTNESS | block | dialog "
+        "| close-dialog | close-option | lists | menus | controls PAGE | strip | status | switch N "
+        "| monitor-switch N [PRESS_MS] | serve\n");
     return 2;
 }
 

@@ -2,9 +2,11 @@
 
 #include <cstdio>
 #include <memory>
+#include <string>
 #include <utility>
 #include <vector>
 
+#include "lang/TextIds.h"
 #include "settings/ProfileDefaults.h"
 #include "tests/ui/win32/TestWindows.h"
 #include "ui/win32/capture/KeyCapture.h"
@@ -18,7 +20,7 @@ namespace {
 
 // A small page skin with the controls these tests reach: the double-click
 // slider (4), New (10), both lists (13, 14), Record (15), Stop (16), the
-// repeat field (17).
+// repeat field (17), record delays (19).
 void WriteMacroPageSkin() {
     for (const char* name :
          {"mp_mask.bmp", "mp_normal.bmp", "mp_over.bmp", "mp_down.bmp", "mp_disable.bmp"})
@@ -29,7 +31,7 @@ void WriteMacroPageSkin() {
           "Down=mp_down.bmp\r\nDisable=mp_disable.bmp\r\n[BUTTONPOS]\r\n"
           "4=dbl,10,10,200,12,\r\n10=new,10,30,40,20,\r\n13=macros,10,60,100,200,\r\n"
           "14=steps,120,60,200,200,\r\n15=record,60,30,40,20,\r\n16=stop,110,30,40,20,\r\n"
-          "17=repeat,330,60,40,20,\r\n",
+          "17=repeat,330,60,40,20,\r\n19=delays,330,90,40,20,\r\n",
           f);
     fclose(f);
     SetSkinFolder(test::TempPath(""));
@@ -48,7 +50,11 @@ protected:
         record.Events[0] = {4, MacroPress, 0};
         record.EventCount = 1;
         macros.Append(record);
-        page.Bind(AdvancePageHost{working.get(), applied.get(), &macros, {}, {}, {}, {}});
+        page.Bind(
+            AdvancePageHost{working.get(), applied.get(), &macros, {}, {}, {}, [this](unsigned id) {
+                                warnings.push_back(id);
+                            },
+                            {}});
         ASSERT_TRUE(page.Create(parent.Hwnd()));
         page.CreateControls();
         page.Refresh(*working);
@@ -71,7 +77,12 @@ protected:
     MacroList macros;
     CAdvanceSettingPage page;
     UINT savedDoubleClick = 0;
+    std::vector<unsigned> warnings;
 };
+
+HWND MacroListOf(HWND page) {
+    return FindWindowExA(page, nullptr, "ListBox", nullptr);
+}
 
 TEST_F(MacroPageTest, DoubleClickTimeIsFeltAtOnceAndUndoneWhenLeftUnapplied) {
     HWND slider = FindWindowExA(page.Hwnd(), nullptr, CclickHSlider::kClassName, nullptr);
@@ -103,6 +114,60 @@ TEST_F(MacroPageTest, RecordingCapturesTheKeyboardUntilStopOrThePageGoes) {
     ASSERT_TRUE(KeyCaptureActive());
     page.Destroy();
     EXPECT_FALSE(KeyCaptureActive()) << "the keyboard stayed captured without a window";
+}
+
+// New, a name typed and not confirmed, then Record: the name is taken first,
+// and the recording goes into the macro selected when Record was pressed.
+TEST_F(MacroPageTest, ANameBeingTypedIsTakenBeforeACommandActs) {
+    Press(10);
+    HWND editor = FindWindowExA(MacroListOf(page.Hwnd()), nullptr, "Edit", nullptr);
+    ASSERT_NE(editor, nullptr) << "New opened no name entry";
+    SetWindowTextA(editor, "Jump");
+    Press(15);
+    ASSERT_EQ(macros.Count(), 2) << "the name typed was dropped";
+    EXPECT_STREQ(macros.RecordAt(1)->Name, "Jump");
+    ASSERT_TRUE(page.Recording());
+    EXPECT_EQ(page.SelectedMacro(), 0);
+    SendMessageA(page.Hwnd(), kMsgCapturedKey, 'B', 0);
+    test::FlushEvents();
+    EXPECT_EQ(macros.RecordAt(0)->EventCount, 1);
+    EXPECT_EQ(macros.RecordAt(0)->Events[0].code, 5);
+    EXPECT_EQ(macros.RecordAt(1)->EventCount, 0) << "the keys went into the new macro";
+    Press(16);
+}
+
+// The record holds code-page bytes: a letter without a form there would be
+// stored as "?", a name nobody typed.
+TEST_F(MacroPageTest, ANameTheCodePageCannotHoldIsRefused) {
+    if (GetACP() == CP_UTF8)
+        GTEST_SKIP() << "every letter has a form in this code page";
+    Press(10);
+    HWND editor = FindWindowExA(MacroListOf(page.Hwnd()), nullptr, "Edit", nullptr);
+    ASSERT_NE(editor, nullptr);
+    SetWindowTextW(editor, L"Fire \x0416\x4E00");
+    page.CommitEdits();
+    test::FlushEvents();
+    EXPECT_EQ(macros.Count(), 1);
+    EXPECT_EQ(SendMessageA(MacroListOf(page.Hwnd()), LB_GETCOUNT, 0, 0), 1);
+    EXPECT_EQ(warnings, std::vector<unsigned>{kTextNameNotInCodePage});
+}
+
+TEST_F(MacroPageTest, RecordDelaysCannotChangeDuringARecording) {
+    HWND delays = page.ButtonAt(19)->Hwnd();
+    EXPECT_TRUE(IsWindowEnabled(delays));
+    Press(15);
+    EXPECT_FALSE(IsWindowEnabled(delays))
+        << "a click would change nothing until the next recording";
+    Press(16);
+    EXPECT_TRUE(IsWindowEnabled(delays));
+}
+
+TEST_F(MacroPageTest, NewOnAFullListSaysWhy) {
+    while (!macros.Full())
+        macros.Append(NewMacroRecord(std::to_string(macros.Count())));
+    Press(10);
+    EXPECT_EQ(FindWindowExA(MacroListOf(page.Hwnd()), nullptr, "Edit", nullptr), nullptr);
+    EXPECT_EQ(warnings, std::vector<unsigned>{kTextMacroListFull});
 }
 
 TEST_F(MacroPageTest, OneCaptureAtATime) {

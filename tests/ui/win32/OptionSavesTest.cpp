@@ -66,14 +66,17 @@ TEST_F(OptionSaves, ApplyNamesABlockThatRefusedTheCopy) {
     EXPECT_EQ(copy->CurrentProfile, 2);
 }
 
-TEST_F(OptionSaves, MacrosAreWrittenOnlyWhenReadAndFailuresNamed) {
+TEST_F(OptionSaves, MacrosAreWrittenOnlyWhereTheyMayBeAndFailuresNamed) {
     MacroList list;
-    EXPECT_EQ(SaveMacros(folder.Folder(), list, false), FailureTexts{});
-    EXPECT_FALSE(std::filesystem::exists(MacroFilePath(folder.Folder())));
-    EXPECT_EQ(SaveMacros(folder.Folder(), list, true), FailureTexts{});
-    EXPECT_TRUE(std::filesystem::is_regular_file(MacroFilePath(folder.Folder())));
-    Block(MacroFilePath(folder.Folder()));
-    EXPECT_EQ(SaveMacros(folder.Folder(), list, true), FailureTexts{kTextMacrosNotSaved});
+    EXPECT_EQ(SaveMacros("", list), FailureTexts{});
+    list.Append(NewMacroRecord("Made"));
+    EXPECT_EQ(SaveMacros("", list), FailureTexts{kTextMacrosNotSaved})
+        << "macros made with nowhere to keep them vanished without a word";
+    const std::string path = MacroFilePath(folder.Folder());
+    EXPECT_EQ(SaveMacros(path, list), FailureTexts{});
+    EXPECT_TRUE(std::filesystem::is_regular_file(path));
+    Block(path);
+    EXPECT_EQ(SaveMacros(path, list), FailureTexts{kTextMacrosNotSaved});
 }
 
 // Reads the text of the message box on screen and presses its OK button.

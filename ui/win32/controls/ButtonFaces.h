@@ -19,6 +19,10 @@ public:
     // Draws `face` with its top-left corner at x, y of `dc`; nothing when
     // that picture is missing or the rectangle is empty.
     void Draw(HDC dc, Face face, int x, int y) const;
+    // The skin's colour for the focus ring (0xRRGGBB).
+    uint32_t FocusRgb() const {
+        return pictures_ ? pictures_->focusRgb : SkinImages::kDefaultFocusRgb;
+    }
     // A control whose skin shows it disabled with another of its faces.
     void ShowDisabledAs(Face face) { disabledAs_ = face; }
 

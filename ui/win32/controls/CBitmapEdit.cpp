@@ -3,8 +3,8 @@
 namespace mervik::ui {
 
 bool CBitmapEdit::Create(HWND parent, const RECT& rect) {
-    const DWORD style = WS_CHILD | WS_VISIBLE | ES_AUTOHSCROLL | (centred_ ? ES_CENTER : 0) |
-                        (readOnly_ ? ES_READONLY : 0);
+    const DWORD style = WS_CHILD | WS_VISIBLE | WS_TABSTOP | ES_AUTOHSCROLL |
+                        (centred_ ? ES_CENTER : 0) | (readOnly_ ? ES_READONLY : 0);
     HWND hwnd = CreateWindowExA(0, "EDIT", "", style, rect.left, rect.top, rect.right - rect.left,
                                 rect.bottom - rect.top, parent, nullptr, GetModuleHandleA(nullptr),
                                 nullptr);
@@ -15,6 +15,15 @@ bool CBitmapEdit::Create(HWND parent, const RECT& rect) {
     if (limit_ > 0)
         SetLimit(limit_);
     return true;
+}
+
+AccessibleFacts CBitmapEdit::Describe() const {
+    AccessibleFacts facts;
+    facts.role = AccessibleRole::EditableText;
+    facts.name = label_;
+    facts.value = Text();
+    facts.readOnly = readOnly_;
+    return facts;
 }
 
 void CBitmapEdit::SetReadOnly(bool on) {

@@ -5,12 +5,13 @@
 #include <functional>
 #include <string>
 
+#include "ui/win32/access/AccessibleControl.h"
 #include "ui/win32/controls/CWindow.h"
 #include "win32/Gdi.h"
 
 namespace mervik::ui {
 
-class CBitmapEdit : public CWindow {
+class CBitmapEdit : public CWindow, public AccessibleControl {
 public:
     bool Create(HWND parent, const RECT& rect);
 
@@ -35,6 +36,10 @@ public:
     std::function<void()> onEnter;
     // The field gets or loses the focus, as it happens.
     std::function<void()> onFocusChange;
+
+    // What a screen reader calls the field (the skin's label of its place).
+    void SetLabel(std::string label) { label_ = std::move(label); }
+    AccessibleFacts Describe() const override;
 
     // The characters a digits-only edit keeps; everything else is dropped.
     static std::string FilterDigits(const std::string& text, bool allowSign);
@@ -68,6 +73,7 @@ private:
     bool tracking_ = false;
     bool filtering_ = false;
     int limit_ = 0;
+    std::string label_;
 };
 
 } // namespace mervik::ui

@@ -1,5 +1,7 @@
 #include "ui/win32/controls/CColorButton.h"
 
+#include <cstdio>
+
 namespace mervik::ui {
 namespace {
 const RECT kSwatch{0, 0, 35, 19};
@@ -10,6 +12,13 @@ void CColorButton::SetColour(COLORREF colour) {
         return;
     colour_ = colour;
     Repaint();
+}
+
+std::string CColorButton::ShownValue() const {
+    char text[8];
+    snprintf(text, sizeof text, "#%02X%02X%02X", GetRValue(colour_), GetGValue(colour_),
+             GetBValue(colour_));
+    return text;
 }
 
 void CColorButton::OnDrawItem(const DRAWITEMSTRUCT& item) {
@@ -24,6 +33,7 @@ void CColorButton::OnDrawItem(const DRAWITEMSTRUCT& item) {
         Brush swatch(CreateSolidBrush(colour_));
         FillRect(memory.get(), &kSwatch, swatch.get());
     }
+    DrawKeyboardCues(memory.get(), RECT{0, 0, w, h});
     BitBlt(item.hDC, 0, 0, w, h, memory.get(), 0, 0, SRCCOPY);
 }
 

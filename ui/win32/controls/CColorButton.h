@@ -12,6 +12,8 @@ public:
 
 protected:
     void OnDrawItem(const DRAWITEMSTRUCT& item) override;
+    // "#RRGGBB", for screen readers.
+    std::string ShownValue() const override;
 
 private:
     COLORREF colour_ = 0;

@@ -1,14 +1,19 @@
 #include "ui/win32/controls/CInPlaceEditor.h"
 
+#include <optional>
+
+#include "win32/AnsiText.h"
+
 namespace mervik::ui {
 
 bool CInPlaceEditor::Create(HWND parent, const RECT& rect, HFONT font, const char* text, int limit,
                             bool digitsOnly, Finished finished) {
     const DWORD style = WS_CHILD | WS_VISIBLE | WS_BORDER | ES_AUTOHSCROLL |
                         (digitsOnly ? static_cast<DWORD>(ES_NUMBER) : 0);
-    HWND hwnd = CreateWindowExA(0, "EDIT", text, style, rect.left, rect.top, rect.right - rect.left,
-                                rect.bottom - rect.top, parent, nullptr, GetModuleHandleA(nullptr),
-                                nullptr);
+    // A wide window: what the user types arrives whole, to be checked here.
+    HWND hwnd = CreateWindowExW(0, L"EDIT", win::FromAnsi(text).c_str(), style, rect.left, rect.top,
+                                rect.right - rect.left, rect.bottom - rect.top, parent, nullptr,
+                                GetModuleHandleW(nullptr), nullptr);
     if (!Attach(hwnd))
         return false;
     finished_ = std::move(finished);
@@ -24,12 +29,13 @@ void CInPlaceEditor::Finish(bool commit) {
     if (done_)
         return;
     done_ = true;
-    int length = GetWindowTextLengthA(Hwnd());
-    std::string text(static_cast<size_t>(length) + 1, '\0');
-    GetWindowTextA(Hwnd(), text.data(), length + 1);
-    text.resize(static_cast<size_t>(length));
+    const int length = GetWindowTextLengthW(Hwnd());
+    std::wstring wide(static_cast<size_t>(length) + 1, L'\0');
+    wide.resize(static_cast<size_t>(GetWindowTextW(Hwnd(), wide.data(), length + 1)));
+    const std::optional<std::string> text = win::ExactAnsi(wide);
+    notInCodePage_ = commit && !text;
     ShowWindow(Hwnd(), SW_HIDE);
-    finished_(commit, text);
+    finished_(commit && text, text.value_or(std::string()));
 }
 
 LRESULT CInPlaceEditor::OnMessage(UINT msg, WPARAM wp, LPARAM) {

@@ -1,19 +1,54 @@
 #include "ui/win32/controls/COwnerDrawButton.h"
 
+#include "ui/win32/keyboard/KeyboardCues.h"
+
 namespace mervik::ui {
 
 bool COwnerDrawButton::Create(HWND parent, const RECT& rect) {
-    HWND hwnd = CreateWindowExA(0, "BUTTON", "", WS_CHILD | WS_VISIBLE | BS_OWNERDRAW, rect.left,
-                                rect.top, rect.right - rect.left, rect.bottom - rect.top, parent,
-                                nullptr, GetModuleHandleA(nullptr), nullptr);
+    HWND hwnd = CreateWindowExA(0, "BUTTON", "", WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_OWNERDRAW,
+                                rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top,
+                                parent, nullptr, GetModuleHandleA(nullptr), nullptr);
     if (!Attach(hwnd))
         return false;
     LONG_PTR style = GetWindowLongPtrA(hwnd, GWL_STYLE);
-    LONG_PTR wanted = (style | BS_OWNERDRAW) & ~(WS_TABSTOP | WS_BORDER);
+    LONG_PTR wanted = (style | BS_OWNERDRAW) & ~WS_BORDER;
     if (wanted != style) // each change is a round trip to the window server
         SetWindowLongPtrA(hwnd, GWL_STYLE, wanted);
     hover_.Set((style & 0x0F) == BS_DEFPUSHBUTTON);
     return true;
+}
+
+void COwnerDrawButton::SkipInTabOrder() {
+    if (Hwnd())
+        SetWindowLongPtrA(Hwnd(), GWL_STYLE, GetWindowLongPtrA(Hwnd(), GWL_STYLE) & ~WS_TABSTOP);
+}
+
+void COwnerDrawButton::PressByKeyboard() {
+    if (!Hwnd() || !IsWindowEnabled(Hwnd()))
+        return;
+    if (toggle_) {
+        pressed_ = !pressed_;
+        Repaint();
+    }
+    if (onClick)
+        onClick();
+}
+
+AccessibleFacts COwnerDrawButton::Describe() const {
+    AccessibleFacts facts;
+    facts.role = role_.value_or(toggle_ ? AccessibleRole::CheckBox : AccessibleRole::PushButton);
+    facts.name = AccessibleName(label_, ShownCaption());
+    facts.value = ShownValue();
+    facts.description = tooltipText_;
+    facts.shortcut = AccessKeyShortcut(accessKey_);
+    facts.checked = pressed_ && facts.role != AccessibleRole::PushButton;
+    facts.hasPopup = opensMenu_;
+    return facts;
+}
+
+void COwnerDrawButton::DrawKeyboardCues(HDC dc, const RECT& rect) const {
+    DrawFocusRing(dc, Hwnd(), rect, faces_.FocusRgb());
+    DrawAccessKey(dc, Hwnd(), accessKey_);
 }
 
 void COwnerDrawButton::SetPressed(bool pressed) {
@@ -33,6 +68,7 @@ void COwnerDrawButton::ClearHover() {
 }
 
 void COwnerDrawButton::SetTooltip(const std::string& text, bool active) {
+    tooltipText_ = text;
     if (Hwnd())
         tooltip_.Set(Hwnd(), text, active);
 }
@@ -68,6 +104,14 @@ LRESULT COwnerDrawButton::OnCaptureChanged(HWND newOwner) {
 LRESULT COwnerDrawButton::OnKillFocus(HWND) {
     if (hover_.OnKillFocus())
         Repaint();
+    return Default();
+}
+
+LRESULT COwnerDrawButton::OnKeyDown(UINT key) {
+    if (key == VK_F2 && onDoubleClick) {
+        onDoubleClick();
+        return 0;
+    }
     return Default();
 }
 

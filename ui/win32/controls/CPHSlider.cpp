@@ -1,8 +1,35 @@
 #include "ui/win32/controls/CPHSlider.h"
 
 #include <cstdio>
+#include <optional>
+
+#include "ui/win32/keyboard/KeyboardCues.h"
 
 namespace mervik::ui {
+namespace {
+
+std::optional<SliderKey> SliderKeyOf(UINT key) {
+    switch (key) {
+    case VK_LEFT:
+    case VK_DOWN:
+        return SliderKey::StepDown;
+    case VK_RIGHT:
+    case VK_UP:
+        return SliderKey::StepUp;
+    case VK_NEXT:
+        return SliderKey::PageDown;
+    case VK_PRIOR:
+        return SliderKey::PageUp;
+    case VK_HOME:
+        return SliderKey::Minimum;
+    case VK_END:
+        return SliderKey::Maximum;
+    default:
+        return std::nullopt;
+    }
+}
+
+} // namespace
 
 bool CPHSlider::Create(HWND track, Bitmap image, int trackWidth, const SliderRange& range) {
     if (!RegisterWindowClass(kClassName, 0, nullptr))
@@ -73,6 +100,37 @@ LRESULT CPHSlider::OnLButtonUp(UINT, POINT) {
     if (range_.snap)
         MoveLeft(ThumbLeftForValue(range_, value, trackWidth_, width_));
     return 0;
+}
+
+void CPHSlider::OnPaint(HDC dc, const PAINTSTRUCT&) {
+    DrawBitmap(dc, image_.get(), 0, 0);
+    DrawFocusRing(dc, Hwnd(), RECT{0, 0, width_, height_}, focusRgb_);
+}
+
+LRESULT CPHSlider::OnKeyDown(UINT key) {
+    const std::optional<SliderKey> move = SliderKeyOf(key);
+    if (!move || !draggable_ || dragging_)
+        return Default();
+    const int value = KeyedSliderValue(range_, value_, *move);
+    if (value != value_) {
+        MoveTo(value);
+        PostReport(onChange, value_);
+    }
+    return 0;
+}
+
+// The ring comes and goes with the focus.
+LRESULT CPHSlider::OnKillFocus(HWND) {
+    InvalidateRect(Hwnd(), nullptr, FALSE);
+    return Default();
+}
+
+LRESULT CPHSlider::OnMessage(UINT msg, WPARAM wp, LPARAM lp) {
+    if (msg == WM_SETFOCUS)
+        InvalidateRect(Hwnd(), nullptr, FALSE);
+    if (msg == WM_GETDLGCODE)
+        return DLGC_WANTARROWS;
+    return CWindow::OnMessage(msg, wp, lp);
 }
 
 } // namespace mervik::ui

@@ -2,14 +2,17 @@
 // The slider's thumb: a picture the user drags along its track. The class
 // keeps its old name: CPHSlider is the thumb, CclickHSlider the track.
 #include <functional>
+#include <string>
 
 #include "ui/core/SliderMath.h"
+#include "ui/win32/access/AccessibleControl.h"
 #include "ui/win32/controls/CWindow.h"
+#include "ui/win32/keyboard/KeyboardControl.h"
 #include "win32/Gdi.h"
 
 namespace mervik::ui {
 
-class CPHSlider : public CWindow {
+class CPHSlider : public CWindow, public KeyboardControl, public AccessibleControl {
 public:
     static constexpr char kClassName[] = "Mervik Slider Thumb";
 
@@ -24,13 +27,31 @@ public:
     // from the queue after the move.
     std::function<void(int value)> onChange;
 
+    // The arrows, Home, End and the Page keys move it; it takes them itself.
+    FocusKind KeyboardKind() const override { return FocusKind::Field; }
+    int Value() const { return value_; }
+    const SliderRange& Range() const { return range_; }
+    void SetFocusColour(uint32_t rgb) { focusRgb_ = rgb; }
+    void SetLabel(std::string label) { label_ = std::move(label); }
+    // A slider named by its label, its value the number it stands on.
+    AccessibleFacts Describe() const override {
+        AccessibleFacts facts;
+        facts.role = AccessibleRole::Slider;
+        facts.name = label_;
+        facts.value = std::to_string(value_);
+        return facts;
+    }
+
 protected:
     bool PaintsItself() const override { return true; }
-    void OnPaint(HDC dc, const PAINTSTRUCT&) override { DrawBitmap(dc, image_.get(), 0, 0); }
+    void OnPaint(HDC dc, const PAINTSTRUCT&) override;
     LRESULT OnEraseBkgnd(HDC) override { return 1; }
     LRESULT OnLButtonDown(UINT, POINT pt) override;
     LRESULT OnMouseMove(UINT, POINT pt) override;
     LRESULT OnLButtonUp(UINT, POINT pt) override;
+    LRESULT OnKeyDown(UINT key) override;
+    LRESULT OnKillFocus(HWND) override;
+    LRESULT OnMessage(UINT msg, WPARAM wp, LPARAM lp) override;
 
 private:
     int Left() const;
@@ -46,6 +67,8 @@ private:
     bool dragging_ = false;
     POINT press_{};
     int value_ = 0;
+    uint32_t focusRgb_ = 0xFFBF44;
+    std::string label_;
 };
 
 } // namespace mervik::ui

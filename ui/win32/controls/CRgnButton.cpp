@@ -1,5 +1,7 @@
 #include "ui/win32/controls/CRgnButton.h"
 
+#include "ui/win32/keyboard/KeyboardCues.h"
+
 #include "ui/win32/skin/MaskRegion.h"
 #include "ui/win32/skin/PictureLoader.h"
 
@@ -48,6 +50,39 @@ void CRgnButton::OnPaint(HDC dc, const PAINTSTRUCT&) {
     else if (state_ == RgnState::Disabled)
         state_ = RgnState::Normal;
     faces_.Draw(dc, RgnButtonFace(state_, checked_), 0, 0);
+    if (hitRegion_) {
+        DrawFocusRing(dc, Hwnd(), hitRegion_.get(), faces_.FocusRgb());
+    } else {
+        RECT client;
+        GetClientRect(Hwnd(), &client);
+        DrawFocusRing(dc, Hwnd(), client, faces_.FocusRgb());
+    }
+    DrawAccessKey(dc, Hwnd(), accessKey_);
+}
+
+AccessibleFacts CRgnButton::Describe() const {
+    AccessibleFacts facts;
+    facts.role = toggle_ ? AccessibleRole::CheckBox : AccessibleRole::PushButton;
+    facts.name = label_;
+    facts.description = tooltipText_;
+    facts.shortcut = AccessKeyShortcut(accessKey_);
+    facts.checked = toggle_ && checked_;
+    return facts;
+}
+
+void CRgnButton::PressByKeyboard() {
+    if (!IsWindowEnabled(Hwnd()))
+        return;
+    if (toggle_)
+        SetChecked(!checked_);
+    if (onClick)
+        onClick();
+}
+
+LRESULT CRgnButton::OnMessage(UINT msg, WPARAM wp, LPARAM lp) {
+    if (msg == WM_SETFOCUS)
+        InvalidateRect(Hwnd(), nullptr, FALSE);
+    return CWindow::OnMessage(msg, wp, lp);
 }
 
 LRESULT CRgnButton::OnLButtonDown(UINT, POINT pt) {
@@ -89,6 +124,8 @@ LRESULT CRgnButton::OnCaptureChanged(HWND newOwner) {
 LRESULT CRgnButton::OnKillFocus(HWND) {
     if (hover_.OnKillFocus())
         SetState(RgnState::Normal);
+    else
+        InvalidateRect(Hwnd(), nullptr, FALSE); // the ring goes
     return 0;
 }
 

@@ -1,31 +1,47 @@
 #pragma once
 // A button shaped by its own mask picture (window class "Rgn Button"). It
-// reports a click only when the release lands inside its shape.
+// reports a click only when the release lands inside its shape. Space, Enter
+// and its access key press it; its focus ring runs inside the shape.
 #include <functional>
 #include <string>
 
 #include "ui/core/FaceChoice.h"
+#include "ui/win32/access/AccessibleControl.h"
 #include "ui/win32/controls/ButtonFaces.h"
 #include "ui/win32/controls/ButtonTooltip.h"
 #include "ui/win32/controls/CWindow.h"
 #include "ui/win32/controls/HoverTracker.h"
+#include "ui/win32/keyboard/KeyboardControl.h"
 
 namespace mervik::ui {
 
-class CRgnButton : public CWindow {
+class CRgnButton : public CWindow, public KeyboardControl, public AccessibleControl {
 public:
     static constexpr char kClassName[] = "Rgn Button";
 
     // A visible child at `rect` shaped by the picture in `maskFile`.
     bool Create(const RECT& rect, HWND parent, const std::string& maskFile);
     void SetFaces(ButtonFaces faces) { faces_ = std::move(faces); }
-    void SetTooltip(const std::string& text) { tooltip_.Set(Hwnd(), text, true); }
+    void SetTooltip(const std::string& text) {
+        tooltipText_ = text;
+        tooltip_.Set(Hwnd(), text, true);
+    }
+    void SetLabel(std::string label) { label_ = std::move(label); }
     HWND TooltipWindow() const { return tooltip_.Window(); }
     void SetToggle(bool toggle) { toggle_ = toggle; }
     bool Checked() const { return checked_; }
     void SetChecked(bool checked);
 
+    void SetAccessKey(std::optional<AccessKey> key) { accessKey_ = key; }
+
     std::function<void()> onClick;
+
+    FocusKind KeyboardKind() const override { return FocusKind::Button; }
+    void PressByKeyboard() override;
+    std::optional<AccessKey> KeyboardAccessKey() const override { return accessKey_; }
+
+    AccessibleFacts Describe() const override;
+    void DoDefaultAction(int) override { PressByKeyboard(); }
 
 protected:
     LRESULT OnCreate() override;
@@ -38,6 +54,7 @@ protected:
     LRESULT OnMouseMove(UINT keys, POINT pt) override;
     LRESULT OnCaptureChanged(HWND newOwner) override;
     LRESULT OnKillFocus(HWND) override;
+    LRESULT OnMessage(UINT msg, WPARAM wp, LPARAM lp) override;
 
 private:
     bool InShape(POINT pt) const;
@@ -51,6 +68,9 @@ private:
     RgnState state_ = RgnState::Normal;
     bool toggle_ = false;
     bool checked_ = false;
+    std::optional<AccessKey> accessKey_;
+    std::string label_;
+    std::string tooltipText_;
 };
 
 } // namespace mervik::ui

@@ -56,6 +56,7 @@ void CSkinButton::OnDrawItem(const DRAWITEMSTRUCT& item) {
     Face face = SkinButtonFace(StateFor(item));
     if (caption_.empty()) {
         DrawFace(item.hDC, face);
+        DrawKeyboardCues(item.hDC, item.rcItem);
         return;
     }
     const RECT& rect = item.rcItem;
@@ -65,6 +66,7 @@ void CSkinButton::OnDrawItem(const DRAWITEMSTRUCT& item) {
     SelectGuard select(memory.get(), canvas.get());
     DrawFace(memory.get(), face);
     DrawCaption(memory.get(), RECT{0, 0, w, h}, (item.itemState & ODS_DISABLED) != 0);
+    DrawKeyboardCues(memory.get(), RECT{0, 0, w, h});
     BitBlt(item.hDC, 0, 0, w, h, memory.get(), 0, 0, SRCCOPY);
 }
 

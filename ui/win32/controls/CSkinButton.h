@@ -16,6 +16,7 @@ public:
 
 protected:
     void OnDrawItem(const DRAWITEMSTRUCT& item) override;
+    std::string ShownCaption() const override { return caption_; }
     LRESULT OnMessage(UINT msg, WPARAM wp, LPARAM lp) override;
 
 private:

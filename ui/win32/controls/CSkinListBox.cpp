@@ -1,8 +1,10 @@
 #include "ui/win32/controls/CSkinListBox.h"
 
+#include <algorithm>
 #include <vector>
 
 #include "ui/win32/controls/CInPlaceEditor.h"
+#include "ui/win32/keyboard/KeyboardCues.h"
 
 namespace mervik::ui {
 namespace {
@@ -29,8 +31,8 @@ CSkinListBox::~CSkinListBox() {
 }
 
 bool CSkinListBox::Create(HWND parent, const RECT& rect) {
-    DWORD style = WS_CHILD | WS_VISIBLE | WS_VSCROLL | LBS_OWNERDRAWFIXED | LBS_HASSTRINGS |
-                  LBS_NOTIFY | LBS_NOINTEGRALHEIGHT;
+    DWORD style = WS_CHILD | WS_VISIBLE | WS_TABSTOP | WS_VSCROLL | LBS_OWNERDRAWFIXED |
+                  LBS_HASSTRINGS | LBS_NOTIFY | LBS_NOINTEGRALHEIGHT;
     HWND hwnd = CreateWindowExA(0, "LISTBOX", "", style, rect.left, rect.top,
                                 rect.right - rect.left, rect.bottom - rect.top, parent, nullptr,
                                 GetModuleHandleA(nullptr), nullptr);
@@ -156,6 +158,62 @@ void CSkinListBox::OnDrawItem(const DRAWITEMSTRUCT& item) {
     SelectGuard select(dc, font_.get());
     std::string label = ItemText(Hwnd(), static_cast<int>(item.itemID));
     DrawTextA(dc, label.c_str(), -1, &text, DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX);
+    if (item.itemState & ODS_FOCUS)
+        DrawFocusRing(dc, Hwnd(), item.rcItem, focusRgb_);
+}
+
+AccessibleFacts CSkinListBox::Describe() const {
+    AccessibleFacts facts;
+    facts.role = AccessibleRole::List;
+    facts.name = label_;
+    const int selected = Selection();
+    if (selected >= 0)
+        facts.value = Text(selected);
+    return facts;
+}
+
+AccessibleFacts CSkinListBox::DescribeItem(int index) const {
+    AccessibleFacts facts;
+    facts.role = AccessibleRole::ListItem;
+    facts.name = Text(index);
+    facts.checked = index == Selection();
+    return facts;
+}
+
+RECT CSkinListBox::AccessibleItemPlace(int index) const {
+    RECT place{};
+    SendMessageA(Hwnd(), LB_GETITEMRECT, static_cast<WPARAM>(index),
+                 reinterpret_cast<LPARAM>(&place));
+    MapWindowPoints(Hwnd(), nullptr, reinterpret_cast<POINT*>(&place), 2);
+    return place;
+}
+
+void CSkinListBox::DoDefaultAction(int item) {
+    if (item < 0 || item >= Count() || item == Selection())
+        return;
+    Select(item);
+    if (onSelect)
+        onSelect();
+}
+
+// F2 renames the selected item, as a double-click does; the context-menu key
+// (or Shift+F10) opens what the right button opens.
+LRESULT CSkinListBox::OnKeyDown(UINT key) {
+    if (key == VK_F2) {
+        const int index = Selection();
+        if (renameEnabled_ && index >= 0 && !editor_)
+            OpenEditor(index, EditPurpose::Rename);
+        return 0;
+    }
+    return Default();
+}
+
+LRESULT CSkinListBox::OnMessage(UINT msg, WPARAM wp, LPARAM lp) {
+    if (msg == WM_CONTEXTMENU) {
+        PostReport(onRightClick);
+        return 0;
+    }
+    return CWindow::OnMessage(msg, wp, lp);
 }
 
 LRESULT CSkinListBox::OnMouseMove(UINT, POINT pt) {
@@ -220,8 +278,35 @@ void CSkinListBox::AddNewItem() {
     if (editor_)
         return;
     int index = AddItem("", 0);
-    if (index >= 0)
-        OpenEditor(index, EditPurpose::NewItem);
+    if (index < 0)
+        return;
+    // The editor opens over the item, which must be in view.
+    ScrollIntoView(index);
+    OpenEditor(index, EditPurpose::NewItem);
+}
+
+void CSkinListBox::ScrollIntoView(int index) {
+    if (index < 0 || index >= Count())
+        return;
+    RECT client;
+    GetClientRect(Hwnd(), &client);
+    const auto itemHeight = static_cast<int>(SendMessageA(Hwnd(), LB_GETITEMHEIGHT, 0, 0));
+    if (itemHeight <= 0)
+        return;
+    const int visible = std::max(1, static_cast<int>(client.bottom - client.top) / itemHeight);
+    const auto top = static_cast<int>(SendMessageA(Hwnd(), LB_GETTOPINDEX, 0, 0));
+    if (index < top)
+        SendMessageA(Hwnd(), LB_SETTOPINDEX, static_cast<WPARAM>(index), 0);
+    else if (index >= top + visible)
+        SendMessageA(Hwnd(), LB_SETTOPINDEX, static_cast<WPARAM>(index - visible + 1), 0);
+}
+
+void CSkinListBox::CommitEdit() {
+    if (!editor_)
+        return;
+    reportAtOnce_ = true;
+    editor_->Commit();
+    reportAtOnce_ = false;
 }
 
 LRESULT CSkinListBox::OnLButtonDblClk(UINT, POINT pt) {
@@ -232,7 +317,10 @@ LRESULT CSkinListBox::OnLButtonDblClk(UINT, POINT pt) {
     return result;
 }
 
-LRESULT CSkinListBox::OnRButtonDown(UINT, POINT) {
+LRESULT CSkinListBox::OnRButtonDown(UINT, POINT pt) {
+    // The menu acts on the item the user pointed at.
+    if (const int index = ItemAt(pt); onRightClick && index >= 0 && !editor_)
+        Select(index);
     PostReport(onRightClick);
     return Default();
 }
@@ -256,15 +344,21 @@ void CSkinListBox::FinishEdit(bool commit, const std::string& text) {
         InsertItem(index, text, data);
         if (selected)
             Select(index);
-        PostReport(purpose_ == EditPurpose::Rename    ? onItemRenamed
-                   : purpose_ == EditPurpose::NewItem ? onItemNamed
-                                                      : onValueEdited,
-                   index);
+        const std::function<void(int)>& report = purpose_ == EditPurpose::Rename    ? onItemRenamed
+                                                 : purpose_ == EditPurpose::NewItem ? onItemNamed
+                                                                                    : onValueEdited;
+        if (!reportAtOnce_)
+            PostReport(report, index);
+        else if (report)
+            report(index);
     } else if (purpose_ == EditPurpose::NewItem) {
         SendMessageA(Hwnd(), LB_DELETESTRING, static_cast<WPARAM>(index), 0);
     }
+    if (editor_ && editor_->NotInCodePage())
+        PostReport(onTextRefused);
     purpose_ = EditPurpose::Rename;
-    Post([this] { editor_.reset(); });
+    finishedEditor_ = std::move(editor_);
+    Post([this] { finishedEditor_.reset(); });
     InvalidateRect(Hwnd(), nullptr, TRUE);
 }
 

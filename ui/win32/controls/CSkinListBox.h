@@ -6,6 +6,7 @@
 #include <memory>
 #include <string>
 
+#include "ui/win32/access/AccessibleControl.h"
 #include "ui/win32/controls/CWindow.h"
 #include "win32/Gdi.h"
 
@@ -13,7 +14,7 @@ namespace mervik::ui {
 
 class CInPlaceEditor;
 
-class CSkinListBox : public CWindow {
+class CSkinListBox : public CWindow, public AccessibleControl {
 public:
     CSkinListBox();
     ~CSkinListBox() override;
@@ -26,6 +27,10 @@ public:
     void SetBackground(COLORREF background);
     void EnableRename(bool on) { renameEnabled_ = on; }
     void SetBitmapOffset(int offset) { bitmapOffset_ = offset; }
+    // What a screen reader calls the list (the skin's label of its place).
+    void SetLabel(std::string label) { label_ = std::move(label); }
+    // The ring around the focused item (0xRRGGBB), the skin's.
+    void SetFocusColour(uint32_t rgb) { focusRgb_ = rgb; }
     // Opens the editor over the item under the pointer.
     void BeginRenameAtPointer();
     // Appends an empty item and opens the editor over it.
@@ -35,6 +40,11 @@ public:
     // characters, digits only when asked. Enter reports onValueEdited.
     void EditValue(int index, int limit, bool digitsOnly);
     bool Editing() const { return editor_ != nullptr; }
+    // Ends an open editor as leaving it does, its report made before this
+    // returns rather than from the queue.
+    void CommitEdit();
+    // Scrolls the least needed to show item `index` whole.
+    void ScrollIntoView(int index);
     void RemoveAll();
     int Count() const;
     int Selection() const;
@@ -50,8 +60,19 @@ public:
     std::function<void(int row)> onItemNamed;   // a new item (AddNewItem)
     std::function<void(int row)> onItemRenamed; // an item renamed in place
     std::function<void(int row)> onValueEdited; // an item's value (EditValue)
-    // From the queue: the right button was pressed over the list.
+    // From the queue: a text was refused for a character the system's code
+    // page lacks; the item is as it was before the editor opened.
+    std::function<void()> onTextRefused;
+    // From the queue: the right button was pressed over the list; the item
+    // under the pointer, if any, is selected first.
     std::function<void()> onRightClick;
+
+    AccessibleFacts Describe() const override;
+    int AccessibleItemCount() const override { return Count(); }
+    AccessibleFacts DescribeItem(int index) const override;
+    RECT AccessibleItemPlace(int index) const override;
+    // Selects the item, as a click on it does.
+    void DoDefaultAction(int item) override;
 
 protected:
     void OnDrawItem(const DRAWITEMSTRUCT& item) override;
@@ -59,6 +80,8 @@ protected:
     LRESULT OnMouseLeave() override;
     LRESULT OnLButtonDblClk(UINT, POINT pt) override;
     LRESULT OnRButtonDown(UINT, POINT) override;
+    LRESULT OnKeyDown(UINT key) override;
+    LRESULT OnMessage(UINT msg, WPARAM wp, LPARAM lp) override;
     HBRUSH OnCtlColor(HDC dc) override;
     bool OnReflectedCommand(WORD code) override;
 
@@ -71,6 +94,10 @@ private:
     void DrawItemBitmap(HDC dc, const RECT& rect, LPARAM data) const;
 
     std::unique_ptr<CInPlaceEditor> editor_;
+    // An editor that has finished, deleted from the queue: it may still be
+    // inside the call that finished it.
+    std::unique_ptr<CInPlaceEditor> finishedEditor_;
+    bool reportAtOnce_ = false;
     Font font_;
     int hot_ = -1;
     int editing_ = -1;
@@ -78,6 +105,8 @@ private:
     bool renameEnabled_ = true;
     bool tracking_ = false;
     int bitmapOffset_ = 0;
+    uint32_t focusRgb_ = 0xFFBF44;
+    std::string label_;
     COLORREF selection_ = GetSysColor(COLOR_HIGHLIGHT);
     COLORREF text_ = GetSysColor(COLOR_WINDOWTEXT);
     COLORREF background_ = GetSysColor(COLOR_WINDOW);

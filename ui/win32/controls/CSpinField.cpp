@@ -33,6 +33,9 @@ bool CSpinField::Create(HWND parent, const RECT& rect, const SharedSkinImages& p
     const RECT downRect{arrowsLeft, half, width, height};
     if (!up_.Create(Hwnd(), upRect) || !down_.Create(Hwnd(), downRect))
         return false;
+    // The number is typed; Tab goes from the field to the next control.
+    up_.SkipInTabOrder();
+    down_.SkipInTabOrder();
     // Each press steps, the second of a double-click too.
     up_.onClick = up_.onDoubleClick = [this] { Change(value_ + 1); };
     down_.onClick = down_.onDoubleClick = [this] { Change(value_ - 1); };
@@ -63,8 +66,18 @@ void CSpinField::Change(int value) {
     const int settled = range_.Clamp(value);
     const bool changed = settled != value_;
     SetValue(settled);
-    if (changed)
+    if (!changed)
+        return;
+    if (!reportAtOnce_)
         PostReport(onChange, settled);
+    else if (onChange)
+        onChange(settled);
+}
+
+void CSpinField::Commit() {
+    reportAtOnce_ = true;
+    SettleTyped();
+    reportAtOnce_ = false;
 }
 
 void CSpinField::SettleTyped() {

@@ -22,6 +22,9 @@ public:
     // Shows `value` without reporting it.
     void SetValue(int value);
     int Value() const { return value_; }
+    // Settles a typed number as leaving the field does, reported before this
+    // returns: Apply and OK take no focus, so the field may still have it.
+    void Commit();
     void SetTooltip(const std::string& text);
     CBitmapEdit& Edit() { return edit_; }
 
@@ -46,6 +49,7 @@ private:
     SpinRange range_;
     int value_ = 0;
     bool showing_ = false;
+    bool reportAtOnce_ = false;
 };
 
 } // namespace mervik::ui

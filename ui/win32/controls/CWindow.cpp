@@ -2,6 +2,7 @@
 
 #include <windowsx.h>
 
+#include "ui/win32/access/AccessibleControl.h"
 #include "ui/win32/controls/OwnerDrawnMenuItem.h"
 
 namespace mervik::ui {
@@ -95,6 +96,16 @@ LRESULT CWindow::WindowProcedure(UINT msg, WPARAM wp, LPARAM lp) {
         return 0;
     case WM_PAINT:
         return Paint();
+    case WM_PRINTCLIENT:
+        // Drawn into another's device context (a picture of the window).
+        if (PaintsItself()) {
+            PAINTSTRUCT ps{};
+            ps.hdc = reinterpret_cast<HDC>(wp);
+            GetClientRect(Hwnd(), &ps.rcPaint);
+            OnPaint(ps.hdc, ps);
+            return 0;
+        }
+        return OnMessage(msg, wp, lp);
     case WM_ERASEBKGND:
         return OnEraseBkgnd(reinterpret_cast<HDC>(wp));
     case WM_COMMAND:
@@ -126,6 +137,12 @@ LRESULT CWindow::WindowProcedure(UINT msg, WPARAM wp, LPARAM lp) {
         return OnKeyUp(static_cast<UINT>(wp));
     case WM_SYSCOMMAND:
         return OnSysCommand(static_cast<UINT>(wp & 0xFFF0));
+    case WM_GETOBJECT:
+        // A control that describes itself hands out its own object.
+        if (dynamic_cast<AccessibleControl*>(this))
+            if (LRESULT answer = AnswerGetObject(Hwnd(), wp, lp))
+                return answer;
+        return OnMessage(msg, wp, lp);
     default:
         return OnMessage(msg, wp, lp);
     }

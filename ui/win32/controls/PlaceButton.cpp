@@ -19,6 +19,8 @@ bool PlaceSkinButton(COwnerDrawButton& button, HWND parent, const ButtonPos& pos
     button.SetFaces(ButtonFaces(pictures, rect));
     button.SetTooltip(pos.tooltip);
     button.SetPressed(pos.pressed);
+    button.SetAccessKey(pos.accessKey);
+    button.SetLabel(pos.label);
     return true;
 }
 

@@ -32,7 +32,9 @@ bool PlaceDialogField(CBitmapEdit& edit, HWND parent, const SkinFile& skin, int 
         edit.SetDigitsOnly(true);
         edit.SetLimit(digits);
     }
-    return edit.Create(parent, MiddleBand(skin.Pos(key).rect));
+    const ButtonPos place = skin.Pos(key);
+    edit.SetLabel(place.label);
+    return edit.Create(parent, MiddleBand(place.rect));
 }
 
 } // namespace mervik::ui

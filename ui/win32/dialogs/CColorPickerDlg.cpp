@@ -1,5 +1,7 @@
 #include "ui/win32/dialogs/CColorPickerDlg.h"
 
+#include <cstdio>
+
 #include "ui/core/PalettePick.h"
 #include "ui/win32/controls/PlaceButton.h"
 
@@ -8,13 +10,20 @@ namespace mervik::ui {
 CColorPickerDlg::CColorPickerDlg(COLORREF colour)
     : CSkinnedDialog("skin_dpi_color.ini"), opened_(colour), colour_(colour) {}
 
-void CColorPickerDlg::PlaceDialogControls(const SkinFile& skin, const SharedSkinImages&) {
+void CColorPickerDlg::PlaceDialogControls(const SkinFile& skin, const SharedSkinImages& pictures) {
     preview_ = skin.Pos(kPreviewKey).rect;
-    palette_ = skin.Pos(kPaletteKey).rect;
+    const ButtonPos palette = skin.Pos(kPaletteKey);
+    palette_ = palette.rect;
+    if (pictures && paletteKeys_.Create(Hwnd(), palette_, pictures->normal.get())) {
+        paletteKeys_.SetFocusColour(pictures->focusRgb);
+        paletteKeys_.SetLabel(palette.label);
+        paletteKeys_.onPick = [this](POINT pt) { Pick(pt); };
+    }
 }
 
 void CColorPickerDlg::OnInitDialog() {
     CentreOnOwner();
+    ShowPreview(); // the palette's value for screen readers too
 }
 
 void CColorPickerDlg::DrawOverBackground(HDC dc) {
@@ -25,7 +34,19 @@ void CColorPickerDlg::DrawOverBackground(HDC dc) {
     FillRect(dc, &rect, fill.get());
 }
 
+void CColorPickerDlg::Pick(POINT pt) {
+    const COLORREF picked = ColourAfterPress(palette_, pt.x, pt.y, PictureColourAt(pt), colour_);
+    if (picked != colour_) {
+        colour_ = picked;
+        ShowPreview();
+    }
+}
+
 void CColorPickerDlg::ShowPreview() {
+    char value[8];
+    snprintf(value, sizeof value, "#%02X%02X%02X", GetRValue(colour_), GetGValue(colour_),
+             GetBValue(colour_));
+    paletteKeys_.SetValueText(value);
     const RECT rect = ToRect(preview_);
     InvalidateRect(Hwnd(), &rect, FALSE);
     UpdateWindow(Hwnd());
@@ -43,12 +64,7 @@ std::optional<uint32_t> CColorPickerDlg::PictureColourAt(POINT pt) const {
 LRESULT CColorPickerDlg::OnLButtonDown(UINT keys, POINT pt) {
     if (InPalette(palette_, pt.x, pt.y)) {
         SetCursor(LoadCursorA(nullptr, reinterpret_cast<LPCSTR>(IDC_CROSS)));
-        const COLORREF picked =
-            ColourAfterPress(palette_, pt.x, pt.y, PictureColourAt(pt), colour_);
-        if (picked != colour_) {
-            colour_ = picked;
-            ShowPreview();
-        }
+        Pick(pt);
     }
     // Either way the press goes on to move the window.
     return CSkinnedDialog::OnLButtonDown(keys, pt);

@@ -1,11 +1,13 @@
 #pragma once
 // The colour picker: a click on the skin's palette picture takes the colour
-// under the pointer, which the preview shows at once. The caller stores the
+// under the pointer, which the preview shows at once; from the keyboard the
+// palette's own control moves a cross over it. The caller stores the
 // colour after OK.
 #include <cstdint>
 #include <optional>
 
 #include "ui/core/ButtonPos.h"
+#include "ui/win32/controls/CPaletteField.h"
 #include "ui/win32/skin/CSkinnedDialog.h"
 
 namespace mervik::ui {
@@ -33,11 +35,13 @@ private:
     // The palette picture's own pixel, whatever may cover the window.
     std::optional<uint32_t> PictureColourAt(POINT pt) const;
     void ShowPreview();
+    void Pick(POINT pt);
 
     COLORREF opened_;
     COLORREF colour_;
     PixelRect preview_;
     PixelRect palette_;
+    CPaletteField paletteKeys_;
 };
 
 } // namespace mervik::ui

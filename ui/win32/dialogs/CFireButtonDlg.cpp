@@ -35,31 +35,21 @@ void CFireButtonDlg::PlaceDialogControls(const SkinFile& skin, const SharedSkinI
         // Besides the changes: a click back into the key field, with no
         // other field losing the focus on the way, captures the keyboard
         // again.
-        field.onFocusChange = [this] { FollowFocus(); };
+        field.onFocusChange = [this] { capture_.FollowFocus(); };
     }
+    capture_.Attach(Hwnd(), fields_[kKeyField], key_);
 }
 
 void CFireButtonDlg::OnInitDialog() {
     fields_[kCountField].SetText(CountFieldText(count_));
     fields_[kIntervalField].SetText(IntervalFieldText(interval_));
-    capture_.Take(Hwnd());
     fields_[kKeyField].SetText(key_.text);
     CentreOnOwner();
     PostMessageA(Hwnd(), kMsgFocusKeyField, 0, 0);
 }
 
-// The keyboard is captured only while the key field has the focus; the
-// number fields are typed into.
-void CFireButtonDlg::FollowFocus() {
-    const bool inKeyField = GetFocus() == fields_[kKeyField].Hwnd();
-    if (inKeyField && !capture_.Held())
-        capture_.Take(Hwnd());
-    else if (!inKeyField && capture_.Held())
-        capture_.Release();
-}
-
 void CFireButtonDlg::OnFieldChanged() {
-    FollowFocus();
+    capture_.FollowFocus();
     const bool intervalFocused = GetFocus() == fields_[kIntervalField].Hwnd();
     const FireNumbers numbers = LimitFireFields(fields_[kCountField].Text(),
                                                 fields_[kIntervalField].Text(), intervalFocused);
@@ -78,13 +68,12 @@ void CFireButtonDlg::OnOk() {
 
 LRESULT CFireButtonDlg::OnMessage(UINT msg, WPARAM wp, LPARAM lp) {
     if (msg == kMsgCapturedKey) {
-        if (key_.TakeCaptured(static_cast<int>(wp)))
-            fields_[kKeyField].SetText(key_.text);
+        capture_.OnCapturedKey(wp, lp);
         return 0;
     }
     if (msg == kMsgFocusKeyField) {
         SetFocus(fields_[kKeyField].Hwnd());
-        FollowFocus();
+        capture_.FollowFocus();
         return 0;
     }
     return CSkinnedDialog::OnMessage(msg, wp, lp);

@@ -1,12 +1,12 @@
 #pragma once
 // The fire button dialog: the key one mouse button types over and over, how
 // many times and how fast. The key field takes keys from the keyboard capture
-// while it has the focus; the number fields are typed into and held within
+// while it has the focus (Tab leaves it); the number fields are typed into and held within
 // their limits as they change. The caller stores the result after OK.
 #include <cstdint>
 
 #include "ui/core/CapturedKey.h"
-#include "ui/win32/capture/ScopedKeyCapture.h"
+#include "ui/win32/capture/KeyFieldCapture.h"
 #include "ui/win32/controls/CBitmapEdit.h"
 #include "ui/win32/skin/CSkinnedDialog.h"
 
@@ -30,20 +30,20 @@ protected:
     void OnOk() override;
     LRESULT OnMessage(UINT msg, WPARAM wp, LPARAM lp) override;
     void OnDestroy() override;
+    HWND InitialFocus() const override { return fields_[kKeyField].Hwnd(); }
 
 private:
     enum { kKeyField, kIntervalField, kCountField, kFieldCount };
     static constexpr int kFirstFieldKey = 4;
 
     void OnFieldChanged();
-    void FollowFocus();
 
     int count_;
     int interval_;
     uint8_t openedUsage_;
     KeyField key_;
     CBitmapEdit fields_[kFieldCount];
-    ScopedKeyCapture capture_;
+    KeyFieldCapture capture_;
 };
 
 } // namespace mervik::ui

@@ -20,8 +20,16 @@ void CSelectMacroDlg::PlaceDialogControls(const SkinFile& skin, const SharedSkin
     for (int i = 0; i < kButtonCount; ++i)
         PlaceSkinButton(buttons_[i], Hwnd(), skin, pictures, kFirstButtonKey + i);
     buttons_[kName].onClick = [this] { OpenMacroMenu(); };
-    for (int mode = 0; mode < 3; ++mode)
+    buttons_[kName].SetOpensMenu(true);
+    for (int mode = 0; mode < 3; ++mode) {
         buttons_[kMode0 + mode].onClick = [this, mode] { ChooseRunMode(mode); };
+        buttons_[kMode0 + mode].SetRole(AccessibleRole::OptionButton);
+    }
+}
+
+std::vector<std::vector<HWND>> CSelectMacroDlg::ArrowGroups() const {
+    return {std::vector<HWND>{buttons_[kMode0].Hwnd(), buttons_[kMode1].Hwnd(),
+                              buttons_[kMode2].Hwnd()}};
 }
 
 void CSelectMacroDlg::OnInitDialog() {
@@ -33,13 +41,6 @@ void CSelectMacroDlg::OnInitDialog() {
 void CSelectMacroDlg::ShowRunMode() {
     for (int mode = 0; mode < 3; ++mode)
         buttons_[kMode0 + mode].SetPressed(mode == state_.runMode);
-}
-
-// Space would press the focused button; Enter and Escape never end the
-// dialog either (CSkinnedDialog). Only a click chooses.
-bool CSelectMacroDlg::SwallowsKey(const MSG& msg) const {
-    return msg.message == WM_KEYDOWN && msg.wParam == VK_SPACE &&
-           (msg.hwnd == Hwnd() || IsChild(Hwnd(), msg.hwnd));
 }
 
 void CSelectMacroDlg::OpenMacroMenu() {

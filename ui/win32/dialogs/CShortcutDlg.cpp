@@ -12,6 +12,8 @@ CShortcutDlg::CShortcutDlg(uint8_t usage, uint8_t modifiers)
 
 void CShortcutDlg::PlaceDialogControls(const SkinFile& skin, const SharedSkinImages& pictures) {
     PlaceDialogField(keyField_, Hwnd(), skin, kKeyFieldKey, FieldKind::Key);
+    keyField_.onFocusChange = [this] { capture_.FollowFocus(); };
+    capture_.Attach(Hwnd(), keyField_, key_);
     for (int i = 0; i < kModifierButtons; ++i) {
         PlaceSkinButton(modifierButtons_[i], Hwnd(), skin, pictures, kFirstModifierKey + i);
         modifierButtons_[i].SetToggle(true);
@@ -20,9 +22,8 @@ void CShortcutDlg::PlaceDialogControls(const SkinFile& skin, const SharedSkinIma
 }
 
 void CShortcutDlg::OnInitDialog() {
-    // Without the capture no key arrives; the dialog still works with the
-    // key it was opened with.
-    capture_.Take(Hwnd());
+    // The capture comes with the key field's focus; without it no key
+    // arrives, and the dialog still works with the key it was opened with.
     keyField_.SetText(key_.text);
     ShowModifiers();
     CentreOnOwner();
@@ -44,8 +45,7 @@ void CShortcutDlg::TakeModifier(int button) {
 LRESULT CShortcutDlg::OnMessage(UINT msg, WPARAM wp, LPARAM lp) {
     if (msg != kMsgCapturedKey)
         return CSkinnedDialog::OnMessage(msg, wp, lp);
-    if (key_.TakeCaptured(static_cast<int>(wp)))
-        keyField_.SetText(key_.text);
+    capture_.OnCapturedKey(wp, lp);
     return 0;
 }
 

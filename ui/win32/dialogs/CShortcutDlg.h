@@ -1,13 +1,13 @@
 #pragma once
 // The shortcut dialog: one key, taken from the keyboard, and the modifiers
-// held with it, chosen with five toggle buttons. While it is open the whole
-// keyboard goes to it; only its buttons end it. The caller stores the result
-// after OK.
+// held with it, chosen with five toggle buttons. While the key field has the
+// focus the whole keyboard goes to it (Tab leaves it); only its buttons end
+// it. The caller stores the result after OK.
 #include <cstdint>
 
 #include "ui/core/CapturedKey.h"
 #include "ui/core/ShortcutModifiers.h"
-#include "ui/win32/capture/ScopedKeyCapture.h"
+#include "ui/win32/capture/KeyFieldCapture.h"
 #include "ui/win32/controls/CBitmapEdit.h"
 #include "ui/win32/controls/CSkinButton.h"
 #include "ui/win32/skin/CSkinnedDialog.h"
@@ -29,6 +29,7 @@ protected:
     void OnInitDialog() override;
     LRESULT OnMessage(UINT msg, WPARAM wp, LPARAM lp) override;
     void OnDestroy() override;
+    HWND InitialFocus() const override { return keyField_.Hwnd(); }
 
 private:
     static constexpr int kKeyFieldKey = 4;
@@ -43,7 +44,7 @@ private:
     ModifierStates modifiers_;
     CSkinButton modifierButtons_[kModifierButtons];
     CBitmapEdit keyField_;
-    ScopedKeyCapture capture_;
+    KeyFieldCapture capture_;
 };
 
 } // namespace mervik::ui

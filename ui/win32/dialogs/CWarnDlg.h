@@ -1,6 +1,7 @@
 #pragma once
 // The family of small warnings: a skin picture that carries the wording, and
-// OK, cancel and close buttons. Only the buttons end it.
+// OK, cancel and close buttons. Only the buttons end it: Enter and Space
+// press the focused one (OK when it opens), Escape presses Cancel.
 #include "ui/win32/skin/CSkinnedDialog.h"
 
 namespace mervik::ui {
@@ -18,6 +19,8 @@ public:
 
 protected:
     void OnInitDialog() override;
+    bool EscapeCancels() const override { return true; }
+    HWND InitialFocus() const override { return OkButton(); }
 
 private:
     Warning kind_;

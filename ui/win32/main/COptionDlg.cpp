@@ -19,6 +19,7 @@
 #include "settings/win32/RegistryStoreWin32.h"
 #include "ui/core/MonitorFollow.h"
 #include "ui/core/SkinControls.h"
+#include "ui/core/UnappliedEdits.h"
 #include "ui/win32/controls/PlaceButton.h"
 #include "ui/win32/dialogs/CWarnDlg.h"
 #include "ui/win32/main/FirstPaintSignal.h"
@@ -36,6 +37,13 @@ namespace {
 void TraceNotes(const LoadNotes& notes) {
     for (const std::string& note : notes)
         OutputDebugStringA(("Option: " + note + "\n").c_str());
+}
+
+// The title the taskbar and Alt+Tab show, as UTF-16 so that it reads in any
+// code page; the caption peers find is the peer window's.
+void SetReadableTitle(HWND window) {
+    std::wstring title = Program().language.WideText(kTextWindowTitle);
+    SetWindowTextW(window, title.empty() ? L"Mervik" : title.c_str());
 }
 
 constexpr UINT_PTR kDeviceCheckTimer = 1;
@@ -82,10 +90,6 @@ DWORD COptionDlg::WindowStyle() const {
     return WS_POPUP | WS_SYSMENU | WS_MINIMIZEBOX | WS_CLIPCHILDREN;
 }
 
-const char* COptionDlg::WindowCaption() const {
-    return kOptionCaption;
-}
-
 LRESULT COptionDlg::OnCreate() {
     ProgramWide& program = Program();
     program.language.Load(program.folder);
@@ -113,6 +117,8 @@ void COptionDlg::CreateControls() {
         const SharedSkinImages& pictures = deferred_.Pictures();
         PlaceSkinButton(tabs_[0], Hwnd(), deferred_.Place(kTab1), pictures);
         PlaceSkinButton(tabs_[1], Hwnd(), deferred_.Place(kTab2), pictures);
+        for (CSkinButton& tab : tabs_)
+            tab.SetRole(AccessibleRole::PageTab);
         const std::string mask = SkinFolder() + kRegionButtonMask;
         CRgnButton* regionButtons[] = {&ok_, &cancel_, &apply_};
         for (int i = 0; i < 3; ++i) {
@@ -121,6 +127,8 @@ void COptionDlg::CreateControls() {
             if (regionButtons[i]->Create(rect, Hwnd(), mask)) {
                 regionButtons[i]->SetFaces(ButtonFaces(pictures, rect));
                 regionButtons[i]->SetTooltip(pos.tooltip);
+                regionButtons[i]->SetAccessKey(pos.accessKey);
+                regionButtons[i]->SetLabel(pos.label);
             }
         }
         PlaceSkinButton(minimise_, Hwnd(), deferred_.Place(kMinimise), pictures);
@@ -146,15 +154,23 @@ void COptionDlg::CreateControls() {
     tabs_[currentIndex_].SetPressed(true);
 }
 
+std::vector<std::vector<HWND>> COptionDlg::ArrowGroups() const {
+    return {{tabs_[0].Hwnd(), tabs_[1].Hwnd()}, strip_.ProfileWindows()};
+}
+
 void COptionDlg::ConnectControls() {
     tabs_[0].onClick = [this] { ShowPage(0); };
     tabs_[1].onClick = [this] { ShowPage(1); };
     ok_.onClick = [this] {
         Apply();
+        closeAskedByUser_ = true;
         PostMessageA(Hwnd(), WM_CLOSE, 0, 0);
     };
     apply_.onClick = [this] { Apply(); };
-    cancel_.onClick = close_.onClick = [this] { PostMessageA(Hwnd(), WM_CLOSE, 0, 0); };
+    cancel_.onClick = close_.onClick = [this] {
+        closeAskedByUser_ = true;
+        PostMessageA(Hwnd(), WM_CLOSE, 0, 0);
+    };
     minimise_.onClick = [this] { ShowWindow(Hwnd(), SW_MINIMIZE); };
     web_.onClick = [this] {
         ShellExecuteA(Hwnd(), "open", kMakerWebSite, nullptr, nullptr, SW_SHOWNORMAL);
@@ -172,7 +188,8 @@ void COptionDlg::ExportChosenProfile() {
 
 void COptionDlg::ImportIntoChosenProfile() {
     if (!working_->HasActiveProfile() ||
-        !ImportProfile(Hwnd(), *working_, working_->CurrentProfile, macros_, macrosReadable_))
+        !ImportProfile(Hwnd(), *working_, working_->CurrentProfile, macros_,
+                       !macroSource_.savePath.empty()))
         return;
     RefreshPages();
     page2_.ReloadMacros();
@@ -211,15 +228,18 @@ void COptionDlg::FinishStartUp() {
     page1_.CreateControls();
     page1_.Refresh(*working_);
     LoadNotes notes;
-    macrosReadable_ =
-        LoadMacroList(Program().folder, macros_, &notes, working_.get()) == MacroFileRead::Read;
+    macroSource_ = LoadOptionMacros(Program().folder, macros_, &notes, working_.get());
     TraceNotes(notes);
+    if (macroSource_.macroFile == MacroFileRead::Unreadable)
+        startNotes_.push_back(macroSource_.savePath.empty() ? kTextMacroFilesUnreadable
+                                                            : kTextMacroFileUnreadable);
     page2_.Bind(AdvancePageHost{working_.get(), applied_.get(), &macros_, texts,
                                 [this] { page1_.Refresh(*working_); },
                                 [this] {
                                     RefreshPages();
                                     Apply();
                                 },
+                                [this](unsigned textId) { ShowFailures(Hwnd(), {textId}); },
                                 [this] { return BackUpBeforeReset(Hwnd(), Program().folder); }});
     if (!CreatePage(page2_))
         return;
@@ -233,7 +253,9 @@ void COptionDlg::OnInitDialog() {
     SendMessageA(Hwnd(), WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon_));
     SendMessageA(Hwnd(), WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(icon_));
     Program().mainWindow = Hwnd();
-    SetWindowTextA(Hwnd(), kOptionCaption);
+    SetReadableTitle(Hwnd());
+    if (!peer_.Create(Hwnd()))
+        OutputDebugStringA("Option: no window for Monitor and the setup program to find\n");
     LoadSettings();
     RefreshPages();
 }
@@ -261,9 +283,18 @@ void COptionDlg::LoadSettings() {
     for (SharedSettingsBlock* image : {applied_.get(), working_.get()})
         for (std::string& note : CheckImageProfiles(*image))
             notes.push_back(std::move(note));
-    TraceNotes(notes);
     *unedited_ = *working_;
+    // Edits an update's close left are offered again, still unapplied.
+    if (TakeUnappliedEdits(folder, *working_, &notes) == KeptEdits::Taken)
+        startNotes_.push_back(kTextEditsRecovered);
+    TraceNotes(notes);
     AskMonitorForStatus();
+}
+
+// Once the window and its controls are up, so the notes stand over what
+// they speak of.
+void COptionDlg::ShowStartNotes() {
+    ShowFailures(Hwnd(), std::exchange(startNotes_, {}));
 }
 
 // Monitor answers with the mouse's status; without Monitor the settings go to
@@ -319,6 +350,11 @@ void COptionDlg::OnPaint(HDC dc, const PAINTSTRUCT& ps) {
 }
 
 void COptionDlg::ShowPage(int index) {
+    CommitEdits();
+    // One capture at a time, and it serves the page in view: a recording
+    // ends as Stop ends it, before page 1's key dialogs can be opened.
+    if (index == 0)
+        page2_.StopRecording();
     tabs_[index].SetPressed(true);
     tabs_[1 - index].SetPressed(false);
     currentIndex_ = index;
@@ -342,14 +378,28 @@ void COptionDlg::EnableApplyButtons(bool enable) {
 
 FailureTexts COptionDlg::SaveMacroFile() {
     const int before = macros_.Count();
-    FailureTexts failures = SaveMacros(Program().folder, macros_, macrosReadable_);
+    FailureTexts failures = SaveMacros(macroSource_.savePath, macros_);
     // Macros another program added meanwhile join the page's list too.
     if (macros_.Count() != before)
         page2_.ReloadMacros();
     return failures;
 }
 
+void COptionDlg::CommitEdits() {
+    strip_.CommitRename();
+    page2_.CommitEdits();
+}
+
+void COptionDlg::KeepEditsForNextStart() {
+    CommitEdits();
+    if (SameImage(*working_, *unedited_))
+        return;
+    if (!KeepUnappliedEdits(Program().folder, *unedited_, *working_))
+        ShowFailures(nullptr, {kTextEditsNotKept});
+}
+
 void COptionDlg::Apply() {
+    CommitEdits();
     SetCapture(Hwnd());
     SetCursor(LoadCursorA(nullptr, reinterpret_cast<LPCSTR>(IDC_WAIT)));
     EnableApplyButtons(false);
@@ -390,6 +440,7 @@ void COptionDlg::CheckDevice() {
     KillTimer(Hwnd(), kDeviceCheckTimer);
     // Done already unless no paint came, as for a window started minimised.
     FinishStartUp();
+    ShowStartNotes();
     if (ReadDevice(ConfigFilePath(Program().folder)) == 0) {
         CNoMouseWarnDlg warning;
         warning.DoModal(Hwnd());
@@ -407,6 +458,8 @@ LRESULT COptionDlg::OnTimer(UINT_PTR id) {
 LRESULT COptionDlg::OnSysCommand(UINT command) {
     if (command == SC_MAXIMIZE || command == SC_MINIMIZE)
         return 0;
+    if ((command & 0xFFF0) == SC_CLOSE)
+        closeAskedByUser_ = true;
     return Default();
 }
 
@@ -437,7 +490,8 @@ LRESULT COptionDlg::OnMessage(UINT msg, WPARAM wp, LPARAM lp) {
         FollowMonitor(MonitorNews::DpiReadBack);
         return 0;
     case kMsgProfileSwitched:
-        FollowMonitor(MonitorNews::ProfileSwitched);
+        FollowMonitor(wp == kBlockChangedElsewhere ? MonitorNews::BlockChanged
+                                                   : MonitorNews::ProfileSwitched);
         return 0;
     case kMsgMouseChangedLevel:
         FollowMonitor(MonitorNews::MouseChangedLevel);
@@ -457,6 +511,10 @@ LRESULT COptionDlg::OnMessage(UINT msg, WPARAM wp, LPARAM lp) {
     case kMsgFinishStartUp:
         FinishStartUp();
         return 0;
+    case WM_CLOSE:
+        if (!closeAskedByUser_)
+            KeepEditsForNextStart();
+        return Default();
     case WM_SETCURSOR:
         if (waiting_) {
             SetCursor(LoadCursorA(nullptr, reinterpret_cast<LPCSTR>(IDC_WAIT)));
@@ -464,7 +522,7 @@ LRESULT COptionDlg::OnMessage(UINT msg, WPARAM wp, LPARAM lp) {
         }
         return Default();
     default:
-        return Default();
+        return CSkinnedDialog::OnMessage(msg, wp, lp);
     }
 }
 
@@ -472,8 +530,9 @@ void COptionDlg::OnDestroy() {
     KillTimer(Hwnd(), kDeviceCheckTimer);
     KillTimer(Hwnd(), kMonitorWatchTimer);
     // A recording still running ends first: the keyboard is freed and its
-    // keys are in the macro that is saved.
+    // keys are in the macro that is saved, with a name still being typed.
     page2_.StopRecording();
+    page2_.CommitEdits();
     // The window is on its way out: the warning stands on its own.
     ShowFailures(nullptr, SaveMacroFile());
     strip_.Destroy();

@@ -4,7 +4,9 @@
 // exchanged with Monitor).
 #include <memory>
 #include <optional>
+#include <vector>
 
+#include "macros/MacroFile.h"
 #include "macros/MacroList.h"
 #include "settings/SharedSettingsBlock.h"
 #include "ui/core/MonitorFollow.h"
@@ -12,9 +14,11 @@
 #include "ui/win32/controls/CRgnButton.h"
 #include "ui/win32/controls/CSkinButton.h"
 #include "ui/win32/controls/DeferredControls.h"
+#include "ui/win32/keyboard/DialogKeyboard.h"
 #include "ui/win32/main/CProfileStrip.h"
 #include "ui/win32/main/CStatusArea.h"
 #include "ui/win32/main/OptionSaves.h"
+#include "ui/win32/main/PeerWindow.h"
 #include "ui/win32/pages/CAdvanceSettingPage.h"
 #include "ui/win32/pages/CButtonPage.h"
 #include "ui/win32/skin/CSkinnedDialog.h"
@@ -22,7 +26,7 @@
 
 namespace mervik::ui {
 
-class COptionDlg : public CSkinnedDialog {
+class COptionDlg : public CSkinnedDialog, public ArrowGroupOwner {
 public:
     COptionDlg();
     ~COptionDlg() override;
@@ -32,11 +36,12 @@ public:
     void Apply();
     void ShowPage(int index);
     void RefreshPages();
+    // The page tabs and the profiles.
+    std::vector<std::vector<HWND>> ArrowGroups() const override;
 
 protected:
     DWORD WindowStyle() const override;
     DWORD WindowExStyle() const override { return WS_EX_APPWINDOW; }
-    const char* WindowCaption() const override;
     LRESULT OnCreate() override;
     std::string FailedSkinFile() const override {
         return failedSkin_.empty() ? SkinFileName() : failedSkin_;
@@ -64,6 +69,12 @@ private:
     void EnableApplyButtons(bool enable);
     void FollowMonitor(MonitorNews news);
     FailureTexts SaveMacroFile();
+    // What open entries and typed fields hold, taken into the working copy.
+    void CommitEdits();
+    // A close Option did not ask for (the setup replacing its files): the
+    // unapplied edits are kept beside the settings for the next start.
+    void KeepEditsForNextStart();
+    void ShowStartNotes();
     // The status area: edits not yet applied, and what Monitor last said.
     void AskMonitorForStatus();
     void SendAgain();
@@ -80,6 +91,7 @@ private:
     CProfileStrip strip_;
     CSkinButton export_, import_;
     CStatusArea statusArea_;
+    PeerWindow peer_;
     RECT pageRect_{};
     CButtonPage page1_;
     CAdvanceSettingPage page2_;
@@ -96,8 +108,13 @@ private:
     SettingsStatus status_;
     std::optional<StatusView> shownStatus_;
     MacroList macros_;
-    // Until the list is read, closing must not write an empty one over it.
-    bool macrosReadable_ = false;
+    // Where the list is saved; until it is read, nowhere, so closing never
+    // writes an empty list over the file.
+    MacroSource macroSource_;
+    // What the user is told once the window is up.
+    std::vector<unsigned> startNotes_;
+    // OK, Cancel, the close button or the system menu: the user's own close.
+    bool closeAskedByUser_ = false;
     bool painted_ = false;
     bool startUpFinished_ = false;
     bool waiting_ = false;

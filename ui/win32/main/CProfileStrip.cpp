@@ -42,6 +42,7 @@ void CProfileStrip::Create(win::Window& parent, const DeferredControls& places, 
         for (int i = 0; i < kProfileCount; ++i) {
             PlaceSkinButton(profiles_[i], parent.Hwnd(), places.Place(firstKey + i), pictures);
             profiles_[i].SetCaptionCentred(true);
+            profiles_[i].SetRole(AccessibleRole::OptionButton);
             profiles_[i].onClick = [this, i] { Choose(i); };
             // The first click of a double-click has already chosen the profile.
             profiles_[i].onDoubleClick = [this, i] { StartRename(i); };
@@ -60,6 +61,14 @@ void CProfileStrip::Create(win::Window& parent, const DeferredControls& places, 
         unlink_.SetCaption(Program().language.Text(kTextClearLink));
     }
     unlink_.onClick = [this] { EditLink(false); };
+}
+
+std::vector<HWND> CProfileStrip::ProfileWindows() const {
+    std::vector<HWND> windows;
+    for (const CSkinButton& profile : profiles_)
+        if (profile.Hwnd())
+            windows.push_back(profile.Hwnd());
+    return windows;
 }
 
 void CProfileStrip::Refresh(const SharedSettingsBlock& working) {
@@ -129,6 +138,7 @@ void CProfileStrip::StartRename(int index) {
                                       static_cast<int>(kProfileNameMax), false,
                                       [this](bool commit, const std::string& text) {
                                           renameCommitted_ = commit;
+                                          renameNotInCodePage_ = editor_->NotInCodePage();
                                           renamedTo_ = text;
                                           parent_->Post([this] { FinishRename(); });
                                       });
@@ -151,12 +161,21 @@ void CProfileStrip::FinishRename() {
     if (index < 0)
         return;
     ShowWindow(profiles_[index].Hwnd(), SW_SHOW);
+    if (renameNotInCodePage_)
+        ShowFailures(parent_->Hwnd(), {kTextNameNotInCodePage});
     if (!renameCommitted_)
         return;
     ProfileTextFault fault = RenameProfile(working_->Profiles[index], renamedTo_);
     if (fault != ProfileTextFault::None)
         ShowFailures(parent_->Hwnd(), {NameRefusalText(fault)});
     Refresh(*working_);
+}
+
+void CProfileStrip::CommitRename() {
+    if (!editor_)
+        return;
+    editor_->Commit();
+    FinishRename();
 }
 
 void CProfileStrip::Destroy() {

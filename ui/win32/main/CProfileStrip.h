@@ -6,6 +6,7 @@
 // working copy; Apply hands it to Monitor like any other edit.
 #include <functional>
 #include <memory>
+#include <vector>
 
 #include "settings/SharedSettingsBlock.h"
 #include "ui/win32/controls/CInPlaceEditor.h"
@@ -25,10 +26,14 @@ public:
     void Create(win::Window& parent, const DeferredControls& places, int firstKey,
                 SharedSettingsBlock& working);
     bool Shown() const { return profiles_[0].Hwnd() != nullptr; }
+    // The profile buttons, a group the arrow keys move along.
+    std::vector<HWND> ProfileWindows() const;
 
     // Names, the pressed button and the linked program from `working`.
     void Refresh(const SharedSettingsBlock& working);
     void Destroy();
+    // An open rename takes its text now, as leaving it does.
+    void CommitRename();
 
     // Another profile was made the working copy's current one.
     std::function<void()> onProfileChosen;
@@ -49,6 +54,7 @@ private:
     std::unique_ptr<CInPlaceEditor> editor_;
     int renaming_ = -1;
     bool renameCommitted_ = false;
+    bool renameNotInCodePage_ = false;
     std::string renamedTo_;
 };
 

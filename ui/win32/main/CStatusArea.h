@@ -7,6 +7,7 @@
 #include <string>
 
 #include "ui/core/SettingsStatus.h"
+#include "ui/win32/access/AccessibleControl.h"
 #include "ui/win32/controls/ButtonFaces.h"
 #include "ui/win32/controls/CSkinButton.h"
 #include "ui/win32/controls/CWindow.h"
@@ -14,7 +15,7 @@
 
 namespace mervik::ui {
 
-class CStatusArea : public CWindow {
+class CStatusArea : public CWindow, public AccessibleControl {
 public:
     // The area at key `areaKey`, the Retry button at `retryKey`, each when the
     // skin places it.
@@ -22,6 +23,14 @@ public:
     // The text is also the area's window text, for screen readers.
     void Show(const StatusView& view, const std::string& text, const std::string& retryCaption);
     void DestroyAll();
+
+    // A screen reader reads the sentence.
+    AccessibleFacts Describe() const override {
+        AccessibleFacts facts;
+        facts.role = AccessibleRole::StaticText;
+        facts.name = text_;
+        return facts;
+    }
 
     // The user pressed Retry.
     std::function<void()> onRetry;

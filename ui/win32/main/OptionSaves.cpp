@@ -19,11 +19,11 @@ FailureTexts SaveApplied(const SharedSettingsBlock& image, const std::string& pr
     return failures;
 }
 
-FailureTexts SaveMacros(const std::string& programFolder, MacroList& list, bool readable) {
-    if (!readable)
-        return {};
-    AdoptMacrosAddedElsewhere(programFolder, list);
-    if (!SaveMacroList(programFolder, list))
+FailureTexts SaveMacros(const std::string& path, MacroList& list) {
+    if (path.empty())
+        return list.Empty() ? FailureTexts{} : FailureTexts{kTextMacrosNotSaved};
+    AdoptMacrosAddedElsewhere(path, list);
+    if (!SaveMacroFile(path, list))
         return {kTextMacrosNotSaved};
     return {};
 }

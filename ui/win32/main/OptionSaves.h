@@ -22,10 +22,10 @@ using FailureTexts = std::vector<unsigned>;
 FailureTexts SaveApplied(const SharedSettingsBlock& image, const std::string& programFolder,
                          RegistryStore& registry, win::SharedBlockLink& link);
 
-// The macro list, with the macros another program added to the file since
-// (AdoptMacrosAddedElsewhere). One that could not be read at start is left
-// as it is rather than replaced by an empty one.
-FailureTexts SaveMacros(const std::string& programFolder, MacroList& list, bool readable);
+// The macro list, to the file it was loaded from (LoadOptionMacros), with the
+// macros another program added to that file since (AdoptMacrosAddedElsewhere).
+// With no file that may be written, macros the user made are a failure too.
+FailureTexts SaveMacros(const std::string& path, MacroList& list);
 
 // One warning box a failure, its text from lan.dll, over `owner` (may be null).
 void ShowFailures(HWND owner, const FailureTexts& texts);

@@ -44,7 +44,7 @@ void ExportProfile(HWND owner, const SharedSettingsBlock& working, int index) {
 }
 
 bool ImportProfile(HWND owner, SharedSettingsBlock& working, int index, MacroList& macros,
-                   bool macrosReadable) {
+                   bool macrosSavable) {
     const std::optional<std::string> path = ChooseProfileFile(owner, ChooserPurpose::Import, {});
     if (!path)
         return false;
@@ -54,7 +54,7 @@ bool ImportProfile(HWND owner, SharedSettingsBlock& working, int index, MacroLis
         return false;
     }
     // Its macros would be lost with a list that is never saved.
-    if (!macrosReadable) {
+    if (!macrosSavable) {
         Tell(owner, kTextImportNoMacroFile);
         return false;
     }

@@ -19,7 +19,7 @@ void ExportProfile(HWND owner, const SharedSettingsBlock& working, int index);
 // puts it into `working` as profile `index` and its new macros into
 // `macros`. True when it did; Apply saves and sends it.
 bool ImportProfile(HWND owner, SharedSettingsBlock& working, int index, MacroList& macros,
-                   bool macrosReadable);
+                   bool macrosSavable);
 
 // The backup of every file of `programFolder` in its backups folder. False,
 // told, when it could not be made: the reset must not go on then.

@@ -80,6 +80,9 @@ bool CAdvanceSettingPage::PlaceOwnControl(int key, const ButtonPos& place,
             return true;
         list.SetBackground(kListBackground);
         list.SetColours(kListSelection, kListText);
+        if (pictures)
+            list.SetFocusColour(pictures->focusRgb);
+        list.SetLabel(place.label);
         if (key == kMacroListKey) {
             list.onSelect = [this] {
                 if (!Recording())
@@ -87,6 +90,7 @@ bool CAdvanceSettingPage::PlaceOwnControl(int key, const ButtonPos& place,
             };
             list.onItemNamed = [this](int row) { AcceptNewName(row); };
             list.onItemRenamed = [this](int row) { AcceptRename(row); };
+            list.onTextRefused = [this] { RefuseName(kTextNameNotInCodePage); };
         } else {
             list.EnableRename(false);
             list.SetBitmapOffset(kRowIconWidth);
@@ -98,6 +102,7 @@ bool CAdvanceSettingPage::PlaceOwnControl(int key, const ButtonPos& place,
     case kRepeatKey:
         if (!place.rect.IsEmpty() && repeat_.Create(Hwnd(), rect)) {
             repeat_.SetColours(RGB(0, 0, 0), RGB(255, 255, 255));
+            repeat_.SetLabel(place.label);
             repeat_.SetDigitsOnly(true);
             repeat_.SetLimit(kRepeatLimit);
             repeat_.onChange = [this] { TakeRepeatField(); };
@@ -115,11 +120,19 @@ void CAdvanceSettingPage::OnControlsMade() {
     pointer_.TakeButtons(*this);
     if (CSkinButton* delays = ButtonAt(kRecordDelaysKey))
         delays->SetToggle(true);
-    SetClick(kNewKey, [this] { NewMacro(); });
-    SetClick(kDeleteKey, [this] { DeleteMacro(); });
-    SetClick(kRecordKey, [this] { PressRecord(); });
-    SetClick(kStopKey, [this] { StopRecording(); });
-    SetClick(CPointerControls::kResetKey, [this] { ResetProfiles(); });
+    // Every command acts on what the user sees: an open entry is settled
+    // first, as Enter would settle it.
+    auto command = [this](void (CAdvanceSettingPage::*run)()) {
+        return [this, run] {
+            EndOpenEntry();
+            (this->*run)();
+        };
+    };
+    SetClick(kNewKey, command(&CAdvanceSettingPage::NewMacro));
+    SetClick(kDeleteKey, command(&CAdvanceSettingPage::DeleteMacro));
+    SetClick(kRecordKey, command(&CAdvanceSettingPage::PressRecord));
+    SetClick(kStopKey, command(&CAdvanceSettingPage::StopRecording));
+    SetClick(CPointerControls::kResetKey, command(&CAdvanceSettingPage::ResetProfiles));
 }
 
 void CAdvanceSettingPage::ShowSettings(const SharedSettingsBlock& settings) {
@@ -178,8 +191,11 @@ void CAdvanceSettingPage::ShowSteps(int caretRow) {
     eventList_.RemoveAll();
     for (const EventRow& row : view.rows)
         eventList_.AddItem(row.text, static_cast<LPARAM>(row.value));
-    if (view.caretRow >= 0)
+    // The row worked on stays selected; the rows after it only scroll in.
+    if (view.caretRow >= 0) {
         eventList_.Select(view.caretRow);
+        eventList_.ScrollIntoView(view.scrollRow);
+    }
     SendMessageA(eventList_.Hwnd(), WM_SETREDRAW, TRUE, 0);
     InvalidateRect(eventList_.Hwnd(), nullptr, TRUE);
     ShowBankMeter();
@@ -247,36 +263,81 @@ void CAdvanceSettingPage::TakeRepeatField() {
 
 // ---- New, rename, Delete ----
 
+void CAdvanceSettingPage::CommitEdits() {
+    EndOpenEntry();
+    if (repeat_.Hwnd())
+        ShowRepeat(ClampRepeatCount(ParseFieldNumber(repeat_.Text())));
+    pointer_.CommitTyped();
+}
+
+void CAdvanceSettingPage::EndOpenEntry() {
+    endingEntry_ = true;
+    macroList_.CommitEdit();
+    eventList_.CommitEdit();
+    endingEntry_ = false;
+}
+
 void CAdvanceSettingPage::NewMacro() {
     if (Recording() || macroList_.Editing() || !host_.macros)
         return;
+    if (host_.macros->Full()) {
+        RefuseName(kTextMacroListFull);
+        return;
+    }
     macroList_.AddNewItem();
+}
+
+namespace {
+
+unsigned NameRefusalText(MacroNameFault fault) {
+    switch (fault) {
+    case MacroNameFault::Empty:
+        return kTextMacroNameEmpty;
+    case MacroNameFault::ControlCharacter:
+        return kTextMacroNameControl;
+    default:
+        return kTextMacroNameTaken;
+    }
+}
+
+} // namespace
+
+void CAdvanceSettingPage::RefuseName(unsigned textId) {
+    if (host_.warn)
+        host_.warn(textId);
 }
 
 void CAdvanceSettingPage::AcceptNewName(int row) {
     const std::string name = macroList_.Text(row);
+    const MacroNameFault fault = CheckMacroName(*host_.macros, -1, name);
     int index = -1;
-    if (!host_.macros->Full() && AcceptableMacroName(*host_.macros, -1, name))
+    if (fault == MacroNameFault::None)
         index = host_.macros->Append(NewMacroRecord(name));
-    if (index < 0) {
+    if (index >= 0) {
+        macroList_.SetText(index, TextOfField(host_.macros->RecordAt(index)->Name));
+    } else {
         SendMessageA(macroList_.Hwnd(), LB_DELETESTRING, static_cast<WPARAM>(row), 0);
-        int selection = std::min(selected_, macroList_.Count() - 1);
-        macroList_.Select(selection);
-        LoadMacro(selection);
-        return;
+        RefuseName(host_.macros->Full() ? kTextMacroListFull : NameRefusalText(fault));
     }
-    macroList_.SetText(index, TextOfField(host_.macros->RecordAt(index)->Name));
-    macroList_.Select(index);
-    LoadMacro(index);
+    // Ended by a command, the entry leaves the selection to the macro the
+    // command was meant for; Enter selects the new macro.
+    const int selection =
+        endingEntry_ || index < 0 ? std::min(selected_, host_.macros->Count() - 1) : index;
+    macroList_.Select(selection);
+    if (!endingEntry_ || selection != selected_)
+        LoadMacro(selection);
 }
 
 void CAdvanceSettingPage::AcceptRename(int row) {
     const std::string name = macroList_.Text(row);
-    if (host_.working && RenameMacro(*host_.macros, row, name, *host_.working)) {
+    const MacroNameFault fault = CheckMacroName(*host_.macros, row, name);
+    if (fault == MacroNameFault::None && host_.working &&
+        RenameMacro(*host_.macros, row, name, *host_.working))
         ButtonsChanged();
-    }
     if (const MacroRecord* record = host_.macros->RecordAt(row))
         macroList_.SetText(row, TextOfField(record->Name)); // refused: the old name again
+    if (fault != MacroNameFault::None)
+        RefuseName(NameRefusalText(fault));
 }
 
 void CAdvanceSettingPage::DeleteMacro() {
@@ -307,7 +368,8 @@ bool CAdvanceSettingPage::NeedsMacro() {
 // ---- recording ----
 
 void CAdvanceSettingPage::EnableForRecording(bool recording) {
-    for (int key : {kNewKey, kDeleteKey, kLockedKey})
+    // Record delays is read when a recording starts: it cannot change during one.
+    for (int key : {kNewKey, kDeleteKey, kLockedKey, kRecordDelaysKey})
         if (CSkinButton* button = ButtonAt(key))
             EnableWindow(button->Hwnd(), !recording);
     if (macroList_.Hwnd())
@@ -368,6 +430,7 @@ void CAdvanceSettingPage::TakeCapturedKey(int virtualKey, bool up) {
 // ---- the event menu ----
 
 void CAdvanceSettingPage::OpenEventMenu() {
+    EndOpenEntry();
     if (Recording())
         return;
     CSkinMenu menu(EventMenu(), kMenuWidth, [this](unsigned id) { return Text(id); });

@@ -28,9 +28,10 @@ struct AdvancePageHost {
     const SharedSettingsBlock* applied = nullptr;
     MacroList* macros = nullptr;
     TextLookup text;
-    std::function<void()> buttonsChanged;    // page 1 shows the buttons' labels anew
-    std::function<void()> profilesReset;     // show and apply every profile
-    std::function<bool()> backUpBeforeReset; // false: no backup, so no reset
+    std::function<void()> buttonsChanged;      // page 1 shows the buttons' labels anew
+    std::function<void()> profilesReset;       // show and apply every profile
+    std::function<void(unsigned textId)> warn; // a refusal, said in a message box
+    std::function<bool()> backUpBeforeReset;   // false: no backup, so no reset
 };
 
 class CAdvanceSettingPage : public CSkinnedPage {
@@ -48,6 +49,10 @@ public:
     void StopRecording();
     // The macro list and the selected macro's steps, shown anew.
     void ReloadMacros();
+    // Takes what an open name or pause entry and the typed fields hold, as
+    // leaving them does: before Apply, OK, a page change or a close, none of
+    // which takes the focus from them.
+    void CommitEdits();
     int SelectedMacro() const { return selected_; }
     const MacroEventBuffer& Steps() const { return buffer_; }
 
@@ -72,7 +77,9 @@ private:
     void ShowBankMeter();
 
     void NewMacro();
+    void EndOpenEntry();
     void AcceptNewName(int row);
+    void RefuseName(unsigned textId);
     void AcceptRename(int row);
     void DeleteMacro();
     void PressRecord();
@@ -105,6 +112,7 @@ private:
     uint32_t pauseRow_ = 0; // the pause row the in-place edit changes
     bool doubleClickChanged_ = false;
     bool showingRepeat_ = false;
+    bool endingEntry_ = false; // a command ends an open entry before it acts
 };
 
 } // namespace mervik::ui

@@ -53,7 +53,34 @@ bool CButtonPage::PlaceOwnControl(int key, const ButtonPos& place,
     return true;
 }
 
+std::vector<std::vector<HWND>> CButtonPage::ArrowGroups() const {
+    auto handles = [this](auto keys) {
+        std::vector<HWND> group;
+        for (int key : keys)
+            if (CSkinButton* button = ButtonAt(key))
+                group.push_back(button->Hwnd());
+        return group;
+    };
+    std::vector<int> colourSwitchKeys;
+    std::vector<HWND> colours;
+    for (int i = 0; i < kColorCount; ++i) {
+        colourSwitchKeys.push_back(kFirstColourSwitchKey + i);
+        if (colours_[i].Hwnd())
+            colours.push_back(colours_[i].Hwnd());
+    }
+    return {handles(kModeKeys),          handles(kRateKeys),       handles(kLevelSwitchKeys),
+            handles(kLevelSelectorKeys), handles(kLevelValueKeys), colours,
+            handles(colourSwitchKeys)};
+}
+
 void CButtonPage::OnControlsMade() {
+    // Rows of choices, one of each pressed, read as option buttons.
+    for (auto keys : {std::vector<int>(kModeKeys.begin(), kModeKeys.end()),
+                      std::vector<int>(kRateKeys.begin(), kRateKeys.end()),
+                      std::vector<int>(kLevelSelectorKeys.begin(), kLevelSelectorKeys.end())})
+        for (int key : keys)
+            if (CSkinButton* choice = ButtonAt(key))
+                choice->SetRole(AccessibleRole::OptionButton);
     for (int i = 0; i < kDpiStageCount; ++i) {
         if (CSkinButton* level = ButtonAt(kLevelSwitchKeys[i])) {
             level->SetToggle(true);
@@ -62,12 +89,19 @@ void CButtonPage::OnControlsMade() {
         if (CSkinButton* value = ButtonAt(kLevelValueKeys[i])) {
             value->ShowDisabledAs(Face::Normal);
             value->SetPressed(false);
+            value->SetOpensMenu(true);
         }
     }
     for (int i = 0; i < kColorCount; ++i)
         if (CSkinButton* colourSwitch = ButtonAt(kFirstColourSwitchKey + i))
             colourSwitch->SetToggle(true);
 
+    for (int key : {kLightModeKey, kLightLevelKey, kLightEffectKey})
+        if (CSkinButton* box = ButtonAt(key))
+            box->SetOpensMenu(true);
+    for (int slot = 0; slot < kSlotCount; ++slot)
+        if (CSkinButton* box = ButtonAt(FunctionButtonKey(slot)))
+            box->SetOpensMenu(true);
     for (int slot = 0; slot < kSlotCount; ++slot)
         SetProfileClick(FunctionButtonKey(slot),
                         [this, slot](ProfileRecord&, CSkinButton&) { OpenFunctionMenu(slot); });

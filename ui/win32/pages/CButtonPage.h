@@ -6,12 +6,14 @@
 #include <functional>
 #include <string>
 #include <utility>
+#include <vector>
 
 #include "macros/MacroList.h"
 #include "ui/core/MenuModel.h"
 #include "ui/core/SkinControls.h"
 #include "ui/core/TextLookup.h"
 #include "ui/win32/controls/CColorButton.h"
+#include "ui/win32/keyboard/DialogKeyboard.h"
 #include "ui/win32/pages/CSkinnedPage.h"
 
 namespace mervik::ui {
@@ -24,12 +26,16 @@ struct ButtonPageHost {
     TextLookup text;
 };
 
-class CButtonPage : public CSkinnedPage {
+class CButtonPage : public CSkinnedPage, public ArrowGroupOwner {
 public:
     CButtonPage() : CSkinnedPage("skin_button_page.ini", "page1", skin_controls::kButtonPage) {}
 
     // Before the controls are made.
     void Bind(ButtonPageHost host) { host_ = std::move(host); }
+
+    // The two modes, the four rates, the DPI levels' switches, selectors and
+    // values, the eight colours and their switches.
+    std::vector<std::vector<HWND>> ArrowGroups() const override;
 
 protected:
     void ShowSettings(const SharedSettingsBlock& settings) override;

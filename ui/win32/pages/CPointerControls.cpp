@@ -27,8 +27,11 @@ bool CPointerControls::PlaceSlider(HWND page, const ButtonPos& place,
     slider.SetSnap(snap);
     if (!slider.Create(SkinFolder() + kThumbFile, ToRect(place.rect), page))
         return true;
-    if (pictures)
+    if (pictures) {
         slider.SetBackground(pictures->normal.get());
+        slider.Thumb().SetFocusColour(pictures->focusRgb);
+    }
+    slider.Thumb().SetLabel(place.label);
     slider.SetPosition(minimum);
     slider.onChange = [this, input](int value) { Take(input, value); };
     return true;
@@ -41,6 +44,7 @@ bool CPointerControls::PlaceSpin(HWND page, const ButtonPos& place,
         return true;
     if (spin.Create(page, ToRect(place.rect), pictures, range)) {
         spin.SetTooltip(place.tooltip);
+        spin.Edit().SetLabel(place.label);
         spin.onChange = [this, input](int value) { Take(input, value); };
     }
     return true;
@@ -122,6 +126,12 @@ void CPointerControls::Take(PointerInput input, int value) {
     Show(*profile); // the twin control follows
     if (input == PointerInput::DoubleClickSlider && doubleClickChanged_)
         doubleClickChanged_(*profile);
+}
+
+void CPointerControls::CommitTyped() {
+    for (CSpinField* spin : {&speedSpin_, &wheelSpin_})
+        if (spin->Hwnd())
+            spin->Commit();
 }
 
 } // namespace mervik::ui

@@ -36,6 +36,8 @@ public:
     void TakeButtons(const CSkinnedPage& page);
 
     void Show(const ProfileRecord& profile);
+    // The numbers typed into the spin fields, taken now.
+    void CommitTyped();
 
 private:
     bool PlaceSlider(HWND page, const ButtonPos& place, const SharedSkinImages& pictures,

@@ -1,6 +1,8 @@
 #include "ui/win32/skin/CSkinnedDialog.h"
 
 #include "ui/win32/controls/PlaceButton.h"
+#include "ui/win32/keyboard/DialogKeyboard.h"
+#include "ui/win32/keyboard/KeyboardCues.h"
 #include "ui/win32/skin/SkinFailure.h"
 
 namespace mervik::ui {
@@ -22,7 +24,25 @@ LRESULT CSkinnedDialog::OnCreate() {
     return SetUpSkin() ? 0 : -1;
 }
 
+LRESULT CSkinnedDialog::OnMessage(UINT msg, WPARAM wp, LPARAM lp) {
+    if (msg != WM_ACTIVATE)
+        return CSkinnedWindow::OnMessage(msg, wp, lp);
+    if (LOWORD(wp) == WA_INACTIVE) {
+        HWND focus = GetFocus();
+        if (focus && IsChild(Hwnd(), focus))
+            lastFocus_ = focus;
+        return Default();
+    }
+    if (lastFocus_ && IsChild(Hwnd(), lastFocus_) && IsWindowVisible(lastFocus_) &&
+        !HIWORD(wp)) { // not while minimised
+        SetFocus(lastFocus_);
+        return 0;
+    }
+    return Default();
+}
+
 void CSkinnedDialog::OnDestroy() {
+    ForgetKeyboardCues(Hwnd());
     CSkinnedWindow::OnDestroy();
     if (running_) {
         running_ = false;
@@ -75,20 +95,33 @@ INT_PTR CSkinnedDialog::DoModal(HWND owner) {
     bool ownerWasEnabled = owner && IsWindowEnabled(owner);
     if (ownerWasEnabled)
         EnableWindow(owner, FALSE);
+    // Opened from the keyboard, it shows the focus at once.
+    if (owner && FocusRingShown(owner))
+        ShowFocusRing(Hwnd());
     ShowWindow(Hwnd(), SW_SHOW);
+    if (HWND first = InitialFocus()) {
+        lastFocus_ = first;
+        SetFocus(first);
+    }
     UpdateWindow(Hwnd());
 
+    DialogKeyboardOptions keyboard;
+    keyboard.escapeCancels = EscapeCancels();
+    keyboard.cancel = [this] { EndDialog(IDCANCEL); };
     MSG msg;
     while (running_ && Hwnd()) {
-        BOOL got = GetMessageA(&msg, nullptr, 0, 0);
+        // Wide: a character typed into a wide edit arrives whole (the ANSI
+        // windows get it converted as before).
+        BOOL got = GetMessageW(&msg, nullptr, 0, 0);
         if (got <= 0) {
             PostQuitMessage(static_cast<int>(msg.wParam));
             break;
         }
-        if (SwallowsDialogKey(Hwnd(), msg) || SwallowsKey(msg))
+        if (HandleDialogKeyboard(Hwnd(), msg, keyboard) || SwallowsDialogKey(Hwnd(), msg) ||
+            SwallowsKey(msg))
             continue;
         TranslateMessage(&msg);
-        DispatchMessageA(&msg);
+        DispatchMessageW(&msg);
         if (running_ && Hwnd())
             AfterDispatch(msg);
     }

@@ -1,6 +1,8 @@
 #pragma once
 // A skinned window run modally: the owner is disabled while it runs, and
-// Enter and Escape never end it; only its own buttons do. Those are OK,
+// Enter and Escape never end it; only its own buttons do (Escape means Cancel
+// where a dialog says so). The keyboard reaches every control
+// (DialogKeyboard). Those are OK,
 // Cancel and the close button of the skin: OK ends it with IDOK, the other two
 // with IDCANCEL. A window with buttons of its own (the main window) places its
 // controls whole instead (PlaceControls).
@@ -34,10 +36,19 @@ protected:
     // A key message the dialog keeps from its controls, besides Enter and
     // Escape.
     virtual bool SwallowsKey(const MSG&) const { return false; }
+    // Escape presses Cancel.
+    virtual bool EscapeCancels() const { return false; }
+    // The control with the focus once the dialog is up; none leaves it with
+    // the window, so that no key presses a button before Tab chose one.
+    virtual HWND InitialFocus() const { return nullptr; }
+    HWND OkButton() const { return dialogButtons_[kOkButton].Hwnd(); }
     // After each message the loop dispatched: what the user's input or a
     // posted message changed is in place by then.
     virtual void AfterDispatch(const MSG&) {}
     LRESULT OnCreate() override;
+    // Keeps the focused control across deactivation, as a dialog box does:
+    // coming back to the window gives it back its focus.
+    LRESULT OnMessage(UINT msg, WPARAM wp, LPARAM lp) override;
     // However the window goes (a WM_CLOSE sent from another program
     // included), the modal loop ends with it.
     void OnDestroy() override;
@@ -63,6 +74,7 @@ private:
     enum { kOkButton, kCancelButton, kCloseButton, kDialogButtonCount };
 
     CSkinButton dialogButtons_[kDialogButtonCount];
+    HWND lastFocus_ = nullptr;
     bool running_ = false;
     bool accepted_ = false;
     INT_PTR result_ = IDCANCEL;

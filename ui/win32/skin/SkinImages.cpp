@@ -11,6 +11,9 @@ namespace {
 constexpr size_t kValueMaxChars = 2047;
 constexpr char kScreenSection[] = "SCREEN"; // one skin spells it "Screen"; names ignore case
 constexpr char kButtonSection[] = "BUTTONPOS";
+// Optional: the focus ring's colour ("Focus") and the controls' access keys,
+// by their BUTTONPOS keys.
+constexpr char kKeyboardSection[] = "KEYBOARD";
 } // namespace
 
 SkinFile::SkinFile(const std::string& name) : ini_(ReadWholeFile(SkinFolder() + name).bytes) {}
@@ -32,11 +35,15 @@ SkinImages SkinFile::LoadImages() const {
     images.over = picture("Over");
     images.down = picture("Down");
     images.disable = picture("Disable");
+    if (std::optional<uint32_t> focus = ParseSkinColour(Read(kKeyboardSection, "Focus")))
+        images.focusRgb = *focus;
     return images;
 }
 
 ButtonPos SkinFile::Pos(int key) const {
-    return ParseButtonPos(Read(kButtonSection, std::to_string(key)));
+    ButtonPos pos = ParseButtonPos(Read(kButtonSection, std::to_string(key)));
+    pos.accessKey = ParseAccessKey(Read(kKeyboardSection, std::to_string(key)));
+    return pos;
 }
 
 } // namespace mervik::ui

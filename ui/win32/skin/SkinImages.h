@@ -16,6 +16,10 @@ struct SkinImages {
     Bitmap over;
     Bitmap down;
     Bitmap disable;
+    // The ring around the control with the keyboard focus (0xRRGGBB).
+    uint32_t focusRgb = kDefaultFocusRgb;
+
+    static constexpr uint32_t kDefaultFocusRgb = 0xFFBF44;
 };
 
 // A window's pictures, shared by the window (its background) and its
@@ -29,7 +33,8 @@ public:
 
     // The SCREEN section's five pictures; any that cannot be read stay empty.
     SkinImages LoadImages() const;
-    // BUTTONPOS key `key`; a missing key gives an empty rectangle.
+    // BUTTONPOS key `key`, with its access key from the KEYBOARD section; a
+    // missing key gives an empty rectangle.
     ButtonPos Pos(int key) const;
 
 private:
