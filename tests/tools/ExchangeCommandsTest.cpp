@@ -64,7 +64,10 @@ protected:
         }
         return text + digits[(sum >> 4) & 15] + digits[sum & 15];
     }
-    static std::vector<uint8_t> Steps() { return {4, 1, 0x10, 0, 4, 2, 0, 0}; }
+    static const std::vector<uint8_t>& Steps() {
+        static const std::vector<uint8_t> steps{4, 1, 0x10, 0, 4, 2, 0, 0};
+        return steps;
+    }
     static std::string MacroValue() {
         std::vector<uint8_t> record(260, 0);
         std::memcpy(record.data(), "Burst", 5);
@@ -81,8 +84,7 @@ protected:
         std::memcpy(slot.data() + 16, "Burst", 5);
         slot[36] = 3;
         slot[40] = 2;
-        const std::vector<uint8_t> steps = Steps();
-        std::copy(steps.begin(), steps.end(), slot.begin() + 42);
+        std::copy(Steps().begin(), Steps().end(), slot.begin() + 42);
         return Hex(slot);
     }
 };

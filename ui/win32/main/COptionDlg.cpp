@@ -187,9 +187,8 @@ void COptionDlg::ExportChosenProfile() {
 }
 
 void COptionDlg::ImportIntoChosenProfile() {
-    if (!working_->HasActiveProfile() ||
-        !ImportProfile(Hwnd(), *working_, working_->CurrentProfile, macros_,
-                       !macroSource_.savePath.empty()))
+    if (!working_->HasActiveProfile() || !ImportProfile(Hwnd(), *working_, working_->CurrentProfile,
+                                                        macros_, !macroSource_.savePath.empty()))
         return;
     RefreshPages();
     page2_.ReloadMacros();
