@@ -62,10 +62,6 @@ def logo(image, spec):
     draw.polygon([(p[0] + 9, p[1]) for p in bar], fill=t.ACCENT_LIGHT)
     draw.text((x + 30, y + size / 2), "MERVIK", font=t.font(size, True), fill=(255, 255, 255),
               anchor="lm")
-    if spec.get("subtitle"):
-        wordw = paint.text_size(draw, "MERVIK", t.font(size, True))[0]
-        draw.text((x + 42 + wordw, y + size / 2 + 1), spec["subtitle"], font=t.font(13),
-                  fill=t.TEXT_MUTED, anchor="lm")
 
 
 def frame(image, spec):

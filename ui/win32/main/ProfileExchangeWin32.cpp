@@ -12,6 +12,7 @@
 #include "settings/FileAccess.h"
 #include "settings/ProfileIdentity.h"
 #include "ui/core/ProfileExchangeTexts.h"
+#include "ui/win32/main/OptionSaves.h"
 #include "ui/win32/main/ProfileFileChooser.h"
 #include "ui/win32/main/ProgramWide.h"
 
@@ -21,10 +22,6 @@ namespace {
 
 std::string Text(unsigned id) {
     return Program().language.Text(id);
-}
-
-void Tell(HWND owner, unsigned id) {
-    MessageBoxA(owner, Text(id).c_str(), kOptionCaption, MB_OK | MB_ICONWARNING);
 }
 
 void Trace(const std::string& line) {
@@ -40,7 +37,7 @@ void ExportProfile(HWND owner, const SharedSettingsBlock& working, int index) {
     if (!path)
         return;
     if (!WriteFileAtomically(*path, WriteProfileSharingFile(profile)))
-        Tell(owner, kTextExportFailed);
+        ShowFailures(owner, {kTextExportFailed});
 }
 
 bool ImportProfile(HWND owner, SharedSettingsBlock& working, int index, MacroList& macros,
@@ -50,19 +47,19 @@ bool ImportProfile(HWND owner, SharedSettingsBlock& working, int index, MacroLis
         return false;
     const FileContent file = ReadWholeFile(*path, kMaxProfileSharingFileBytes);
     if (file.status != FileStatus::Ok) {
-        Tell(owner, kTextImportUnreadable);
+        ShowFailures(owner, {kTextImportUnreadable});
         return false;
     }
     // Its macros would be lost with a list that is never saved.
     if (!macrosSavable) {
-        Tell(owner, kTextImportNoMacroFile);
+        ShowFailures(owner, {kTextImportNoMacroFile});
         return false;
     }
     std::string error;
     std::optional<ImportPlan> plan = PlanProfileImport(file.bytes, index, macros, error);
     if (!plan) {
         Trace(*path + " refused: " + error);
-        Tell(owner, kTextImportRefused);
+        ShowFailures(owner, {kTextImportRefused});
         return false;
     }
     for (const std::string& note : plan->notes)
@@ -86,7 +83,7 @@ bool BackUpBeforeReset(HWND owner, const std::string& programFolder) {
         return true;
     }
     Trace("no backup before the reset: " + (backup ? "could not write " + path : error));
-    Tell(owner, kTextResetBackupFailed);
+    ShowFailures(owner, {kTextResetBackupFailed});
     return false;
 }
 
