@@ -11,8 +11,8 @@ import json
 import os
 
 import option_case
-from option_case import ARGS, ENV, MacroPageSteps, OptionCase, centre, keys_of, parse_rect, probe, read_macros, \
-    screenshot, settle, skin_rect, wait_for, windows_path, write_macros
+from option_case import ARGS, ENV, MacroPageSteps, OptionCase, RealMonitor, centre, keys_of, parse_rect, probe, \
+    read_macros, screenshot, settle, skin_rect, wait_for, windows_path, write_macros
 
 EXPORT_KEY, IMPORT_KEY = 19, 20
 SUITE_FILES = ["config.ini"] + ["config/Default%d.gmp" % n for n in range(5)] + ["config/sequence.dat"]
@@ -162,6 +162,44 @@ class ProfileExchange(MacroPageSteps, OptionCase):
 
         self.mervikctl("restore", windows_path(self.folder), windows_path(backups[0]))
         self.assertEqual(snapshot(self.folder), before)
+
+
+class ThroughMonitor(RealMonitor, OptionCase):
+    """mervikctl import and restore with the real Monitor running from the
+    folder and Option open: the mouse gets the new profile at once, and
+    Option follows."""
+
+    def test_an_import_and_a_restore_reach_the_mouse_and_option(self):
+        other = os.path.join(self.folder, "shared")
+        ENV.output(ARGS.mervikctl, "init", windows_path(other))
+        with open(os.path.join(other, "config", "Default0.gmp"), "w", newline="\r\n") as f:
+            f.write("[Setting]\nProFileName=Three\nCpi_X=4\nLightType=2\nBrightness=3\n")
+        shared = os.path.join(other, "three.mervik-profile")
+        ENV.output(ARGS.mervikctl, "export", windows_path(other), "0", windows_path(shared))
+
+        self.start_real_monitor()
+        self.start_option()
+        self.assertTrue(self.wait_strip(lambda s: s["names"][0] == "Default1"), self.strip())
+        # Monitor saves every file once its start-up read-back is in.
+        self.assertTrue(wait_for(lambda: all(snapshot(self.folder).values()), 20), "Monitor saved no files")
+        backup = os.path.join(self.folder, "before.mervik-backup")
+        ENV.output(ARGS.mervikctl, "backup", windows_path(self.folder), windows_path(backup))
+        before = snapshot(self.folder)
+        default_plan = self.planned_transfers(0)
+
+        ENV.output(ARGS.mervikctl, "import", windows_path(self.folder), "0", windows_path(shared))
+        imported_plan = self.planned_transfers(0)
+        self.assertNotEqual(imported_plan, default_plan)
+        self.assertTrue(wait_for(lambda: self.uploaded(imported_plan), 30), "the mouse did not get the import")
+        self.assertTrue(self.wait_strip(lambda s: s["names"][0] == "Three"), "Option did not follow: %s" % self.strip())
+        screenshot("exchange_import_by_mervikctl", parse_rect(self.state()["main_rect"]))
+
+        self.mouse("clear-log")
+        ENV.output(ARGS.mervikctl, "restore", windows_path(self.folder), windows_path(backup))
+        self.assertTrue(wait_for(lambda: self.uploaded(default_plan), 30), "the mouse did not get the restore")
+        self.assertTrue(self.wait_strip(lambda s: s["names"][0] == "Default1"), "Option did not follow: %s" % self.strip())
+        # Monitor's saves after the upload keep what was restored.
+        self.assertTrue(wait_for(lambda: snapshot(self.folder) == before, 10), "the restored files changed")
 
 
 if __name__ == "__main__":
