@@ -74,7 +74,7 @@ whose name the file already holds with other steps gets a new name,
 NAME (2), and the imported buttons that play it follow. A file that
 is not a profile file changes nothing. On Windows, when Monitor runs
 from FOLDER, it takes the profile at once (and uploads it when it is
-the current one).)"},
+the current one), and an open Option shows it.)"},
     {"backup", "FOLDER FILE",
      R"(Write everything the suite keeps in FOLDER (config.ini, the five
 profile files, the macro file) into FILE, byte for byte. A file that
@@ -84,8 +84,9 @@ exists but cannot be read makes no backup.)"},
 FOLDER with those of FILE, a backup: all of them or, when FILE is no
 backup or is damaged or a file cannot be written, none. A file the
 backup holds as missing is removed. Undoes Option's "Restore factory
-defaults", whose warning names the backup it makes first. On Windows,
-when Monitor runs from FOLDER, it takes the restored profiles at once.)"},
+defaults", which first makes a backup in the backups folder beside
+Option. On Windows, when Monitor runs from FOLDER, it takes the
+restored profiles at once, and an open Option shows them.)"},
     {"devices", "[--json]",
      R"(Windows only; takes no FOLDER. Every HID collection of the mouse
 (vendor 0x1017, product 0x8003): its path, usage page and usage, its

@@ -25,12 +25,15 @@ HandOver HandIdentityToMonitor(const std::string& programFolder, int index,
                                const ProfileRecord& record);
 
 // Profile `index` whole, as an import wrote it: Monitor re-reads the block
-// and, when it is the current profile, uploads it (1224; 1226 for another).
+// and tells an open Option (1226), then, when it is the current profile,
+// uploads it (1224).
 HandOver HandImportedProfileToMonitor(const std::string& programFolder, int index,
                                       const ProfileRecord& record);
 
 // The five profiles and the current one, as a restore wrote them: Monitor
-// re-reads the block and uploads the current profile (1224).
+// re-reads the block, tells an open Option and uploads the current profile
+// (1224 alone when the current profile is another one, a switch; else 1226,
+// then 1224).
 HandOver HandRestoredImageToMonitor(const std::string& programFolder,
                                     const SharedSettingsBlock& image);
 

@@ -9,6 +9,7 @@ mervikctl restore puts back byte for byte.
 import glob
 import json
 import os
+import re
 
 import option_case
 from option_case import ARGS, ENV, MacroPageSteps, OptionCase, RealMonitor, centre, keys_of, parse_rect, probe, \
@@ -43,7 +44,11 @@ def snapshot(folder):
     found = {}
     for name in SUITE_FILES:
         path = os.path.join(folder, name)
-        found[name] = open(path, "rb").read() if os.path.exists(path) else None
+        if os.path.exists(path):
+            with open(path, "rb") as f:
+                found[name] = f.read()
+        else:
+            found[name] = None
     return found
 
 
@@ -105,8 +110,8 @@ class ProfileExchange(MacroPageSteps, OptionCase):
             if answer == "Escape":
                 self.assertEqual(self.strip()["names"][2], "Default3", "a cancelled import changed it")
         self.assertTrue(self.wait_strip(lambda s: s["names"][2] == "Racing"), self.strip())
-        self.assertEqual(open(os.path.join(self.folder, "config", "Default2.gmp"), "rb").read().count(b"Racing"),
-                         0, "nothing is written before Apply")
+        self.assertEqual(snapshot(self.folder)["config/Default2.gmp"].count(b"Racing"), 0,
+                         "nothing is written before Apply")
         self.click(self.main_button(5))
         self.assertTrue(self.wait_for_apply_done(30), "Apply did not end")
         self.assertEqual(self.encoded(2), self.encoded(0))
@@ -172,8 +177,14 @@ class ThroughMonitor(RealMonitor, OptionCase):
     def test_an_import_and_a_restore_reach_the_mouse_and_option(self):
         other = os.path.join(self.folder, "shared")
         ENV.output(ARGS.mervikctl, "init", windows_path(other))
-        with open(os.path.join(other, "config", "Default0.gmp"), "w", newline="\r\n") as f:
-            f.write("[Setting]\nProFileName=Three\nCpi_X=4\nLightType=2\nBrightness=3\n")
+        ENV.output(ARGS.mervikctl, "rename", windows_path(other), "0", "Three")
+        path = os.path.join(other, "config", "Default0.gmp")
+        with open(path, newline="") as f:
+            text = f.read()
+        for key, value in (("Cpi_X", 4), ("BreathSpeed", 3)):
+            text = re.sub(r"(?m)^%s=.*$" % key, "%s=%d\r" % (key, value), text)
+        with open(path, "w", newline="") as f:
+            f.write(text)
         shared = os.path.join(other, "three.mervik-profile")
         ENV.output(ARGS.mervikctl, "export", windows_path(other), "0", windows_path(shared))
 
@@ -181,7 +192,8 @@ class ThroughMonitor(RealMonitor, OptionCase):
         self.start_option()
         self.assertTrue(self.wait_strip(lambda s: s["names"][0] == "Default1"), self.strip())
         # Monitor saves every file once its start-up read-back is in.
-        self.assertTrue(wait_for(lambda: all(snapshot(self.folder).values()), 20), "Monitor saved no files")
+        self.assertTrue(wait_for(lambda: all(snapshot(self.folder)[name] for name in SUITE_FILES[1:6]), 20),
+                        "Monitor saved no profile files")
         backup = os.path.join(self.folder, "before.mervik-backup")
         ENV.output(ARGS.mervikctl, "backup", windows_path(self.folder), windows_path(backup))
         before = snapshot(self.folder)
