@@ -25,6 +25,8 @@ void MacroRecorder::StorePause(MacroEventBuffer& buffer, uint32_t now) const {
 }
 
 KeyOutcome MacroRecorder::TakeKey(MacroEventBuffer& buffer, int virtualKey, bool up, uint32_t now) {
+    if (virtualKey == kStopRecordingKey)
+        return up ? KeyOutcome::Ignored : KeyOutcome::StopAsked;
     // A held key repeats its press; only the first one counts.
     if (virtualKey == history_.lastKey && up == history_.lastUp)
         return KeyOutcome::Ignored;

@@ -19,10 +19,16 @@ struct CaptureHistory {
 // Longest pause a step can hold.
 constexpr uint32_t kMaxMacroPauseMs = 65535;
 
+// The key that ends a recording from the keyboard (Pause): every other key
+// is recorded, so a keyboard user needs one that is not. It is never taken as
+// a step; the step menu can still insert it.
+constexpr int kStopRecordingKey = 0x13;
+
 enum class KeyOutcome {
     Ignored, // a repeat of the last key, or a key the key table does not know
     Taken,
-    Filled, // taken, and the buffer is now full: the recording must stop
+    Filled,    // taken, and the buffer is now full: the recording must stop
+    StopAsked, // the stop key pressed: the recording must stop, nothing taken
 };
 
 class MacroRecorder {

@@ -98,6 +98,18 @@ TEST(MacroRecorder, AKeyWithoutAUsageIsNeverStored) {
     ExpectEvents(r.buffer, {Ev(kUsageA, MacroPress, 150), Ev(kUsageA, MacroRelease)});
 }
 
+TEST(MacroRecorder, PauseAsksToStopAndIsNeverAStep) {
+    Recording r;
+    r.recorder.recordDelays = true;
+    r.recorder.Start();
+    r.Key(kA, false);
+    EXPECT_EQ(r.Key(kStopRecordingKey, false, 40), KeyOutcome::StopAsked);
+    EXPECT_EQ(r.Key(kStopRecordingKey, true, 40), KeyOutcome::Ignored);
+    // Nothing of the stop key reaches the steps or the pause before them.
+    r.Key(kA, true, 20);
+    ExpectEvents(r.buffer, {Ev(kUsageA, MacroPress, 100), Ev(kUsageA, MacroRelease)});
+}
+
 TEST(MacroRecorder, RecordAfterTheMiddleStepInsertsInOrderWithItsPause) {
     Recording r;
     for (uint8_t code : {10, 11, 12, 13, 14})

@@ -16,7 +16,7 @@ import time
 import unittest
 
 import option_case as base
-from option_case import OptionCase, centre, parse_probe, parse_rect, probe, screenshot, settle, skin_rect, wait_for
+from option_case import OptionCase, centre, parse_probe, parse_rect, probe, screenshot, settle, skin_rect, wait_for, wait_for_dialog
 
 PAGE_ORIGIN = base.PAGE_ORIGIN
 PAGE_SKIN = "skin_button_page.ini"
@@ -259,9 +259,9 @@ class ButtonPageDialogs(ButtonPageSteps, OptionCase):
     """The page's own way into its dialogs, and what their answers leave."""
 
     def dialog(self):
-        found = wait_for(lambda: (lambda s: s if s.get("dialog") == "1" else None)(
-            parse_probe(probe("dialog"))), 20)
-        self.assertTrue(found, "the dialog did not appear")
+        # A click on a dialog not yet active can be lost to its activation.
+        found = wait_for_dialog()
+        self.assertTrue(found, "the dialog did not appear as the active window")
         return parse_rect(found["rect"])
 
     def in_dialog(self, ini, key, rect):
@@ -313,7 +313,10 @@ class ButtonPageDialogs(ButtonPageSteps, OptionCase):
         base.ENV.xdotool("click", "1")
         rect = self.dialog()
         self.click(self.in_dialog("skin_select_macro.ini", 4, rect))
+        # Keys typed before the names' menu is up would go to the dialog.
+        self.assertTrue(wait_for(self.menus, 10), "the macro names' menu did not open")
         self.press("Down", "Down", "Return")  # the second macro
+        self.wait_menus_closed()
         self.click(self.in_dialog("skin_select_macro.ini", 1, rect))
         self.assertTrue(wait_for(lambda: self.caption(3) == "Jump", 10), self.caption(3))
         self.apply()

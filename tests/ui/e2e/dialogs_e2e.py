@@ -27,8 +27,7 @@ class Warnings(OptionCase):
 
     def show(self, kind):
         process = self.start(os.path.join(self.folder, "WarnShow.exe"), kind)
-        found = wait_for(lambda: (lambda s: s if s.get("dialog") == "1" else None)(
-            parse_probe(probe("dialog"))), 20)
+        found = wait_for_dialog()
         self.assertTrue(found, "warning %s did not appear" % kind)
         return process, parse_rect(found["rect"])
 
@@ -68,7 +67,7 @@ class ButtonDialogs(OptionCase):
 
     def open(self, *args):
         process = self.start(os.path.join(self.folder, "ButtonDialogShow.exe"), *args)
-        found = wait_for(lambda: (lambda s: s if s.get("dialog") == "1" else None)(self.dialog()), 20)
+        found = wait_for_dialog()
         self.assertTrue(found, "dialog %s did not appear" % args[0])
         self.rect = parse_rect(found["rect"])
         for mine, owners in zip(centre(self.rect), centre(self.OWNER)):

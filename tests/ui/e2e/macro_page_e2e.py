@@ -56,8 +56,10 @@ class MacroPage(MacroPageSteps, OptionCase):
         ENV.xdotool("key", "--delay", "300", "a", "b", "c")
         rows = self.wait_lists(lambda l: len([r for r in l["steps"] if r[1] & 0xFFFF != 0x87]) == 6)
         self.assertIsNotNone(rows, "the typed keys did not all arrive")
-        self.click(self.at(16))
+        self.press("Pause")  # the keyboard's way to stop: never a step itself
+        self.assertTrue(self.wait_lists(lambda l: l["macro_enabled"] == 1), "Pause did not stop the recording")
         steps = read_macros_after_ok(self)[0][2]
+        self.assertEqual(len(steps), 6, steps)
         # xdotool waits half its delay after each press and each release. A
         # key handed over late on a busy machine lengthens one pause by what
         # it takes from the next, so the pauses' sum holds the typing's pace
@@ -401,8 +403,7 @@ class SelectMacroDialog(OptionCase):
         write_macros(self.folder, ("Fire", [(4, 1, 0), (4, 2, 0)]), ("Jump", [(44, 1, 0), (44, 2, 0)]))
         shutil.copy(self.helper("SelectMacroShow"), self.folder)
         process = self.start(os.path.join(self.folder, "SelectMacroShow.exe"), "3")
-        found = wait_for(lambda: (lambda s: s if s.get("dialog") == "1" else None)(
-            parse_probe(probe("dialog"))), 20)
+        found = wait_for_dialog()
         self.assertTrue(found, "the dialog did not appear")
         rect = parse_rect(found["rect"])
 

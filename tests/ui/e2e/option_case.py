@@ -48,6 +48,14 @@ def probe(*command):
     return Desktop.probe.ask(*command)
 
 
+def wait_for_dialog(timeout=20):
+    """The probe's answer for the skinned dialog on screen once it is up and
+    the active window (a click sent while its activation is still on its way
+    from X can be taken by it), or None."""
+    return wait_for(lambda: (lambda s: s if s.get("dialog") == "1" and s.get("active") == "1" else None)(
+        parse_probe(probe("dialog"))), timeout)
+
+
 def restart_desktop():
     """Ends every program of the prefix: each test starts from a clean desktop."""
     Desktop.probe.forget()

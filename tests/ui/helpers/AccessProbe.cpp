@@ -3,7 +3,6 @@
 // and reads its name, role, state and value, and a list's items.
 //   AccessProbe.exe controls   every control of Option's main window and of
 //                              any dialog it shows, one JSON object a line
-//   AccessProbe.exe focus      the control with the keyboard focus, likewise
 //   AccessProbe.exe serve      the commands above, one a line on standard
 //                              input; each answer ends with a line "."
 #include <windows.h>
@@ -150,25 +149,10 @@ int Controls() {
     return 0;
 }
 
-int Focus() {
-    HWND main = FindWindowA(nullptr, mervik::kOptionCaption);
-    GUITHREADINFO info{};
-    info.cbSize = sizeof info;
-    if (!main || !GetGUIThreadInfo(GetWindowThreadProcessId(main, nullptr), &info) ||
-        !info.hwndFocus) {
-        printf("{}\n");
-        return 0;
-    }
-    printf("%s\n", Describe(info.hwndFocus).c_str());
-    return 0;
-}
-
 int Dispatch(const char* command) {
     if (!strcmp(command, "controls"))
         return Controls();
-    if (!strcmp(command, "focus"))
-        return Focus();
-    fprintf(stderr, "usage: AccessProbe controls | focus | serve\n");
+    fprintf(stderr, "usage: AccessProbe controls | serve\n");
     return 2;
 }
 

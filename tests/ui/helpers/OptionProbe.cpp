@@ -16,6 +16,7 @@
 //   OptionProbe.exe strip                              (the main window's buttons, as JSON)
 //   OptionProbe.exe switch N                           (block's current profile N, then 1255)
 //   OptionProbe.exe menus                              (the popup menus shown)
+//   OptionProbe.exe focus                              (the focused control, as JSON)
 //   OptionProbe.exe controls PAGE                      (page 1 or 2's controls, as JSON)
 //   OptionProbe.exe serve                              (the commands above, one a line on
 //                                                       standard input; each answer ends
@@ -359,6 +360,7 @@ int Dialog() {
     RECT r{};
     char title[64] = {};
     DialogChildren children;
+    bool active = false;
     if (popup.found) {
         GetWindowRect(popup.found, &r);
         GetWindowTextA(popup.found, title, sizeof title);
@@ -367,10 +369,14 @@ int Dialog() {
         GetGUIThreadInfo(GetWindowThreadProcessId(popup.found, nullptr), &info);
         children.focus = info.hwndFocus;
         EnumChildWindows(popup.found, ScanDialogChild, reinterpret_cast<LPARAM>(&children));
+        // A click sent before the dialog is the active window can be taken by
+        // the activation still on its way from X: tests wait for this.
+        active = info.hwndActive == popup.found && GetForegroundWindow() == popup.found;
     }
-    printf("dialog=%d rect=%ld,%ld,%ld,%ld title=%s fields=%s focus=%d enabled=%s\n",
+    printf("dialog=%d rect=%ld,%ld,%ld,%ld title=%s fields=%s focus=%d enabled=%s active=%d\n",
            popup.found != nullptr, r.left, r.top, r.right, r.bottom, Spaceless(title).c_str(),
-           children.fields.c_str(), children.focusedField, children.enabled.c_str());
+           children.fields.c_str(), children.focusedField, children.enabled.c_str(),
+           active ? 1 : 0);
     return 0;
 }
 
@@ -544,6 +550,39 @@ int Controls(int index) {
     return 0;
 }
 
+// The control with the keyboard focus in the foreground window, for tests
+// that find it by its place in the skin: its class, text, the page it is on
+// (-1 for none), whether its window is Option's main window, and its
+// rectangle in the coordinates of that page or window.
+int Focus() {
+    GUITHREADINFO info{};
+    info.cbSize = sizeof info;
+    if (!GetGUIThreadInfo(0, &info) || !info.hwndFocus) {
+        printf("{}\n");
+        return 0;
+    }
+    HWND focus = info.hwndFocus;
+    HWND root = GetAncestor(focus, GA_ROOT);
+    HWND frame = root;
+    int page = -1;
+    for (HWND up = GetAncestor(focus, GA_PARENT); up && up != root; up = GetAncestor(up, GA_PARENT))
+        if ((page = PageIndex(up)) >= 0) {
+            frame = up;
+            break;
+        }
+    char cls[64] = {};
+    GetClassNameA(focus, cls, sizeof cls);
+    std::string json = "{\"class\": ";
+    JsonString(json, cls);
+    json += ", \"text\": ";
+    JsonString(json, WideText(focus));
+    json += ", \"page\": " + std::to_string(page) +
+            ", \"main\": " + std::to_string(root == FindOptionMain() ? 1 : 0) +
+            ", \"rect\": " + RectJson(focus, frame) + "}";
+    printf("%s\n", json.c_str());
+    return 0;
+}
+
 // The popup menus on the screen, in the order the system lists them (the
 // newest first): "menus=N rect0=l,t,r,b rect1=...".
 BOOL CALLBACK ScanMenus(HWND hwnd, LPARAM lp) {
@@ -646,13 +685,14 @@ int Dispatch(int argc, char** argv) {
         return MonitorSwitch(atoi(argv[2]), argc >= 4 ? atoi(argv[3]) : -1);
     if (argc >= 2 && !strcmp(argv[1], "menus"))
         return Menus();
+    if (argc >= 2 && !strcmp(argv[1], "focus"))
+        return Focus();
     if (argc >= 3 && !strcmp(argv[1], "controls"))
         return Controls(atoi(argv[2]) - 1);
-    fprintf(
-        stderr,
-        "usage: OptionProbe state | mouse-changed CPI RATE BRIGHTNESS | block | dialog "
-        "| close-dialog | close-option | lists | menus | controls PAGE | strip | status | switch N "
-        "| monitor-switch N [PRESS_MS] | serve\n");
+    fprintf(stderr, "usage: OptionProbe state | mouse-changed CPI RATE BRIGHTNESS | block | dialog "
+                    "| close-dialog | close-option | lists | menus | focus | controls PAGE | strip "
+                    "| status | switch N "
+                    "| monitor-switch N [PRESS_MS] | serve\n");
     return 2;
 }
 

@@ -286,6 +286,27 @@ TEST_F(ListTest, AClickOnAnotherItemReportsTheSelection) {
     EXPECT_EQ(reports.size(), clicked) << "a selection the program makes is not reported";
 }
 
+TEST_F(ListTest, AMenuByKeyOpensBelowTheSelectedItemAndByMouseAtThePointer) {
+    std::vector<POINT> points;
+    list.onRightClick = [&](POINT at) { points.push_back(at); };
+    list.AddItem("first", 0);
+    list.AddItem("second", 0);
+    list.Select(1);
+    RECT item{};
+    SendMessageA(list.Hwnd(), LB_GETITEMRECT, 1, reinterpret_cast<LPARAM>(&item));
+    POINT below{item.left, item.bottom};
+    ClientToScreen(list.Hwnd(), &below);
+    SendMessageA(list.Hwnd(), WM_CONTEXTMENU, reinterpret_cast<WPARAM>(list.Hwnd()), -1);
+    SendMessageA(list.Hwnd(), WM_CONTEXTMENU, reinterpret_cast<WPARAM>(list.Hwnd()),
+                 MAKELPARAM(300, 200));
+    FlushEvents();
+    ASSERT_EQ(points.size(), 2u);
+    EXPECT_EQ(points[0].x, below.x);
+    EXPECT_EQ(points[0].y, below.y);
+    EXPECT_EQ(points[1].x, 300);
+    EXPECT_EQ(points[1].y, 200);
+}
+
 TEST(SkinnedDialog, EnterAndEscapeAreSwallowedUnlessAnEditorWantsThem) {
     RecordingParent parent;
     MSG enter{parent.Hwnd(), WM_KEYDOWN, VK_RETURN, 0, 0, {}};

@@ -10,6 +10,8 @@
 #include <vector>
 
 #include "tests/ui/win32/TestWindows.h"
+#include "ui/win32/capture/KeyCapture.h"
+#include "ui/win32/capture/KeyFieldCapture.h"
 #include "ui/win32/controls/CRgnButton.h"
 #include "ui/win32/controls/CSkinButton.h"
 #include "ui/win32/keyboard/DialogKeyboard.h"
@@ -201,6 +203,26 @@ TEST_F(DialogKeyboardTest, AltShowsTheAccessKeysAndAltLetterPresses) {
 
 // The ring is drawn by the control in the skin's colour once the keyboard
 // moved the focus: inside a region button's shape, not cut off by it.
+TEST_F(DialogKeyboardTest, KeysQueuedAfterShiftTabLeftTheKeyFieldAreNotTheFields) {
+    CBitmapEdit field;
+    ASSERT_TRUE(field.Create(parent_.Hwnd(), RECT{100, 160, 200, 180}));
+    KeyField key = KeyField::OfUsage(0);
+    KeyFieldCapture capture;
+    capture.Attach(parent_.Hwnd(), field, key);
+    SetFocus(field.Hwnd());
+    capture.FollowFocus();
+    // Shift+Tab as the capture hands it on: Shift down, Tab down, then both
+    // releases, which may still be queued when the focus has left the field.
+    capture.OnCapturedKey(VK_LSHIFT, 0);
+    capture.OnCapturedKey(VK_TAB, 0);
+    EXPECT_NE(GetFocus(), field.Hwnd());
+    capture.OnCapturedKey(VK_TAB, kCapturedKeyUp);
+    capture.OnCapturedKey(VK_LSHIFT, kCapturedKeyUp);
+    EXPECT_EQ(key.usage, 0);
+    EXPECT_EQ(field.Text(), "");
+    capture.Release();
+}
+
 TEST_F(DialogKeyboardTest, TheFocusRingIsDrawnInsideTheShape) {
     const std::string mask = test::WriteBmpFile("mervik_round.bmp", 40, 20, [](int x, int y) {
         const int dx = x < 10 ? 10 - x : x > 29 ? x - 29 : 0, dy = y - 10;

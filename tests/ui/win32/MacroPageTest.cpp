@@ -229,6 +229,15 @@ TEST(CSpinField, ArrowsAndTypedNumbersStayInRangeAndReport) {
     SendMessageA(spin.Edit().Hwnd(), WM_KEYUP, VK_RETURN, 0);
     EXPECT_EQ(take(), std::vector<int>{-5});
     EXPECT_EQ(spin.Edit().Text(), "-5");
+
+    // The arrow keys step from what is typed, never past the range.
+    SetWindowTextA(spin.Edit().Hwnd(), "2");
+    SendMessageA(spin.Edit().Hwnd(), WM_KEYDOWN, VK_UP, 0);
+    EXPECT_EQ(take(), (std::vector<int>{2, 3}));
+    EXPECT_EQ(spin.Edit().Text(), "3");
+    spin.SetValue(-5);
+    SendMessageA(spin.Edit().Hwnd(), WM_KEYDOWN, VK_DOWN, 0);
+    EXPECT_TRUE(take().empty()) << "a step down from the bottom of the range";
     spin.Destroy();
 }
 

@@ -22,7 +22,9 @@ void KeyFieldCapture::FollowFocus() {
 }
 
 void KeyFieldCapture::OnCapturedKey(WPARAM virtualKey, LPARAM flags) {
-    if (!field_ || !key_)
+    // Keys still queued when the capture ended (the rest of a Shift+Tab that
+    // left the field: Tab's and Shift's releases) are not the field's.
+    if (!field_ || !key_ || !capture_.Held())
         return;
     const bool released = (flags & kCapturedKeyUp) != 0;
     const CapturedStep step = key_->TakeCapturedEvent(static_cast<int>(virtualKey), released);

@@ -157,6 +157,10 @@ bool CBitmapEdit::AcceptsChar(char c) const {
 }
 
 LRESULT CBitmapEdit::OnKeyDown(UINT key) {
+    if (onStep && (key == VK_UP || key == VK_DOWN)) {
+        onStep(key == VK_UP ? 1 : -1);
+        return 0;
+    }
     if (digitsOnly_ && !AcceptsKey(key))
         return 0;
     return Default();

@@ -36,6 +36,9 @@ public:
     std::function<void()> onEnter;
     // The field gets or loses the focus, as it happens.
     std::function<void()> onFocusChange;
+    // As it happens: Up (+1) or Down (-1) pressed in the field. Unset, the
+    // keys do what an edit does with them.
+    std::function<void(int step)> onStep;
 
     // What a screen reader calls the field (the skin's label of its place).
     void SetLabel(std::string label) { label_ = std::move(label); }

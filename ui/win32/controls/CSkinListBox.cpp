@@ -1,5 +1,7 @@
 #include "ui/win32/controls/CSkinListBox.h"
 
+#include <windowsx.h>
+
 #include <algorithm>
 #include <vector>
 
@@ -210,7 +212,10 @@ LRESULT CSkinListBox::OnKeyDown(UINT key) {
 
 LRESULT CSkinListBox::OnMessage(UINT msg, WPARAM wp, LPARAM lp) {
     if (msg == WM_CONTEXTMENU) {
-        PostReport(onRightClick);
+        POINT at{GET_X_LPARAM(lp), GET_Y_LPARAM(lp)};
+        if (lp == -1)
+            at = KeyboardMenuPoint();
+        PostReport(onRightClick, at);
         return 0;
     }
     return CWindow::OnMessage(msg, wp, lp);
@@ -321,8 +326,27 @@ LRESULT CSkinListBox::OnRButtonDown(UINT, POINT pt) {
     // The menu acts on the item the user pointed at.
     if (const int index = ItemAt(pt); onRightClick && index >= 0 && !editor_)
         Select(index);
-    PostReport(onRightClick);
+    POINT at = pt;
+    ClientToScreen(Hwnd(), &at);
+    PostReport(onRightClick, at);
     return Default();
+}
+
+// Where a menu opened by a key appears: under the selected item when it is
+// in view, else at the list's top left corner.
+POINT CSkinListBox::KeyboardMenuPoint() const {
+    RECT rect{};
+    GetClientRect(Hwnd(), &rect);
+    POINT at{rect.left, rect.top};
+    RECT item{};
+    const int index = Selection();
+    if (index >= 0 &&
+        SendMessageA(Hwnd(), LB_GETITEMRECT, static_cast<WPARAM>(index),
+                     reinterpret_cast<LPARAM>(&item)) != LB_ERR &&
+        item.bottom > rect.top && item.bottom <= rect.bottom)
+        at = POINT{item.left, item.bottom};
+    ClientToScreen(Hwnd(), &at);
+    return at;
 }
 
 bool CSkinListBox::OnReflectedCommand(WORD code) {

@@ -63,9 +63,11 @@ public:
     // From the queue: a text was refused for a character the system's code
     // page lacks; the item is as it was before the editor opened.
     std::function<void()> onTextRefused;
-    // From the queue: the right button was pressed over the list; the item
-    // under the pointer, if any, is selected first.
-    std::function<void()> onRightClick;
+    // From the queue: the right button was pressed over the list (the item
+    // under the pointer, if any, is selected first), or the context-menu key
+    // or Shift+F10 pressed in it; with the screen point a menu opens at: the
+    // pointer's, or below the selected item for a key.
+    std::function<void(POINT at)> onRightClick;
 
     AccessibleFacts Describe() const override;
     int AccessibleItemCount() const override { return Count(); }
@@ -86,6 +88,7 @@ protected:
     bool OnReflectedCommand(WORD code) override;
 
 private:
+    POINT KeyboardMenuPoint() const;
     int ItemAt(POINT pt) const;
     void RepaintItem(int index) const;
     enum class EditPurpose { Rename, NewItem, Value };

@@ -29,6 +29,11 @@ bool CSpinField::Create(HWND parent, const RECT& rect, const SharedSkinImages& p
         if (!showing_ && GetFocus() != edit_.Hwnd())
             SettleTyped();
     };
+    // The arrow keys step as the arrows do, from the number typed so far.
+    edit_.onStep = [this](int step) {
+        SettleTyped();
+        Change(value_ + step);
+    };
     const RECT upRect{arrowsLeft, 0, width, half};
     const RECT downRect{arrowsLeft, half, width, height};
     if (!up_.Create(Hwnd(), upRect) || !down_.Create(Hwnd(), downRect))

@@ -1,7 +1,7 @@
 #pragma once
-// A number field with an up and a down arrow. The arrows step by one within
-// the range; a typed number is held to the range when Enter is pressed or the
-// field loses the focus. Each change of the number is reported.
+// A number field with an up and a down arrow. The arrows (and the Up and
+// Down keys in the field) step by one within the range; a typed number is held to the range when
+// Enter is pressed or the field loses the focus. Each change of the number is reported.
 #include <functional>
 
 #include "ui/core/SpinRange.h"

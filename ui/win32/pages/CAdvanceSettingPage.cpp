@@ -95,7 +95,7 @@ bool CAdvanceSettingPage::PlaceOwnControl(int key, const ButtonPos& place,
             list.EnableRename(false);
             list.SetBitmapOffset(kRowIconWidth);
             list.onValueEdited = [this](int row) { AcceptPauseEdit(row); };
-            list.onRightClick = [this] { OpenEventMenu(); };
+            list.onRightClick = [this](POINT at) { OpenEventMenu(at); };
         }
         return true;
     }
@@ -417,6 +417,8 @@ void CAdvanceSettingPage::TakeCapturedKey(int virtualKey, bool up) {
     if (!Recording())
         return;
     const KeyOutcome outcome = recorder_.TakeKey(buffer_, virtualKey, up, GetTickCount());
+    if (outcome == KeyOutcome::StopAsked)
+        return StopRecording();
     if (outcome == KeyOutcome::Ignored)
         return;
     // Kept in the record at once: whatever ends the program, the keys typed
@@ -429,13 +431,11 @@ void CAdvanceSettingPage::TakeCapturedKey(int virtualKey, bool up) {
 
 // ---- the event menu ----
 
-void CAdvanceSettingPage::OpenEventMenu() {
+void CAdvanceSettingPage::OpenEventMenu(POINT at) {
     EndOpenEntry();
     if (Recording())
         return;
     CSkinMenu menu(EventMenu(), kMenuWidth, [this](unsigned id) { return Text(id); });
-    POINT at;
-    GetCursorPos(&at);
     const int command = menu.Track(Hwnd(), at, true);
     PostMessageA(Hwnd(), WM_NULL, 0, 0);
     RunEventCommand(command);

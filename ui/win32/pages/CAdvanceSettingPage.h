@@ -87,7 +87,7 @@ private:
     void TakeCapturedKey(int virtualKey, bool up);
     void EnableForRecording(bool recording);
 
-    void OpenEventMenu();
+    void OpenEventMenu(POINT at);
     void RunEventCommand(int command);
     void AcceptPauseEdit(int row);
     void ResetProfiles();
