@@ -34,17 +34,28 @@ bool MoveOver(const std::string& from, const std::string& to);
 
 void RemoveFile(const std::string& path);
 
-// Held around each read-modify-write of a settings file. Monitor and Option
-// save the same files, and one's read followed by the other's write would
-// undo the other's edit. Across processes on Windows (a named mutex, waited
-// for a bounded time: a holder that never lets go delays a save, it does not
-// stop it), within the process natively.
+// Held around each read-modify-write of a settings file, and around a whole
+// save of several. Monitor and Option save the same files, and one's read
+// followed by the other's write would undo the other's edit. Across processes
+// on Windows (a named mutex), within the process natively. Saves run on
+// window threads and any program may hold the named mutex, so the wait is
+// short: when the lock cannot be had within kSaveLockWaitMs it is not held,
+// and the save must not be done. A thread already holding it (a whole save
+// around its files' writes) takes it again at once; only the thread that
+// took it lets it go.
+inline constexpr unsigned kSaveLockWaitMs = 500;
+// The named mutex on Windows. Not a name any peer relies on: only this
+// suite's programs take it.
+inline constexpr char kSaveLockName[] = "Mervik_Settings_Files_Save";
+
 class SaveLock {
 public:
     SaveLock();
     ~SaveLock();
     SaveLock(const SaveLock&) = delete;
     SaveLock& operator=(const SaveLock&) = delete;
+
+    bool Held() const { return held_; }
 
 private:
     [[maybe_unused]] void* handle_ = nullptr; // the named mutex (Windows)

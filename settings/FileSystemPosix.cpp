@@ -3,6 +3,8 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <chrono>
+#include <condition_variable>
 #include <cstdio>
 #include <mutex>
 
@@ -64,22 +66,49 @@ void RemoveFile(const std::string& path) {
 
 namespace {
 
-// Natively only this process's threads share the files; they never hold
-// the lock for long, so a plain lock will do.
-std::mutex& SaveMutex() {
-    static std::mutex mutex;
-    return mutex;
+// Natively only this process's threads share the files. The lock is a flag
+// under a plain mutex, waited for on a condition: a timed mutex's wait is not
+// seen by the thread sanitizer, which then takes its unlock for one by the
+// wrong thread. Each thread counts its own holds, so a nested lock never
+// waits on itself and only the taking thread lets go.
+struct SaveGate {
+    std::mutex mutex;
+    std::condition_variable freed;
+    bool taken = false;
+};
+
+SaveGate& Gate() {
+    static SaveGate gate;
+    return gate;
 }
+
+thread_local int saveLockDepth = 0;
 
 } // namespace
 
-SaveLock::SaveLock() : held_(true) {
-    SaveMutex().lock();
+SaveLock::SaveLock() {
+    if (saveLockDepth == 0) {
+        SaveGate& gate = Gate();
+        std::unique_lock lock(gate.mutex);
+        held_ = gate.freed.wait_for(lock, std::chrono::milliseconds(kSaveLockWaitMs),
+                                    [&] { return !gate.taken; });
+        gate.taken = gate.taken || held_;
+    } else {
+        held_ = true;
+    }
+    if (held_)
+        ++saveLockDepth;
 }
 
 SaveLock::~SaveLock() {
-    if (held_)
-        SaveMutex().unlock();
+    if (!held_ || --saveLockDepth > 0)
+        return;
+    SaveGate& gate = Gate();
+    {
+        std::lock_guard lock(gate.mutex);
+        gate.taken = false;
+    }
+    gate.freed.notify_one();
 }
 
 unsigned long ProcessId() {

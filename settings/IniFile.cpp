@@ -31,6 +31,8 @@ bool IniFile::ReadStruct(std::string_view section, std::string_view key, void* b
 // A write that changes nothing leaves the file untouched, as the platform does.
 bool EditIniFile(const std::string& path, const std::function<void(IniDocument&)>& edit) {
     fs::SaveLock lock;
+    if (!lock.Held())
+        return false;
     FileContent content = ReadWholeFile(path);
     if (content.status == FileStatus::Unreadable)
         return false;

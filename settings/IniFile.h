@@ -16,9 +16,9 @@
 namespace mervik {
 
 // Reads the file (a missing one as empty), lets `edit` change it and writes it
-// back whole when the bytes changed. False when the file exists but cannot be
-// read or is refused as far too large (it is then left alone), or cannot be
-// written.
+// back whole when the bytes changed, all under the save lock. False when the
+// lock cannot be had, when the file exists but cannot be read or is refused as
+// far too large (it is then left alone), or cannot be written.
 bool EditIniFile(const std::string& path, const std::function<void(IniDocument&)>& edit);
 
 class IniFile {

@@ -2,6 +2,7 @@
 
 #include "settings/FileAccess.h"
 #include "settings/FilePaths.h"
+#include "settings/FileSystem.h"
 #include "settings/IniFile.h"
 #include "settings/PointerSettings.h"
 #include "settings/ProfileCheck.h"
@@ -89,6 +90,10 @@ bool LoadAll(SharedSettingsBlock& image, const std::string& programFolder, Regis
 
 bool SaveAll(const SharedSettingsBlock& image, const std::string& programFolder,
              RegistryStore* registry) {
+    // One hold for the whole save, so no other save falls between its files.
+    fs::SaveLock lock;
+    if (!lock.Held())
+        return false;
     bool ok = true;
     if (registry && image.HasActiveProfile())
         ok &= WritePointerSettings(*image.ActiveProfile(), *registry) == 1;

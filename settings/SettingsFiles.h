@@ -27,7 +27,9 @@ bool LoadAll(SharedSettingsBlock& image, const std::string& programFolder,
 // With a registry, writes the active profile's pointer settings first; then
 // the three image integers into config.ini (CurrentProfile only when it names
 // a profile) and each profile into its file, creating the config folder when
-// missing. False when any of these fails; the others are still written.
+// missing, all under one hold of the save lock (FileSystem.h). False when any
+// of these fails; the others are still written. False, and nothing written,
+// when the save lock cannot be had.
 bool SaveAll(const SharedSettingsBlock& image, const std::string& programFolder,
              RegistryStore* registry = nullptr);
 

@@ -26,7 +26,7 @@ public:
     bool Mapped() const { return view_ != nullptr; }
 
     // How long a copy waits for the mutex before it fails.
-    static constexpr DWORD kLockTimeoutMs = 2000;
+    static constexpr DWORD kLockTimeoutMs = 250;
 
     // Whole-block copies; false, and nothing copied, without a view or when
     // the mutex cannot be taken within kLockTimeoutMs.

@@ -12,7 +12,9 @@ inline constexpr unsigned kForegroundPeriodMs = 2000;
 inline constexpr unsigned kTimerStartReadBack = 502; // once, after start-up
 inline constexpr unsigned kStartReadBackDelayMs = 200;
 inline constexpr unsigned kTimerUploadRetry = 503; // once, the next try of a failed upload
-inline constexpr unsigned kTimerBalloon = 1000;    // hides a notice
+inline constexpr unsigned kTimerBlockRetry = 504;  // the shared block written again
+inline constexpr unsigned kBlockRetryMs = 500;
+inline constexpr unsigned kTimerBalloon = 1000; // hides a notice
 inline constexpr unsigned kBalloonPeriodMs = 1000;
 
 // The mouse may need a moment after opening before it answers.

@@ -15,6 +15,7 @@
 #include "service/core/ProfileLabels.h"
 #include "settings/ConfigFile.h"
 #include "settings/FilePaths.h"
+#include "settings/FileSystem.h"
 #include "settings/IniFile.h"
 #include "settings/PointerSettings.h"
 #include "settings/ProfileCheck.h"
@@ -106,6 +107,7 @@ void MonitorCore::Shutdown() {
     timers_.Stop(kTimerForeground);
     timers_.Stop(kTimerStartReadBack);
     timers_.Stop(kTimerUploadRetry);
+    timers_.Stop(kTimerBlockRetry);
     timers_.Stop(kTimerBalloon);
     CloseWindow(kOptionCaption);
     for (const char* caption : kCompanionCaptions)
@@ -220,6 +222,9 @@ bool MonitorCore::OnTimer(unsigned id) {
     case kTimerUploadRetry:
         timers_.Stop(kTimerUploadRetry);
         TryAgain();
+        return true;
+    case kTimerBlockRetry:
+        PublishAgain();
         return true;
     case kTimerBalloon:
         timers_.Stop(kTimerBalloon);
@@ -537,6 +542,8 @@ void MonitorCore::ReloadBlock() {
         trace_.Trace("Read shared block failed\n");
         return;
     }
+    Known(*fresh);
+    CaughtUp(); // what was announced replaces the service's unwritten change
     // Any program may write the block and announce it: its profiles pass the
     // files' check before anything uses them.
     TraceNotes(CheckImageProfiles(*fresh));
@@ -563,6 +570,11 @@ MonitorCore::ChangeCurrentProfile(const std::function<void(ProfileRecord&)>& cha
 // Returns nothing when `change` refused (no current profile to change).
 std::unique_ptr<SharedSettingsBlock>
 MonitorCore::ChangeImage(const std::function<bool(SharedSettingsBlock&)>& change) {
+    // A block still behind is brought up first: the change starts from it.
+    if (blockBehind_)
+        PublishAgain();
+    if (blockBehind_)
+        return ChangeWorkingCopy(change);
     auto image = std::make_unique<SharedSettingsBlock>();
     bool reached = false;
     LoadNotes repaired;
@@ -576,19 +588,27 @@ MonitorCore::ChangeImage(const std::function<bool(SharedSettingsBlock&)>& change
     });
     TraceNotes(repaired);
     if (written) {
+        Known(*image);
         *working_ = *image;
         WorkingChanged();
         return image;
     }
     if (reached)
         return nullptr; // no current profile to change
+    return ChangeWorkingCopy(change);
+}
+
+// The block's mutex is held elsewhere: the change is made to the working copy
+// and written into the block once the mutex is free. A second wait on the
+// same holder now would only keep the window longer.
+std::unique_ptr<SharedSettingsBlock>
+MonitorCore::ChangeWorkingCopy(const std::function<bool(SharedSettingsBlock&)>& change) {
     trace_.Trace("Shared block unavailable; the change starts from the service's copy\n");
     if (!change(*working_))
         return nullptr;
     WorkingChanged();
-    *image = *working_;
-    Publish(*image);
-    return image;
+    PublishLater();
+    return WorkingCopy();
 }
 
 std::unique_ptr<SharedSettingsBlock> MonitorCore::PublishWorkingBlock() {
@@ -598,8 +618,58 @@ std::unique_ptr<SharedSettingsBlock> MonitorCore::PublishWorkingBlock() {
 }
 
 void MonitorCore::Publish(const SharedSettingsBlock& image) {
-    if (!block_.Write(image))
-        trace_.Trace("Write shared block failed\n");
+    if (block_.Write(image)) {
+        Known(image);
+        CaughtUp();
+        return;
+    }
+    trace_.Trace("Write shared block failed\n");
+    PublishLater();
+}
+
+void MonitorCore::PublishLater() {
+    if (blockBehind_)
+        return;
+    blockBehind_ = true;
+    timers_.Start(kTimerBlockRetry, kBlockRetryMs);
+}
+
+// The block is written again once its mutex is free, and Option follows it.
+// A block another program wrote meanwhile is newer than this service's
+// change: it is taken instead, as if announced.
+void MonitorCore::PublishAgain() {
+    bool reached = false;
+    const bool written = block_.Update([&](SharedSettingsBlock& block) {
+        reached = true;
+        if (known_ && std::memcmp(&block, known_.get(), sizeof block) != 0)
+            return false;
+        block = *working_;
+        return true;
+    });
+    if (!reached)
+        return; // still held: the timer tries again
+    CaughtUp();
+    if (!written) {
+        trace_.Trace("Shared block changed by another program meanwhile; taken\n");
+        OnReloadSetting();
+        return;
+    }
+    trace_.Trace("Shared block written again\n");
+    Known(*working_);
+    PostToOption(kMsgProfileSwitched);
+}
+
+void MonitorCore::CaughtUp() {
+    if (!blockBehind_)
+        return;
+    blockBehind_ = false;
+    timers_.Stop(kTimerBlockRetry);
+}
+
+void MonitorCore::Known(const SharedSettingsBlock& block) {
+    if (!known_)
+        known_ = std::make_unique<SharedSettingsBlock>();
+    *known_ = block;
 }
 
 // The system calls run on a checked copy; only the one field the step may
@@ -696,6 +766,11 @@ void MonitorCore::WriteOsdMessage(const std::string& text) {
 // restart without the mouse. Without a registry, the registry keeps what the
 // last save wrote.
 void MonitorCore::SaveFiles(const SharedSettingsBlock& image, RegistryStore* registry) {
+    fs::SaveLock lock;
+    if (!lock.Held()) {
+        trace_.Trace("Save settings files skipped: another program holds the save lock\n");
+        return;
+    }
     if (!SaveAll(image, programFolder_, registry))
         trace_.Trace("Save settings files failed\n");
 }

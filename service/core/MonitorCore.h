@@ -128,6 +128,8 @@ private:
     std::unique_ptr<SharedSettingsBlock>
     ChangeImage(const std::function<bool(SharedSettingsBlock&)>& change);
     std::unique_ptr<SharedSettingsBlock>
+    ChangeWorkingCopy(const std::function<bool(SharedSettingsBlock&)>& change);
+    std::unique_ptr<SharedSettingsBlock>
     ChangeCurrentProfile(const std::function<void(ProfileRecord&)>& change);
     // After every change of the working block: the worker's next upload
     // sends the profile as it is now.
@@ -136,6 +138,14 @@ private:
     void ApplyPointer();
     std::unique_ptr<SharedSettingsBlock> PublishWorkingBlock();
     void Publish(const SharedSettingsBlock& image);
+    // Another program held the mutex: the block stays behind the working
+    // copy until timer 504 finds it free (PublishAgain).
+    void PublishLater();
+    void PublishAgain();
+    // The block holds the working copy or newer: no retry is needed.
+    void CaughtUp();
+    // What the block held when this service last read or wrote it.
+    void Known(const SharedSettingsBlock& block);
 
     // A change asks for an upload: it gets tries of its own, and a retry
     // still waiting is dropped for it.
@@ -170,6 +180,8 @@ private:
     const std::string configPath_;
 
     std::unique_ptr<SharedSettingsBlock> working_;
+    std::unique_ptr<SharedSettingsBlock> known_; // null until the block was reached
+    bool blockBehind_ = false;
     OsdSettings osd_;
     std::string tip_;
     std::string lastForeground_;

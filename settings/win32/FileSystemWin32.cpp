@@ -121,14 +121,7 @@ void RemoveFile(const std::string& path) {
     DeleteFileW(win::Widen(path).c_str());
 }
 
-namespace {
-
-// Not a name any peer relies on: only this suite's two programs take it.
-constexpr char kSaveLockName[] = "Mervik_Settings_Files_Save";
-constexpr DWORD kSaveLockWaitMs = 5000;
-
-} // namespace
-
+// A mutex is taken again at once by the thread that owns it.
 SaveLock::SaveLock() : handle_(CreateMutexA(nullptr, FALSE, kSaveLockName)) {
     if (handle_) {
         const DWORD wait = WaitForSingleObject(handle_, kSaveLockWaitMs);

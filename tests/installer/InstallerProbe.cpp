@@ -275,16 +275,22 @@ int EndMonitor(double seconds) {
 // ---- registry, shortcut, folders ---------------------------------------------
 
 int RegCommand(const std::wstring& subkey, const wchar_t* name) {
+    // A miss says the system's error, told apart from a probe that never ran.
     HKEY key = nullptr;
-    if (RegOpenKeyExW(HKEY_CURRENT_USER, subkey.c_str(), 0, KEY_READ, &key) != ERROR_SUCCESS)
+    if (const LONG error = RegOpenKeyExW(HKEY_CURRENT_USER, subkey.c_str(), 0, KEY_READ, &key);
+        error != ERROR_SUCCESS) {
+        std::printf("error=%ld\n", error);
         return kMissing;
+    }
     int status = kFound;
     if (name) {
         BYTE data[4096] = {};
         DWORD type = 0, size = sizeof data - sizeof(wchar_t);
-        if (RegQueryValueExW(key, name, nullptr, &type, data, &size) != ERROR_SUCCESS)
+        if (const LONG error = RegQueryValueExW(key, name, nullptr, &type, data, &size);
+            error != ERROR_SUCCESS) {
+            std::printf("error=%ld\n", error);
             status = kMissing;
-        else if (type == REG_DWORD)
+        } else if (type == REG_DWORD)
             std::printf("dword=%lu\n", *reinterpret_cast<DWORD*>(data));
         else if (type == REG_SZ || type == REG_EXPAND_SZ)
             Print("string", reinterpret_cast<const wchar_t*>(data));

@@ -198,16 +198,19 @@ class Installed(InWine):
         started = time.monotonic()
         done = self.wine.run(setup_program(version), "/S", capture=False)
         self.assertEqual(0, done.returncode, "setup %s failed; Wine said:\n%s" % (version, self.wine.log_tail()))
-        return time.monotonic() - started
+        seconds = time.monotonic() - started
+        self.installed_folder = self.folder()
+        return seconds
 
     def folder(self):
         """The installation folder: the user's local programs folder + Mervik."""
         status, values = self.wine.probe("reg", UNINSTALL_KEY, "InstallLocation")
-        self.assertEqual(0, status, "no uninstall entry")
+        self.assertEqual(0, status, "no uninstall entry (%r); Wine said:\n%s" % (values, self.wine.log_tail()))
         return values["string"]
 
     def path(self, *parts):
-        return os.path.join(self.wine.unix_path(self.folder()), *parts)
+        """A path in the folder the last installation named."""
+        return os.path.join(self.wine.unix_path(self.installed_folder), *parts)
 
     def reg(self, key, name=None):
         status, values = self.wine.probe("reg", key, *([name] if name else []))

@@ -222,9 +222,20 @@ TEST_F(Monitor, FailedWritesLeaveTraceLinesAndTheRestIsStillWritten) {
     pressDpi(); // to level 4
     EXPECT_EQ(trace.Take(),
               (Lines{"Shared block unavailable; the change starts from the service's copy\n",
-                     "Write shared block failed\n", "Show OSD 0\n"}));
+                     "Show OSD 0\n"}));
     EXPECT_EQ(IniFile(ProfileFilePath(folder.Folder(), 0)).ReadInt("Setting", "Cpi_X", -1), 3);
+    // The block is written again once it can be had.
+    EXPECT_EQ(timers.running.at(kTimerBlockRetry), kBlockRetryMs);
+    core->OnTimer(kTimerBlockRetry);
+    EXPECT_EQ(timers.running.count(kTimerBlockRetry), 1u) << "still held";
     block.broken = false;
+    windows.Open(kOptionCaption);
+    windows.Take();
+    core->OnTimer(kTimerBlockRetry);
+    EXPECT_EQ(trace.Take(), (Lines{"Shared block written again\n"}));
+    EXPECT_EQ(BlockNow()->Profiles[0].Cpi_X, 3);
+    EXPECT_EQ(timers.running.count(kTimerBlockRetry), 0u);
+    EXPECT_EQ(windows.Take(), (std::vector<Posted>{{kOptionCaption, kMsgProfileSwitched, 0, 0}}));
 
     // A profile file that cannot be replaced.
     std::filesystem::remove(ProfileFilePath(folder.Folder(), 2));

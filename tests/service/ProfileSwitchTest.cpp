@@ -215,6 +215,41 @@ TEST_F(ProfileSwitch, ChoosingInTheMenuSwitchesSavesAndShowsNoBalloon) {
     EXPECT_EQ(Uploads().back(), UploadOf(4));
 }
 
+// Another program holds the block's mutex while the user chooses a profile:
+// the window waits once, briefly, and the block gets the switch when free.
+TEST_F(ProfileSwitch, AChoiceWhileTheBlockIsHeldReachesTheBlockOnceItIsFree) {
+    StartWithLinkedProfiles();
+    auto inBlock = [this] {
+        auto image = std::make_unique<SharedSettingsBlock>();
+        EXPECT_TRUE(block.Read(*image));
+        return image->CurrentProfile;
+    };
+    block.broken = true;
+    core->OnProfileChosen(3);
+    Settle();
+    EXPECT_EQ(Uploads().back(), UploadOf(3));
+    windows.Take();
+    block.broken = false;
+    EXPECT_EQ(inBlock(), 0) << "behind until the timer";
+    core->OnTimer(kTimerBlockRetry);
+    EXPECT_EQ(inBlock(), 3);
+    EXPECT_EQ(Posts(kMsgProfileSwitched), 1) << "Option follows the block";
+    EXPECT_EQ(timers.running.count(kTimerBlockRetry), 0u);
+
+    // A block another program wrote meanwhile is newer than the service's
+    // change: it is taken, not written over.
+    block.broken = true;
+    core->OnProfileChosen(1);
+    Settle();
+    block.broken = false;
+    block.Edit([](SharedSettingsBlock& b) { b.CurrentProfile = 4; });
+    core->OnTimer(kTimerBlockRetry);
+    Settle();
+    EXPECT_EQ(inBlock(), 4);
+    EXPECT_EQ(core->WorkingCopy()->CurrentProfile, 4);
+    EXPECT_EQ(Uploads().back(), UploadOf(4));
+}
+
 // Another program makes a profile current in the block and posts 1224 (or
 // 1226): the service follows as after any switch, and the mouse gets it.
 TEST_F(ProfileSwitch, AnotherProgramsSwitchThroughTheBlockIsFollowed) {

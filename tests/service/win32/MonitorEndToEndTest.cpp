@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <ostream>
 
 #include "contract/ProgramMessages.h"
 #include "device/ReportEncoder.h"
@@ -12,6 +13,7 @@
 #include "service/core/MonitorConstants.h"
 #include "settings/ConfigFile.h"
 #include "settings/FilePaths.h"
+#include "settings/FileSystem.h"
 #include "settings/IniFile.h"
 #include "settings/ProfileDefaults.h"
 #include "settings/SettingsFiles.h"
@@ -20,6 +22,7 @@
 #include "settings/win32/RegistryStoreWin32.h"
 #include "tests/service/win32/MonitorUnderTest.h"
 #include "tests/service/win32/StandInWindows.h"
+#include "win32/SharedBlockViewWin32.h"
 
 namespace mervik {
 namespace {
@@ -465,6 +468,90 @@ TEST(MonitorWine, AHeldBlockMutexDoesNotFreezeTheService) {
     ReleaseMutex(block);
     CloseHandle(block);
     EXPECT_TRUE(monitor.Block());
+}
+
+// The tray's choice of profile `index`, sent: the time the window took, in ms.
+double ChooseInTray(MonitorUnderTest& m, int index) {
+    const ULONGLONG start = GetTickCount64();
+    DWORD_PTR result = 0;
+    SendMessageTimeoutA(m.Window(), WM_COMMAND, monitor::kCmdFirstProfile + index, 0, SMTO_NORMAL,
+                        20000, &result);
+    return static_cast<double>(GetTickCount64() - start);
+}
+
+// What a lock held elsewhere costs the window: a tray choice behind it less
+// the same choice made with it free just before. The choice's own work (the
+// block, the pointer settings' broadcasts to every window, the notices) takes
+// about 50 ms on a quiet machine and over 500 ms on a loaded one, so the sum
+// would measure the machine; the difference is the lock's wait, at most, and
+// a sample's jitter. These cases run alone, beside none of the suite's other
+// sessions.
+constexpr double kJitterMs = 250;
+static_assert(fs::kSaveLockWaitMs + kJitterMs < 1000 &&
+                  win::SharedBlockView::kLockTimeoutMs + kJitterMs < 1000,
+              "a held lock keeps the window for less than a second");
+
+struct ChoiceTimes {
+    double free = 0;
+    double held = 0;
+};
+
+std::ostream& operator<<(std::ostream& out, const ChoiceTimes& times) {
+    return out << times.held << " ms behind the lock, " << times.free << " ms without it";
+}
+
+int CurrentProfileInFile(MonitorUnderTest& m) {
+    return IniFile(m.ConfigPath()).ReadInt(keys::kSettingSection, keys::kCurrentProfile, -1);
+}
+
+// Another program holds the block's mutex while the user chooses a profile in
+// the tray: the window waits for it no longer than a copy does, and once the
+// mutex is free the block shows the choice and Option hears of it.
+TEST(MonitorWine, ATrayChoiceWhileTheBlockIsHeldReachesTheBlockOnceFree) {
+    MonitorUnderTest monitor;
+    StandInWindows windows;
+    ASSERT_TRUE(monitor.Start());
+    ASSERT_TRUE(StartUpDone(monitor));
+    ChoiceTimes times;
+    times.free = ChooseInTray(monitor, 1);
+    HANDLE mutex = OpenMutexA(SYNCHRONIZE, FALSE, kSharedMutexName);
+    ASSERT_TRUE(mutex);
+    ASSERT_EQ(WaitForSingleObject(mutex, 5000), WAIT_OBJECT_0);
+    times.held = ChooseInTray(monitor, 2);
+    EXPECT_LT(times.held - times.free, win::SharedBlockView::kLockTimeoutMs + kJitterMs) << times;
+    const size_t switches = windows.Of(kMsgProfileSwitched).size();
+    ReleaseMutex(mutex);
+    CloseHandle(mutex);
+    EXPECT_TRUE(testing::WaitUntil(5000, [&] {
+        auto block = monitor.Block();
+        return block && block->CurrentProfile == 2;
+    }));
+    EXPECT_TRUE(windows.WaitFor(kMsgProfileSwitched, switches + 1, 5000));
+    EXPECT_EQ(CurrentProfileInFile(monitor), 2);
+}
+
+// Another program holds the settings' save lock: the tray's choice still
+// switches, the window waits for the lock no longer than the lock's bound,
+// and the save is not made without the lock.
+TEST(MonitorWine, AHeldSaveLockCostsTheTraysSaveNotTheWindow) {
+    MonitorUnderTest monitor;
+    StandInWindows windows;
+    ASSERT_TRUE(monitor.Start());
+    ASSERT_TRUE(StartUpDone(monitor));
+    ChoiceTimes times;
+    times.free = ChooseInTray(monitor, 2);
+    ASSERT_EQ(CurrentProfileInFile(monitor), 2);
+    HANDLE lock = CreateMutexA(nullptr, FALSE, fs::kSaveLockName);
+    ASSERT_TRUE(lock);
+    ASSERT_EQ(WaitForSingleObject(lock, 5000), WAIT_OBJECT_0);
+    times.held = ChooseInTray(monitor, 3);
+    EXPECT_LT(times.held - times.free, fs::kSaveLockWaitMs + kJitterMs) << times;
+    EXPECT_EQ(monitor.Block()->CurrentProfile, 3);
+    EXPECT_EQ(CurrentProfileInFile(monitor), 2) << "not saved without the lock";
+    ReleaseMutex(lock);
+    CloseHandle(lock);
+    ChooseInTray(monitor, 1);
+    EXPECT_EQ(CurrentProfileInFile(monitor), 1);
 }
 
 TEST(MonitorWine, TrayExitEndsTheProcessAndRemovesTheBlock) {

@@ -144,20 +144,33 @@ class ApplyExchange(OptionCase):
         self.assertTrue(state, "Option kept waiting for a Monitor that is gone")
         self.assertEqual(state["captured"], "0")
 
-    def test_a_block_whose_mutex_is_held_is_not_taken_and_the_files_survive_apply(self):
+    def test_a_block_whose_mutex_is_held_is_handed_over_once_free_and_the_files_survive_apply(self):
         # Option reaches the block but cannot take its mutex: it must work on
         # the files, not on an image it never read, and Apply saves those.
+        # OK and Apply come back with a warning, and Monitor gets the settings
+        # as soon as the mutex is free, not before.
         profile = os.path.join(self.folder, "config", "Default0.gmp")
         with open(profile, "w", newline="\r\n") as f:
             f.write("[Setting]\nProFileName=KeepMe\n")
         self.start_monitor("--hold-mutex", "--delay", "200")
         self.start_option()
         self.click(self.main_button(5))
-        self.assertTrue(wait_for(lambda: "1224" in self.monitor_lines(), 10), "no 1224 reached Monitor")
-        settle()
+        state = wait_for(lambda: (lambda s: s if s.get("message_box") == "1" else None)(self.state()), 10)
+        self.assertTrue(state, "no warning that the block is held")
+        screenshot("option_apply_block_held", parse_rect(state["main_rect"]))
+        self.press("Return")
+        state = wait_for(lambda: (lambda s: s if s.get("message_box") == "0" and s.get("apply_enabled") == "1"
+                                  else None)(self.state()), 5)
+        self.assertTrue(state, "OK and Apply did not come back")
+        self.assertEqual((state["ok_enabled"], state["captured"]), ("1", "0"))
         with open(profile, newline="") as f:
             saved = f.read()
         self.assertIn("ProFileName=KeepMe\r\n", saved, "Apply saved an image it never read")
+        settle()
+        self.assertNotIn("1224", self.monitor_lines(), "Monitor was told before the block held the settings")
+        self.assertIn("posted=1", probe("release-mutex"))
+        self.assertTrue(wait_for(lambda: "1224" in self.monitor_lines(), 10), "the settings never reached Monitor")
+        self.assertEqual(parse_probe(probe("block"))["current"], "0")
 
     def test_level_change_from_the_mouse_keeps_other_unapplied_values(self):
         self.start_monitor("--delay", "200")

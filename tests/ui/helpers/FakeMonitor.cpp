@@ -1,8 +1,9 @@
 // Stands in for Monitor in Option's tests: creates the shared block and its
 // mutex as Monitor does, shows no window but one captioned like Monitor's, and
 // records every 1224 in a log file. It answers with 1258 after a delay, or
-// never with --silent. With --hold-mutex it takes the block's mutex and never
-// lets go, and its block holds nothing (all zero bytes).
+// never with --silent. With --hold-mutex it takes the block's mutex and keeps
+// it until told to let go (FakeMonitorControl.h), and its block holds nothing
+// (all zero bytes).
 //   FakeMonitor.exe LOGFILE [--silent] [--delay MS] [--hold-mutex]
 #include <windows.h>
 
@@ -13,10 +14,13 @@
 #include "contract/ProgramMessages.h"
 #include "settings/ProfileDefaults.h"
 #include "settings/SharedSettingsBlock.h"
+#include "tests/ui/helpers/FakeMonitorControl.h"
 
 namespace {
 
 const char* g_log = nullptr;
+HANDLE g_mutex = nullptr;
+bool g_holdsMutex = false;
 bool g_silent = false;
 UINT g_delayMs = 1500;
 constexpr UINT_PTR kAnswerTimer = 1;
@@ -33,6 +37,11 @@ LRESULT CALLBACK Proc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
         Log("1224");
         if (!g_silent)
             SetTimer(hwnd, kAnswerTimer, g_delayMs, nullptr);
+        return 0;
+    }
+    if (msg == kMsgFakeMonitorReleaseMutex && g_holdsMutex) {
+        g_holdsMutex = !ReleaseMutex(g_mutex);
+        Log("released");
         return 0;
     }
     if (msg == WM_TIMER && wp == kAnswerTimer) {
@@ -83,9 +92,9 @@ int main(int argc, char** argv) {
         else if (!strcmp(argv[i], "--hold-mutex"))
             holdMutex = true;
     }
-    HANDLE mutex = CreateMutexA(nullptr, FALSE, mervik::kSharedMutexName);
+    g_mutex = CreateMutexA(nullptr, FALSE, mervik::kSharedMutexName);
     if (holdMutex)
-        WaitForSingleObject(mutex, INFINITE);
+        g_holdsMutex = WaitForSingleObject(g_mutex, INFINITE) == WAIT_OBJECT_0;
     HANDLE mapping = CreateSharedBlock(holdMutex);
     WNDCLASSA wc{};
     wc.lpfnWndProc = Proc;
@@ -101,6 +110,6 @@ int main(int argc, char** argv) {
         DispatchMessageA(&msg);
     }
     CloseHandle(mapping);
-    CloseHandle(mutex);
+    CloseHandle(g_mutex);
     return 0;
 }

@@ -15,6 +15,7 @@
 //   OptionProbe.exe lists                              (page 2's lists and fields, as JSON)
 //   OptionProbe.exe strip                              (the main window's buttons, as JSON)
 //   OptionProbe.exe switch N                           (block's current profile N, then 1255)
+//   OptionProbe.exe release-mutex                      (FakeMonitor lets go of the block's mutex)
 //   OptionProbe.exe menus                              (the popup menus shown)
 //   OptionProbe.exe focus                              (the focused control, as JSON)
 //   OptionProbe.exe controls PAGE                      (page 1 or 2's controls, as JSON)
@@ -33,6 +34,7 @@
 #include "hiddriver/sim/ControlPipeName.h"
 #include "hiddriver/sim/win32/ControlPipeClient.h"
 #include "settings/SharedSettingsBlock.h"
+#include "tests/ui/helpers/FakeMonitorControl.h"
 
 namespace {
 
@@ -114,6 +116,19 @@ BOOL CALLBACK FindOwnedPopup(HWND hwnd, LPARAM lp) {
     return TRUE;
 }
 
+// A system message box (Option's warnings about files and the block) over
+// the main window.
+BOOL CALLBACK FindOwnedMessageBox(HWND hwnd, LPARAM lp) {
+    auto* p = reinterpret_cast<Popup*>(lp);
+    char cls[16] = {};
+    GetClassNameA(hwnd, cls, sizeof cls);
+    if (IsWindowVisible(hwnd) && !strcmp(cls, "#32770") && GetWindow(hwnd, GW_OWNER) == p->owner) {
+        p->found = hwnd;
+        return FALSE;
+    }
+    return TRUE;
+}
+
 std::string Spaceless(const char* text);
 
 int State() {
@@ -141,6 +156,9 @@ int State() {
             GetWindowRect(popup.found, &r);
         printf(" warning=%d warning_rect=%ld,%ld,%ld,%ld", popup.found != nullptr, r.left, r.top,
                r.right, r.bottom);
+        Popup box{found.first};
+        EnumWindows(FindOwnedMessageBox, reinterpret_cast<LPARAM>(&box));
+        printf(" message_box=%d", box.found != nullptr);
         GetWindowRect(found.first, &r);
         printf(" main_rect=%ld,%ld,%ld,%ld", r.left, r.top, r.right, r.bottom);
         // The title the taskbar shows, as UTF-8.
@@ -211,6 +229,12 @@ int Switch(int profile) {
         PostMessageA(option, mervik::kMsgProfileSwitched, 0, 0);
     printf("posted=%d\n", result == 0);
     return result;
+}
+
+int ReleaseFakeMonitorsMutex() {
+    HWND monitor = FindWindowA(nullptr, mervik::kMonitorCaption);
+    printf("posted=%d\n", monitor && PostMessageA(monitor, kMsgFakeMonitorReleaseMutex, 0, 0));
+    return 0;
 }
 
 // Another program makes profile `profile` current in the block and tells the
@@ -683,6 +707,8 @@ int Dispatch(int argc, char** argv) {
         return Switch(atoi(argv[2]));
     if (argc >= 3 && !strcmp(argv[1], "monitor-switch"))
         return MonitorSwitch(atoi(argv[2]), argc >= 4 ? atoi(argv[3]) : -1);
+    if (argc >= 2 && !strcmp(argv[1], "release-mutex"))
+        return ReleaseFakeMonitorsMutex();
     if (argc >= 2 && !strcmp(argv[1], "menus"))
         return Menus();
     if (argc >= 2 && !strcmp(argv[1], "focus"))
@@ -691,8 +717,7 @@ int Dispatch(int argc, char** argv) {
         return Controls(atoi(argv[2]) - 1);
     fprintf(stderr, "usage: OptionProbe state | mouse-changed CPI RATE BRIGHTNESS | block | dialog "
                     "| close-dialog | close-option | lists | menus | focus | controls PAGE | strip "
-                    "| status | switch N "
-                    "| monitor-switch N [PRESS_MS] | serve\n");
+                    "| status | switch N | monitor-switch N [PRESS_MS] | release-mutex | serve\n");
     return 2;
 }
 

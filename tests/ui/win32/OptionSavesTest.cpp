@@ -6,20 +6,57 @@
 
 #include <cstring>
 #include <filesystem>
+#include <memory>
 
 #include "contract/ProgramMessages.h"
 #include "lang/TextIds.h"
 #include "macros/MacroFile.h"
 #include "settings/FilePaths.h"
+#include "settings/FileSystem.h"
 #include "settings/ProfileDefaults.h"
 #include "tests/settings/TempFolder.h"
 #include "tests/support/FakeRegistryStore.h"
+#include "tests/ui/win32/TestWindows.h"
+#include "ui/win32/main/BlockHandOver.h"
 #include "ui/win32/main/OptionSaves.h"
 #include "ui/win32/main/ProgramWide.h"
 #include "win32/UniqueHandleWin32.h"
 
 namespace mervik::ui {
 namespace {
+
+// Another program's thread takes the named mutex and keeps it until this
+// object goes.
+class HeldElsewhere {
+public:
+    explicit HeldElsewhere(const char* name)
+        : taken_(CreateEventA(nullptr, TRUE, FALSE, nullptr)),
+          release_(CreateEventA(nullptr, TRUE, FALSE, nullptr)), name_(name) {
+        thread_ = CreateThread(nullptr, 0, Hold, this, 0, nullptr);
+        EXPECT_EQ(WaitForSingleObject(taken_.get(), 5000), WAIT_OBJECT_0);
+    }
+    ~HeldElsewhere() {
+        SetEvent(release_.get());
+        WaitForSingleObject(thread_, INFINITE);
+        CloseHandle(thread_);
+    }
+
+private:
+    static DWORD WINAPI Hold(void* self) {
+        auto* held = static_cast<HeldElsewhere*>(self);
+        HANDLE mutex = CreateMutexA(nullptr, FALSE, held->name_);
+        WaitForSingleObject(mutex, INFINITE);
+        SetEvent(held->taken_.get());
+        WaitForSingleObject(held->release_.get(), INFINITE);
+        ReleaseMutex(mutex);
+        CloseHandle(mutex);
+        return 0;
+    }
+
+    win::UniqueHandle taken_, release_;
+    const char* name_;
+    HANDLE thread_ = nullptr;
+};
 
 struct OptionSaves : ::testing::Test {
     testing::TempFolder folder;
@@ -39,31 +76,108 @@ struct OptionSaves : ::testing::Test {
 };
 
 TEST_F(OptionSaves, ApplyNamesTheFilesThatCouldNotBeWritten) {
-    win::SharedBlockLink noMonitor;
-    EXPECT_EQ(SaveApplied(*image, folder.Folder(), registry, noMonitor), FailureTexts{});
+    MacroList list;
+    EXPECT_EQ(
+        SaveAppliedFiles(*image, folder.Folder(), registry, list, MacroFilePath(folder.Folder())),
+        FailureTexts{});
     Block(ProfileFilePath(folder.Folder(), 3));
-    EXPECT_EQ(SaveApplied(*image, folder.Folder(), registry, noMonitor),
-              FailureTexts{kTextSettingsNotSaved});
+    Block(MacroFilePath(folder.Folder()));
+    EXPECT_EQ(
+        SaveAppliedFiles(*image, folder.Folder(), registry, list, MacroFilePath(folder.Folder())),
+        (FailureTexts{kTextSettingsNotSaved, kTextMacrosNotSaved}));
     EXPECT_TRUE(std::filesystem::is_regular_file(ProfileFilePath(folder.Folder(), 4)));
 }
 
-TEST_F(OptionSaves, ApplyNamesABlockThatRefusedTheCopy) {
-    win::UniqueHandle mapping(CreateFileMappingA(INVALID_HANDLE_VALUE, nullptr, PAGE_READWRITE, 0,
-                                                 sizeof(SharedSettingsBlock), kSharedBlockName));
-    ASSERT_TRUE(mapping);
+// Another program keeps the save lock: Apply's window waits a moment, saves
+// nothing and says so, rather than freezing or writing without the lock.
+TEST_F(OptionSaves, ASaveLockHeldElsewhereFailsTheSaveSoonAndWritesNothing) {
+    MacroList list;
+    ASSERT_EQ(
+        SaveAppliedFiles(*image, folder.Folder(), registry, list, MacroFilePath(folder.Folder())),
+        FailureTexts{});
+    const std::string config = testing::TempFolder::Read(ConfigFilePath(folder.Folder()));
+    image->CurrentProfile = 4;
     {
-        win::SharedBlockLink withoutMutex; // no mutex: no copy may be made
-        ASSERT_EQ(withoutMutex.Open(), win::SharedBlockLink::Attach::Attached);
-        EXPECT_EQ(SaveApplied(*image, folder.Folder(), registry, withoutMutex),
-                  FailureTexts{kTextBlockNotWritten});
+        HeldElsewhere other(fs::kSaveLockName);
+        const ULONGLONG start = GetTickCount64();
+        EXPECT_EQ(SaveAppliedFiles(*image, folder.Folder(), registry, list,
+                                   MacroFilePath(folder.Folder())),
+                  FailureTexts{kTextFilesBusy});
+        EXPECT_LT(GetTickCount64() - start, 1000u);
     }
-    win::UniqueHandle mutex(CreateMutexA(nullptr, FALSE, kSharedMutexName));
+    EXPECT_EQ(testing::TempFolder::Read(ConfigFilePath(folder.Folder())), config);
+    EXPECT_EQ(
+        SaveAppliedFiles(*image, folder.Folder(), registry, list, MacroFilePath(folder.Folder())),
+        FailureTexts{});
+    EXPECT_NE(testing::TempFolder::Read(ConfigFilePath(folder.Folder())), config);
+}
+
+// Monitor's block, with its real mapping and mutex, and a window captioned as
+// Monitor's that records what reaches it.
+struct HandOverToMonitor : OptionSaves {
+    win::UniqueHandle mapping{CreateFileMappingA(INVALID_HANDLE_VALUE, nullptr, PAGE_READWRITE, 0,
+                                                 sizeof(SharedSettingsBlock), kSharedBlockName)};
+    win::UniqueHandle mutex{CreateMutexA(nullptr, FALSE, kSharedMutexName)};
+    test::RecordingParent monitor;
     win::SharedBlockLink link;
-    ASSERT_EQ(link.Open(), win::SharedBlockLink::Attach::Attached);
-    EXPECT_EQ(SaveApplied(*image, folder.Folder(), registry, link), FailureTexts{});
-    auto copy = std::make_unique<SharedSettingsBlock>();
-    ASSERT_TRUE(link.Read(*copy));
-    EXPECT_EQ(copy->CurrentProfile, 2);
+
+    void SetUp() override {
+        OptionSaves::SetUp();
+        ASSERT_TRUE(mapping && mutex);
+        SetWindowTextA(monitor.Hwnd(), kMonitorCaption);
+        ASSERT_EQ(link.Open(), win::SharedBlockLink::Attach::Attached);
+        test::RecordingParent::Log().clear();
+    }
+    int CurrentInBlock() {
+        auto copy = std::make_unique<SharedSettingsBlock>();
+        EXPECT_TRUE(link.Read(*copy));
+        return copy->CurrentProfile;
+    }
+};
+
+TEST_F(HandOverToMonitor, WritesTheBlockAndWakesMonitor) {
+    BlockHandOver handOver(link, monitor.Hwnd());
+    EXPECT_EQ(handOver.HandOver(*image), BlockHandOver::Outcome::Posted);
+    EXPECT_EQ(handOver.Monitor(), monitor.Hwnd());
+    EXPECT_EQ(CurrentInBlock(), 2);
+    test::FlushEvents();
+    EXPECT_EQ(monitor.Take(kMsgApplyAllSetting).size(), 1u);
+}
+
+// Another program holds the block's mutex while Apply hands over: Apply comes
+// back within a second, and the block and Monitor get the settings as soon as
+// the mutex is free.
+TEST_F(HandOverToMonitor, AHeldMutexOwesTheHandOverUntilItIsFree) {
+    BlockHandOver handOver(link, monitor.Hwnd());
+    auto other = std::make_unique<HeldElsewhere>(kSharedMutexName);
+    const ULONGLONG start = GetTickCount64();
+    EXPECT_EQ(handOver.HandOver(*image), BlockHandOver::Outcome::Owed);
+    EXPECT_LT(GetTickCount64() - start, 1000u);
+    EXPECT_TRUE(handOver.Owed());
+
+    BlockHandOver::Outcome outcome{};
+    int ticks = 0;
+    auto nextTick = [&] {
+        MSG msg;
+        while (GetMessageA(&msg, nullptr, 0, 0) > 0) {
+            if (msg.message == WM_TIMER && msg.hwnd == monitor.Hwnd() &&
+                msg.wParam == BlockHandOver::kRetryTimer) {
+                ++ticks;
+                return handOver.Retry(*image, outcome);
+            }
+            DispatchMessageA(&msg);
+        }
+        return false;
+    };
+    EXPECT_FALSE(nextTick()) << "still held";
+    EXPECT_TRUE(monitor.Take(kMsgApplyAllSetting).empty());
+    other.reset();
+    EXPECT_TRUE(nextTick());
+    EXPECT_EQ(outcome, BlockHandOver::Outcome::Posted);
+    EXPECT_FALSE(handOver.Owed());
+    EXPECT_EQ(CurrentInBlock(), 2);
+    test::FlushEvents();
+    EXPECT_EQ(monitor.Take(kMsgApplyAllSetting).size(), 1u);
 }
 
 TEST_F(OptionSaves, MacrosAreWrittenOnlyWhereTheyMayBeAndFailuresNamed) {

@@ -247,6 +247,7 @@ void COptionDlg::FinishStartUp() {
 }
 
 void COptionDlg::OnInitDialog() {
+    handOver_.SetOwner(Hwnd());
     HINSTANCE instance = GetModuleHandleA(nullptr);
     icon_ = LoadIconA(instance, MAKEINTRESOURCEA(kProgramIconId));
     SendMessageA(Hwnd(), WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon_));
@@ -376,12 +377,7 @@ void COptionDlg::EnableApplyButtons(bool enable) {
 }
 
 FailureTexts COptionDlg::SaveMacroFile() {
-    const int before = macros_.Count();
-    FailureTexts failures = SaveMacros(macroSource_.savePath, macros_);
-    // Macros another program added meanwhile join the page's list too.
-    if (macros_.Count() != before)
-        page2_.ReloadMacros();
-    return failures;
+    return SaveMacros(macroSource_.savePath, macros_);
 }
 
 void COptionDlg::CommitEdits() {
@@ -397,27 +393,49 @@ void COptionDlg::KeepEditsForNextStart() {
         ShowFailures(nullptr, {kTextEditsNotKept});
 }
 
+// The files first, then Monitor: the block and 1224. A block another program
+// holds is handed over later (timer 504); OK and Apply come back at once.
 void COptionDlg::Apply() {
     CommitEdits();
     SetCapture(Hwnd());
     SetCursor(LoadCursorA(nullptr, reinterpret_cast<LPCSTR>(IDC_WAIT)));
     EnableApplyButtons(false);
     Win32RegistryStore registry;
-    FailureTexts failures = SaveApplied(*working_, Program().folder, registry, link_);
+    const int macrosBefore = macros_.Count();
+    FailureTexts failures =
+        SaveAppliedFiles(*working_, Program().folder, registry, macros_, macroSource_.savePath);
+    // Macros another program added to the file meanwhile join the page's list.
+    if (macros_.Count() != macrosBefore)
+        page2_.ReloadMacros();
     *applied_ = *working_;
     *unedited_ = *working_;
-    monitorWindow_ = win::WakeMonitor();
-    status_.MonitorFound(monitorWindow_ != nullptr);
-    if (monitorWindow_)
-        status_.ApplyPosted();
-    ShowStatus();
-    FailureTexts macroFailures = SaveMacroFile();
-    failures.insert(failures.end(), macroFailures.begin(), macroFailures.end());
+    const BlockHandOver::Outcome outcome = handOver_.HandOver(*applied_);
+    if (outcome == BlockHandOver::Outcome::Owed)
+        failures.push_back(kTextBlockBusy);
+    HandedOver(outcome);
     if (monitorWindow_)
         BeginWaiting();
     else
         EndWaiting();
     ShowFailures(Hwnd(), failures);
+}
+
+void COptionDlg::HandedOver(BlockHandOver::Outcome outcome) {
+    monitorWindow_ = handOver_.Monitor(); // none while owed
+    if (outcome == BlockHandOver::Outcome::Owed)
+        return;
+    status_.MonitorFound(monitorWindow_ != nullptr);
+    if (monitorWindow_)
+        status_.ApplyPosted();
+    ShowStatus();
+}
+
+// Monitor's answer ends the wait as after any Apply; OK and Apply stay usable
+// meanwhile.
+void COptionDlg::RetryHandOver() {
+    BlockHandOver::Outcome outcome;
+    if (handOver_.Retry(*applied_, outcome))
+        HandedOver(outcome);
 }
 
 void COptionDlg::BeginWaiting() {
@@ -449,6 +467,8 @@ void COptionDlg::CheckDevice() {
 LRESULT COptionDlg::OnTimer(UINT_PTR id) {
     if (id == kDeviceCheckTimer)
         CheckDevice();
+    else if (id == BlockHandOver::kRetryTimer)
+        RetryHandOver();
     else if (id == kMonitorWatchTimer && waiting_ && !IsWindow(monitorWindow_))
         EndWaiting(); // Monitor went away without answering
     return 0;
@@ -531,6 +551,8 @@ void COptionDlg::OnDestroy() {
     // A recording still running ends first: the keyboard is freed and its
     // keys are in the macro that is saved, with a name still being typed.
     page2_.StopRecording();
+    if (!handOver_.LastTry(*applied_))
+        OutputDebugStringA("Option: the block stayed held; Monitor keeps its settings\n");
     page2_.CommitEdits();
     // The window is on its way out: the warning stands on its own.
     ShowFailures(nullptr, SaveMacroFile());

@@ -15,6 +15,7 @@
 #include "ui/win32/controls/CSkinButton.h"
 #include "ui/win32/controls/DeferredControls.h"
 #include "ui/win32/keyboard/DialogKeyboard.h"
+#include "ui/win32/main/BlockHandOver.h"
 #include "ui/win32/main/CProfileStrip.h"
 #include "ui/win32/main/CStatusArea.h"
 #include "ui/win32/main/OptionSaves.h"
@@ -69,6 +70,9 @@ private:
     void EnableApplyButtons(bool enable);
     void FollowMonitor(MonitorNews news);
     FailureTexts SaveMacroFile();
+    // Monitor has or has not been told of Apply's settings (BlockHandOver).
+    void HandedOver(BlockHandOver::Outcome outcome);
+    void RetryHandOver();
     // What open entries and typed fields hold, taken into the working copy.
     void CommitEdits();
     // A close Option did not ask for (the setup replacing its files): the
@@ -99,6 +103,7 @@ private:
     int currentIndex_ = 0;
 
     win::SharedBlockLink link_;
+    BlockHandOver handOver_{link_, nullptr};
     std::unique_ptr<SharedSettingsBlock> working_;
     std::unique_ptr<SharedSettingsBlock> applied_;
     // The working copy as it was with nothing edited: Apply and Monitor's

@@ -4,18 +4,23 @@
 #include "lang/TextIds.h"
 #include "macros/MacroFile.h"
 #include "macros/MacrosAddedElsewhere.h"
+#include "settings/FileSystem.h"
 #include "settings/SettingsFiles.h"
 #include "ui/win32/main/ProgramWide.h"
 
 namespace mervik::ui {
 
-FailureTexts SaveApplied(const SharedSettingsBlock& image, const std::string& programFolder,
-                         RegistryStore& registry, win::SharedBlockLink& link) {
+FailureTexts SaveAppliedFiles(const SharedSettingsBlock& image, const std::string& programFolder,
+                              RegistryStore& registry, MacroList& list,
+                              const std::string& macroPath) {
+    fs::SaveLock lock;
+    if (!lock.Held())
+        return {kTextFilesBusy};
     FailureTexts failures;
     if (!SaveAll(image, programFolder, &registry))
         failures.push_back(kTextSettingsNotSaved);
-    if (link.Attached() && !link.Write(image))
-        failures.push_back(kTextBlockNotWritten);
+    for (unsigned text : SaveMacros(macroPath, list))
+        failures.push_back(text);
     return failures;
 }
 

@@ -10,17 +10,18 @@
 #include "macros/MacroList.h"
 #include "settings/RegistryStore.h"
 #include "settings/SharedSettingsBlock.h"
-#include "win32/SharedBlockLinkWin32.h"
 
 namespace mervik::ui {
 
 using FailureTexts = std::vector<unsigned>;
 
-// Apply: the pointer settings and the files, then Monitor's block. Without a
-// block (Monitor not running) there is nothing to hand over, which is no
-// failure.
-FailureTexts SaveApplied(const SharedSettingsBlock& image, const std::string& programFolder,
-                         RegistryStore& registry, win::SharedBlockLink& link);
+// Apply's files: the pointer settings, config.ini and the profiles, then the
+// macro list to `macroPath` (SaveMacros), all under
+// one hold of the save lock. When another program keeps that lock, nothing is
+// saved, and the one failure says so. Monitor's block is BlockHandOver's.
+FailureTexts SaveAppliedFiles(const SharedSettingsBlock& image, const std::string& programFolder,
+                              RegistryStore& registry, MacroList& list,
+                              const std::string& macroPath);
 
 // The macro list, to the file it was loaded from (LoadOptionMacros), with the
 // macros another program added to that file since (AdoptMacrosAddedElsewhere).
