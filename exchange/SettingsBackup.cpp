@@ -44,6 +44,8 @@ std::string Fnv1a64(std::string_view bytes) {
     return text;
 }
 
+constexpr char kSettingsBusy[] = "another program is saving the settings; try again";
+
 // One file of a backup as it will be put back.
 struct RestoredFile {
     bool present = false;
@@ -133,6 +135,12 @@ std::optional<std::string> MakeBackup(const std::string& programFolder, std::str
     backup["format"] = std::string(kBackupFormatName);
     backup["version"] = kBackupFormatVersion;
     backup["files"] = Json::array();
+    // The files as one save left them, none of them halfway through another's.
+    fs::SaveLock lock;
+    if (!lock.Held()) {
+        error = kSettingsBusy;
+        return std::nullopt;
+    }
     for (const SuiteFile& file : SuiteFiles(programFolder)) {
         const FileContent content = ReadWholeFile(file.path, file.limit);
         if (content.status == FileStatus::Unreadable) {
@@ -160,6 +168,10 @@ bool RestoreBackup(const std::string& programFolder, std::string_view backup, st
         return false;
     }
     fs::SaveLock lock;
+    if (!lock.Held()) {
+        error = kSettingsBusy;
+        return false;
+    }
     std::vector<FileContent> before;
     for (const SuiteFile& file : files) {
         before.push_back(ReadWholeFile(file.path, file.limit));

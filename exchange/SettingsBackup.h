@@ -21,6 +21,9 @@ inline constexpr int kBackupFormatVersion = 1;
 // The suite's own limits (FileLimits.h) for the seven files, in Base64.
 constexpr size_t kMaxBackupFileBytes = size_t{24} << 20;
 
+// Both hold the save lock (FileSystem.h) throughout and fail, changing
+// nothing, when another program keeps it.
+
 // The backup of `programFolder`'s files; none, with `error` set, when a file
 // exists but cannot be read (a backup without it would restore a loss).
 std::optional<std::string> MakeBackup(const std::string& programFolder, std::string& error);

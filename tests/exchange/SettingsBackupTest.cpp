@@ -11,6 +11,7 @@
 #include "settings/FilePaths.h"
 #include "settings/ProfileDefaults.h"
 #include "settings/SettingsFiles.h"
+#include "tests/settings/HeldSaveLock.h"
 #include "tests/settings/ProfileSamples.h"
 #include "tests/settings/TempFolder.h"
 
@@ -117,6 +118,22 @@ TEST_F(SettingsBackup, AFileTheSuiteCannotReadIsNeitherBackedUpNorWrittenOver) {
     EXPECT_FALSE(RestoreBackup(folder.Folder(), backup, error));
     EXPECT_EQ(TempFolder::Read(ProfileFilePath(folder.Folder(), 2)), huge);
     EXPECT_EQ(TempFolder::Read(ConfigFilePath(folder.Folder())), before[0]) << "none of them";
+}
+
+// Another program's save in progress: no backup of its half-written state,
+// no restore into it.
+TEST_F(SettingsBackup, WaitsForNoOtherSaveAndRefusesWhileOneHoldsTheLock) {
+    FactoryReset();
+    const std::vector<std::string> reset = Contents(folder.Folder());
+    std::string error;
+    {
+        testing::HeldSaveLock other;
+        EXPECT_FALSE(MakeBackup(folder.Folder(), error));
+        EXPECT_NE(error.find("saving"), std::string::npos) << error;
+        EXPECT_FALSE(RestoreBackup(folder.Folder(), backup, error));
+        EXPECT_EQ(Contents(folder.Folder()), reset);
+    }
+    EXPECT_TRUE(RestoreBackup(folder.Folder(), backup, error)) << error;
 }
 
 TEST(SettingsBackupPath, NamedByTheLocalTimeInTheBackupsFolder) {

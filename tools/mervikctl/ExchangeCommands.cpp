@@ -9,6 +9,7 @@
 #include "settings/AtomicFileWrite.h"
 #include "settings/FileAccess.h"
 #include "settings/FilePaths.h"
+#include "settings/FileSystem.h"
 #include "settings/ProfileDefaults.h"
 #include "settings/ProfileFile.h"
 #include "settings/ProfileIdentity.h"
@@ -66,6 +67,59 @@ std::optional<CommandArguments> ReadFolderAndFile(std::string_view command, cons
     return given;
 }
 
+// The import proper: the folder's profile and macro file read, the plan made
+// and both files written, all under one hold of the save lock, so that no
+// save of Option's or Monitor's falls between the macro file's read and its
+// rewrite. Empty when it failed, after a message.
+std::unique_ptr<ProfileRecord> ImportIntoFolder(const ProfileTarget& target,
+                                                const std::string& text, Streams io) {
+    const std::string& file = target.given.At(2);
+    fs::SaveLock lock;
+    if (!lock.Held()) {
+        Failed(io.err, "another program is saving the settings; nothing changed, try again");
+        return nullptr;
+    }
+    const std::string profilePath = ProfileFilePath(target.folder, target.index);
+    const FileContent profileFile = ReadWholeFile(profilePath);
+    if (profileFile.status == FileStatus::Unreadable) {
+        Failed(io.err, UnreadableNote(profilePath, profileFile) + "; nothing changed");
+        return nullptr;
+    }
+    const auto image = LoadImage(target.folder, io.err);
+    MacroList macros;
+    LoadNotes macroNotes;
+    const MacroFileRead read = LoadMacroList(target.folder, macros, &macroNotes, image.get());
+    PrintLoadNotes(macroNotes, io.err);
+    if (read == MacroFileRead::Unreadable) {
+        Failed(io.err, "the macro file cannot be read, so the profile's macros cannot be added "
+                       "to it; nothing changed");
+        return nullptr;
+    }
+    std::string error;
+    std::optional<ImportPlan> plan = PlanProfileImport(text, target.index, macros, error);
+    if (!plan) {
+        Failed(io.err, file + " refused: " + error + "; nothing changed");
+        return nullptr;
+    }
+    for (const std::string& note : plan->notes)
+        io.err << "mervikctl: " << file << ": " << note << "\n";
+    ApplyProfileImport(*plan, *image, target.index, macros);
+    // The macros first: a profile whose buttons play macros the list lacks
+    // would lose them at Option's next sync.
+    if (!plan->added.empty() && !SaveMacroList(target.folder, macros)) {
+        Failed(io.err, "could not write " + MacroFilePath(target.folder) + "; nothing changed");
+        return nullptr;
+    }
+    if (!SaveProfile(*plan->profile, profilePath)) {
+        Failed(io.err, "could not write " + profilePath +
+                           " (it cannot be read or written); the profile is not imported");
+        return nullptr;
+    }
+    io.out << "profile " << target.index << ": " << ProfileName(*plan->profile) << " imported from "
+           << file << ", " << plan->added.size() << " macros added\n";
+    return std::move(plan->profile);
+}
+
 } // namespace
 
 int ExportCommand(const Arguments& args, Streams io) {
@@ -92,41 +146,15 @@ int ImportCommand(const Arguments& args, Streams io) {
     const std::optional<ProfileTarget> target = ReadProfileTarget("import", args, io, exitCode);
     if (!target)
         return exitCode;
-    const std::string& file = target->given.At(2);
     const std::optional<std::string> text =
-        ReadGivenFile(file, kMaxProfileSharingFileBytes, io.err);
+        ReadGivenFile(target->given.At(2), kMaxProfileSharingFileBytes, io.err);
     if (!text)
         return kExitFailed;
-    const std::string profilePath = ProfileFilePath(target->folder, target->index);
-    const FileContent profileFile = ReadWholeFile(profilePath);
-    if (profileFile.status == FileStatus::Unreadable)
-        return Failed(io.err, UnreadableNote(profilePath, profileFile) + "; nothing changed");
-    const auto image = LoadImage(target->folder, io.err);
-    MacroList macros;
-    LoadNotes macroNotes;
-    const MacroFileRead read = LoadMacroList(target->folder, macros, &macroNotes, image.get());
-    PrintLoadNotes(macroNotes, io.err);
-    if (read == MacroFileRead::Unreadable)
-        return Failed(io.err, "the macro file cannot be read, so the profile's macros cannot be "
-                              "added to it; nothing changed");
-    std::string error;
-    std::optional<ImportPlan> plan = PlanProfileImport(*text, target->index, macros, error);
-    if (!plan)
-        return Failed(io.err, file + " refused: " + error + "; nothing changed");
-    for (const std::string& note : plan->notes)
-        io.err << "mervikctl: " << file << ": " << note << "\n";
-    ApplyProfileImport(*plan, *image, target->index, macros);
-    // The macros first: a profile whose buttons play macros the list lacks
-    // would lose them at Option's next sync.
-    if (!plan->added.empty() && !SaveMacroList(target->folder, macros))
-        return Failed(io.err,
-                      "could not write " + MacroFilePath(target->folder) + "; nothing changed");
-    if (!SaveProfile(*plan->profile, profilePath))
-        return Failed(io.err, "could not write " + profilePath +
-                                  " (it cannot be read or written); the profile is not imported");
-    io.out << "profile " << target->index << ": " << ProfileName(*plan->profile)
-           << " imported from " << file << ", " << plan->added.size() << " macros added\n";
-    return TellMonitor(HandImportedProfileToMonitor(target->folder, target->index, *plan->profile),
+    const std::unique_ptr<ProfileRecord> imported = ImportIntoFolder(*target, *text, io);
+    if (!imported)
+        return kExitFailed;
+    // Monitor is told once the lock is free again: it saves under it too.
+    return TellMonitor(HandImportedProfileToMonitor(target->folder, target->index, *imported),
                        io.err);
 }
 
