@@ -39,6 +39,9 @@ RequestExecutionLevel user
 ; Option's caption is ANSI bytes (the product name, then the GBK bytes of the
 ; word for "configuration"), found by those bytes whatever the code page.
 !define OPTION_CAPTION_BYTES "&i1 0x4D,&i1 0x65,&i1 0x72,&i1 0x76,&i1 0x69,&i1 0x6B,&i1 0xC5,&i1 0xE4,&i1 0xD6,&i1 0xC3,&i1 0"
+; The on-screen display's window and program.
+!define DISPLAY_CAPTION "Standard_Mouse_Driver_78_Normal_OSD"
+!define DISPLAY_PROGRAM "PellamOSD.exe"
 !define END_WAIT_MS 20000
 
 Name "${PRODUCT}"
@@ -99,6 +102,42 @@ Function ${un}EndWindow
   ${EndIf}
 FunctionEnd
 
+; The on-screen display, waited for by its process when its window is found.
+Function ${un}EndDisplay
+  FindWindow $R0 "" "${DISPLAY_CAPTION}"
+  ${If} $R0 P<> 0
+    StrCpy $R1 ${WM_CLOSE}
+    StrCpy $R2 0
+    Call ${un}EndWindow
+    IntOp $R7 $R7 & $R6
+  ${EndIf}
+FunctionEnd
+
+; Monitor starts the display and closes it on its way out, but the display's
+; window does not lead to every display process: one Monitor has only just
+; started shows its window late, and a closing one keeps its files (and
+; lan.dll) a moment after its window is gone. So once Monitor has ended, the
+; display is closed whenever its window shows, until its program file can be
+; opened for writing, which no running display allows.
+Function ${un}WaitForDisplay
+  StrCpy $R8 0
+  ${DoWhile} $R8 < ${END_WAIT_MS}
+    Call ${un}EndDisplay
+    ${IfNot} ${FileExists} "$INSTDIR\${DISPLAY_PROGRAM}"
+      Return
+    ${EndIf}
+    ClearErrors
+    FileOpen $R9 "$INSTDIR\${DISPLAY_PROGRAM}" a
+    ${IfNot} ${Errors}
+      FileClose $R9
+      Return
+    ${EndIf}
+    Sleep 100
+    IntOp $R8 $R8 + 100
+  ${Loop}
+  StrCpy $R7 0
+FunctionEnd
+
 Function ${un}EndPrograms
   retry:
   StrCpy $R7 1
@@ -119,6 +158,7 @@ Function ${un}EndPrograms
     Call ${un}EndWindow
     IntOp $R7 $R7 & $R6
   ${EndIf}
+  Call ${un}WaitForDisplay
   ; A program whose process is still there keeps its files in use.
   Call ${un}FindOption
   FindWindow $R5 "" "${MONITOR_CAPTION}"
@@ -161,6 +201,10 @@ FunctionEnd
 Section "-Programs"
   Call EndPrograms
 
+  ; A program file still in use is never skipped: the silent setup would end
+  ; as if it had succeeded with a folder of two versions. Retry or cancel
+  ; (silently: cancel, and the setup fails).
+  AllowSkipFiles off
   SetOverwrite on
   !insertmacro MERVIK_PROGRAM_FILES
   ; The user's settings stay as they are; only missing files get defaults.

@@ -40,4 +40,16 @@ bool ReadOsdSettings(const std::string& configPath, OsdSettings& settings) {
         .ReadStruct(keys::kOsdSection, keys::kOsdKey, settings.bytes, sizeof settings.bytes);
 }
 
+bool WriteOsdSettings(const std::string& configPath, const OsdSettings& settings) {
+    return IniFile(configPath)
+        .WriteStruct(keys::kOsdSection, keys::kOsdKey, settings.bytes, sizeof settings.bytes);
+}
+
+bool EnsureOsdSettings(const std::string& configPath, OsdSettings& settings) {
+    if (ReadOsdSettings(configPath, settings))
+        return true;
+    settings = DefaultOsdSettings();
+    return WriteOsdSettings(configPath, settings);
+}
+
 } // namespace mervik

@@ -21,5 +21,10 @@ bool WriteDevice(const std::string& configPath, int32_t value);
 // True and `settings` filled from section OSDSetting, key config; when the
 // value is missing or damaged, false and `settings` keeps what it held.
 bool ReadOsdSettings(const std::string& configPath, OsdSettings& settings);
+// False when the file could not be written (or read first).
+bool WriteOsdSettings(const std::string& configPath, const OsdSettings& settings);
+// Writes the defaults when the file holds no readable record; true when a
+// record is there afterwards, `settings` then holding it.
+bool EnsureOsdSettings(const std::string& configPath, OsdSettings& settings);
 
 } // namespace mervik

@@ -2,7 +2,9 @@
 // The short texts the service shows when the mouse changes its own DPI level
 // or report interval.
 #include <cstdint>
+#include <optional>
 #include <string>
+#include <string_view>
 
 #include "settings/ProfileRecord.h"
 
@@ -19,6 +21,20 @@ std::string RateBalloonText(int32_t pollingRate);
 
 // The on-screen display's DPI notice for the profile's active level.
 std::string OsdDpiText(const ProfileRecord& profile);
+
+// The display's report-rate notice: "Rate: 500 Hz"; empty for a PollingRate
+// without a rate.
+std::string OsdRateText(int32_t pollingRate);
+
+// What a stored display text announces, read back by the display: the
+// resolution of a DPI notice or the rate of a rate notice. Any other text
+// (another program's, through WM_COPYDATA) is no announcement and is shown as
+// it is.
+struct OsdAnnouncement {
+    enum class Kind { Dpi, Rate } kind;
+    int value; // DPI, or reports a second
+};
+std::optional<OsdAnnouncement> ReadOsdAnnouncement(std::string_view text);
 
 // The active level's CpiLevel value; 0 when Cpi_X names no level.
 int32_t ActiveCpiLevel(const ProfileRecord& profile);

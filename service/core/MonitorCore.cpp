@@ -31,7 +31,6 @@ namespace {
 
 constexpr int kLastDpiLevel = 6;
 constexpr int kLastReportInterval = 8;
-constexpr int kOsdFlagOn = 1;
 
 } // namespace
 
@@ -64,7 +63,7 @@ void MonitorCore::LoadSettings() {
         trace_.Trace("Load settings: a file could not be read; the others are kept\n");
     TraceNotes(notes);
     WorkingChanged();
-    ReadOsdSettings(configPath_, osd_);
+    ReadOsd();
 }
 
 void MonitorCore::PublishSettings() {
@@ -125,7 +124,7 @@ void MonitorCore::OnApplyAllSetting() {
     const int before = CurrentIndex();
     ReloadBlock();
     ApplyPointer();
-    ReadOsdSettings(configPath_, osd_);
+    ReadOsd();
     auto x = static_cast<uint16_t>(osd_.NoticeX());
     auto y = static_cast<uint16_t>(osd_.NoticeY());
     PostToOsd(kMsgOsdMove, 0, static_cast<intptr_t>(static_cast<uint32_t>(x) << 16 | y));
@@ -169,8 +168,9 @@ void MonitorCore::TellOptionOfChange(const SharedSettingsBlock& previous) {
 void MonitorCore::OnCopyData(uintptr_t dwData, std::span<const uint8_t> payload) {
     if (dwData != kCopyDataNotice)
         return;
-    WriteOsdMessage(NoticeTextOf(payload));
-    if (connection_.IsPresent())
+    // A text that could not be stored is not announced: the display would
+    // show the one before it.
+    if (WriteOsdMessage(NoticeTextOf(payload)) && connection_.IsPresent())
         PostToOsd(kMsgOsdShow, kOsdShowText, 0);
 }
 
@@ -418,10 +418,8 @@ void MonitorCore::OnDpiLevel(int level) {
     SaveFiles(*image, nullptr);
     TraceShowOsd();
     PostToOption(kMsgMouseChangedLevel);
-    if (osd_.DpiNoticeFlag() == kOsdFlagOn) {
-        WriteOsdMessage(osdText);
-        PostToOsd(kMsgOsdShow, kOsdShowText, 0);
-    }
+    if (Osd().ShowsDpiNotices())
+        ShowOnDisplay(osdText);
     ShowNotice(DpiBalloonText(cpiLevel));
 }
 
@@ -437,6 +435,9 @@ void MonitorCore::OnReportInterval(int intervalMs) {
     SaveFiles(*image, nullptr);
     TraceShowOsd();
     PostToOption(kMsgMouseChangedLevel);
+    // The display's DPI switch stands for both of the mouse's own buttons.
+    if (Osd().ShowsDpiNotices())
+        ShowOnDisplay(OsdRateText(pollingRate));
     ShowNotice(RateBalloonText(pollingRate));
 }
 
@@ -479,7 +480,7 @@ void MonitorCore::SwitchToProfile(int index, bool chosenInMenu) {
 
 void MonitorCore::AnnounceProfile(int index, bool balloon) {
     PostToOption(kMsgProfileSwitched);
-    if (osd_.ProfileNoticeFlag() == kOsdFlagOn)
+    if (Osd().ShowsProfileNotices())
         PostToOsd(kMsgOsdShow, kOsdShowProfile,
                   static_cast<intptr_t>(static_cast<uint32_t>(index) << 16));
     ShowProfileTip();
@@ -757,9 +758,26 @@ void MonitorCore::CloseWindow(const char* caption) {
         windows_.Post(window, kMsgClose, 0, 0);
 }
 
-void MonitorCore::WriteOsdMessage(const std::string& text) {
-    if (!IniFile(configPath_).WriteText(keys::kOsdDataSection, keys::kOsdMessageKey, text))
-        trace_.Trace("Write OSD message failed\n");
+void MonitorCore::ReadOsd() {
+    osdRead_ = ReadOsdSettings(configPath_, osd_);
+}
+
+const OsdSettings& MonitorCore::Osd() {
+    if (!osdRead_)
+        ReadOsd();
+    return osd_;
+}
+
+void MonitorCore::ShowOnDisplay(const std::string& text) {
+    if (WriteOsdMessage(text))
+        PostToOsd(kMsgOsdShow, kOsdShowText, 0);
+}
+
+bool MonitorCore::WriteOsdMessage(const std::string& text) {
+    if (IniFile(configPath_).WriteText(keys::kOsdDataSection, keys::kOsdMessageKey, text))
+        return true;
+    trace_.Trace("Write OSD message failed\n");
+    return false;
 }
 
 // A change the mouse made is kept in the files too, so that it survives a

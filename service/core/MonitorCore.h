@@ -158,7 +158,13 @@ private:
     void PostToOption(unsigned message, uintptr_t wParam = 0);
     void TellOptionOfChange(const SharedSettingsBlock& previous);
     void PostToOsd(unsigned message, uintptr_t wParam, intptr_t lParam);
-    void WriteOsdMessage(const std::string& text);
+    bool WriteOsdMessage(const std::string& text);
+    // The display's record as last read; read again while the file has none
+    // (the display writes its defaults only after Monitor has started it).
+    const OsdSettings& Osd();
+    void ReadOsd();
+    // Stores `text` for the display and has it shown.
+    void ShowOnDisplay(const std::string& text);
     void WriteDeviceFlag(bool present);
     // Each failed write leaves a trace line; the service carries on.
     void SaveFiles(const SharedSettingsBlock& image, RegistryStore* registry);
@@ -183,6 +189,7 @@ private:
     std::unique_ptr<SharedSettingsBlock> known_; // null until the block was reached
     bool blockBehind_ = false;
     OsdSettings osd_;
+    bool osdRead_ = false;
     std::string tip_;
     std::string lastForeground_;
     bool openOptionAtStart_ = false;

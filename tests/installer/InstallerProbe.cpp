@@ -11,6 +11,8 @@
 //   InstallerProbe reg SUBKEY [NAME]            a value under HKCU (or whether the key exists)
 //   InstallerProbe shortcut LNK                 target=, folder=
 //   InstallerProbe folders                      programs= (Start menu), localappdata=
+//   InstallerProbe hold FILE                    opens FILE sharing nothing, says held=1 and
+//                                               keeps it open until its input ends
 //   InstallerProbe tick-and-proceed CAPTION CHECKBOX SECONDS
 //                                               ticks CHECKBOX in window CAPTION, presses its
 //                                               default button
@@ -301,6 +303,19 @@ int RegCommand(const std::wstring& subkey, const wchar_t* name) {
     return status;
 }
 
+// A program file in use, as a running program keeps its files.
+int HoldCommand(const std::wstring& file) {
+    HANDLE handle = CreateFileW(file.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+    if (handle == INVALID_HANDLE_VALUE)
+        return kMissing;
+    std::printf("held=1\n");
+    std::fflush(stdout);
+    while (std::getchar() != EOF) {
+    }
+    CloseHandle(handle);
+    return kFound;
+}
+
 int ShortcutCommand(const std::wstring& lnk) {
     CoInitialize(nullptr);
     int status = kMissing;
@@ -402,6 +417,8 @@ int Run(int argc, wchar_t** argv) {
         return EndMonitor(Seconds(argv[2]));
     if (command == L"reg" && (argc == 3 || argc == 4))
         return RegCommand(argv[2], argc == 4 ? argv[3] : nullptr);
+    if (command == L"hold" && argc == 3)
+        return HoldCommand(argv[2]);
     if (command == L"shortcut" && argc == 3)
         return ShortcutCommand(argv[2]);
     if (command == L"folders" && argc == 2) {

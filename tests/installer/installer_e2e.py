@@ -340,6 +340,24 @@ class Installed(InWine):
         self.assert_uninstalled(folder)
 
 
+    def test_a_program_file_in_use_fails_the_setup(self):
+        version, higher = ARGS.version, next_version(ARGS.version)
+        self.install(version)
+        holder = self.wine.start(ARGS.probe, "hold", Wine.windows_path(self.path("lan.dll")),
+                                 stdin=subprocess.PIPE)
+        try:
+            self.assertEqual("held=1", holder.stdout.readline().strip())
+            done = self.wine.run(setup_program(higher), "/S", capture=False)
+            self.assertNotEqual(0, done.returncode, "the setup ended as if lan.dll had been replaced")
+            self.assertEqual(version, self.reg(UNINSTALL_KEY, "DisplayVersion"))
+        finally:
+            holder.stdin.close()
+            holder.wait(timeout=30)
+        # Once the file is free the same setup completes.
+        self.install(higher)
+        self.assert_installed(higher)
+
+
 class PortableZip(InWine):
     prefix_name = "tools"
     fresh = False

@@ -48,6 +48,13 @@ struct Monitor : ::testing::Test, testing::MonitorHarness {
         block.Read(*image);
         return image;
     }
+    // How many notices the display was told to show since the last call.
+    size_t DisplayShows() {
+        auto posted = windows.Take();
+        return static_cast<size_t>(std::count_if(posted.begin(), posted.end(), [](const Posted& p) {
+            return p.message == kMsgOsdShow;
+        }));
+    }
     void WriteOsdFlags(int32_t profileFlag, int32_t dpiFlag) {
         OsdSettings osd;
         osd.bytes[8] = static_cast<uint8_t>(profileFlag);
@@ -305,13 +312,40 @@ TEST_F(Monitor, MouseButtonsUpdateTheProfileOptionAndNotices) {
     EXPECT_EQ(notifier.balloons.back(), "1000 Hz|1000");
     core->OnDeviceEvent(0x0500, 3); // not a rate the profile knows: kept, still told
     EXPECT_EQ(core->WorkingCopy()->Profiles[0].PollingRate, 3);
-    EXPECT_EQ(windows.Take(), (std::vector<Posted>{{kOptionCaption, kMsgMouseChangedLevel, 0, 0},
-                                                   {kOptionCaption, kMsgMouseChangedLevel, 0, 0}}));
+    // The display's DPI switch covers the rate button too.
+    const Posted toOption{kOptionCaption, kMsgMouseChangedLevel, 0, 0};
+    const Posted toDisplay{kOsdCaption, kMsgOsdShow, kOsdShowText, 0};
+    EXPECT_EQ(windows.Take(), (std::vector<Posted>{toOption, toDisplay, toOption, toDisplay}));
+    EXPECT_EQ(OsdMessage(), "Rate: 1000 Hz");
 
     // The balloon timer hides the notice once, without arming itself again.
     EXPECT_TRUE(core->OnTimer(kTimerBalloon));
     EXPECT_EQ(notifier.balloons.back(), "|500");
     EXPECT_EQ(timers.running.count(kTimerBalloon), 0u);
+}
+
+// The display writes its record only once Monitor has started it: a record
+// missing at start is looked for again at the next notice, while one that
+// was read holds until the next Apply.
+TEST_F(Monitor, DisplayRecordMissingAtStartIsReadAtTheNextNotice) {
+    Start();
+    windows.Open(kOsdCaption);
+    windows.Take();
+    core->OnDeviceEvent(0x0700, 2);
+    EXPECT_EQ(DisplayShows(), 0u);
+
+    WriteOsdFlags(0, 1);
+    core->OnDeviceEvent(0x0700, 3);
+    EXPECT_EQ(DisplayShows(), 1u);
+
+    WriteOsdFlags(0, 0);
+    core->OnDeviceEvent(0x0700, 4);
+    EXPECT_EQ(DisplayShows(), 1u);
+    Apply([](SharedSettingsBlock&) {});
+    Settle();
+    DisplayShows();
+    core->OnDeviceEvent(0x0700, 5);
+    EXPECT_EQ(DisplayShows(), 0u);
 }
 
 TEST_F(Monitor, ForegroundProgramChoosesTheFirstMatchingProfile) {

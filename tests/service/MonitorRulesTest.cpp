@@ -85,5 +85,27 @@ TEST(DeviceNotices, TextsForEveryLevelAndRate) {
     EXPECT_EQ(OsdDpiText(*profile), "CPI: 1000");
 }
 
+// The display reads back exactly what the service stores, and nothing else.
+TEST(DeviceNotices, DisplayTextsReadBackAsAnnouncements) {
+    using Kind = OsdAnnouncement::Kind;
+    auto profile = testing::DefaultProfile();
+    profile->Cpi_X = 1;
+    profile->CpiLevel_X[1] = 12;
+    const auto dpi = ReadOsdAnnouncement(OsdDpiText(*profile));
+    ASSERT_TRUE(dpi);
+    EXPECT_EQ(dpi->kind, Kind::Dpi);
+    EXPECT_EQ(dpi->value, 4000);
+    EXPECT_EQ(OsdRateText(2), "Rate: 500 Hz");
+    const auto rate = ReadOsdAnnouncement(OsdRateText(2));
+    ASSERT_TRUE(rate);
+    EXPECT_EQ(rate->kind, Kind::Rate);
+    EXPECT_EQ(rate->value, 500);
+    EXPECT_EQ(OsdRateText(7), "");
+
+    for (const char* other : {"", "CPI: ", "CPI: 0", "CPI: 12x", "CPI: -5", "CPI: 999999999999",
+                              "Rate: Hz", "Rate: 500", "Rate: 5 0 Hz", "cpi: 800", "New mail"})
+        EXPECT_FALSE(ReadOsdAnnouncement(other)) << other;
+}
+
 } // namespace
 } // namespace mervik

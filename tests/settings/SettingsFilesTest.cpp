@@ -337,6 +337,37 @@ TEST(ConfigFile, OsdSettingsKeepTheirContentWhenTheValueIsMissingOrDamaged) {
     EXPECT_EQ(settings.NoticeY(), -2);
 }
 
+// The display's defaults go in only where no readable record is; a record
+// written is read back whole, the bytes no one interprets included.
+TEST(ConfigFile, OsdSettingsDefaultsOnlyWhereNoneIsAndRoundTrip) {
+    TempFolder dir;
+    const std::string path = ConfigFilePath(dir.Folder());
+    TempFolder::Write(path, "[Setting]\r\nDevice=1\r\n[OSDSetting]\r\nconfig=0102\r\n");
+    OsdSettings settings;
+    EXPECT_TRUE(EnsureOsdSettings(path, settings));
+    EXPECT_EQ(settings, DefaultOsdSettings());
+    EXPECT_TRUE(settings.ShowsProfileNotices());
+    EXPECT_TRUE(settings.ShowsDpiNotices());
+    EXPECT_EQ(settings.NoticeX(), 500);
+    EXPECT_EQ(settings.NoticeY(), 1000);
+    EXPECT_EQ(ReadDevice(path), 1);
+
+    OsdSettings edited = settings;
+    edited.SetShowsDpiNotices(false);
+    edited.SetNoticePosition(-3, 1000);
+    edited.bytes[300] = 0xAB;
+    ASSERT_TRUE(WriteOsdSettings(path, edited));
+    EXPECT_TRUE(EnsureOsdSettings(path, settings));
+    EXPECT_EQ(settings, edited);
+    EXPECT_EQ(settings.DpiNoticeFlag(), 0);
+    EXPECT_TRUE(settings.ShowsProfileNotices());
+    EXPECT_EQ(settings.NoticeX(), -3);
+
+    // Only exactly 1 is on, as the service has always read the flags.
+    settings.bytes[8] = 2;
+    EXPECT_FALSE(settings.ShowsProfileNotices());
+}
+
 TEST(FilePaths, ProgramFolderAndFileNames) {
     EXPECT_EQ(ProgramFolderOf("Monitor.exe"), "");
     EXPECT_EQ(ConfigFilePath(""), "config.ini");

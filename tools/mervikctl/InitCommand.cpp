@@ -1,6 +1,7 @@
 #include <memory>
 
 #include "macros/MacroFile.h"
+#include "settings/ConfigFile.h"
 #include "settings/FilePaths.h"
 #include "settings/ProfileDefaults.h"
 #include "settings/SettingsFiles.h"
@@ -30,6 +31,8 @@ int InitCommand(const Arguments& args, Streams io) {
     CreateImage(*image);
     ResetAllProfiles(*image);
     bool ok = SaveAll(*image, folder);
+    // As the on-screen display writes it at its first start.
+    ok = WriteOsdSettings(ConfigFilePath(folder), DefaultOsdSettings()) && ok;
     ok = SaveMacroList(folder, MacroList{}) && ok;
     if (!ok) {
         io.err << "mervikctl: could not write the settings into " << folderArg << "\n";

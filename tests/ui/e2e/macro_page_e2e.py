@@ -194,12 +194,12 @@ class MacroPage(MacroPageSteps, OptionCase):
             f.truncate(9 << 20)  # over the size limit: refused like a damaged file
         for start in range(2):
             self.start(os.path.join(self.folder, "Option.exe"))
-            self.assertTrue(wait_for(lambda: self.state().get("windows") == "2", 20), "no word of the macro file")
+            self.assertTrue(wait_for(lambda: self.state().get("message_box") == "1", 20), "no word of the macro file")
             settle()
             if start == 0:
                 screenshot("macro_file_unreadable", (0, 0, 1280, 1000))
             self.press("Return")
-            self.assertTrue(wait_for(lambda: self.state().get("windows") == "1", 10))
+            self.assertTrue(wait_for(lambda: self.state().get("message_box") == "0", 10))
             self.assertTrue(wait_for(lambda: self.state().get("page2_controls") == str(
                 control_count("skin_advance_setting.ini")), 10))
             self.click(self.main_button(2))
@@ -219,12 +219,12 @@ class MacroPage(MacroPageSteps, OptionCase):
         self.write_macros(("Fire", [(4, 1, 0)]))
         self.open_page2()
         self.new_macro("FIRE")
-        # The refusal says why, in a box with Option's caption.
-        self.assertTrue(wait_for(lambda: self.state()["windows"] == "2", 10), "the refusal said nothing")
+        # The refusal says why, in a box over Option's window.
+        self.assertTrue(wait_for(lambda: self.state().get("message_box") == "1", 10), "the refusal said nothing")
         settle()
         screenshot("macro_name_refused", (0, 0, 1280, 1000))
         self.press("Return")
-        self.assertTrue(wait_for(lambda: self.state()["windows"] == "1", 10))
+        self.assertTrue(wait_for(lambda: self.state().get("message_box") == "0", 10))
         self.assertEqual(self.lists()["macros"], ["Fire"])
         self.new_macro("Jump")
         self.assertTrue(self.wait_lists(lambda l: l["macros"] == ["Fire", "Jump"] and l["macro_selected"] == 1))
@@ -240,7 +240,7 @@ class MacroPage(MacroPageSteps, OptionCase):
             self.type_text(name)
             self.press("Return")
             if name == "fire":
-                self.assertTrue(wait_for(lambda: self.state()["windows"] == "2", 10), "the refusal said nothing")
+                self.assertTrue(wait_for(lambda: self.state().get("message_box") == "1", 10), "the refusal said nothing")
                 self.press("Return")
             self.assertTrue(self.wait_lists(lambda l: l["macros"] == expected), (name, self.lists()))
         self.click(self.main_button(3))
@@ -343,11 +343,11 @@ class MacroPageProfiles(MacroPageSteps, OptionCase):
         self.assertNotEqual(self.dump()["Profiles"][0]["ScrollWheelSpeed"], 9, "an update applies nothing")
         self.assertTrue(os.path.exists(os.path.join(self.folder, "config", "unapplied-edits.dat")))
         self.start(os.path.join(self.folder, "Option.exe"))
-        self.assertTrue(wait_for(lambda: self.state().get("windows") == "2", 20), "no note of the kept edits")
+        self.assertTrue(wait_for(lambda: self.state().get("message_box") == "1", 20), "no note of the kept edits")
         settle()
         screenshot("option_edits_recovered", (0, 0, 1280, 1000))
         self.press("Return")
-        self.assertTrue(wait_for(lambda: self.state().get("windows") == "1", 10))
+        self.assertTrue(wait_for(lambda: self.state().get("message_box") == "0", 10))
         self.assertFalse(os.path.exists(os.path.join(self.folder, "config", "unapplied-edits.dat")),
                          "the edits would be offered again")
         self.apply()

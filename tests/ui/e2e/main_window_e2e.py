@@ -319,13 +319,16 @@ class ProfileStrip(OptionCase):
         self.assertTrue(self.wait_strip(lambda s: s["names"][2] == "Racing" and s["editor"] is None),
                         self.strip())
         self.assertEqual(self.strip()["current"], [2], "the first click of the double-click chooses")
-        # An empty name is refused with a message (its box has Option's caption).
+        # An empty name is refused with a message, titled with the window's
+        # readable title; peers still find Option alone by the old caption.
         self.rename(2, "BackSpace", "Return")
-        self.assertTrue(wait_for(lambda: self.state()["windows"] == "2", 10), "no refusal shown")
+        refused = wait_for(lambda: (lambda s: s if s.get("message_box") == "1" else None)(self.state()), 10)
+        self.assertIsNotNone(refused, "no refusal shown")
+        self.assertEqual((refused["box_title"], refused["windows"]), ("Mervik%20Option", "1"))
         settle()
         screenshot("option_profile_name_refused", (0, 0, 1280, 1000))
         self.press("Return")
-        self.assertTrue(wait_for(lambda: self.state()["windows"] == "1", 10))
+        self.assertTrue(wait_for(lambda: self.state()["message_box"] == "0", 10))
         self.assertEqual(self.strip()["names"][2], "Racing")
 
         self.click(self.main_button(15))

@@ -131,6 +131,15 @@ BOOL CALLBACK FindOwnedMessageBox(HWND hwnd, LPARAM lp) {
 
 std::string Spaceless(const char* text);
 
+// A window's UTF-16 title as UTF-8.
+std::string Utf8Title(HWND window) {
+    wchar_t wide[128] = {};
+    GetWindowTextW(window, wide, 128);
+    char title[384] = {};
+    WideCharToMultiByte(CP_UTF8, 0, wide, -1, title, sizeof title, nullptr, nullptr);
+    return title;
+}
+
 int State() {
     Found found;
     EnumWindows(CountOptionWindows, reinterpret_cast<LPARAM>(&found));
@@ -159,14 +168,12 @@ int State() {
         Popup box{found.first};
         EnumWindows(FindOwnedMessageBox, reinterpret_cast<LPARAM>(&box));
         printf(" message_box=%d", box.found != nullptr);
+        if (box.found)
+            printf(" box_title=%s", Spaceless(Utf8Title(box.found).c_str()).c_str());
         GetWindowRect(found.first, &r);
         printf(" main_rect=%ld,%ld,%ld,%ld", r.left, r.top, r.right, r.bottom);
-        // The title the taskbar shows, as UTF-8.
-        wchar_t wide[128] = {};
-        GetWindowTextW(found.first, wide, 128);
-        char title[384] = {};
-        WideCharToMultiByte(CP_UTF8, 0, wide, -1, title, sizeof title, nullptr, nullptr);
-        printf(" title=%s", Spaceless(title).c_str());
+        // The title the taskbar shows.
+        printf(" title=%s", Spaceless(Utf8Title(found.first).c_str()).c_str());
     }
     printf("\n");
     return 0;

@@ -53,6 +53,7 @@ protected:
         page.Bind(AdvancePageHost{working.get(),
                                   applied.get(),
                                   &macros,
+                                  nullptr,
                                   {},
                                   {},
                                   {},

@@ -7,6 +7,8 @@
 #include <cstring>
 #include <filesystem>
 #include <memory>
+#include <string>
+#include <vector>
 
 #include "contract/ProgramMessages.h"
 #include "lang/TextIds.h"
@@ -193,15 +195,21 @@ TEST_F(OptionSaves, MacrosAreWrittenOnlyWhereTheyMayBeAndFailuresNamed) {
     EXPECT_EQ(SaveMacros(path, list), FailureTexts{kTextMacrosNotSaved});
 }
 
-// Reads the text of the message box on screen and presses its OK button.
-std::vector<std::string> g_boxTexts;
+// What the message box on screen says and is titled, read as UTF-16, and
+// whether a peer looking for Option by its old caption met it; then its OK.
+struct Box {
+    std::wstring title;
+    std::wstring text;
+    bool foundByOldCaption = false;
+};
+std::vector<Box> g_boxes;
 
 BOOL CALLBACK CollectStaticText(HWND child, LPARAM text) {
-    char name[16] = {};
-    GetClassNameA(child, name, sizeof name);
-    char buffer[512] = {};
-    if (lstrcmpiA(name, "Static") == 0 && GetWindowTextA(child, buffer, sizeof buffer) > 0)
-        *reinterpret_cast<std::string*>(text) = buffer;
+    wchar_t name[16] = {};
+    GetClassNameW(child, name, 16);
+    wchar_t buffer[512] = {};
+    if (lstrcmpiW(name, L"Static") == 0 && GetWindowTextW(child, buffer, 512) > 0)
+        *reinterpret_cast<std::wstring*>(text) = buffer;
     return TRUE;
 }
 
@@ -219,21 +227,31 @@ void CALLBACK AnswerBox(HWND, UINT, UINT_PTR, DWORD) {
     EnumThreadWindows(GetCurrentThreadId(), FindBox, reinterpret_cast<LPARAM>(&box));
     if (!box)
         return;
-    std::string text;
-    EnumChildWindows(box, CollectStaticText, reinterpret_cast<LPARAM>(&text));
-    g_boxTexts.push_back(text);
+    Box seen;
+    wchar_t title[128] = {};
+    GetWindowTextW(box, title, 128);
+    seen.title = title;
+    EnumChildWindows(box, CollectStaticText, reinterpret_cast<LPARAM>(&seen.text));
+    seen.foundByOldCaption = FindWindowA(nullptr, kOptionCaption) == box;
+    g_boxes.push_back(seen);
     PostMessageA(box, WM_COMMAND, IDOK, 0);
 }
 
+// Each failure is a box of its own, its text and title from lan.dll as UTF-16,
+// readable in any code page; the old caption stays the peer window's alone.
 TEST(OptionFailures, EachFailureIsOneWarningWithItsTextFromLanDll) {
     ASSERT_TRUE(Program().language.Load(ProgramFolder())); // lan.dll beside the test
-    g_boxTexts.clear();
+    g_boxes.clear();
     const UINT_PTR timer = SetTimer(nullptr, 0, 20, AnswerBox);
     ShowFailures(nullptr, {kTextSettingsNotSaved, kTextMacrosNotSaved});
     KillTimer(nullptr, timer);
-    EXPECT_EQ(g_boxTexts,
-              (std::vector<std::string>{"The settings could not be written to the profile files.",
-                                        "The macro list could not be written to its file."}));
+    ASSERT_EQ(g_boxes.size(), 2u);
+    EXPECT_EQ(g_boxes[0].text, L"The settings could not be written to the profile files.");
+    EXPECT_EQ(g_boxes[1].text, L"The macro list could not be written to its file.");
+    for (const Box& box : g_boxes) {
+        EXPECT_EQ(box.title, L"Mervik Option");
+        EXPECT_FALSE(box.foundByOldCaption);
+    }
     Program().language.Unload();
 }
 

@@ -8,8 +8,9 @@
 #include <string>
 #include <thread>
 
-#include "contract/ProgramMessages.h"
+#include "settings/win32/WidePath.h"
 #include "tests/ui/win32/TestWindows.h"
+#include "ui/win32/main/WarningBox.h"
 #include "ui/win32/skin/CSkinnedDialog.h"
 #include "ui/win32/skin/PictureLoader.h"
 #include "ui/win32/skin/SkinFolder.h"
@@ -49,15 +50,17 @@ void WriteOversizedBitmap(const char* name) {
     fclose(f);
 }
 
-// Answers the first message box captioned as Option and keeps its text.
+// Answers the first message box titled as Option's warnings and keeps its
+// text, read as UTF-16.
 class MessageBoxAnswerer {
 public:
     MessageBoxAnswerer()
         : thread_([this] {
+              const std::wstring title = ReadableTitle();
               for (int i = 0; i < 400 && !stop_; ++i) {
-                  if (HWND box = FindWindowA("#32770", kOptionCaption)) {
-                      char text[1024] = {};
-                      GetDlgItemTextA(box, 0xFFFF, text, sizeof text);
+                  if (HWND box = FindWindowW(L"#32770", title.c_str())) {
+                      wchar_t text[1024] = {};
+                      GetDlgItemTextW(box, 0xFFFF, text, 1024);
                       text_ = text;
                       PostMessageA(box, WM_COMMAND, IDOK, 0);
                       return;
@@ -70,7 +73,7 @@ public:
         if (thread_.joinable())
             thread_.join();
     }
-    std::string Text() {
+    std::wstring Text() {
         stop_ = true;
         if (thread_.joinable())
             thread_.join();
@@ -79,7 +82,7 @@ public:
 
 private:
     std::atomic<bool> stop_{false};
-    std::string text_;
+    std::wstring text_;
     std::thread thread_;
 };
 
@@ -118,9 +121,10 @@ void ExpectToldAndClosed(const char* normalPicture) {
     MessageBoxAnswerer answerer;
     BrokenDialog dialog;
     EXPECT_EQ(dialog.DoModal(owner.hwnd), CSkinnedDialog::kSkinFailed);
-    const std::string text = answerer.Text();
-    EXPECT_NE(text.find("skin"), std::string::npos) << text;
-    EXPECT_NE(text.find(kSkinName), std::string::npos) << "the message names the skin file";
+    const std::wstring text = answerer.Text();
+    EXPECT_NE(text.find(L"skin"), std::wstring::npos);
+    EXPECT_NE(text.find(win::Widen(kSkinName)), std::wstring::npos)
+        << "the message names the skin file";
     test::FlushEvents();
     EXPECT_EQ(Owner::closes, 1) << "the program is asked to end";
     EXPECT_EQ(dialog.Hwnd(), nullptr) << "no invisible window stays";
@@ -129,6 +133,17 @@ void ExpectToldAndClosed(const char* normalPicture) {
 
 TEST(SkinFailure, AMissingPictureIsToldAndEndsTheProgram) {
     ExpectToldAndClosed("mervik_no_such_picture.bmp");
+}
+
+// The message names the skin's folder as the system holds it: a folder
+// outside the code page (a user's name in another script) reads as it is.
+TEST(SkinFailure, TheMessageNamesAFolderOutsideTheCodePageReadably) {
+    const std::string folder = test::TempPath("") + "Sk\xC3\xA9ins \xD0\x96\\";
+    SetSkinFolder(folder);
+    MessageBoxAnswerer answerer;
+    BrokenDialog dialog;
+    EXPECT_EQ(dialog.DoModal(nullptr), CSkinnedDialog::kSkinFailed);
+    EXPECT_NE(answerer.Text().find(L"Sk\u00E9ins \u0416\\"), std::wstring::npos);
 }
 
 TEST(SkinFailure, AnOversizedPictureIsRefusedBeforeLoading) {

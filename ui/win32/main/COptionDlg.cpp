@@ -27,6 +27,7 @@
 #include "ui/win32/main/ProfileExchangeWin32.h"
 #include "ui/win32/main/ProgramWide.h"
 #include "ui/win32/main/ResourceIds.h"
+#include "ui/win32/main/WarningBox.h"
 #include "ui/win32/skin/SkinFailure.h"
 #include "ui/win32/skin/SkinFolder.h"
 
@@ -42,8 +43,7 @@ void TraceNotes(const LoadNotes& notes) {
 // The title the taskbar and Alt+Tab show, as UTF-16 so that it reads in any
 // code page; the caption peers find is the peer window's.
 void SetReadableTitle(HWND window) {
-    std::wstring title = Program().language.WideText(kTextWindowTitle);
-    SetWindowTextW(window, title.empty() ? L"Mervik" : title.c_str());
+    SetWindowTextW(window, ReadableTitle().c_str());
 }
 
 constexpr UINT_PTR kDeviceCheckTimer = 1;
@@ -232,7 +232,7 @@ void COptionDlg::FinishStartUp() {
     if (macroSource_.macroFile == MacroFileRead::Unreadable)
         startNotes_.push_back(macroSource_.savePath.empty() ? kTextMacroFilesUnreadable
                                                             : kTextMacroFileUnreadable);
-    page2_.Bind(AdvancePageHost{working_.get(), applied_.get(), &macros_, texts,
+    page2_.Bind(AdvancePageHost{working_.get(), applied_.get(), &macros_, &display_, texts,
                                 [this] { page1_.Refresh(*working_); },
                                 [this] {
                                     RefreshPages();
@@ -284,6 +284,7 @@ void COptionDlg::LoadSettings() {
         for (std::string& note : CheckImageProfiles(*image))
             notes.push_back(std::move(note));
     *unedited_ = *working_;
+    display_ = displaySaved_ = LoadDisplayRecord(folder);
     // Edits an update's close left are offered again, still unapplied.
     if (TakeUnappliedEdits(folder, *working_, &notes) == KeptEdits::Taken)
         startNotes_.push_back(kTextEditsRecovered);
@@ -313,7 +314,7 @@ void COptionDlg::SendAgain() {
 // Runs after most messages: the texts are looked up only when what the area
 // says changes.
 void COptionDlg::ShowStatus() {
-    status_.SetEdited(!SameImage(*working_, *unedited_));
+    status_.SetEdited(!SameImage(*working_, *unedited_) || display_ != displaySaved_);
     const StatusView view = status_.View();
     if (shownStatus_ && *shownStatus_ == view)
         return;
@@ -407,6 +408,12 @@ void COptionDlg::Apply() {
     // Macros another program added to the file meanwhile join the page's list.
     if (macros_.Count() != macrosBefore)
         page2_.ReloadMacros();
+    // Before Monitor is woken: it reads the record again for this Apply. With
+    // the save lock refused nothing of this Apply is saved, the record neither.
+    if (failures != FailureTexts{kTextFilesBusy}) {
+        FailureTexts displayFailures = SaveDisplayRecord(Program().folder, display_, displaySaved_);
+        failures.insert(failures.end(), displayFailures.begin(), displayFailures.end());
+    }
     *applied_ = *working_;
     *unedited_ = *working_;
     const BlockHandOver::Outcome outcome = handOver_.HandOver(*applied_);

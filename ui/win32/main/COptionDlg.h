@@ -8,6 +8,7 @@
 
 #include "macros/MacroFile.h"
 #include "macros/MacroList.h"
+#include "settings/OsdSettings.h"
 #include "settings/SharedSettingsBlock.h"
 #include "ui/core/MonitorFollow.h"
 #include "ui/core/SettingsStatus.h"
@@ -110,6 +111,9 @@ private:
     // news move it; the desktop's pointer values read in at start do not
     // count as the user's edits.
     std::unique_ptr<SharedSettingsBlock> unedited_;
+    // The on-screen display's record as the page edits it, and as saved.
+    OsdSettings display_;
+    OsdSettings displaySaved_;
     SettingsStatus status_;
     std::optional<StatusView> shownStatus_;
     MacroList macros_;

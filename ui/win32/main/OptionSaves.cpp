@@ -4,9 +4,12 @@
 #include "lang/TextIds.h"
 #include "macros/MacroFile.h"
 #include "macros/MacrosAddedElsewhere.h"
+#include "settings/ConfigFile.h"
+#include "settings/FilePaths.h"
 #include "settings/FileSystem.h"
 #include "settings/SettingsFiles.h"
 #include "ui/win32/main/ProgramWide.h"
+#include "ui/win32/main/WarningBox.h"
 
 namespace mervik::ui {
 
@@ -33,10 +36,26 @@ FailureTexts SaveMacros(const std::string& path, MacroList& list) {
     return {};
 }
 
+OsdSettings LoadDisplayRecord(const std::string& programFolder) {
+    OsdSettings record;
+    if (!ReadOsdSettings(ConfigFilePath(programFolder), record))
+        record = DefaultOsdSettings();
+    return record;
+}
+
+FailureTexts SaveDisplayRecord(const std::string& programFolder, const OsdSettings& record,
+                               OsdSettings& saved) {
+    if (record == saved)
+        return {};
+    if (!WriteOsdSettings(ConfigFilePath(programFolder), record))
+        return {kTextDisplayNotSaved};
+    saved = record;
+    return {};
+}
+
 void ShowFailures(HWND owner, const FailureTexts& texts) {
     for (unsigned id : texts)
-        MessageBoxA(owner, Program().language.Text(id).c_str(), kOptionCaption,
-                    MB_OK | MB_ICONWARNING);
+        ShowWarning(owner, Program().language.WideText(id), MB_ICONWARNING);
 }
 
 } // namespace mervik::ui

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "macros/MacroList.h"
+#include "settings/OsdSettings.h"
 #include "settings/RegistryStore.h"
 #include "settings/SharedSettingsBlock.h"
 
@@ -27,6 +28,14 @@ FailureTexts SaveAppliedFiles(const SharedSettingsBlock& image, const std::strin
 // macros another program added to that file since (AdoptMacrosAddedElsewhere).
 // With no file that may be written, macros the user made are a failure too.
 FailureTexts SaveMacros(const std::string& path, MacroList& list);
+
+// The on-screen display's record: the file's, or the defaults the display
+// writes when the file has none.
+OsdSettings LoadDisplayRecord(const std::string& programFolder);
+// Writes `record` when it differs from `saved`, which then follows it. A
+// record the user did not change is left to the display.
+FailureTexts SaveDisplayRecord(const std::string& programFolder, const OsdSettings& record,
+                               OsdSettings& saved);
 
 // One warning box a failure, its text from lan.dll, over `owner` (may be null).
 void ShowFailures(HWND owner, const FailureTexts& texts);

@@ -3,7 +3,6 @@
 #include <ctime>
 #include <optional>
 
-#include "contract/ProgramMessages.h"
 #include "exchange/ProfileImport.h"
 #include "exchange/ProfileSharingFile.h"
 #include "exchange/SettingsBackup.h"
@@ -15,14 +14,12 @@
 #include "ui/win32/main/OptionSaves.h"
 #include "ui/win32/main/ProfileFileChooser.h"
 #include "ui/win32/main/ProgramWide.h"
+#include "ui/win32/main/WarningBox.h"
+#include "win32/AnsiText.h"
 
 namespace mervik::ui {
 
 namespace {
-
-std::string Text(unsigned id) {
-    return Program().language.Text(id);
-}
 
 void Trace(const std::string& line) {
     OutputDebugStringA(("Option: " + line + "\n").c_str());
@@ -64,11 +61,11 @@ bool ImportProfile(HWND owner, SharedSettingsBlock& working, int index, MacroLis
     }
     for (const std::string& note : plan->notes)
         Trace(*path + ": " + note);
-    const TextLookup texts = [](unsigned id) { return Text(id); };
+    const TextLookup texts = [](unsigned id) { return Program().language.Text(id); };
     const std::string question =
         ImportQuestion(texts, index, ProfileName(working.Profiles[index]),
                        ProfileName(*plan->profile), plan->added.size(), plan->mended);
-    if (MessageBoxA(owner, question.c_str(), kOptionCaption, MB_OKCANCEL | MB_ICONQUESTION) != IDOK)
+    if (!AskOkCancel(owner, win::FromAnsi(question)))
         return false;
     ApplyProfileImport(*plan, working, index, macros);
     return true;

@@ -14,11 +14,10 @@ std::optional<std::string> ChooseProfileFile(HWND owner, ChooserPurpose purpose,
                                              const std::string& suggested) {
     const win::LanguageLibrary& texts = Program().language;
     const bool exporting = purpose == ChooserPurpose::Export;
-    const std::wstring title =
-        win::FromAnsi(texts.Text(exporting ? kTextExportTitle : kTextImportTitle));
+    const std::wstring title = texts.WideText(exporting ? kTextExportTitle : kTextImportTitle);
     const std::wstring extension = win::FromAnsi(kProfileFileExtension);
     // "Mervik profiles (*.mervik-profile)\0*.mervik-profile\0\0"
-    std::wstring filter = win::FromAnsi(texts.Text(kTextProfileFileFilter));
+    std::wstring filter = texts.WideText(kTextProfileFileFilter);
     filter.append(1, L'\0').append(L"*.").append(extension).append(2, L'\0');
     std::wstring file = exporting ? win::FromAnsi(suggested) : std::wstring();
     file.resize(32768, L'\0');

@@ -118,6 +118,7 @@ bool CAdvanceSettingPage::PlaceOwnControl(int key, const ButtonPos& place,
 
 void CAdvanceSettingPage::OnControlsMade() {
     pointer_.TakeButtons(*this);
+    notices_.TakeButtons(*this);
     if (CSkinButton* delays = ButtonAt(kRecordDelaysKey))
         delays->SetToggle(true);
     // Every command acts on what the user sees: an open entry is settled
@@ -138,6 +139,7 @@ void CAdvanceSettingPage::OnControlsMade() {
 void CAdvanceSettingPage::ShowSettings(const SharedSettingsBlock& settings) {
     if (const ProfileRecord* profile = settings.ActiveProfile())
         pointer_.Show(*profile);
+    notices_.Show();
     // A reload while recording leaves the recording's steps alone.
     if (!Recording())
         ReloadMacros();

@@ -12,6 +12,7 @@
 #include "ui/core/TextLookup.h"
 #include "ui/win32/controls/CBitmapEdit.h"
 #include "ui/win32/controls/CSkinListBox.h"
+#include "ui/win32/pages/CDisplayNoticeControls.h"
 #include "ui/win32/pages/CPointerControls.h"
 #include "ui/win32/pages/CSkinnedPage.h"
 
@@ -27,6 +28,7 @@ struct AdvancePageHost {
     SharedSettingsBlock* working = nullptr;
     const SharedSettingsBlock* applied = nullptr;
     MacroList* macros = nullptr;
+    OsdSettings* display = nullptr; // the on-screen display's record
     TextLookup text;
     std::function<void()> buttonsChanged;      // page 1 shows the buttons' labels anew
     std::function<void()> profilesReset;       // show and apply every profile
@@ -39,7 +41,8 @@ public:
     CAdvanceSettingPage()
         : CSkinnedPage("skin_advance_setting.ini", "page2", skin_controls::kAdvanceSetting),
           pointer_([this] { return ShownProfile(); },
-                   [this](const ProfileRecord& profile) { FeelDoubleClick(profile); }) {}
+                   [this](const ProfileRecord& profile) { FeelDoubleClick(profile); }),
+          notices_([this] { return host_.display; }, [this](unsigned id) { return Text(id); }) {}
 
     // Before the controls are made.
     void Bind(AdvancePageHost host);
@@ -101,6 +104,7 @@ private:
     CSkinListBox eventList_;
     CBitmapEdit repeat_;
     CPointerControls pointer_;
+    CDisplayNoticeControls notices_;
     RECT meterRect_{};
     std::string meterText_;
 
