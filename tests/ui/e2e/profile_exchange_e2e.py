@@ -74,9 +74,10 @@ class ProfileExchange(MacroPageSteps, OptionCase):
         ENV.xdotool("key", "--delay", "60", "End", "shift+Home", *keys_of(windows_path(path)), "Return")
         settle()
 
-    def wait_box(self):
-        """A message box of Option's over its window."""
-        self.assertTrue(wait_for(lambda: self.state()["windows"] == "2", 10), "no message box")
+    def wait_box(self, shown=True):
+        """A message box of Option's over its window, or none any more."""
+        self.assertTrue(wait_for(lambda: self.state().get("message_box") == ("1" if shown else "0"), 10),
+                        "a message box is %s" % ("missing" if shown else "still open"))
         settle()
 
     def test_export_then_import_into_another_profile_and_apply(self):
@@ -106,7 +107,7 @@ class ProfileExchange(MacroPageSteps, OptionCase):
             if answer == "Return":
                 screenshot("exchange_import_question", (0, 0, 1280, 1000))
             self.press(answer)
-            self.assertTrue(wait_for(lambda: self.state()["windows"] == "1", 10))
+            self.wait_box(shown=False)
             if answer == "Escape":
                 self.assertEqual(self.strip()["names"][2], "Default3", "a cancelled import changed it")
         self.assertTrue(self.wait_strip(lambda s: s["names"][2] == "Racing"), self.strip())
@@ -127,7 +128,7 @@ class ProfileExchange(MacroPageSteps, OptionCase):
         self.wait_box()
         screenshot("exchange_import_refused", (0, 0, 1280, 1000))
         self.press("Return")
-        self.assertTrue(wait_for(lambda: self.state()["windows"] == "1", 10))
+        self.wait_box(shown=False)
         self.assertEqual(self.strip()["names"][3], "Default4")
 
     def test_macros_a_command_line_import_adds_survive_options_close(self):
