@@ -5,6 +5,7 @@ program can underline it while Alt is held. The letter is the control's
 from PIL import Image, ImageDraw
 
 import theme as t
+from scale import s
 
 FOCUS_RING = (255, 191, 68)
 UNDERLINE = t.TEXT
@@ -19,8 +20,8 @@ def _text_box(control):
     if kind == "button":
         return (x, y, w, h), t.font(control.get("size", 12), control.get("bold", True)), "centre"
     if kind in ("check", "radio"):
-        size = min(16, h)
-        return (x + 1 + size + 7, y, w - size - 8, h), t.font(12), "left"
+        size = min(s(16), h)
+        return (x + s(1) + size + s(7), y, w - size - s(8), h), t.font(12), "left"
     raise SystemExit("skin generator: key %s: no access key on a %s face" % (control["key"], kind))
 
 
@@ -39,7 +40,7 @@ def underline(control):
     left = start + font.getlength(text[:at])
     glyph = draw.textbbox((left, by + bh / 2), text[at], font=font, anchor="lm")
     x, y = control["rect"][:2]
-    return (int(round(glyph[0])) - x, glyph[3] + 1 - y, max(1, glyph[2] - glyph[0]))
+    return (int(round(glyph[0])) - x, glyph[3] + s(1) - y, max(1, glyph[2] - glyph[0]))
 
 
 def hex_colour(rgb):

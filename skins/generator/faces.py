@@ -8,6 +8,7 @@ from PIL import Image, ImageDraw
 
 import paint
 import theme as t
+from scale import s
 
 STATES = ("normal", "over", "down", "disable")
 
@@ -23,13 +24,14 @@ def _face_colours(state):
 
 def _plate(image, rect, state, radius=4):
     top, bottom, edge, text = _face_colours(state)
+    radius = s(radius)
     paint.gradient(image, rect, top, bottom, radius)
     paint.outline(image, rect, edge, radius)
     if state == "down":
         # A dark line under the top edge reads as the plate sitting lower.
         x, y, w, _ = rect
-        ImageDraw.Draw(image).line([(x + radius, y + 1), (x + w - 1 - radius, y + 1)],
-                                   fill=(20, 90, 150))
+        ImageDraw.Draw(image).line([(x + radius, y + s(1)), (x + w - 1 - radius, y + s(1))],
+                                   fill=(20, 90, 150), width=s(1))
     return text
 
 
@@ -38,7 +40,7 @@ def button(image, rect, state, spec):
     draw = ImageDraw.Draw(image)
     label = spec.get("text", "")
     if label:
-        shift = 1 if state == "down" else 0
+        shift = s(1) if state == "down" else 0
         x, y, w, h = rect
         paint.text_in(draw, (x, y + shift, w, h), label,
                       t.font(spec.get("size", 12), spec.get("bold", True)), text)
@@ -60,7 +62,7 @@ def primary(image, rect, state, spec):
     top, bottom, edge, text = colours
     paint.gradient(image, rect, top, bottom, radius)
     paint.outline(image, rect, edge, radius)
-    shift = 1 if state == "down" else 0
+    shift = s(1) if state == "down" else 0
     paint.text_in(ImageDraw.Draw(image), (x, y + shift, w, h), spec.get("text", ""),
                   t.font(13, True), text)
 
@@ -75,11 +77,11 @@ def tab(image, rect, state, spec):
         "disable": (t.DISABLED_FACE, t.DISABLED_FACE, t.DISABLED_EDGE, t.TEXT_DISABLED),
     }[state]
     top, bottom, edge, text = colours
-    paint.gradient(image, rect, top, bottom, 6)
-    paint.outline(image, rect, edge, 6)
+    paint.gradient(image, rect, top, bottom, s(6))
+    paint.outline(image, rect, edge, s(6))
     draw = ImageDraw.Draw(image)
     if state == "down":
-        draw.rectangle((x + 1, y + h - 3, x + w - 2, y + h - 1), fill=t.ACCENT)
+        draw.rectangle((x + s(1), y + h - s(3), x + w - 1 - s(1), y + h - 1), fill=t.ACCENT)
     paint.text_in(draw, rect, spec.get("text", ""), t.font(13, True), text)
 
 
@@ -104,13 +106,13 @@ def chooser(image, rect, state, spec):
     text = _plate(image, rect, state, 4)
     x, y, w, h = rect
     draw = ImageDraw.Draw(image)
-    draw.line([(x + w - 30, y + 5), (x + w - 30, y + h - 6)],
-              fill=paint.mix(_face_colours(state)[2], (0, 0, 0), 0.35))
-    gx, gy = x + w - 23, y + h // 2 - 6
+    draw.line([(x + w - s(30), y + s(5)), (x + w - s(30), y + h - s(6))],
+              fill=paint.mix(_face_colours(state)[2], (0, 0, 0), 0.35), width=s(1))
+    gx, gy = x + w - s(23), y + h // 2 - s(6)
     glyph = text if state != "normal" else t.TEXT_MUTED
-    draw.polygon([(gx, gy), (gx + 6, gy), (gx + 8, gy + 2), (gx + 16, gy + 2), (gx + 16, gy + 12),
-                  (gx, gy + 12)], outline=glyph)
-    draw.line([(gx, gy + 4), (gx + 16, gy + 4)], fill=glyph)
+    draw.line([(gx, gy), (gx + s(6), gy), (gx + s(8), gy + s(2)), (gx + s(16), gy + s(2)),
+               (gx + s(16), gy + s(12)), (gx, gy + s(12)), (gx, gy)], fill=glyph, width=s(1))
+    draw.line([(gx, gy + s(4)), (gx + s(16), gy + s(4))], fill=glyph, width=s(1))
 
 
 def caption(image, rect, state, spec):
@@ -120,33 +122,33 @@ def caption(image, rect, state, spec):
     draw = ImageDraw.Draw(image)
     arrow = {"normal": t.TEXT_MUTED, "over": (255, 255, 255), "down": (255, 255, 255),
              "disable": t.TEXT_DISABLED}[state]
-    cx, cy = x + w - 11, y + h // 2
-    draw.line([(x + w - 22, y + 4), (x + w - 22, y + h - 5)],
-              fill=paint.mix(_face_colours(state)[2], (0, 0, 0), 0.35))
-    draw.polygon([(cx - 4, cy - 2), (cx + 4, cy - 2), (cx, cy + 3)], fill=arrow)
+    cx, cy = x + w - s(11), y + h // 2
+    draw.line([(x + w - s(22), y + s(4)), (x + w - s(22), y + h - s(5))],
+              fill=paint.mix(_face_colours(state)[2], (0, 0, 0), 0.35), width=s(1))
+    draw.polygon([(cx - s(4), cy - s(2)), (cx + s(4), cy - s(2)), (cx, cy + s(3))], fill=arrow)
 
 
 def check(image, rect, state, spec):
     """A check box with its wording; Down is the ticked box."""
     x, y, w, h = rect
     draw = ImageDraw.Draw(image)
-    size = min(16, h)
-    bx, by = x + 1, y + (h - size) // 2
+    size = min(s(16), h)
+    bx, by = x + s(1), y + (h - size) // 2
     brect = (bx, by, size, size)
     edge = {"normal": t.FACE_EDGE, "over": t.ACCENT_LIGHT, "down": t.ACCENT_LIGHT,
             "disable": t.DISABLED_EDGE}[state]
     fill = {"normal": (8, 26, 42), "over": (18, 52, 80), "down": t.ACCENT,
             "disable": (22, 30, 38)}[state]
-    paint.gradient(image, brect, fill, fill, 3)
-    paint.outline(image, brect, edge, 3)
+    paint.gradient(image, brect, fill, fill, s(3))
+    paint.outline(image, brect, edge, s(3))
     if state == "down":
-        draw.line([(bx + 4, by + 8), (bx + 7, by + 11), (bx + 12, by + 4)],
-                  fill=(255, 255, 255), width=2)
+        draw.line([(bx + s(4), by + s(8)), (bx + s(7), by + s(11)), (bx + s(12), by + s(4))],
+                  fill=(255, 255, 255), width=s(2), joint="curve")
     label = spec.get("text", "")
     if label:
         colour = {"normal": t.TEXT, "over": (255, 255, 255), "down": (255, 255, 255),
                   "disable": t.TEXT_DISABLED}[state]
-        paint.text_in(draw, (bx + size + 7, y, w - size - 8, h), label,
+        paint.text_in(draw, (bx + size + s(7), y, w - size - s(8), h), label,
                       t.font(12), colour, align="left")
 
 
@@ -154,8 +156,8 @@ def radio(image, rect, state, spec):
     """An option button; Down is the chosen option."""
     x, y, w, h = rect
     draw = ImageDraw.Draw(image)
-    size = min(16, h)
-    bx, by = x + 1, y + (h - size) // 2
+    size = min(s(16), h)
+    bx, by = x + s(1), y + (h - size) // 2
     edge = {"normal": t.FACE_EDGE, "over": t.ACCENT_LIGHT, "down": t.ACCENT_LIGHT,
             "disable": t.DISABLED_EDGE}[state]
     fill = {"normal": (8, 26, 42), "over": (18, 52, 80), "down": (8, 26, 42),
@@ -163,12 +165,12 @@ def radio(image, rect, state, spec):
     paint.gradient(image, (bx, by, size, size), fill, fill, size // 2)
     paint.outline(image, (bx, by, size, size), edge, size // 2)
     if state == "down":
-        paint.gradient(image, (bx + 4, by + 4, size - 8, size - 8), t.ACCENT_LIGHT, t.ACCENT,
-                       (size - 8) // 2)
+        dot = size - 2 * s(4)
+        paint.gradient(image, (bx + s(4), by + s(4), dot, dot), t.ACCENT_LIGHT, t.ACCENT, dot // 2)
     label = spec.get("text", "")
     colour = {"normal": t.TEXT, "over": (255, 255, 255), "down": (255, 255, 255),
               "disable": t.TEXT_DISABLED}[state]
-    paint.text_in(draw, (bx + size + 7, y, w - size - 8, h), label, t.font(12), colour,
+    paint.text_in(draw, (bx + size + s(7), y, w - size - s(8), h), label, t.font(12), colour,
                   align="left")
 
 
@@ -180,16 +182,16 @@ def icon(image, rect, state, spec):
     fill = {"normal": None, "over": hot, "down": paint.mix(hot, (0, 0, 0), 0.3),
             "disable": None}[state]
     if fill:
-        paint.gradient(image, rect, fill, fill, 4)
+        paint.gradient(image, rect, fill, fill, s(4))
     colour = {"normal": t.TEXT_MUTED, "over": (255, 255, 255), "down": (230, 230, 230),
               "disable": t.TEXT_DISABLED}[state]
     cx, cy, r = x + w // 2, y + h // 2, min(w, h) // 4
     glyph = spec.get("glyph")
     if glyph == "close":
-        draw.line([(cx - r, cy - r), (cx + r, cy + r)], fill=colour, width=2)
-        draw.line([(cx - r, cy + r), (cx + r, cy - r)], fill=colour, width=2)
+        draw.line([(cx - r, cy - r), (cx + r, cy + r)], fill=colour, width=s(2))
+        draw.line([(cx - r, cy + r), (cx + r, cy - r)], fill=colour, width=s(2))
     elif glyph == "minimise":
-        draw.line([(cx - r, cy + r // 2), (cx + r, cy + r // 2)], fill=colour, width=2)
+        draw.line([(cx - r, cy + r // 2), (cx + r, cy + r // 2)], fill=colour, width=s(2))
 
 
 def link(image, rect, state, spec):
@@ -198,17 +200,18 @@ def link(image, rect, state, spec):
     draw = ImageDraw.Draw(image)
     colour = {"normal": t.TEXT_MUTED, "over": t.ACCENT_LIGHT, "down": t.ACCENT,
               "disable": t.TEXT_DISABLED}[state]
-    r = 7
-    cx, cy = x + r + 2, y + h // 2
-    draw.ellipse((cx - r, cy - r, cx + r, cy + r), outline=colour, width=1)
-    draw.ellipse((cx - r // 2 - 1, cy - r, cx + r // 2 + 1, cy + r), outline=colour, width=1)
-    draw.line([(cx - r, cy), (cx + r, cy)], fill=colour)
+    r = s(7)
+    cx, cy = x + r + s(2), y + h // 2
+    draw.ellipse((cx - r, cy - r, cx + r, cy + r), outline=colour, width=s(1))
+    draw.ellipse((cx - r // 2 - s(1), cy - r, cx + r // 2 + s(1), cy + r), outline=colour, width=s(1))
+    draw.line([(cx - r, cy), (cx + r, cy)], fill=colour, width=s(1))
     label = spec.get("text", "")
     f = t.font(12)
-    draw.text((x + 2 * r + 9, cy), label, font=f, fill=colour, anchor="lm")
+    tx = x + 2 * r + s(9)
+    draw.text((tx, cy), label, font=f, fill=colour, anchor="lm")
     if state in ("over", "down"):
         tw = paint.text_size(draw, label, f)[0]
-        draw.line([(x + 2 * r + 9, cy + 8), (x + 2 * r + 9 + tw, cy + 8)], fill=colour)
+        draw.line([(tx, cy + s(8)), (tx + tw, cy + s(8))], fill=colour, width=s(1))
 
 
 def colour(image, rect, state, spec):
@@ -220,30 +223,32 @@ def colour(image, rect, state, spec):
     if state == "disable":
         hatch = Image.new("RGB", (w, h), t.DISABLED_FACE)
         hd = ImageDraw.Draw(hatch)
-        for i in range(-h, w, 5):
-            hd.line([(i, h), (i + h, 0)], fill=(42, 54, 66))
+        for i in range(-h, w, s(5)):
+            hd.line([(i, h), (i + h, 0)], fill=(42, 54, 66), width=s(1))
         image.paste(hatch, (x, y))
         paint.outline(image, rect, t.DISABLED_EDGE, 0)
         return
-    strip = (x + 35, y, w - 35, h)
+    # The program fills the swatch at its own scale of (0,0)-(35,19).
+    swatch = s(35)
+    strip = (x + swatch, y, w - swatch, h)
     top, bottom, edge, text = _face_colours({"normal": "normal", "over": "down",
                                              "down": "over"}[state])
     paint.gradient(image, strip, top, bottom, 0)
     paint.outline(image, strip, edge, 0)
     # Under the swatch: a neutral grey that the fill covers at once.
-    draw.rectangle((x, y, x + 34, y + h - 1), fill=(128, 128, 128))
+    draw.rectangle((x, y, x + swatch - 1, y + h - 1), fill=(128, 128, 128))
     cx, cy = strip[0] + strip[2] // 2, y + h // 2
-    draw.polygon([(cx - 3, cy - 2), (cx + 3, cy - 2), (cx, cy + 2)], fill=text)
+    draw.polygon([(cx - s(3), cy - s(2)), (cx + s(3), cy - s(2)), (cx, cy + s(2))], fill=text)
 
 
 def spin(image, rect, state, spec):
     """A number field with its up and down arrows at the right edge."""
     x, y, w, h = rect
     draw = ImageDraw.Draw(image)
-    arrows = 16
+    arrows = s(16)
     draw.rectangle(paint.box((x, y, w - arrows, h)),
                    fill=t.FIELD if state != "disable" else (200, 204, 208))
-    draw.rectangle(paint.box((x, y, w - arrows, h)), outline=t.FIELD_EDGE)
+    draw.rectangle(paint.box((x, y, w - arrows, h)), outline=t.FIELD_EDGE, width=s(1))
     top, bottom, edge, text = _face_colours(state)
     half = h // 2
     for i, (ay, points) in enumerate(((y, "up"), (y + half, "down"))):
@@ -252,9 +257,9 @@ def spin(image, rect, state, spec):
         paint.outline(image, arect, edge, 0)
         cx, cy = arect[0] + arrows // 2, arect[1] + arect[3] // 2
         if points == "up":
-            draw.polygon([(cx - 3, cy + 1), (cx + 3, cy + 1), (cx, cy - 2)], fill=text)
+            draw.polygon([(cx - s(3), cy + s(1)), (cx + s(3), cy + s(1)), (cx, cy - s(2))], fill=text)
         else:
-            draw.polygon([(cx - 3, cy - 1), (cx + 3, cy - 1), (cx, cy + 2)], fill=text)
+            draw.polygon([(cx - s(3), cy - s(1)), (cx + s(3), cy - s(1)), (cx, cy + s(2))], fill=text)
 
 
 def slider(image, rect, state, spec):
@@ -263,13 +268,15 @@ def slider(image, rect, state, spec):
     draw = ImageDraw.Draw(image)
     groove = t.ACCENT if state != "disable" else t.DISABLED_EDGE
     cy = y + h // 2
-    paint.gradient(image, (x + 2, cy - 2, w - 4, 5), (4, 14, 24), (20, 50, 76), 2)
-    paint.outline(image, (x + 2, cy - 2, w - 4, 5), paint.mix(groove, (0, 0, 0), 0.4), 2)
+    track = (x + s(2), cy - s(2), w - 2 * s(2), s(5))
+    paint.gradient(image, track, (4, 14, 24), (20, 50, 76), s(2))
+    paint.outline(image, track, paint.mix(groove, (0, 0, 0), 0.4), s(2))
     steps = spec.get("steps", 0)
-    thumb = spec.get("thumb", 14)
+    thumb = s(spec.get("thumb", 14))
     for i in range(steps):
         tx = x + thumb // 2 + round(i * (w - thumb) / max(1, steps - 1))
-        draw.line([(tx, y + h - 4), (tx, y + h - 1)], fill=paint.mix(groove, t.PANEL, 0.3))
+        draw.line([(tx, y + h - s(4)), (tx, y + h - 1)], fill=paint.mix(groove, t.PANEL, 0.3),
+                  width=s(1))
 
 
 def field(image, rect, state, spec):
@@ -291,14 +298,14 @@ def record(image, rect, state, spec):
     label = spec.get("text", "")
     f = t.font(12, True)
     tw = paint.text_size(draw, label, f)[0]
-    left = x + (w - tw - 18) // 2
-    cy = y + h // 2 + (1 if state == "down" else 0)
+    left = x + (w - tw - s(18)) // 2
+    cy = y + h // 2 + (s(1) if state == "down" else 0)
     if glyph == "record":
-        draw.ellipse((left, cy - 5, left + 10, cy + 5), fill=mark)
+        draw.ellipse((left, cy - s(5), left + s(10), cy + s(5)), fill=mark)
     else:
         stop = text_colour if state != "disable" else t.TEXT_DISABLED
-        draw.rectangle((left + 1, cy - 4, left + 9, cy + 4), fill=stop)
-    draw.text((left + 18, cy), label, font=f, fill=text_colour, anchor="lm")
+        draw.rectangle((left + s(1), cy - s(4), left + s(9), cy + s(4)), fill=stop)
+    draw.text((left + s(18), cy), label, font=f, fill=text_colour, anchor="lm")
 
 
 def heading(image, rect, state, spec):
@@ -312,8 +319,8 @@ def heading(image, rect, state, spec):
 def status(image, rect, state, spec):
     """The panel of the main window's status area, the same in every state:
     the program draws the sentence and an upload's progress over it."""
-    paint.gradient(image, rect, t.PANEL, (8, 26, 44), 6)
-    paint.outline(image, rect, t.PANEL_EDGE, 6)
+    paint.gradient(image, rect, t.PANEL, (8, 26, 44), s(6))
+    paint.outline(image, rect, t.PANEL_EDGE, s(6))
 
 
 def nothing(image, rect, state, spec):

@@ -3,6 +3,7 @@ from PIL import Image, ImageDraw
 
 import paint
 import theme as t
+from scale import s
 
 
 def region_button_mask(size):
@@ -18,14 +19,14 @@ def region_button_mask(size):
 def scroll_arrow(size, pointing):
     w, h = size
     image = Image.new("RGB", (w, h), t.LIST_BACKGROUND)
-    paint.gradient(image, (0, 0, w, h), t.FACE_TOP, t.FACE_BOTTOM, 3)
-    paint.outline(image, (0, 0, w, h), t.FACE_EDGE, 3)
+    paint.gradient(image, (0, 0, w, h), t.FACE_TOP, t.FACE_BOTTOM, s(3))
+    paint.outline(image, (0, 0, w, h), t.FACE_EDGE, s(3))
     draw = ImageDraw.Draw(image)
     cx, cy = w / 2 - 0.5, h / 2 - 0.5
     if pointing == "up":
-        tri = [(cx - 4, cy + 2), (cx + 4, cy + 2), (cx, cy - 2)]
+        tri = [(cx - s(4), cy + s(2)), (cx + s(4), cy + s(2)), (cx, cy - s(2))]
     else:
-        tri = [(cx - 4, cy - 2), (cx + 4, cy - 2), (cx, cy + 2)]
+        tri = [(cx - s(4), cy - s(2)), (cx + s(4), cy - s(2)), (cx, cy + s(2))]
     draw.polygon(tri, fill=t.TEXT)
     return image
 
@@ -36,17 +37,19 @@ def slider_thumb(size, background):
     w, h = size
     image = Image.new("RGB", (w, h), background)
     cy = h // 2
-    paint.gradient(image, (0, cy - 2, w, 5), (4, 14, 24), (20, 50, 76), 0)
-    paint.gradient(image, (1, 1, w - 2, h - 2), (120, 200, 250), (36, 128, 200), 4)
-    paint.outline(image, (1, 1, w - 2, h - 2), (190, 230, 255), 4)
+    one = s(1)
+    paint.gradient(image, (0, cy - s(2), w, s(5)), (4, 14, 24), (20, 50, 76), 0)
+    paint.gradient(image, (one, one, w - 2 * one, h - 2 * one), (120, 200, 250), (36, 128, 200), s(4))
+    paint.outline(image, (one, one, w - 2 * one, h - 2 * one), (190, 230, 255), s(4))
     draw = ImageDraw.Draw(image)
     for dx in (-2, 0, 2):
-        draw.line([(w // 2 + dx, cy - 4), (w // 2 + dx, cy + 4)], fill=(20, 80, 130))
+        draw.line([(w // 2 + s(dx), cy - s(4)), (w // 2 + s(dx), cy + s(4))], fill=(20, 80, 130),
+                  width=one)
     return image
 
 
 def write_all(out_dir, region_size, thumb_size, thumb_background):
     region_button_mask(region_size).save(out_dir / "rgnbutton_mask.bmp")
-    scroll_arrow((16, 16), "up").save(out_dir / "scroll_arrow_up.bmp")
-    scroll_arrow((16, 16), "down").save(out_dir / "scroll_arrow_down.bmp")
+    scroll_arrow((s(16), s(16)), "up").save(out_dir / "scroll_arrow_up.bmp")
+    scroll_arrow((s(16), s(16)), "down").save(out_dir / "scroll_arrow_down.bmp")
     slider_thumb(thumb_size, thumb_background).save(out_dir / "slider_thumb.bmp")

@@ -1,10 +1,16 @@
 #!/usr/bin/env python3
 """Builds the default skin: for every layout file, the window's INI, its four
-state pictures and its mask, plus the pictures loaded by fixed name.
+state pictures and its mask, plus the pictures loaded by fixed name; once at
+its own size in OUT_DIR, and drawn again for each larger display scale in
+OUT_DIR/125, OUT_DIR/150, ... (scale.PERCENTS).
+
+The pictures an INI names are PNG files (a tenth of the size of bitmap
+files); those the program loads by fixed name stay bitmap files.
 
 usage: make_skin.py LAYOUT_DIR OUT_DIR
 """
 import json
+import multiprocessing
 import pathlib
 import sys
 
@@ -17,7 +23,9 @@ import decor
 import faces
 import fixed_images
 import ini_writer
+import scale
 import theme as t
+from scale import s
 
 STATE_KEYS = {"normal": "Normal", "over": "Over", "down": "Down", "disable": "Disable"}
 
@@ -60,9 +68,9 @@ def window_mask(layout):
     """Black inside the window's outline, pure white outside; no grey edge."""
     w, h = layout["size"]
     mask = Image.new("1", (w, h), 1)
-    radius = layout.get("radius", 0)
+    radius = s(layout.get("radius", 0))
     ImageDraw.Draw(mask).rounded_rectangle((0, 0, w - 1, h - 1), radius=radius, fill=0)
-    return mask.convert("RGB")
+    return mask.convert("L")
 
 
 def render(layout, out_dir):
@@ -70,13 +78,13 @@ def render(layout, out_dir):
     base = Image.new("RGB", size, t.WINDOW_BOTTOM)
     decor.draw_all(base, layout)
     prefix = layout["prefix"]
-    images = {"Mask": prefix + "_mask.bmp"}
+    images = {"Mask": prefix + "_mask.png"}
     window_mask(layout).save(out_dir / images["Mask"])
     for state, key in STATE_KEYS.items():
         picture = base.copy()
         for control in layout["controls"]:
             faces.draw_face(picture, control, state)
-        images[key] = "%s_%s.bmp" % (prefix, state)
+        images[key] = "%s_%s.png" % (prefix, state)
         picture.save(out_dir / images[key])
     ini_writer.write(out_dir / layout["ini"], layout.get("section", "SCREEN"), images,
                      layout["controls"], layout["ini"], access_keys.section(layout["controls"]))
@@ -99,19 +107,30 @@ def slider_thumb(layouts, bases):
         for control in layout["controls"]:
             if control.get("face") == "slider":
                 x, y, w, h = control["rect"]
-                return (control.get("thumb", 14), h), bases[layout["ini"]].getpixel((x, y))
-    return (14, 20), t.PANEL
+                return (s(control.get("thumb", 14)), h), bases[layout["ini"]].getpixel((x, y))
+    return (s(14), s(20)), t.PANEL
+
+
+def render_variant(layouts, out_dir, percent):
+    """Every window and fixed picture drawn at `percent`."""
+    scale.use(percent)
+    out_dir.mkdir(parents=True, exist_ok=True)
+    scaled = [scale.layout(layout) for layout in layouts]
+    bases = {layout["ini"]: render(layout, out_dir) for layout in scaled}
+    thumb_size, thumb_background = slider_thumb(scaled, bases)
+    fixed_images.write_all(out_dir, region_button_size(scaled), thumb_size, thumb_background)
 
 
 def main(argv):
     if len(argv) != 3:
         raise SystemExit(__doc__)
     out_dir = pathlib.Path(argv[2])
-    out_dir.mkdir(parents=True, exist_ok=True)
     layouts = load_layouts(argv[1])
-    bases = {layout["ini"]: render(layout, out_dir) for layout in layouts}
-    thumb_size, thumb_background = slider_thumb(layouts, bases)
-    fixed_images.write_all(out_dir, region_button_size(layouts), thumb_size, thumb_background)
+    jobs = [(layouts, out_dir if percent == 100 else out_dir / str(percent), percent)
+            for percent in scale.PERCENTS]
+    # One process a variant: each draws at its own scale.
+    with multiprocessing.Pool(min(len(jobs), multiprocessing.cpu_count())) as pool:
+        pool.starmap(render_variant, jobs)
 
 
 if __name__ == "__main__":

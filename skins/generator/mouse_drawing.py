@@ -9,6 +9,7 @@ from PIL import Image, ImageChops, ImageDraw, ImageFilter
 
 import paint
 import theme as t
+from scale import s
 
 SCALE = 4
 
@@ -70,8 +71,8 @@ def _smooth(points, steps=8):
     n = len(points)
     for i in range(n):
         p0, p1, p2, p3 = points[i - 1], points[i], points[(i + 1) % n], points[(i + 2) % n]
-        for s in range(steps):
-            u = s / steps
+        for step in range(steps):
+            u = step / steps
             u2, u3 = u * u, u * u * u
             out.append(tuple(0.5 * ((2 * p1[k]) + (-p0[k] + p2[k]) * u
                                     + (2 * p0[k] - 5 * p1[k] + 4 * p2[k] - p3[k]) * u2
@@ -141,7 +142,7 @@ def _draw_body(size, box):
     x, y, w, h = c.box
     # Lighting glow around the shell, then the shell itself, darker to the back.
     for grow, alpha in ((12, 40), (7, 70), (3, 120)):
-        g = grow * SCALE
+        g = s(grow) * SCALE
         glow = _outline_points((x - g, y - g, w + 2 * g, h + 2 * g))
         c.fill(lambda d, p=glow: d.polygon(p, fill=255), t.ACCENT, clipped=False, alpha=alpha)
     c.fill(lambda d: d.polygon(c.shell, fill=255), SHELL_FRONT, SHELL_BACK)
@@ -149,48 +150,48 @@ def _draw_body(size, box):
     # Main buttons: two plates split by the wheel's channel, a seam behind them.
     for name in ("left", "right"):
         ax, ay, bx, by = c.part(name)
-        c.fill(lambda d, r=(ax, ay - 60 * SCALE, bx, by): d.rounded_rectangle(
-            r, radius=16 * SCALE, fill=255), PLATE_FRONT, PLATE_BACK)
+        c.fill(lambda d, r=(ax, ay - s(60) * SCALE, bx, by): d.rounded_rectangle(
+            r, radius=s(16) * SCALE, fill=255), PLATE_FRONT, PLATE_BACK)
     cx0, cy0 = c.unit(-0.13, 0.0)
     cx1, cy1 = c.unit(0.13, 0.40)
-    c.fill(lambda d: d.rounded_rectangle((cx0, cy0 - 60 * SCALE, cx1, cy1),
-                                         radius=10 * SCALE, fill=255), CHANNEL)
+    c.fill(lambda d: d.rounded_rectangle((cx0, cy0 - s(60) * SCALE, cx1, cy1),
+                                         radius=s(10) * SCALE, fill=255), CHANNEL)
     sx0, sy = c.unit(-1.1, 0.40)
     sx1, _ = c.unit(1.1, 0.40)
-    c.fill(lambda d: d.rectangle((sx0, sy - SCALE, sx1, sy + SCALE), fill=255), SEAM)
+    c.fill(lambda d: d.rectangle((sx0, sy - s(1) * SCALE, sx1, sy + s(1) * SCALE), fill=255), SEAM)
 
     # A soft sheen on the front left, as if lit from above.
     sheen = Image.new("L", c.layer.size, 0)
     hx0, hy0 = c.unit(-0.7, 0.06)
     hx1, hy1 = c.unit(-0.2, 0.5)
     ImageDraw.Draw(sheen).ellipse((hx0, hy0, hx1, hy1), fill=40)
-    sheen = ImageChops.multiply(sheen.filter(ImageFilter.GaussianBlur(12 * SCALE)), c.clip)
+    sheen = ImageChops.multiply(sheen.filter(ImageFilter.GaussianBlur(s(12) * SCALE)), c.clip)
     c.layer.paste(Image.new("RGBA", c.layer.size, (255, 255, 255, 255)), (0, 0),
                   ImageChops.multiply(sheen, c.layer.split()[3]))
 
     d = ImageDraw.Draw(c.layer)
-    d.line(c.shell + [c.shell[0]], fill=RIM + (255,), width=2 * SCALE)
+    d.line(c.shell + [c.shell[0]], fill=RIM + (255,), width=s(2) * SCALE)
 
     ax, ay, bx, by = c.part("wheel")
-    d.rounded_rectangle((ax, ay, bx, by), radius=9 * SCALE, fill=RUBBER + (255,),
-                        outline=RIM + (255,), width=SCALE)
-    rib = ay + 5 * SCALE
-    while rib < by - 4 * SCALE:
-        d.line([(ax + 3 * SCALE, rib), (bx - 3 * SCALE, rib)], fill=RIB + (255,), width=SCALE)
-        rib += 5 * SCALE
+    d.rounded_rectangle((ax, ay, bx, by), radius=s(9) * SCALE, fill=RUBBER + (255,),
+                        outline=RIM + (255,), width=s(1) * SCALE)
+    rib = ay + s(5) * SCALE
+    while rib < by - s(4) * SCALE:
+        d.line([(ax + s(3) * SCALE, rib), (bx - s(3) * SCALE, rib)], fill=RIB + (255,), width=s(1) * SCALE)
+        rib += s(5) * SCALE
 
     for name in ("top_front", "top_rear", "edge", "left_top", "side_front", "side_rear",
                  "thumb_1", "thumb_2", "thumb_3", "right_front", "right_rear"):
         ax, ay, bx, by = c.part(name)
-        d.rounded_rectangle((ax, ay, bx, by), radius=5 * SCALE, fill=SIDE_BUTTON + (255,),
-                            outline=SIDE_EDGE + (255,), width=SCALE)
+        d.rounded_rectangle((ax, ay, bx, by), radius=s(5) * SCALE, fill=SIDE_BUTTON + (255,),
+                            outline=SIDE_EDGE + (255,), width=s(1) * SCALE)
 
     # Light strip on the palm rest.
     lx0, ly0 = c.unit(-0.35, 0.80)
     lx1, ly1 = c.unit(0.35, 0.83)
-    d.rounded_rectangle((lx0, ly0, lx1, ly1), radius=4 * SCALE, fill=t.ACCENT + (255,))
-    d.rounded_rectangle((lx0 + 6 * SCALE, ly0 + SCALE, lx1 - 6 * SCALE, ly1 - SCALE),
-                        radius=3 * SCALE, fill=t.ACCENT_LIGHT + (255,))
+    d.rounded_rectangle((lx0, ly0, lx1, ly1), radius=s(4) * SCALE, fill=t.ACCENT + (255,))
+    d.rounded_rectangle((lx0 + s(6) * SCALE, ly0 + s(1) * SCALE, lx1 - s(6) * SCALE, ly1 - s(1) * SCALE),
+                        radius=s(3) * SCALE, fill=t.ACCENT_LIGHT + (255,))
     return c.layer.resize(size, Image.LANCZOS)
 
 
@@ -207,25 +208,33 @@ def _leader(draw, rect, side, point):
     x, y, w, h = rect
     cy = y + h / 2
     if side == "left":
-        start, knee = (x + w + 3, cy), (x + w + 14, cy)
+        start, knee = (x + w + s(3), cy), (x + w + s(14), cy)
     else:
-        start, knee = (x - 3, cy), (x - 14, cy)
+        start, knee = (x - s(3), cy), (x - s(14), cy)
     colour = paint.mix(t.ACCENT, t.PANEL, 0.35)
-    draw.line([start, knee, point], fill=colour, width=1)
-    draw.ellipse((start[0] - 2, cy - 2, start[0] + 2, cy + 2), fill=colour)
+    draw.line([start, knee, point], fill=colour, width=s(1))
+    dot = s(2)
+    draw.ellipse((start[0] - dot, cy - dot, start[0] + dot, cy + dot), fill=colour)
 
 
 def _badge(draw, point, number):
     x, y = point
-    r = 7
-    draw.ellipse((x - r, y - r, x + r, y + r), fill=t.ACCENT, outline=(220, 240, 255))
+    r = s(7)
+    draw.ellipse((x - r, y - r, x + r, y + r), fill=t.ACCENT, outline=(220, 240, 255), width=s(1))
     draw.text((x, y), str(number), font=t.font(9, True), fill=(255, 255, 255), anchor="mm")
 
 
 def draw(image, spec, layout):
     box = tuple(spec["rect"])
-    body = _draw_body(image.size, box)
-    image.paste(body, (0, 0), body)
+    # The shell is drawn on a layer just larger than it and its glow, not
+    # the whole picture: at 200 % a layer of the page at four times the size
+    # would be hundreds of megabytes.
+    margin = s(16)
+    x0, y0 = max(0, box[0] - margin), max(0, box[1] - margin)
+    x1 = min(image.width, box[0] + box[2] + margin)
+    y1 = min(image.height, box[1] + box[3] + margin)
+    body = _draw_body((x1 - x0, y1 - y0), (box[0] - x0, box[1] - y0, box[2], box[3]))
+    image.paste(body, (x0, y0), body)
     d = ImageDraw.Draw(image)
     points = []
     for callout in spec["callouts"]:
@@ -235,7 +244,7 @@ def draw(image, spec, layout):
         side = "left" if rect[0] < box[0] else "right"
         _leader(d, rect, side, point)
         title = "%d  %s" % (number, callout["title"])
-        d.text((rect[0] + 1, rect[1] - 4), title, font=t.font(11, True), fill=t.TEXT_MUTED,
+        d.text((rect[0] + s(1), rect[1] - s(4)), title, font=t.font(11, True), fill=t.TEXT_MUTED,
                anchor="ls")
         points.append((point, number))
     for point, number in points:

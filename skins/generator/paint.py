@@ -1,6 +1,8 @@
 """Drawing primitives shared by faces and window backgrounds."""
 from PIL import Image, ImageChops, ImageDraw
 
+from scale import s
+
 
 def box(rect):
     """Layout rectangles are [x, y, w, h]; PIL wants inclusive corners."""
@@ -28,7 +30,9 @@ def gradient(image, rect, top, bottom, radius=0):
     image.paste(fill, (x, y), _shape(w, h, radius))
 
 
-def outline(image, rect, colour, radius=0, width=1):
+def outline(image, rect, colour, radius=0, width=None):
+    """A line `width` wide (one pixel at 100 %, scaled) inside rect's edge."""
+    width = s(1) if width is None else width
     x, y, w, h = rect
     if w <= 0 or h <= 0:
         return
@@ -67,7 +71,8 @@ def text_at(draw, point, text, font, colour, anchor="la"):
 
 def wrapped(draw, rect, text, font, colour, spacing=5, middle=False):
     """Greedy word wrap inside rect's width, from its top or centred in its
-    height; returns the height used."""
+    height; returns the height used. `spacing` is at 100 %."""
+    spacing = s(spacing)
     x, y, w, h = rect
     lines = []
     for paragraph in text.split("\n"):

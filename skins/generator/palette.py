@@ -5,10 +5,12 @@ import colorsys
 
 from PIL import Image
 
+from scale import s
+
 
 def draw(image, rect):
     x, y, w, h = rect
-    grey_rows = max(12, h // 8)
+    grey_rows = max(s(12), h // 8)
     hues = Image.new("RGB", (w, h - grey_rows))
     pixels = hues.load()
     top = h - grey_rows
@@ -25,7 +27,7 @@ def draw(image, rect):
     image.paste(hues, (x, y))
     greys = Image.new("RGB", (w, grey_rows))
     gp = greys.load()
-    flat = min(12, w // 10)
+    flat = min(s(12), w // 10)
     ramp = max(1, w - 2 * flat - 1)
     for col in range(w):
         level = round(255 * (1 - min(max(col - flat, 0), ramp) / ramp))

@@ -8,6 +8,8 @@ import os
 
 from PIL import ImageFont
 
+import scale
+
 # RGB triples; COLORREF 0x00BBGGRR 0x583A0E is (14, 58, 88).
 MENU_BACKGROUND = (14, 58, 88)
 ACCENT = (52, 164, 240)
@@ -64,9 +66,10 @@ def _font_path(bold):
 
 
 def font(size, bold=False):
-    key = (size, bold)
+    """`size` is the 100 % size; the font is the one for the size being drawn."""
+    key = (scale.s(size), bold)
     if key not in _cache:
-        _cache[key] = ImageFont.truetype(_font_path(bold), size)
+        _cache[key] = ImageFont.truetype(_font_path(bold), key[0])
     return _cache[key]
 
 

@@ -15,6 +15,14 @@ sys.dont_write_bytecode = True
 
 SKIN = pathlib.Path(os.environ.get("MERVIK_SKIN_DIR", "build/native/skins"))
 GENERATOR = pathlib.Path(__file__).resolve().parents[2] / "skins" / "generator"
+sys.path.insert(0, str(GENERATOR))
+import scale  # noqa: E402  (the generator's scaling rule)
+
+# The skin at its own size, then each scaled variant in its folder.
+VARIANTS = {percent: SKIN if percent == 100 else SKIN / str(percent) for percent in scale.PERCENTS}
+# All five scales together, installed: the 100 % skin alone was 34 MB as
+# bitmap files.
+INSTALLED_BUDGET_BYTES = 16 << 20
 
 
 CONTROLS = pathlib.Path(__file__).resolve().parents[2] / "skins" / "controls.json"
@@ -59,22 +67,22 @@ def parse_value(value):
     return label, (int(x), int(y), int(w), int(h)), tooltip, flag
 
 
-def read_ini(name):
+def read_ini(name, folder=SKIN):
     parser = configparser.ConfigParser(interpolation=None, strict=True)
     parser.optionxform = str
-    text = (SKIN / name).read_bytes().decode("ascii")
+    text = (folder / name).read_bytes().decode("ascii")
     parser.read_string(text)
     screen = next(s for s in parser.sections() if s.upper() == "SCREEN")
     buttons = {int(k): parse_value(v) for k, v in parser["BUTTONPOS"].items()}
     return dict(parser[screen]), buttons
 
 
-def read_keyboard(name):
+def read_keyboard(name, folder=SKIN):
     """The KEYBOARD section: the focus colour and each control's access key
     (letter, left, top, width, colour), by key."""
     parser = configparser.ConfigParser(interpolation=None, strict=True)
     parser.optionxform = str
-    parser.read_string((SKIN / name).read_bytes().decode("ascii"))
+    parser.read_string((folder / name).read_bytes().decode("ascii"))
     if not parser.has_section("KEYBOARD"):
         return None, {}
     section = dict(parser["KEYBOARD"])
@@ -102,14 +110,24 @@ def outside_mask(size, rects):
 
 
 class SkinFiles(unittest.TestCase):
+    """Every variant, each on its own: a window reads one folder's files."""
+
+    folder = SKIN
+
     def setUp(self):
-        if not (SKIN / "skin_main.ini").exists():
-            self.fail("no generated skin in %s" % SKIN)
+        if not (self.folder / "skin_main.ini").exists():
+            self.fail("no generated skin in %s" % self.folder)
+
+    def read_ini(self, name):
+        return read_ini(name, self.folder)
+
+    def picture(self, name):
+        return Image.open(self.folder / name)
 
     def test_every_window_has_every_key_with_valid_fields(self):
         for name, (wanted, may_be_empty) in WINDOWS.items():
             with self.subTest(window=name):
-                _, buttons = read_ini(name)
+                _, buttons = self.read_ini(name)
                 self.assertEqual(set(buttons), wanted)
                 for key, (label, rect, tooltip, flag) in buttons.items():
                     self.assertLessEqual(len(label), 39, "key %d" % key)
@@ -122,12 +140,12 @@ class SkinFiles(unittest.TestCase):
     def test_access_keys_are_unique_and_underline_their_letter(self):
         for name in WINDOWS:
             with self.subTest(window=name):
-                screen, buttons = read_ini(name)
-                focus, keys = read_keyboard(name)
+                screen, buttons = self.read_ini(name)
+                focus, keys = read_keyboard(name, self.folder)
                 self.assertRegex(focus or "", r"^[0-9A-F]{6}$", "no focus colour")
                 letters = [k[0] for k in keys.values()]
                 self.assertEqual(len(letters), len(set(letters)), "an access key twice: %s" % letters)
-                normal = Image.open(SKIN / screen["Normal"]).convert("L")
+                normal = self.picture(screen["Normal"]).convert("L")
                 for key, (letter, left, top, width, colour) in keys.items():
                     self.assertIn(key, buttons)
                     self.assertRegex(letter, r"^[A-Z0-9]$")
@@ -139,15 +157,17 @@ class SkinFiles(unittest.TestCase):
                     above = normal.crop((x + left, y + top - 4, x + left + width, y + top))
                     self.assertGreater(above.getextrema()[1], 110, "key %d: no letter above" % key)
 
-    def test_pictures_are_24_bit_and_the_window_size(self):
+    def test_pictures_are_what_option_reads_and_the_window_size(self):
+        # 8-bit PNG: RGB pictures, a grey mask (ui/core/PngPicture).
         for name in WINDOWS:
             with self.subTest(window=name):
-                screen, buttons = read_ini(name)
+                screen, buttons = self.read_ini(name)
                 sizes = set()
                 for role in ("Mask", "Normal", "Over", "Down", "Disable"):
-                    with Image.open(SKIN / screen[role]) as picture:
-                        self.assertEqual(picture.format, "BMP")
-                        self.assertEqual(picture.mode, "RGB", screen[role])
+                    with self.picture(screen[role]) as picture:
+                        self.assertEqual(picture.format, "PNG")
+                        self.assertEqual(picture.mode, "L" if role == "Mask" else "RGB", screen[role])
+                        self.assertFalse(picture.info.get("interlace"), screen[role])
                         sizes.add(picture.size)
                 self.assertEqual(len(sizes), 1, "pictures of %s differ in size" % name)
                 width, height = sizes.pop()
@@ -158,7 +178,7 @@ class SkinFiles(unittest.TestCase):
 
     def test_controls_do_not_overlap(self):
         for name in WINDOWS:
-            _, buttons = read_ini(name)
+            _, buttons = self.read_ini(name)
             areas = AREAS.get(name, set())
             placed = {k: v[1] for k, v in buttons.items()
                       if k not in areas and v[1][2] > 0 and v[1][3] > 0}
@@ -176,11 +196,11 @@ class SkinFiles(unittest.TestCase):
     def test_state_pictures_differ_only_inside_controls(self):
         for name in WINDOWS:
             with self.subTest(window=name):
-                screen, buttons = read_ini(name)
-                normal = Image.open(SKIN / screen["Normal"]).convert("RGB")
+                screen, buttons = self.read_ini(name)
+                normal = self.picture(screen["Normal"]).convert("RGB")
                 outside = outside_mask(normal.size, [b[1] for b in buttons.values()])
                 for role in ("Over", "Down", "Disable"):
-                    other = Image.open(SKIN / screen[role]).convert("RGB")
+                    other = self.picture(screen[role]).convert("RGB")
                     diff = ImageChops.difference(normal, other).convert("L")
                     stray = ImageChops.multiply(diff, outside).getbbox()
                     self.assertIsNone(stray, "%s differs from Normal outside controls at %s"
@@ -188,8 +208,8 @@ class SkinFiles(unittest.TestCase):
 
     def test_hover_pressed_and_disabled_faces_are_visible(self):
         for name in WINDOWS:
-            screen, buttons = read_ini(name)
-            pictures = {role: Image.open(SKIN / screen[role]).convert("RGB")
+            screen, buttons = self.read_ini(name)
+            pictures = {role: self.picture(screen[role]).convert("RGB")
                         for role in ("Normal", "Over", "Down", "Disable")}
             quiet = NO_HOVER.get(name, set()) | AREAS.get(name, set())
             for key, (_, (x, y, w, h), _, _) in buttons.items():
@@ -204,8 +224,8 @@ class SkinFiles(unittest.TestCase):
     def test_masks_cut_a_shaped_window_and_pages_stay_whole(self):
         for name in WINDOWS:
             with self.subTest(window=name):
-                screen, _ = read_ini(name)
-                mask = Image.open(SKIN / screen["Mask"]).convert("RGB")
+                screen, _ = self.read_ini(name)
+                mask = self.picture(screen["Mask"]).convert("RGB")
                 colours = {c for _, c in mask.getcolors(1 << 24)}
                 self.assertLessEqual(colours, {(0, 0, 0), (255, 255, 255)},
                                      "mask must be black and white only")
@@ -218,34 +238,95 @@ class SkinFiles(unittest.TestCase):
                     self.assertEqual(corner, (255, 255, 255))
 
     def test_pages_fill_the_page_rectangle_of_the_main_window(self):
-        _, buttons = read_ini("skin_main.ini")
+        _, buttons = self.read_ini("skin_main.ini")
         _, (_, _, w, h), _, _ = buttons[9]
         for page in ("skin_button_page.ini", "skin_advance_setting.ini"):
-            screen, _ = read_ini(page)
-            with Image.open(SKIN / screen["Normal"]) as picture:
+            screen, _ = self.read_ini(page)
+            with self.picture(screen["Normal"]) as picture:
                 self.assertEqual(picture.size, (w, h), page)
         for key in set(buttons) - {9}:
             self.assertFalse(overlap(buttons[key][1], buttons[9][1]), "key %d" % key)
 
     def test_fixed_pictures_match_the_controls_that_use_them(self):
-        _, main = read_ini("skin_main.ini")
-        with Image.open(SKIN / "rgnbutton_mask.bmp") as mask:
+        _, main = self.read_ini("skin_main.ini")
+        with self.picture("rgnbutton_mask.bmp") as mask:
             for key in (3, 4, 5):
                 self.assertEqual(mask.size, main[key][1][2:], "region button %d" % key)
             self.assertEqual(mask.getpixel((0, 0)), (255, 255, 255))
             self.assertEqual(mask.getpixel((mask.width // 2, mask.height // 2)), (0, 0, 0))
-        _, page = read_ini("skin_advance_setting.ini")
-        with Image.open(SKIN / "slider_thumb.bmp") as thumb:
+        _, page = self.read_ini("skin_advance_setting.ini")
+        with self.picture("slider_thumb.bmp") as thumb:
             for key in (1, 3, 4, 21, 22):
                 self.assertEqual(thumb.height, page[key][1][3], "slider %d" % key)
         for arrow in ("scroll_arrow_up.bmp", "scroll_arrow_down.bmp"):
-            with Image.open(SKIN / arrow) as picture:
+            with self.picture(arrow) as picture:
                 self.assertEqual(picture.mode, "RGB")
 
     def test_only_the_first_tab_starts_pressed(self):
         pressed = {(name, key) for name in WINDOWS
-                   for key, value in read_ini(name)[1].items() if value[3] == "TRUE"}
+                   for key, value in self.read_ini(name)[1].items() if value[3] == "TRUE"}
         self.assertEqual(pressed, {("skin_main.ini", 1)})
+
+
+def _variant_case(percent, folder):
+    return type("SkinFiles%d" % percent, (SkinFiles,), {"folder": folder})
+
+
+# The same checks for every scaled variant.
+for _percent, _folder in VARIANTS.items():
+    if _percent != 100:
+        globals()["SkinFiles%d" % _percent] = _variant_case(_percent, _folder)
+
+
+class ScaledVariants(unittest.TestCase):
+    """Each variant is the 100 % skin drawn again at its scale: the same
+    controls at their places scaled by the rule Option scales by, pictures of
+    the scaled window size, and together they stay small."""
+
+    def test_every_variant_is_there_with_every_window(self):
+        for percent, folder in VARIANTS.items():
+            for name in WINDOWS:
+                with self.subTest(percent=percent, window=name):
+                    self.assertTrue((folder / name).exists())
+
+    def test_places_are_the_scaled_places_of_the_skins_own_size(self):
+        for name in WINDOWS:
+            screen, base = read_ini(name)
+            with Image.open(SKIN / screen["Normal"]) as picture:
+                width, height = picture.size
+            for percent, folder in VARIANTS.items():
+                scale.use(percent)
+                with self.subTest(window=name, percent=percent):
+                    vscreen, buttons = read_ini(name, folder)
+                    self.assertEqual(set(buttons), set(base))
+                    for key, (label, rect, tooltip, flag) in buttons.items():
+                        self.assertEqual(list(rect), scale.rect(base[key][1]), "key %d" % key)
+                        self.assertEqual((label, tooltip, flag),
+                                         (base[key][0], base[key][2], base[key][3]))
+                    with Image.open(folder / vscreen["Normal"]) as picture:
+                        self.assertEqual(picture.size, (scale.s(width), scale.s(height)))
+        scale.use(100)
+
+    def test_text_is_drawn_at_the_size_not_stretched(self):
+        # A stretched picture of 150 % would hold the 100 % picture's colours
+        # only smeared; drawn again, the tab's text has as crisp an edge as at
+        # 100 %: as many pure white-ish pixels in proportion.
+        def bright_share(folder, percent):
+            screen, buttons = read_ini("skin_main.ini", folder)
+            x, y, w, h = buttons[1][1]
+            with Image.open(folder / screen["Down"]) as picture:
+                face = picture.convert("L").crop((x, y, x + w, y + h))
+            return sum(1 for v in face.getdata() if v >= 250) / (w * h)
+
+        base = bright_share(SKIN, 100)
+        self.assertGreater(base, 0)
+        for percent in (150, 200):
+            with self.subTest(percent=percent):
+                self.assertGreater(bright_share(VARIANTS[percent], percent), base * 0.6)
+
+    def test_the_installed_skin_stays_within_its_budget(self):
+        total = sum(f.stat().st_size for f in SKIN.rglob("*") if f.is_file())
+        self.assertLess(total, INSTALLED_BUDGET_BYTES, "%d bytes" % total)
 
 
 class ControlList(unittest.TestCase):

@@ -1,3 +1,5 @@
+include(${PROJECT_SOURCE_DIR}/cmake/DpiAwareManifest.cmake)
+
 # Option under Wine: the controls and skin code in process, then the real
 # Option.exe driven from outside with X input.
 mervik_test(NAME ui_win_tests WINE_ONLY
@@ -18,6 +20,8 @@ foreach(helper FakeMonitor OptionProbe WarnShow OptionBench SelectMacroShow Butt
   add_executable(${helper} helpers/${helper}.cpp)
   target_include_directories(${helper} PRIVATE ${PROJECT_SOURCE_DIR})
   target_link_libraries(${helper} PRIVATE mervik_ui_win32 mervik_warnings)
+  # As Option: the windows they show and measure are drawn for the DPI.
+  mervik_dpi_aware(${helper})
 endforeach()
 # The probe presses the simulated mouse's buttons at a moment of its choosing.
 target_link_libraries(OptionProbe PRIVATE mervik_mousesim_client)

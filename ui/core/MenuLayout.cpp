@@ -2,20 +2,24 @@
 
 #include <algorithm>
 
+#include "ui/core/DisplayScale.h"
+
 namespace mervik::ui {
 
 const MenuItem& MenuLayout::Append(int command, const std::string& text, int marker) {
     int number = static_cast<int>(items_.size());
     items_.push_back({text, number, command, marker});
-    int wanted = extraWidth + kMenuPixelsPerChar * static_cast<int>(text.size()) + textMargin;
+    int wanted = extraWidth +
+                 ScaleLength(kMenuPixelsPerChar, scalePercent) * static_cast<int>(text.size()) +
+                 textMargin;
     width = std::max(width, wanted);
     return items_.back();
 }
 
 int MenuLayout::Measure(int itemId) {
-    int height = itemHeight + kMenuItemPadding;
+    int height = itemHeight + ScaleLength(kMenuItemPadding, scalePercent);
     if (itemId == kMenuSeparatorItemId)
-        height = kMenuSeparatorHeight;
+        height = ScaleLength(kMenuSeparatorHeight, scalePercent);
     else if (itemId == kMenuHiddenItemId)
         height = 0;
     totalHeight += height;

@@ -33,6 +33,10 @@ struct MenuItem {
 
 class MenuLayout {
 public:
+    // The display's scale: item heights, separators and the width a
+    // character needs grow with it (widths and heights set above are the
+    // caller's, already at the scale).
+    int scalePercent = 100;
     int itemHeight = 14;
     int width = 0;
     int textMargin = 0;

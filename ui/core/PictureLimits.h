@@ -5,7 +5,9 @@
 // mask's pixels).
 #include <cstddef>
 #include <cstdint>
+#include <optional>
 #include <span>
+#include <utility>
 
 namespace mervik::ui {
 
@@ -20,5 +22,10 @@ bool PictureSizeAllowed(long long width, long long height);
 // true for bytes that are no bitmap at all (other formats are checked after
 // loading).
 bool BitmapHeaderAllowed(std::span<const uint8_t> firstBytes);
+
+// Width and height a bitmap or PNG file's first bytes give, without loading
+// it; nothing for other formats or too few bytes.
+std::optional<std::pair<long long, long long>>
+HeaderPictureSize(std::span<const uint8_t> firstBytes);
 
 } // namespace mervik::ui

@@ -51,5 +51,17 @@ TEST(PictureLimits, ShortDamagedAndOtherFiles) {
     EXPECT_TRUE(BitmapHeaderAllowed({}));
 }
 
+TEST(PictureLimits, SizeFromTheFirstBytesOfBitmapAndPngFiles) {
+    using Size = std::pair<long long, long long>;
+    EXPECT_EQ(HeaderPictureSize(BitmapHeader(940, -620)), (Size{940, 620}));
+    std::vector<uint8_t> png = {0x89, 'P', 'N', 'G', '\r', '\n', 0x1A, '\n', 0, 0, 0,    13,
+                                'I',  'H', 'D', 'R', 0,    0,    0x07, 0x58, 0, 0, 0x04, 0xD8};
+    EXPECT_EQ(HeaderPictureSize(png), (Size{1880, 1240}));
+    png[12] = 'X'; // no IHDR first
+    EXPECT_EQ(HeaderPictureSize(png), std::nullopt);
+    EXPECT_EQ(HeaderPictureSize(std::vector<uint8_t>(png.begin(), png.begin() + 20)), std::nullopt);
+    EXPECT_EQ(HeaderPictureSize(std::vector<uint8_t>{'G', 'I', 'F', '8', '9', 'a'}), std::nullopt);
+}
+
 } // namespace
 } // namespace mervik::ui

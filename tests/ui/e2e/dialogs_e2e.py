@@ -203,7 +203,7 @@ class ButtonDialogs(OptionCase):
         palette = skin_rect(ini, 4)
         point = (palette[0] + 120, palette[1] + 40)
         self.click((self.rect[0] + point[0], self.rect[1] + point[1]))
-        r, g, b = Image.open(os.path.join(ARGS.skins, "dpi_color_normal.bmp")).convert("RGB").getpixel(point)
+        r, g, b = Image.open(os.path.join(ARGS.skins, "dpi_color_normal.png")).convert("RGB").getpixel(point)
         self.click(self.at(ini, 1))
         self.assertEqual(self.finish(process), "result=ok colour=0x%06X capture=0" % (b << 16 | g << 8 | r))
 

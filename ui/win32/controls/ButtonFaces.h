@@ -23,6 +23,8 @@ public:
     uint32_t FocusRgb() const {
         return pictures_ ? pictures_->focusRgb : SkinImages::kDefaultFocusRgb;
     }
+    // The scale of the pictures, which what is drawn over a face follows.
+    int ScalePercent() const { return pictures_ ? pictures_->scalePercent : 100; }
     // A control whose skin shows it disabled with another of its faces.
     void ShowDisabledAs(Face face) { disabledAs_ = face; }
 

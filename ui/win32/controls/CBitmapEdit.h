@@ -22,6 +22,9 @@ public:
     // Only the program sets the text (a key field: keys are captured, not typed).
     void SetReadOnly(bool on);
     void SetColours(COLORREF text, COLORREF background);
+    // "Arial" of this height and width at 100 %.
+    static constexpr int kFontHeight = 14;
+    static constexpr int kFontWidth = 6;
     void SetFontSize(int height, int width);
     // At most `characters` characters can be typed or pasted; 0 for no limit.
     void SetLimit(int characters);
@@ -67,8 +70,8 @@ private:
     COLORREF background_ = 0xFFFFFF;
     Brush brush_;
     Font font_;
-    int fontHeight_ = 14;
-    int fontWidth_ = 6;
+    int fontHeight_ = kFontHeight;
+    int fontWidth_ = kFontWidth;
     bool digitsOnly_ = false;
     bool allowSign_ = false;
     bool centred_ = false;

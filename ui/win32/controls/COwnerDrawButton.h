@@ -25,6 +25,8 @@ public:
     void SkipInTabOrder();
 
     void SetFaces(ButtonFaces faces) { faces_ = std::move(faces); }
+    // The scale of the skin the faces come from.
+    int SkinScale() const { return faces_.ScalePercent(); }
     void ShowDisabledAs(Face face) { faces_.ShowDisabledAs(face); }
     // Forgets the pointer over the button (a menu it opened took the
     // pointer away) and shows the button so at once.

@@ -1,5 +1,6 @@
 #include "ui/win32/controls/CSkinButton.h"
 
+#include "ui/core/DisplayScale.h"
 #include "ui/win32/controls/SkinTextFont.h"
 
 #include <algorithm>
@@ -39,13 +40,14 @@ LRESULT CSkinButton::OnMessage(UINT msg, WPARAM wp, LPARAM lp) {
 }
 
 void CSkinButton::DrawCaption(HDC dc, const RECT& rect, bool disabled) const {
-    SelectGuard select(dc, SkinTextFont());
+    SelectGuard select(dc, SkinTextFont(SkinScale()));
     SetBkMode(dc, TRANSPARENT);
     SetTextColor(dc, disabled ? kDisabledCaption : RGB(255, 255, 255));
     RECT text = rect;
-    text.left += kCaptionX;
+    const int captionX = ScaleLength(kCaptionX, SkinScale());
+    text.left += captionX;
     if (centred_)
-        text.right -= kCaptionX;
+        text.right -= captionX;
     text.right -= rightInset_;
     const UINT align =
         (centred_ ? DT_CENTER : DT_LEFT) | (centred_ || rightInset_ > 0 ? DT_END_ELLIPSIS : 0);

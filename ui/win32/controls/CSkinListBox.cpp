@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <vector>
 
+#include "ui/core/DisplayScale.h"
 #include "ui/win32/controls/CInPlaceEditor.h"
 #include "ui/win32/keyboard/KeyboardCues.h"
 
@@ -32,7 +33,7 @@ CSkinListBox::~CSkinListBox() {
     editor_.reset();
 }
 
-bool CSkinListBox::Create(HWND parent, const RECT& rect) {
+bool CSkinListBox::Create(HWND parent, const RECT& rect, int scalePercent) {
     DWORD style = WS_CHILD | WS_VISIBLE | WS_TABSTOP | WS_VSCROLL | LBS_OWNERDRAWFIXED |
                   LBS_HASSTRINGS | LBS_NOTIFY | LBS_NOINTEGRALHEIGHT;
     HWND hwnd = CreateWindowExA(0, "LISTBOX", "", style, rect.left, rect.top,
@@ -40,10 +41,11 @@ bool CSkinListBox::Create(HWND parent, const RECT& rect) {
                                 GetModuleHandleA(nullptr), nullptr);
     if (!Attach(hwnd))
         return false;
-    font_.reset(
-        CreateFontA(12, 0, 0, 0, FW_LIGHT, 0, 0, 0, DEFAULT_CHARSET, 0, 0, 0, 0, "Eurostile"));
+    scalePercent_ = scalePercent;
+    font_.reset(CreateFontA(ScaleFontHeight(12, scalePercent), 0, 0, 0, FW_LIGHT, 0, 0, 0,
+                            DEFAULT_CHARSET, 0, 0, 0, 0, "Eurostile"));
     SendMessageA(hwnd, WM_SETFONT, reinterpret_cast<WPARAM>(font_.get()), FALSE);
-    SendMessageA(hwnd, LB_SETITEMHEIGHT, 0, kItemHeight);
+    SendMessageA(hwnd, LB_SETITEMHEIGHT, 0, ScaleLength(kItemHeight, scalePercent));
     return true;
 }
 
@@ -137,7 +139,8 @@ void CSkinListBox::DrawItemBitmap(HDC dc, const RECT& rect, LPARAM data) const {
     SIZE size = BitmapSize(bitmap);
     MemoryDC memory(dc);
     SelectGuard select(memory.get(), bitmap);
-    TransparentBlt(dc, rect.left + kTextX, rect.top + 2, size.cx, size.cy, memory.get(), 0, 0,
+    TransparentBlt(dc, rect.left + ScaleLength(kTextX, scalePercent_),
+                   rect.top + ScaleLength(2, scalePercent_), size.cx, size.cy, memory.get(), 0, 0,
                    size.cx, size.cy, RGB(0, 0, 0));
 }
 
@@ -149,7 +152,7 @@ void CSkinListBox::OnDrawItem(const DRAWITEMSTRUCT& item) {
     Brush fill(CreateSolidBrush(selected ? selection_ : background_));
     FillRect(dc, &item.rcItem, fill.get());
     RECT text = item.rcItem;
-    text.left += kTextX;
+    text.left += ScaleLength(kTextX, scalePercent_);
     WORD resource = LOWORD(item.itemData);
     if (resource != 0 && resource != 1) {
         DrawItemBitmap(dc, item.rcItem, static_cast<LPARAM>(item.itemData));

@@ -19,7 +19,8 @@ public:
     CSkinListBox();
     ~CSkinListBox() override;
 
-    bool Create(HWND parent, const RECT& rect);
+    // Items in the list font and row height at the skin's `scalePercent`.
+    bool Create(HWND parent, const RECT& rect, int scalePercent = 100);
     int AddItem(const std::string& text, LPARAM data);
     int InsertItem(int index, const std::string& text, LPARAM data);
     void SetColours(COLORREF selection, COLORREF text);
@@ -102,6 +103,7 @@ private:
     std::unique_ptr<CInPlaceEditor> finishedEditor_;
     bool reportAtOnce_ = false;
     Font font_;
+    int scalePercent_ = 100;
     int hot_ = -1;
     int editing_ = -1;
     EditPurpose purpose_ = EditPurpose::Rename;

@@ -2,6 +2,7 @@
 
 #include <utility>
 
+#include "ui/core/DisplayScale.h"
 #include "ui/win32/controls/SkinTextFont.h"
 #include "ui/win32/main/ResourceIds.h"
 
@@ -12,16 +13,20 @@ constexpr int kArrowAbove = 9;
 constexpr int kTextIndent = 2;
 } // namespace
 
-CSkinMenu::CSkinMenu(int width) : menu_(CreatePopupMenu()), font_(SkinTextFont()) {
-    layout_.width = width;
+CSkinMenu::CSkinMenu(int width, int scalePercent)
+    : menu_(CreatePopupMenu()), font_(SkinTextFont(scalePercent)) {
+    layout_.scalePercent = scalePercent;
+    layout_.width = ScaleLength(width, scalePercent);
+    layout_.itemHeight = ScaleLength(layout_.itemHeight, scalePercent);
 }
 
-CSkinMenu::CSkinMenu(const MenuModel& model, int width, const TextLookup& text) : CSkinMenu(width) {
+CSkinMenu::CSkinMenu(const MenuModel& model, int width, const TextLookup& text, int scalePercent)
+    : CSkinMenu(width, scalePercent) {
     for (const MenuEntry& entry : model) {
         if (entry.submenu.empty())
             AppendItem(entry.command, text(entry.text));
         else
-            AppendSubmenu(text(entry.text), CSkinMenu(entry.submenu, width, text));
+            AppendSubmenu(text(entry.text), CSkinMenu(entry.submenu, width, text, scalePercent));
     }
 }
 
@@ -91,7 +96,7 @@ void CSkinMenu::Measure(MEASUREITEMSTRUCT& item) {
 void CSkinMenu::DrawSeparator(HDC dc, const RECT& rect) const {
     Brush fill(CreateSolidBrush(layout_.colours.background));
     FillRect(dc, &rect, fill.get());
-    Pen line(CreatePen(PS_SOLID, 1, layout_.colours.line));
+    Pen line(CreatePen(PS_SOLID, ScaleLength(1, layout_.scalePercent), layout_.colours.line));
     SelectGuard select(dc, line.get());
     int y = rect.top + (rect.bottom - rect.top) / 2;
     MoveToEx(dc, rect.left, y, nullptr);
@@ -101,7 +106,8 @@ void CSkinMenu::DrawSeparator(HDC dc, const RECT& rect) const {
 void CSkinMenu::DrawArrow(HDC dc, const RECT& rect) const {
     HICON arrow = LoadIconA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(kArrowIconId));
     if (arrow)
-        DrawIconEx(dc, rect.right - kArrowFromRight, rect.top - kArrowAbove, arrow, 0, 0, 0,
+        DrawIconEx(dc, rect.right - ScaleLength(kArrowFromRight, layout_.scalePercent),
+                   rect.top - ScaleLength(kArrowAbove, layout_.scalePercent), arrow, 0, 0, 0,
                    nullptr, DI_NORMAL);
 }
 
@@ -121,7 +127,7 @@ void CSkinMenu::Draw(const DRAWITEMSTRUCT& item, const ItemRef& ref) const {
         SetTextColor(dc, paint.text);
         SelectGuard select(dc, font_);
         RECT text = rect;
-        OffsetRect(&text, kTextIndent, 0);
+        OffsetRect(&text, ScaleLength(kTextIndent, layout_.scalePercent), 0);
         DrawTextA(dc, entry->text.c_str(), -1, &text, DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX);
         if (ref.submenu)
             DrawArrow(dc, rect);

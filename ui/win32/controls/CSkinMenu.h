@@ -17,10 +17,11 @@ namespace mervik::ui {
 
 class CSkinMenu {
 public:
-    // An empty popup `width` pixels wide, in the skin's text font.
-    explicit CSkinMenu(int width = 0);
+    // An empty popup `width` pixels wide at 100 %, in the skin's text font,
+    // drawn at `scalePercent` (the skin's scale of the window it drops from).
+    explicit CSkinMenu(int width = 0, int scalePercent = 100);
     // The menu a model describes, every level `width` wide.
-    CSkinMenu(const MenuModel& model, int width, const TextLookup& text);
+    CSkinMenu(const MenuModel& model, int width, const TextLookup& text, int scalePercent = 100);
     CSkinMenu(CSkinMenu&& other) noexcept;
     CSkinMenu& operator=(CSkinMenu&&) = delete;
     CSkinMenu(const CSkinMenu&) = delete;

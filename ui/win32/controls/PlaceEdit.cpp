@@ -1,5 +1,6 @@
 #include "ui/win32/controls/PlaceEdit.h"
 
+#include "ui/core/DisplayScale.h"
 #include "ui/win32/controls/PlaceButton.h"
 
 namespace mervik::ui {
@@ -10,12 +11,13 @@ namespace {
 // stands in the field's middle.
 constexpr int kLineHeight = 16;
 
-RECT MiddleBand(const PixelRect& field) {
+RECT MiddleBand(const PixelRect& field, int scalePercent) {
     RECT band = ToRect(field);
-    const int spare = field.Height() - kLineHeight;
+    const int line = ScaleLength(kLineHeight, scalePercent);
+    const int spare = field.Height() - line;
     if (spare > 0) {
         band.top += spare / 2;
-        band.bottom = band.top + kLineHeight;
+        band.bottom = band.top + line;
     }
     return band;
 }
@@ -34,7 +36,10 @@ bool PlaceDialogField(CBitmapEdit& edit, HWND parent, const SkinFile& skin, int 
     }
     const ButtonPos place = skin.Pos(key);
     edit.SetLabel(place.label);
-    return edit.Create(parent, MiddleBand(place.rect));
+    const int scale = skin.ScalePercent();
+    edit.SetFontSize(ScaleFontHeight(CBitmapEdit::kFontHeight, scale),
+                     ScaleFontHeight(CBitmapEdit::kFontWidth, scale));
+    return edit.Create(parent, MiddleBand(place.rect, scale));
 }
 
 } // namespace mervik::ui

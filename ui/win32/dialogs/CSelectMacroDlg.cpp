@@ -44,7 +44,7 @@ void CSelectMacroDlg::ShowRunMode() {
 }
 
 void CSelectMacroDlg::OpenMacroMenu() {
-    CSkinMenu menu(kMenuWidth);
+    CSkinMenu menu(kMenuWidth, SkinScale());
     for (int i = 0; i < list_.Count(); ++i)
         menu.AppendItem(kFirstMacroCommand + i, TrimmedMacroName(*list_.RecordAt(i)));
     RECT below;

@@ -119,7 +119,7 @@ void COptionDlg::CreateControls() {
         PlaceSkinButton(tabs_[1], Hwnd(), deferred_.Place(kTab2), pictures);
         for (CSkinButton& tab : tabs_)
             tab.SetRole(AccessibleRole::PageTab);
-        const std::string mask = SkinFolder() + kRegionButtonMask;
+        const std::string mask = SkinVariantDir() + kRegionButtonMask;
         CRgnButton* regionButtons[] = {&ok_, &cancel_, &apply_};
         for (int i = 0; i < 3; ++i) {
             const ButtonPos& pos = deferred_.Place(kOk + i);
@@ -195,6 +195,7 @@ void COptionDlg::ImportIntoChosenProfile() {
 }
 
 bool COptionDlg::CreatePage(CSkinnedPage& page) {
+    page.SetSkinScale(SkinScale()); // the page area is the main window's, at its scale
     if (!page.Create(Hwnd())) {
         failedSkin_ = page.SkinFileName();
         // Page 2 comes after the first paint, with the main window up.

@@ -134,8 +134,8 @@ void CProfileStrip::StartRename(int index) {
     const std::string name = ProfileName(working_->Profiles[index]);
     // The editor calls back from inside its own window procedure: the outcome
     // is kept and the editor dropped from the main window's queue.
-    const bool made = editor_->Create(parent_->Hwnd(), rect, SkinTextFont(), name.c_str(),
-                                      static_cast<int>(kProfileNameMax), false,
+    const bool made = editor_->Create(parent_->Hwnd(), rect, SkinTextFont(profiles_[0].SkinScale()),
+                                      name.c_str(), static_cast<int>(kProfileNameMax), false,
                                       [this](bool commit, const std::string& text) {
                                           renameCommitted_ = commit;
                                           renameNotInCodePage_ = editor_->NotInCodePage();

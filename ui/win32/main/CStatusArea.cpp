@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstring>
 
+#include "ui/core/DisplayScale.h"
 #include "ui/win32/controls/PlaceButton.h"
 #include "ui/win32/controls/SkinTextFont.h"
 #include "win32/Gdi.h"
@@ -97,10 +98,13 @@ void CStatusArea::OnPaint(HDC dc, const PAINTSTRUCT&) {
     MemoryDC memory(dc);
     SelectGuard selectCanvas(memory.get(), canvas.get());
     background_.Draw(memory.get(), Face::Normal, 0, 0);
-    RECT text{kTextInset, 0, w - kTextInset, h};
+    const int scale = background_.ScalePercent();
+    const int inset = ScaleLength(kTextInset, scale);
+    RECT text{inset, 0, w - inset, h};
     if (view_.percent >= 0) {
-        const int barWidth = w - 2 * kTextInset;
-        RECT track{kTextInset, h - kBarHeight - 3, kTextInset + barWidth, h - 3};
+        const int barWidth = w - 2 * inset;
+        const int below = ScaleLength(3, scale);
+        RECT track{inset, h - ScaleLength(kBarHeight, scale) - below, inset + barWidth, h - below};
         Brush trackBrush(CreateSolidBrush(RGB(30, 60, 86)));
         FillRect(memory.get(), &track, trackBrush.get());
         RECT done = track;
@@ -109,7 +113,7 @@ void CStatusArea::OnPaint(HDC dc, const PAINTSTRUCT&) {
         FillRect(memory.get(), &done, doneBrush.get());
         text.bottom = track.top;
     }
-    SelectGuard selectFont(memory.get(), SkinTextFont());
+    SelectGuard selectFont(memory.get(), SkinTextFont(scale));
     SetBkMode(memory.get(), TRANSPARENT);
     SetTextColor(memory.get(), TextColour(view_.kind));
     DrawTextA(memory.get(), text_.c_str(), -1, &text,

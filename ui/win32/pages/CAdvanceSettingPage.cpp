@@ -1,5 +1,7 @@
 #include "ui/win32/pages/CAdvanceSettingPage.h"
 
+#include "ui/core/DisplayScale.h"
+
 #include <algorithm>
 #include <iterator>
 
@@ -76,7 +78,7 @@ bool CAdvanceSettingPage::PlaceOwnControl(int key, const ButtonPos& place,
     case kMacroListKey:
     case kEventListKey: {
         CSkinListBox& list = key == kMacroListKey ? macroList_ : eventList_;
-        if (place.rect.IsEmpty() || !list.Create(Hwnd(), rect))
+        if (place.rect.IsEmpty() || !list.Create(Hwnd(), rect, SkinScale()))
             return true;
         list.SetBackground(kListBackground);
         list.SetColours(kListSelection, kListText);
@@ -93,7 +95,7 @@ bool CAdvanceSettingPage::PlaceOwnControl(int key, const ButtonPos& place,
             list.onTextRefused = [this] { RefuseName(kTextNameNotInCodePage); };
         } else {
             list.EnableRename(false);
-            list.SetBitmapOffset(kRowIconWidth);
+            list.SetBitmapOffset(ScaleLength(kRowIconWidth, SkinScale()));
             list.onValueEdited = [this](int row) { AcceptPauseEdit(row); };
             list.onRightClick = [this](POINT at) { OpenEventMenu(at); };
         }
@@ -227,7 +229,8 @@ void CAdvanceSettingPage::DrawOverBackground(HDC dc) {
     CSkinnedPage::DrawOverBackground(dc);
     if (meterText_.empty())
         return;
-    Font font(CreateFontA(14, 0, 0, 0, FW_NORMAL, 0, 0, 0, DEFAULT_CHARSET, 0, 0, 0, 0, "Arial"));
+    Font font(CreateFontA(ScaleFontHeight(14, SkinScale()), 0, 0, 0, FW_NORMAL, 0, 0, 0,
+                          DEFAULT_CHARSET, 0, 0, 0, 0, "Arial"));
     SelectGuard select(dc, font.get());
     SetBkMode(dc, TRANSPARENT);
     const bool cut = PlanMacroBank(std::span<const MacroEvent>(buffer_.events, buffer_.count)).cut;
@@ -437,7 +440,8 @@ void CAdvanceSettingPage::OpenEventMenu(POINT at) {
     EndOpenEntry();
     if (Recording())
         return;
-    CSkinMenu menu(EventMenu(), kMenuWidth, [this](unsigned id) { return Text(id); });
+    CSkinMenu menu(
+        EventMenu(), kMenuWidth, [this](unsigned id) { return Text(id); }, SkinScale());
     const int command = menu.Track(Hwnd(), at, true);
     PostMessageA(Hwnd(), WM_NULL, 0, 0);
     RunEventCommand(command);

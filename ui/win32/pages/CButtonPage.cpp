@@ -321,7 +321,8 @@ void CButtonPage::OpenFunctionMenu(int slot) {
 void CButtonPage::OpenMenu(CSkinButton& button, const MenuModel& items, int width, int xOffset) {
     if (items.empty() || !MenuMayOpen())
         return;
-    CSkinMenu menu(items, width, [this](unsigned id) { return Text(id); });
+    CSkinMenu menu(
+        items, width, [this](unsigned id) { return Text(id); }, SkinScale());
     MenuOpens();
     menu.TrackForCommand(Hwnd(), BelowButton(button.Hwnd(), xOffset));
     MenuClosed(button);

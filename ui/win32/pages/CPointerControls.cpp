@@ -25,7 +25,8 @@ bool CPointerControls::PlaceSlider(HWND page, const ButtonPos& place,
         return true; // the skin leaves it out: nothing to place, no button either
     slider.SetRange(minimum, maximum);
     slider.SetSnap(snap);
-    if (!slider.Create(SkinFolder() + kThumbFile, ToRect(place.rect), page))
+    const std::string folder = pictures ? pictures->folder : SkinFolder();
+    if (!slider.Create(folder + kThumbFile, ToRect(place.rect), page))
         return true;
     if (pictures) {
         slider.SetBackground(pictures->normal.get());

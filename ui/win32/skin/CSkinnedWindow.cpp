@@ -1,11 +1,19 @@
 #include "ui/win32/skin/CSkinnedWindow.h"
 
 #include "ui/win32/skin/MaskRegion.h"
+#include "ui/win32/skin/SkinFolder.h"
+#include "ui/win32/skin/SkinScaleChoice.h"
 
 namespace mervik::ui {
 
+std::string CSkinnedWindow::SkinVariantDir() const {
+    return SkinVariantFolder(scalePercent_);
+}
+
 bool CSkinnedWindow::SetUpSkin() {
-    SkinFile skin(skinFile_);
+    if (!(GetWindowLongPtrA(Hwnd(), GWL_STYLE) & WS_CHILD))
+        scalePercent_ = ChooseWindowSkinScale(Hwnd(), skinFile_);
+    SkinFile skin(skinFile_, scalePercent_);
     SkinImages images = skin.LoadImages();
     if (!images.normal)
         return false;

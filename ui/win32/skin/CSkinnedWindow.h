@@ -16,6 +16,13 @@ public:
 
     const std::string& SkinFileName() const { return skinFile_; }
     SIZE SkinSize() const { return BitmapSize(Background()); }
+    // The scale of the skin variant the window is drawn with (100 for the
+    // skin's own size). A top-level window chooses it by its monitor's DPI
+    // when it is made; a child is given its parent's before it is made.
+    int SkinScale() const { return scalePercent_; }
+    void SetSkinScale(int percent) { scalePercent_ = percent; }
+    // The folder of that variant, where the pictures loaded by fixed name are.
+    std::string SkinVariantDir() const;
 
 protected:
     // Reads the skin, sizes the window, places the controls and cuts the
@@ -41,6 +48,7 @@ private:
     void FitTo(SIZE size);
 
     std::string skinFile_;
+    int scalePercent_ = 100;
     Bitmap mask_;
     SharedSkinImages pictures_;
 };

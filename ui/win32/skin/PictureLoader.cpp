@@ -6,6 +6,7 @@
 #include "settings/FileSystem.h"
 #include "settings/win32/WidePath.h"
 #include "ui/core/PictureLimits.h"
+#include "ui/core/PngPicture.h"
 
 namespace mervik::ui {
 namespace {
@@ -13,8 +14,9 @@ namespace {
 constexpr size_t kHeaderBytes = 64;
 
 // The file's size and header allow loading it: never hand the system a
-// picture whose size alone would exhaust memory.
-bool FileAllowed(const std::string& path) {
+// picture whose size alone would exhaust memory. `png` tells whether the
+// file starts as a PNG file.
+bool FileAllowed(const std::string& path, bool& png) {
     HANDLE file = CreateFileW(win::Widen(path).c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr,
                               OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
     if (file == INVALID_HANDLE_VALUE)
@@ -26,6 +28,7 @@ bool FileAllowed(const std::string& path) {
                       static_cast<unsigned long long>(size.QuadPart) <= kMaxPictureFileBytes &&
                       ReadFile(file, header, sizeof header, &got, nullptr) && got > 0;
     CloseHandle(file);
+    png = read && IsPng(std::span<const uint8_t>(header, got));
     return read && BitmapHeaderAllowed(std::span<const uint8_t>(header, got));
 }
 
@@ -82,15 +85,41 @@ Bitmap LoadThroughPictureLoader(const std::string& path) {
     return bitmap;
 }
 
+// A PNG file straight into a 32-bit DIB section: the screen's own format,
+// so painting it later is a plain copy.
+Bitmap LoadPng(const std::string& path) {
+    std::string bytes;
+    if (fs::ReadAll(path, bytes, kMaxPictureFileBytes) != fs::ReadResult::Ok)
+        return {};
+    Bitmap bitmap;
+    const auto* data = reinterpret_cast<const uint8_t*>(bytes.data());
+    const bool decoded = DecodePng(std::span(data, bytes.size()), [&](int width, int height) {
+        BITMAPINFO info{};
+        info.bmiHeader.biSize = sizeof info.bmiHeader;
+        info.bmiHeader.biWidth = width;
+        info.bmiHeader.biHeight = -height; // top-down
+        info.bmiHeader.biPlanes = 1;
+        info.bmiHeader.biBitCount = 32;
+        info.bmiHeader.biCompression = BI_RGB;
+        void* bits = nullptr;
+        bitmap = Bitmap(CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0));
+        return bitmap ? static_cast<uint32_t*>(bits) : nullptr;
+    });
+    return decoded ? std::move(bitmap) : Bitmap();
+}
+
 } // namespace
 
 Bitmap LoadPicture(const std::string& path) {
-    if (path.empty() || !FileAllowed(path))
+    bool png = false;
+    if (path.empty() || !FileAllowed(path, png))
         return {};
-    // Skins ship as bitmap files, which the system reads straight into a DIB
-    // section; under Wine that is several times faster than a stream through
-    // the picture loader and a copy. Anything else (JPEG, GIF, or a file that
-    // is no picture at all) goes to the picture loader.
+    if (png)
+        return LoadPng(path);
+    // Bitmap files the system reads straight into a DIB section; under Wine
+    // that is several times faster than a stream through the picture loader
+    // and a copy. Anything else (JPEG, GIF, or a file that is no picture at
+    // all) goes to the picture loader.
     HANDLE bitmap = LoadImageW(nullptr, win::Widen(path).c_str(), IMAGE_BITMAP, 0, 0,
                                LR_LOADFROMFILE | LR_CREATEDIBSECTION);
     if (bitmap)

@@ -1,6 +1,6 @@
 #pragma once
-// Skin images from disk: bitmap files directly, any other format the system
-// picture loader reads (JPEG, GIF) through it.
+// Skin images from disk: bitmap and PNG files directly, any other format the
+// system picture loader reads (JPEG, GIF) through it.
 #include <string>
 
 #include "win32/Gdi.h"

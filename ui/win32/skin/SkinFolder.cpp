@@ -1,5 +1,7 @@
 #include "ui/win32/skin/SkinFolder.h"
 
+#include "ui/core/DisplayScale.h"
+
 namespace mervik::ui {
 namespace {
 std::string& Folder() {
@@ -13,6 +15,12 @@ void SetSkinFolder(std::string folder) {
 }
 const std::string& SkinFolder() {
     return Folder();
+}
+
+std::string SkinVariantFolder(int scalePercent) {
+    if (scalePercent == kBaseScalePercent)
+        return Folder();
+    return Folder() + std::to_string(scalePercent) + "\\";
 }
 
 } // namespace mervik::ui

@@ -16,7 +16,9 @@ constexpr char kButtonSection[] = "BUTTONPOS";
 constexpr char kKeyboardSection[] = "KEYBOARD";
 } // namespace
 
-SkinFile::SkinFile(const std::string& name) : ini_(ReadWholeFile(SkinFolder() + name).bytes) {}
+SkinFile::SkinFile(const std::string& name, int scalePercent)
+    : scalePercent_(scalePercent), folder_(SkinVariantFolder(scalePercent)),
+      ini_(ReadWholeFile(folder_ + name).bytes) {}
 
 std::string SkinFile::Read(const char* section, const std::string& key) const {
     std::string value = ini_.ReadText(section, key, "");
@@ -24,12 +26,18 @@ std::string SkinFile::Read(const char* section, const std::string& key) const {
     return value;
 }
 
+std::string SkinFile::PictureName(const char* key) const {
+    return Read(kScreenSection, key);
+}
+
 SkinImages SkinFile::LoadImages() const {
     auto picture = [&](const char* key) {
         std::string file = Read(kScreenSection, key);
-        return file.empty() ? Bitmap() : LoadPicture(SkinFolder() + file);
+        return file.empty() ? Bitmap() : LoadPicture(folder_ + file);
     };
     SkinImages images;
+    images.scalePercent = scalePercent_;
+    images.folder = folder_;
     images.mask = picture("Mask");
     images.normal = picture("Normal");
     images.over = picture("Over");

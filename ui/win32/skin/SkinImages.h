@@ -18,6 +18,11 @@ struct SkinImages {
     Bitmap disable;
     // The ring around the control with the keyboard focus (0xRRGGBB).
     uint32_t focusRgb = kDefaultFocusRgb;
+    // The scale the pictures are drawn at, and the folder they come from
+    // (where the pictures the program loads by fixed name are too): what
+    // the controls draw over them follows the same scale.
+    int scalePercent = 100;
+    std::string folder;
 
     static constexpr uint32_t kDefaultFocusRgb = 0xFFBF44;
 };
@@ -28,17 +33,23 @@ using SharedSkinImages = std::shared_ptr<const SkinImages>;
 
 class SkinFile {
 public:
-    // `name` is relative to the skin folder, e.g. "skin_main.ini".
-    explicit SkinFile(const std::string& name);
+    // `name` is relative to the folder of the skin's variant for
+    // `scalePercent`, e.g. "skin_main.ini".
+    explicit SkinFile(const std::string& name, int scalePercent = 100);
 
     // The SCREEN section's five pictures; any that cannot be read stay empty.
     SkinImages LoadImages() const;
+    int ScalePercent() const { return scalePercent_; }
+    // The file name the SCREEN section gives picture `key` ("Normal").
+    std::string PictureName(const char* key) const;
     // BUTTONPOS key `key`, with its access key from the KEYBOARD section; a
     // missing key gives an empty rectangle.
     ButtonPos Pos(int key) const;
 
 private:
     std::string Read(const char* section, const std::string& key) const;
+    int scalePercent_;
+    std::string folder_;
     IniDocument ini_;
 };
 

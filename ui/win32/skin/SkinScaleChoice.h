@@ -1,0 +1,16 @@
+#pragma once
+// Which of the skin's scaled variants a top-level skinned window takes: the
+// one for the DPI of its monitor (ChooseSkinScale), among the variant folders
+// that hold its skin file, at a size that fits the monitor's work area.
+#include <windows.h>
+
+#include <string>
+
+namespace mervik::ui {
+
+// The DPI `window` is drawn for: its monitor's under per-monitor awareness.
+int WindowDpi(HWND window);
+
+int ChooseWindowSkinScale(HWND window, const std::string& skinFile);
+
+} // namespace mervik::ui
