@@ -48,7 +48,7 @@ int main(int argc, char** argv) {
     macros.Append(FiftyStepsWithPauses());
 
     CAdvanceSettingPage page;
-    page.Bind(AdvancePageHost{working.get(), applied.get(), &macros, nullptr, {}, {}, {}, {}});
+    page.Bind(AdvancePageHost{working.get(), applied.get(), &macros, nullptr, {}, {}, {}, {}, {}});
     HWND parent = mervik::bench::ShowPage(page, *working);
     if (!parent)
         return 1;

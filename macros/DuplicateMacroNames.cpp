@@ -12,18 +12,6 @@ namespace mervik {
 
 namespace {
 
-// The first "NAME (k)" whose key is not taken.
-std::string UnusedName(const std::string& name, const std::unordered_set<std::string>& taken) {
-    for (int k = 2;; ++k) {
-        const std::string suffix = " (" + std::to_string(k) + ")";
-        std::string candidate(
-            MacroNameStart(name, static_cast<size_t>(kMaxMacroNameLength) - suffix.size()));
-        candidate += suffix;
-        if (!taken.count(MacroNameKey(candidate)))
-            return candidate;
-    }
-}
-
 // The buttons that play the later macro: those holding its very name. A
 // button holding the first one's very name, or neither, plays the first, as
 // the lookup by name always gave it.
@@ -46,6 +34,17 @@ int MoveButtons(SharedSettingsBlock& image, const std::string& first, const std:
 
 } // namespace
 
+std::string UnusedMacroName(const std::string& name, const std::unordered_set<std::string>& taken) {
+    for (int k = 2;; ++k) {
+        const std::string suffix = " (" + std::to_string(k) + ")";
+        std::string candidate(
+            MacroNameStart(name, static_cast<size_t>(kMaxMacroNameLength) - suffix.size()));
+        candidate += suffix;
+        if (!taken.count(MacroNameKey(candidate)))
+            return candidate;
+    }
+}
+
 LoadNotes RepairDuplicateMacroNames(MacroList& list, SharedSettingsBlock* image) {
     std::unordered_set<std::string> taken;
     for (int i = 0; i < list.Count(); ++i)
@@ -61,7 +60,7 @@ LoadNotes RepairDuplicateMacroNames(MacroList& list, SharedSettingsBlock* image)
         const auto [first, isFirst] = firstNames.emplace(MacroNameKey(name), name);
         if (isFirst)
             continue;
-        const std::string renamed = UnusedName(name, taken);
+        const std::string renamed = UnusedMacroName(name, taken);
         taken.insert(MacroNameKey(renamed));
         SetTextField(record.Name, renamed);
         std::string note = "sequence.dat: macro " + name + " is named as macro " + first->second +

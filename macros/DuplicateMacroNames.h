@@ -4,11 +4,18 @@
 // later could never be chosen: renaming either renamed the buttons of both,
 // and a button of one took the other's steps at the next sync. Loading keeps
 // the first and renames each later one where the user sees it.
+#include <string>
+#include <unordered_set>
+
 #include "macros/MacroList.h"
 #include "settings/LoadNotes.h"
 #include "settings/SharedSettingsBlock.h"
 
 namespace mervik {
+
+// The first "NAME (2)", "NAME (3)", ... whose MacroNameKey is not in `taken`,
+// NAME cut so that it fits the editor's 15 characters.
+std::string UnusedMacroName(const std::string& name, const std::unordered_set<std::string>& taken);
 
 // Renames every macro whose trimmed name SameMacroName finds equal to an
 // earlier one's to "NAME (2)", "NAME (3)", ..., the first that no macro of

@@ -2,13 +2,25 @@
 
 #include <cstring>
 
+#include "macros/MacroName.h"
+
 namespace mervik {
 
 int MacroList::Append(const MacroRecord& record) {
     if (Full())
         return -1;
     records_.push_back(std::make_unique<MacroRecord>(record));
+    heldNames_.insert(MacroNameKey(TrimmedMacroName(record)));
     return Count() - 1;
+}
+
+bool MacroList::HasHeld(std::string_view name) const {
+    return heldNames_.count(MacroNameKey(TrimmedMacroName(name))) > 0;
+}
+
+void MacroList::RememberNames() {
+    for (const auto& record : records_)
+        heldNames_.insert(MacroNameKey(TrimmedMacroName(*record)));
 }
 
 bool MacroList::RemoveAt(int index) {

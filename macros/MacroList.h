@@ -3,6 +3,9 @@
 // which menus and dialogs pass around; a removed macro closes the gap.
 #include <memory>
 #include <optional>
+#include <string>
+#include <string_view>
+#include <unordered_set>
 #include <vector>
 
 #include "macros/MacroRecord.h"
@@ -30,7 +33,13 @@ public:
     void Clear() {
         records_.clear();
         kept_.reset();
+        heldNames_.clear();
     }
+    // Whether the list has held a macro of this name (SameMacroName) since
+    // it was made or cleared: appended, or there at RememberNames. Editors
+    // rename records in place, so a saver remembers the names first.
+    bool HasHeld(std::string_view name) const;
+    void RememberNames();
 
     // The list was loaded from a file that saving it would change behind the
     // user's back: one holding more macros than a list takes, or names that
@@ -52,6 +61,7 @@ private:
     // across appends.
     std::vector<std::unique_ptr<MacroRecord>> records_;
     std::optional<std::vector<MacroRecord>> kept_;
+    std::unordered_set<std::string> heldNames_; // MacroNameKey of each name held
 };
 
 } // namespace mervik

@@ -1,6 +1,7 @@
 #include "settings/AtomicFileWrite.h"
 
 #include <atomic>
+#include <utility>
 
 #include "settings/FilePaths.h"
 #include "settings/FileSystem.h"
@@ -27,13 +28,35 @@ bool EnsureFolderOf(const std::string& path) {
 } // namespace
 
 bool WriteFileAtomically(const std::string& path, std::string_view bytes) {
-    if (!EnsureFolderOf(path))
+    StagedFile staged(path, bytes);
+    return staged.Staged() && staged.Commit();
+}
+
+StagedFile::StagedFile(std::string path, std::string_view bytes) : path_(std::move(path)) {
+    if (!EnsureFolderOf(path_))
+        return;
+    temporary_ = TemporaryNameFor(path_);
+    staged_ = fs::WriteNewFile(temporary_, bytes);
+}
+
+StagedFile::StagedFile(StagedFile&& other) noexcept
+    : path_(std::move(other.path_)), temporary_(std::move(other.temporary_)),
+      staged_(other.staged_) {
+    other.temporary_.clear();
+    other.staged_ = false;
+}
+
+StagedFile::~StagedFile() {
+    if (!temporary_.empty())
+        fs::RemoveFile(temporary_);
+}
+
+bool StagedFile::Commit() {
+    if (!staged_ || !fs::MoveOver(temporary_, path_))
         return false;
-    std::string temporary = TemporaryNameFor(path);
-    if (fs::WriteNewFile(temporary, bytes) && fs::MoveOver(temporary, path))
-        return true;
-    fs::RemoveFile(temporary);
-    return false;
+    temporary_.clear();
+    staged_ = false;
+    return true;
 }
 
 } // namespace mervik

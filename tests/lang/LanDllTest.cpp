@@ -36,6 +36,9 @@ std::set<unsigned> UsedIds() {
         ids.insert(id);
     for (unsigned id = 1400; id <= 1404; ++id) // the title and the language menu
         ids.insert(id);
+    for (int id = 1270; id <= 1288;
+         ++id) // every function named, Export, Import, the reset's backup
+        ids.insert(id);
     return ids;
 }
 
@@ -49,6 +52,8 @@ std::set<unsigned> CaptionIds() {
     for (unsigned id = 1080; id <= 1094; ++id)
         ids.insert(id);
     for (unsigned id = 1104; id <= 1110; ++id)
+        ids.insert(id);
+    for (int id = 1270; id <= 1276; ++id)
         ids.insert(id);
     return ids;
 }

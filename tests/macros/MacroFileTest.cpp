@@ -9,6 +9,7 @@
 
 #include "MacroTestData.h"
 #include "macros/FindMacroByName.h"
+#include "macros/MacrosAddedElsewhere.h"
 #include "settings/FunctionCodes.h"
 #include "settings/IniDocument.h"
 #include "settings/IniValues.h"
@@ -356,6 +357,30 @@ TEST_F(MacroFileTest, ManyLinesBeforeTheMacrosAreReadOnce) {
     ASSERT_EQ(list.Count(), 1);
     EXPECT_STREQ(list.RecordAt(0)->Name, "last");
     EXPECT_EQ(notes, LoadNotes{"sequence.dat: 9999 of the 10000 macros it counts are missing"});
+}
+
+// Option saves the list it loaded at start; another program added a macro
+// meanwhile, and the user deleted one and renamed another here.
+TEST_F(MacroFileTest, ASaverKeepsWhatAnotherProgramAddedButNotWhatTheUserRemoved) {
+    MacroList shown;
+    shown.Append(Macro("Kept", {4}));
+    shown.Append(Macro("Deleted", {5}));
+    shown.Append(Macro("Old name", {6}));
+    ASSERT_TRUE(SaveMacroList(dir.Folder(), shown));
+    MacroList elsewhere = Load();
+    elsewhere.Append(Macro("Imported", {7}));
+    ASSERT_TRUE(SaveMacroList(dir.Folder(), elsewhere));
+
+    shown.RemoveAt(1);
+    std::strcpy(shown.RecordAt(1)->Name, "New name");
+    EXPECT_EQ(AdoptMacrosAddedElsewhere(MacroFilePath(dir.Folder()), shown), 1);
+    ASSERT_TRUE(SaveMacroList(dir.Folder(), shown));
+    const MacroList saved = Load();
+    ASSERT_EQ(saved.Count(), 3);
+    EXPECT_STREQ(saved.RecordAt(0)->Name, "Kept");
+    EXPECT_STREQ(saved.RecordAt(1)->Name, "New name");
+    EXPECT_STREQ(saved.RecordAt(2)->Name, "Imported");
+    EXPECT_EQ(AdoptMacrosAddedElsewhere(MacroFilePath(dir.Folder()), shown), 0) << "taken once";
 }
 
 } // namespace

@@ -7,12 +7,12 @@
 #include <chrono>
 #include <future>
 #include <memory>
-#include <thread>
 
 #include "settings/FilePaths.h"
 #include "settings/IniFile.h"
 #include "settings/ProfileDefaults.h"
 #include "settings/SettingsFiles.h"
+#include "tests/settings/HeldSaveLock.h"
 #include "tests/settings/TempFolder.h"
 
 namespace mervik {
@@ -20,28 +20,6 @@ namespace {
 
 using testing::TempFolder;
 using Clock = std::chrono::steady_clock;
-
-// Another thread takes the lock and keeps it until told to let go.
-class HeldElsewhere {
-public:
-    HeldElsewhere()
-        : holder_([this] {
-              fs::SaveLock lock;
-              taken_.set_value(lock.Held());
-              release_.get_future().wait();
-          }) {
-        EXPECT_TRUE(taken_.get_future().get());
-    }
-    ~HeldElsewhere() {
-        release_.set_value();
-        holder_.join();
-    }
-
-private:
-    std::promise<bool> taken_;
-    std::promise<void> release_;
-    std::thread holder_;
-};
 
 std::unique_ptr<SharedSettingsBlock> Image(int current) {
     auto image = std::make_unique<SharedSettingsBlock>();
@@ -55,7 +33,7 @@ TEST(SaveLock, ASaveThatCannotHaveItFailsSoonAndWritesNothing) {
     ASSERT_TRUE(SaveAll(*Image(1), dir.Folder()));
     const std::string config = TempFolder::Read(ConfigFilePath(dir.Folder()));
     {
-        HeldElsewhere other;
+        testing::HeldSaveLock other;
         const auto start = Clock::now();
         EXPECT_FALSE(SaveAll(*Image(4), dir.Folder()));
         EXPECT_FALSE(IniFile(ConfigFilePath(dir.Folder())).WriteInt("Setting", "Device", 1));

@@ -5,13 +5,13 @@
 #include <memory>
 #include <sstream>
 
+#include "exchange/JsonText.h"
 #include "macros/MacroFile.h"
 #include "settings/FilePaths.h"
 #include "settings/FunctionCodes.h"
 #include "settings/ProfileFile.h"
 #include "settings/TextField.h"
 #include "tests/tools/CommandFixture.h"
-#include "tools/mervikctl/JsonWriter.h"
 #include "tools/mervikctl/SettingsFolder.h"
 
 namespace mervik::tools {
@@ -113,17 +113,10 @@ TEST_F(MervikctlTest, WrongUsageIsReported) {
     EXPECT_EQ(Run(DumpCommand, {"a", "b"}), kExitUsage);
 }
 
-TEST(JsonWriter, TextsStayValidJsonWhateverTheirBytes) {
-    EXPECT_EQ(JsonWriter::Quoted("a\"b\\c\n"), "\"a\\\"b\\\\c\\n\"");
-    EXPECT_EQ(JsonWriter::Quoted("\xC5\xE4\x01"), "\"\\u00c5\\u00e4\\u0001\"");
-    std::ostringstream out;
-    JsonWriter json(out);
-    json.BeginObject();
-    json.BeginArray("empty");
-    json.EndArray();
-    json.NumberRow("row", {1, -2});
-    json.EndObject();
-    EXPECT_EQ(out.str(), "{\n  \"empty\": [],\n  \"row\": [1, -2]\n}\n");
+TEST(JsonText, TextsStayValidJsonWhateverTheirBytes) {
+    EXPECT_EQ(JsonDocument(JsonOfBytes("a\"b\\c\n")), "\"a\\\"b\\\\c\\n\"\n");
+    EXPECT_EQ(JsonDocument(JsonOfBytes("\xC5\xE4\x01")), "\"\\u00c5\\u00e4\\u0001\"\n");
+    EXPECT_EQ(BytesOfJson(ParseJson("\"\\u00c5\\u00e4\\u0001\"")), "\xC5\xE4\x01");
 }
 
 } // namespace

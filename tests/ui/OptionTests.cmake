@@ -38,7 +38,8 @@ function(option_e2e_test name)
             --mousesim $<TARGET_FILE:mousesim> --mervikctl $<TARGET_FILE:mervikctl>)
   set_tests_properties(wine.${name} PROPERTIES TIMEOUT 900 LABELS wine COST 60)
 endfunction()
-foreach(part main_window macro_page dialogs button_page upload_status keyboard language)
+foreach(part main_window macro_page dialogs button_page upload_status keyboard language
+             profile_exchange)
   option_e2e_test(${part}_e2e)
 endforeach()
 add_custom_target(option_e2e_inputs ALL

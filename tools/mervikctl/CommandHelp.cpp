@@ -60,6 +60,34 @@ Monitor runs from FOLDER, the link counts at once.)"},
     {"unlink", "FOLDER N",
      R"(Tie profile N to no program. On Windows, when Monitor runs from
 FOLDER, it takes the change at once.)"},
+    {"export", "FOLDER N FILE",
+     R"(Write profile N (0 to 4) to FILE as a profile file for sharing:
+JSON with "format": "mervik-profile" and "version": 1, "profile" (every
+field, as dump shows a profile) and "macros", the macros its buttons
+play. A profile file that cannot be read is not exported.)"},
+    {"import", "FOLDER N FILE",
+     R"(Replace profile N with the profile in FILE, a file export wrote.
+Everything in it is checked as a profile file is: values outside their
+range take their defaults, a refused name the default name, a refused
+link none, a damaged slot its default function, macros are repaired or
+refused; each such change is told. Its macros join the macro file; one
+whose name the file already holds with other steps gets a new name,
+NAME (2), and the imported buttons that play it follow. A file that
+is not a profile file changes nothing. On Windows, when Monitor runs
+from FOLDER, it takes the profile at once (and uploads it when it is
+the current one), and an open Option shows it.)"},
+    {"backup", "FOLDER FILE",
+     R"(Write everything the suite keeps in FOLDER (config.ini, the five
+profile files, the macro file) into FILE, byte for byte. A file that
+exists but cannot be read makes no backup.)"},
+    {"restore", "FOLDER FILE",
+     R"(Replace config.ini, the five profile files and the macro file of
+FOLDER with those of FILE, a backup: all of them or, when FILE is no
+backup or is damaged or a file cannot be written, none. A file the
+backup holds as missing is removed. Undoes Option's "Restore factory
+defaults", which first makes a backup in the backups folder beside
+Option. On Windows, when Monitor runs from FOLDER, it takes the
+restored profiles at once, and an open Option shows them.)"},
     {"devices", "[--json]",
      R"(Windows only; takes no FOLDER. Every HID collection of the mouse
 (vendor 0x1017, product 0x8003): its path, usage page and usage, its
@@ -88,8 +116,9 @@ values outside their range reset to their defaults, refused names given
 their defaults, macros cut or skipped, macro names that differ only in
 case made unique, more macros than a list holds.
 
-use, rename, link and unlink change one file each and never write over a
-file that exists but cannot be read; a refused name or path changes
+use, rename, link and unlink change one file each, import one profile file
+and the macro file, restore all of them; none writes over a file that
+exists but cannot be read; a refused name or path changes
 nothing. On Windows, a name or path with a character that the system's
 code page cannot hold is refused too: the files hold that code page.
 

@@ -29,6 +29,10 @@ int RenameCommand(const Arguments& args, Streams io);
 int LinkCommand(const Arguments& args, Streams io);
 int UnlinkCommand(const Arguments& args, Streams io);
 int DevicesCommand(const Arguments& args, Streams io);
+int ExportCommand(const Arguments& args, Streams io);
+int ImportCommand(const Arguments& args, Streams io);
+int BackupCommand(const Arguments& args, Streams io);
+int RestoreCommand(const Arguments& args, Streams io);
 
 constexpr int kExitOk = 0;
 constexpr int kExitFailed = 1;

@@ -3,7 +3,7 @@
 #include <cstdio>
 #include <string>
 
-#include "tools/mervikctl/JsonWriter.h"
+#include "exchange/JsonText.h"
 
 namespace mervik::tools {
 
@@ -61,36 +61,33 @@ void WriteDevicesText(std::ostream& out, std::span<const HidCollection> collecti
 
 void WriteDevicesJson(std::ostream& out, std::span<const HidCollection> collections) {
     const CollectionChoice choice = hid::ChooseCollections(collections);
-    JsonWriter json(out);
-    json.BeginObject();
-    json.BeginArray("Collections");
+    Json json = Json::object();
+    json["Collections"] = Json::array();
     for (size_t i = 0; i < collections.size(); ++i) {
         const HidCollection& c = collections[i];
-        json.BeginObject();
-        json.Text("Path", c.path);
-        json.Number("UsagePage", c.usagePage);
-        json.Number("Usage", c.usage);
-        json.Number("InputLength", c.inputLength);
-        json.Number("OutputLength", c.outputLength);
-        json.Number("FeatureLength", c.featureLength);
-        json.Number("InputReportId", c.inputReportId);
-        json.Number("OutputReportId", c.outputReportId);
-        json.Number("FeatureReportId", c.featureReportId);
-        json.Bool("OpensReadWrite", c.opensReadWrite);
-        json.BeginObject("NotUsedFor");
+        Json entry = Json::object();
+        entry["Path"] = JsonOfBytes(c.path);
+        entry["UsagePage"] = c.usagePage;
+        entry["Usage"] = c.usage;
+        entry["InputLength"] = c.inputLength;
+        entry["OutputLength"] = c.outputLength;
+        entry["FeatureLength"] = c.featureLength;
+        entry["InputReportId"] = c.inputReportId;
+        entry["OutputReportId"] = c.outputReportId;
+        entry["FeatureReportId"] = c.featureReportId;
+        entry["OpensReadWrite"] = c.opensReadWrite;
+        entry["NotUsedFor"] = Json::object();
         for (const hid::CollectionRefusal& r : choice.refusals)
             if (r.collection == i)
-                json.Text(hid::UseName(r.use), r.reason);
-        json.EndObject();
-        json.EndObject();
+                entry["NotUsedFor"][std::string(hid::UseName(r.use))] = JsonOfBytes(r.reason);
+        json["Collections"].push_back(std::move(entry));
     }
-    json.EndArray();
     for (CollectionUse use : kUses) {
         std::optional<size_t> chosen = choice.For(use);
-        json.Text(kJsonKeys[static_cast<int>(use)], chosen ? collections[*chosen].path : "");
+        json[kJsonKeys[static_cast<int>(use)]] =
+            JsonOfBytes(chosen ? collections[*chosen].path : std::string());
     }
-    json.EndObject();
-    out << "\n";
+    out << JsonDocument(json);
 }
 
 } // namespace mervik::tools

@@ -16,7 +16,9 @@ struct Command {
 constexpr Command kCommands[] = {
     {"init", InitCommand},         {"dump", DumpCommand},     {"encode", EncodeCommand},
     {"profiles", ProfilesCommand}, {"use", UseCommand},       {"rename", RenameCommand},
-    {"link", LinkCommand},         {"unlink", UnlinkCommand}, {"devices", DevicesCommand},
+    {"link", LinkCommand},         {"unlink", UnlinkCommand}, {"export", ExportCommand},
+    {"import", ImportCommand},     {"backup", BackupCommand}, {"restore", RestoreCommand},
+    {"devices", DevicesCommand},
 };
 
 bool AsksForHelp(const Arguments& args) {

@@ -4,7 +4,7 @@
 // find; elsewhere it is never running.
 #include <string>
 
-#include "settings/ProfileRecord.h"
+#include "settings/SharedSettingsBlock.h"
 
 namespace mervik::tools {
 
@@ -23,5 +23,18 @@ HandOver HandProfileToMonitor(const std::string& programFolder, int profile);
 // program; nothing else of Monitor's profile changes and nothing is uploaded.
 HandOver HandIdentityToMonitor(const std::string& programFolder, int index,
                                const ProfileRecord& record);
+
+// Profile `index` whole, as an import wrote it: Monitor re-reads the block
+// and tells an open Option (1226), then, when it is the current profile,
+// uploads it (1224).
+HandOver HandImportedProfileToMonitor(const std::string& programFolder, int index,
+                                      const ProfileRecord& record);
+
+// The five profiles and the current one, as a restore wrote them: Monitor
+// re-reads the block, tells an open Option and uploads the current profile
+// (1224 alone when the current profile is another one, a switch; else 1226,
+// then 1224).
+HandOver HandRestoredImageToMonitor(const std::string& programFolder,
+                                    const SharedSettingsBlock& image);
 
 } // namespace mervik::tools

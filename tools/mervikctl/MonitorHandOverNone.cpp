@@ -10,4 +10,12 @@ HandOver HandIdentityToMonitor(const std::string&, int, const ProfileRecord&) {
     return HandOver::NotRunning;
 }
 
+HandOver HandImportedProfileToMonitor(const std::string&, int, const ProfileRecord&) {
+    return HandOver::NotRunning;
+}
+
+HandOver HandRestoredImageToMonitor(const std::string&, const SharedSettingsBlock&) {
+    return HandOver::NotRunning;
+}
+
 } // namespace mervik::tools

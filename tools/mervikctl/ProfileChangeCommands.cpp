@@ -15,6 +15,7 @@
 #include "tools/mervikctl/CommandLine.h"
 #include "tools/mervikctl/Commands.h"
 #include "tools/mervikctl/MonitorHandOver.h"
+#include "tools/mervikctl/ProfileTarget.h"
 #include "tools/mervikctl/SettingsFolder.h"
 
 namespace mervik::tools {
@@ -25,32 +26,6 @@ namespace {
 // path, and the tray shows the stored name: neither may be a look-alike.
 constexpr std::string_view kNotInCodePage =
     "it has characters that the system's code page cannot hold";
-
-struct Target {
-    CommandArguments given;
-    std::string folder;
-    int index = 0;
-};
-
-// The arguments of `command` and its FOLDER and N, checked; nothing, with
-// `exitCode` set, when the command cannot go on.
-std::optional<Target> ReadTarget(std::string_view command, const Arguments& args, Streams io,
-                                 int& exitCode) {
-    exitCode = kExitUsage;
-    std::optional<CommandArguments> given = CommandArguments::Read(command, args, io.err);
-    if (!given)
-        return std::nullopt;
-    const std::optional<int> index = ReadProfileIndex(given->At(1));
-    if (!index) {
-        UsageError(command, ProfileIndexProblem("N", given->At(1)), io.err);
-        return std::nullopt;
-    }
-    exitCode = kExitFailed;
-    if (!CheckSettingsFolder(given->At(0), io.err))
-        return std::nullopt;
-    const std::string folder = FolderArgument(given->At(0));
-    return Target{std::move(*given), folder, *index};
-}
 
 int Refuse(std::ostream& err, std::string_view what, std::string_view why) {
     err << "mervikctl: " << what << " refused: " << why << "; nothing changed\n";
@@ -67,7 +42,7 @@ int Refuse(std::ostream& err, std::string_view what, ProfileTextFault fault, siz
 // Loads the profiles as the programs do, applies `change` to profile
 // `target.index` and writes that profile's file alone. A file that exists
 // but cannot be read is never written over: its save fails and says so.
-int ChangeProfile(const Target& target, Streams io,
+int ChangeProfile(const ProfileTarget& target, Streams io,
                   const std::function<ProfileTextFault(ProfileRecord&)>& change,
                   std::string_view what, size_t max) {
     auto image = std::make_unique<SharedSettingsBlock>();
@@ -101,7 +76,7 @@ int ChangeProfile(const Target& target, Streams io,
 
 int UseCommand(const Arguments& args, Streams io) {
     int exitCode = kExitOk;
-    const std::optional<Target> target = ReadTarget("use", args, io, exitCode);
+    const std::optional<ProfileTarget> target = ReadProfileTarget("use", args, io, exitCode);
     if (!target)
         return exitCode;
     const std::string config = ConfigFilePath(target->folder);
@@ -131,7 +106,7 @@ int UseCommand(const Arguments& args, Streams io) {
 
 int RenameCommand(const Arguments& args, Streams io) {
     int exitCode = kExitOk;
-    const std::optional<Target> target = ReadTarget("rename", args, io, exitCode);
+    const std::optional<ProfileTarget> target = ReadProfileTarget("rename", args, io, exitCode);
     if (!target)
         return exitCode;
     const std::optional<std::string> name = RecordText(target->given.At(2));
@@ -144,7 +119,7 @@ int RenameCommand(const Arguments& args, Streams io) {
 
 int LinkCommand(const Arguments& args, Streams io) {
     int exitCode = kExitOk;
-    const std::optional<Target> target = ReadTarget("link", args, io, exitCode);
+    const std::optional<ProfileTarget> target = ReadProfileTarget("link", args, io, exitCode);
     if (!target)
         return exitCode;
     const std::optional<std::string> path = RecordText(target->given.At(2));
@@ -157,7 +132,7 @@ int LinkCommand(const Arguments& args, Streams io) {
 
 int UnlinkCommand(const Arguments& args, Streams io) {
     int exitCode = kExitOk;
-    const std::optional<Target> target = ReadTarget("unlink", args, io, exitCode);
+    const std::optional<ProfileTarget> target = ReadProfileTarget("unlink", args, io, exitCode);
     if (!target)
         return exitCode;
     return ChangeProfile(

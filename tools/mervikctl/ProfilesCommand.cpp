@@ -1,11 +1,11 @@
 #include <memory>
 
+#include "exchange/JsonText.h"
 #include "settings/ProfileDefaults.h"
 #include "settings/ProfileIdentity.h"
 #include "settings/SettingsFiles.h"
 #include "tools/mervikctl/CommandArguments.h"
 #include "tools/mervikctl/Commands.h"
-#include "tools/mervikctl/JsonWriter.h"
 #include "tools/mervikctl/SettingsFolder.h"
 
 namespace mervik::tools {
@@ -24,23 +24,20 @@ void WriteText(std::ostream& out, const SharedSettingsBlock& image) {
 }
 
 void WriteJson(std::ostream& out, const SharedSettingsBlock& image) {
-    JsonWriter json(out);
-    json.BeginObject();
-    json.Number("CurrentProfile", image.CurrentProfile);
-    json.BeginArray("Profiles");
+    Json json = Json::object();
+    json["CurrentProfile"] = image.CurrentProfile;
+    json["Profiles"] = Json::array();
     for (int i = 0; i < kProfileCount; ++i) {
         const ProfileRecord& profile = image.Profiles[i];
-        json.BeginObject();
-        json.Number("Index", i);
-        json.Text("ProFileName", ProfileName(profile));
-        json.Text("GameFile", LinkedProgramPath(profile));
-        json.Text("Program", LinkedProgramName(profile));
-        json.Bool("Current", i == image.CurrentProfile);
-        json.EndObject();
+        Json entry = Json::object();
+        entry["Index"] = i;
+        entry["ProFileName"] = JsonOfBytes(ProfileName(profile));
+        entry["GameFile"] = JsonOfBytes(LinkedProgramPath(profile));
+        entry["Program"] = JsonOfBytes(LinkedProgramName(profile));
+        entry["Current"] = i == image.CurrentProfile;
+        json["Profiles"].push_back(std::move(entry));
     }
-    json.EndArray();
-    json.EndObject();
-    out << "\n";
+    out << JsonDocument(json);
 }
 
 } // namespace

@@ -6,10 +6,13 @@
 #include "settings/StoredText.h"
 #include "settings/TextField.h"
 #include "ui/core/FunctionLabels.h"
+#include "ui/core/TextFill.h"
 
 namespace mervik::ui {
 
-std::string FunctionCaption(const ButtonAssignment& slot, const TextLookup& text) {
+namespace {
+
+std::string OwnCaption(const ButtonAssignment& slot, const TextLookup& text) {
     const FunctionLabel label = LabelOf(slot.Function);
     switch (label.kind) {
     case LabelKind::String:
@@ -26,6 +29,17 @@ std::string FunctionCaption(const ButtonAssignment& slot, const TextLookup& text
         break;
     }
     return {};
+}
+
+} // namespace
+
+std::string FunctionCaption(const ButtonAssignment& slot, const TextLookup& text) {
+    std::string caption = OwnCaption(slot, text);
+    // A box never stays empty: a code without a text of its own, or a slot
+    // whose key, macro or program is missing, still says what it holds.
+    if (caption.empty())
+        caption = FillNumbers(text(kTextFunctionNumber), slot.Function, 0);
+    return caption;
 }
 
 } // namespace mervik::ui

@@ -9,8 +9,10 @@ namespace mervik::ui {
 
 // A key slot shows its combination, a fire slot the fire text and its key, a
 // macro slot the macro's name, a program slot the program's file name, the
-// other codes their language text; codes without one show nothing. A shown
-// text (UTF-8): names are converted from the code page the records hold.
+// other codes their language text. A caption is never empty: a code without
+// a text of its own, or a slot whose key, macro or program is missing, shows
+// "Function N". A shown text (UTF-8): names are converted from the code page
+// the records hold.
 std::string FunctionCaption(const ButtonAssignment& slot, const TextLookup& text);
 
 } // namespace mervik::ui

@@ -38,7 +38,7 @@ bool KeepsLeftClick(const ProfileRecord& profile, int button, uint8_t code) {
 ChoiceNeeds ChooseFunction(ProfileRecord& profile, int button, int item) {
     if (!InTable(button))
         return ChoiceNeeds::Refused;
-    const uint8_t code = FunctionOfMenuItem(item);
+    const uint8_t code = FunctionOfMenuItem(item, button);
     if (!KeepsLeftClick(profile, button, code))
         return ChoiceNeeds::Refused;
     switch (item) {

@@ -72,6 +72,11 @@ constexpr LabelEntry kStringLabels[] = {
     {43, kTextZoomOut},
     {64, kTextReservedFunction1},
     {65, kTextReservedFunction2},
+    {69, kTextSpeedRepeat},
+    {70, kTextSaveAs},
+    {100, kTextCtrlE},
+    {113, kTextDpiFunction4},
+    {71, kTextDpiFunction4Value2},
 };
 
 } // namespace

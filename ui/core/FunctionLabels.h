@@ -19,7 +19,8 @@ struct FunctionLabel {
     unsigned stringId; // for LabelKind::String
 };
 
-// The label rule of a code; unknown codes have an empty label.
+// The label rule of a code; codes the mouse does not know have none, and
+// their caption says their number (FunctionCaption).
 FunctionLabel LabelOf(uint8_t code);
 
 } // namespace mervik::ui

@@ -47,11 +47,12 @@ MenuModel FunctionMenuFor(int button) {
         menu.push_back(Item(item));
     if (OffersLinkedTwin(button))
         menu.push_back(Item(kTextSwitchMode));
-    for (unsigned item :
-         {kTextDoubleClick, kTextTripleClick, kTextRapidFire, kTextKeyCombination, kTextDisabled})
+    for (unsigned item : {kTextDoubleClick, kTextTripleClick, kTextRapidFire, kTextKeyCombination,
+                          kTextDisabled, kTextButtonDefault})
         menu.push_back(Item(item));
 
-    menu.push_back(Submenu(kTextDpiMenu, {kTextDpiCycle, kTextDpiUp, kTextDpiDown}));
+    menu.push_back(
+        Submenu(kTextDpiMenu, {kTextDpiCycle, kTextDpiUp, kTextDpiDown, kTextDpiFunction4Value2}));
     menu.push_back(Submenu(kTextRateMenu, {kTextRateCycle, kTextRateUp, kTextRateDown}));
     menu.push_back(
         Submenu(kTextBrowserMenu,
@@ -74,8 +75,10 @@ MenuModel FunctionMenuFor(int button) {
     return menu;
 }
 
-uint8_t FunctionOfMenuItem(int item) {
+uint8_t FunctionOfMenuItem(int item, int button) {
     switch (item) {
+    case kTextButtonDefault:
+        return button >= 0 ? fn::DefaultFunction(button) : 0;
     case kTextKeyCombination:
         return fn::Key;
     case kTextMacroItem:

@@ -15,7 +15,9 @@ constexpr int kLastFunctionItem = 2000;
 // The menu of button `button` (0..63): the single items, then the submenus.
 MenuModel FunctionMenuFor(int button);
 
-// The function code an item stands for; 0 for a number that stands for none.
-uint8_t FunctionOfMenuItem(int item);
+// The function code an item stands for in the menu of button `button`; 0 for a
+// number that stands for none. Default stands for the button's own default
+// function (none without a button).
+uint8_t FunctionOfMenuItem(int item, int button = -1);
 
 } // namespace mervik::ui

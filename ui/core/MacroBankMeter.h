@@ -18,8 +18,4 @@ struct BankMeterTexts {
 
 std::string BankMeterText(std::span<const MacroEvent> events, const BankMeterTexts& texts);
 
-// `text` with each "%1" and "%2" replaced by the numbers; other characters as
-// they are, so a sentence from outside cannot do more than show itself.
-std::string FillNumbers(std::string_view text, int first, int second);
-
 } // namespace mervik::ui

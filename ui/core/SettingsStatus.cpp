@@ -1,4 +1,5 @@
 #include "ui/core/SettingsStatus.h"
+#include "ui/core/TextFill.h"
 
 #include "lang/TextIds.h"
 #include "ui/core/MacroBankMeter.h"

@@ -32,6 +32,24 @@ TEST_F(FunctionChoice, PlainItemStoresItsCodeAndClearsTheSlotsData) {
     EXPECT_EQ(slot.Events[2].code, 0);
 }
 
+TEST_F(FunctionChoice, DefaultGivesOneButtonItsOwnDefaultAndReleasesItsTwin) {
+    ASSERT_EQ(ChooseFunction(p, 7, 1045), ChoiceNeeds::Nothing);
+    ASSERT_EQ(ChooseFunction(p, 4, kTextSwitchMode), ChoiceNeeds::Nothing);
+    EXPECT_EQ(ChooseFunction(p, 7, kTextButtonDefault), ChoiceNeeds::Nothing);
+    EXPECT_EQ(p.Buttons[7].Function, 71);
+    EXPECT_EQ(p.Buttons[4].Function, 84) << "the other buttons keep theirs";
+    EXPECT_EQ(ChooseFunction(p, 4, kTextButtonDefault), ChoiceNeeds::Nothing);
+    EXPECT_EQ(p.Buttons[4].Function, 9);
+    EXPECT_EQ(p.Buttons[36].Function, 9) << "the twin lock ends with it";
+    // Button 0's default is the left click, so it is never refused there;
+    // elsewhere it is guarded like any choice.
+    ASSERT_EQ(ChooseFunction(p, 1, 1003), ChoiceNeeds::Nothing);
+    ASSERT_EQ(ChooseFunction(p, 0, 1058), ChoiceNeeds::Nothing);
+    EXPECT_EQ(ChooseFunction(p, 1, kTextButtonDefault), ChoiceNeeds::Refused);
+    EXPECT_EQ(ChooseFunction(p, 0, kTextButtonDefault), ChoiceNeeds::Nothing);
+    EXPECT_EQ(p.Buttons[0].Function, fn::LeftButton);
+}
+
 TEST_F(FunctionChoice, DialogItemsAskAndChangeNothingYet) {
     const ButtonAssignment before = p.Buttons[4];
     EXPECT_EQ(ChooseFunction(p, 4, kTextKeyCombination), ChoiceNeeds::Shortcut);

@@ -5,6 +5,7 @@
 
 #include "device/SequenceBanks.h"
 #include "ui/core/MacroBankMeter.h"
+#include "ui/core/TextFill.h"
 
 namespace mervik::ui {
 namespace {

@@ -37,7 +37,7 @@ FIRST_COLOUR_KEY = 88
 FIRST_COLOUR_SWITCH_KEY = 96
 
 # The top level of a function menu (buttons 0 to 13), then its submenus.
-MAIN_ITEMS = [1003, 1005, 1004, 1008, 1009, 1059, 1052, 1053, 1054, 1060, 1058,
+MAIN_ITEMS = [1003, 1005, 1004, 1008, 1009, 1059, 1052, 1053, 1054, 1060, 1058, 1270,
               1055, 1107, 1006, 1015, 1026, 1040, 1062]
 
 
@@ -153,7 +153,7 @@ class ButtonPage(ButtonPageSteps, OptionCase):
     def test_function_menu_changes_the_caption_and_guards_the_left_click(self):
         self.open_page1()
         self.assertEqual(self.caption(1), TEXTS[1003])
-        self.assertEqual(self.caption(8), "", "the default of slot 7 (71) has no caption")
+        self.assertEqual(self.caption(8), TEXTS[1274], "the default of slot 7 (71) is named")
         screenshot("button_page", self.main_rect())
 
         # A submenu item, chosen by clicking, after a screenshot of the open menu.
@@ -176,9 +176,15 @@ class ButtonPage(ButtonPageSteps, OptionCase):
         self.choose(2, 1052)
         self.assertEqual(self.caption(2), TEXTS[1052])
 
+        # Default gives that one button its own default function back.
+        self.choose(8, 1052)
+        self.assertTrue(wait_for(lambda: self.caption(8) == TEXTS[1052], 10), self.caption(8))
+        self.choose(8, 1270)
+        self.assertTrue(wait_for(lambda: self.caption(8) == TEXTS[1274], 10), self.caption(8))
+
         self.apply()
         buttons = self.dump()["Profiles"][0]["MacroKeyInfo"]
-        self.assertEqual([buttons[k]["Function"] for k in (0, 1, 3)], [1, 4, 49])
+        self.assertEqual([buttons[k]["Function"] for k in (0, 1, 3, 7)], [1, 4, 49, 71])
 
     def test_a_choice_after_monitor_switched_the_profile_changes_nothing(self):
         self.start_monitor()

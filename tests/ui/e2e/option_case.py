@@ -223,9 +223,17 @@ class RealMonitor:
             time.sleep(1)
         self.mouse("clear-log")
 
-    def planned_transfers(self):
-        plan = ENV.output(ARGS.mervikctl, "encode", windows_path(self.folder)).splitlines()
+    def planned_transfers(self, profile=None):
+        """The transfers of `mervikctl encode` (of the current profile, or of
+        `profile`), pauses left out."""
+        chosen = ("--profile", str(profile)) if profile is not None else ()
+        plan = ENV.output(ARGS.mervikctl, "encode", windows_path(self.folder), *chosen).splitlines()
         return [line for line in plan if line and not line.startswith("sleep")]
+
+    def uploaded(self, planned):
+        """Whether the mouse's log holds the planned transfers in a row."""
+        log = [line.split(" ", 1)[1] for line in self.mouse("log").splitlines() if line.strip()]
+        return "\n".join(planned) in "\n".join(log)
 
 
 # What "xdotool key" calls the characters of a path; Wine follows single keys

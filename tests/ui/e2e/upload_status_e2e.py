@@ -12,8 +12,8 @@ import re
 import unittest
 
 import option_case
-from option_case import ARGS, ENV, MAIN_SKIN, OptionCase, RealMonitor, ini_value, parse_probe, parse_rect, \
-    probe, settle, skin_rect, wait_for, windows_path
+from option_case import MAIN_SKIN, OptionCase, RealMonitor, ini_value, parse_probe, parse_rect, probe, settle, \
+    skin_rect, wait_for
 
 LAN_RC = os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "..", "..", "lang", "lan.rc")
 STATUS_KEY, RETRY_KEY = 17, 18
@@ -66,14 +66,6 @@ class UploadStatus(RealMonitor, OptionCase):
     def profile_level(self, n):
         return int(ini_value(os.path.join(self.folder, "config", "Default%d.gmp" % n), "Cpi_X")) + 1
 
-    def uploaded(self, planned):
-        log = [line.split(" ", 1)[1] for line in self.mouse("log").splitlines() if line.strip()]
-        return "\n".join(planned) in "\n".join(log)
-
-    def planned_for(self, n):
-        return [line for line in ENV.output(ARGS.mervikctl, "encode", windows_path(self.folder), "--profile",
-                                            str(n)).splitlines() if line and not line.startswith("sleep")]
-
     def levels_differ(self):
         """Profile 4 holds another DPI level than profile 0."""
         with open(os.path.join(self.folder, "config", "Default4.gmp"), "w", newline="\r\n") as f:
@@ -110,7 +102,7 @@ class UploadStatus(RealMonitor, OptionCase):
         self.assertEqual(ini_value(os.path.join(self.folder, "config.ini"), "CurrentProfile"), "3")
         self.shoot("status_no_mouse_owed")
 
-        planned = self.planned_for(3)
+        planned = self.planned_transfers(3)
         self.mouse("clear-log")
         self.mouse("plug")
         self.wait_status("kTextStatusInMouse", 60)
@@ -132,7 +124,7 @@ class UploadStatus(RealMonitor, OptionCase):
         self.wait_status("kTextStatusSendingAgain")
         self.shoot("status_sending_again")
         self.wait_status("kTextStatusInMouse", 60)
-        self.assertTrue(self.uploaded(self.planned_for(0)), "the third try did not send the profile whole")
+        self.assertTrue(self.uploaded(self.planned_transfers(0)), "the third try did not send the profile whole")
         self.assertFalse(self.retry_enabled())
 
         # Every try refused: not sent, until the user's Retry.
@@ -148,7 +140,7 @@ class UploadStatus(RealMonitor, OptionCase):
         self.assertTrue(wait_for(lambda: self.percent() >= 30, 20), "the progress did not move")
         self.shoot("status_sending")
         self.wait_status("kTextStatusInMouse", 60)
-        self.assertTrue(self.uploaded(self.planned_for(0)), "Retry did not send the profile whole")
+        self.assertTrue(self.uploaded(self.planned_transfers(0)), "Retry did not send the profile whole")
 
     def test_a_dpi_press_during_a_switch_ends_with_the_mouse_and_the_files_agreeing(self):
         self.levels_differ()

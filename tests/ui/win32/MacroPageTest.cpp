@@ -50,10 +50,15 @@ protected:
         record.Events[0] = {4, MacroPress, 0};
         record.EventCount = 1;
         macros.Append(record);
-        page.Bind(AdvancePageHost{
-            working.get(), applied.get(), &macros, nullptr, {}, {}, {}, [this](unsigned id) {
-                warnings.push_back(id);
-            }});
+        page.Bind(AdvancePageHost{working.get(),
+                                  applied.get(),
+                                  &macros,
+                                  nullptr,
+                                  {},
+                                  {},
+                                  {},
+                                  [this](unsigned id) { warnings.push_back(id); },
+                                  {}});
         ASSERT_TRUE(page.Create(parent.Hwnd()));
         page.CreateControls();
         page.Refresh(*working);

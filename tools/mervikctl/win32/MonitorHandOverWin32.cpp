@@ -2,6 +2,7 @@
 
 #include <cstring>
 #include <functional>
+#include <vector>
 
 #include "contract/ProgramMessages.h"
 #include "settings/win32/WidePath.h"
@@ -60,22 +61,35 @@ bool SameFolder(const std::wstring& a, const std::wstring& b) {
 }
 
 // Changes the block of the Monitor that runs from `programFolder`, then
-// tells it with `message`.
+// posts it the messages `change` returns, in their order.
 HandOver HandToMonitor(const std::string& programFolder,
-                       const std::function<void(SharedSettingsBlock&)>& change, unsigned message) {
+                       const std::function<std::vector<unsigned>(SharedSettingsBlock&)>& change) {
     HWND monitor = FindWindowA(nullptr, kMonitorCaption);
     if (!monitor || !SameFolder(MonitorFolder(monitor), FullFolder(programFolder)))
         return HandOver::NotRunning;
     win::SharedBlockLink link;
     if (link.Open() != win::SharedBlockLink::Attach::Attached)
         return HandOver::BlockRefused;
+    std::vector<unsigned> messages;
     const bool written = link.Update([&](SharedSettingsBlock& block) {
-        change(block);
+        messages = change(block);
         return true;
     });
-    if (!written || !PostMessageA(monitor, message, 0, 0))
+    if (!written)
         return HandOver::BlockRefused;
+    for (unsigned message : messages)
+        if (!PostMessageA(monitor, message, 0, 0))
+            return HandOver::BlockRefused;
     return HandOver::HandedOver;
+}
+
+// Settings changed without a switch: 1226 has Monitor take them in and tell
+// an open Option (1224 does not, as it answers Option's own Apply); 1224 then
+// uploads them when they are the current profile's.
+std::vector<unsigned> ChangedWithoutSwitch(bool currentProfileChanged) {
+    if (currentProfileChanged)
+        return {kMsgReloadBlock, kMsgApplyAllSetting};
+    return {kMsgReloadBlock};
 }
 
 } // namespace
@@ -83,21 +97,39 @@ HandOver HandToMonitor(const std::string& programFolder,
 // Monitor takes a changed current profile in a 1224 as a switch: it uploads
 // the profile and announces it, to an open Option too (1255).
 HandOver HandProfileToMonitor(const std::string& programFolder, int profile) {
-    return HandToMonitor(
-        programFolder, [profile](SharedSettingsBlock& block) { block.CurrentProfile = profile; },
-        kMsgApplyAllSetting);
+    return HandToMonitor(programFolder, [profile](SharedSettingsBlock& block) {
+        block.CurrentProfile = profile;
+        return std::vector<unsigned>{kMsgApplyAllSetting};
+    });
 }
 
 HandOver HandIdentityToMonitor(const std::string& programFolder, int index,
                                const ProfileRecord& record) {
-    return HandToMonitor(
-        programFolder,
-        [&](SharedSettingsBlock& block) {
-            std::memcpy(block.Profiles[index].ProFileName, record.ProFileName,
-                        sizeof record.ProFileName);
-            std::memcpy(block.Profiles[index].GameFile, record.GameFile, sizeof record.GameFile);
-        },
-        kMsgReloadBlock);
+    return HandToMonitor(programFolder, [&](SharedSettingsBlock& block) {
+        std::memcpy(block.Profiles[index].ProFileName, record.ProFileName,
+                    sizeof record.ProFileName);
+        std::memcpy(block.Profiles[index].GameFile, record.GameFile, sizeof record.GameFile);
+        return std::vector<unsigned>{kMsgReloadBlock};
+    });
+}
+
+HandOver HandImportedProfileToMonitor(const std::string& programFolder, int index,
+                                      const ProfileRecord& record) {
+    return HandToMonitor(programFolder, [&](SharedSettingsBlock& block) {
+        std::memcpy(&block.Profiles[index], &record, sizeof record);
+        return ChangedWithoutSwitch(block.CurrentProfile == index);
+    });
+}
+
+HandOver HandRestoredImageToMonitor(const std::string& programFolder,
+                                    const SharedSettingsBlock& image) {
+    return HandToMonitor(programFolder, [&](SharedSettingsBlock& block) {
+        const bool switched = block.CurrentProfile != image.CurrentProfile;
+        block.CurrentProfile = image.CurrentProfile;
+        std::memcpy(block.Profiles, image.Profiles, sizeof image.Profiles);
+        // A switch is announced to Option with every value of the block.
+        return switched ? std::vector<unsigned>{kMsgApplyAllSetting} : ChangedWithoutSwitch(true);
+    });
 }
 
 } // namespace mervik::tools

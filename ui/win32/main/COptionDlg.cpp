@@ -27,6 +27,7 @@
 #include "ui/win32/main/FirstPaintSignal.h"
 #include "ui/win32/main/OptionLanguage.h"
 #include "ui/win32/main/OptionSaves.h"
+#include "ui/win32/main/ProfileExchangeWin32.h"
 #include "ui/win32/main/ProgramWide.h"
 #include "ui/win32/main/ResourceIds.h"
 #include "ui/win32/main/WarningBox.h"
@@ -63,6 +64,8 @@ enum StatusKey { kStatusArea = 17, kStatusRetry, kLanguage };
 // Posted by an Apply that changed the language the windows speak.
 constexpr UINT kMsgReopenInLanguage = WM_APP + 2;
 constexpr int kLanguageMenuWidth = 140;
+// After the language's key, optional like it.
+enum ExchangeKey { kExportProfile = 20, kImportProfile };
 
 bool SameImage(const SharedSettingsBlock& a, const SharedSettingsBlock& b) {
     return std::memcmp(&a, &b, sizeof a) == 0;
@@ -146,6 +149,16 @@ void COptionDlg::CreateControls() {
             language_.SetOpensMenu(true);
             language_.SetValue(Program().language.Text(LanguageChoiceText(languageEdit_)));
         }
+        const std::pair<CSkinButton*, int> exchange[] = {{&export_, kExportProfile},
+                                                         {&import_, kImportProfile}};
+        for (const auto& [button, key] : exchange) {
+            const ButtonPos& place = deferred_.Place(key);
+            if (place.rect.IsEmpty() || !PlaceSkinButton(*button, Hwnd(), place, pictures))
+                continue;
+            button->SetCaptionCentred(true);
+            button->SetCaption(Program().language.Text(key == kExportProfile ? kTextExportProfile
+                                                                             : kTextImportProfile));
+        }
         ConnectControls();
     });
     strip_.Refresh(*working_);
@@ -178,6 +191,21 @@ void COptionDlg::ConnectControls() {
     strip_.onProfileChosen = [this] { RefreshPages(); };
     language_.onClick = [this] { ChooseLanguage(); };
     statusArea_.onRetry = [this] { SendAgain(); };
+    export_.onClick = [this] { ExportChosenProfile(); };
+    import_.onClick = [this] { ImportIntoChosenProfile(); };
+}
+
+void COptionDlg::ExportChosenProfile() {
+    if (working_->HasActiveProfile())
+        ExportProfile(Hwnd(), *working_, working_->CurrentProfile);
+}
+
+void COptionDlg::ImportIntoChosenProfile() {
+    if (!working_->HasActiveProfile() || !ImportProfile(Hwnd(), *working_, working_->CurrentProfile,
+                                                        macros_, !macroSource_.savePath.empty()))
+        return;
+    RefreshPages();
+    page2_.ReloadMacros();
 }
 
 bool COptionDlg::CreatePage(CSkinnedPage& page) {
@@ -225,7 +253,8 @@ void COptionDlg::FinishStartUp() {
                                     RefreshPages();
                                     Apply();
                                 },
-                                [this](unsigned textId) { ShowFailures(Hwnd(), {textId}); }});
+                                [this](unsigned textId) { ShowFailures(Hwnd(), {textId}); },
+                                [this] { return BackUpBeforeReset(Hwnd(), Program().folder); }});
     if (!CreatePage(page2_))
         return;
     page2_.CreateControls();
@@ -366,7 +395,7 @@ void COptionDlg::EnableApplyButtons(bool enable) {
     }
 }
 
-FailureTexts COptionDlg::SaveMacroFile() const {
+FailureTexts COptionDlg::SaveMacroFile() {
     return SaveMacros(macroSource_.savePath, macros_);
 }
 
@@ -391,8 +420,12 @@ void COptionDlg::Apply() {
     SetCursor(LoadCursorA(nullptr, reinterpret_cast<LPCSTR>(IDC_WAIT)));
     EnableApplyButtons(false);
     Win32RegistryStore registry;
+    const int macrosBefore = macros_.Count();
     FailureTexts failures =
         SaveAppliedFiles(*working_, Program().folder, registry, macros_, macroSource_.savePath);
+    // Macros another program added to the file meanwhile join the page's list.
+    if (macros_.Count() != macrosBefore)
+        page2_.ReloadMacros();
     // Before Monitor is woken: it reads the record and the language again for
     // this Apply. With the save lock refused nothing of this Apply is saved,
     // the record and the language neither.

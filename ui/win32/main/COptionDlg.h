@@ -78,7 +78,7 @@ private:
     void EndWaiting();
     void EnableApplyButtons(bool enable);
     void FollowMonitor(MonitorNews news);
-    FailureTexts SaveMacroFile() const;
+    FailureTexts SaveMacroFile();
     // Monitor has or has not been told of Apply's settings (BlockHandOver).
     void HandedOver(BlockHandOver::Outcome outcome);
     void RetryHandOver();
@@ -97,6 +97,9 @@ private:
     bool LanguageEdited() const { return languageEdit_ != languageSaved_; }
     void SaveLanguage(FailureTexts& failures);
     void ReopenInLanguage();
+    // Export and Import of the chosen profile.
+    void ExportChosenProfile();
+    void ImportIntoChosenProfile();
 
     HICON icon_ = nullptr;
     DeferredControls deferred_;
@@ -104,6 +107,7 @@ private:
     CRgnButton ok_, cancel_, apply_;
     CSkinButton minimise_, close_, web_, language_;
     CProfileStrip strip_;
+    CSkinButton export_, import_;
     CStatusArea statusArea_;
     PeerWindow peer_;
     RECT pageRect_{};

@@ -2,6 +2,7 @@
 
 #include "lang/TextIds.h"
 #include "macros/MacroFile.h"
+#include "macros/MacrosAddedElsewhere.h"
 #include "settings/ConfigFile.h"
 #include "settings/FilePaths.h"
 #include "settings/FileSystem.h"
@@ -12,7 +13,7 @@
 namespace mervik::ui {
 
 FailureTexts SaveAppliedFiles(const SharedSettingsBlock& image, const std::string& programFolder,
-                              RegistryStore& registry, const MacroList& list,
+                              RegistryStore& registry, MacroList& list,
                               const std::string& macroPath) {
     fs::SaveLock lock;
     if (!lock.Held())
@@ -25,9 +26,10 @@ FailureTexts SaveAppliedFiles(const SharedSettingsBlock& image, const std::strin
     return failures;
 }
 
-FailureTexts SaveMacros(const std::string& path, const MacroList& list) {
+FailureTexts SaveMacros(const std::string& path, MacroList& list) {
     if (path.empty())
         return list.Empty() ? FailureTexts{} : FailureTexts{kTextMacrosNotSaved};
+    AdoptMacrosAddedElsewhere(path, list);
     if (!SaveMacroFile(path, list))
         return {kTextMacrosNotSaved};
     return {};

@@ -21,12 +21,13 @@ using FailureTexts = std::vector<unsigned>;
 // one hold of the save lock. When another program keeps that lock, nothing is
 // saved, and the one failure says so. Monitor's block is BlockHandOver's.
 FailureTexts SaveAppliedFiles(const SharedSettingsBlock& image, const std::string& programFolder,
-                              RegistryStore& registry, const MacroList& list,
+                              RegistryStore& registry, MacroList& list,
                               const std::string& macroPath);
 
-// The macro list, to the file it was loaded from (LoadOptionMacros). With no
-// file that may be written, macros the user made are a failure too.
-FailureTexts SaveMacros(const std::string& path, const MacroList& list);
+// The macro list, to the file it was loaded from (LoadOptionMacros), with the
+// macros another program added to that file since (AdoptMacrosAddedElsewhere).
+// With no file that may be written, macros the user made are a failure too.
+FailureTexts SaveMacros(const std::string& path, MacroList& list);
 
 // The on-screen display's record: the file's, or the defaults the display
 // writes when the file has none.

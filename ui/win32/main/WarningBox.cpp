@@ -14,4 +14,9 @@ void ShowWarning(HWND owner, const std::wstring& text, UINT icon) {
     MessageBoxW(owner, text.c_str(), ReadableTitle().c_str(), MB_OK | icon);
 }
 
+bool AskOkCancel(HWND owner, const std::wstring& question) {
+    return MessageBoxW(owner, question.c_str(), ReadableTitle().c_str(),
+                       MB_OKCANCEL | MB_ICONQUESTION) == IDOK;
+}
+
 } // namespace mervik::ui

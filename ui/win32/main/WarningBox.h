@@ -15,4 +15,7 @@ std::wstring ReadableTitle();
 // A box over `owner` (may be null) with one OK button and `icon`.
 void ShowWarning(HWND owner, const std::wstring& text, UINT icon);
 
+// A question with OK and Cancel; true when the answer is OK.
+bool AskOkCancel(HWND owner, const std::wstring& question);
+
 } // namespace mervik::ui

@@ -519,6 +519,9 @@ void CAdvanceSettingPage::ResetProfiles() {
     CWarnDlg warning(Warning::Reset);
     if (warning.DoModal(GetAncestor(Hwnd(), GA_ROOT)) != 1 || !host_.working)
         return;
+    // The warning says a backup is made first: without one, no reset.
+    if (host_.backUpBeforeReset && !host_.backUpBeforeReset())
+        return;
     ResetAllProfiles(*host_.working);
     host_.working->CurrentProfile = 0;
     if (host_.profilesReset)

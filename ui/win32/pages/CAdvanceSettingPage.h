@@ -33,6 +33,7 @@ struct AdvancePageHost {
     std::function<void()> buttonsChanged;      // page 1 shows the buttons' labels anew
     std::function<void()> profilesReset;       // show and apply every profile
     std::function<void(unsigned textId)> warn; // a refusal, said in a message box
+    std::function<bool()> backUpBeforeReset;   // false: no backup, so no reset
 };
 
 class CAdvanceSettingPage : public CSkinnedPage {
