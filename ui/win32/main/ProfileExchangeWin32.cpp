@@ -63,10 +63,9 @@ bool ImportProfile(HWND owner, SharedSettingsBlock& working, int index, MacroLis
     for (const std::string& note : plan->notes)
         Trace(*path + ": " + note);
     const TextLookup texts = [](unsigned id) { return Program().language.Text(id); };
-    const std::string question =
-        ImportQuestion(texts, index, ShownFromStored(ProfileName(working.Profiles[index])),
-                       ShownFromStored(ProfileName(*plan->profile)), plan->added.size(),
-                       plan->mended);
+    const std::string question = ImportQuestion(
+        texts, index, ShownFromStored(ProfileName(working.Profiles[index])),
+        ShownFromStored(ProfileName(*plan->profile)), plan->added.size(), plan->mended);
     if (!AskOkCancel(owner, win::Widen(question)))
         return false;
     ApplyProfileImport(*plan, working, index, macros);
