@@ -76,7 +76,7 @@ def _wide(character):
 
 
 # Marks that close a clause or a quote: never the first thing on a line.
-_CLOSING = "，。、；：！？）”"
+CLOSING_MARKS = "，。、；：！？）”’》」』】"
 
 
 def _words(paragraph):
@@ -103,27 +103,48 @@ def _words(paragraph):
     return words
 
 
-def wrapped(draw, rect, text, font, colour, spacing=5, middle=False):
-    """Greedy word wrap inside rect's width, from its top or centred in its
-    height; returns the height used. `spacing` is at 100 %. Chinese text
-    breaks between any two letters, but never before a closing mark."""
-    spacing = s(spacing)
-    x, y, w, h = rect
+def _last_unit_start(line):
+    """Where the last unit of `line` (a wide letter or a word) and the closing
+    marks after it begin."""
+    end = len(line)
+    while end > 0 and line[end - 1] in CLOSING_MARKS:
+        end -= 1
+    if end > 0 and _wide(line[end - 1]):
+        return end - 1
+    start = end
+    while start > 0 and not line[start - 1].isspace() and not _wide(line[start - 1]):
+        start -= 1
+    return start
+
+
+def wrap_lines(draw, text, font, width):
+    """Greedy word wrap at `width`: the lines. Chinese text breaks between any
+    two letters, but never before a closing mark: the letter or word before
+    the marks goes down with them."""
     lines = []
     for paragraph in text.split("\n"):
         line = ""
         for word, blank in _words(paragraph):
             trial = (line + (" " if blank and line else "") + word)
-            if text_size(draw, trial, font)[0] <= w or not line:
+            if text_size(draw, trial, font)[0] <= width or not line:
                 line = trial
-            elif word in _CLOSING and len(line) > 1 and _wide(line[-1]):
-                # The letter before the mark goes down with it.
-                lines.append(line[:-1])
-                line = line[-1] + word
+            elif word in CLOSING_MARKS and _last_unit_start(line) > 0:
+                start = _last_unit_start(line)
+                lines.append(line[:start].rstrip())
+                line = line[start:] + word
             else:
                 lines.append(line)
                 line = word
         lines.append(line)
+    return lines
+
+
+def wrapped(draw, rect, text, font, colour, spacing=5, middle=False):
+    """Text wrapped inside rect's width (wrap_lines), from its top or centred
+    in its height; returns the height used. `spacing` is at 100 %."""
+    spacing = s(spacing)
+    x, y, w, h = rect
+    lines = wrap_lines(draw, text, font, w)
     line_height = font.getbbox("Ag")[3] + spacing
     used = len(lines) * line_height - spacing
     top = y + (h - used) // 2 if middle else y

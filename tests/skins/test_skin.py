@@ -423,5 +423,29 @@ class IniWriter(unittest.TestCase):
                 self.writer.button_line(dict(good, **bad), "x.ini")
 
 
+class Wrapping(unittest.TestCase):
+    """The generator's line breaking of wrapped texts, at any width."""
+
+    def test_no_chinese_line_starts_with_a_closing_mark(self):
+        from PIL import ImageDraw
+        import paint
+        import theme
+        draw = ImageDraw.Draw(Image.new("RGB", (1, 1)))
+        for language in LANGUAGES:
+            with open(LANGUAGE_TABLES / (language + ".json"), encoding="utf-8") as f:
+                table = json.load(f)
+            theme.use_script(table["script"])
+            try:
+                font = theme.font(12)
+                for text in table["texts"].values():
+                    for width in range(90, 420, 11):
+                        lines = paint.wrap_lines(draw, text, font, width)
+                        for line in lines[1:]:
+                            self.assertNotIn(line[:1], paint.CLOSING_MARKS, (language, width, lines))
+                        self.assertEqual("".join(lines).replace(" ", ""), text.replace(" ", "").replace("\n", ""))
+            finally:
+                theme.use_script("latin")
+
+
 if __name__ == "__main__":
     unittest.main()

@@ -39,7 +39,7 @@ function(option_e2e_test name)
   set_tests_properties(wine.${name} PROPERTIES TIMEOUT 900 LABELS wine COST 60)
 endfunction()
 foreach(part main_window macro_page dialogs button_page upload_status keyboard language
-             profile_exchange)
+             profile_exchange display_scaling)
   option_e2e_test(${part}_e2e)
 endforeach()
 add_custom_target(option_e2e_inputs ALL

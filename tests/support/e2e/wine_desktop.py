@@ -172,16 +172,17 @@ class WineSession:
     """One prefix, one X display and one Wine server for a whole script.
 
     `desktop` ("WxH") runs every program of the prefix inside one virtual
-    desktop at the screen's corner (which also gives the tray a home)."""
+    desktop at the screen's corner (which also gives the tray a home);
+    `screen` ("WxHxDEPTH") is the size of the private X display around it."""
 
     def __init__(self, prefix, desktop=None, debug="-all", overrides=DEFAULT_OVERRIDES, fresh=False,
-                 log=None):
+                 log=None, screen=SCREEN):
         self.prefix = prefix
         self.log = log
         self.display = None
         shown = os.environ.get("MERVIK_E2E_DISPLAY")
         if not shown:
-            self.display = XDisplay()
+            self.display = XDisplay(screen)
         self.env = base_environment(prefix, shown or self.display.name, debug, overrides)
         try:
             self.prepare(desktop, fresh)
@@ -229,6 +230,14 @@ class WineSession:
     def restart(self):
         """Ends every program of the prefix and starts a fresh server."""
         self.start_server()
+
+    def set_dpi(self, dpi):
+        """The display's DPI (LogPixels: 96 is 100 %, 144 is 150 %) for every
+        program of the prefix; ends the programs running, as a change of the
+        display's scale followed by a new session would."""
+        self.run("reg", "add", "HKCU\\Control Panel\\Desktop", "/v", "LogPixels", "/t", "REG_DWORD", "/d",
+                 str(dpi), "/f")
+        self.restart()
 
     def close(self):
         self.stop_server()

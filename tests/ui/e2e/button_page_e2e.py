@@ -18,9 +18,7 @@ import unittest
 import option_case as base
 from option_case import OptionCase, centre, parse_probe, parse_rect, probe, screenshot, settle, skin_rect, wait_for, wait_for_dialog
 
-PAGE_ORIGIN = base.PAGE_ORIGIN
 PAGE_SKIN = "skin_button_page.ini"
-ITEM_HEIGHT = 17  # a menu item: 14 pixels and 3 of padding
 # The page ignores a click on a box within 200 ms of a menu closing (the click
 # that closed it must not open the next one); the next menu waits it out.
 REOPEN_GUARD_S = 0.25
@@ -65,7 +63,8 @@ class ButtonPageSteps:
 
     def at(self, key):
         x, y = centre(skin_rect(PAGE_SKIN, key))
-        return PAGE_ORIGIN[0] + x, PAGE_ORIGIN[1] + y
+        origin = base.page_origin()
+        return origin[0] + x, origin[1] + y
 
     def on_screen(self, point):
         rect = parse_rect(self.state()["main_rect"])
@@ -74,8 +73,9 @@ class ButtonPageSteps:
     def click_key(self, key):
         self.click(self.on_screen(self.at(key)))
 
-    def controls(self):
-        text = probe("controls", "1")
+    def controls(self, page=1):
+        """The controls of page `page` (page 1 unless told)."""
+        text = probe("controls", page)
         try:
             return json.loads(text)["controls"]
         except (ValueError, KeyError):
@@ -100,8 +100,9 @@ class ButtonPageSteps:
 
     def item_point(self, menu, count, index):
         """Centre of item `index` of a menu of `count` items shown at `menu`."""
-        border = (menu[3] - menu[1] - ITEM_HEIGHT * count) // 2
-        return (menu[0] + menu[2]) // 2, menu[1] + border + ITEM_HEIGHT * index + ITEM_HEIGHT // 2
+        height = base.menu_item_height()
+        border = (menu[3] - menu[1] - height * count) // 2
+        return (menu[0] + menu[2]) // 2, menu[1] + border + height * index + height // 2
 
     def open_menu(self, key, count=1):
         guard_ends = getattr(self, "menu_closed_at", 0) + REOPEN_GUARD_S

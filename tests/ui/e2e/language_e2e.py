@@ -48,6 +48,8 @@ def title_of(texts):
 class LanguageSteps(ButtonPageSteps, MacroPageSteps):
     language = None  # what config.ini's Language key says, if anything
     user_locale = {}  # the environment Option starts in
+    screen = SCREEN  # what a screenshot of the screen takes
+    shots = ""  # how the screenshots' names start
 
     def setUp(self):
         super().setUp()
@@ -79,16 +81,35 @@ class LanguageSteps(ButtonPageSteps, MacroPageSteps):
         x, y = centre(skin_rect(ini, key))
         return rect[0] + x, rect[1] + y
 
-    def dialog(self):
+    def shoot(self, name, rect=None):
+        """A screenshot named for the tour (the screen unless `rect` is given)."""
+        settle()
+        screenshot(self.shots + name, rect or self.screen)
+
+    def dialog(self, ini):
+        """The skinned dialog on screen, active and of its variant's size; its rectangle."""
         found = wait_for_dialog()
         self.assertTrue(found, "the dialog did not appear as the active window")
-        return parse_rect(found["rect"])
+        rect = parse_rect(found["rect"])
+        self.assert_skin_size(ini, rect)
+        return rect
 
-    def shoot_dialog(self, name, ini, close_key=2):
+    def warning(self, ini):
+        """The warning on screen, of its variant's size; its rectangle."""
+        found = wait_for(lambda: (lambda s: s if s.get("warning") == "1" else None)(self.state()), 20)
+        self.assertTrue(found, "no warning of %s" % ini)
+        rect = parse_rect(found["warning_rect"])
+        self.assert_skin_size(ini, rect)
+        return rect
+
+    def assert_skin_size(self, ini, rect):
+        self.assertEqual((rect[2] - rect[0], rect[3] - rect[1]), base.skin_size(ini),
+                         "%s is not the size of its skin variant at %d %%" % (ini, base.Skin.percent))
+
+    def shoot_dialog(self, name, ini, close_key=2, warning=False):
         """Screenshot of the dialog on screen, then its Cancel."""
-        rect = self.dialog()
-        settle()
-        screenshot("chinese_" + name, SCREEN)
+        rect = self.warning(ini) if warning else self.dialog(ini)
+        self.shoot(name, rect)
         self.click(self.in_dialog(ini, close_key, rect))
         self.assertTrue(wait_for(lambda: self.state().get("warning") == "0", 10), "the %s stayed" % name)
 
@@ -98,39 +119,67 @@ class LanguageSteps(ButtonPageSteps, MacroPageSteps):
         self.assertTrue(menus, "the language menu did not open")
         return menus[0]
 
+    def assert_controls_inside(self, page):
+        """Every control of the main window and of `page` lies inside it."""
+        main = self.main_rect()
+        size = main[2] - main[0], main[3] - main[1]
+        for button in json.loads(probe("strip"))["buttons"]:
+            self.assert_inside(button["rect"], size, "main window: " + button["text"])
+        page_size = base.skin_size("skin_button_page.ini" if page == 1 else base.PAGE_SKIN)
+        for control in self.controls(page):
+            self.assert_inside(control["rect"], page_size, "page %d: %s" % (page, control.get("text")))
 
-class ChineseWindows(LanguageSteps, OptionCase):
-    """A user whose Windows speaks Simplified Chinese: every window of Option
-    in Chinese, looked at one by one."""
+    def assert_inside(self, rect, size, what):
+        left, top, right, bottom = rect
+        self.assertTrue(0 <= left <= right <= size[0] and 0 <= top <= bottom <= size[1],
+                        "%s at %s lies outside its window of %s" % (what, rect, size))
 
-    device = 0  # the no-mouse warning comes first
-    user_locale = chinese_user_locale()
+    def assert_menus_clear(self):
+        """The menus shown lie on the screen, and no tooltip covers them."""
+        menus = self.menus()
+        self.assertTrue(menus, "no menu open")
+        tips = self.tips()
+        for menu in menus:
+            self.assert_inside(menu, self.screen[2:], "a menu")
+            for tip in tips:
+                self.assertFalse(overlap(menu, tip), "a tooltip at %s covers the menu at %s" % (tip, menu))
 
-    def test_every_window_speaks_chinese(self):
+    def tips(self):
+        found = parse_probe(probe("tips"))
+        return [parse_rect(found["rect%d" % i]) for i in range(int(found.get("tips", 0)))]
+
+    def visit_every_window(self, texts):
+        """Every window of Option, one after the other, each looked at: the
+        no-mouse warning first (device 0), both pages, a function menu with
+        its submenu, the warnings, every dialog and the menus of both pages.
+        Each window's size is its skin variant's, controls lie in their
+        windows, menus on the screen and clear of tooltips; a screenshot of
+        each goes to OUT/screenshots/SHOTS*.png."""
         self.start(os.path.join(self.folder, "Option.exe"))
-        warning = wait_for(lambda: (lambda s: s if s.get("warning") == "1" else None)(self.state()), 20)
-        self.assertTrue(warning, "no no-mouse warning")
-        settle()
-        screenshot("chinese_nomouse_warning", SCREEN)
-        self.click(centre(skin_rect("skin_nomouse_warn.ini", 1)))
+        rect = self.warning("skin_nomouse_warn.ini")
+        self.shoot("nomouse_warning", rect)
+        self.click(self.in_dialog("skin_nomouse_warn.ini", 1, rect))
         self.assertTrue(wait_for(lambda: self.state().get("warning") == "0", 10))
-        self.speaks(CHINESE)
-        screenshot("chinese_page1", self.main_rect())
+        self.speaks(texts)
+        self.assert_skin_size(base.MAIN_SKIN, self.main_rect())
+        self.assert_controls_inside(1)
+        self.shoot("page1", self.main_rect())
 
-        # A function menu with a submenu open.
+        # A function menu with a submenu open, the pointer first resting on
+        # the button long enough for its tooltip.
+        self.rest_for_tip(self.at(4))
         self.choose_in_submenu(4, 1040, 1045, MEDIA_ITEMS)
-        settle()
-        screenshot("chinese_function_menu", SCREEN)
+        self.assert_menus_clear()
+        self.shoot("function_menu")
         base.ENV.xdotool("click", "1")
         self.wait_menus_closed()
-        self.assertTrue(wait_for(lambda: self.caption(4) == CHINESE[1045], 10), self.caption(4))
+        self.assertTrue(wait_for(lambda: self.caption(4) == texts[1045], 10), self.caption(4))
 
         # Disabling the only left click: the click warning.
         self.choose(1, 1058)
-        self.assertTrue(wait_for(lambda: self.state().get("warning") == "1", 10), "no click warning")
-        settle()
-        screenshot("chinese_click_warning", SCREEN)
-        self.click(centre(skin_rect("skin_click_warn.ini", 1)))
+        rect = self.warning("skin_click_warn.ini")
+        self.shoot("click_warning", rect)
+        self.click(self.in_dialog("skin_click_warn.ini", 1, rect))
         self.assertTrue(wait_for(lambda: self.state().get("warning") == "0", 10))
 
         # The key dialogs, the colour picker and the macro dialog.
@@ -147,18 +196,18 @@ class ChineseWindows(LanguageSteps, OptionCase):
 
         # The language menu, its choice of now marked; Escape leaves it.
         self.open_language_menu()
-        settle()
-        screenshot("chinese_language_menu", SCREEN)
+        self.assert_menus_clear()
+        self.shoot("language_menu")
         self.press("Escape")
         self.wait_menus_closed()
 
         # Page 2 without a macro: Record asks for one.
         self.click(self.main_button(2))
         self.assertTrue(wait_for(lambda: self.state()["page"] == "page2", 10))
-        settle()
-        screenshot("chinese_page2", self.main_rect())
+        self.assert_controls_inside(2)
+        self.shoot("page2", self.main_rect())
         self.click(self.at(15))
-        self.shoot_dialog("macro_set_warning", "skin_macro_set_warn.ini", close_key=1)
+        self.shoot_dialog("macro_set_warning", "skin_macro_set_warn.ini", close_key=1, warning=True)
         self.new_macro("Fire")
         self.assertTrue(self.wait_lists(lambda l: l["macros"] == ["Fire"]))
         # The steps' menu (right button on the list).
@@ -166,15 +215,38 @@ class ChineseWindows(LanguageSteps, OptionCase):
         settle()
         base.ENV.xdotool("click", "3")
         self.assertTrue(wait_for(self.menus, 10), "the steps' menu did not open")
-        settle()
-        screenshot("chinese_steps_menu", SCREEN)
+        self.assert_menus_clear()
+        self.shoot("steps_menu")
         self.press("Escape")
         self.wait_menus_closed()
         self.click(self.at(11))
-        self.shoot_dialog("delete_macro_warning", "skin_delete_macro_warn.ini")
+        self.shoot_dialog("delete_macro_warning", "skin_delete_macro_warn.ini", warning=True)
         self.click(self.at(9))
-        self.shoot_dialog("reset_warning", "skin_reset_warn.ini")
+        self.shoot_dialog("reset_warning", "skin_reset_warn.ini", warning=True)
         self.assertEqual(self.lists()["macros"], ["Fire"], "a Cancel changed the macros")
+
+    def rest_for_tip(self, point):
+        """Rests the pointer on `point` until a tooltip shows (the system
+        shows one after a pause), or a few seconds."""
+        base.ENV.xdotool("mousemove", *point)
+        settle()
+        wait_for(self.tips, 5)
+
+
+def overlap(a, b):
+    return a[0] < b[2] and b[0] < a[2] and a[1] < b[3] and b[1] < a[3]
+
+
+class ChineseWindows(LanguageSteps, OptionCase):
+    """A user whose Windows speaks Simplified Chinese: every window of Option
+    in Chinese, looked at one by one."""
+
+    device = 0  # the no-mouse warning comes first
+    user_locale = chinese_user_locale()
+    shots = "chinese_"
+
+    def test_every_window_speaks_chinese(self):
+        self.visit_every_window(CHINESE)
 
 
 class ChosenInConfig(LanguageSteps, OptionCase):

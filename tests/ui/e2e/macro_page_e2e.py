@@ -231,7 +231,7 @@ class MacroPage(MacroPageSteps, OptionCase):
         self.assertEqual(self.lists()["repeat"], "1")
         # Renamed in place by a double click, under the same rules.
         left, top, right, _ = skin_rect(PAGE_SKIN, 13)
-        jump = (PAGE_ORIGIN[0] + (left + right) // 2, PAGE_ORIGIN[1] + top + 8 + 16)
+        jump = (page_origin()[0] + (left + right) // 2, page_origin()[1] + top + 8 + 16)
         for name, expected in (("fire", ["Fire", "Jump"]), ("Leap", ["Fire", "Leap"])):
             ENV.xdotool("mousemove", *jump)
             settle()
@@ -286,11 +286,11 @@ class MacroPageProfiles(MacroPageSteps, OptionCase):
         self.open_page2()
         before = self.dump()["Profiles"][0]
         left, top, right, bottom = skin_rect(PAGE_SKIN, 1)
-        self.click((PAGE_ORIGIN[0] + right - 2, PAGE_ORIGIN[1] + (top + bottom) // 2))  # fastest
+        self.click((page_origin()[0] + right - 2, page_origin()[1] + (top + bottom) // 2))  # fastest
         left, top, right, bottom = skin_rect(PAGE_SKIN, 7)
-        self.click((PAGE_ORIGIN[0] + right - 6, PAGE_ORIGIN[1] + top + 5))  # wheel lines up
+        self.click((page_origin()[0] + right - 6, page_origin()[1] + top + 5))  # wheel lines up
         left, top, right, bottom = skin_rect(PAGE_SKIN, 21)
-        self.click((PAGE_ORIGIN[0] + left + 2, PAGE_ORIGIN[1] + (top + bottom) // 2))  # X slowest
+        self.click((page_origin()[0] + left + 2, page_origin()[1] + (top + bottom) // 2))  # X slowest
         self.apply()
         after = self.dump()["Profiles"][0]
         self.assertEqual(after["MouseSpeed"], 20)
@@ -298,7 +298,7 @@ class MacroPageProfiles(MacroPageSteps, OptionCase):
         self.assertEqual(after["Sensitivity_X"], 1)
         # A typed number is held to the range on Enter: -9 is -5, the slowest.
         left, top, right, bottom = skin_rect(PAGE_SKIN, 6)
-        self.click((PAGE_ORIGIN[0] + left + 10, PAGE_ORIGIN[1] + (top + bottom) // 2))
+        self.click((page_origin()[0] + left + 10, page_origin()[1] + (top + bottom) // 2))
         self.press("End", "BackSpace", "BackSpace", "minus", "9", "Return")
         settle()
         self.apply()
@@ -306,7 +306,7 @@ class MacroPageProfiles(MacroPageSteps, OptionCase):
 
     def type_into_spin(self, key, *keys, shows=None):
         left, top, right, bottom = skin_rect(PAGE_SKIN, key)
-        self.click((PAGE_ORIGIN[0] + left + 10, PAGE_ORIGIN[1] + (top + bottom) // 2))
+        self.click((page_origin()[0] + left + 10, page_origin()[1] + (top + bottom) // 2))
         self.press("End", "BackSpace", "BackSpace", *keys)
         # Posted messages go before input still queued: the field must hold
         # the keys before anything is posted to Option.
@@ -386,10 +386,10 @@ class PointerThroughMonitor(RealMonitor, MacroPageSteps, OptionCase):
         self.start_real_monitor()
         self.open_page2()
         left, top, right, bottom = skin_rect(PAGE_SKIN, 1)
-        self.click((PAGE_ORIGIN[0] + right - 2, PAGE_ORIGIN[1] + (top + bottom) // 2))  # fastest
+        self.click((page_origin()[0] + right - 2, page_origin()[1] + (top + bottom) // 2))  # fastest
         left, top, right, bottom = skin_rect(PAGE_SKIN, 7)
         for _ in range(2):
-            self.click((PAGE_ORIGIN[0] + right - 6, PAGE_ORIGIN[1] + bottom - 5))  # lines down
+            self.click((page_origin()[0] + right - 6, page_origin()[1] + bottom - 5))  # lines down
         self.click(self.main_button(5))
         self.assertTrue(self.wait_for_apply_done(30), "Monitor's 1258 did not end the wait")
         self.assertEqual(self.registry("HKCU\\Control Panel\\Mouse", "MouseSensitivity"), "20")

@@ -27,6 +27,7 @@ from wine_desktop import Probe, WineSession, probe_values as parse_probe, reap, 
 
 ARGS = argparse.Namespace()
 DESKTOP = "1280x1000"
+MAIN_SKIN = "skin_main.ini"
 
 
 class Desktop:
@@ -81,14 +82,74 @@ def control_count(ini):
     return window["count"] - len(window["areas"])
 
 
-def skin_rect(ini, key):
-    """(left, top, right, bottom) of BUTTONPOS key in a skin INI."""
-    parser = configparser.ConfigParser(interpolation=None)
+class Skin:
+    """The skin variant Option's windows take on the script's screen: its
+    display scale (in percent) and language folder. Every place a script
+    clicks or checks comes from that variant, as Option's own do; a script
+    that changes the DPI or the language says so with use_skin."""
+
+    percent = 100
+    language = None
+
+
+def use_skin(percent=100, language=None):
+    Skin.percent, Skin.language = percent, language
+
+
+def scale_length(length, percent=None):
+    """`length` at the skin's scale, rounded as Option and the generator
+    round (ui/core/DisplayScale): to the nearest pixel, halves away from zero."""
+    rounded = (abs(length) * (percent or Skin.percent) + 50) // 100
+    return -rounded if length < 0 else rounded
+
+
+def skin_folder():
+    """The folder of the variant in use: skins[/LANGUAGE][/PERCENT]; a
+    language the skin has no folder for uses the default's."""
+    folder = ARGS.skins
+    if Skin.language and os.path.exists(os.path.join(folder, Skin.language, MAIN_SKIN)):
+        folder = os.path.join(folder, Skin.language)
+    return folder if Skin.percent == 100 else os.path.join(folder, str(Skin.percent))
+
+
+def skin_ini(ini):
+    """A skin INI of the variant in use (UTF-8 with its mark, or ASCII)."""
+    parser = configparser.ConfigParser(interpolation=None, strict=False)
     parser.optionxform = str
-    parser.read(os.path.join(ARGS.skins, ini))
-    fields = parser["BUTTONPOS"][str(key)].split(",")
+    with open(os.path.join(skin_folder(), ini), encoding="utf-8-sig", errors="replace") as f:
+        parser.read_string(f.read())
+    return parser
+
+
+def skin_rect(ini, key):
+    """(left, top, right, bottom) of BUTTONPOS key in a skin INI of the
+    variant in use."""
+    fields = skin_ini(ini)["BUTTONPOS"][str(key)].split(",")
     x, y, w, h = (int(f) for f in fields[1:5])
     return x, y, x + w, y + h
+
+
+def skin_size(ini):
+    """(width, height) of a skinned window of the variant in use: its
+    background picture's."""
+    parser = skin_ini(ini)
+    normal = next(parser[name]["Normal"] for name in parser.sections() if "Normal" in parser[name])
+    picture = os.path.join(skin_folder(), normal)
+    with open(picture, "rb") as f:
+        head = f.read(26)
+    if head[:8] == b"\x89PNG\r\n\x1a\n":
+        return int.from_bytes(head[16:20], "big"), int.from_bytes(head[20:24], "big")
+    return int.from_bytes(head[18:22], "little"), abs(int.from_bytes(head[22:26], "little", signed=True))
+
+
+def menu_item_height():
+    """One item of Option's menus: 14 pixels and 3 of padding, each scaled."""
+    return scale_length(14) + scale_length(3)
+
+
+def list_row_height():
+    """One row of Option's lists: 16 pixels, scaled."""
+    return scale_length(16)
 
 
 def centre(rect, dx=0, dy=0):
@@ -98,8 +159,6 @@ def centre(rect, dx=0, dy=0):
 def parse_rect(text):
     return tuple(int(v) for v in text.split(","))
 
-
-MAIN_SKIN = "skin_main.ini"
 
 
 class OptionCase(unittest.TestCase):
@@ -253,7 +312,11 @@ def ini_value(path, key, section="Setting"):
     return parser[section].get(key)
 
 
-PAGE_ORIGIN = (16, 100)  # the page area of skin_main.ini
+def page_origin():
+    """Where a page lies in the main window: its page area."""
+    return skin_rect(MAIN_SKIN, 9)[:2]
+
+
 PAGE_SKIN = "skin_advance_setting.ini"
 
 
@@ -310,12 +373,14 @@ class MacroPageSteps:
 
     def at(self, key, dx=0, dy=0):
         x, y = centre(skin_rect(PAGE_SKIN, key), dx, dy)
-        return PAGE_ORIGIN[0] + x, PAGE_ORIGIN[1] + y
+        origin = page_origin()
+        return origin[0] + x, origin[1] + y
 
     def step_row(self, row):
-        """Centre of row `row` of the step list (rows of 16 pixels from its top)."""
+        """Centre of row `row` of the step list (rows from its top)."""
         left, top, right, _ = skin_rect(PAGE_SKIN, 14)
-        return PAGE_ORIGIN[0] + (left + right) // 2, PAGE_ORIGIN[1] + top + 8 + 16 * row
+        origin, height = page_origin(), list_row_height()
+        return origin[0] + (left + right) // 2, origin[1] + top + height // 2 + height * row
 
     def lists(self):
         text = probe("lists")
@@ -365,15 +430,17 @@ def give_slot_a_macro(folder, slot, name):
 
 
 
-def main(name):
-    """Runs the unittest cases of the calling script `name`."""
+def main(name, desktop=DESKTOP, screen=None):
+    """Runs the unittest cases of the calling script `name`, in a virtual
+    desktop of `desktop` ("WxH") on an X screen of `screen` ("WxHxDEPTH")."""
     parser = argparse.ArgumentParser()
     for option in ("--bin", "--option", "--skins", "--lan", "--out", "--monitor", "--hiddriver", "--mousesim",
                    "--mervikctl"):
         parser.add_argument(option, required=True)
     known, rest = parser.parse_known_args()
     vars(ARGS).update(vars(known), name=name)
-    Desktop.session = WineSession(os.path.join(ARGS.out, name + "-prefix"), desktop=DESKTOP)
+    extra = {"screen": screen} if screen else {}
+    Desktop.session = WineSession(os.path.join(ARGS.out, name + "-prefix"), desktop=desktop, **extra)
     Desktop.probe = Probe(Desktop.session, os.path.join(ARGS.bin, "OptionProbe.exe"))
     try:
         program = unittest.main(module="__main__", argv=[sys.argv[0]] + rest, exit=False, verbosity=2)

@@ -17,6 +17,7 @@
 //   OptionProbe.exe switch N                           (block's current profile N, then 1255)
 //   OptionProbe.exe release-mutex                      (FakeMonitor lets go of the block's mutex)
 //   OptionProbe.exe menus                              (the popup menus shown)
+//   OptionProbe.exe tips                               (the tooltips shown)
 //   OptionProbe.exe focus                              (the focused control, as JSON)
 //   OptionProbe.exe controls PAGE                      (page 1 or 2's controls, as JSON)
 //   OptionProbe.exe serve                              (the commands above, one a line on
@@ -614,23 +615,29 @@ int Focus() {
     return 0;
 }
 
-// The popup menus on the screen, in the order the system lists them (the
-// newest first): "menus=N rect0=l,t,r,b rect1=...".
-BOOL CALLBACK ScanMenus(HWND hwnd, LPARAM lp) {
-    char cls[16] = {};
+// The visible top-level windows of a class, in the order the system lists
+// them (the topmost first): "NAME=N rect0=l,t,r,b rect1=...".
+struct ShownOfClass {
+    const char* className;
+    std::vector<HWND> found;
+};
+
+BOOL CALLBACK ScanShownOfClass(HWND hwnd, LPARAM lp) {
+    auto* scan = reinterpret_cast<ShownOfClass*>(lp);
+    char cls[32] = {};
     GetClassNameA(hwnd, cls, sizeof cls);
-    if (!strcmp(cls, "#32768") && IsWindowVisible(hwnd))
-        reinterpret_cast<std::vector<HWND>*>(lp)->push_back(hwnd);
+    if (!_stricmp(cls, scan->className) && IsWindowVisible(hwnd))
+        scan->found.push_back(hwnd);
     return TRUE;
 }
 
-int Menus() {
-    std::vector<HWND> menus;
-    EnumWindows(ScanMenus, reinterpret_cast<LPARAM>(&menus));
-    printf("menus=%zu", menus.size());
-    for (size_t i = 0; i < menus.size(); ++i) {
+int ShownRects(const char* name, const char* className) {
+    ShownOfClass scan{className, {}};
+    EnumWindows(ScanShownOfClass, reinterpret_cast<LPARAM>(&scan));
+    printf("%s=%zu", name, scan.found.size());
+    for (size_t i = 0; i < scan.found.size(); ++i) {
         RECT r;
-        GetWindowRect(menus[i], &r);
+        GetWindowRect(scan.found[i], &r);
         printf(" rect%zu=%ld,%ld,%ld,%ld", i, r.left, r.top, r.right, r.bottom);
     }
     printf("\n");
@@ -717,14 +724,17 @@ int Dispatch(int argc, char** argv) {
     if (argc >= 2 && !strcmp(argv[1], "release-mutex"))
         return ReleaseFakeMonitorsMutex();
     if (argc >= 2 && !strcmp(argv[1], "menus"))
-        return Menus();
+        return ShownRects("menus", "#32768");
+    if (argc >= 2 && !strcmp(argv[1], "tips"))
+        return ShownRects("tips", "tooltips_class32");
     if (argc >= 2 && !strcmp(argv[1], "focus"))
         return Focus();
     if (argc >= 3 && !strcmp(argv[1], "controls"))
         return Controls(atoi(argv[2]) - 1);
-    fprintf(stderr, "usage: OptionProbe state | mouse-changed CPI RATE BRIGHTNESS | block | dialog "
-                    "| close-dialog | close-option | lists | menus | focus | controls PAGE | strip "
-                    "| status | switch N | monitor-switch N [PRESS_MS] | release-mutex | serve\n");
+    fprintf(stderr,
+            "usage: OptionProbe state | mouse-changed CPI RATE BRIGHTNESS | block | dialog "
+            "| close-dialog | close-option | lists | menus | tips | focus | controls PAGE | strip "
+            "| status | switch N | monitor-switch N [PRESS_MS] | release-mutex | serve\n");
     return 2;
 }
 
