@@ -165,9 +165,17 @@ class LanguageSteps(ButtonPageSteps, MacroPageSteps):
         self.assert_controls_inside(1)
         self.shoot("page1", self.main_rect())
 
-        # A function menu with a submenu open, the pointer first resting on
-        # the button long enough for its tooltip.
-        self.rest_for_tip(self.at(4))
+        # The pointer rests on a function box: its tip shows beside it; the
+        # menu the box then opens is clear of every tip.
+        left, top, right, bottom = skin_rect("skin_button_page.ini", 4)
+        origin = base.page_origin()
+        self.rest_for_tip((origin[0] + left, origin[1] + top, origin[0] + right, origin[1] + bottom))
+        self.click(self.at(4))
+        self.assertTrue(wait_for(self.menus, 10), "the box opened no menu")
+        self.assert_menus_clear()
+        self.press("Escape")
+        self.wait_menus_closed()
+        # A function menu with a submenu open.
         self.choose_in_submenu(4, 1040, 1045, MEDIA_ITEMS)
         self.assert_menus_clear()
         self.shoot("function_menu")
@@ -225,12 +233,18 @@ class LanguageSteps(ButtonPageSteps, MacroPageSteps):
         self.shoot_dialog("reset_warning", "skin_reset_warn.ini", warning=True)
         self.assertEqual(self.lists()["macros"], ["Fire"], "a Cancel changed the macros")
 
-    def rest_for_tip(self, point):
-        """Rests the pointer on `point` until a tooltip shows (the system
-        shows one after a pause), or a few seconds."""
-        base.ENV.xdotool("mousemove", *point)
+    def rest_for_tip(self, control):
+        """Rests the pointer on the control at `control` (a rectangle on the
+        screen) until its tooltip shows (the system shows one after a pause),
+        which stands clear of the control."""
+        base.ENV.xdotool("mousemove", *centre(control))
         settle()
-        wait_for(self.tips, 5)
+        tips = wait_for(self.tips, 10)
+        self.assertTrue(tips, "no tooltip while the pointer rests on the control at %s" % (control,))
+        settle()
+        self.shoot("tooltip")
+        for tip in self.tips():
+            self.assertFalse(overlap(tip, control), "the tooltip at %s covers its control at %s" % (tip, control))
 
 
 def overlap(a, b):

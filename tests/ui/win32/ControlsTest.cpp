@@ -110,6 +110,41 @@ TEST(ButtonTooltip, MadeAtTheFirstMoveWithTheLatestText) {
     DestroyWindow(control);
 }
 
+// Where the system's tooltip code puts a tip (at the pointer, over the
+// control), the tip goes beside the control instead: below it, or above it
+// while the field being typed into lies below.
+TEST(ButtonTooltip, ShowsBesideItsControlClearOfTheFieldBeingTyped) {
+    RecordingParent parent;
+    SetWindowPos(parent.Hwnd(), nullptr, 200, 200, 400, 300,
+                 SWP_NOZORDER | SWP_SHOWWINDOW | SWP_NOACTIVATE);
+    HWND control = CreateWindowExA(0, "BUTTON", "", WS_CHILD | WS_VISIBLE, 100, 100, 80, 24,
+                                   parent.Hwnd(), nullptr, GetModuleHandleA(nullptr), nullptr);
+    ButtonTooltip tip;
+    tip.Set(control, "Apply the changes", true);
+    tip.OnMouseMove(control, 0, At(3, 3));
+    ASSERT_NE(tip.Window(), nullptr);
+    RECT c{}, t{};
+    GetWindowRect(control, &c);
+    const auto showAtPointer = [&] {
+        SetWindowPos(tip.Window(), HWND_TOPMOST, c.left + 3, c.top + 3, 120, 20,
+                     SWP_SHOWWINDOW | SWP_NOACTIVATE);
+        GetWindowRect(tip.Window(), &t);
+    };
+    showAtPointer();
+    EXPECT_EQ(t.left, c.left);
+    EXPECT_EQ(t.top, c.bottom + 2);
+
+    HWND field = CreateWindowExA(0, "EDIT", "", WS_CHILD | WS_VISIBLE, 90, 126, 200, 40,
+                                 parent.Hwnd(), nullptr, GetModuleHandleA(nullptr), nullptr);
+    SetForegroundWindow(parent.Hwnd());
+    SetFocus(field);
+    ASSERT_EQ(GetFocus(), field);
+    showAtPointer();
+    EXPECT_EQ(t.bottom, c.top - 2) << "the tip went over the field being typed into";
+    ShowWindow(tip.Window(), SW_HIDE);
+    DestroyWindow(control);
+}
+
 TEST(CRgnButton, ShowsItsSkinTooltipAtTheFirstHover) {
     RecordingParent parent;
     CRgnButton button;

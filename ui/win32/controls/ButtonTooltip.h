@@ -1,5 +1,7 @@
 #pragma once
-// A control's tooltip, made the first time the pointer reaches the control.
+// A control's tooltip, made the first time the pointer reaches the control,
+// and shown beside it where it covers nothing in use (ui/core/TipPlacement):
+// not the control, not a menu open, not the field being typed into.
 // A tooltip is a window of its own: making one for each of the hundred-odd
 // buttons at start-up cost Option more than everything else it builds, and
 // most of them are never shown.
@@ -21,6 +23,11 @@ public:
     // tooltip and hands it that move, so it starts its wait at once.
     void OnMouseMove(HWND control, WPARAM keys, LPARAM point);
     HWND Window() const { return window_; }
+
+    // Hides the tips of this thread shown now: a menu about to open may
+    // open where one stands (one shown while it is open takes a place clear
+    // of it).
+    static void HideShownTips();
 
 private:
     void Make(HWND control);

@@ -1,5 +1,6 @@
 #include "ui/win32/controls/CBitmapEdit.h"
 
+#include "ui/core/DisplayScale.h"
 #include "ui/win32/controls/SkinTextFont.h"
 
 namespace mervik::ui {
@@ -40,6 +41,11 @@ void CBitmapEdit::SetColours(COLORREF text, COLORREF background) {
     brush_.reset(CreateSolidBrush(background_));
     if (Hwnd())
         InvalidateRect(Hwnd(), nullptr, TRUE);
+}
+
+void CBitmapEdit::SetFontScale(int scalePercent) {
+    SetFontSize(ScaleFontHeight(kFontHeight, scalePercent),
+                ScaleFontHeight(kFontWidth, scalePercent));
 }
 
 void CBitmapEdit::SetFontSize(int height, int width) {

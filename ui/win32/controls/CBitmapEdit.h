@@ -26,6 +26,8 @@ public:
     static constexpr int kFontHeight = 14;
     static constexpr int kFontWidth = 6;
     void SetFontSize(int height, int width);
+    // The font above at the skin's scale.
+    void SetFontScale(int scalePercent);
     // At most `characters` characters can be typed or pasted; 0 for no limit.
     void SetLimit(int characters);
     std::string Text() const;

@@ -4,6 +4,7 @@
 
 #include "settings/win32/WidePath.h"
 #include "ui/core/DisplayScale.h"
+#include "ui/win32/controls/ButtonTooltip.h"
 #include "ui/win32/controls/SkinTextFont.h"
 #include "ui/win32/main/ResourceIds.h"
 
@@ -70,6 +71,7 @@ bool CSkinMenu::AppendSubmenu(const std::string& text, CSkinMenu&& submenu) {
 }
 
 int CSkinMenu::Track(HWND owner, POINT screen, bool rightButton) const {
+    ButtonTooltip::HideShownTips();
     const UINT button = rightButton ? TPM_RIGHTBUTTON : TPM_LEFTBUTTON;
     return static_cast<int>(TrackPopupMenu(menu_.get(),
                                            TPM_LEFTALIGN | TPM_TOPALIGN | TPM_RETURNCMD | button,
@@ -77,6 +79,7 @@ int CSkinMenu::Track(HWND owner, POINT screen, bool rightButton) const {
 }
 
 bool CSkinMenu::TrackForCommand(HWND owner, POINT screen) const {
+    ButtonTooltip::HideShownTips();
     const UINT chosen = static_cast<UINT>(
         TrackPopupMenu(menu_.get(), TPM_LEFTALIGN | TPM_TOPALIGN | TPM_RETURNCMD | TPM_RIGHTBUTTON,
                        screen.x, screen.y, 0, owner, nullptr));

@@ -2,6 +2,8 @@
 
 #include <string>
 
+#include "ui/core/DisplayScale.h"
+
 namespace mervik::ui {
 
 bool CSpinField::Create(HWND parent, const RECT& rect, const SharedSkinImages& pictures,
@@ -13,14 +15,18 @@ bool CSpinField::Create(HWND parent, const RECT& rect, const SharedSkinImages& p
     range_ = range;
     face_ = ButtonFaces(pictures, rect);
     value_ = range.Clamp(0);
+    const int scale = pictures ? pictures->scalePercent : kBaseScalePercent;
     const int width = rect.right - rect.left;
     const int height = rect.bottom - rect.top;
-    const int arrowsLeft = width - kArrowWidth;
+    const int arrowsLeft = width - ScaleLength(kArrowWidth, scale);
     const int half = height / 2;
+    const int margin = ScaleLength(3, scale);
     edit_.SetDigitsOnly(true);
     edit_.SetAllowSign(range.minimum < 0);
     edit_.SetLimit(range.TextLimit());
-    if (!edit_.Create(Hwnd(), RECT{3, 3, arrowsLeft - 2, height - 3}))
+    edit_.SetFontScale(scale);
+    if (!edit_.Create(Hwnd(),
+                      RECT{margin, margin, arrowsLeft - ScaleLength(2, scale), height - margin}))
         return false;
     edit_.onEnter = [this] { SettleTyped(); };
     // Only the loss of the focus settles the number; typing goes on

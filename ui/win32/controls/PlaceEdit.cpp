@@ -6,12 +6,11 @@
 namespace mervik::ui {
 namespace {
 
-// An edit draws its line at its top. Placed as a band of one line's height in
-// the middle of the skin's field (the picture is white there too), the text
-// stands in the field's middle.
 constexpr int kLineHeight = 16;
 
-RECT MiddleBand(const PixelRect& field, int scalePercent) {
+} // namespace
+
+RECT FieldTextBand(const PixelRect& field, int scalePercent) {
     RECT band = ToRect(field);
     const int line = ScaleLength(kLineHeight, scalePercent);
     const int spare = field.Height() - line;
@@ -21,8 +20,6 @@ RECT MiddleBand(const PixelRect& field, int scalePercent) {
     }
     return band;
 }
-
-} // namespace
 
 bool PlaceDialogField(CBitmapEdit& edit, HWND parent, const SkinFile& skin, int key, FieldKind kind,
                       int digits) {
@@ -37,9 +34,8 @@ bool PlaceDialogField(CBitmapEdit& edit, HWND parent, const SkinFile& skin, int 
     const ButtonPos place = skin.Pos(key);
     edit.SetLabel(place.label);
     const int scale = skin.ScalePercent();
-    edit.SetFontSize(ScaleFontHeight(CBitmapEdit::kFontHeight, scale),
-                     ScaleFontHeight(CBitmapEdit::kFontWidth, scale));
-    return edit.Create(parent, MiddleBand(place.rect, scale));
+    edit.SetFontScale(scale);
+    return edit.Create(parent, FieldTextBand(place.rect, scale));
 }
 
 } // namespace mervik::ui

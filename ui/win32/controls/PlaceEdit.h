@@ -8,6 +8,11 @@ namespace mervik::ui {
 
 enum class FieldKind { Key, Number };
 
+// An edit draws its line at its top. Placed as a band of one line's height in
+// the middle of the skin's field (the picture is white there too), the text
+// stands in the field's middle.
+RECT FieldTextBand(const PixelRect& field, int scalePercent);
+
 // A key field only shows what the program puts there; a number field takes
 // up to `digits` digits.
 bool PlaceDialogField(CBitmapEdit& edit, HWND parent, const SkinFile& skin, int key, FieldKind kind,

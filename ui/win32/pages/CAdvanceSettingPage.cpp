@@ -21,6 +21,7 @@
 #include "ui/win32/capture/KeyCapture.h"
 #include "ui/win32/controls/CSkinMenu.h"
 #include "ui/win32/controls/PlaceButton.h"
+#include "ui/win32/controls/PlaceEdit.h"
 #include "ui/win32/controls/SkinTextFont.h"
 #include "ui/win32/dialogs/CWarnDlg.h"
 #include "win32/AnsiText.h"
@@ -106,7 +107,9 @@ bool CAdvanceSettingPage::PlaceOwnControl(int key, const ButtonPos& place,
         return true;
     }
     case kRepeatKey:
-        if (!place.rect.IsEmpty() && repeat_.Create(Hwnd(), rect)) {
+        repeat_.SetFontScale(SkinScale());
+        if (!place.rect.IsEmpty() &&
+            repeat_.Create(Hwnd(), FieldTextBand(place.rect, SkinScale()))) {
             repeat_.SetColours(RGB(0, 0, 0), RGB(255, 255, 255));
             repeat_.SetLabel(place.label);
             repeat_.SetDigitsOnly(true);
