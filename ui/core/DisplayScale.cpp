@@ -34,6 +34,10 @@ int ScaleFontHeight(int height, int percent) {
     return scaled;
 }
 
+int CueThickness(int percent) {
+    return std::max(1, ScaleLength(1, percent));
+}
+
 std::optional<int> ParseScaleFolder(std::string_view name) {
     int percent = 0;
     const char* end = name.data() + name.size();

@@ -36,6 +36,10 @@ PixelRect ScaleRect(const PixelRect& rect, int percent);
 // other height stays at least one pixel.
 int ScaleFontHeight(int height, int percent);
 
+// How thick the keyboard's cues are at `percent` (the focus ring, the access
+// key's underline): one pixel at the skin's own size, grown as every length.
+int CueThickness(int percent);
+
 // The percent a variant folder's name stands for ("150"), or nothing for
 // any other name.
 std::optional<int> ParseScaleFolder(std::string_view name);

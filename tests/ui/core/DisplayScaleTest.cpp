@@ -46,6 +46,16 @@ TEST(DisplayScale, FontHeightsKeepTheirMeaningAndNeverVanish) {
     EXPECT_EQ(ScaleFontHeight(14, 100), 14);
 }
 
+// The focus ring and the access key's underline: a pixel at the skin's own
+// size, grown and rounded as the lengths of the skin are.
+TEST(DisplayScale, KeyboardCuesGrowWithTheScale) {
+    const std::pair<int, int> cases[] = {{100, 1}, {125, 1}, {149, 1}, {150, 2},
+                                         {175, 2}, {200, 2}, {250, 3}, {400, 4}};
+    for (auto [percent, thickness] : cases)
+        EXPECT_EQ(CueThickness(percent), thickness) << percent;
+    EXPECT_EQ(CueThickness(40), 1) << "never thinner than a pixel";
+}
+
 TEST(DisplayScale, VariantFoldersAreNamedByTheirPercent) {
     EXPECT_EQ(ParseScaleFolder("150"), 150);
     EXPECT_EQ(ParseScaleFolder("100"), 100);

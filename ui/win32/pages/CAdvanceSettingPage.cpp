@@ -87,7 +87,7 @@ bool CAdvanceSettingPage::PlaceOwnControl(int key, const ButtonPos& place,
         list.SetBackground(kListBackground);
         list.SetColours(kListSelection, kListText);
         if (pictures)
-            list.SetFocusColour(pictures->focusRgb);
+            list.SetFocusLook(pictures->Focus());
         list.SetLabel(place.label);
         if (key == kMacroListKey) {
             list.onSelect = [this] {

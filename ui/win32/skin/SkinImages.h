@@ -5,6 +5,7 @@
 #include <string>
 
 #include "settings/IniDocument.h"
+#include "ui/core/AccessKey.h"
 #include "ui/core/ButtonPos.h"
 #include "win32/Gdi.h"
 
@@ -24,7 +25,7 @@ struct SkinImages {
     int scalePercent = 100;
     std::string folder;
 
-    static constexpr uint32_t kDefaultFocusRgb = 0xFFBF44;
+    FocusLook Focus() const { return {focusRgb, scalePercent}; }
 };
 
 // A window's pictures, shared by the window (its background) and its
