@@ -16,6 +16,7 @@ add_dependencies(ui_win_tests lan)
 # Test helpers: a stand-in for Monitor, a probe of Option's state from
 # outside, and a runner that shows one warning.
 foreach(helper FakeMonitor OptionProbe WarnShow OptionBench SelectMacroShow ButtonDialogShow
+               SendDpiChange
                AccessProbe)
   add_executable(${helper} helpers/${helper}.cpp)
   target_include_directories(${helper} PRIVATE ${PROJECT_SOURCE_DIR})
@@ -39,9 +40,10 @@ function(option_e2e_test name)
   set_tests_properties(wine.${name} PROPERTIES TIMEOUT 900 LABELS wine COST 60)
 endfunction()
 foreach(part main_window macro_page dialogs button_page upload_status keyboard language
-             profile_exchange)
+             profile_exchange dpi_change)
   option_e2e_test(${part}_e2e)
 endforeach()
 add_custom_target(option_e2e_inputs ALL
-  DEPENDS Option FakeMonitor OptionProbe AccessProbe WarnShow SelectMacroShow ButtonDialogShow lan skins
+  DEPENDS Option FakeMonitor OptionProbe AccessProbe WarnShow SelectMacroShow ButtonDialogShow
+          SendDpiChange lan skins
           Monitor hiddriver_sim mousesim mervikctl)

@@ -48,6 +48,10 @@ std::optional<int> ParseScaleFolder(std::string_view name) {
     return percent;
 }
 
+PixelRect RescaledWindowRect(const PixelRect& suggested, int width, int height) {
+    return {suggested.left, suggested.top, suggested.left + width, suggested.top + height};
+}
+
 int ChooseSkinScale(int dpi, std::span<const int> available,
                     const std::function<bool(int percent)>& fits) {
     std::vector<int> scales{kBaseScalePercent};

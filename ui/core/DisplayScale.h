@@ -51,4 +51,10 @@ std::optional<int> ParseScaleFolder(std::string_view name);
 int ChooseSkinScale(int dpi, std::span<const int> available,
                     const std::function<bool(int percent)>& fits);
 
+// Where a window goes when its monitor's DPI changes (WM_DPICHANGED): to
+// the rectangle the system suggests when the window takes that size,
+// otherwise at the suggested rectangle's corner with the size of the skin
+// variant it took (which may be a smaller one, or its own size).
+PixelRect RescaledWindowRect(const PixelRect& suggested, int width, int height);
+
 } // namespace mervik::ui

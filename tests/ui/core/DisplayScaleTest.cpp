@@ -104,5 +104,18 @@ TEST(DisplayScale, AWindowThatWouldNotFitTakesTheNextSmallerVariant) {
     EXPECT_EQ(asked, (std::vector<int>{200, 175}));
 }
 
+// WM_DPICHANGED: Windows suggests a rectangle for the window at the new DPI;
+// a window at the variant that size asks for takes it as it is, one at
+// another variant (a smaller one that fits, or its own size) keeps the
+// suggested corner.
+TEST(DisplayScale, AWindowGoesWhereTheNewDpiSuggests) {
+    const PixelRect suggested{100, 50, 100 + 1410, 50 + 930};
+    EXPECT_EQ(RescaledWindowRect(suggested, 1410, 930), suggested);
+    EXPECT_EQ(RescaledWindowRect(suggested, 1175, 775), (PixelRect{100, 50, 1275, 825}));
+    EXPECT_EQ(RescaledWindowRect(PixelRect{-1880, 0, 0, 1240}, 940, 620),
+              (PixelRect{-1880, 0, -940, 620}))
+        << "a monitor left of the main one";
+}
+
 } // namespace
 } // namespace mervik::ui

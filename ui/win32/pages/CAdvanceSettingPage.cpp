@@ -183,6 +183,18 @@ void CAdvanceSettingPage::ReloadMacros() {
     LoadMacro(first);
 }
 
+void CAdvanceSettingPage::SelectMacro(int index) {
+    if (!macroList_.Hwnd() || !host_.macros || !host_.macros->RecordAt(index))
+        return;
+    macroList_.Select(index);
+    LoadMacro(index);
+}
+
+void CAdvanceSettingPage::FeelShownDoubleClick() {
+    if (const ProfileRecord* profile = ShownProfile())
+        FeelDoubleClick(*profile);
+}
+
 void CAdvanceSettingPage::LoadMacro(int index) {
     MacroRecord* record = host_.macros ? host_.macros->RecordAt(index) : nullptr;
     selected_ = record ? index : -1;
