@@ -1,8 +1,10 @@
 include(${PROJECT_SOURCE_DIR}/cmake/DpiAwareManifest.cmake)
 
 # Option under Wine: the controls and skin code in process, then the real
-# Option.exe driven from outside with X input.
-mervik_test(NAME ui_win_tests WINE_ONLY
+# Option.exe driven from outside with X input. The in-process tests hold the
+# suite's save lock and block mutex and make a window captioned as Monitor's:
+# in a session of their own, so no other test program meets them.
+mervik_test(NAME ui_win_tests WINE_ONLY DESKTOP 1280x1024
   SOURCES win32/TestWindows.cpp win32/SkinImagesTest.cpp win32/ControlsTest.cpp win32/SkinnedPageTest.cpp
           win32/OptionSavesTest.cpp win32/SkinFailureTest.cpp win32/MacroPageTest.cpp
           win32/ScopedKeyCaptureTest.cpp win32/AnsiTextTest.cpp win32/WindowBaseTest.cpp
