@@ -1,8 +1,10 @@
 include(${PROJECT_SOURCE_DIR}/cmake/DpiAwareManifest.cmake)
 
 # Option under Wine: the controls and skin code in process, then the real
-# Option.exe driven from outside with X input.
-mervik_test(NAME ui_win_tests WINE_ONLY
+# Option.exe driven from outside with X input. The in-process tests hold the
+# suite's save lock and block mutex and make a window captioned as Monitor's:
+# in a session of their own, so no other test program meets them.
+mervik_test(NAME ui_win_tests WINE_ONLY DESKTOP 1280x1024
   SOURCES win32/TestWindows.cpp win32/SkinImagesTest.cpp win32/ControlsTest.cpp win32/SkinnedPageTest.cpp
           win32/OptionSavesTest.cpp win32/SkinFailureTest.cpp win32/MacroPageTest.cpp
           win32/ScopedKeyCaptureTest.cpp win32/AnsiTextTest.cpp win32/WindowBaseTest.cpp
@@ -16,6 +18,7 @@ add_dependencies(ui_win_tests lan)
 # Test helpers: a stand-in for Monitor, a probe of Option's state from
 # outside, and a runner that shows one warning.
 foreach(helper FakeMonitor OptionProbe WarnShow OptionBench SelectMacroShow ButtonDialogShow
+               SendDpiChange
                AccessProbe)
   add_executable(${helper} helpers/${helper}.cpp)
   target_include_directories(${helper} PRIVATE ${PROJECT_SOURCE_DIR})
@@ -39,9 +42,10 @@ function(option_e2e_test name)
   set_tests_properties(wine.${name} PROPERTIES TIMEOUT 900 LABELS wine COST 60)
 endfunction()
 foreach(part main_window macro_page dialogs button_page upload_status keyboard language
-             profile_exchange display_scaling)
+             profile_exchange dpi_change display_scaling)
   option_e2e_test(${part}_e2e)
 endforeach()
 add_custom_target(option_e2e_inputs ALL
-  DEPENDS Option FakeMonitor OptionProbe AccessProbe WarnShow SelectMacroShow ButtonDialogShow lan skins
+  DEPENDS Option FakeMonitor OptionProbe AccessProbe WarnShow SelectMacroShow ButtonDialogShow
+          SendDpiChange lan skins
           Monitor hiddriver_sim mousesim mervikctl)

@@ -12,12 +12,22 @@ namespace mervik::ui {
 
 struct AccessKey {
     char letter = 0; // 'A'..'Z' or '0'..'9'
-    int left = 0;    // the underline, one pixel high
+    int left = 0;    // the underline, as thick as the skin's scale makes it
     int top = 0;
     int width = 0;
     uint32_t rgb = 0xFFFFFF; // 0xRRGGBB
 
     bool operator==(const AccessKey&) const = default;
+};
+
+// The focus ring's colour when the skin names none.
+inline constexpr uint32_t kDefaultFocusRgb = 0xFFBF44;
+
+// How a control draws its focus ring: in the skin's colour (0xRRGGBB), as
+// thick as the skin's scale makes it.
+struct FocusLook {
+    uint32_t rgb = kDefaultFocusRgb;
+    int scalePercent = 100;
 };
 
 // Nothing for an empty or malformed value, or a letter that is not one.

@@ -34,6 +34,10 @@ int ScaleFontHeight(int height, int percent) {
     return scaled;
 }
 
+int CueThickness(int percent) {
+    return std::max(1, ScaleLength(1, percent));
+}
+
 std::optional<int> ParseScaleFolder(std::string_view name) {
     int percent = 0;
     const char* end = name.data() + name.size();
@@ -42,6 +46,10 @@ std::optional<int> ParseScaleFolder(std::string_view name) {
         percent < kMinScalePercent || percent > kMaxScalePercent)
         return std::nullopt;
     return percent;
+}
+
+PixelRect RescaledWindowRect(const PixelRect& suggested, int width, int height) {
+    return {suggested.left, suggested.top, suggested.left + width, suggested.top + height};
 }
 
 int ChooseSkinScale(int dpi, std::span<const int> available,

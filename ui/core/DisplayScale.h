@@ -36,6 +36,10 @@ PixelRect ScaleRect(const PixelRect& rect, int percent);
 // other height stays at least one pixel.
 int ScaleFontHeight(int height, int percent);
 
+// How thick the keyboard's cues are at `percent` (the focus ring, the access
+// key's underline): one pixel at the skin's own size, grown as every length.
+int CueThickness(int percent);
+
 // The percent a variant folder's name stands for ("150"), or nothing for
 // any other name.
 std::optional<int> ParseScaleFolder(std::string_view name);
@@ -46,5 +50,11 @@ std::optional<int> ParseScaleFolder(std::string_view name);
 // at that size (`fits` says), the next smaller one, down to the smallest.
 int ChooseSkinScale(int dpi, std::span<const int> available,
                     const std::function<bool(int percent)>& fits);
+
+// Where a window goes when its monitor's DPI changes (WM_DPICHANGED): to
+// the rectangle the system suggests when the window takes that size,
+// otherwise at the suggested rectangle's corner with the size of the skin
+// variant it took (which may be a smaller one, or its own size).
+PixelRect RescaledWindowRect(const PixelRect& suggested, int width, int height);
 
 } // namespace mervik::ui

@@ -46,6 +46,16 @@ TEST(DisplayScale, FontHeightsKeepTheirMeaningAndNeverVanish) {
     EXPECT_EQ(ScaleFontHeight(14, 100), 14);
 }
 
+// The focus ring and the access key's underline: a pixel at the skin's own
+// size, grown and rounded as the lengths of the skin are.
+TEST(DisplayScale, KeyboardCuesGrowWithTheScale) {
+    const std::pair<int, int> cases[] = {{100, 1}, {125, 1}, {149, 1}, {150, 2},
+                                         {175, 2}, {200, 2}, {250, 3}, {400, 4}};
+    for (auto [percent, thickness] : cases)
+        EXPECT_EQ(CueThickness(percent), thickness) << percent;
+    EXPECT_EQ(CueThickness(40), 1) << "never thinner than a pixel";
+}
+
 TEST(DisplayScale, VariantFoldersAreNamedByTheirPercent) {
     EXPECT_EQ(ParseScaleFolder("150"), 150);
     EXPECT_EQ(ParseScaleFolder("100"), 100);
@@ -92,6 +102,19 @@ TEST(DisplayScale, AWindowThatWouldNotFitTakesTheNextSmallerVariant) {
         return percent <= 175;
     });
     EXPECT_EQ(asked, (std::vector<int>{200, 175}));
+}
+
+// WM_DPICHANGED: Windows suggests a rectangle for the window at the new DPI;
+// a window at the variant that size asks for takes it as it is, one at
+// another variant (a smaller one that fits, or its own size) keeps the
+// suggested corner.
+TEST(DisplayScale, AWindowGoesWhereTheNewDpiSuggests) {
+    const PixelRect suggested{100, 50, 100 + 1410, 50 + 930};
+    EXPECT_EQ(RescaledWindowRect(suggested, 1410, 930), suggested);
+    EXPECT_EQ(RescaledWindowRect(suggested, 1175, 775), (PixelRect{100, 50, 1275, 825}));
+    EXPECT_EQ(RescaledWindowRect(PixelRect{-1880, 0, 0, 1240}, 940, 620),
+              (PixelRect{-1880, 0, -940, 620}))
+        << "a monitor left of the main one";
 }
 
 } // namespace

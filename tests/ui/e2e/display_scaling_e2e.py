@@ -11,7 +11,6 @@ go to OUT/screenshots/scale_DPI_LANGUAGE_*.png.
 """
 import os
 import sys
-import unittest
 
 import option_case as base
 from language_e2e import CHINESE, ENGLISH, LanguageSteps

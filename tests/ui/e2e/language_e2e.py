@@ -16,10 +16,9 @@ import unittest
 import option_case as base
 from button_page_e2e import FIRST_COLOUR_KEY, MAIN_ITEMS, ButtonPageSteps
 from option_case import MacroPageSteps, OptionCase, centre, ini_value, parse_probe, parse_rect, probe, \
-    screenshot, settle, skin_rect, wait_for, wait_for_dialog
+    screenshot, settle, skin_key, skin_rect, wait_for, wait_for_dialog
 from wine_desktop import chinese_user_locale
 
-LANGUAGE_KEY = 19  # the language menu's button in skin_main.ini
 MEDIA_ITEMS = [1041, 1042, 1043, 1044, 1045, 1046, 1047, 1048]
 SCREEN = (0, 0, 1280, 1000)
 
@@ -114,7 +113,7 @@ class LanguageSteps(ButtonPageSteps, MacroPageSteps):
         self.assertTrue(wait_for(lambda: self.state().get("warning") == "0", 10), "the %s stayed" % name)
 
     def open_language_menu(self):
-        self.click(self.main_button(LANGUAGE_KEY))
+        self.click(self.main_button(skin_key("skin_main.ini", "Language")))
         menus = wait_for(self.menus, 10)
         self.assertTrue(menus, "the language menu did not open")
         return menus[0]

@@ -152,6 +152,16 @@ def list_row_height():
     return scale_length(16)
 
 
+def skin_key(ini, label):
+    """The BUTTONPOS key whose label is `label` in a skin INI: the tests name
+    the optional controls by what they are, not by their place in the list.
+    Keys are the same in every variant; the labels are the default's."""
+    parser = configparser.ConfigParser(interpolation=None)
+    parser.optionxform = str
+    parser.read(os.path.join(ARGS.skins, ini))
+    return next(int(key) for key, value in parser["BUTTONPOS"].items() if value.split(",")[0] == label)
+
+
 def centre(rect, dx=0, dy=0):
     return (rect[0] + rect[2]) // 2 + dx, (rect[1] + rect[3]) // 2 + dy
 
@@ -273,8 +283,12 @@ class RealMonitor:
             return None
 
     def start_real_monitor(self):
-        self.start(os.path.join(self.folder, "Monitor.exe"), cwd=self.folder)
-        self.assertIsNotNone(wait_for(self.mouse_transfers, 20), "Monitor's simulated mouse did not answer")
+        monitor = self.start(os.path.join(self.folder, "Monitor.exe"), cwd=self.folder)
+        # The first Wine program of a session can take many seconds on a busy machine.
+        if not wait_for(self.mouse_transfers, 45):
+            ended = monitor.poll()
+            self.fail("Monitor's simulated mouse did not answer in 45 s (Monitor %s; the mouse's state: %r)"
+                      % ("still running" if ended is None else "ended with %s" % ended, self.mouse("state")))
         # Let the start-up read-back finish, then watch only what Apply sends.
         last = None
         while last != self.mouse_transfers():

@@ -13,9 +13,8 @@ import re
 
 import option_case
 from option_case import ARGS, ENV, MacroPageSteps, OptionCase, RealMonitor, centre, keys_of, parse_rect, probe, \
-    read_macros, screenshot, settle, skin_rect, wait_for, windows_path, write_macros
+    read_macros, screenshot, settle, skin_key, skin_rect, wait_for, windows_path, write_macros
 
-EXPORT_KEY, IMPORT_KEY = 19, 20
 SUITE_FILES = ["config.ini"] + ["config/Default%d.gmp" % n for n in range(5)] + ["config/sequence.dat"]
 BURST = [(4, 1, 16), (4, 2, 0)]
 
@@ -89,7 +88,7 @@ class ProfileExchange(MacroPageSteps, OptionCase):
 
         exported = os.path.join(self.folder, "shared", "racing.mervik-profile")
         os.makedirs(os.path.dirname(exported))
-        self.click(self.main_button(EXPORT_KEY))
+        self.click(self.main_button(skin_key("skin_main.ini", "Export")))
         self.choose_file("Export the chosen profile", exported)
         self.assertTrue(wait_for(lambda: os.path.exists(exported), 10), "nothing was exported")
         with open(exported) as f:
@@ -101,7 +100,7 @@ class ProfileExchange(MacroPageSteps, OptionCase):
         self.click(self.main_button(12))
         self.assertTrue(self.wait_strip(lambda s: s["current"] == [2]))
         for answer in ("Escape", "Return"):
-            self.click(self.main_button(IMPORT_KEY))
+            self.click(self.main_button(skin_key("skin_main.ini", "Import")))
             self.choose_file("Import a profile", exported)
             self.wait_box()
             if answer == "Return":
@@ -123,7 +122,7 @@ class ProfileExchange(MacroPageSteps, OptionCase):
         with open(damaged, "w") as f:
             f.write('{"format": "mervik-profile", "version": 1, "profile": ')
         self.click(self.main_button(13))
-        self.click(self.main_button(IMPORT_KEY))
+        self.click(self.main_button(skin_key("skin_main.ini", "Import")))
         self.choose_file("Import a profile", damaged)
         self.wait_box()
         screenshot("exchange_import_refused", (0, 0, 1280, 1000))

@@ -35,6 +35,14 @@ void Report(const char* what, std::vector<double> ms) {
 
 std::vector<double> g_created;
 std::vector<double> g_ready;
+SIZE g_windowSize{};
+
+// The window the user sees owns the one peers find by its caption.
+SIZE MainWindowSize(HWND peer) {
+    RECT rect{};
+    GetWindowRect(GetWindow(peer, GW_OWNER), &rect);
+    return {rect.right - rect.left, rect.bottom - rect.top};
+}
 
 double StartOnce(const char* exe) {
     HANDLE painted = CreateEventA(nullptr, TRUE, FALSE, mervik::ui::kFirstPaintEventName);
@@ -52,9 +60,10 @@ double StartOnce(const char* exe) {
     double shown = WaitForSingleObject(painted, 20000) == WAIT_OBJECT_0 ? Now() - start : -1;
     WaitForInputIdle(pi.hProcess, 20000);
     g_ready.push_back(Now() - start);
-    if (HWND window = FindWindowA(nullptr, mervik::kOptionCaption))
+    if (HWND window = FindWindowA(nullptr, mervik::kOptionCaption)) {
+        g_windowSize = MainWindowSize(window);
         PostMessageA(window, WM_CLOSE, 0, 0);
-    else
+    } else
         shown = -1;
     WaitForSingleObject(pi.hProcess, 10000);
     CloseHandle(pi.hThread);
@@ -78,6 +87,8 @@ int main(int argc, char** argv) {
                 return 1;
             ms.push_back(t);
         }
+        // Which of the skin's variants it took, by the window's size.
+        printf("Option's window: %ldx%ld\n", g_windowSize.cx, g_windowSize.cy);
         Report("Option start to first paint", ms);
         g_created.erase(g_created.begin());
         Report("Option start to its window created", g_created);

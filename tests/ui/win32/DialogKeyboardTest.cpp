@@ -6,6 +6,7 @@
 #include <oleacc.h>
 
 #include <array>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -242,6 +243,46 @@ TEST_F(DialogKeyboardTest, TheFocusRingIsDrawnInsideTheShape) {
     EXPECT_EQ(GetPixel(dc.get(), 20, 19), ring) << "the bottom edge";
     EXPECT_NE(GetPixel(dc.get(), 0, 0), ring) << "outside the shape";
     EXPECT_NE(GetPixel(dc.get(), 20, 10), ring) << "the middle";
+}
+
+// The ring and the underline grow with the skin's scale as every length
+// does: one pixel at the skin's own size, two at 200 %.
+TEST_F(DialogKeyboardTest, TheCuesAreAsThickAsTheSkinsScaleMakesThem) {
+    const COLORREF ring = RGB(0xFF, 0xBF, 0x44), line = RGB(0x00, 0xFF, 0x00);
+    for (int percent : {100, 200}) {
+        SCOPED_TRACE(percent);
+        auto pictures = std::make_shared<SkinImages>();
+        pictures->scalePercent = percent;
+        pictures->normal = Bitmap(test::MakeBitmap(40, 20, std::vector<uint32_t>(800, 0x123456)));
+        CSkinButton button; // in the pane, which hands the button its drawing
+        ASSERT_TRUE(button.Create(pane_.Hwnd(), RECT{300, 10, 340, 30}));
+        button.SetFaces(ButtonFaces(pictures, RECT{0, 0, 40, 20}));
+        AccessKey key;
+        key.letter = 'Q';
+        key.left = 10;
+        key.top = 14;
+        key.width = 8;
+        key.rgb = 0x00FF00;
+        button.SetAccessKey(key);
+        SetFocus(button.Hwnd());
+        ShowFocusRing(parent_.Hwnd());
+        ShowAccessKeys(parent_.Hwnd(), true);
+
+        Bitmap canvas(test::MakeBitmap(40, 20, std::vector<uint32_t>(800, 0)));
+        MemoryDC dc;
+        SelectGuard select(dc.get(), canvas.get());
+        SendMessageA(button.Hwnd(), WM_PRINTCLIENT, reinterpret_cast<WPARAM>(dc.get()), PRF_CLIENT);
+        const int thickness = percent / 100;
+        for (int i = 0; i < thickness; ++i) {
+            EXPECT_EQ(GetPixel(dc.get(), 20, i), ring) << "top edge, row " << i;
+            EXPECT_EQ(GetPixel(dc.get(), 39 - i, 10), ring) << "right edge, column " << i;
+            EXPECT_EQ(GetPixel(dc.get(), 12, 14 + i), line) << "underline, row " << i;
+        }
+        EXPECT_NE(GetPixel(dc.get(), 20, thickness), ring) << "inside the ring";
+        EXPECT_NE(GetPixel(dc.get(), 39 - thickness, 10), ring) << "inside the ring";
+        EXPECT_NE(GetPixel(dc.get(), 12, 14 + thickness), line) << "below the underline";
+        ShowAccessKeys(parent_.Hwnd(), false);
+    }
 }
 
 // What a screen reader gets from oleacc for a control of this thread.

@@ -7,6 +7,7 @@
 #include "ui/win32/controls/ButtonFaces.h"
 #include "ui/win32/skin/MaskRegion.h"
 #include "ui/win32/skin/PictureLoader.h"
+#include "ui/win32/skin/SkinFolder.h"
 #include "ui/win32/skin/SkinImages.h"
 
 namespace mervik::ui {
@@ -219,6 +220,46 @@ TEST(ButtonFaces, FacesKeepTheSharedPicturesAlive) {
     EXPECT_EQ(PixelOf(canvas.get(), 0, 0), RGB(0x10, 2, 3));
     EXPECT_EQ(PixelOf(canvas.get(), 3, 3), RGB(0x30, 9, 9));
     EXPECT_EQ(PixelOf(normal, 5, 6), RGB(0x10, 5, 6));
+}
+
+// A window's first look waits for its Normal picture alone: the state
+// pictures are read when a face first needs one, or all at once when the
+// window has nothing else to do; a missing one draws nothing either way.
+TEST(SkinImages, StatePicturesAreReadAtTheirFirstUse) {
+    SetSkinFolder(test::TempPath(""));
+    const std::string normal = test::WriteBmpFile("mervik_lazy_normal.bmp", 8, 8, 0x101010);
+    const std::string over = test::WriteBmpFile("mervik_lazy_over.bmp", 8, 8, 0x202020);
+    const std::string down = test::WriteBmpFile("mervik_lazy_down.bmp", 8, 8, 0x303030);
+    const std::string ini = test::TempPath("mervik_lazy.ini");
+    FILE* f = fopen(ini.c_str(), "wb");
+    fputs("[SCREEN]\r\nNormal=mervik_lazy_normal.bmp\r\nOver=mervik_lazy_over.bmp\r\n"
+          "Down=mervik_lazy_down.bmp\r\nDisable=mervik_lazy_none.bmp\r\n",
+          f);
+    fclose(f);
+
+    auto images = std::make_shared<SkinImages>(SkinFile("mervik_lazy.ini").LoadImages());
+    ASSERT_TRUE(images->normal);
+    EXPECT_FALSE(images->over.IsRead());
+    EXPECT_FALSE(images->down.IsRead());
+    EXPECT_FALSE(images->disable.IsRead());
+
+    Bitmap canvas = Canvas(4, 4);
+    {
+        MemoryDC dc;
+        SelectGuard select(dc.get(), canvas.get());
+        ButtonFaces(images, RECT{0, 0, 4, 4}).Draw(dc.get(), Face::Over, 0, 0);
+    }
+    EXPECT_EQ(PixelOf(canvas.get(), 1, 1), RGB(0x20, 0x20, 0x20));
+    EXPECT_TRUE(images->over.IsRead());
+    EXPECT_FALSE(images->down.IsRead()) << "only the face drawn is read";
+
+    images->ReadStatePictures();
+    EXPECT_TRUE(images->down.IsRead());
+    EXPECT_TRUE(images->down.get());
+    EXPECT_TRUE(images->disable.IsRead());
+    EXPECT_FALSE(images->disable.get()) << "a missing picture stays empty";
+    for (const std::string& path : {normal, over, down, ini})
+        DeleteFileA(path.c_str());
 }
 
 } // namespace

@@ -19,10 +19,8 @@ public:
     // Draws `face` with its top-left corner at x, y of `dc`; nothing when
     // that picture is missing or the rectangle is empty.
     void Draw(HDC dc, Face face, int x, int y) const;
-    // The skin's colour for the focus ring (0xRRGGBB).
-    uint32_t FocusRgb() const {
-        return pictures_ ? pictures_->focusRgb : SkinImages::kDefaultFocusRgb;
-    }
+    // The skin's focus ring.
+    FocusLook Focus() const { return pictures_ ? pictures_->Focus() : FocusLook{}; }
     // The scale of the pictures, which what is drawn over a face follows.
     int ScalePercent() const { return pictures_ ? pictures_->scalePercent : 100; }
     // A control whose skin shows it disabled with another of its faces.

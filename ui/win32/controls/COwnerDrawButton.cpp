@@ -49,8 +49,8 @@ AccessibleFacts COwnerDrawButton::Describe() const {
 }
 
 void COwnerDrawButton::DrawKeyboardCues(HDC dc, const RECT& rect) const {
-    DrawFocusRing(dc, Hwnd(), rect, faces_.FocusRgb());
-    DrawAccessKey(dc, Hwnd(), accessKey_);
+    DrawFocusRing(dc, Hwnd(), rect, faces_.Focus());
+    DrawAccessKey(dc, Hwnd(), accessKey_, faces_.ScalePercent());
 }
 
 void COwnerDrawButton::SetPressed(bool pressed) {

@@ -104,7 +104,7 @@ LRESULT CPHSlider::OnLButtonUp(UINT, POINT) {
 
 void CPHSlider::OnPaint(HDC dc, const PAINTSTRUCT&) {
     DrawBitmap(dc, image_.get(), 0, 0);
-    DrawFocusRing(dc, Hwnd(), RECT{0, 0, width_, height_}, focusRgb_);
+    DrawFocusRing(dc, Hwnd(), RECT{0, 0, width_, height_}, focus_);
 }
 
 LRESULT CPHSlider::OnKeyDown(UINT key) {

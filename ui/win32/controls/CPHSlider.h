@@ -4,6 +4,7 @@
 #include <functional>
 #include <string>
 
+#include "ui/core/AccessKey.h"
 #include "ui/core/SliderMath.h"
 #include "ui/win32/access/AccessibleControl.h"
 #include "ui/win32/controls/CWindow.h"
@@ -31,7 +32,7 @@ public:
     FocusKind KeyboardKind() const override { return FocusKind::Field; }
     int Value() const { return value_; }
     const SliderRange& Range() const { return range_; }
-    void SetFocusColour(uint32_t rgb) { focusRgb_ = rgb; }
+    void SetFocusLook(const FocusLook& look) { focus_ = look; }
     void SetLabel(std::string label) { label_ = std::move(label); }
     // A slider named by its label, its value the number it stands on.
     AccessibleFacts Describe() const override {
@@ -67,7 +68,7 @@ private:
     bool dragging_ = false;
     POINT press_{};
     int value_ = 0;
-    uint32_t focusRgb_ = 0xFFBF44;
+    FocusLook focus_;
     std::string label_;
 };
 

@@ -75,7 +75,7 @@ void CPaletteField::OnPaint(HDC dc, const PAINTSTRUCT&) {
             FillRect(memory.get(), &arm, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
         }
     }
-    DrawFocusRing(memory.get(), Hwnd(), RECT{0, 0, w, h}, focusRgb_);
+    DrawFocusRing(memory.get(), Hwnd(), RECT{0, 0, w, h}, focus_);
     BitBlt(dc, 0, 0, w, h, memory.get(), 0, 0, SRCCOPY);
 }
 

@@ -7,6 +7,7 @@
 #include <functional>
 #include <string>
 
+#include "ui/core/AccessKey.h"
 #include "ui/core/PalettePick.h"
 #include "ui/win32/access/AccessibleControl.h"
 #include "ui/win32/controls/CWindow.h"
@@ -21,7 +22,7 @@ public:
     // Over `palette` (the parent's coordinates), showing that part of
     // `picture`, the parent's whole background.
     bool Create(HWND parent, const PixelRect& palette, HBITMAP picture);
-    void SetFocusColour(uint32_t rgb) { focusRgb_ = rgb; }
+    void SetFocusLook(const FocusLook& look) { focus_ = look; }
     void SetLabel(std::string label) { label_ = std::move(label); }
     // The colour picked, as a screen reader reads it.
     void SetValueText(std::string text) { value_ = std::move(text); }
@@ -45,7 +46,7 @@ private:
     HBITMAP picture_ = nullptr; // the parent's, which outlives this control
     PalettePoint point_;        // the parent's coordinates
     bool moved_ = false;        // the cross shows once the keys moved it
-    uint32_t focusRgb_ = 0xFFBF44;
+    FocusLook focus_;
     std::string label_;
     std::string value_;
 };

@@ -51,13 +51,13 @@ void CRgnButton::OnPaint(HDC dc, const PAINTSTRUCT&) {
         state_ = RgnState::Normal;
     faces_.Draw(dc, RgnButtonFace(state_, checked_), 0, 0);
     if (hitRegion_) {
-        DrawFocusRing(dc, Hwnd(), hitRegion_.get(), faces_.FocusRgb());
+        DrawFocusRing(dc, Hwnd(), hitRegion_.get(), faces_.Focus());
     } else {
         RECT client;
         GetClientRect(Hwnd(), &client);
-        DrawFocusRing(dc, Hwnd(), client, faces_.FocusRgb());
+        DrawFocusRing(dc, Hwnd(), client, faces_.Focus());
     }
-    DrawAccessKey(dc, Hwnd(), accessKey_);
+    DrawAccessKey(dc, Hwnd(), accessKey_, faces_.ScalePercent());
 }
 
 AccessibleFacts CRgnButton::Describe() const {

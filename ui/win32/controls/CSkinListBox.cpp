@@ -172,7 +172,7 @@ void CSkinListBox::OnDrawItem(const DRAWITEMSTRUCT& item) {
     SelectGuard select(dc, WantsChineseFace(win::Utf8(label)) ? wideFont_.get() : font_.get());
     DrawTextW(dc, label.c_str(), -1, &text, DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX);
     if (item.itemState & ODS_FOCUS)
-        DrawFocusRing(dc, Hwnd(), item.rcItem, focusRgb_);
+        DrawFocusRing(dc, Hwnd(), item.rcItem, focus_);
 }
 
 AccessibleFacts CSkinListBox::Describe() const {

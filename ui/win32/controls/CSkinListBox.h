@@ -6,6 +6,7 @@
 #include <memory>
 #include <string>
 
+#include "ui/core/AccessKey.h"
 #include "ui/win32/access/AccessibleControl.h"
 #include "ui/win32/controls/CWindow.h"
 #include "win32/Gdi.h"
@@ -31,7 +32,7 @@ public:
     // What a screen reader calls the list (the skin's label of its place).
     void SetLabel(std::string label) { label_ = std::move(label); }
     // The ring around the focused item (0xRRGGBB), the skin's.
-    void SetFocusColour(uint32_t rgb) { focusRgb_ = rgb; }
+    void SetFocusLook(const FocusLook& look) { focus_ = look; }
     // Opens the editor over the item under the pointer.
     void BeginRenameAtPointer();
     // Appends an empty item and opens the editor over it.
@@ -111,7 +112,7 @@ private:
     bool renameEnabled_ = true;
     bool tracking_ = false;
     int bitmapOffset_ = 0;
-    uint32_t focusRgb_ = 0xFFBF44;
+    FocusLook focus_;
     std::string label_;
     COLORREF selection_ = GetSysColor(COLOR_HIGHLIGHT);
     COLORREF text_ = GetSysColor(COLOR_WINDOWTEXT);

@@ -8,6 +8,7 @@ namespace mervik::ui {
 void DeferredControls::Keep(const SkinFile& skin, SharedSkinImages pictures, int firstKey,
                             int lastKey) {
     firstKey_ = firstKey;
+    made_ = false;
     places_.clear();
     for (int key = firstKey; key <= lastKey; ++key)
         places_.push_back(skin.Pos(key));

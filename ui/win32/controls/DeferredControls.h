@@ -15,7 +15,8 @@ namespace mervik::ui {
 
 class DeferredControls {
 public:
-    // Keeps BUTTONPOS keys firstKey..lastKey of `skin`.
+    // Keeps BUTTONPOS keys firstKey..lastKey of `skin`; a window set up anew
+    // (at another scale) makes its controls again.
     void Keep(const SkinFile& skin, SharedSkinImages pictures, int firstKey, int lastKey);
     // Key `key`'s place; an empty one outside the kept keys.
     const ButtonPos& Place(int key) const;

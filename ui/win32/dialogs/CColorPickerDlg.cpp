@@ -15,7 +15,7 @@ void CColorPickerDlg::PlaceDialogControls(const SkinFile& skin, const SharedSkin
     const ButtonPos palette = skin.Pos(kPaletteKey);
     palette_ = palette.rect;
     if (pictures && paletteKeys_.Create(Hwnd(), palette_, pictures->normal.get())) {
-        paletteKeys_.SetFocusColour(pictures->focusRgb);
+        paletteKeys_.SetFocusLook(pictures->Focus());
         paletteKeys_.SetLabel(palette.label);
         paletteKeys_.onPick = [this](POINT pt) { Pick(pt); };
     }

@@ -2,6 +2,7 @@
 
 #include <map>
 
+#include "ui/core/DisplayScale.h"
 #include "win32/Gdi.h"
 
 namespace mervik::ui {
@@ -31,8 +32,6 @@ Cues CuesOf(HWND control) {
 COLORREF FromRgb(uint32_t rgb) {
     return RGB((rgb >> 16) & 0xFF, (rgb >> 8) & 0xFF, rgb & 0xFF);
 }
-
-constexpr int kRingWidth = 2;
 
 } // namespace
 
@@ -67,30 +66,31 @@ void ForgetKeyboardCues(HWND window) {
     AllCues().erase(window);
 }
 
-void DrawFocusRing(HDC dc, HWND control, const RECT& bounds, uint32_t rgb) {
+void DrawFocusRing(HDC dc, HWND control, const RECT& bounds, const FocusLook& look) {
     if (GetFocus() != control || !FocusRingShown(control))
         return;
-    Brush brush(CreateSolidBrush(FromRgb(rgb)));
+    Brush brush(CreateSolidBrush(FromRgb(look.rgb)));
     RECT ring = bounds;
-    for (int i = 0; i < kRingWidth; ++i) {
+    for (int i = CueThickness(look.scalePercent); i > 0; --i) {
         FrameRect(dc, &ring, brush.get());
         InflateRect(&ring, -1, -1);
     }
 }
 
-void DrawFocusRing(HDC dc, HWND control, HRGN shape, uint32_t rgb) {
+void DrawFocusRing(HDC dc, HWND control, HRGN shape, const FocusLook& look) {
     if (GetFocus() != control || !FocusRingShown(control))
         return;
-    Brush brush(CreateSolidBrush(FromRgb(rgb)));
+    Brush brush(CreateSolidBrush(FromRgb(look.rgb)));
     // FrameRgn draws inside the region, so the ring stays within the shape.
-    FrameRgn(dc, shape, brush.get(), kRingWidth, kRingWidth);
+    const int thickness = CueThickness(look.scalePercent);
+    FrameRgn(dc, shape, brush.get(), thickness, thickness);
 }
 
-void DrawAccessKey(HDC dc, HWND control, const std::optional<AccessKey>& key) {
+void DrawAccessKey(HDC dc, HWND control, const std::optional<AccessKey>& key, int scalePercent) {
     if (!key || !AccessKeysShown(control))
         return;
     Brush brush(CreateSolidBrush(FromRgb(key->rgb)));
-    RECT line{key->left, key->top, key->left + key->width, key->top + 1};
+    RECT line{key->left, key->top, key->left + key->width, key->top + CueThickness(scalePercent)};
     FillRect(dc, &line, brush.get());
 }
 

@@ -24,9 +24,10 @@ void ForgetKeyboardCues(HWND window);
 
 // Draws the ring inside `bounds` (or inside `shape`, a control cut to a
 // region), when `control` has the focus and its window shows the ring.
-void DrawFocusRing(HDC dc, HWND control, const RECT& bounds, uint32_t rgb);
-void DrawFocusRing(HDC dc, HWND control, HRGN shape, uint32_t rgb);
-// Underlines `key`'s letter while Alt is held.
-void DrawAccessKey(HDC dc, HWND control, const std::optional<AccessKey>& key);
+// Both cues are as thick as the skin's scale makes them (CueThickness).
+void DrawFocusRing(HDC dc, HWND control, const RECT& bounds, const FocusLook& look);
+void DrawFocusRing(HDC dc, HWND control, HRGN shape, const FocusLook& look);
+// Underlines `key`'s letter while Alt is held, in a skin drawn at `scalePercent`.
+void DrawAccessKey(HDC dc, HWND control, const std::optional<AccessKey>& key, int scalePercent);
 
 } // namespace mervik::ui

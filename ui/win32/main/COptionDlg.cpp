@@ -53,6 +53,9 @@ constexpr UINT_PTR kDeviceCheckTimer = 1;
 constexpr UINT kDeviceCheckDelayMs = 1;
 // Posted from the first paint: what the first look of the window does not need.
 constexpr UINT kMsgFinishStartUp = WM_APP + 1;
+// Once start-up is done and the queue is quiet (timers come after input):
+// the state pictures no face needed yet.
+constexpr UINT_PTR kReadPicturesTimer = 3;
 // While waiting for Monitor's answer, how often to check it is still there.
 constexpr UINT_PTR kMonitorWatchTimer = 2;
 constexpr UINT kMonitorWatchMs = 500;
@@ -102,10 +105,10 @@ LRESULT COptionDlg::OnCreate() {
     program.language.Load(program.folder);
     languageSaved_ = languageEdit_ = ReadLanguageChoice(ConfigFilePath(program.folder));
     SpeakLanguage(win::ResolveHere(languageSaved_));
-    if (!SetUpSkin() || !CreatePage(page1_))
+    if (!SetUpSkin() || !CreatePage(parts_->page1))
         return -1;
-    ShowWindow(page1_.Hwnd(), SW_SHOW);
-    currentPage_ = &page1_;
+    ShowWindow(parts_->page1.Hwnd(), SW_SHOW);
+    currentPage_ = &parts_->page1;
     currentIndex_ = 0;
     // The controls, page 2 and the macro list come right after the first
     // paint. Timers wait behind posted messages, so the device check still
@@ -123,12 +126,12 @@ void COptionDlg::PlaceControls(const SkinFile& skin, const SharedSkinImages& pic
 void COptionDlg::CreateControls() {
     deferred_.Create(Hwnd(), [this] {
         const SharedSkinImages& pictures = deferred_.Pictures();
-        PlaceSkinButton(tabs_[0], Hwnd(), deferred_.Place(kTab1), pictures);
-        PlaceSkinButton(tabs_[1], Hwnd(), deferred_.Place(kTab2), pictures);
-        for (CSkinButton& tab : tabs_)
+        PlaceSkinButton(parts_->tabs[0], Hwnd(), deferred_.Place(kTab1), pictures);
+        PlaceSkinButton(parts_->tabs[1], Hwnd(), deferred_.Place(kTab2), pictures);
+        for (CSkinButton& tab : parts_->tabs)
             tab.SetRole(AccessibleRole::PageTab);
         const std::string mask = SkinVariantDir() + kRegionButtonMask;
-        CRgnButton* regionButtons[] = {&ok_, &cancel_, &apply_};
+        CRgnButton* regionButtons[] = {&parts_->ok, &parts_->cancel, &parts_->apply};
         for (int i = 0; i < 3; ++i) {
             const ButtonPos& pos = deferred_.Place(kOk + i);
             RECT rect = ToRect(pos.rect);
@@ -139,18 +142,18 @@ void COptionDlg::CreateControls() {
                 regionButtons[i]->SetLabel(pos.label);
             }
         }
-        PlaceSkinButton(minimise_, Hwnd(), deferred_.Place(kMinimise), pictures);
-        PlaceSkinButton(close_, Hwnd(), deferred_.Place(kClose), pictures);
-        PlaceSkinButton(web_, Hwnd(), deferred_.Place(kWeb), pictures);
-        strip_.Create(*this, deferred_, skin_controls::kMainFirstOptional, *working_);
-        statusArea_.Create(Hwnd(), deferred_, kStatusArea, kStatusRetry);
+        PlaceSkinButton(parts_->minimise, Hwnd(), deferred_.Place(kMinimise), pictures);
+        PlaceSkinButton(parts_->close, Hwnd(), deferred_.Place(kClose), pictures);
+        PlaceSkinButton(parts_->web, Hwnd(), deferred_.Place(kWeb), pictures);
+        parts_->strip.Create(*this, deferred_, skin_controls::kMainFirstOptional, *working_);
+        parts_->statusArea.Create(Hwnd(), deferred_, kStatusArea, kStatusRetry);
         if (const ButtonPos& place = deferred_.Place(kLanguage); !place.rect.IsEmpty()) {
-            PlaceSkinButton(language_, Hwnd(), place, pictures);
-            language_.SetOpensMenu(true);
-            language_.SetValue(Program().language.Text(LanguageChoiceText(languageEdit_)));
+            PlaceSkinButton(parts_->language, Hwnd(), place, pictures);
+            parts_->language.SetOpensMenu(true);
+            parts_->language.SetValue(Program().language.Text(LanguageChoiceText(languageEdit_)));
         }
-        const std::pair<CSkinButton*, int> exchange[] = {{&export_, kExportProfile},
-                                                         {&import_, kImportProfile}};
+        const std::pair<CSkinButton*, int> exchange[] = {{&parts_->exportProfile, kExportProfile},
+                                                         {&parts_->importProfile, kImportProfile}};
         for (const auto& [button, key] : exchange) {
             const ButtonPos& place = deferred_.Place(key);
             if (place.rect.IsEmpty() || !PlaceSkinButton(*button, Hwnd(), place, pictures))
@@ -161,38 +164,38 @@ void COptionDlg::CreateControls() {
         }
         ConnectControls();
     });
-    strip_.Refresh(*working_);
+    parts_->strip.Refresh(*working_);
     shownStatus_.reset(); // the area is new
     ShowStatus();
-    tabs_[currentIndex_].SetPressed(true);
+    parts_->tabs[currentIndex_].SetPressed(true);
 }
 
 std::vector<std::vector<HWND>> COptionDlg::ArrowGroups() const {
-    return {{tabs_[0].Hwnd(), tabs_[1].Hwnd()}, strip_.ProfileWindows()};
+    return {{parts_->tabs[0].Hwnd(), parts_->tabs[1].Hwnd()}, parts_->strip.ProfileWindows()};
 }
 
 void COptionDlg::ConnectControls() {
-    tabs_[0].onClick = [this] { ShowPage(0); };
-    tabs_[1].onClick = [this] { ShowPage(1); };
-    ok_.onClick = [this] {
+    parts_->tabs[0].onClick = [this] { ShowPage(0); };
+    parts_->tabs[1].onClick = [this] { ShowPage(1); };
+    parts_->ok.onClick = [this] {
         Apply();
         closeAskedByUser_ = true;
         PostMessageA(Hwnd(), WM_CLOSE, 0, 0);
     };
-    apply_.onClick = [this] { Apply(); };
-    cancel_.onClick = close_.onClick = [this] {
+    parts_->apply.onClick = [this] { Apply(); };
+    parts_->cancel.onClick = parts_->close.onClick = [this] {
         closeAskedByUser_ = true;
         PostMessageA(Hwnd(), WM_CLOSE, 0, 0);
     };
-    minimise_.onClick = [this] { ShowWindow(Hwnd(), SW_MINIMIZE); };
-    web_.onClick = [this] {
+    parts_->minimise.onClick = [this] { ShowWindow(Hwnd(), SW_MINIMIZE); };
+    parts_->web.onClick = [this] {
         ShellExecuteA(Hwnd(), "open", kMakerWebSite, nullptr, nullptr, SW_SHOWNORMAL);
     };
-    strip_.onProfileChosen = [this] { RefreshPages(); };
-    language_.onClick = [this] { ChooseLanguage(); };
-    statusArea_.onRetry = [this] { SendAgain(); };
-    export_.onClick = [this] { ExportChosenProfile(); };
-    import_.onClick = [this] { ImportIntoChosenProfile(); };
+    parts_->strip.onProfileChosen = [this] { RefreshPages(); };
+    parts_->language.onClick = [this] { ChooseLanguage(); };
+    parts_->statusArea.onRetry = [this] { SendAgain(); };
+    parts_->exportProfile.onClick = [this] { ExportChosenProfile(); };
+    parts_->importProfile.onClick = [this] { ImportIntoChosenProfile(); };
 }
 
 void COptionDlg::ExportChosenProfile() {
@@ -205,7 +208,7 @@ void COptionDlg::ImportIntoChosenProfile() {
                                                         macros_, !macroSource_.savePath.empty()))
         return;
     RefreshPages();
-    page2_.ReloadMacros();
+    parts_->page2.ReloadMacros();
 }
 
 bool COptionDlg::CreatePage(CSkinnedPage& page) {
@@ -236,31 +239,86 @@ void COptionDlg::FinishStartUp() {
     // signal means the window looks complete on the screen.
     RedrawWindow(Hwnd(), nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
     SignalFirstPaint();
-    CreateControls();
-    const TextLookup texts = [](unsigned id) { return Program().language.Text(id); };
-    page1_.Bind(ButtonPageHost{working_.get(), &macros_, texts});
-    page1_.CreateControls();
-    page1_.Refresh(*working_);
     LoadNotes notes;
     macroSource_ = LoadOptionMacros(Program().folder, macros_, &notes, working_.get());
     TraceNotes(notes);
     if (macroSource_.macroFile == MacroFileRead::Unreadable)
         startNotes_.push_back(macroSource_.savePath.empty() ? kTextMacroFilesUnreadable
                                                             : kTextMacroFileUnreadable);
-    page2_.Bind(AdvancePageHost{working_.get(), applied_.get(), &macros_, &display_, texts,
-                                [this] { page1_.Refresh(*working_); },
-                                [this] {
-                                    RefreshPages();
-                                    Apply();
-                                },
-                                [this](unsigned textId) { ShowFailures(Hwnd(), {textId}); },
-                                [this] { return BackUpBeforeReset(Hwnd(), Program().folder); }});
-    if (!CreatePage(page2_))
-        return;
-    page2_.CreateControls();
-    page2_.Refresh(*working_);
+    MakeParts();
     if (startPage_ == 1)
         ShowPage(1);
+    SetTimer(Hwnd(), kReadPicturesTimer, 1, nullptr);
+}
+
+void COptionDlg::MakeParts() {
+    CreateControls();
+    const TextLookup texts = [](unsigned id) { return Program().language.Text(id); };
+    parts_->page1.Bind(ButtonPageHost{working_.get(), &macros_, texts});
+    parts_->page1.CreateControls();
+    parts_->page1.Refresh(*working_);
+    parts_->page2.Bind(
+        AdvancePageHost{working_.get(), applied_.get(), &macros_, &display_, texts,
+                        [this] { parts_->page1.Refresh(*working_); },
+                        [this] {
+                            RefreshPages();
+                            Apply();
+                        },
+                        [this](unsigned textId) { ShowFailures(Hwnd(), {textId}); },
+                        [this] { return BackUpBeforeReset(Hwnd(), Program().folder); }});
+    if (!CreatePage(parts_->page2))
+        return;
+    parts_->page2.CreateControls();
+    parts_->page2.Refresh(*working_);
+}
+
+// Another DPI (WM_DPICHANGED): the window and its pages take the skin's
+// variant at `percent`, and every control is made anew at that scale. What
+// the controls held goes into the copies first, so no edit is lost; the page
+// shown, the profile, the macro selected and what the status area says stay.
+bool COptionDlg::Rescale(int percent, const RECT& place) {
+    CommitEdits();
+    HWND focus = GetFocus();
+    const bool focusHere = focus && (focus == Hwnd() || IsChild(Hwnd(), focus));
+    CAdvanceSettingPage& oldPage2 = parts_->page2;
+    oldPage2.StopRecording(); // as leaving the page does; the steps taken stay
+    const int page = currentIndex_;
+    const int macro = oldPage2.SelectedMacro();
+    const bool feltDoubleClick = oldPage2.FeelsDoubleClick();
+    if (!SetUpSkinAt(percent, place))
+        return false;
+    parts_.reset(); // the old controls go before the new ones come
+    parts_ = std::make_unique<Parts>();
+    currentPage_ = nullptr;
+    if (!CreatePage(parts_->page1)) {
+        ReportSkinFailure(Hwnd(), failedSkin_);
+        PostMessageA(Hwnd(), WM_CLOSE, 0, 0); // the edits are kept for the next start
+        return true;
+    }
+    ShowWindow(parts_->page1.Hwnd(), SW_SHOW);
+    currentPage_ = &parts_->page1;
+    currentIndex_ = 0;
+    if (startUpFinished_) {
+        MakeParts();
+        ShowPage(page);
+        parts_->page2.SelectMacro(macro);
+        if (feltDoubleClick)
+            parts_->page2.FeelShownDoubleClick();
+        if (waiting_)
+            EnableApplyButtons(false);
+        SetTimer(Hwnd(), kReadPicturesTimer, 1, nullptr);
+    }
+    if (focusHere)
+        SetFocus(Hwnd()); // the focused control is gone; Tab starts again
+    RedrawWindow(Hwnd(), nullptr, nullptr, RDW_INVALIDATE | RDW_ALLCHILDREN | RDW_UPDATENOW);
+    return true;
+}
+
+void COptionDlg::ReadAllStatePictures() {
+    KillTimer(Hwnd(), kReadPicturesTimer);
+    CSkinnedWindow::ReadStatePictures();
+    parts_->page1.ReadStatePictures();
+    parts_->page2.ReadStatePictures();
 }
 
 void COptionDlg::OnInitDialog() {
@@ -338,7 +396,7 @@ void COptionDlg::ShowStatus() {
         return;
     shownStatus_ = view;
     const TextLookup texts = [](unsigned id) { return Program().language.Text(id); };
-    statusArea_.Show(view, StatusText(view, texts), texts(kTextStatusRetry));
+    parts_->statusArea.Show(view, StatusText(view, texts), texts(kTextStatusRetry));
 }
 
 void COptionDlg::AfterDispatch(const MSG& msg) {
@@ -347,9 +405,9 @@ void COptionDlg::AfterDispatch(const MSG& msg) {
 }
 
 void COptionDlg::RefreshPages() {
-    page1_.Refresh(*working_);
-    page2_.Refresh(*working_);
-    strip_.Refresh(*working_);
+    parts_->page1.Refresh(*working_);
+    parts_->page2.Refresh(*working_);
+    parts_->strip.Refresh(*working_);
 }
 
 void COptionDlg::OnPaint(HDC dc, const PAINTSTRUCT& ps) {
@@ -373,11 +431,11 @@ void COptionDlg::ShowPage(int index) {
     // One capture at a time, and it serves the page in view: a recording
     // ends as Stop ends it, before page 1's key dialogs can be opened.
     if (index == 0)
-        page2_.StopRecording();
-    tabs_[index].SetPressed(true);
-    tabs_[1 - index].SetPressed(false);
+        parts_->page2.StopRecording();
+    parts_->tabs[index].SetPressed(true);
+    parts_->tabs[1 - index].SetPressed(false);
     currentIndex_ = index;
-    CSkinnedPage* page = index == 0 ? static_cast<CSkinnedPage*>(&page1_) : &page2_;
+    CSkinnedPage* page = index == 0 ? static_cast<CSkinnedPage*>(&parts_->page1) : &parts_->page2;
     if (page == currentPage_)
         return;
     ShowWindow(currentPage_->Hwnd(), SW_HIDE);
@@ -386,7 +444,7 @@ void COptionDlg::ShowPage(int index) {
 }
 
 void COptionDlg::EnableApplyButtons(bool enable) {
-    for (HWND button : {ok_.Hwnd(), apply_.Hwnd()}) {
+    for (HWND button : {parts_->ok.Hwnd(), parts_->apply.Hwnd()}) {
         if (!button) // Monitor's message came before the controls were made
             continue;
         EnableWindow(button, enable);
@@ -400,8 +458,8 @@ FailureTexts COptionDlg::SaveMacroFile() {
 }
 
 void COptionDlg::CommitEdits() {
-    strip_.CommitRename();
-    page2_.CommitEdits();
+    parts_->strip.CommitRename();
+    parts_->page2.CommitEdits();
 }
 
 void COptionDlg::KeepEditsForNextStart() {
@@ -425,7 +483,7 @@ void COptionDlg::Apply() {
         SaveAppliedFiles(*working_, Program().folder, registry, macros_, macroSource_.savePath);
     // Macros another program added to the file meanwhile join the page's list.
     if (macros_.Count() != macrosBefore)
-        page2_.ReloadMacros();
+        parts_->page2.ReloadMacros();
     // Before Monitor is woken: it reads the record and the language again for
     // this Apply. With the save lock refused nothing of this Apply is saved,
     // the record and the language neither.
@@ -480,13 +538,13 @@ void COptionDlg::ChooseLanguage() {
     for (const LanguageMenuItem& item : LanguageMenu(languageEdit_))
         menu.AppendItem(item.command, Program().language.Text(item.text), item.marked);
     RECT below;
-    GetWindowRect(language_.Hwnd(), &below);
+    GetWindowRect(parts_->language.Hwnd(), &below);
     const std::optional<LanguageChoice> chosen =
         LanguageOfCommand(menu.Track(Hwnd(), POINT{below.left, below.bottom}));
     if (!chosen)
         return;
     languageEdit_ = *chosen;
-    language_.SetValue(Program().language.Text(LanguageChoiceText(languageEdit_)));
+    parts_->language.SetValue(Program().language.Text(LanguageChoiceText(languageEdit_)));
     ShowStatus();
 }
 
@@ -534,6 +592,8 @@ void COptionDlg::CheckDevice() {
 LRESULT COptionDlg::OnTimer(UINT_PTR id) {
     if (id == kDeviceCheckTimer)
         CheckDevice();
+    else if (id == kReadPicturesTimer)
+        ReadAllStatePictures();
     else if (id == BlockHandOver::kRetryTimer)
         RetryHandOver();
     else if (id == kMonitorWatchTimer && waiting_ && !IsWindow(monitorWindow_))
@@ -620,18 +680,19 @@ LRESULT COptionDlg::OnMessage(UINT msg, WPARAM wp, LPARAM lp) {
 void COptionDlg::OnDestroy() {
     KillTimer(Hwnd(), kDeviceCheckTimer);
     KillTimer(Hwnd(), kMonitorWatchTimer);
+    KillTimer(Hwnd(), kReadPicturesTimer);
     // A recording still running ends first: the keyboard is freed and its
     // keys are in the macro that is saved, with a name still being typed.
-    page2_.StopRecording();
+    parts_->page2.StopRecording();
     if (!handOver_.LastTry(*applied_))
         OutputDebugStringA("Option: the block stayed held; Monitor keeps its settings\n");
-    page2_.CommitEdits();
+    parts_->page2.CommitEdits();
     // The window is on its way out: the warning stands on its own.
     ShowFailures(nullptr, SaveMacroFile());
-    strip_.Destroy();
-    statusArea_.DestroyAll();
-    page1_.Destroy();
-    page2_.Destroy();
+    parts_->strip.Destroy();
+    parts_->statusArea.DestroyAll();
+    parts_->page1.Destroy();
+    parts_->page2.Destroy();
     link_.Close();
     CSkinnedDialog::OnDestroy();
     macros_.Clear();

@@ -72,6 +72,10 @@ private:
     void ConnectControls();
     bool CreatePage(CSkinnedPage& page);
     void FinishStartUp();
+    // The controls of the window and both pages, page 1's window made.
+    void MakeParts();
+    bool Rescale(int percent, const RECT& place) override;
+    void ReadAllStatePictures();
     void LoadSettings();
     void CheckDevice();
     void BeginWaiting();
@@ -101,18 +105,25 @@ private:
     void ExportChosenProfile();
     void ImportIntoChosenProfile();
 
+    // The window's controls and pages, drawn at one scale of the skin: made
+    // anew when the window takes another (Rescale). The settings they show
+    // live in the copies below, never in them.
+    struct Parts {
+        CSkinButton tabs[2];
+        CRgnButton ok, cancel, apply;
+        CSkinButton minimise, close, web, language;
+        CProfileStrip strip;
+        CSkinButton exportProfile, importProfile;
+        CStatusArea statusArea;
+        CButtonPage page1;
+        CAdvanceSettingPage page2;
+    };
+
     HICON icon_ = nullptr;
     DeferredControls deferred_;
-    CSkinButton tabs_[2];
-    CRgnButton ok_, cancel_, apply_;
-    CSkinButton minimise_, close_, web_, language_;
-    CProfileStrip strip_;
-    CSkinButton export_, import_;
-    CStatusArea statusArea_;
+    std::unique_ptr<Parts> parts_ = std::make_unique<Parts>();
     PeerWindow peer_;
     RECT pageRect_{};
-    CButtonPage page1_;
-    CAdvanceSettingPage page2_;
     CSkinnedPage* currentPage_ = nullptr;
     int currentIndex_ = 0;
     int startPage_ = 0;

@@ -88,7 +88,7 @@ bool CAdvanceSettingPage::PlaceOwnControl(int key, const ButtonPos& place,
         list.SetBackground(kListBackground);
         list.SetColours(kListSelection, kListText);
         if (pictures)
-            list.SetFocusColour(pictures->focusRgb);
+            list.SetFocusLook(pictures->Focus());
         list.SetLabel(place.label);
         if (key == kMacroListKey) {
             list.onSelect = [this] {
@@ -184,6 +184,18 @@ void CAdvanceSettingPage::ReloadMacros() {
     const int first = InitialMacroRow(*host_.macros, SelectMacroScratch());
     macroList_.Select(first);
     LoadMacro(first);
+}
+
+void CAdvanceSettingPage::SelectMacro(int index) {
+    if (!macroList_.Hwnd() || !host_.macros || !host_.macros->RecordAt(index))
+        return;
+    macroList_.Select(index);
+    LoadMacro(index);
+}
+
+void CAdvanceSettingPage::FeelShownDoubleClick() {
+    if (const ProfileRecord* profile = ShownProfile())
+        FeelDoubleClick(*profile);
 }
 
 void CAdvanceSettingPage::LoadMacro(int index) {

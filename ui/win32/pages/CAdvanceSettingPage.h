@@ -57,6 +57,12 @@ public:
     // which takes the focus from them.
     void CommitEdits();
     int SelectedMacro() const { return selected_; }
+    // Selects and shows macro `index` (none for one the list lacks).
+    void SelectMacro(int index);
+    // The double-click time of the profile shown is felt by the system
+    // (FeelDoubleClick), not yet applied; a page made anew feels it again.
+    bool FeelsDoubleClick() const { return doubleClickChanged_; }
+    void FeelShownDoubleClick();
     const MacroEventBuffer& Steps() const { return buffer_; }
 
 protected:

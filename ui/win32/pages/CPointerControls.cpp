@@ -30,7 +30,7 @@ bool CPointerControls::PlaceSlider(HWND page, const ButtonPos& place,
         return true;
     if (pictures) {
         slider.SetBackground(pictures->normal.get());
-        slider.Thumb().SetFocusColour(pictures->focusRgb);
+        slider.Thumb().SetFocusLook(pictures->Focus());
     }
     slider.Thumb().SetLabel(place.label);
     slider.SetPosition(minimum);

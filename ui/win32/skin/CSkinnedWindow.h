@@ -23,6 +23,11 @@ public:
     void SetSkinScale(int percent) { scalePercent_ = percent; }
     // The folder of that variant, where the pictures loaded by fixed name are.
     std::string SkinVariantDir() const;
+    // Reads the state pictures no face has needed yet (SkinImages).
+    void ReadStatePictures() const {
+        if (pictures_)
+            pictures_->ReadStatePictures();
+    }
 
 protected:
     // Reads the skin, sizes the window, places the controls and cuts the
@@ -30,6 +35,18 @@ protected:
     // the skin has no usable background picture: such a window would be
     // invisible, so its creation fails instead.
     bool SetUpSkin();
+    // The same with the skin's variant at `percent`, a top-level window
+    // placed by `place` (its corner; the size is the skin's). False, with
+    // nothing changed, when that variant has no usable background picture.
+    bool SetUpSkinAt(int percent, const RECT& place);
+    // The window's monitor now has `dpi` (WM_DPICHANGED), and the system
+    // suggests `suggested` for it: the window takes the variant for that DPI
+    // by the rule it was made with (Rescale), or keeps its own and only moves.
+    void OnDpiChanged(int dpi, const RECT& suggested);
+    // Draws the window anew with the variant at `percent`, placed by
+    // `place`; false when it cannot, and the window then keeps its scale.
+    // A window whose controls are made once keeps its scale.
+    virtual bool Rescale(int /*percent*/, const RECT& /*place*/) { return false; }
     // Creates the window's controls, which share `pictures` for their faces.
     virtual void PlaceControls(const SkinFile&, const SharedSkinImages& /*pictures*/) {}
     // Text some windows draw over their background, into the off-screen picture.
@@ -38,6 +55,7 @@ protected:
     virtual HWND DragTarget() const { return Hwnd(); }
     HBITMAP Background() const { return pictures_ ? pictures_->normal.get() : nullptr; }
 
+    LRESULT OnMessage(UINT msg, WPARAM wp, LPARAM lp) override;
     bool PaintsItself() const override { return true; }
     void OnPaint(HDC dc, const PAINTSTRUCT& ps) override;
     LRESULT OnEraseBkgnd(HDC) override { return 1; }
@@ -45,7 +63,7 @@ protected:
     void OnDestroy() override;
 
 private:
-    void FitTo(SIZE size);
+    void FitTo(SIZE size, const RECT* place);
 
     std::string skinFile_;
     int scalePercent_ = 100;

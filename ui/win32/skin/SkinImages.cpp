@@ -52,12 +52,21 @@ SkinImages SkinFile::LoadImages() const {
     images.folder = folder_;
     images.mask = picture("Mask");
     images.normal = picture("Normal");
-    images.over = picture("Over");
-    images.down = picture("Down");
-    images.disable = picture("Disable");
+    auto later = [&](const char* key) {
+        std::string file = Read(kScreenSection, key);
+        return LazyPicture(file.empty() ? std::string() : folder_ + file);
+    };
+    images.over = later("Over");
+    images.down = later("Down");
+    images.disable = later("Disable");
     if (std::optional<uint32_t> focus = ParseSkinColour(Read(kKeyboardSection, "Focus")))
         images.focusRgb = *focus;
     return images;
+}
+
+void SkinImages::ReadStatePictures() const {
+    for (const LazyPicture* picture : {&over, &down, &disable})
+        picture->get();
 }
 
 ButtonPos SkinFile::Pos(int key) const {

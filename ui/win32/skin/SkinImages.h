@@ -5,7 +5,9 @@
 #include <string>
 
 #include "settings/IniDocument.h"
+#include "ui/core/AccessKey.h"
 #include "ui/core/ButtonPos.h"
+#include "ui/win32/skin/LazyPicture.h"
 #include "win32/Gdi.h"
 
 namespace mervik::ui {
@@ -13,9 +15,10 @@ namespace mervik::ui {
 struct SkinImages {
     Bitmap mask;
     Bitmap normal;
-    Bitmap over;
-    Bitmap down;
-    Bitmap disable;
+    // Read at their first use, or all at once by ReadStatePictures.
+    LazyPicture over;
+    LazyPicture down;
+    LazyPicture disable;
     // The ring around the control with the keyboard focus (0xRRGGBB).
     uint32_t focusRgb = kDefaultFocusRgb;
     // The scale the pictures are drawn at, and the folder they come from
@@ -24,7 +27,10 @@ struct SkinImages {
     int scalePercent = 100;
     std::string folder;
 
-    static constexpr uint32_t kDefaultFocusRgb = 0xFFBF44;
+    FocusLook Focus() const { return {focusRgb, scalePercent}; }
+    // Reads the state pictures not read yet: for when the window has
+    // nothing else to do, so that no hover waits for its picture.
+    void ReadStatePictures() const;
 };
 
 // A window's pictures, shared by the window (its background) and its

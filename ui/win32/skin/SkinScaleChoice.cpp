@@ -70,12 +70,16 @@ int WindowDpi(HWND window) {
 }
 
 int ChooseWindowSkinScale(HWND window, const std::string& skinFile) {
-    MONITORINFO monitor{};
-    monitor.cbSize = sizeof monitor;
-    const bool known =
-        GetMonitorInfoW(MonitorFromWindow(window, MONITOR_DEFAULTTONEAREST), &monitor) != FALSE;
-    const RECT& work = monitor.rcWork;
-    return ChooseSkinScale(WindowDpi(window), VariantsWith(skinFile), [&](int percent) {
+    return ChooseSkinScaleOn(MonitorFromWindow(window, MONITOR_DEFAULTTONEAREST), WindowDpi(window),
+                             skinFile);
+}
+
+int ChooseSkinScaleOn(HMONITOR monitor, int dpi, const std::string& skinFile) {
+    MONITORINFO info{};
+    info.cbSize = sizeof info;
+    const bool known = GetMonitorInfoW(monitor, &info) != FALSE;
+    const RECT& work = info.rcWork;
+    return ChooseSkinScale(dpi, VariantsWith(skinFile), [&](int percent) {
         const auto size = VariantWindowSize(skinFile, percent);
         return !known || !size ||
                (size->first <= work.right - work.left && size->second <= work.bottom - work.top);

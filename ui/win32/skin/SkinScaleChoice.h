@@ -12,5 +12,7 @@ namespace mervik::ui {
 int WindowDpi(HWND window);
 
 int ChooseWindowSkinScale(HWND window, const std::string& skinFile);
+// The same choice for a window going to `monitor` at `dpi` (WM_DPICHANGED).
+int ChooseSkinScaleOn(HMONITOR monitor, int dpi, const std::string& skinFile);
 
 } // namespace mervik::ui

@@ -1,0 +1,15 @@
+#include "ui/win32/skin/LazyPicture.h"
+
+#include "ui/win32/skin/PictureLoader.h"
+
+namespace mervik::ui {
+
+HBITMAP LazyPicture::get() const {
+    if (!read_) {
+        read_ = true;
+        bitmap_ = LoadPicture(path_);
+    }
+    return bitmap_.get();
+}
+
+} // namespace mervik::ui
