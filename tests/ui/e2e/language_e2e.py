@@ -19,6 +19,7 @@ from option_case import MacroPageSteps, OptionCase, centre, ini_value, parse_pro
     screenshot, settle, skin_key, skin_rect, wait_for, wait_for_dialog
 from wine_desktop import chinese_user_locale
 
+NOTICE_PLACE_KEY = 26  # the on-screen display's place on page 2
 MEDIA_ITEMS = [1041, 1042, 1043, 1044, 1045, 1046, 1047, 1048]
 SCREEN = (0, 0, 1280, 1000)
 
@@ -143,6 +144,11 @@ class LanguageSteps(ButtonPageSteps, MacroPageSteps):
             for tip in tips:
                 self.assertFalse(overlap(menu, tip), "a tooltip at %s covers the menu at %s" % (tip, menu))
 
+    def assert_items_at_scale(self, menu, count):
+        """A menu of `count` items is as tall as its items at the skin's scale."""
+        self.assertGreaterEqual(menu[3] - menu[1], count * base.menu_item_height(),
+                                "the menu's items are not drawn at %d %%" % base.Skin.percent)
+
     def tips(self):
         found = parse_probe(probe("tips"))
         return [parse_rect(found["rect%d" % i]) for i in range(int(found.get("tips", 0)))]
@@ -165,16 +171,10 @@ class LanguageSteps(ButtonPageSteps, MacroPageSteps):
         self.shoot("page1", self.main_rect())
 
         # The pointer rests on a function box: its tip shows beside it; the
-        # menu the box then opens is clear of every tip.
+        # menu the box then opens, and its submenu, are clear of every tip.
         left, top, right, bottom = skin_rect("skin_button_page.ini", 4)
         origin = base.page_origin()
         self.rest_for_tip((origin[0] + left, origin[1] + top, origin[0] + right, origin[1] + bottom))
-        self.click(self.at(4))
-        self.assertTrue(wait_for(self.menus, 10), "the box opened no menu")
-        self.assert_menus_clear()
-        self.press("Escape")
-        self.wait_menus_closed()
-        # A function menu with a submenu open.
         self.choose_in_submenu(4, 1040, 1045, MEDIA_ITEMS)
         self.assert_menus_clear()
         self.shoot("function_menu")
@@ -202,8 +202,9 @@ class LanguageSteps(ButtonPageSteps, MacroPageSteps):
         self.shoot_dialog("select_macro_dialog", "skin_select_macro.ini")
 
         # The language menu, its choice of now marked; Escape leaves it.
-        self.open_language_menu()
+        menu = self.open_language_menu()
         self.assert_menus_clear()
+        self.assert_items_at_scale(menu, 3)
         self.shoot("language_menu")
         self.press("Escape")
         self.wait_menus_closed()
@@ -213,6 +214,15 @@ class LanguageSteps(ButtonPageSteps, MacroPageSteps):
         self.assertTrue(wait_for(lambda: self.state()["page"] == "page2", 10))
         self.assert_controls_inside(2)
         self.shoot("page2", self.main_rect())
+        # The menu of the notices' nine places.
+        self.click(self.at(NOTICE_PLACE_KEY))
+        menus = wait_for(self.menus, 10)
+        self.assertTrue(menus, "the places' menu did not open")
+        self.assert_menus_clear()
+        self.assert_items_at_scale(menus[0], 9)
+        self.shoot("notice_place_menu")
+        self.press("Escape")
+        self.wait_menus_closed()
         self.click(self.at(15))
         self.shoot_dialog("macro_set_warning", "skin_macro_set_warn.ini", close_key=1, warning=True)
         self.new_macro("Fire")

@@ -97,14 +97,14 @@ TEST(ButtonTooltip, MadeAtTheFirstMoveWithTheLatestText) {
     tip.Set(control, "Apply the changes", true);
     EXPECT_EQ(tip.Window(), nullptr) << "no window before the pointer comes";
 
-    tip.OnMouseMove(control, 0, At(3, 3));
+    tip.OnMouseMove(control, 0, At(3, 3), 100);
     HWND window = tip.Window();
     ASSERT_NE(window, nullptr);
     EXPECT_EQ(SendMessageA(window, TTM_GETTOOLCOUNT, 0, 0), 1);
     EXPECT_EQ(TooltipText(window, control), "Apply the changes");
 
     tip.Set(control, "Send the changes", true);
-    tip.OnMouseMove(control, 0, At(4, 3));
+    tip.OnMouseMove(control, 0, At(4, 3), 100);
     EXPECT_EQ(tip.Window(), window);
     EXPECT_EQ(TooltipText(window, control), "Send the changes");
     DestroyWindow(control);
@@ -121,7 +121,7 @@ TEST(ButtonTooltip, ShowsBesideItsControlClearOfTheFieldBeingTyped) {
                                    parent.Hwnd(), nullptr, GetModuleHandleA(nullptr), nullptr);
     ButtonTooltip tip;
     tip.Set(control, "Apply the changes", true);
-    tip.OnMouseMove(control, 0, At(3, 3));
+    tip.OnMouseMove(control, 0, At(3, 3), 100);
     ASSERT_NE(tip.Window(), nullptr);
     RECT c{}, t{};
     GetWindowRect(control, &c);
@@ -162,7 +162,7 @@ TEST(ButtonTooltip, NoTextNoWindow) {
                                    parent.Hwnd(), nullptr, GetModuleHandleA(nullptr), nullptr);
     ButtonTooltip tip;
     tip.Set(control, "", true);
-    tip.OnMouseMove(control, 0, At(3, 3));
+    tip.OnMouseMove(control, 0, At(3, 3), 100);
     EXPECT_EQ(tip.Window(), nullptr);
     DestroyWindow(control);
 }

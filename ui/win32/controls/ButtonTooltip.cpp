@@ -6,6 +6,7 @@
 
 #include "settings/win32/WidePath.h"
 #include "ui/core/TipPlacement.h"
+#include "ui/win32/controls/SkinTextFont.h"
 
 namespace mervik::ui {
 namespace {
@@ -104,23 +105,26 @@ void ButtonTooltip::HideShownTips() {
 }
 
 void ButtonTooltip::Set(HWND control, const std::string& text, bool active) {
+    shown_ = text;
     text_ = win::Widen(text);
     active_ = active;
     if (window_)
         Update(control);
 }
 
-void ButtonTooltip::OnMouseMove(HWND control, WPARAM keys, LPARAM point) {
+void ButtonTooltip::OnMouseMove(HWND control, WPARAM keys, LPARAM point, int scalePercent) {
     if (window_ || text_.empty())
         return;
-    Make(control);
+    Make(control, scalePercent);
     MSG move{control, WM_MOUSEMOVE, keys, point, static_cast<DWORD>(GetMessageTime()), {}};
     SendMessageA(window_, TTM_RELAYEVENT, 0, reinterpret_cast<LPARAM>(&move));
 }
 
-void ButtonTooltip::Make(HWND control) {
+void ButtonTooltip::Make(HWND control, int scalePercent) {
     window_ = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP, 0,
                               0, 0, 0, control, nullptr, GetModuleHandleW(nullptr), nullptr);
+    SendMessageW(window_, WM_SETFONT, reinterpret_cast<WPARAM>(SkinTextFont(scalePercent, shown_)),
+                 FALSE);
     SetWindowSubclass(window_, PlaceTipProc, kPlacementSubclass,
                       reinterpret_cast<DWORD_PTR>(control));
     TOOLINFOW tool = ToolOf(control, text_);

@@ -20,8 +20,9 @@ public:
     // `text` in UTF-8.
     void Set(HWND control, const std::string& text, bool active);
     // Call for each mouse move over the control; the first one makes the
-    // tooltip and hands it that move, so it starts its wait at once.
-    void OnMouseMove(HWND control, WPARAM keys, LPARAM point);
+    // tooltip, its text in the skin's font at the control's `scalePercent`,
+    // and hands it that move, so it starts its wait at once.
+    void OnMouseMove(HWND control, WPARAM keys, LPARAM point, int scalePercent);
     HWND Window() const { return window_; }
 
     // Hides the tips of this thread shown now: a menu about to open may
@@ -30,9 +31,10 @@ public:
     static void HideShownTips();
 
 private:
-    void Make(HWND control);
+    void Make(HWND control, int scalePercent);
     void Update(HWND control);
 
+    std::string shown_; // UTF-8, which chooses the font's face
     std::wstring text_;
     bool active_ = false;
     HWND window_ = nullptr; // destroyed with the control, its owner

@@ -91,7 +91,7 @@ void COwnerDrawButton::Repaint() const {
 }
 
 LRESULT COwnerDrawButton::OnMouseMove(UINT keys, POINT pt) {
-    tooltip_.OnMouseMove(Hwnd(), keys, MAKELPARAM(pt.x, pt.y));
+    tooltip_.OnMouseMove(Hwnd(), keys, MAKELPARAM(pt.x, pt.y), SkinScale());
     if (hover_.OnMouseMove(Hwnd(), keys, pt))
         Repaint();
     return Default();

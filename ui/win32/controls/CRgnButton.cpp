@@ -109,7 +109,7 @@ LRESULT CRgnButton::OnLButtonUp(UINT, POINT pt) {
 LRESULT CRgnButton::OnMouseMove(UINT keys, POINT pt) {
     if (keys & MK_LBUTTON)
         return 0;
-    tooltip_.OnMouseMove(Hwnd(), keys, MAKELPARAM(pt.x, pt.y));
+    tooltip_.OnMouseMove(Hwnd(), keys, MAKELPARAM(pt.x, pt.y), faces_.ScalePercent());
     if (hover_.OnMouseMove(Hwnd(), keys, pt))
         SetState(hover_.Hovering() ? RgnState::Hover : RgnState::Normal);
     return 0;

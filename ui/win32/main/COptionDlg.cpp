@@ -534,7 +534,7 @@ void COptionDlg::ReopenInLanguage() {
 }
 
 void COptionDlg::ChooseLanguage() {
-    CSkinMenu menu(kLanguageMenuWidth);
+    CSkinMenu menu(kLanguageMenuWidth, SkinScale());
     for (const LanguageMenuItem& item : LanguageMenu(languageEdit_))
         menu.AppendItem(item.command, Program().language.Text(item.text), item.marked);
     RECT below;

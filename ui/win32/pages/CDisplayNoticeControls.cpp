@@ -55,7 +55,7 @@ void CDisplayNoticeControls::ChoosePlace() {
         return;
     RECT button;
     GetWindowRect(place_->Hwnd(), &button);
-    CSkinMenu menu(NoticePlaceMenu(), kPlaceMenuWidth, text_);
+    CSkinMenu menu(NoticePlaceMenu(), kPlaceMenuWidth, text_, place_->SkinScale());
     const size_t chosen =
         NoticePlaceOfCommand(menu.Track(page_, POINT{button.left, button.bottom}));
     if (chosen >= kNoticePlaceCount)
