@@ -145,8 +145,9 @@ class LanguageSteps(ButtonPageSteps, MacroPageSteps):
                 self.assertFalse(overlap(menu, tip), "a tooltip at %s covers the menu at %s" % (tip, menu))
 
     def assert_items_at_scale(self, menu, count):
-        """A menu of `count` items is as tall as its items at the skin's scale."""
-        self.assertGreaterEqual(menu[3] - menu[1], count * base.menu_item_height(),
+        """A menu of `count` items holds their text at the skin's scale (14
+        pixels a line at 100 %, padding aside)."""
+        self.assertGreaterEqual(menu[3] - menu[1], count * base.scale_length(14),
                                 "the menu's items are not drawn at %d %%" % base.Skin.percent)
 
     def tips(self):
@@ -204,8 +205,8 @@ class LanguageSteps(ButtonPageSteps, MacroPageSteps):
         # The language menu, its choice of now marked; Escape leaves it.
         menu = self.open_language_menu()
         self.assert_menus_clear()
-        self.assert_items_at_scale(menu, 3)
         self.shoot("language_menu")
+        self.assert_items_at_scale(menu, 3)
         self.press("Escape")
         self.wait_menus_closed()
 
@@ -219,8 +220,8 @@ class LanguageSteps(ButtonPageSteps, MacroPageSteps):
         menus = wait_for(self.menus, 10)
         self.assertTrue(menus, "the places' menu did not open")
         self.assert_menus_clear()
-        self.assert_items_at_scale(menus[0], 9)
         self.shoot("notice_place_menu")
+        self.assert_items_at_scale(menus[0], 9)
         self.press("Escape")
         self.wait_menus_closed()
         self.click(self.at(15))
