@@ -2,6 +2,8 @@
 
 #include <string>
 
+#include "ui/core/DisplayScale.h"
+
 namespace mervik::ui {
 
 bool CSpinField::Create(HWND parent, const RECT& rect, const SharedSkinImages& pictures,
@@ -15,12 +17,17 @@ bool CSpinField::Create(HWND parent, const RECT& rect, const SharedSkinImages& p
     value_ = range.Clamp(0);
     const int width = rect.right - rect.left;
     const int height = rect.bottom - rect.top;
-    const int arrowsLeft = width - kArrowWidth;
+    // The skin draws the field and its arrows at its scale.
+    const int scale = pictures ? pictures->scalePercent : kBaseScalePercent;
+    const int arrowsLeft = width - ScaleLength(kArrowWidth, scale);
     const int half = height / 2;
+    const int inset = ScaleLength(kEditInset, scale);
     edit_.SetDigitsOnly(true);
     edit_.SetAllowSign(range.minimum < 0);
     edit_.SetLimit(range.TextLimit());
-    if (!edit_.Create(Hwnd(), RECT{3, 3, arrowsLeft - 2, height - 3}))
+    edit_.SetFontSize(ScaleFontHeight(CBitmapEdit::kFontHeight, scale),
+                      ScaleFontHeight(CBitmapEdit::kFontWidth, scale));
+    if (!edit_.Create(Hwnd(), RECT{inset, inset, arrowsLeft - inset + 1, height - inset}))
         return false;
     edit_.onEnter = [this] { SettleTyped(); };
     // Only the loss of the focus settles the number; typing goes on

@@ -106,6 +106,8 @@ bool CAdvanceSettingPage::PlaceOwnControl(int key, const ButtonPos& place,
         return true;
     }
     case kRepeatKey:
+        repeat_.SetFontSize(ScaleFontHeight(CBitmapEdit::kFontHeight, SkinScale()),
+                            ScaleFontHeight(CBitmapEdit::kFontWidth, SkinScale()));
         if (!place.rect.IsEmpty() && repeat_.Create(Hwnd(), rect)) {
             repeat_.SetColours(RGB(0, 0, 0), RGB(255, 255, 255));
             repeat_.SetLabel(place.label);
