@@ -6,6 +6,7 @@
 
 #include "service/core/MonitorConstants.h"
 #include "service/win32/GreyIconWin32.h"
+#include "service/win32/TrayIconPicture.h"
 #include "settings/Utf8Cut.h"
 
 namespace mervik {
@@ -20,23 +21,10 @@ template <size_t N> void CopyCut(wchar_t (&field)[N], std::string_view text, siz
     field[wide.size()] = L'\0';
 }
 
-// The executable's own first icon, as the shell shows it; the shell's icon
-// for the file (which may be a generic one) when it has none.
-HICON SmallIconOf(const std::string& exePath) {
-    HICON small = nullptr;
-    const std::wstring path = win::Widen(exePath);
-    if (ExtractIconExW(path.c_str(), 0, nullptr, &small, 1) > 0 && small)
-        return small;
-    SHFILEINFOW info{};
-    if (!SHGetFileInfoW(path.c_str(), 0, &info, sizeof info, SHGFI_ICON | SHGFI_SMALLICON))
-        return nullptr;
-    return info.hIcon;
-}
-
 } // namespace
 
 Win32TrayIcon::Win32TrayIcon(HWND window, const std::string& exePath, const std::string& tip)
-    : icon_(SmallIconOf(exePath)), greyIcon_(GreyedCopy(icon_.get())) {
+    : icon_(TrayIconPicture(exePath, TrayDpi())), greyIcon_(GreyedCopy(icon_.get())) {
     // The record with balloon fields; later fields are not used.
     record_.cbSize = NOTIFYICONDATAW_V2_SIZE;
     record_.hWnd = window;
