@@ -9,9 +9,11 @@ the caches). The screen is large enough for the 200 % window, so each DPI
 gets the variant it asks for; OptionBench prints the window's size.
 
     bench/option_start_dpi.py --bin build/mingw [--runs 20] [--dpi 96 144 192] [--rounds 1]
+                              [--before OTHER_MINGW_TREE]
 
 With --rounds N the DPIs take turns N times, so a change in the machine's
-load touches each of them alike.
+load touches each of them alike; with --before, the Option.exe of another
+build tree (a checkout before a change) takes turns with this one at each DPI.
 """
 import argparse
 import os
@@ -28,6 +30,7 @@ SCREEN = "2560x1600x24"
 
 
 def program_folder(bin_dir, folder):
+    shutil.rmtree(folder, ignore_errors=True)
     os.makedirs(os.path.join(folder, "config"), exist_ok=True)
     shutil.copy(os.path.join(bin_dir, "ui", "win32", "Option.exe"), folder)
     shutil.copy(os.path.join(bin_dir, "lang", "lan.dll"), folder)
@@ -44,9 +47,11 @@ def main():
     parser.add_argument("--rounds", type=int, default=1)
     parser.add_argument("--dpi", type=int, nargs="+", default=[96, 144, 192])
     parser.add_argument("--work", default=os.path.join(ROOT, "build", "bench-dpi"))
+    parser.add_argument("--before", help="another mingw build tree, measured in turn with --bin")
     args = parser.parse_args()
-    bin_dir = os.path.abspath(args.bin)
-    bench = os.path.join(bin_dir, "tests", "ui", "OptionBench.exe")
+    bench = os.path.join(os.path.abspath(args.bin), "tests", "ui", "OptionBench.exe")
+    builds = [("before", os.path.abspath(args.before))] if args.before else []
+    builds.append(("after" if args.before else "this build", os.path.abspath(args.bin)))
 
     display = XDisplay(SCREEN)
     os.environ["MERVIK_E2E_DISPLAY"] = display.name
@@ -60,17 +65,18 @@ def main():
                                 "/t", "REG_DWORD", "/d", str(dpi), "/f")
                     # The DPI is read when the server starts.
                     session.restart()
-                    folder = os.path.join(args.work, "folder-%d" % dpi)
-                    program_folder(bin_dir, folder)
-                    load = open("/proc/loadavg").read().split()[:3]
-                    print("== %d DPI (round %d), load average %s" % (dpi, round_number + 1, " ".join(load)),
-                          flush=True)
-                    result = session.run(bench, "start", windows_path(os.path.join(folder, "Option.exe")),
-                                         args.runs, timeout=600)
-                    print(result.stdout, end="", flush=True)
-                    if result.returncode:
-                        print("OptionBench failed (%d)" % result.returncode)
-                        return 1
+                    for name, bin_dir in builds:
+                        folder = os.path.join(args.work, "folder-%d" % dpi)
+                        program_folder(bin_dir, folder)
+                        load = open("/proc/loadavg").read().split()[:3]
+                        print("== %d DPI, %s (round %d), load average %s"
+                              % (dpi, name, round_number + 1, " ".join(load)), flush=True)
+                        result = session.run(bench, "start", windows_path(os.path.join(folder, "Option.exe")),
+                                             args.runs, timeout=600)
+                        print(result.stdout, end="", flush=True)
+                        if result.returncode:
+                            print("OptionBench failed (%d)" % result.returncode)
+                            return 1
                 finally:
                     session.close()
     finally:

@@ -7,6 +7,7 @@
 #include "ui/win32/controls/ButtonFaces.h"
 #include "ui/win32/skin/MaskRegion.h"
 #include "ui/win32/skin/PictureLoader.h"
+#include "ui/win32/skin/PicturePrefetch.h"
 #include "ui/win32/skin/SkinFolder.h"
 #include "ui/win32/skin/SkinImages.h"
 
@@ -260,6 +261,22 @@ TEST(SkinImages, StatePicturesAreReadAtTheirFirstUse) {
     EXPECT_FALSE(images->disable.get()) << "a missing picture stays empty";
     for (const std::string& path : {normal, over, down, ini})
         DeleteFileA(path.c_str());
+}
+
+// A picture read ahead on another thread is the picture, handed out once:
+// asked again, it is read from its file again.
+TEST(PicturePrefetch, APictureReadAheadIsHandedOutOnce) {
+    const std::string path = test::WriteBmpFile("mervik_ahead.bmp", 6, 5, 0x405060);
+    PrefetchPicture(path);
+    PrefetchPicture(path); // already on its way: not read twice
+    Bitmap first = ReadPicture(path);
+    ASSERT_TRUE(first);
+    EXPECT_EQ(BitmapSize(first.get()).cx, 6);
+    EXPECT_EQ(PixelOf(first.get(), 5, 4), RGB(0x40, 0x50, 0x60));
+    DeleteFileA(path.c_str());
+    EXPECT_FALSE(ReadPicture(path)) << "the file is gone, and nothing was read ahead again";
+    PrefetchPicture("");
+    EXPECT_FALSE(ReadPicture(""));
 }
 
 } // namespace

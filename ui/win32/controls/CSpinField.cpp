@@ -15,18 +15,18 @@ bool CSpinField::Create(HWND parent, const RECT& rect, const SharedSkinImages& p
     range_ = range;
     face_ = ButtonFaces(pictures, rect);
     value_ = range.Clamp(0);
-    const int scale = pictures ? pictures->scalePercent : kBaseScalePercent;
     const int width = rect.right - rect.left;
     const int height = rect.bottom - rect.top;
+    // The skin draws the field and its arrows at its scale.
+    const int scale = pictures ? pictures->scalePercent : kBaseScalePercent;
     const int arrowsLeft = width - ScaleLength(kArrowWidth, scale);
     const int half = height / 2;
-    const int margin = ScaleLength(3, scale);
+    const int inset = ScaleLength(kEditInset, scale);
     edit_.SetDigitsOnly(true);
     edit_.SetAllowSign(range.minimum < 0);
     edit_.SetLimit(range.TextLimit());
     edit_.SetFontScale(scale);
-    if (!edit_.Create(Hwnd(),
-                      RECT{margin, margin, arrowsLeft - ScaleLength(2, scale), height - margin}))
+    if (!edit_.Create(Hwnd(), RECT{inset, inset, arrowsLeft - inset + 1, height - inset}))
         return false;
     edit_.onEnter = [this] { SettleTyped(); };
     // Only the loss of the focus settles the number; typing goes on

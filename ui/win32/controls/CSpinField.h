@@ -14,7 +14,10 @@ namespace mervik::ui {
 class CSpinField : public CWindow {
 public:
     static constexpr char kClassName[] = "Mervik Spin";
+    // At the skin's own size: the arrows' width, and the edit's distance from
+    // the field's edges.
     static constexpr int kArrowWidth = 16;
+    static constexpr int kEditInset = 3;
 
     // At `rect` of `parent`; the arrows take their faces from the right edge
     // of that rectangle in the parent's pictures.

@@ -31,6 +31,7 @@
 #include "ui/win32/main/ProgramWide.h"
 #include "ui/win32/main/ResourceIds.h"
 #include "ui/win32/main/WarningBox.h"
+#include "ui/win32/skin/PicturePrefetch.h"
 #include "ui/win32/skin/SkinFailure.h"
 #include "ui/win32/skin/SkinFolder.h"
 
@@ -115,6 +116,15 @@ LRESULT COptionDlg::OnCreate() {
     // finds them all.
     SetTimer(Hwnd(), kDeviceCheckTimer, kDeviceCheckDelayMs, nullptr);
     return 0;
+}
+
+// The first paint shows page 1 and the pressed tab's Down face too: they are
+// read on other cores while the window reads its own pictures.
+void COptionDlg::ReadAhead(int percent) {
+    const SkinFile page(parts_->page1.SkinFileName(), percent);
+    PrefetchPicture(page.PicturePath("Normal"));
+    PrefetchPicture(page.PicturePath("Mask"));
+    PrefetchPicture(SkinFile(SkinFileName(), percent).PicturePath("Down"));
 }
 
 void COptionDlg::PlaceControls(const SkinFile& skin, const SharedSkinImages& pictures) {

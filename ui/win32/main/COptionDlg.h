@@ -57,6 +57,7 @@ protected:
         return failedSkin_.empty() ? SkinFileName() : failedSkin_;
     }
     void OnInitDialog() override;
+    void ReadAhead(int percent) override;
     void PlaceControls(const SkinFile& skin, const SharedSkinImages& pictures) override;
     void DrawOverBackground(HDC dc) override { deferred_.DrawPressed(dc); }
     void OnPaint(HDC dc, const PAINTSTRUCT& ps) override;

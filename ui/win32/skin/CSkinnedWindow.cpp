@@ -18,6 +18,7 @@ bool CSkinnedWindow::SetUpSkin() {
 }
 
 bool CSkinnedWindow::SetUpSkinAt(int percent, const RECT& place) {
+    ReadAhead(percent);
     SkinFile skin(skinFile_, percent);
     SkinImages images = skin.LoadImages();
     if (!images.normal)

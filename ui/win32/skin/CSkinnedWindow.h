@@ -47,6 +47,10 @@ protected:
     // `place`; false when it cannot, and the window then keeps its scale.
     // A window whose controls are made once keeps its scale.
     virtual bool Rescale(int /*percent*/, const RECT& /*place*/) { return false; }
+    // Before the window reads its pictures at `percent`: pictures of other
+    // windows it is about to need can be read ahead meanwhile
+    // (PrefetchPicture).
+    virtual void ReadAhead(int /*percent*/) {}
     // Creates the window's controls, which share `pictures` for their faces.
     virtual void PlaceControls(const SkinFile&, const SharedSkinImages& /*pictures*/) {}
     // Text some windows draw over their background, into the off-screen picture.

@@ -1,13 +1,13 @@
 #include "ui/win32/skin/LazyPicture.h"
 
-#include "ui/win32/skin/PictureLoader.h"
+#include "ui/win32/skin/PicturePrefetch.h"
 
 namespace mervik::ui {
 
 HBITMAP LazyPicture::get() const {
     if (!read_) {
         read_ = true;
-        bitmap_ = LoadPicture(path_);
+        bitmap_ = ReadPicture(path_);
     }
     return bitmap_.get();
 }

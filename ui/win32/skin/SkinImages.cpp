@@ -4,7 +4,7 @@
 
 #include "settings/FileAccess.h"
 #include "settings/StoredText.h"
-#include "ui/win32/skin/PictureLoader.h"
+#include "ui/win32/skin/PicturePrefetch.h"
 #include "ui/win32/skin/SkinFolder.h"
 
 namespace mervik::ui {
@@ -42,23 +42,23 @@ std::string SkinFile::PictureName(const char* key) const {
     return Read(kScreenSection, key);
 }
 
+std::string SkinFile::PicturePath(const char* key) const {
+    std::string file = PictureName(key);
+    return file.empty() ? file : folder_ + file;
+}
+
 SkinImages SkinFile::LoadImages() const {
-    auto picture = [&](const char* key) {
-        std::string file = Read(kScreenSection, key);
-        return file.empty() ? Bitmap() : LoadPicture(folder_ + file);
-    };
     SkinImages images;
     images.scalePercent = scalePercent_;
     images.folder = folder_;
-    images.mask = picture("Mask");
-    images.normal = picture("Normal");
-    auto later = [&](const char* key) {
-        std::string file = Read(kScreenSection, key);
-        return LazyPicture(file.empty() ? std::string() : folder_ + file);
-    };
-    images.over = later("Over");
-    images.down = later("Down");
-    images.disable = later("Disable");
+    // The mask is read beside the Normal picture.
+    const std::string mask = PicturePath("Mask");
+    PrefetchPicture(mask);
+    images.normal = ReadPicture(PicturePath("Normal"));
+    images.mask = ReadPicture(mask);
+    images.over = LazyPicture(PicturePath("Over"));
+    images.down = LazyPicture(PicturePath("Down"));
+    images.disable = LazyPicture(PicturePath("Disable"));
     if (std::optional<uint32_t> focus = ParseSkinColour(Read(kKeyboardSection, "Focus")))
         images.focusRgb = *focus;
     return images;

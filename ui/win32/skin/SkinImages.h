@@ -52,6 +52,8 @@ public:
     int ScalePercent() const { return scalePercent_; }
     // The file name the SCREEN section gives picture `key` ("Normal").
     std::string PictureName(const char* key) const;
+    // Where that picture is; empty for none.
+    std::string PicturePath(const char* key) const;
     // BUTTONPOS key `key`, with its access key from the KEYBOARD section and
     // its texts as shown (UTF-8); a missing key gives an empty rectangle.
     ButtonPos Pos(int key) const;
