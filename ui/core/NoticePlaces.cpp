@@ -4,6 +4,7 @@
 
 #include "lang/TextIds.h"
 #include "settings/OsdSettings.h"
+#include "ui/core/MenuLayout.h"
 
 namespace mervik::ui {
 
@@ -44,17 +45,25 @@ size_t NearestNoticePlace(int16_t x, int16_t y) {
                                places.begin());
 }
 
+namespace {
+
+// Commands after the ids a skinned menu measures apart (a separator, a
+// hidden item): command 1 would be an item of no height, never shown.
+constexpr int kFirstPlaceCommand = kMenuHiddenItemId + 1;
+
+} // namespace
+
 MenuModel NoticePlaceMenu() {
     MenuModel menu;
     for (size_t i = 0; i < kNoticePlaceCount; ++i)
-        menu.push_back({static_cast<int>(i + 1), NoticePlaces()[i].text, {}});
+        menu.push_back({kFirstPlaceCommand + static_cast<int>(i), NoticePlaces()[i].text, {}});
     return menu;
 }
 
 size_t NoticePlaceOfCommand(int command) {
-    return command >= 1 && command <= static_cast<int>(kNoticePlaceCount)
-               ? static_cast<size_t>(command - 1)
-               : kNoticePlaceCount;
+    const int index = command - kFirstPlaceCommand;
+    return index >= 0 && index < static_cast<int>(kNoticePlaceCount) ? static_cast<size_t>(index)
+                                                                     : kNoticePlaceCount;
 }
 
 } // namespace mervik::ui

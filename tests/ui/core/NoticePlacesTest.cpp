@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "settings/OsdSettings.h"
+#include "ui/core/MenuLayout.h"
 #include "ui/core/NoticePlaces.h"
 
 namespace mervik::ui {
@@ -24,10 +25,14 @@ TEST(NoticePlaces, MenuCommandsChooseTheirPlace) {
     ASSERT_EQ(menu.size(), kNoticePlaceCount);
     for (size_t i = 0; i < menu.size(); ++i) {
         EXPECT_EQ(NoticePlaceOfCommand(menu[i].command), i);
+        // A skinned menu gives the separator's and the hidden item's ids no
+        // room: the first place went unseen.
+        EXPECT_NE(menu[i].command, kMenuSeparatorItemId);
+        EXPECT_NE(menu[i].command, kMenuHiddenItemId);
         EXPECT_EQ(menu[i].text, NoticePlaces()[i].text);
     }
     EXPECT_EQ(NoticePlaceOfCommand(0), kNoticePlaceCount);
-    EXPECT_EQ(NoticePlaceOfCommand(10), kNoticePlaceCount);
+    EXPECT_EQ(NoticePlaceOfCommand(menu.back().command + 1), kNoticePlaceCount);
 }
 
 } // namespace

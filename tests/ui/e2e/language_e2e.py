@@ -145,9 +145,9 @@ class LanguageSteps(ButtonPageSteps, MacroPageSteps):
                 self.assertFalse(overlap(menu, tip), "a tooltip at %s covers the menu at %s" % (tip, menu))
 
     def assert_items_at_scale(self, menu, count):
-        """A menu of `count` items holds their text at the skin's scale (14
-        pixels a line at 100 %, padding aside)."""
-        self.assertGreaterEqual(menu[3] - menu[1], count * base.scale_length(14),
+        """A menu of `count` items is as tall as its items at the skin's
+        scale: every item shown."""
+        self.assertGreaterEqual(menu[3] - menu[1], count * base.menu_item_height(),
                                 "the menu's items are not drawn at %d %%" % base.Skin.percent)
 
     def tips(self):
