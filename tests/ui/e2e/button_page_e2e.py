@@ -10,13 +10,12 @@ Screenshots go to OUT/screenshots.
 """
 import json
 import os
-import re
 import sys
 import time
 import unittest
 
 import option_case as base
-from option_case import OptionCase, centre, parse_probe, parse_rect, probe, screenshot, settle, skin_rect, wait_for, wait_for_dialog
+from option_case import OptionCase, centre, lan_texts, parse_probe, parse_rect, probe, screenshot, settle, skin_rect, wait_for, wait_for_dialog
 
 PAGE_SKIN = "skin_button_page.ini"
 # The page ignores a click on a box within 200 ms of a menu closing (the click
@@ -37,18 +36,6 @@ FIRST_COLOUR_SWITCH_KEY = 96
 # The top level of a function menu (buttons 0 to 13), then its submenus.
 MAIN_ITEMS = [1003, 1005, 1004, 1008, 1009, 1059, 1052, 1053, 1054, 1060, 1058, 1270,
               1055, 1107, 1006, 1015, 1026, 1040, 1062]
-
-
-def lan_texts():
-    """The language library's texts by number, from its source."""
-    path = os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "..", "..", "lang", "lan.rc")
-    texts = {}
-    with open(path, encoding="utf-8") as f:
-        for line in f:
-            found = re.match(r'\s*(\d+),\s*"((?:[^"\\]|\\.)*)"', line)
-            if found:
-                texts[int(found.group(1))] = found.group(2)
-    return texts
 
 
 TEXTS = lan_texts()

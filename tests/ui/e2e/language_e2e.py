@@ -9,13 +9,12 @@ every dialog in Chinese go to OUT/screenshots/chinese_*.png.
 """
 import json
 import os
-import re
 import sys
 import unittest
 
 import option_case as base
 from button_page_e2e import FIRST_COLOUR_KEY, MAIN_ITEMS, ButtonPageSteps
-from option_case import MacroPageSteps, OptionCase, centre, ini_value, parse_probe, parse_rect, probe, \
+from option_case import MacroPageSteps, OptionCase, centre, ini_value, lan_texts, parse_probe, parse_rect, probe, \
     screenshot, settle, skin_key, skin_rect, wait_for, wait_for_dialog
 from wine_desktop import chinese_user_locale
 
@@ -24,20 +23,8 @@ MEDIA_ITEMS = [1041, 1042, 1043, 1044, 1045, 1046, 1047, 1048]
 SCREEN = (0, 0, 1280, 1000)
 
 
-def table(name):
-    """A table of the language library by number, from its source."""
-    path = os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "..", "..", "lang", name)
-    texts = {}
-    with open(path, encoding="utf-8") as f:
-        for line in f:
-            found = re.match(r'\s*(\d+),\s*"((?:[^"\\]|\\.)*)"', line)
-            if found:
-                texts[int(found.group(1))] = found.group(2)
-    return texts
-
-
-ENGLISH = table("lan.rc")
-CHINESE = table("lan-zh-CN.rc")
+ENGLISH = lan_texts("lan.rc")
+CHINESE = lan_texts("lan-zh-CN.rc")
 
 
 def title_of(texts):

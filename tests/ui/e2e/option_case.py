@@ -17,6 +17,7 @@ import argparse
 import configparser
 import json
 import os
+import re
 import shutil
 import sys
 import time
@@ -425,21 +426,44 @@ class MacroPageSteps:
 
 
 
+def set_slot_macro(folder, profile, slot, name, events=None, repeat=1):
+    """Slot `slot` of profile file `profile` plays macro `name` (code 6); with
+    `events`, it holds its own copy of the macro's steps and repeat count."""
+    path = os.path.join(folder, "config", "Default%d.gmp" % profile)
+    with open(path, newline="") as f:
+        lines = f.read().split("\r\n")
+    key = "MacroKeyInfo%d=" % slot
+    for i, line in enumerate(lines):
+        if line.startswith(key):
+            data = bytearray(bytes.fromhex(line[len(key):][:-2]))
+            data[1] = 6
+            data[16:36] = name.encode().ljust(20, b"\0")
+            if events is not None:
+                data[36:40] = repeat.to_bytes(4, "little")
+                data[40:42] = len(events).to_bytes(2, "little")
+                for k, (code, action, delay) in enumerate(events):
+                    data[42 + 4 * k:46 + 4 * k] = bytes([code, action]) + delay.to_bytes(2, "little")
+            lines[i] = key + data.hex().upper() + "%02X" % (sum(data) & 0xFF)
+    with open(path, "w", newline="") as f:
+        f.write("\r\n".join(lines))
+
+
 def give_slot_a_macro(folder, slot, name):
-    """Every profile file's slot `slot` plays macro `name` (code 6)."""
-    for n in range(5):
-        path = os.path.join(folder, "config", "Default%d.gmp" % n)
-        with open(path, newline="") as f:
-            lines = f.read().split("\r\n")
-        key = "MacroKeyInfo%d=" % slot
-        for i, line in enumerate(lines):
-            if line.startswith(key):
-                data = bytearray(bytes.fromhex(line[len(key):][:-2]))
-                data[1] = 6
-                data[16:36] = name.encode().ljust(20, b"\0")
-                lines[i] = key + data.hex().upper() + "%02X" % (sum(data) & 0xFF)
-        with open(path, "w", newline="") as f:
-            f.write("\r\n".join(lines))
+    """Every profile file's slot `slot` plays macro `name`."""
+    for profile in range(5):
+        set_slot_macro(folder, profile, slot, name)
+
+
+def lan_texts(name="lan.rc"):
+    """A table of the language library by number, from its source."""
+    path = os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "..", "..", "lang", name)
+    texts = {}
+    with open(path, encoding="utf-8") as f:
+        for line in f:
+            found = re.match(r'\s*(\d+),\s*"((?:[^"\\]|\\.)*)"', line)
+            if found:
+                texts[int(found.group(1))] = found.group(2)
+    return texts
 
 
 

@@ -13,30 +13,10 @@ import re
 
 import option_case
 from option_case import ARGS, ENV, MacroPageSteps, OptionCase, RealMonitor, centre, keys_of, parse_rect, probe, \
-    read_macros, screenshot, settle, skin_key, skin_rect, wait_for, windows_path, write_macros
+    read_macros, screenshot, set_slot_macro, settle, skin_key, skin_rect, wait_for, windows_path, write_macros
 
 SUITE_FILES = ["config.ini"] + ["config/Default%d.gmp" % n for n in range(5)] + ["config/sequence.dat"]
 BURST = [(4, 1, 16), (4, 2, 0)]
-
-
-def set_slot_macro(folder, profile, slot, name, events, repeat=1):
-    """Slot `slot` of profile file `profile` plays macro `name` with its own copy."""
-    path = os.path.join(folder, "config", "Default%d.gmp" % profile)
-    with open(path, newline="") as f:
-        lines = f.read().split("\r\n")
-    key = "MacroKeyInfo%d=" % slot
-    for i, line in enumerate(lines):
-        if line.startswith(key):
-            data = bytearray(bytes.fromhex(line[len(key):][:-2]))
-            data[1] = 6
-            data[16:36] = name.encode().ljust(20, b"\0")
-            data[36:40] = repeat.to_bytes(4, "little")
-            data[40:42] = len(events).to_bytes(2, "little")
-            for k, (code, action, delay) in enumerate(events):
-                data[42 + 4 * k:46 + 4 * k] = bytes([code, action]) + delay.to_bytes(2, "little")
-            lines[i] = key + data.hex().upper() + "%02X" % (sum(data) & 0xFF)
-    with open(path, "w", newline="") as f:
-        f.write("\r\n".join(lines))
 
 
 def snapshot(folder):
