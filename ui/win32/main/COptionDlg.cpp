@@ -582,10 +582,12 @@ void COptionDlg::EndWaiting() {
     waiting_ = false;
     monitorWindow_ = nullptr;
     KillTimer(Hwnd(), kMonitorWatchTimer);
-    EnableApplyButtons(true);
-    SetCursor(LoadCursorA(nullptr, reinterpret_cast<LPCSTR>(IDC_ARROW)));
+    // The wait is over before OK and Apply say so: whoever sees them enabled
+    // also finds the window taking input again.
     if (GetCapture() == Hwnd())
         ReleaseCapture();
+    SetCursor(LoadCursorA(nullptr, reinterpret_cast<LPCSTR>(IDC_ARROW)));
+    EnableApplyButtons(true);
 }
 
 void COptionDlg::CheckDevice() {
