@@ -9,6 +9,42 @@ SIZE BitmapSize(HBITMAP bitmap) {
     return {info.bmWidth, info.bmHeight};
 }
 
+namespace {
+
+BITMAPINFO PixelFormat(int width, int height) {
+    BITMAPINFO info{};
+    info.bmiHeader.biSize = sizeof info.bmiHeader;
+    info.bmiHeader.biWidth = width;
+    info.bmiHeader.biHeight = -height; // top-down
+    info.bmiHeader.biPlanes = 1;
+    info.bmiHeader.biBitCount = 32;
+    info.bmiHeader.biCompression = BI_RGB;
+    return info;
+}
+
+} // namespace
+
+Bitmap NewPixelBitmap(int width, int height, uint32_t*& bits) {
+    const BITMAPINFO info = PixelFormat(width, height);
+    void* at = nullptr;
+    Bitmap bitmap(CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &at, nullptr, 0));
+    bits = bitmap ? static_cast<uint32_t*>(at) : nullptr;
+    return bits ? std::move(bitmap) : Bitmap();
+}
+
+std::vector<uint32_t> ReadPixels(HBITMAP bitmap, SIZE& size) {
+    size = BitmapSize(bitmap);
+    if (size.cx <= 0 || size.cy <= 0)
+        return {};
+    std::vector<uint32_t> pixels(static_cast<size_t>(size.cx) * static_cast<size_t>(size.cy));
+    BITMAPINFO info = PixelFormat(size.cx, size.cy);
+    ClientDC screen(nullptr);
+    if (GetDIBits(screen.get(), bitmap, 0, static_cast<UINT>(size.cy), pixels.data(), &info,
+                  DIB_RGB_COLORS) != size.cy)
+        return {};
+    return pixels;
+}
+
 Bitmap CutBitmap(HBITMAP source, const RECT& rect) {
     int w = rect.right - rect.left, h = rect.bottom - rect.top;
     if (!source || w <= 0 || h <= 0)

@@ -5,7 +5,9 @@
 // owner deletes its own.
 #include <windows.h>
 
+#include <cstdint>
 #include <utility>
+#include <vector>
 
 #include "win32/UniqueHandleWin32.h"
 
@@ -88,6 +90,14 @@ private:
 
 // Width and height of a bitmap; 0, 0 for none.
 SIZE BitmapSize(HBITMAP bitmap);
+
+// Pictures as the suite's pixel rules see them: 32-bit pixels (0x00RRGGBB),
+// rows from the top.
+// A new DIB section of that format; `bits` points at its pixels.
+Bitmap NewPixelBitmap(int width, int height, uint32_t*& bits);
+// The pixels of `bitmap` in that format, and its size; none when it cannot be
+// read. The bitmap must not be selected into a DC.
+std::vector<uint32_t> ReadPixels(HBITMAP bitmap, SIZE& size);
 
 // A new bitmap holding `rect` of `source` copied 1:1. An empty rectangle or a
 // missing source gives an empty (null) bitmap.

@@ -26,27 +26,15 @@ win::UniqueIcon GreyedCopy(HICON icon) {
     // GetIconInfo's bitmaps are copies for the caller to delete.
     ui::Bitmap colour(info.hbmColor);
     ui::Bitmap mask(info.hbmMask);
-    BITMAP size{};
-    if (!colour || !GetObjectA(colour.get(), sizeof size, &size) || size.bmWidth <= 0 ||
-        size.bmHeight <= 0)
-        return win::UniqueIcon();
-    BITMAPINFO format{};
-    format.bmiHeader.biSize = sizeof format.bmiHeader;
-    format.bmiHeader.biWidth = size.bmWidth;
-    format.bmiHeader.biHeight = -size.bmHeight; // top-down
-    format.bmiHeader.biPlanes = 1;
-    format.bmiHeader.biBitCount = 32;
-    format.bmiHeader.biCompression = BI_RGB;
-    std::vector<uint32_t> pixels(static_cast<size_t>(size.bmWidth) * size.bmHeight);
-    ui::MemoryDC dc;
-    if (!GetDIBits(dc.get(), colour.get(), 0, static_cast<UINT>(size.bmHeight), pixels.data(),
-                   &format, DIB_RGB_COLORS))
+    SIZE size{};
+    std::vector<uint32_t> pixels = ui::ReadPixels(colour.get(), size);
+    if (pixels.empty())
         return win::UniqueIcon();
     for (uint32_t& pixel : pixels)
         pixel = Greyed(pixel);
-    void* bits = nullptr;
-    ui::Bitmap grey(CreateDIBSection(dc.get(), &format, DIB_RGB_COLORS, &bits, nullptr, 0));
-    if (!grey || !bits)
+    uint32_t* bits = nullptr;
+    ui::Bitmap grey = ui::NewPixelBitmap(size.cx, size.cy, bits);
+    if (!grey)
         return win::UniqueIcon();
     std::memcpy(bits, pixels.data(), pixels.size() * sizeof pixels[0]);
     ICONINFO greyInfo{TRUE, 0, 0, mask.get(), grey.get()};

@@ -4,6 +4,7 @@
 #include <cstring>
 
 #include "ui/win32/controls/CWindow.h"
+#include "win32/Gdi.h"
 
 namespace mervik::ui::test {
 namespace {
@@ -64,17 +65,11 @@ void FlushEvents() {
 }
 
 HBITMAP MakeBitmap(int width, int height, const std::vector<uint32_t>& pixels) {
-    BITMAPINFO info{};
-    info.bmiHeader.biSize = sizeof info.bmiHeader;
-    info.bmiHeader.biWidth = width;
-    info.bmiHeader.biHeight = -height;
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 32;
-    void* bits = nullptr;
-    HBITMAP bitmap = CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
-    if (bitmap && bits)
+    uint32_t* bits = nullptr;
+    ui::Bitmap bitmap = ui::NewPixelBitmap(width, height, bits);
+    if (bitmap)
         memcpy(bits, pixels.data(), pixels.size() * sizeof(uint32_t));
-    return bitmap;
+    return bitmap.release();
 }
 
 std::string TempPath(const std::string& name) {

@@ -9,25 +9,6 @@
 namespace mervik::ui {
 namespace {
 
-bool ReadPixels(HBITMAP mask, std::vector<uint32_t>& pixels, int& width, int& height) {
-    SIZE size = BitmapSize(mask);
-    if (size.cx <= 0 || size.cy <= 0)
-        return false;
-    width = size.cx;
-    height = size.cy;
-    pixels.assign(static_cast<size_t>(width) * static_cast<size_t>(height), 0);
-    BITMAPINFO info{};
-    info.bmiHeader.biSize = sizeof info.bmiHeader;
-    info.bmiHeader.biWidth = width;
-    info.bmiHeader.biHeight = -height; // top-down
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 32;
-    info.bmiHeader.biCompression = BI_RGB;
-    ClientDC screen(nullptr);
-    return GetDIBits(screen.get(), mask, 0, static_cast<UINT>(height), pixels.data(), &info,
-                     DIB_RGB_COLORS) == height;
-}
-
 Region RegionFromRects(std::span<const PixelRect> rects) {
     std::vector<char> block(sizeof(RGNDATAHEADER) + rects.size() * sizeof(RECT));
     auto* data = reinterpret_cast<RGNDATA*>(block.data());
@@ -49,11 +30,11 @@ Region RegionFromRects(std::span<const PixelRect> rects) {
 } // namespace
 
 Region RegionFromMask(HBITMAP mask) {
-    std::vector<uint32_t> pixels;
-    int width = 0, height = 0;
-    if (!ReadPixels(mask, pixels, width, height))
+    SIZE size{};
+    const std::vector<uint32_t> pixels = ReadPixels(mask, size);
+    if (pixels.empty())
         return {};
-    std::vector<PixelRect> runs = ExtractMaskRuns(pixels, width, height);
+    std::vector<PixelRect> runs = ExtractMaskRuns(pixels, size.cx, size.cy);
     Region result(CreateRectRgn(0, 0, 0, 0));
     for (auto batch : BatchRuns(runs)) {
         Region part = RegionFromRects(batch);

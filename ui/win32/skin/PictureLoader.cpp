@@ -94,16 +94,9 @@ Bitmap LoadPng(const std::string& path) {
     Bitmap bitmap;
     const auto* data = reinterpret_cast<const uint8_t*>(bytes.data());
     const bool decoded = DecodePng(std::span(data, bytes.size()), [&](int width, int height) {
-        BITMAPINFO info{};
-        info.bmiHeader.biSize = sizeof info.bmiHeader;
-        info.bmiHeader.biWidth = width;
-        info.bmiHeader.biHeight = -height; // top-down
-        info.bmiHeader.biPlanes = 1;
-        info.bmiHeader.biBitCount = 32;
-        info.bmiHeader.biCompression = BI_RGB;
-        void* bits = nullptr;
-        bitmap = Bitmap(CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0));
-        return bitmap ? static_cast<uint32_t*>(bits) : nullptr;
+        uint32_t* bits = nullptr;
+        bitmap = NewPixelBitmap(width, height, bits);
+        return bits;
     });
     return decoded ? std::move(bitmap) : Bitmap();
 }
