@@ -10,7 +10,6 @@ OUT/screenshots.
 
 DIR holds Monitor.exe, hiddriver.dll (simulated), lan.dll and PellamOSD.exe.
 The display's notices are read from its trace lines (WINEDEBUG=+debugstr)."""
-import argparse
 import os
 import re
 import shutil
@@ -20,10 +19,9 @@ import tempfile
 import unittest
 
 sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "..", "support", "e2e"))
-from wine_desktop import Probe, WineSession, numbers, probe_values, wait_for, windows_path  # noqa: E402
+from monitor_script import ARGS, SESSION, run_cases  # noqa: E402
+from wine_desktop import Probe, numbers, probe_values, wait_for, windows_path  # noqa: E402
 
-ARGS = None
-SESSION = None
 DPI_OF_LEVEL = [250, 500, 750, 1000, 1250, 1500, 1750, 2000, 2500, 3000, 3500, 4000]
 # The display's window is layered, topmost, a tool window, never activated and
 # transparent to the pointer.
@@ -152,23 +150,5 @@ class Display(unittest.TestCase):
         self.assertTrue(wait_for(lambda: self.state().get("found") == "0", 10), "the display stayed")
 
 
-def main():
-    global ARGS, SESSION
-    parser = argparse.ArgumentParser()
-    for option in ("--files", "--probe", "--mervikctl", "--mousesim", "--out"):
-        parser.add_argument(option, required=True)
-    ARGS, rest = parser.parse_known_args()
-    log = os.path.join(ARGS.out, "osd-e2e-trace.log")
-    if os.path.exists(log):
-        os.remove(log)
-    SESSION = WineSession(os.path.join(ARGS.out, "osd-e2e-prefix"), desktop="1024x768",
-                          debug="-all,+debugstr", log=log)
-    try:
-        program = unittest.main(argv=[sys.argv[0], *rest], exit=False, verbosity=2)
-    finally:
-        SESSION.close()
-    sys.exit(0 if program.result.wasSuccessful() else 1)
-
-
 if __name__ == "__main__":
-    main()
+    run_cases("osd-e2e", debug="-all,+debugstr", log="osd-e2e-trace.log")

@@ -11,7 +11,6 @@ of the open menu and of the tip go to OUT/screenshots.
 DIR holds Monitor.exe, hiddriver.dll (simulated) and lan.dll. The script
 runs in a session of its own whose desktop is a virtual one (so the tray
 exists)."""
-import argparse
 import os
 import shutil
 import subprocess
@@ -20,10 +19,9 @@ import tempfile
 import unittest
 
 sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "..", "support", "e2e"))
-from wine_desktop import WineSession, chinese_user_locale, numbers, probe_values, wait_for, windows_path  # noqa: E402
+from monitor_script import ARGS, SESSION, run_cases  # noqa: E402
+from wine_desktop import chinese_user_locale, numbers, probe_values, wait_for, windows_path  # noqa: E402
 
-ARGS = None
-SESSION = None
 
 
 class Desktop:
@@ -232,19 +230,5 @@ class ChineseTray(TrayCase):
         self.assertTrue(text and text.startswith("Mervik \u9f20\u6807 - Default1"), text)
 
 
-def main():
-    global ARGS, SESSION
-    parser = argparse.ArgumentParser()
-    for option in ("--files", "--probe", "--mervikctl", "--mousesim", "--out"):
-        parser.add_argument(option, required=True)
-    ARGS, rest = parser.parse_known_args()
-    SESSION = WineSession(os.path.join(ARGS.out, "tray-e2e-prefix"), desktop="1024x768")
-    try:
-        program = unittest.main(argv=[sys.argv[0], *rest], exit=False, verbosity=2)
-    finally:
-        SESSION.close()
-    sys.exit(0 if program.result.wasSuccessful() else 1)
-
-
 if __name__ == "__main__":
-    main()
+    run_cases("tray-e2e")
