@@ -81,9 +81,8 @@ class Wine(WineSession):
         log = os.path.join(ARGS.out, "wine-%s.log" % name)
         if fresh and os.path.exists(log):
             os.remove(log)
-        # No menu entries written into the real home from shortcuts.
         super().__init__(os.path.join(ARGS.out, "prefix-" + name), debug="-all,err+all",
-                         overrides="mscoree,mshtml,winemenubuilder.exe=", fresh=fresh, log=log)
+                         fresh=fresh, log=log)
 
     def log_tail(self, lines=20):
         with open(self.log, errors="replace") as log:

@@ -25,8 +25,10 @@ LOCALES = os.path.join(ROOT, "build", "locale")
 # and so is each prefix copied from an older one.
 TEMPLATE_KIND = "fonts-2"
 SCREEN = "1280x1024x24"
-# Keeps wineboot from asking for Mono and Gecko.
-DEFAULT_OVERRIDES = "mscoree,mshtml="
+# Keeps wineboot from asking for Mono and Gecko, and the menu builder from
+# starting with each session and writing menu entries for the installer's
+# shortcuts into the real home.
+DEFAULT_OVERRIDES = "mscoree,mshtml,winemenubuilder.exe="
 
 
 def wait_for(predicate, timeout=10.0, step=0.1):

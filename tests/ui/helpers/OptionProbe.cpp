@@ -20,10 +20,15 @@
 //   OptionProbe.exe tips                               (the tooltips shown)
 //   OptionProbe.exe focus                              (the focused control, as JSON)
 //   OptionProbe.exe controls PAGE                      (page 1 or 2's controls, as JSON)
+//   OptionProbe.exe end-programs                       (ends every program of the session but
+//                                                       the system's and the probe; "left=N"
+//                                                       counts those that would not end)
 //   OptionProbe.exe serve                              (the commands above, one a line on
 //                                                       standard input; each answer ends
 //                                                       with a line ".")
 #include <windows.h>
+
+#include <tlhelp32.h>
 
 #include <cstdio>
 #include <cstdlib>
@@ -678,6 +683,53 @@ int Settle() {
     return 0;
 }
 
+// What a new session would give the next test, without the seconds a new
+// session costs: every program of the session ended but the system's own
+// (the desktop, the tray, the services) and this probe. The windows and the
+// named objects of the programs go with them.
+bool IsSystemProgram(HANDLE process, const std::wstring& systemFolder) {
+    wchar_t image[MAX_PATH * 2] = {};
+    DWORD size = MAX_PATH * 2;
+    if (!QueryFullProcessImageNameW(process, 0, image, &size))
+        return true; // unknown: leave it
+    return size > systemFolder.size() &&
+           CompareStringOrdinal(image, static_cast<int>(systemFolder.size()), systemFolder.c_str(),
+                                static_cast<int>(systemFolder.size()), TRUE) == CSTR_EQUAL &&
+           image[systemFolder.size()] == L'\\';
+}
+
+int EndPrograms() {
+    constexpr DWORD kEndMs = 10000;
+    wchar_t folder[MAX_PATH] = {};
+    const std::wstring systemFolder(folder, GetSystemWindowsDirectoryW(folder, MAX_PATH));
+    std::vector<HANDLE> ending;
+    HANDLE snapshot = CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0);
+    PROCESSENTRY32W entry{};
+    entry.dwSize = sizeof entry;
+    for (BOOL more = Process32FirstW(snapshot, &entry); more; more = Process32NextW(snapshot, &entry)) {
+        if (entry.th32ProcessID == GetCurrentProcessId() || entry.th32ProcessID == 0)
+            continue;
+        HANDLE process = OpenProcess(PROCESS_TERMINATE | SYNCHRONIZE | PROCESS_QUERY_LIMITED_INFORMATION,
+                                     FALSE, entry.th32ProcessID);
+        if (!process)
+            continue;
+        if (!systemFolder.empty() && !IsSystemProgram(process, systemFolder) &&
+            TerminateProcess(process, 1))
+            ending.push_back(process);
+        else
+            CloseHandle(process);
+    }
+    CloseHandle(snapshot);
+    int left = 0;
+    for (HANDLE process : ending) {
+        if (WaitForSingleObject(process, kEndMs) != WAIT_OBJECT_0)
+            ++left;
+        CloseHandle(process);
+    }
+    printf("ended=%zu left=%d\n", ending.size(), left);
+    return 0;
+}
+
 // Prints 1 when a visible top-level window's title contains `part`, else 0.
 int HasWindow(const char* part) {
     std::vector<HWND> windows;
@@ -699,6 +751,8 @@ int Dispatch(int argc, char** argv) {
         return HasWindow(argv[2]);
     if (argc >= 2 && !strcmp(argv[1], "settle"))
         return Settle();
+    if (argc >= 2 && !strcmp(argv[1], "end-programs"))
+        return EndPrograms();
     if (argc >= 2 && !strcmp(argv[1], "state"))
         return State();
     if (argc >= 5 && !strcmp(argv[1], "mouse-changed"))
@@ -734,7 +788,7 @@ int Dispatch(int argc, char** argv) {
     fprintf(stderr,
             "usage: OptionProbe state | mouse-changed CPI RATE BRIGHTNESS | block | dialog "
             "| close-dialog | close-option | lists | menus | tips | focus | controls PAGE | strip "
-            "| status | switch N | monitor-switch N [PRESS_MS] | release-mutex | serve\n");
+            "| status | switch N | monitor-switch N [PRESS_MS] | release-mutex | end-programs | serve\n");
     return 2;
 }
 
