@@ -23,8 +23,9 @@ find_program(MERVIK_E2E_PYTHON python3 PATHS /usr/bin NO_DEFAULT_PATH)
 # DESKTOP runs it in a Wine session of its own (prefix, server and X display)
 # whose programs share one virtual desktop of that size, which also gives the
 # tray a home. SHARDS splits such a program's cases into N entries (GoogleTest's
-# sharding), each in a session of its own, so they run side by side; such long
-# entries are started first. ALONE names cases (GoogleTest filters) that measure
+# sharding), each in a session of its own, so they run side by side; COST is
+# their time in seconds on the 2-core machine, for ctest to start the longest
+# entries first. ALONE names cases (GoogleTest filters) that measure
 # how fast something answers: each runs as an entry of its own session with no
 # other test beside it (a busy machine would measure its own load), and the
 # shards leave them out.
@@ -67,7 +68,7 @@ function(mervik_test)
       add_test(NAME ${entry}
         COMMAND ${session} --prefix ${CMAKE_CURRENT_BINARY_DIR}/${T_NAME}-${shard}-prefix
                 -- $<TARGET_FILE:${T_NAME}>)
-      set_tests_properties(${entry} PROPERTIES TIMEOUT 600 LABELS wine COST 100
+      set_tests_properties(${entry} PROPERTIES TIMEOUT 600 LABELS wine COST 50
         ENVIRONMENT "GTEST_TOTAL_SHARDS=${T_SHARDS};GTEST_SHARD_INDEX=${shard};${others}")
     endforeach()
   elseif(WIN32)

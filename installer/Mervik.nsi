@@ -12,7 +12,11 @@
 Unicode true
 Target amd64-unicode
 ManifestDPIAware true
-SetCompressor /SOLID lzma
+; make-packages may choose a faster compressor (the tests' packages do).
+!ifndef COMPRESSOR
+  !define COMPRESSOR "/SOLID lzma"
+!endif
+SetCompressor ${COMPRESSOR}
 RequestExecutionLevel user
 
 !include "MUI2.nsh"

@@ -378,8 +378,7 @@ class ProfileStrip(OptionCase):
         ini = os.path.join(self.folder, "skins", MAIN_SKIN)
         with open(ini, newline="") as f:
             lines = f.read().split("\r\n")
-        with open(ini, "w", newline="") as f:
-            f.write("\r\n".join(l for l in lines if l.split("=", 1)[0] not in {str(k) for k in range(10, 22)}))
+        replace_file(ini, "\r\n".join(l for l in lines if l.split("=", 1)[0] not in {str(k) for k in range(10, 22)}))
         self.start_option()
         # Tabs, minimise, close and web site: the buttons made before the strip existed.
         self.assertTrue(self.wait_strip(lambda s: s["buttons"] >= 5), "the buttons were not made")

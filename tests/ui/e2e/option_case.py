@@ -195,19 +195,17 @@ class OptionCase(unittest.TestCase):
         os.makedirs(os.path.join(self.folder, "config"))
         shutil.copy(ARGS.option, self.folder)
         shutil.copy(ARGS.lan, self.folder)
-        shutil.copytree(ARGS.skins, os.path.join(self.folder, "skins"))
+        # The skins are links to the build's (megabytes a test otherwise): a
+        # test that changes a skin file replaces it (replace_file).
+        shutil.copytree(ARGS.skins, os.path.join(self.folder, "skins"), copy_function=os.link)
         with open(os.path.join(self.folder, "config.ini"), "w", newline="\r\n") as f:
             f.write("[Setting]\nCurrentProfile=0\nDevice=%d\n" % self.device)
         self.processes = []
-        # The tray keeps the icon of a Monitor that was ended until something
-        # touches it: a test that ran the real Monitor leaves a new session.
-        self.new_session_after = False
 
     def tearDown(self):
-        if self.new_session_after:
-            restart_desktop()
-        else:
-            end_programs()
+        # The tray keeps the icon of an ended Monitor until something touches
+        # it; no test of Option looks at the tray.
+        end_programs()
         for process in self.processes:
             reap(process)
         # Where the script's time goes, case by case.
@@ -300,7 +298,6 @@ class RealMonitor:
             return None
 
     def start_real_monitor(self):
-        self.new_session_after = True
         monitor = self.start(os.path.join(self.folder, "Monitor.exe"), cwd=self.folder)
         # The first Wine program of a session can take many seconds on a busy machine.
         if not wait_for(self.mouse_transfers, 45):
@@ -335,6 +332,15 @@ KEY_NAMES = {":": "shift+semicolon", "\\": "backslash", ".": "period", "/": "sla
 
 def keys_of(text):
     return [KEY_NAMES.get(c, "shift+" + c.lower() if c.isupper() else c) for c in text]
+
+
+def replace_file(path, text):
+    """Writes `text` as a new file in place of `path`, which may be a link
+    to a file others use."""
+    if os.path.exists(path):
+        os.remove(path)
+    with open(path, "w", newline="") as f:
+        f.write(text)
 
 
 def ini_value(path, key, section="Setting"):
