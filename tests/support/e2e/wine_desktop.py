@@ -15,6 +15,7 @@ import fcntl
 import os
 import shutil
 import subprocess
+import sys
 import time
 
 ROOT = os.path.abspath(os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "..", ".."))
@@ -31,13 +32,16 @@ SCREEN = "1280x1024x24"
 DEFAULT_OVERRIDES = "mscoree,mshtml,winemenubuilder.exe="
 
 
-def wait_for(predicate, timeout=10.0, step=0.1):
+def wait_for(predicate, timeout=10.0, step=0.05, longest_step=0.25):
     """Polls `predicate` until it returns something true or `timeout` seconds
-    pass; returns its last answer."""
+    pass; returns its last answer. The pause between polls grows from `step`
+    to `longest_step`: what comes at once is seen at once, and a long wait
+    does not keep a core busy asking."""
     end = time.monotonic() + timeout
     last = predicate()
     while not last and time.monotonic() < end:
         time.sleep(step)
+        step = min(step * 1.5, longest_step)
         last = predicate()
     return last
 
@@ -204,11 +208,12 @@ class WineSession:
         shutil.rmtree(self.prefix, ignore_errors=True)
         copy_prefix(TEMPLATE, self.prefix)
         if desktop:
-            self.start_server()
-            for key, name, value in (("HKCU\\Software\\Wine\\Explorer", "Desktop", "mervik"),
-                                     ("HKCU\\Software\\Wine\\Explorer\\Desktops", "mervik", desktop)):
-                self.run("reg", "add", key, "/v", name, "/d", value, "/f")
-            self.stop_server()
+            # Written into the user's hive while no server holds it: a
+            # server started only to run reg would cost a whole session.
+            with open(os.path.join(self.prefix, "user.reg"), "a", newline="\n") as hive:
+                hive.write('\n[Software\\\\Wine\\\\Explorer] %d\n"Desktop"="mervik"\n' % time.time())
+                hive.write('\n[Software\\\\Wine\\\\Explorer\\\\Desktops] %d\n"mervik"="%s"\n'
+                           % (time.time(), desktop))
         open(ready, "w").close()
 
     # ---- the server ----
@@ -319,3 +324,12 @@ class Probe:
         if self.process is not None:
             reap(self.process)
             self.process = None
+
+
+if __name__ == "__main__":
+    # wine_desktop.py new-prefix DIR: DIR as a copy of the template (made
+    # first if need be), for a prefix outside the scripts (scripts/wine-run).
+    if len(sys.argv) != 3 or sys.argv[1] != "new-prefix" or os.path.exists(sys.argv[2]):
+        sys.exit("usage: wine_desktop.py new-prefix DIR (DIR must not exist)")
+    make_template()
+    copy_prefix(TEMPLATE, sys.argv[2])

@@ -89,21 +89,26 @@ int PageIndex(HWND hwnd) {
     return !strcmp(text, "page1") ? 0 : !strcmp(text, "page2") ? 1 : -1;
 }
 
-BOOL CALLBACK ScanChildren(HWND hwnd, LPARAM lp) {
-    auto* c = reinterpret_cast<Children*>(lp);
-    char cls[64] = {};
-    GetClassNameA(hwnd, cls, sizeof cls);
-    if (!strcmp(cls, "Rgn Button") && c->regionCount < 3)
-        c->regionButtons[c->regionCount++] = hwnd;
-    int page = PageIndex(GetParent(hwnd));
-    if (page >= 0)
-        ++c->pageControls[page];
-    if (!strcmp(cls, "Mervik Page") && IsWindowVisible(hwnd)) {
-        char text[32] = {};
-        GetWindowTextA(hwnd, text, sizeof text);
-        c->visiblePage = text;
+// The main window's own children and each page's: a walk of two levels, not
+// of every control below them, since each question about a window of
+// another process is a round trip to the server and tests ask this often.
+Children ScanChildren(HWND main) {
+    Children c;
+    for (HWND child = GetWindow(main, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
+        char cls[64] = {};
+        GetClassNameA(child, cls, sizeof cls);
+        if (!strcmp(cls, "Rgn Button") && c.regionCount < 3)
+            c.regionButtons[c.regionCount++] = child;
+        const int page = PageIndex(child);
+        if (page < 0)
+            continue;
+        for (HWND control = GetWindow(child, GW_CHILD); control;
+             control = GetWindow(control, GW_HWNDNEXT))
+            ++c.pageControls[page];
+        if (IsWindowVisible(child))
+            c.visiblePage = page == 0 ? "page1" : "page2";
     }
-    return TRUE;
+    return c;
 }
 
 struct Popup {
@@ -151,8 +156,7 @@ int State() {
     EnumWindows(CountOptionWindows, reinterpret_cast<LPARAM>(&found));
     printf("windows=%d", found.count);
     if (found.first) {
-        Children c;
-        EnumChildWindows(found.first, ScanChildren, reinterpret_cast<LPARAM>(&c));
+        const Children c = ScanChildren(found.first);
         // Region buttons in creation order: OK, cancel, Apply.
         printf(" ok_enabled=%d apply_enabled=%d",
                c.regionCount > 0 && IsWindowEnabled(c.regionButtons[0]),
