@@ -710,11 +710,13 @@ int EndPrograms() {
     HANDLE snapshot = CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0);
     PROCESSENTRY32W entry{};
     entry.dwSize = sizeof entry;
-    for (BOOL more = Process32FirstW(snapshot, &entry); more; more = Process32NextW(snapshot, &entry)) {
+    for (BOOL more = Process32FirstW(snapshot, &entry); more;
+         more = Process32NextW(snapshot, &entry)) {
         if (entry.th32ProcessID == GetCurrentProcessId() || entry.th32ProcessID == 0)
             continue;
-        HANDLE process = OpenProcess(PROCESS_TERMINATE | SYNCHRONIZE | PROCESS_QUERY_LIMITED_INFORMATION,
-                                     FALSE, entry.th32ProcessID);
+        HANDLE process =
+            OpenProcess(PROCESS_TERMINATE | SYNCHRONIZE | PROCESS_QUERY_LIMITED_INFORMATION, FALSE,
+                        entry.th32ProcessID);
         if (!process)
             continue;
         if (!systemFolder.empty() && !IsSystemProgram(process, systemFolder) &&
@@ -792,7 +794,8 @@ int Dispatch(int argc, char** argv) {
     fprintf(stderr,
             "usage: OptionProbe state | mouse-changed CPI RATE BRIGHTNESS | block | dialog "
             "| close-dialog | close-option | lists | menus | tips | focus | controls PAGE | strip "
-            "| status | switch N | monitor-switch N [PRESS_MS] | release-mutex | end-programs | serve\n");
+            "| status | switch N | monitor-switch N [PRESS_MS] | release-mutex | end-programs | "
+            "serve\n");
     return 2;
 }
 
