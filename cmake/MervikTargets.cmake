@@ -50,14 +50,11 @@ function(mervik_test)
     if(T_ALONE)
       list(JOIN T_ALONE ":" alone)
       set(others "GTEST_FILTER=-${alone}")
-      foreach(filter ${T_ALONE})
-        string(REGEX REPLACE "[^A-Za-z0-9]+" "_" label "${filter}")
-        add_test(NAME wine.${T_NAME}.${label}
-          COMMAND ${session} --prefix ${CMAKE_CURRENT_BINARY_DIR}/${T_NAME}-${label}-prefix
-                  -- $<TARGET_FILE:${T_NAME}>)
-        set_tests_properties(wine.${T_NAME}.${label} PROPERTIES TIMEOUT 600 LABELS wine
-          RUN_SERIAL ON ENVIRONMENT "GTEST_FILTER=${filter}")
-      endforeach()
+      add_test(NAME wine.${T_NAME}.alone
+        COMMAND ${session} --prefix ${CMAKE_CURRENT_BINARY_DIR}/${T_NAME}-alone-prefix
+                -- $<TARGET_FILE:${T_NAME}>)
+      set_tests_properties(wine.${T_NAME}.alone PROPERTIES TIMEOUT 600 LABELS wine
+        RUN_SERIAL ON ENVIRONMENT "GTEST_FILTER=${alone}")
     endif()
     math(EXPR last "${T_SHARDS} - 1")
     foreach(shard RANGE ${last})
