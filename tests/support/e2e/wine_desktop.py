@@ -185,6 +185,7 @@ class WineSession:
                  log=None, screen=SCREEN):
         self.prefix = prefix
         self.log = log
+        self.dpi = None  # the template's until set_dpi
         self.display = None
         shown = os.environ.get("MERVIK_E2E_DISPLAY")
         if not shown:
@@ -245,6 +246,15 @@ class WineSession:
         self.run("reg", "add", "HKCU\\Control Panel\\Desktop", "/v", "LogPixels", "/t", "REG_DWORD", "/d",
                  str(dpi), "/f")
         self.restart()
+        self.dpi = dpi
+
+    def map_drive(self, letter, folder):
+        """Drive LETTER: of the prefix shows `folder` from now on: a short
+        path for a test to type."""
+        link = os.path.join(self.prefix, "dosdevices", letter.lower() + ":")
+        if os.path.lexists(link):
+            os.remove(link)
+        os.symlink(os.path.abspath(folder), link)
 
     def close(self):
         self.stop_server()

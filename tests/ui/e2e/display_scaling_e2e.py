@@ -33,8 +33,7 @@ class DisplayScaling(LanguageSteps, OptionCase):
     def visit_at(self, dpi, language):
         with open(os.path.join(self.folder, "config.ini"), "a", newline="\r\n") as f:
             f.write("Language=%s\n" % language)
-        base.Desktop.probe.forget()
-        base.ENV.set_dpi(dpi)
+        base.set_dpi(dpi)
         # Every window takes the variant of the display's scale: the screen
         # holds the largest.
         use_skin(dpi * 100 // 96, language)

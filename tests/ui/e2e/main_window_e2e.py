@@ -336,7 +336,7 @@ class ProfileStrip(OptionCase):
                                                  "Choose the program").strip() == "1", 20),
                         "the file chooser did not open")
         settle()
-        ENV.xdotool("key", "--delay", "60", *keys_of(windows_path(program)), "Return")
+        ENV.xdotool("key", "--delay", "60", *keys_of(self.typed_path(program)), "Return")
         settle()
         state = self.wait_strip(lambda s: s["link"]["text"] == "racer.exe", 20)
         self.assertTrue(state, "the linked program is not shown: %s" % self.strip())
@@ -349,7 +349,7 @@ class ProfileStrip(OptionCase):
         self.assertEqual(parse_probe(probe("block"))["current"], "2")
         profile = os.path.join(self.folder, "config", "Default2.gmp")
         self.assertEqual(ini_value(profile, "ProFileName"), "Racing")
-        self.assertEqual(ini_value(profile, "GameFile"), windows_path(program))
+        self.assertEqual(ini_value(profile, "GameFile"), self.typed_path(program))
         self.assertEqual(ini_value(os.path.join(self.folder, "config.ini"), "CurrentProfile"), "2")
 
         self.click(self.main_button(16))

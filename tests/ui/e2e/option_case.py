@@ -29,6 +29,7 @@ from wine_desktop import Probe, WineSession, probe_values as parse_probe, reap, 
 ARGS = argparse.Namespace()
 DESKTOP = "1280x1000"
 MAIN_SKIN = "skin_main.ini"
+TYPED_DRIVE = "T"  # the folder of a path typed into a file chooser
 
 
 class Desktop:
@@ -56,6 +57,14 @@ def wait_for_dialog(timeout=20):
     from X can be taken by it), or None."""
     return wait_for(lambda: (lambda s: s if s.get("dialog") == "1" and s.get("active") == "1" else None)(
         parse_probe(probe("dialog"))), timeout)
+
+
+def set_dpi(dpi):
+    """The display's DPI for the programs started from now on; only a change
+    costs a new session (and the probe in it)."""
+    if Desktop.session.dpi != dpi:
+        Desktop.probe.forget()
+        Desktop.session.set_dpi(dpi)
 
 
 def restart_desktop():
@@ -216,6 +225,14 @@ class OptionCase(unittest.TestCase):
         process = ENV.start(exe, *args, **kwargs)
         self.processes.append(process)
         return process
+
+    def typed_path(self, path):
+        """The Windows path of `path` as a user would type it: through a drive
+        of its own folder, a few keys instead of a hundred. The folder must
+        hold no program of the test: Wine names a program's folder through
+        the nearest drive above it."""
+        ENV.map_drive(TYPED_DRIVE, os.path.dirname(path))
+        return TYPED_DRIVE + ":\\" + os.path.basename(path)
 
     def helper(self, name):
         return os.path.join(ARGS.bin, name + ".exe")

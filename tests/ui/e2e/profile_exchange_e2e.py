@@ -50,7 +50,7 @@ class ProfileExchange(MacroPageSteps, OptionCase):
                         "the file chooser %r did not open" % title)
         settle()
         # The export's chooser offers a file name: the typed path replaces it.
-        ENV.xdotool("key", "--delay", "60", "End", "shift+Home", *keys_of(windows_path(path)), "Return")
+        ENV.xdotool("key", "--delay", "60", "End", "shift+Home", *keys_of(self.typed_path(path)), "Return")
         settle()
 
     def wait_box(self, shown=True):
