@@ -28,9 +28,11 @@ find_program(MERVIK_E2E_PYTHON python3 PATHS /usr/bin NO_DEFAULT_PATH)
 # entries first. ALONE names cases (GoogleTest filters) that measure
 # how fast something answers: each runs as an entry of its own session with no
 # other test beside it (a busy machine would measure its own load), and the
-# shards leave them out.
+# shards leave them out. OWN_SESSION runs a program without windows in a
+# session of its own: one that holds named objects the programs of the shared
+# prefix take (the settings' save lock), which would make them wait beside it.
 function(mervik_test)
-  cmake_parse_arguments(T "NATIVE_ONLY;WINE_ONLY" "NAME;DESKTOP;SHARDS" "SOURCES;LIBS;ALONE" ${ARGN})
+  cmake_parse_arguments(T "NATIVE_ONLY;WINE_ONLY;OWN_SESSION" "NAME;DESKTOP;SHARDS" "SOURCES;LIBS;ALONE" ${ARGN})
   if(WIN32 AND T_NATIVE_ONLY)
     return()
   endif()
@@ -40,12 +42,14 @@ function(mervik_test)
   add_executable(${T_NAME} ${T_SOURCES})
   target_link_libraries(${T_NAME} PRIVATE ${T_LIBS} GTest::gtest GTest::gtest_main mervik_warnings)
   target_include_directories(${T_NAME} PRIVATE ${PROJECT_SOURCE_DIR})
-  if(WIN32 AND T_DESKTOP)
+  if(WIN32 AND (T_DESKTOP OR T_OWN_SESSION))
     if(NOT T_SHARDS)
       set(T_SHARDS 1)
     endif()
-    set(session ${MERVIK_E2E_PYTHON} ${PROJECT_SOURCE_DIR}/tests/support/e2e/run_in_session.py
-                --desktop ${T_DESKTOP})
+    set(session ${MERVIK_E2E_PYTHON} ${PROJECT_SOURCE_DIR}/tests/support/e2e/run_in_session.py)
+    if(T_DESKTOP)
+      list(APPEND session --desktop ${T_DESKTOP})
+    endif()
     set(others "")
     if(T_ALONE)
       list(JOIN T_ALONE ":" alone)
