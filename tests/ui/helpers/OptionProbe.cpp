@@ -311,10 +311,9 @@ struct MainButtons {
 // The main window's own buttons (not the pages'): their window text, checked
 // state, whether enabled, and the rectangle in the window; and an edit box
 // open over them, if any.
-BOOL CALLBACK ScanMainButtons(HWND hwnd, LPARAM lp) {
-    auto* found = reinterpret_cast<MainButtons*>(lp);
-    if (GetParent(hwnd) != found->main || !IsWindowVisible(hwnd))
-        return TRUE;
+void ScanMainButton(HWND hwnd, MainButtons* found) {
+    if (!IsWindowVisible(hwnd))
+        return;
     char cls[64] = {};
     GetClassNameA(hwnd, cls, sizeof cls);
     if (!_stricmp(cls, "Edit")) {
@@ -329,14 +328,18 @@ BOOL CALLBACK ScanMainButtons(HWND hwnd, LPARAM lp) {
                ", \"enabled\": " + std::to_string(IsWindowEnabled(hwnd) ? 1 : 0) +
                ", \"rect\": " + RectJson(hwnd, found->main) + "}";
     }
-    return TRUE;
 }
 
 int Strip() {
     MainButtons found;
     found.main = FindOptionMain();
+    // The main window's own children only: walking every control of the
+    // pages as well made each question cost tens of milliseconds of the
+    // server's time, asked several times a second while a test waits.
     if (found.main)
-        EnumChildWindows(found.main, ScanMainButtons, reinterpret_cast<LPARAM>(&found));
+        for (HWND child = GetWindow(found.main, GW_CHILD); child;
+             child = GetWindow(child, GW_HWNDNEXT))
+            ScanMainButton(child, &found);
     printf("{\"buttons\": [%s], \"editor\": %s}\n", found.buttons.c_str(), found.editor.c_str());
     return found.main ? 0 : 1;
 }
