@@ -23,16 +23,18 @@ find_program(MERVIK_E2E_PYTHON python3 PATHS /usr/bin NO_DEFAULT_PATH)
 # DESKTOP runs it in a Wine session of its own (prefix, server and X display)
 # whose programs share one virtual desktop of that size, which also gives the
 # tray a home. SHARDS splits such a program's cases into N entries (GoogleTest's
-# sharding), each in a session of its own, so they run side by side; COST is
-# their time in seconds on the 2-core machine, for ctest to start the longest
-# entries first. ALONE names cases (GoogleTest filters) that measure
+# sharding), each in a session of its own, so they run side by side. COST is
+# an entry's time in seconds on the 2-core machine with the Windows tests
+# running side by side (50 for a session unless given), for ctest to start the
+# longest entries first: a fresh checkout has no timings of its own. ALONE names cases (GoogleTest filters) that measure
 # how fast something answers: each runs as an entry of its own session with no
 # other test beside it (a busy machine would measure its own load), and the
 # shards leave them out. OWN_SESSION runs a program without windows in a
 # session of its own: one that holds named objects the programs of the shared
 # prefix take (the settings' save lock), which would make them wait beside it.
 function(mervik_test)
-  cmake_parse_arguments(T "NATIVE_ONLY;WINE_ONLY;OWN_SESSION" "NAME;DESKTOP;SHARDS" "SOURCES;LIBS;ALONE" ${ARGN})
+  cmake_parse_arguments(T "NATIVE_ONLY;WINE_ONLY;OWN_SESSION" "NAME;DESKTOP;SHARDS;COST" "SOURCES;LIBS;ALONE"
+                        ${ARGN})
   if(WIN32 AND T_NATIVE_ONLY)
     return()
   endif()
@@ -45,6 +47,9 @@ function(mervik_test)
   if(WIN32 AND (T_DESKTOP OR T_OWN_SESSION))
     if(NOT T_SHARDS)
       set(T_SHARDS 1)
+    endif()
+    if(NOT T_COST)
+      set(T_COST 50)
     endif()
     set(session ${MERVIK_E2E_PYTHON} ${PROJECT_SOURCE_DIR}/tests/support/e2e/run_in_session.py)
     if(T_DESKTOP)
@@ -69,12 +74,15 @@ function(mervik_test)
       add_test(NAME ${entry}
         COMMAND ${session} --prefix ${CMAKE_CURRENT_BINARY_DIR}/${T_NAME}-${shard}-prefix
                 -- $<TARGET_FILE:${T_NAME}>)
-      set_tests_properties(${entry} PROPERTIES TIMEOUT 600 LABELS wine COST 50
+      set_tests_properties(${entry} PROPERTIES TIMEOUT 600 LABELS wine COST ${T_COST}
         ENVIRONMENT "GTEST_TOTAL_SHARDS=${T_SHARDS};GTEST_SHARD_INDEX=${shard};${others}")
     endforeach()
   elseif(WIN32)
     add_test(NAME wine.${T_NAME} COMMAND ${T_NAME})
     set_tests_properties(wine.${T_NAME} PROPERTIES TIMEOUT 600 LABELS wine)
+    if(T_COST)
+      set_tests_properties(wine.${T_NAME} PROPERTIES COST ${T_COST})
+    endif()
   else()
     gtest_discover_tests(${T_NAME} DISCOVERY_TIMEOUT 60)
   endif()

@@ -31,7 +31,8 @@ target_link_libraries(OptionProbe PRIVATE mervik_mousesim_client)
 
 # The real Option.exe, driven with X input, one script a part of the window.
 # Each runs in a Wine prefix and on an X display of its own, so they may run
-# side by side. COST is a script's time in seconds on the 2-core machine:
+# side by side. COST is a script's time in seconds on the 2-core machine,
+# beside the other Windows tests:
 # ctest starts the longest first, so a run ends on short entries (a fresh
 # checkout has no timings of its own to order by).
 function(option_e2e_test name cost)
@@ -43,16 +44,16 @@ function(option_e2e_test name cost)
             --mousesim $<TARGET_FILE:mousesim> --mervikctl $<TARGET_FILE:mervikctl>)
   set_tests_properties(wine.${name} PROPERTIES TIMEOUT 900 LABELS wine COST ${cost})
 endfunction()
-option_e2e_test(display_scaling_e2e 130)
+option_e2e_test(display_scaling_e2e 110)
 option_e2e_test(upload_status_e2e 100)
-option_e2e_test(main_window_e2e 90)
-option_e2e_test(macro_page_e2e 80)
-option_e2e_test(profile_exchange_e2e 35)
-option_e2e_test(button_page_e2e 50)
-option_e2e_test(keyboard_e2e 30)
-option_e2e_test(language_e2e 25)
-option_e2e_test(dialogs_e2e 25)
-option_e2e_test(dpi_change_e2e 15)
+option_e2e_test(main_window_e2e 92)
+option_e2e_test(macro_page_e2e 85)
+option_e2e_test(profile_exchange_e2e 55)
+option_e2e_test(button_page_e2e 51)
+option_e2e_test(keyboard_e2e 55)
+option_e2e_test(language_e2e 37)
+option_e2e_test(dialogs_e2e 38)
+option_e2e_test(dpi_change_e2e 27)
 add_custom_target(option_e2e_inputs ALL
   DEPENDS Option FakeMonitor OptionProbe AccessProbe WarnShow SelectMacroShow ButtonDialogShow
           SendDpiChange lan skins
