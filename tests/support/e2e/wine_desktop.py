@@ -266,18 +266,26 @@ class WineSession:
     def _output(self):
         return open(self.log, "a") if self.log else contextlib.nullcontext(subprocess.DEVNULL)
 
-    def run(self, exe, *args, timeout=120, cwd=None, capture=True):
+    def run(self, exe, *args, timeout=120, cwd=None, capture=True, capture_errors=False):
         """Runs a program to its end. A program that starts others (which
         inherit its output) must not get a pipe this side waits to see
         closed: with capture=False its output goes where errors go."""
         with self._output() as errors:
             return subprocess.run(["wine", exe, *[str(a) for a in args]], env=self.env, cwd=cwd,
-                                  stdout=subprocess.PIPE if capture else errors, stderr=errors, text=True,
+                                  stdout=subprocess.PIPE if capture else errors,
+                                  stderr=subprocess.PIPE if capture_errors else errors, text=True,
                                   timeout=timeout)
 
     def output(self, exe, *args, **kwargs):
-        """What a program printed."""
-        return self.run(exe, *args, **kwargs).stdout
+        """What a program printed. One that ended with a failure is written
+        to the script's log with its status and what it said, so a case that
+        then finds nothing to read says why; the case decides what the
+        failure means."""
+        done = self.run(exe, *args, capture_errors=True, **kwargs)
+        if done.returncode != 0:
+            print("%s %s: exit status %d: %s" % (os.path.basename(str(exe)), " ".join(str(a) for a in args),
+                                                 done.returncode, done.stderr.strip()), file=sys.stderr)
+        return done.stdout
 
     def start(self, exe, *args, cwd=None, stdout=subprocess.PIPE, stdin=None, env=None):
         """Starts a program and returns at once; `env` adds to the session's
