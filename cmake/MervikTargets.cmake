@@ -26,10 +26,10 @@ find_program(MERVIK_E2E_PYTHON python3 PATHS /usr/bin NO_DEFAULT_PATH)
 # sharding), each in a session of its own, so they run side by side. COST is
 # an entry's time in seconds on the 2-core machine with the Windows tests
 # running side by side (50 for a session unless given), for ctest to start the
-# longest entries first: a fresh checkout has no timings of its own. ALONE names cases (GoogleTest filters) that measure
-# how fast something answers: each runs as an entry of its own session with no
-# other test beside it (a busy machine would measure its own load), and the
-# shards leave them out. OWN_SESSION runs a program without windows in a
+# longest entries first: a fresh checkout has no timings of its own. ALONE
+# names cases (GoogleTest filters) that measure how fast something answers:
+# each runs as an entry of its own session with no other test beside it (a busy
+# machine would measure its own load), and the shards leave them out. OWN_SESSION runs a program without windows in a
 # session of its own: one that holds named objects the programs of the shared
 # prefix take (the settings' save lock), which would make them wait beside it.
 function(mervik_test)
