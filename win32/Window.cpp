@@ -148,6 +148,36 @@ bool Window::CreateMessageOnly(const wchar_t* className) {
     return hwnd != nullptr && hwnd == hwnd_;
 }
 
+bool Window::CreateControl(const wchar_t* systemClass, const wchar_t* className, DWORD style,
+                           const RECT& rect, HWND parent) {
+    if (hwnd_)
+        return false;
+    WNDCLASSEXW control{};
+    control.cbSize = sizeof control;
+    if (!GetClassInfoExW(nullptr, systemClass, &control))
+        return false;
+    WNDCLASSEXW existing{};
+    existing.cbSize = sizeof existing;
+    if (!GetClassInfoExW(CodeModule(), className, &existing)) {
+        WNDCLASSEXW ours = control; // its extra bytes hold the control's state
+        ours.style &= ~CS_GLOBALCLASS;
+        ours.lpfnWndProc = StaticProc;
+        ours.hInstance = CodeModule();
+        ours.lpszClassName = className;
+        if (!RegisterClassExW(&ours))
+            return false;
+    }
+    controlProc_ = control.lpfnWndProc;
+    unicode_ = true;
+    HWND hwnd = CreateWindowExW(0, className, L"", style, rect.left, rect.top,
+                                rect.right - rect.left, rect.bottom - rect.top, parent, nullptr,
+                                CodeModule(), this);
+    if (hwnd != nullptr && hwnd == hwnd_)
+        return true;
+    controlProc_ = nullptr;
+    return false;
+}
+
 bool Window::Attach(HWND hwnd) {
     if (!hwnd || hwnd_)
         return false;
@@ -168,11 +198,14 @@ void Window::Detach() {
         RemoveWindowSubclass(hwnd_, SubclassProc, kSubclassId);
     hwnd_ = nullptr;
     subclassed_ = false;
+    controlProc_ = nullptr;
 }
 
 LRESULT Window::Default() {
     if (subclassed_)
         return DefSubclassProc(hwnd_, current_.msg, current_.wp, current_.lp);
+    if (controlProc_)
+        return CallWindowProcW(controlProc_, hwnd_, current_.msg, current_.wp, current_.lp);
     if (unicode_)
         return DefWindowProcW(hwnd_, current_.msg, current_.wp, current_.lp);
     return DefWindowProcA(hwnd_, current_.msg, current_.wp, current_.lp);

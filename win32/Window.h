@@ -1,10 +1,10 @@
 #pragma once
 // The one binding of a window to the object that runs it, for every window of
 // ours: a class registered once whose procedure finds the object, a system
-// control taken over with a comctl32 subclass, and the object let go of with
-// the window's last message. Each message goes to one virtual procedure whose
-// default is the window's default procedure (the class's own for a taken
-// control). It lives in the module that links it (a program or a DLL): the
+// control made from a class of ours in front of it or taken over with a
+// comctl32 subclass, and the object let go of with the window's last message.
+// Each message goes to one virtual procedure whose default is the window's
+// default procedure (the system control's own for a control). It lives in the module that links it (a program or a DLL): the
 // classes are that module's and its trace lines name it.
 #include <windows.h>
 
@@ -47,6 +47,15 @@ protected:
     // A DLL unregisters its classes before it can be unloaded: a class left
     // behind would keep a procedure at an address the next load may not use.
     static void UnregisterWindowClass(const wchar_t* className);
+    // A child made from `className`, a class of ours registered here the first
+    // time: the system control `systemClass` (as this program's manifest
+    // gives it) with our procedure in front. Its procedure is the default for
+    // everything not handled here. Made so, the control needs no subclass,
+    // whose data comctl32 looks up as a window property on every message: a
+    // round trip to the window server under Wine, for each of the many
+    // buttons of a page.
+    bool CreateControl(const wchar_t* systemClass, const wchar_t* className, DWORD style,
+                       const RECT& rect, HWND parent);
     // Takes over a window created from a system class, keeping its procedure
     // as the default for everything not handled here. It is a comctl32
     // subclass, so it stacks with the others a window may get (a tooltip's).
@@ -76,7 +85,8 @@ private:
         LPARAM lp;
     };
     HWND hwnd_ = nullptr;
-    bool subclassed_ = false; // an attached system control
+    bool subclassed_ = false;        // an attached system control
+    WNDPROC controlProc_ = nullptr; // the system control's procedure, for a made control
     bool unicode_ = false;    // of a Unicode class: its default procedure is the wide one
     Current current_{};
     std::deque<std::function<void()>> posted_;

@@ -35,8 +35,8 @@ PAGE_SKINS = ("skin_button_page.ini", "skin_advance_setting.ini")
 DIALOG_SKINS = ("skin_key.ini", "skin_fire_button.ini", "skin_dpi_color.ini", "skin_select_macro.ini")
 # The controls a screen reader must name; the rest are their frames (a page,
 # a slider's track, a number field's frame).
-NAMED_CLASSES = {"Button", "Rgn Button", "ListBox", "Edit", "Mervik Slider Thumb", "Mervik Palette",
-                 "MervikStatusArea"}
+NAMED_CLASSES = {"Mervik Button", "Rgn Button", "ListBox", "Edit", "Mervik Slider Thumb",
+                 "Mervik Palette", "MervikStatusArea"}
 
 
 class Reader:

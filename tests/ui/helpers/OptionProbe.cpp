@@ -319,7 +319,7 @@ void ScanMainButton(HWND hwnd, MainButtons* found) {
     if (!_stricmp(cls, "Edit")) {
         found->editor.clear();
         JsonString(found->editor, WideText(hwnd));
-    } else if (!_stricmp(cls, "Button")) {
+    } else if (!strcmp(cls, "Mervik Button")) {
         std::string& out = found->buttons;
         out += out.empty() ? "{\"text\": " : ", {\"text\": ";
         JsonString(out, WideText(hwnd));
@@ -392,7 +392,7 @@ BOOL CALLBACK ScanDialogChild(HWND hwnd, LPARAM lp) {
         if (hwnd == d->focus)
             d->focusedField = d->fieldCount;
         ++d->fieldCount;
-    } else if (!_stricmp(cls, "Button")) {
+    } else if (!strcmp(cls, "Mervik Button")) {
         d->enabled += IsWindowEnabled(hwnd) ? '1' : '0';
     }
     return TRUE;

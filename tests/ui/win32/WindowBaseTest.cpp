@@ -160,5 +160,54 @@ TEST(WindowBase, ATakenControlSharesItsChainWithOtherSubclasses) {
     }
 }
 
+// A check box made from a class of ours, counting the clicks that reach the
+// object before the system button's own procedure.
+class MadeCheckBox : public Window {
+public:
+    bool Make(HWND parent) {
+        return CreateControl(L"BUTTON", L"Mervik Test Check Box",
+                             WS_CHILD | WS_VISIBLE | BS_AUTOCHECKBOX, RECT{0, 0, 60, 20}, parent);
+    }
+    int clicks = 0;
+
+protected:
+    LRESULT WindowProcedure(UINT msg, WPARAM, LPARAM) override {
+        if (msg == WM_LBUTTONUP)
+            ++clicks;
+        return Default();
+    }
+};
+
+// A made control is ours from its first message to its last, under the name
+// of our class, and the system control behind it does all it would alone.
+TEST(WindowBase, AMadeControlRunsTheSystemControlBehindIt) {
+    ui::test::RecordingParent parent;
+    MadeCheckBox box;
+    ASSERT_TRUE(box.Make(parent.Hwnd()));
+    const HWND hwnd = box.Hwnd();
+    EXPECT_EQ(Window::FromHandle(hwnd), &box);
+    EXPECT_TRUE(IsWindowUnicode(hwnd));
+    wchar_t name[32] = {};
+    GetClassNameW(hwnd, name, 32);
+    EXPECT_EQ(std::wstring(name), L"Mervik Test Check Box");
+    EXPECT_EQ(SendMessageW(hwnd, WM_GETDLGCODE, 0, 0) & DLGC_BUTTON, DLGC_BUTTON);
+
+    SendMessageW(hwnd, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(5, 5));
+    SendMessageW(hwnd, WM_LBUTTONUP, 0, MAKELPARAM(5, 5));
+    EXPECT_EQ(box.clicks, 1);
+    EXPECT_EQ(SendMessageW(hwnd, BM_GETCHECK, 0, 0), BST_CHECKED) << "the button checked itself";
+    SetWindowTextW(hwnd, L"\x4E2D\x263A");
+    wchar_t text[8] = {};
+    GetWindowTextW(hwnd, text, 8);
+    EXPECT_EQ(std::wstring(text), L"\x4E2D\x263A");
+
+    MadeCheckBox second; // the class is registered once
+    ASSERT_TRUE(second.Make(parent.Hwnd()));
+    box.Destroy();
+    EXPECT_FALSE(IsWindow(hwnd));
+    EXPECT_EQ(Window::FromHandle(hwnd), nullptr);
+    EXPECT_EQ(box.Hwnd(), nullptr);
+}
+
 } // namespace
 } // namespace mervik::win

@@ -6,18 +6,8 @@ namespace mervik::ui {
 
 bool COwnerDrawButton::Create(HWND parent, const RECT& rect) {
     // Unicode, as all our windows: its caption is answered whole (CSkinButton).
-    HWND hwnd =
-        CreateWindowExW(0, L"BUTTON", L"", WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_OWNERDRAW,
-                        rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top, parent,
-                        nullptr, GetModuleHandleW(nullptr), nullptr);
-    if (!Attach(hwnd))
-        return false;
-    LONG_PTR style = GetWindowLongPtrA(hwnd, GWL_STYLE);
-    LONG_PTR wanted = (style | BS_OWNERDRAW) & ~WS_BORDER;
-    if (wanted != style) // each change is a round trip to the window server
-        SetWindowLongPtrA(hwnd, GWL_STYLE, wanted);
-    hover_.Set((style & 0x0F) == BS_DEFPUSHBUTTON);
-    return true;
+    const DWORD style = WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_OWNERDRAW;
+    return CreateControl(L"BUTTON", L"Mervik Button", style, rect, parent);
 }
 
 void COwnerDrawButton::SkipInTabOrder() {
