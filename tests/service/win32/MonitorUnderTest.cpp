@@ -4,6 +4,7 @@
 
 #include <atomic>
 #include <chrono>
+#include <cstdio>
 #include <cstring>
 #include <sstream>
 
@@ -29,16 +30,21 @@ std::string TestFolder() {
 }
 
 // The shards of this test run side by side in Wine sessions of their own,
-// whose processes may have the same id: a folder is only ours once we made it.
+// whose processes may have the same id: a folder is only ours once we made
+// it. A name that fails for another reason (a shard's folder of that name
+// still being removed) is passed over too.
 std::string FreshFolder(const std::string& name) {
     static std::atomic<int> counter{0};
-    for (;;) {
-        std::string folder = TestFolder() + "monitor-e2e-" + std::to_string(GetCurrentProcessId()) +
-                             "-" + std::to_string(counter++) + name + "\\";
-        if (CreateDirectoryW(win::Widen(folder).c_str(), nullptr) ||
-            GetLastError() != ERROR_ALREADY_EXISTS)
+    std::string folder;
+    for (int attempt = 0; attempt < 1000; ++attempt) {
+        folder = TestFolder() + "monitor-e2e-" + std::to_string(GetCurrentProcessId()) + "-" +
+                 std::to_string(counter++) + name + "\\";
+        if (CreateDirectoryW(win::Widen(folder).c_str(), nullptr))
             return folder;
     }
+    std::fprintf(stderr, "could not make a program folder like %s: error %lu\n", folder.c_str(),
+                 GetLastError());
+    return folder;
 }
 
 void RemoveFolder(const std::string& folder) {
@@ -61,7 +67,9 @@ bool LaunchMonitor(const std::string& folder, const std::string& arguments,
 }
 
 void CopyProgram(const std::string& from, const std::string& to) {
-    CopyFileW(win::Widen(from).c_str(), win::Widen(to).c_str(), FALSE);
+    if (!CopyFileW(win::Widen(from).c_str(), win::Widen(to).c_str(), FALSE))
+        std::fprintf(stderr, "could not copy %s to %s: error %lu\n", from.c_str(), to.c_str(),
+                     GetLastError());
 }
 
 // The control channel's log: a time and a transfer on each line.
@@ -106,8 +114,11 @@ MonitorUnderTest::~MonitorUnderTest() {
 }
 
 bool MonitorUnderTest::Start(const std::string& arguments) {
-    if (!LaunchMonitor(folder_, arguments, process_))
+    if (!LaunchMonitor(folder_, arguments, process_)) {
+        std::fprintf(stderr, "could not start Monitor.exe in %s: error %lu\n", folder_.c_str(),
+                     GetLastError());
         return false;
+    }
     for (int i = 0; i < 200 && !window_; ++i) {
         Sleep(50);
         window_ = FindWindowA(nullptr, kMonitorCaption);
