@@ -169,9 +169,9 @@ bool Window::CreateControl(const wchar_t* systemClass, const wchar_t* className,
     }
     controlProc_ = control.lpfnWndProc;
     unicode_ = true;
-    HWND hwnd = CreateWindowExW(0, className, L"", style, rect.left, rect.top,
-                                rect.right - rect.left, rect.bottom - rect.top, parent, nullptr,
-                                CodeModule(), this);
+    HWND hwnd =
+        CreateWindowExW(0, className, L"", style, rect.left, rect.top, rect.right - rect.left,
+                        rect.bottom - rect.top, parent, nullptr, CodeModule(), this);
     if (hwnd != nullptr && hwnd == hwnd_)
         return true;
     controlProc_ = nullptr;

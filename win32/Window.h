@@ -4,8 +4,9 @@
 // control made from a class of ours in front of it or taken over with a
 // comctl32 subclass, and the object let go of with the window's last message.
 // Each message goes to one virtual procedure whose default is the window's
-// default procedure (the system control's own for a control). It lives in the module that links it (a program or a DLL): the
-// classes are that module's and its trace lines name it.
+// default procedure (the system control's own for a control). It lives in the
+// module that links it (a program or a DLL): the classes are that module's and
+// its trace lines name it.
 #include <windows.h>
 
 #include <deque>
@@ -85,9 +86,9 @@ private:
         LPARAM lp;
     };
     HWND hwnd_ = nullptr;
-    bool subclassed_ = false;        // an attached system control
+    bool subclassed_ = false;       // an attached system control
     WNDPROC controlProc_ = nullptr; // the system control's procedure, for a made control
-    bool unicode_ = false;    // of a Unicode class: its default procedure is the wide one
+    bool unicode_ = false;          // of a Unicode class: its default procedure is the wide one
     Current current_{};
     std::deque<std::function<void()>> posted_;
 };
