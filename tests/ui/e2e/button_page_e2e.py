@@ -46,7 +46,7 @@ class ButtonPageSteps:
 
     def open_page1(self):
         self.start_option()
-        self.assertTrue(wait_for(lambda: self.state().get("page1_controls") == str(base.control_count(PAGE_SKIN)), 10))
+        self.assertTrue(self.page_built(1))
 
     def at(self, key):
         x, y = centre(skin_rect(PAGE_SKIN, key))

@@ -203,8 +203,7 @@ class MainWindowByKeys(KeyboardCase):
 
     def test_a_screen_reader_names_every_control_of_both_pages(self):
         # Page 2's controls exist once the first paint is done.
-        self.assertTrue(wait_for(lambda: self.state().get("page2_controls") ==
-                                 str(base.control_count("skin_advance_setting.ini")), 10))
+        self.assertTrue(self.page_built(2))
         controls = Reader.ask("controls")
         named = [c for c in controls if c["class"] in NAMED_CLASSES]
         self.assertGreater(len(named), 150, "too few controls read")

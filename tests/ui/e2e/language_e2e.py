@@ -53,8 +53,7 @@ class LanguageSteps(ButtonPageSteps, MacroPageSteps):
         """Option's window title, a function caption and the status area are
         the table's."""
         self.assertTrue(wait_for(lambda: self.state().get("title") == title_of(texts), 20), self.state())
-        self.assertTrue(wait_for(lambda: self.state().get("page1_controls") == str(
-            base.control_count("skin_button_page.ini")), 10))
+        self.assertTrue(self.page_built(1))
         self.assertEqual(self.caption(1), texts[1003])
         status = json.loads(probe("status"))["text"]
         self.assertIn(status, {texts[i] for i in range(1194, 1205)}, "the status area speaks another language")

@@ -12,7 +12,7 @@ import unittest
 
 import option_case
 from option_case import *  # noqa: F401,F403 (the shared steps and helpers)
-from option_case import ARGS, ENV, OptionCase, RealMonitor, centre, control_count, parse_probe, parse_rect, probe, \
+from option_case import ARGS, ENV, OptionCase, RealMonitor, centre, parse_probe, parse_rect, probe, \
     screenshot, settle, skin_rect, wait_for, windows_path
 
 
@@ -200,8 +200,7 @@ class MacroPage(MacroPageSteps, OptionCase):
                 screenshot("macro_file_unreadable", (0, 0, 1280, 1000))
             self.press("Return")
             self.assertTrue(wait_for(lambda: self.state().get("message_box") == "0", 10))
-            self.assertTrue(wait_for(lambda: self.state().get("page2_controls") == str(
-                control_count("skin_advance_setting.ini")), 10))
+            self.assertTrue(self.page_built(2))
             self.click(self.main_button(2))
             self.assertTrue(wait_for(lambda: self.state()["page"] == "page2", 10))
             if start == 1:

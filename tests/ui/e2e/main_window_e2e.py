@@ -43,7 +43,7 @@ class StartAndWindow(OptionCase):
         # Page 1's controls and page 2 are made after the first paint; once
         # start-up is done both pages hold every control of their skins.
         page1, page2 = str(control_count("skin_button_page.ini")), str(control_count("skin_advance_setting.ini"))
-        counts = wait_for(lambda: (lambda s: s if s.get("page2_controls") == page2 else None)(self.state()), 10)
+        counts = wait_for(lambda: (lambda s: s if s.get("page2_controls") == page2 else None)(self.state(counts=True)), 10)
         self.assertIsNotNone(counts, "page 2 was not built after the first paint")
         self.assertEqual(counts["page1_controls"], page1)
         main_rect = parse_rect(state["main_rect"])

@@ -257,8 +257,16 @@ class OptionCase(unittest.TestCase):
         except FileNotFoundError:
             return []
 
-    def state(self):
-        return parse_probe(probe("state"))
+    def state(self, counts=False):
+        """The probe's look at the main window; with `counts`, how many
+        controls each page holds too (a walk of all of them)."""
+        return parse_probe(probe("state", "counts") if counts else probe("state"))
+
+    def page_built(self, page, timeout=10):
+        """Whether page `page` (1 or 2) came to hold every control of its skin."""
+        ini = ("skin_button_page.ini", "skin_advance_setting.ini")[page - 1]
+        key = "page%d_controls" % page
+        return wait_for(lambda: self.state(counts=True).get(key) == str(control_count(ini)), timeout)
 
     def click(self, point):
         ENV.xdotool("mousemove", point[0], point[1])
@@ -422,7 +430,7 @@ class MacroPageSteps:
 
     def open_page2(self):
         self.start_option()
-        self.assertTrue(wait_for(lambda: self.state().get("page2_controls") == str(control_count("skin_advance_setting.ini")), 10))
+        self.assertTrue(self.page_built(2))
         self.click(self.main_button(2))
         self.assertTrue(wait_for(lambda: self.state()["page"] == "page2", 10))
 

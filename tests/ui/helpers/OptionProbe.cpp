@@ -1,7 +1,7 @@
 // Looks at a running Option from outside, as a test needs to, and plays
 // Monitor's part of the block where a test asks for it. One line of
 // "key=value" pairs per command.
-//   OptionProbe.exe state
+//   OptionProbe.exe state [counts]                     (counts: each page's controls too)
 //   OptionProbe.exe mouse-changed CPI RATE BRIGHTNESS   (block edit, then 1256)
 //   OptionProbe.exe block                              (current profile's values)
 //   OptionProbe.exe dialog                             (a visible skinned dialog, if any:
@@ -34,6 +34,7 @@
 #include <cstdlib>
 #include <cstring>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "contract/ProgramMessages.h"
@@ -60,18 +61,6 @@ HWND FindOptionMain() {
     return MainOf(FindWindowA(nullptr, mervik::kOptionCaption));
 }
 
-BOOL CALLBACK CountOptionWindows(HWND hwnd, LPARAM lp) {
-    char title[64] = {};
-    GetWindowTextA(hwnd, title, sizeof title);
-    if (!strcmp(title, mervik::kOptionCaption)) {
-        auto* found = reinterpret_cast<Found*>(lp);
-        if (!found->first)
-            found->first = MainOf(hwnd);
-        ++found->count;
-    }
-    return TRUE;
-}
-
 struct Children {
     HWND regionButtons[3] = {};
     int regionCount = 0;
@@ -92,7 +81,8 @@ int PageIndex(HWND hwnd) {
 // The main window's own children and each page's: a walk of two levels, not
 // of every control below them, since each question about a window of
 // another process is a round trip to the server and tests ask this often.
-Children ScanChildren(HWND main) {
+// Counting a page's controls walks all of them: only when asked.
+Children ScanChildren(HWND main, bool countControls) {
     Children c;
     for (HWND child = GetWindow(main, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
         char cls[64] = {};
@@ -102,7 +92,7 @@ Children ScanChildren(HWND main) {
         const int page = PageIndex(child);
         if (page < 0)
             continue;
-        for (HWND control = GetWindow(child, GW_CHILD); control;
+        for (HWND control = countControls ? GetWindow(child, GW_CHILD) : nullptr; control;
              control = GetWindow(control, GW_HWNDNEXT))
             ++c.pageControls[page];
         if (IsWindowVisible(child))
@@ -116,28 +106,65 @@ struct Popup {
     HWND found = nullptr;
 };
 
+// A skinned dialog of Option's over the main window, from its class.
+bool IsOwnedPopup(HWND hwnd, const char* cls, HWND main) {
+    return !strcmp(cls, "Mervik Skinned Dialog") && hwnd != main && IsWindowVisible(hwnd);
+}
+
+// A system message box (Option's warnings about files and the block) over
+// the main window.
+bool IsOwnedMessageBox(HWND hwnd, const char* cls, HWND main) {
+    return !strcmp(cls, "#32770") && IsWindowVisible(hwnd) && GetWindow(hwnd, GW_OWNER) == main;
+}
+
 BOOL CALLBACK FindOwnedPopup(HWND hwnd, LPARAM lp) {
     auto* p = reinterpret_cast<Popup*>(lp);
     char cls[64] = {};
     GetClassNameA(hwnd, cls, sizeof cls);
-    if (IsWindowVisible(hwnd) && !strcmp(cls, "Mervik Skinned Dialog") && hwnd != p->owner) {
+    if (IsOwnedPopup(hwnd, cls, p->owner)) {
         p->found = hwnd;
         return FALSE;
     }
     return TRUE;
 }
 
-// A system message box (Option's warnings about files and the block) over
-// the main window.
-BOOL CALLBACK FindOwnedMessageBox(HWND hwnd, LPARAM lp) {
-    auto* p = reinterpret_cast<Popup*>(lp);
-    char cls[16] = {};
-    GetClassNameA(hwnd, cls, sizeof cls);
-    if (IsWindowVisible(hwnd) && !strcmp(cls, "#32770") && GetWindow(hwnd, GW_OWNER) == p->owner) {
-        p->found = hwnd;
-        return FALSE;
-    }
+BOOL CALLBACK CollectAll(HWND hwnd, LPARAM lp) {
+    reinterpret_cast<std::vector<HWND>*>(lp)->push_back(hwnd);
     return TRUE;
+}
+
+// Option's windows among the top-level ones, in one walk that asks each
+// window's title and class once: the state is asked for many times a test.
+struct OptionTopLevel {
+    Found option;
+    HWND popup = nullptr;
+    HWND messageBox = nullptr;
+};
+
+OptionTopLevel ScanTopLevel() {
+    std::vector<HWND> windows;
+    EnumWindows(CollectAll, reinterpret_cast<LPARAM>(&windows));
+    OptionTopLevel top;
+    std::vector<std::pair<HWND, std::string>> classes;
+    for (HWND hwnd : windows) {
+        char title[64] = {}, cls[64] = {};
+        GetWindowTextA(hwnd, title, sizeof title);
+        if (!strcmp(title, mervik::kOptionCaption)) {
+            if (!top.option.first)
+                top.option.first = MainOf(hwnd);
+            ++top.option.count;
+        }
+        GetClassNameA(hwnd, cls, sizeof cls);
+        classes.emplace_back(hwnd, cls);
+    }
+    // The main window may come after its popups in the walk.
+    for (const auto& [hwnd, cls] : classes) {
+        if (!top.popup && IsOwnedPopup(hwnd, cls.c_str(), top.option.first))
+            top.popup = hwnd;
+        if (!top.messageBox && IsOwnedMessageBox(hwnd, cls.c_str(), top.option.first))
+            top.messageBox = hwnd;
+    }
+    return top;
 }
 
 std::string Spaceless(const char* text);
@@ -151,39 +178,35 @@ std::string Utf8Title(HWND window) {
     return title;
 }
 
-int State() {
-    Found found;
-    EnumWindows(CountOptionWindows, reinterpret_cast<LPARAM>(&found));
-    printf("windows=%d", found.count);
-    if (found.first) {
-        const Children c = ScanChildren(found.first);
+int State(bool countControls) {
+    const OptionTopLevel top = ScanTopLevel();
+    const HWND main = top.option.first;
+    printf("windows=%d", top.option.count);
+    if (main) {
+        const Children c = ScanChildren(main, countControls);
         // Region buttons in creation order: OK, cancel, Apply.
         printf(" ok_enabled=%d apply_enabled=%d",
                c.regionCount > 0 && IsWindowEnabled(c.regionButtons[0]),
                c.regionCount > 2 && IsWindowEnabled(c.regionButtons[2]));
         GUITHREADINFO info{};
         info.cbSize = sizeof info;
-        GetGUIThreadInfo(GetWindowThreadProcessId(found.first, nullptr), &info);
+        GetGUIThreadInfo(GetWindowThreadProcessId(main, nullptr), &info);
         // Only the main window's own capture means "waiting"; a hovered button holds one too.
-        printf(" captured=%d page=%s page1_controls=%d page2_controls=%d",
-               info.hwndCapture == found.first, c.visiblePage.c_str(), c.pageControls[0],
-               c.pageControls[1]);
-        Popup popup{found.first};
-        EnumWindows(FindOwnedPopup, reinterpret_cast<LPARAM>(&popup));
+        printf(" captured=%d page=%s", info.hwndCapture == main, c.visiblePage.c_str());
+        if (countControls)
+            printf(" page1_controls=%d page2_controls=%d", c.pageControls[0], c.pageControls[1]);
         RECT r{};
-        if (popup.found)
-            GetWindowRect(popup.found, &r);
-        printf(" warning=%d warning_rect=%ld,%ld,%ld,%ld", popup.found != nullptr, r.left, r.top,
+        if (top.popup)
+            GetWindowRect(top.popup, &r);
+        printf(" warning=%d warning_rect=%ld,%ld,%ld,%ld", top.popup != nullptr, r.left, r.top,
                r.right, r.bottom);
-        Popup box{found.first};
-        EnumWindows(FindOwnedMessageBox, reinterpret_cast<LPARAM>(&box));
-        printf(" message_box=%d", box.found != nullptr);
-        if (box.found)
-            printf(" box_title=%s", Spaceless(Utf8Title(box.found).c_str()).c_str());
-        GetWindowRect(found.first, &r);
+        printf(" message_box=%d", top.messageBox != nullptr);
+        if (top.messageBox)
+            printf(" box_title=%s", Spaceless(Utf8Title(top.messageBox).c_str()).c_str());
+        GetWindowRect(main, &r);
         printf(" main_rect=%ld,%ld,%ld,%ld", r.left, r.top, r.right, r.bottom);
         // The title the taskbar shows.
-        printf(" title=%s", Spaceless(Utf8Title(found.first).c_str()).c_str());
+        printf(" title=%s", Spaceless(Utf8Title(main).c_str()).c_str());
     }
     printf("\n");
     return 0;
@@ -763,7 +786,7 @@ int Dispatch(int argc, char** argv) {
     if (argc >= 2 && !strcmp(argv[1], "end-programs"))
         return EndPrograms();
     if (argc >= 2 && !strcmp(argv[1], "state"))
-        return State();
+        return State(argc >= 3 && !strcmp(argv[2], "counts"));
     if (argc >= 5 && !strcmp(argv[1], "mouse-changed"))
         return MouseChanged(atoi(argv[2]), atoi(argv[3]), atoi(argv[4]));
     if (argc >= 2 && !strcmp(argv[1], "block"))
@@ -794,11 +817,12 @@ int Dispatch(int argc, char** argv) {
         return Focus();
     if (argc >= 3 && !strcmp(argv[1], "controls"))
         return Controls(atoi(argv[2]) - 1);
-    fprintf(stderr,
-            "usage: OptionProbe state | mouse-changed CPI RATE BRIGHTNESS | block | dialog "
-            "| close-dialog | close-option | lists | menus | tips | focus | controls PAGE | strip "
-            "| status | switch N | monitor-switch N [PRESS_MS] | release-mutex | end-programs | "
-            "serve\n");
+    fprintf(
+        stderr,
+        "usage: OptionProbe state [counts] | mouse-changed CPI RATE BRIGHTNESS | block | dialog "
+        "| close-dialog | close-option | lists | menus | tips | focus | controls PAGE | strip "
+        "| status | switch N | monitor-switch N [PRESS_MS] | release-mutex | end-programs | "
+        "serve\n");
     return 2;
 }
 
