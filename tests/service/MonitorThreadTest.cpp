@@ -68,14 +68,22 @@ private:
 };
 
 struct MonitorThreads : ::testing::Test, testing::MonitorHarness {
-    // Report interval and active level of each upload, in the order sent.
+    // Report interval and active level of each upload, in the order sent. An
+    // upload's level comes right after its DPI levels; a level sent on its
+    // own (the current profile's, once an upload left the mouse at another)
+    // may follow an upload, and is not that upload's.
     std::vector<std::pair<std::string, std::string>> IntervalAndLevelPerUpload() {
         std::vector<std::pair<std::string, std::string>> uploads;
+        std::string lastCommand;
         for (const std::string& line : mouse.Log()) {
-            if (line.rfind("feature 01 ", 0) == 0)
+            if (line.rfind("feature ", 0) != 0)
+                continue;
+            const std::string command = line.substr(8, 2);
+            if (command == "01")
                 uploads.push_back({line.substr(11, 2), ""});
-            if (line.rfind("feature 0B ", 0) == 0 && !uploads.empty())
+            if (command == "0B" && lastCommand == "11" && !uploads.empty())
                 uploads.back().second = line.substr(11, 2);
+            lastCommand = command;
         }
         return uploads;
     }
