@@ -102,18 +102,29 @@ TEST(WindowBase, AMessageOnlyWindowIsWideAndItsClassCanGoWithIt) {
     MessageOnlyWindow::Unregister();
 }
 
-// A system control taken over by the base, counting what reaches the object.
-class TakenEdit : public Window {
+// A window of the base that counts one message reaching the object, then
+// leaves it to the window's default procedure.
+class CountingWindow : public Window {
 public:
-    bool Take(HWND edit) { return Attach(edit); }
-    int settexts = 0;
+    explicit CountingWindow(UINT counted) : counted_(counted) {}
+    int count = 0;
 
 protected:
     LRESULT WindowProcedure(UINT msg, WPARAM, LPARAM) override {
-        if (msg == WM_SETTEXT)
-            ++settexts;
+        if (msg == counted_)
+            ++count;
         return Default();
     }
+
+private:
+    UINT counted_;
+};
+
+// A system control taken over by the base.
+class TakenEdit : public CountingWindow {
+public:
+    TakenEdit() : CountingWindow(WM_SETTEXT) {}
+    bool Take(HWND edit) { return Attach(edit); }
 };
 
 LRESULT CALLBACK CountingSubclass(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp, UINT_PTR,
@@ -151,7 +162,7 @@ TEST(WindowBase, ATakenControlSharesItsChainWithOtherSubclasses) {
         char text[8] = {};
         GetWindowTextA(edit, text, sizeof text);
         EXPECT_STREQ(text, "abc") << "the control's own procedure still answers";
-        EXPECT_EQ(taken->settexts, 1);
+        EXPECT_EQ(taken->count, 1) << "the object saw the text";
         EXPECT_EQ(seen, std::vector<UINT>{WM_SETTEXT});
 
         taken.reset(); // destroys the control
@@ -162,19 +173,12 @@ TEST(WindowBase, ATakenControlSharesItsChainWithOtherSubclasses) {
 
 // A check box made from a class of ours, counting the clicks that reach the
 // object before the system button's own procedure.
-class MadeCheckBox : public Window {
+class MadeCheckBox : public CountingWindow {
 public:
+    MadeCheckBox() : CountingWindow(WM_LBUTTONUP) {}
     bool Make(HWND parent) {
         return CreateControl(L"BUTTON", L"Mervik Test Check Box",
                              WS_CHILD | WS_VISIBLE | BS_AUTOCHECKBOX, RECT{0, 0, 60, 20}, parent);
-    }
-    int clicks = 0;
-
-protected:
-    LRESULT WindowProcedure(UINT msg, WPARAM, LPARAM) override {
-        if (msg == WM_LBUTTONUP)
-            ++clicks;
-        return Default();
     }
 };
 
@@ -194,7 +198,7 @@ TEST(WindowBase, AMadeControlRunsTheSystemControlBehindIt) {
 
     SendMessageW(hwnd, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(5, 5));
     SendMessageW(hwnd, WM_LBUTTONUP, 0, MAKELPARAM(5, 5));
-    EXPECT_EQ(box.clicks, 1);
+    EXPECT_EQ(box.count, 1);
     EXPECT_EQ(SendMessageW(hwnd, BM_GETCHECK, 0, 0), BST_CHECKED) << "the button checked itself";
     SetWindowTextW(hwnd, L"\x4E2D\x263A");
     wchar_t text[8] = {};
