@@ -528,6 +528,7 @@ TEST(MonitorWine, ATrayChoiceWhileTheBlockIsHeldReachesTheBlockOnceFree) {
     }));
     EXPECT_TRUE(windows.WaitFor(kMsgProfileSwitched, switches + 1, 5000));
     EXPECT_EQ(CurrentProfileInFile(monitor), 2);
+    monitor.EndNow();
 }
 
 // Another program holds the settings' save lock: the tray's choice still
@@ -552,6 +553,7 @@ TEST(MonitorWine, AHeldSaveLockCostsTheTraysSaveNotTheWindow) {
     CloseHandle(lock);
     ChooseInTray(monitor, 1);
     EXPECT_EQ(CurrentProfileInFile(monitor), 1);
+    monitor.EndNow();
 }
 
 TEST(MonitorWine, TrayExitEndsTheProcessAndRemovesTheBlock) {

@@ -144,6 +144,11 @@ int MonitorUnderTest::RunSecond(const std::string& arguments, DWORD timeoutMs) {
     return static_cast<int>(code);
 }
 
+void MonitorUnderTest::EndNow() {
+    if (process_.hProcess && TerminateProcess(process_.hProcess, 9))
+        WaitForSingleObject(process_.hProcess, 15000);
+}
+
 int MonitorUnderTest::WaitForExit(DWORD timeoutMs) {
     if (WaitForSingleObject(process_.hProcess, timeoutMs) != WAIT_OBJECT_0)
         return -1;

@@ -38,6 +38,10 @@ public:
     int RunSecond(const std::string& arguments, DWORD timeoutMs = 20000);
     // Waits for the process to end; its exit code, or -1 on time-out.
     int WaitForExit(DWORD timeoutMs);
+    // Ends the process at once, with whatever upload it has under way: for a
+    // case that has checked what it measures. Closed, Monitor would finish
+    // the upload first, seconds of a case that runs alone.
+    void EndNow();
 
     HWND Window() const { return window_; }
     HANDLE Process() const { return process_.hProcess; }
