@@ -54,6 +54,18 @@ HINSTANCE CodeModule() {
     return module;
 }
 
+// Registers `cls` for this module unless a class of its name already is:
+// a class is registered once, by whichever of its windows comes first.
+bool RegisterOnce(WNDCLASSEXW cls) {
+    WNDCLASSEXW existing{};
+    existing.cbSize = sizeof existing;
+    if (GetClassInfoExW(CodeModule(), cls.lpszClassName, &existing))
+        return true;
+    cls.cbSize = sizeof cls;
+    cls.hInstance = CodeModule();
+    return RegisterClassExW(&cls) != 0;
+}
+
 // Trace lines name the module that wrote them: the base serves more than one.
 const std::string& ModuleName() {
     static const std::string name = [] {
@@ -107,16 +119,12 @@ bool Window::Post(std::function<void()> call) {
 
 bool Window::RegisterWindowClass(const char* name, UINT style, HCURSOR cursor) {
     const std::wstring wideName = FromAnsi(name);
-    WNDCLASSW existing;
-    if (GetClassInfoW(CodeModule(), wideName.c_str(), &existing))
-        return true;
-    WNDCLASSW wc{};
+    WNDCLASSEXW wc{};
     wc.style = style;
     wc.lpfnWndProc = StaticProc;
-    wc.hInstance = CodeModule();
     wc.hCursor = cursor ? cursor : LoadCursorW(nullptr, reinterpret_cast<LPCWSTR>(IDC_ARROW));
     wc.lpszClassName = wideName.c_str();
-    return RegisterClassW(&wc) != 0;
+    return RegisterOnce(wc);
 }
 
 void Window::UnregisterWindowClass(const wchar_t* className) {
@@ -133,15 +141,11 @@ bool Window::Create(DWORD exStyle, const char* className, const char* title, DWO
 }
 
 bool Window::CreateMessageOnly(const wchar_t* className) {
-    WNDCLASSW existing;
-    if (!GetClassInfoW(CodeModule(), className, &existing)) {
-        WNDCLASSW wc{};
-        wc.lpfnWndProc = StaticProc;
-        wc.hInstance = CodeModule();
-        wc.lpszClassName = className;
-        if (!RegisterClassW(&wc))
-            return false;
-    }
+    WNDCLASSEXW wc{};
+    wc.lpfnWndProc = StaticProc;
+    wc.lpszClassName = className;
+    if (!RegisterOnce(wc))
+        return false;
     unicode_ = true;
     HWND hwnd = CreateWindowExW(0, className, L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr,
                                 CodeModule(), this);
@@ -156,17 +160,12 @@ bool Window::CreateControl(const wchar_t* systemClass, const wchar_t* className,
     control.cbSize = sizeof control;
     if (!GetClassInfoExW(nullptr, systemClass, &control))
         return false;
-    WNDCLASSEXW existing{};
-    existing.cbSize = sizeof existing;
-    if (!GetClassInfoExW(CodeModule(), className, &existing)) {
-        WNDCLASSEXW ours = control; // its extra bytes hold the control's state
-        ours.style &= ~CS_GLOBALCLASS;
-        ours.lpfnWndProc = StaticProc;
-        ours.hInstance = CodeModule();
-        ours.lpszClassName = className;
-        if (!RegisterClassExW(&ours))
-            return false;
-    }
+    WNDCLASSEXW ours = control; // its extra bytes hold the control's state
+    ours.style &= ~CS_GLOBALCLASS;
+    ours.lpfnWndProc = StaticProc;
+    ours.lpszClassName = className;
+    if (!RegisterOnce(ours))
+        return false;
     controlProc_ = control.lpfnWndProc;
     unicode_ = true;
     HWND hwnd =

@@ -128,9 +128,19 @@ BOOL CALLBACK FindOwnedPopup(HWND hwnd, LPARAM lp) {
     return TRUE;
 }
 
-BOOL CALLBACK CollectAll(HWND hwnd, LPARAM lp) {
-    reinterpret_cast<std::vector<HWND>*>(lp)->push_back(hwnd);
-    return TRUE;
+// The top-level windows in the order the system lists them (the topmost
+// first); with `visibleOnly`, only the visible ones.
+std::vector<HWND> TopLevelWindows(bool visibleOnly) {
+    std::vector<HWND> windows;
+    EnumWindows(
+        [](HWND hwnd, LPARAM lp) {
+            reinterpret_cast<std::vector<HWND>*>(lp)->push_back(hwnd);
+            return TRUE;
+        },
+        reinterpret_cast<LPARAM>(&windows));
+    if (visibleOnly)
+        std::erase_if(windows, [](HWND hwnd) { return !IsWindowVisible(hwnd); });
+    return windows;
 }
 
 // Option's windows among the top-level ones, in one walk that asks each
@@ -142,11 +152,9 @@ struct OptionTopLevel {
 };
 
 OptionTopLevel ScanTopLevel() {
-    std::vector<HWND> windows;
-    EnumWindows(CollectAll, reinterpret_cast<LPARAM>(&windows));
     OptionTopLevel top;
     std::vector<std::pair<HWND, std::string>> classes;
-    for (HWND hwnd : windows) {
+    for (HWND hwnd : TopLevelWindows(false)) {
         char title[64] = {}, cls[64] = {};
         GetWindowTextA(hwnd, title, sizeof title);
         if (!strcmp(title, mervik::kOptionCaption)) {
@@ -684,19 +692,11 @@ int ShownRects(const char* name, const char* className) {
 // for it) and its process then waits for input with nothing left to do, its
 // painting included. What the end-to-end tests wait on after each input,
 // instead of a fixed sleep.
-BOOL CALLBACK CollectTopLevel(HWND window, LPARAM param) {
-    if (IsWindowVisible(window))
-        reinterpret_cast<std::vector<HWND>*>(param)->push_back(window);
-    return TRUE;
-}
-
 int Settle() {
     constexpr UINT kAnswerMs = 2000;
     constexpr DWORD kIdleMs = 2000;
     for (int round = 0; round < 2; ++round) {
-        std::vector<HWND> windows;
-        EnumWindows(CollectTopLevel, reinterpret_cast<LPARAM>(&windows));
-        for (HWND window : windows) {
+        for (HWND window : TopLevelWindows(true)) {
             DWORD_PTR result = 0;
             SendMessageTimeoutA(window, WM_NULL, 0, 0, SMTO_ABORTIFHUNG, kAnswerMs, &result);
             DWORD processId = 0;
@@ -764,9 +764,7 @@ int EndPrograms() {
 
 // Prints 1 when a visible top-level window's title contains `part`, else 0.
 int HasWindow(const char* part) {
-    std::vector<HWND> windows;
-    EnumWindows(CollectTopLevel, reinterpret_cast<LPARAM>(&windows));
-    for (HWND window : windows) {
+    for (HWND window : TopLevelWindows(true)) {
         char title[256] = {};
         GetWindowTextA(window, title, sizeof title);
         if (strstr(title, part)) {

@@ -88,10 +88,16 @@ std::string TooltipText(HWND tooltip, HWND control) {
     return text;
 }
 
+// A plain system button of `parent` at `rect`, for a tooltip to belong to.
+HWND MakeChildButton(HWND parent, const RECT& rect) {
+    return CreateWindowExA(0, "BUTTON", "", WS_CHILD | WS_VISIBLE, rect.left, rect.top,
+                           rect.right - rect.left, rect.bottom - rect.top, parent, nullptr,
+                           GetModuleHandleA(nullptr), nullptr);
+}
+
 TEST(ButtonTooltip, MadeAtTheFirstMoveWithTheLatestText) {
     RecordingParent parent;
-    HWND control = CreateWindowExA(0, "BUTTON", "", WS_CHILD | WS_VISIBLE, 0, 0, 40, 20,
-                                   parent.Hwnd(), nullptr, GetModuleHandleA(nullptr), nullptr);
+    HWND control = MakeChildButton(parent.Hwnd(), RECT{0, 0, 40, 20});
     ButtonTooltip tip;
     tip.Set(control, "first", true);
     tip.Set(control, "Apply the changes", true);
@@ -117,8 +123,7 @@ TEST(ButtonTooltip, ShowsBesideItsControlClearOfTheFieldBeingTyped) {
     RecordingParent parent;
     SetWindowPos(parent.Hwnd(), nullptr, 200, 200, 400, 300,
                  SWP_NOZORDER | SWP_SHOWWINDOW | SWP_NOACTIVATE);
-    HWND control = CreateWindowExA(0, "BUTTON", "", WS_CHILD | WS_VISIBLE, 100, 100, 80, 24,
-                                   parent.Hwnd(), nullptr, GetModuleHandleA(nullptr), nullptr);
+    HWND control = MakeChildButton(parent.Hwnd(), RECT{100, 100, 180, 124});
     ButtonTooltip tip;
     tip.Set(control, "Apply the changes", true);
     tip.OnMouseMove(control, 0, At(3, 3), 100);
@@ -158,8 +163,7 @@ TEST(CRgnButton, ShowsItsSkinTooltipAtTheFirstHover) {
 
 TEST(ButtonTooltip, NoTextNoWindow) {
     RecordingParent parent;
-    HWND control = CreateWindowExA(0, "BUTTON", "", WS_CHILD | WS_VISIBLE, 0, 0, 40, 20,
-                                   parent.Hwnd(), nullptr, GetModuleHandleA(nullptr), nullptr);
+    HWND control = MakeChildButton(parent.Hwnd(), RECT{0, 0, 40, 20});
     ButtonTooltip tip;
     tip.Set(control, "", true);
     tip.OnMouseMove(control, 0, At(3, 3), 100);
