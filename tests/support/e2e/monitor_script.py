@@ -9,22 +9,10 @@ import os
 import sys
 import unittest
 
-from wine_desktop import WineSession
+from wine_desktop import SessionStandIn, WineSession
 
 ARGS = argparse.Namespace()
-
-
-class _Session:
-    """The script's WineSession once run_cases made it; the cases name it at
-    import, before it exists."""
-
-    current = None
-
-    def __getattr__(self, name):
-        return getattr(_Session.current, name)
-
-
-SESSION = _Session()
+SESSION = SessionStandIn()  # made by run_cases
 
 
 def run_cases(name, **session_options):
@@ -41,9 +29,9 @@ def run_cases(name, **session_options):
         if os.path.exists(session_options["log"]):
             os.remove(session_options["log"])
     session_options.setdefault("desktop", "1024x768")
-    _Session.current = WineSession(os.path.join(ARGS.out, name + "-prefix"), **session_options)
+    SESSION.session = WineSession(os.path.join(ARGS.out, name + "-prefix"), **session_options)
     try:
         program = unittest.main(module="__main__", argv=[sys.argv[0], *rest], exit=False, verbosity=2)
     finally:
-        _Session.current.close()
+        SESSION.session.close()
     sys.exit(0 if program.result.wasSuccessful() else 1)

@@ -174,6 +174,18 @@ def copy_prefix(template, prefix):
     shutil.copytree(template, prefix, symlinks=True, copy_function=copy)
 
 
+class SessionStandIn:
+    """A script's WineSession, made when the script runs: its test modules
+    name it when they are imported, before it exists. `session` is the
+    session itself; every other name is the session's."""
+
+    def __init__(self):
+        self.session = None
+
+    def __getattr__(self, name):
+        return getattr(self.session, name)
+
+
 class WineSession:
     """One prefix, one X display and one Wine server for a whole script.
 

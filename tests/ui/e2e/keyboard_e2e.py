@@ -47,7 +47,7 @@ class Reader:
     @classmethod
     def ask(cls, command):
         if cls.probe is None:
-            cls.probe = Probe(base.Desktop.session, os.path.join(ARGS.bin, "AccessProbe.exe"))
+            cls.probe = Probe(base.ENV.session, os.path.join(ARGS.bin, "AccessProbe.exe"))
         return [json.loads(line) for line in cls.probe.ask(command).splitlines() if line.strip()]
 
     @classmethod

@@ -24,7 +24,8 @@ import time
 import unittest
 
 sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "..", "support", "e2e"))
-from wine_desktop import Probe, WineSession, probe_values as parse_probe, reap, wait_for, windows_path  # noqa: E402
+from wine_desktop import (Probe, SessionStandIn, WineSession, probe_values as parse_probe, reap,  # noqa: E402
+                          wait_for, windows_path)
 
 ARGS = argparse.Namespace()
 DESKTOP = "1280x1000"
@@ -32,18 +33,13 @@ MAIN_SKIN = "skin_main.ini"
 TYPED_DRIVE = "T"  # the folder of a path typed into a file chooser
 
 
+ENV = SessionStandIn()  # made by main()
+
+
 class Desktop:
-    """The script's Wine session, made by main(); a stand-in until then so
-    the test modules can name it when they are imported."""
+    """The probe kept running inside the script's session, made by main()."""
 
-    session = None
     probe = None
-
-    def __getattr__(self, name):
-        return getattr(Desktop.session, name)
-
-
-ENV = Desktop()
 
 
 def probe(*command):
@@ -62,16 +58,16 @@ def wait_for_dialog(timeout=20):
 def set_dpi(dpi):
     """The display's DPI for the programs started from now on; only a change
     costs a new session (and the probe in it)."""
-    if Desktop.session.dpi != dpi:
+    if ENV.session.dpi != dpi:
         Desktop.probe.forget()
-        Desktop.session.set_dpi(dpi)
+        ENV.session.set_dpi(dpi)
 
 
 def restart_desktop():
     """Ends every program of the prefix with its server: the next test starts
     in a new session."""
     Desktop.probe.forget()
-    Desktop.session.restart()
+    ENV.session.restart()
 
 
 def end_programs():
@@ -79,12 +75,15 @@ def end_programs():
     desktop and probe): the next test starts on a clean desktop for a tenth of
     what a new session costs. A program that would not end costs a new
     session after all."""
-    if parse_probe(probe("end-programs")).get("left") != "0":
+    answer = probe("end-programs")
+    if parse_probe(answer).get("left") != "0":
+        # Said on the script's output: a restart costs seconds a run should see.
+        print("end-programs said %r: a new session" % answer.strip(), file=sys.stderr)
         restart_desktop()
 
 
 def screenshot(name, rect):
-    return Desktop.session.screenshot(os.path.join(ARGS.out, "screenshots"), name, rect)
+    return ENV.session.screenshot(os.path.join(ARGS.out, "screenshots"), name, rect)
 
 
 def settle():
@@ -226,13 +225,20 @@ class OptionCase(unittest.TestCase):
         self.processes.append(process)
         return process
 
-    def typed_path(self, path):
-        """The Windows path of `path` as a user would type it: through a drive
-        of its own folder, a few keys instead of a hundred. The folder must
-        hold no program of the test: Wine names a program's folder through
-        the nearest drive above it."""
+    def type_into_chooser(self, title, path, *before):
+        """Waits for the file chooser `title`, types `path` into its name
+        field after the keys `before`, and presses Return; the path as typed.
+        A user's path: through a drive of its own folder, a few keys instead
+        of a hundred. The folder must hold no program of the test: Wine names
+        a program's folder through the nearest drive above it."""
+        self.assertTrue(wait_for(lambda: probe("has-window", title).strip() == "1", 20),
+                        "the file chooser %r did not open" % title)
+        settle()
         ENV.map_drive(TYPED_DRIVE, os.path.dirname(path))
-        return TYPED_DRIVE + ":\\" + os.path.basename(path)
+        typed = TYPED_DRIVE + ":\\" + os.path.basename(path)
+        ENV.xdotool("key", "--delay", "60", *before, *keys_of(typed), "Return")
+        settle()
+        return typed
 
     def helper(self, name):
         return os.path.join(ARGS.bin, name + ".exe")
@@ -526,11 +532,11 @@ def main(name, desktop=DESKTOP, screen=None):
     known, rest = parser.parse_known_args()
     vars(ARGS).update(vars(known), name=name)
     extra = {"screen": screen} if screen else {}
-    Desktop.session = WineSession(os.path.join(ARGS.out, name + "-prefix"), desktop=desktop, **extra)
-    Desktop.probe = Probe(Desktop.session, os.path.join(ARGS.bin, "OptionProbe.exe"))
+    ENV.session = WineSession(os.path.join(ARGS.out, name + "-prefix"), desktop=desktop, **extra)
+    Desktop.probe = Probe(ENV.session, os.path.join(ARGS.bin, "OptionProbe.exe"))
     try:
         program = unittest.main(module="__main__", argv=[sys.argv[0]] + rest, exit=False, verbosity=2)
     finally:
         Desktop.probe.forget()
-        Desktop.session.close()
+        ENV.session.close()
     sys.exit(0 if program.result.wasSuccessful() else 1)

@@ -12,7 +12,7 @@ import os
 import re
 
 import option_case
-from option_case import ARGS, ENV, MacroPageSteps, OptionCase, RealMonitor, centre, keys_of, parse_rect, probe, \
+from option_case import ARGS, ENV, MacroPageSteps, OptionCase, RealMonitor, centre, parse_rect, \
     read_macros, screenshot, set_slot_macro, settle, skin_key, skin_rect, wait_for, windows_path, write_macros
 
 SUITE_FILES = ["config.ini"] + ["config/Default%d.gmp" % n for n in range(5)] + ["config/sequence.dat"]
@@ -46,12 +46,8 @@ class ProfileExchange(MacroPageSteps, OptionCase):
         return self.mervikctl("encode", windows_path(self.folder), "--profile", str(profile))
 
     def choose_file(self, title, path):
-        self.assertTrue(wait_for(lambda: probe("has-window", title).strip() == "1", 20),
-                        "the file chooser %r did not open" % title)
-        settle()
         # The export's chooser offers a file name: the typed path replaces it.
-        ENV.xdotool("key", "--delay", "60", "End", "shift+Home", *keys_of(self.typed_path(path)), "Return")
-        settle()
+        self.type_into_chooser(title, path, "End", "shift+Home")
 
     def wait_box(self, shown=True):
         """A message box of Option's over its window, or none any more."""
