@@ -57,9 +57,12 @@ class MacroPage(MacroPageSteps, OptionCase):
         self.click(self.at(15))
         typing = time.monotonic()
         ENV.xdotool("key", "--delay", "300", "a", "b", "c")
-        # Its six half delays take 900 ms; on a busy machine xdotool sleeps
-        # longer, and its running time beyond them bounds by how much the
-        # typing itself was slower than its pace.
+        # xdotool waits half its delay after each press and each release, six
+        # waits of 150 ms. On a busy machine it sleeps longer, and its running
+        # time beyond those 900 ms bounds how much slower than its pace the
+        # typing was. A key handed over late lengthens one pause by what it
+        # takes from the next, so the pauses' sum holds the pace closely and
+        # each single pause only roughly.
         late = max(0, round((time.monotonic() - typing) * 1000) - 6 * 150)
         rows = self.wait_lists(lambda l: len([r for r in l["steps"] if r[1] & 0xFFFF != 0x87]) == 6)
         self.assertIsNotNone(rows, "the typed keys did not all arrive")
@@ -67,10 +70,6 @@ class MacroPage(MacroPageSteps, OptionCase):
         self.assertTrue(self.wait_lists(lambda l: l["macro_enabled"] == 1), "Pause did not stop the recording")
         steps = read_macros_after_ok(self)[0][2]
         self.assertEqual(len(steps), 6, steps)
-        # xdotool waits half its delay after each press and each release. A
-        # key handed over late on a busy machine lengthens one pause by what
-        # it takes from the next, so the pauses' sum holds the typing's pace
-        # closely and each single pause only roughly.
         pauses = [step[2] for step in steps[:5]]
         print("recorded pauses for xdotool's 150 ms: %s (xdotool %d ms late)" % (pauses, late), file=sys.stderr)
         self.assertGreaterEqual(sum(pauses), 5 * 140)
