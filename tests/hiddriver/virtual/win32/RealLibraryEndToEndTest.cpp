@@ -191,7 +191,7 @@ TEST_P(RealLibrary, UnplugAndReplugGiveTheRemovalAndTheArrival) {
     EXPECT_EQ(monitor.DeviceFlag(), 1);
     EXPECT_TRUE(monitor.TrayIconShown());
     EXPECT_EQ(monitor.CountInLog("read 8B"), 2)
-        << "read back on the window's thread and the worker";
+        << "the arrival's two read-backs, both the worker's";
 }
 
 TEST_P(RealLibrary, ARemovalMidUploadLeavesTheUploadOwedAndRedone) {
@@ -229,8 +229,8 @@ TEST_P(RealLibrary, ARefusingOrSilentMouseCostsBoundedTime) {
     EXPECT_LT(GetTickCount() - applied, kUploadWaitMs);
     EXPECT_TRUE(monitor.Responds());
 
-    // The arrival's read-back on the window's thread meets a mouse that
-    // does not answer: the library gives up and the service goes on.
+    // The arrival's read-backs meet a mouse that does not answer: the
+    // library gives up and the service goes on.
     monitor.Mouse("read silent");
     monitor.Mouse("unplug");
     ASSERT_TRUE(MonitorUnderTest::Eventually(
